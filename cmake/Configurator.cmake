@@ -1,0 +1,42 @@
+# Helpers shared by every library, test and benchmark target.
+
+set(CONFIGURATOR_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+
+# configurator_library(NAME DIR [DEPS ...])
+# A static library of every .cpp/.h/.qrc below DIR (new files are picked up
+# on the next build without touching any CMake file).
+function(configurator_library name dir)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${CONFIGURATOR_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(CONFIGURATOR_UNITY)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  endif()
+endfunction()
+
+# configurator_tests(NAME DIR LIBS ...)
+# One GoogleTest program of every .cpp below DIR, registered with CTest.
+function(configurator_tests name dir)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_compile_options(${name} PRIVATE ${CONFIGURATOR_WARNINGS})
+  target_link_libraries(${name} PRIVATE testsupport ${ARGN})
+  target_compile_definitions(${name} PRIVATE
+    TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+    SHARED_DATA_DIR="${CMAKE_SOURCE_DIR}/../shared/data")
+  if(CONFIGURATOR_UNITY)
+    set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()

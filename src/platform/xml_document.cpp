@@ -1,0 +1,213 @@
+#include "platform/xml_document.h"
+
+#include <sstream>
+
+#include <QFile>
+#include <pugixml.hpp>
+
+#include "platform/atomic_file.h"
+
+namespace platform {
+namespace {
+
+std::string utf8(const QString& s)
+{
+    return s.toStdString();
+}
+
+QString fromUtf8(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration
+                                  | pugi::parse_pi | pugi::parse_doctype;
+
+}  // namespace
+
+// ---- XmlElement -----------------------------------------------------------
+
+XmlElement::XmlElement() : node_(std::make_unique<pugi::xml_node>()) {}
+XmlElement::XmlElement(const pugi::xml_node& node) : node_(std::make_unique<pugi::xml_node>(node)) {}
+XmlElement::~XmlElement() = default;
+XmlElement::XmlElement(const XmlElement& other) : node_(std::make_unique<pugi::xml_node>(*other.node_)) {}
+XmlElement& XmlElement::operator=(const XmlElement& other)
+{
+    *node_ = *other.node_;
+    return *this;
+}
+
+bool XmlElement::isNull() const
+{
+    return node_->type() != pugi::node_element;
+}
+
+QString XmlElement::name() const
+{
+    return isNull() ? QString() : fromUtf8(node_->name());
+}
+
+QString XmlElement::text() const
+{
+    QString result;
+    for (pugi::xml_node n = node_->first_child(); n; n = n.next_sibling())
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
+            result += fromUtf8(n.value());
+    return result;
+}
+
+void XmlElement::setText(const QString& value)
+{
+    if (isNull())
+        return;
+    for (pugi::xml_node n = node_->first_child(); n;) {
+        pugi::xml_node next = n.next_sibling();
+        if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
+            node_->remove_child(n);
+        n = next;
+    }
+    if (!value.isEmpty())
+        node_->append_child(pugi::node_pcdata).set_value(utf8(value).c_str());
+}
+
+bool XmlElement::hasAttribute(const QString& name) const
+{
+    return !isNull() && node_->attribute(utf8(name).c_str());
+}
+
+QString XmlElement::attribute(const QString& name) const
+{
+    if (isNull())
+        return {};
+    return fromUtf8(node_->attribute(utf8(name).c_str()).value());
+}
+
+void XmlElement::setAttribute(const QString& name, const QString& value)
+{
+    if (isNull())
+        return;
+    const std::string key = utf8(name);
+    pugi::xml_attribute a = node_->attribute(key.c_str());
+    if (!a)
+        a = node_->append_attribute(key.c_str());
+    a.set_value(utf8(value).c_str());
+}
+
+XmlElement XmlElement::child(const QString& name) const
+{
+    if (isNull())
+        return {};
+    return XmlElement(node_->child(utf8(name).c_str()));
+}
+
+QString XmlElement::childText(const QString& name) const
+{
+    return child(name).text();
+}
+
+std::vector<XmlElement> XmlElement::children() const
+{
+    std::vector<XmlElement> result;
+    if (isNull())
+        return result;
+    for (pugi::xml_node n = node_->first_child(); n; n = n.next_sibling())
+        if (n.type() == pugi::node_element)
+            result.push_back(XmlElement(n));
+    return result;
+}
+
+std::vector<XmlElement> XmlElement::children(const QString& name) const
+{
+    std::vector<XmlElement> result;
+    if (isNull())
+        return result;
+    const std::string key = utf8(name);
+    for (pugi::xml_node n = node_->child(key.c_str()); n; n = n.next_sibling(key.c_str()))
+        result.push_back(XmlElement(n));
+    return result;
+}
+
+XmlElement XmlElement::appendChild(const QString& name)
+{
+    if (isNull())
+        return {};
+    return XmlElement(node_->append_child(utf8(name).c_str()));
+}
+
+XmlElement XmlElement::appendTextChild(const QString& name, const QString& value)
+{
+    XmlElement e = appendChild(name);
+    e.setText(value);
+    return e;
+}
+
+// ---- XmlDocument ----------------------------------------------------------
+
+XmlDocument::XmlDocument() : doc_(std::make_unique<pugi::xml_document>()) {}
+XmlDocument::~XmlDocument() = default;
+
+bool XmlDocument::load(const QString& path, QString* error)
+{
+    clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot open \"%1\": %2").arg(path, file.errorString());
+        return false;
+    }
+    return loadFromText(file.readAll(), error);
+}
+
+bool XmlDocument::loadFromText(const QByteArray& text, QString* error)
+{
+    clear();
+    const pugi::xml_parse_result result = doc_->load_buffer(text.constData(), static_cast<size_t>(text.size()),
+                                                            parseOptions, pugi::encoding_auto);
+    if (!result) {
+        if (error)
+            *error = QStringLiteral("Not well-formed XML at offset %1: %2")
+                         .arg(result.offset)
+                         .arg(QString::fromUtf8(result.description()));
+        clear();
+        return false;
+    }
+    return true;
+}
+
+void XmlDocument::clear()
+{
+    doc_->reset();
+}
+
+XmlElement XmlDocument::root() const
+{
+    for (pugi::xml_node n = doc_->first_child(); n; n = n.next_sibling())
+        if (n.type() == pugi::node_element)
+            return XmlElement(n);
+    return {};
+}
+
+XmlElement XmlDocument::appendRoot(const QString& name)
+{
+    return XmlElement(doc_->append_child(utf8(name).c_str()));
+}
+
+void XmlDocument::appendComment(const QString& text)
+{
+    doc_->append_child(pugi::node_comment).set_value(utf8(text).c_str());
+}
+
+QByteArray XmlDocument::toText() const
+{
+    std::ostringstream out;
+    doc_->save(out, "\t", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    const std::string s = out.str();
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool XmlDocument::save(const QString& path, QString* error) const
+{
+    return writeFileAtomically(path, toText(), error);
+}
+
+}  // namespace platform
