@@ -2,14 +2,18 @@
 
 set(CONFIGURATOR_WARNINGS -Wall -Wextra -Wno-unused-parameter)
 
-# configurator_library(NAME DIR [DEPS ...])
+# configurator_library(NAME DIR [DEPS ...] [EXCLUDE subdir ...])
 # A static library of every .cpp/.h/.qrc below DIR (new files are picked up
-# on the next build without touching any CMake file).
+# on the next build without touching any CMake file), less the sub-folders
+# named after EXCLUDE (which form libraries of their own).
 function(configurator_library name dir)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS
        ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
   list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  foreach(sub ${ARG_EXCLUDE})
+    list(FILTER sources EXCLUDE REGEX "/${dir}/${sub}/")
+  endforeach()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(${name} PRIVATE ${CONFIGURATOR_WARNINGS})
@@ -21,8 +25,9 @@ endfunction()
 
 # configurator_tests(NAME DIR LIBS ...)
 # One GoogleTest program of every .cpp below DIR, registered with CTest.
+# (Sub-folders that have a test program of their own are left out.)
 function(configurator_tests name dir)
-  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
   if(NOT sources)
     return()
   endif()
