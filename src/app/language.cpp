@@ -42,9 +42,13 @@ void Load_Default_Texts(TextTable& table)
         table.Lang_Texts.append(QStringLiteral(" "));
     table.Lang_Num_Texts = kLangNumTexts;
 
+    // The built-in files are UTF-8.
     const QStringList files = QDir(kBuiltinTexts).entryList({QStringLiteral("*.lng")}, QDir::Files, QDir::Name);
-    for (const QString& name : files)
-        Parse_Lng_File(table, kBuiltinTexts + u'/' + name);
+    for (const QString& name : files) {
+        QFile file(kBuiltinTexts + u'/' + name);
+        if (file.open(QIODevice::ReadOnly))
+            Parse_Lng_Lines(table, platform::splitLines(QString::fromUtf8(file.readAll())));
+    }
 }
 
 void Parse_Lng_Lines(TextTable& table, const QStringList& lines)
