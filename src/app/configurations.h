@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/app_state.h"
+
+namespace app {
+
+// Outcome of creating a new configuration; each refusal names the text the
+// New dialog shows.
+enum class New_Project_Result {
+    Created,
+    Name_Not_Valid = 107,        // empty, or a name no folder may carry
+    Folder_Exists = 106,         // a folder of that name (in any case) exists
+    Folder_Not_Created = 105,    // the folder could not be created
+};
+
+// True for a name a configuration folder may carry inside PROJECTS: not
+// empty, not "." or "..", no "/" or "\" and no control character.
+bool Valid_Project_Name(const QString& name);
+
+// Creates PROJECTS/<name> and its bin folder and opens it as the project
+// (Project_Name, Project_Path, file paths). The name is taken as typed.
+New_Project_Result Create_Project(AppState& state, const QString& name);
+
+// Names of the configuration folders in PROJECTS, in the order the file
+// system lists them.
+QStringList Load_Existing_Configuration(const QString& projectsPath);
+
+// Index of the first name equal to `name` without regard to case, -1 if none.
+int Search_Open_Conf(const QStringList& names, const QString& name);
+
+// Name of the open project's folder (empty when none is open).
+QString Open_Project_Name(const AppState& state);
+
+// The name the Open dialog selects first: the open project's when listed,
+// else the first one, else empty.
+QString Preselected_Configuration(const QStringList& names, const AppState& state);
+
+// The language files offered in the options dialog: plain, writable *.lng
+// files of `languagePath` (no folder, link or read-only file), sorted by name
+// without regard to case.
+QStringList Language_Files(const QString& languagePath);
+
+// Number of pages of six languages.
+inline int Language_Pages(int count) { return (count + 5) / 6; }
+
+}  // namespace app

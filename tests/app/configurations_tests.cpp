@@ -1,0 +1,88 @@
+#include <sys/stat.h>
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "app/configurations.h"
+#include "support/temp_folder.h"
+
+struct ConfigurationsTest : ::testing::Test {
+    testing_support::TempFolder dir;
+    app::AppState state;
+    ConfigurationsTest() { app::Set_Folders(state, dir.path()); }
+};
+
+TEST_F(ConfigurationsTest, NewConfigurationCreatesItsFolderAndOpensIt)
+{
+    ASSERT_EQ(app::Create_Project(state, "Line 4"), app::New_Project_Result::Created);
+    EXPECT_TRUE(QFileInfo(state.Projects_Path + "/Line 4/bin").isDir());
+    EXPECT_EQ(state.Project_Name, "Line 4");
+    EXPECT_EQ(state.Project_Path, state.Projects_Path + "/Line 4");
+    EXPECT_EQ(state.ParGen_Path, state.Projects_Path + "/Line 4/ParGen.xml");
+    EXPECT_EQ(QDir(state.Project_Path).entryList(QDir::Files), QStringList{});  // no file yet
+}
+
+TEST_F(ConfigurationsTest, NewConfigurationRefusals)
+{
+    QDir(state.Projects_Path).mkdir("Plant");
+    struct Case {
+        QString name;
+        app::New_Project_Result result;
+    };
+    const Case cases[] = {
+        {"", app::New_Project_Result::Name_Not_Valid},
+        {"plant", app::New_Project_Result::Folder_Exists},
+        {"PLANT", app::New_Project_Result::Folder_Exists},
+        {".", app::New_Project_Result::Folder_Not_Created},
+        {"..", app::New_Project_Result::Folder_Not_Created},
+        {"../outside", app::New_Project_Result::Folder_Not_Created},
+        {"a\\b", app::New_Project_Result::Folder_Not_Created},
+        {"tab\tname", app::New_Project_Result::Folder_Not_Created},
+        {QString("x") + QChar(0x7F), app::New_Project_Result::Folder_Not_Created},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        app::AppState before = state;
+        EXPECT_EQ(app::Create_Project(state, c.name), c.result);
+        EXPECT_FALSE(state.projectOpen());
+        EXPECT_EQ(state.Project_Name, before.Project_Name);
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/outside"));
+    EXPECT_EQ(QDir(state.Projects_Path).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Plant"});
+    // Blanks are kept as typed.
+    EXPECT_EQ(app::Create_Project(state, " spaced "), app::New_Project_Result::Created);
+    EXPECT_EQ(state.Project_Name, " spaced ");
+}
+
+TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
+{
+    for (const char* name : {"B", "a", "C"})
+        QDir(state.Projects_Path).mkdir(name);
+    dir.write("PROJECTS/notes.txt", "x");
+    const QStringList names = app::Load_Existing_Configuration(state.Projects_Path);
+    EXPECT_EQ(QStringList(names).size(), 3);
+    EXPECT_TRUE(names.contains("B") && names.contains("a") && names.contains("C"));
+
+    EXPECT_EQ(app::Preselected_Configuration(names, state), names.first());  // nothing open
+    state.Project_Path = state.Projects_Path + "/c";
+    EXPECT_EQ(app::Search_Open_Conf(names, "c"), names.indexOf("C"));
+    EXPECT_EQ(app::Preselected_Configuration(names, state), "C");
+    state.Project_Path = state.Projects_Path + "/gone";
+    EXPECT_EQ(app::Preselected_Configuration(names, state), names.first());
+    EXPECT_EQ(app::Preselected_Configuration({}, state), "");
+}
+
+TEST_F(ConfigurationsTest, LanguageFilesOfferedSortedAndWritableOnly)
+{
+    for (const char* name : {"English.lng", "deutsch.lng", "Italiano.lng", "readme.txt"})
+        dir.write(QString("LANGUAGE/") + name, "STR0 = x\n");
+    const QString readOnly = dir.write("LANGUAGE/Locked.lng", "STR0 = x\n");
+    ::chmod(QFile::encodeName(readOnly).constData(), 0444);
+    QDir(state.Language_Path).mkdir("Folder.lng");
+    QFile::link(state.Language_Path + "/English.lng", state.Language_Path + "/Linked.lng");
+    EXPECT_EQ(app::Language_Files(state.Language_Path), (QStringList{"deutsch.lng", "English.lng", "Italiano.lng"}));
+    EXPECT_EQ(app::Language_Pages(0), 0);
+    EXPECT_EQ(app::Language_Pages(6), 1);
+    EXPECT_EQ(app::Language_Pages(7), 2);
+}
