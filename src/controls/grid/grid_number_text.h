@@ -1,0 +1,58 @@
+#pragma once
+
+// Numbers and dates as a grid cell shows them, read with the process-wide
+// format settings (platform::formatSettings(): decimal, thousand and date
+// separators).
+
+#include <cstdint>
+
+#include <QChar>
+#include <QDate>
+#include <QString>
+
+namespace grid {
+
+// Kind codes returned by NumberTextType.
+enum NumberTextKind : int {
+    NumberTextInteger = 0,
+    NumberTextFloat = 1,
+    NumberTextNone = 2,
+    NumberTextScientific = 5,
+};
+
+// True for characters of the Unicode number categories (decimal digits,
+// letter numbers, other numbers such as "²" or "½").
+bool IsNumberChar(QChar c);
+
+// Integer, float with the locale separators, scientific notation or not a
+// number (also the empty text). Thousand separators need at least three
+// characters between them; their place relative to the decimal separator
+// is not checked.
+int NumberTextType(const QString& text);
+
+// A displayed number as text that a "."-decimal parser reads: currency
+// symbols, blanks and signs in front dropped, thousand separators dropped,
+// the decimal separator turned into ".", a trailing unit dropped; "(...)"
+// or a leading "-" makes it negative. "(12,5 €)" (decimal ",") -> "-12.5".
+QString NormalizeNumberText(const QString& text);
+
+// "month/day/year" and "day/month/year" texts; the separator is "/", "."
+// or "-"; two-digit years 0..25 are 2000.., 26..99 are 1900... An invalid
+// QDate ("not a date") for a text that is no date or names a day that does
+// not exist (month 13, 31 April).
+QDate MDYTextToDate(const QString& text);
+QDate DMYTextToDate(const QString& text);
+
+// True when the locale date separator occurs at position 2 or later, and
+// again at position 2 or later of the text after it.
+bool IsDateText(const QString& text);
+
+// Steps a date by the interval between the first two dates of a pasted
+// series: only days set: date + days; only years set: the same day in
+// year + years; only months set: the same day months later (any signed
+// number); otherwise date + stepDays. "Not a date" (invalid) when the day
+// does not exist in the target month (29 February in a common year) or the
+// given date is invalid.
+QDate AddDateInterval(int years, int months, int days, int64_t stepDays, const QDate& date);
+
+}  // namespace grid
