@@ -4,7 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QSocketNotifier>
 
 namespace platform {
@@ -29,6 +29,7 @@ void quitOnTerminationSignals()
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(signalPipe[0], &byte, 1);
         notifier->setEnabled(false);
+        QApplication::closeAllWindows();
         QCoreApplication::quit();
     });
     struct sigaction action {};

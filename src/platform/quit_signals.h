@@ -2,9 +2,10 @@
 
 namespace platform {
 
-// Makes SIGTERM, SIGINT and SIGHUP end the application's event loop in the
-// ordinary way (as closing the main window would), so that what is saved at
-// exit is still saved. Call once, after the application object exists.
+// Makes SIGTERM, SIGINT and SIGHUP end the program in the ordinary way: every
+// window is closed (as the user would close it, so that what is saved on
+// closing is saved) and the event loop ends. Call once, after the
+// application object exists.
 void quitOnTerminationSignals();
 
 }  // namespace platform

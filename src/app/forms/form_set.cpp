@@ -1,0 +1,133 @@
+#include "app/forms/form_set.h"
+
+#include <functional>
+
+#include "app/forms/about_dialog.h"
+#include "app/forms/main_window.h"
+#include "app/forms/new_project_dialog.h"
+#include "app/forms/open_conf_dialog.h"
+#include "app/forms/soft_options_dialog.h"
+
+namespace app_forms {
+namespace {
+
+using Factory = std::function<std::unique_ptr<QWidget>()>;
+
+template <typename Form>
+Factory make()
+{
+    return [] { return std::make_unique<Form>(); };
+}
+
+// The forms in creation order. The forms of the family's other editors join
+// this list, at their place, when they are built.
+struct Creation {
+    const char* className;
+    Factory factory;
+};
+
+std::vector<Creation> creationList()
+{
+    return {
+        {"TFNew_Project", make<TFNew_Project>()},
+        {"TFOpenConf", make<TFOpenConf>()},
+        {"TFAbout", make<TFAbout>()},
+        {"TFSoftOptions", make<TFSoftOptions>()},
+        {"TFParGen", {}},
+        {"TFEtherCATSlave", {}},
+        {"TFBoot", {}},
+        {"TFSetAccess", {}},
+        {"TFModbus_TCP_Master_Set_Access", {}},
+        {"TFBACnetAccess", {}},
+        {"TFImportEDEFile", {}},
+        {"TFBACnet_Eng_Unit", {}},
+        {"TFBACnetSlaveSetAccess", {}},
+        {"TFReceiveCAN", {}},
+        {"TFTransmitCAN", {}},
+        {"TFSet_PDO_Access", {}},
+        {"TFSet_SDO_Client_Access", {}},
+        {"TFSet_SDO_Server_Access", {}},
+        {"TFDefOffset", {}},
+        {"TFDNet", {}},
+        {"TFDMXDefVal", {}},
+        {"TFIEC_61850_Access", {}},
+        {"TFIEC61850_Variables", {}},
+        {"TFTLS_Server_Known_Cert", {}},
+        {"TFReceiveJ1939", {}},
+        {"TFTransmitJ1939", {}},
+        {"TFMQTT_Set_Topic", {}},
+        {"TFTopicTemplate", {}},
+        {"TFReceiveNMEA", {}},
+        {"TFTransmitNMEA", {}},
+        {"TFOPC_UA_Add_Server", {}},
+        {"TFOPC_UA_Client_Access", {}},
+        {"TFOPC_UA_Scan_Server", {}},
+        {"TFOPC_UA_Server_Access", {}},
+        {"TFSNMPManagerAccess", {}},
+        {"TFSNMP_Trap_Access", {}},
+        {"TFProfinetFileName", {}},
+        {"TFEtherNEtIP_EDS", {}},
+        {"TFEtherNetIP_Master_Access", {}},
+        {"TFS7_Protocol_Set_Access", {}},
+        {"TFEtherCATSlave_Group", {}},
+    };
+}
+
+// The order in which a language change re-applies the forms' texts.
+const char* const kLanguageOrder[] = {
+    "TFZuderivuridFirmWare", "TFNew_Project", "TFOpenConf", "TFSoftOptions", "TFBoot", "TFParGen",
+    "TFEtherCATSlave", "TFSetAccess", "TFModbus_TCP_Master_Set_Access", "TFBACnetAccess", "TFImportEDEFile",
+    "TFBACnetSlaveSetAccess", "TFBACnet_Eng_Unit", "TFReceiveCAN", "TFTransmitCAN", "TFSet_PDO_Access",
+    "TFSet_SDO_Client_Access", "TFSet_SDO_Server_Access", "TFDNet", "TFDefOffset", "TFDMXDefVal",
+    "TFIEC_61850_Access", "TFTLS_Server_Known_Cert", "TFIEC61850_Variables", "TFReceiveJ1939", "TFTransmitJ1939",
+    "TFMQTT_Set_Topic", "TFTopicTemplate", "TFReceiveNMEA", "TFTransmitNMEA", "TFOPC_UA_Client_Access",
+    "TFOPC_UA_Add_Server", "TFOPC_UA_Scan_Server", "TFOPC_UA_Server_Access", "TFSNMPManagerAccess",
+    "TFSNMP_Trap_Access", "TFProfinetFileName", "TFEtherNetIP_Master_Access", "TFEtherNEtIP_EDS",
+    "TFS7_Protocol_Set_Access", "TFEtherCATSlave_Group",
+};
+
+}  // namespace
+
+FormSet::FormSet(const QString& exeFolder)
+{
+    auto main = std::make_unique<TFZuderivuridFirmWare>(*this, exeFolder);
+    main_ = main.get();
+    forms_.push_back({QStringLiteral("TFZuderivuridFirmWare"), std::move(main)});
+    for (Creation& c : creationList())
+        if (c.factory)
+            forms_.push_back({QString::fromLatin1(c.className), c.factory()});
+    if (auto* options = qobject_cast<TFSoftOptions*>(form(QStringLiteral("TFSoftOptions"))))
+        options->OnLanguageChanged = [this] { Change_Language(); };
+}
+
+FormSet::~FormSet()
+{
+    // The other forms go before the main window, which owns shared objects.
+    while (forms_.size() > 1)
+        forms_.pop_back();
+}
+
+QWidget* FormSet::form(const QString& className) const
+{
+    for (const Entry& e : forms_)
+        if (e.className == className)
+            return e.widget.get();
+    return nullptr;
+}
+
+QStringList FormSet::created() const
+{
+    QStringList names;
+    for (const Entry& e : forms_)
+        names << e.className;
+    return names;
+}
+
+void FormSet::Change_Language() const
+{
+    for (const char* name : kLanguageOrder)
+        if (auto* translatable = dynamic_cast<TranslatableForm*>(form(QString::fromLatin1(name))))
+            translatable->Set_Lang();
+}
+
+}  // namespace app_forms

@@ -1,0 +1,14 @@
+#include "params/image_bytes.h"
+
+namespace params {
+
+qsizetype Write_UTF8_String(const QByteArray& utf8, ImageWriter& out)
+{
+    if (!utf8.isEmpty()) {
+        out.bytes(utf8);
+        out.u8(0);
+    }
+    return out.position();
+}
+
+}  // namespace params

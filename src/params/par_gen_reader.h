@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QString>
+
+#include "params/par_gen_file.h"
+
+namespace params {
+
+// How the image compiler takes values from ParGen.xml: each element with a
+// fallback of its own for when it is missing or unusable.
+class ParGenReader {
+public:
+    explicit ParGenReader(const ParGenFile& file) : file_(file) {}
+
+    bool exists() const { return file_.exists(); }
+
+    // The element's text as it stands; empty when it is missing.
+    QString text(const char* name) const;
+    // The element's text as it stands; `fallback` when it is missing.
+    QString textOr(const char* name, const QString& fallback) const;
+    // The text converted as an integer (decimal, or hexadecimal after "$" or
+    // "0x"); `fallback` when missing or not an integer. Callers keep the low
+    // bits their field holds.
+    int64_t integer(const char* name, int64_t fallback) const;
+    // True exactly when the text is "1".
+    bool flag(const char* name) const;
+    // A list's item index: `fallback` when missing, not an integer, or
+    // outside 0 .. count - 1, so that no stray index reaches an image.
+    int listIndex(const char* name, int count, int fallback) const;
+
+private:
+    const ParGenFile& file_;
+};
+
+}  // namespace params

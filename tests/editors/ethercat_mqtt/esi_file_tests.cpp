@@ -1,0 +1,399 @@
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include "app/language.h"
+#include "editors/ethercat_mqtt/esi_file.h"
+#include "editors/ethercat_mqtt/esi_icon.h"
+#include "platform/xml_document.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+using namespace ethercat_mqtt;
+
+namespace {
+
+QByteArray slaveFile(const QByteArray& inputs, const QByteArray& outputs)
+{
+    return "<EtherCAT_Slave>\n<EtherCAT_Slave_Variables>\n<EtherCAT_Slave_To_Master>" + inputs
+           + "</EtherCAT_Slave_To_Master>\n<EtherCAT_Master_To_Slave>" + outputs
+           + "</EtherCAT_Master_To_Slave>\n</EtherCAT_Slave_Variables>\n</EtherCAT_Slave>\n"
+             "<!--SW_VERSION = 1.001-->\n";
+}
+
+QByteArray row(const char* enable, const char* type, int length, const char* name)
+{
+    return QByteArray("<row Enable=\"") + enable + "\" Type=\"" + type + "\" Length=\"" + QByteArray::number(length)
+           + "\" Name=\"" + name + "\" Position=\"0\" BitStart=\"0\" Group=\"\" Mnemonic=\"\"/>\n";
+}
+
+QByteArray rows(int count, const char* type, int length)
+{
+    QByteArray out;
+    for (int i = 0; i < count; ++i)
+        out += row("Y", type, length, QByteArray("v" + QByteArray::number(i)).constData());
+    return out;
+}
+
+}  // namespace
+
+struct EsiFileTest : ::testing::Test {
+    testing_support::TempFolder dir;
+    app::AppState state;
+    platform::XmlDocument xml;
+
+    EsiFileTest()
+    {
+        state.Project_Path = dir.path();
+        state.ParGen_Path = dir.file("ParGen.xml");
+        state.EtherCAT_Slave_Path = dir.file("EtherCAT_Slave.xml");
+        app::Load_Default_Texts(app::textTable());
+    }
+
+    QStringList esiLines() { return Write_ESI_Lines(Load_ESI_Data(state, xml)); }
+
+    // The entry and padding lines of the PDOs only, without indentation.
+    QStringList pdoLines()
+    {
+        QStringList out;
+        bool inPdo = false;
+        for (const QString& line : esiLines()) {
+            const QString t = line.trimmed();
+            if (t.startsWith("<RxPdo") || t.startsWith("<TxPdo"))
+                inPdo = true;
+            if (inPdo && !t.isEmpty())
+                out << t;
+            if (t == "</RxPdo>" || t == "</TxPdo>")
+                inPdo = false;
+        }
+        return out;
+    }
+
+    void validate(const QString& file)
+    {
+        QProcess xmllint;
+        xmllint.start("xmllint", {"--noout", "--schema", SHARED_DATA_DIR "/esi-schema/EtherCATInfo.xsd", file});
+        ASSERT_TRUE(xmllint.waitForFinished(30000)) << "xmllint (package libxml2-utils) must be installed";
+        EXPECT_EQ(xmllint.exitCode(), 0) << xmllint.readAllStandardError().toStdString();
+    }
+};
+
+TEST(EsiRules, DataTypesAndThreeDigits)
+{
+    struct Case {
+        const char* type;
+        int length;
+        const char* esi;
+        int bits;
+    };
+    const Case cases[] = {
+        {"Bool", 1, "BIT", 1},          {"Int8", 1, "SINT", 8},       {"Int16", 2, "INT", 16},
+        {"Int32", 4, "DINT", 32},       {"UInt8", 1, "USINT", 8},     {"UInt16", 2, "UINT", 16},
+        {"UInt32", 4, "UDINT", 32},     {" float32 ", 4, "REAL", 32}, {"Array", 4, "ARRAY [0..3] OF BYTE", 32},
+        {"String", 10, "STRING(10)", 88}, {"", 0, "BIT", 1},          {"Double", 8, "BIT", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        int bits = -1;
+        QString esi;
+        ESI_Data_Type(c.type, c.length, bits, esi);
+        EXPECT_EQ(esi, c.esi);
+        EXPECT_EQ(bits, c.bits);
+    }
+    EXPECT_EQ(Three_Digits(0), "000");
+    EXPECT_EQ(Three_Digits(9), "009");
+    EXPECT_EQ(Three_Digits(10), "010");
+    EXPECT_EQ(Three_Digits(99), "099");
+    EXPECT_EQ(Three_Digits(100), "100");
+    EXPECT_EQ(Three_Digits(1000), "1000");
+}
+
+TEST_F(EsiFileTest, ThreeBoolsAndAnIntWithoutParGenIsTheExactFile)
+{
+    dir.write("EtherCAT_Slave.xml", slaveFile(row("Y", "Bool", 1, "B1") + row("Y", "Bool", 1, "B2")
+                                                  + row("Y", "Bool", 1, "B3") + row("Y", "Int16", 2, "Counter"),
+                                              ""));
+    ASSERT_TRUE(Create_ESI_File(dir.file("out.xml"), state, xml));
+    const QString icon = esiIconHex();
+    const QString expected =
+        "<?xml version=\"1.0\"?>\r\n"
+        "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+        "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">\r\n"
+        "  <Vendor>\r\n"
+        "    <Id>#x00000B2E</Id>\r\n"
+        "    <Name>Olvenk</Name>\r\n"
+        "    <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
+        "  </Vendor>\r\n"
+        "  <Descriptions>\r\n"
+        "    <Groups>\r\n"
+        "      <Group SortOrder=\"0\">\r\n"
+        "        <Type>Olvenk Slaves</Type>\r\n"
+        "        <Name LcId=\"1031\">Olvenk Slaves</Name>\r\n"
+        "        <Name LcId=\"1033\">Olvenk Slaves</Name>\r\n"
+        "        <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
+        "      </Group>\r\n"
+        "    </Groups>\r\n"
+        "    <Devices>\r\n"
+        "      <Device Physics=\"YY\">\r\n"
+        "        <Type ProductCode=\"#x0041A017\" RevisionNo=\"#x00\">EtherCAT Slave</Type>\r\n"
+        "        <Name LcId=\"1033\">EtherCAT Slave</Name>\r\n"
+        "        <Name LcId=\"1031\">EtherCAT Slave</Name>\r\n"
+        "        <Info>\r\n"
+        "          <StateMachine>\r\n"
+        "            <Timeout>\r\n"
+        "              <PreopTimeout>2000</PreopTimeout>\r\n"
+        "              <SafeopOpTimeout>9000</SafeopOpTimeout>\r\n"
+        "              <BackToInitTimeout>5000</BackToInitTimeout>\r\n"
+        "              <BackToSafeopTimeout>200</BackToSafeopTimeout>\r\n"
+        "            </Timeout>\r\n"
+        "          </StateMachine>\r\n"
+        "          <Mailbox>\r\n"
+        "            <Timeout>\r\n"
+        "              <RequestTimeout>100</RequestTimeout>\r\n"
+        "              <ResponseTimeout>2000</ResponseTimeout>\r\n"
+        "            </Timeout>\r\n"
+        "          </Mailbox>\r\n"
+        "          <IdentificationReg134>true</IdentificationReg134>\r\n"
+        "        </Info>\r\n"
+        "        <GroupType>Olvenk Slaves</GroupType>\r\n"
+        "        <Fmmu>Outputs</Fmmu>\r\n"
+        "        <Fmmu>Inputs</Fmmu>\r\n"
+        "        <Sm MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x26\" "
+        "Enable=\"0\">MBoxOut</Sm>\r\n"
+        "        <Sm MinSize=\"0\" MaxSize=\"0\" DefaultSize=\"0\" StartAddress=\"#x1FFF\" ControlByte=\"#x22\" "
+        "Enable=\"0\">MBoxIn</Sm>\r\n"
+        "        <Sm StartAddress=\"#x100C\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\">Outputs</Sm>\r\n"
+        "        <Sm StartAddress=\"#x1000\" ControlByte=\"#x20\" DefaultSize=\"1\" Enable=\"1\">Inputs</Sm>\r\n"
+        "        <TxPdo Mandatory=\"true\" Fixed=\"true\" Sm=\"3\">\r\n"
+        "          <Index>#x1A00</Index>\r\n"
+        "          <Name>Inputs_000</Name>\r\n"
+        "\r\n"
+        "          <Entry>\r\n"
+        "            <Index>#x6000</Index>\r\n"
+        "            <SubIndex>0</SubIndex>\r\n"
+        "            <BitLen>1</BitLen>\r\n"
+        "            <Name>B1</Name>\r\n"
+        "            <DataType>BIT</DataType>\r\n"
+        "          </Entry>\r\n"
+        "\r\n"
+        "          <Entry>\r\n"
+        "            <Index>#x6001</Index>\r\n"
+        "            <SubIndex>0</SubIndex>\r\n"
+        "            <BitLen>1</BitLen>\r\n"
+        "            <Name>B2</Name>\r\n"
+        "            <DataType>BIT</DataType>\r\n"
+        "          </Entry>\r\n"
+        "\r\n"
+        "          <Entry>\r\n"
+        "            <Index>#x6002</Index>\r\n"
+        "            <SubIndex>0</SubIndex>\r\n"
+        "            <BitLen>1</BitLen>\r\n"
+        "            <Name>B3</Name>\r\n"
+        "            <DataType>BIT</DataType>\r\n"
+        "          </Entry>\r\n"
+        "\r\n"
+        "\t\t\t\t<Entry>\r\n"
+        "\t\t\t\t\t<Index>#x0</Index>\r\n"
+        "\t\t\t\t\t<SubIndex>0</SubIndex>\r\n"
+        "\t\t\t\t\t<BitLen>5</BitLen>\r\n"
+        "\t\t\t\t</Entry>\r\n"
+        "\r\n"
+        "          <Entry>\r\n"
+        "            <Index>#x6003</Index>\r\n"
+        "            <SubIndex>0</SubIndex>\r\n"
+        "            <BitLen>16</BitLen>\r\n"
+        "            <Name>Counter</Name>\r\n"
+        "            <DataType>INT</DataType>\r\n"
+        "          </Entry>\r\n"
+        "\r\n"
+        "        </TxPdo>\r\n"
+        "        <Mailbox DataLinkLayer=\"true\">\r\n"
+        "          <EoE />\r\n"
+        "          <CoE SdoInfo=\"true\" SegmentedSdo=\"true\" CompleteAccess=\"true\" />\r\n"
+        "          <FoE />\r\n"
+        "        </Mailbox>\r\n"
+        "        <Dc>\r\n"
+        "          <OpMode>\r\n"
+        "            <Name>Synchron</Name>\r\n"
+        "            <Desc>SM-Synchron</Desc>\r\n"
+        "            <AssignActivate>#x0</AssignActivate>\r\n"
+        "            <CycleTimeSync0 Factor=\"1\">0</CycleTimeSync0>\r\n"
+        "            <ShiftTimeSync0>0</ShiftTimeSync0>\r\n"
+        "            <CycleTimeSync1 Factor=\"1\">0</CycleTimeSync1>\r\n"
+        "          </OpMode>\r\n"
+        "          <OpMode>\r\n"
+        "            <Name>DC</Name>\r\n"
+        "            <Desc>DC-Synchron</Desc>\r\n"
+        "            <AssignActivate>#x300</AssignActivate>\r\n"
+        "            <CycleTimeSync0 Factor=\"1\">0</CycleTimeSync0>\r\n"
+        "            <ShiftTimeSync0>0</ShiftTimeSync0>\r\n"
+        "            <CycleTimeSync1 Factor=\"1\">0</CycleTimeSync1>\r\n"
+        "          </OpMode>\r\n"
+        "        </Dc>\r\n"
+        "        <Eeprom>\r\n"
+        "          <ByteSize>2048</ByteSize>\r\n"
+        "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>\r\n"
+        "        </Eeprom>\r\n"
+        "        <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
+        "      </Device>\r\n"
+        "    </Devices>\r\n"
+        "  </Descriptions>\r\n"
+        "</EtherCATInfo>\r\n";
+    EXPECT_EQ(QString::fromUtf8(dir.read("out.xml")), expected);
+    validate(dir.file("out.xml"));
+}
+
+TEST_F(EsiFileTest, BitRunsArePaddedToWholeBytes)
+{
+    struct Case {
+        const char* name;
+        QByteArray inputs;
+        QStringList bitLens;  // BitLen of every entry and padding, in order
+    };
+    const QByteArray b = row("Y", "Bool", 1, "b");
+    const Case cases[] = {
+        {"eight bools: no padding", rows(8, "Bool", 1), QStringList(8, "1")},
+        {"nine bools: 7 bits after the ninth", rows(9, "Bool", 1), QStringList(9, "1") << "7"},
+        {"a bool last", row("Y", "UInt8", 1, "u") + b, {"8", "1", "7"}},
+        {"a disabled row inside a run", b + row("N", "Int32", 4, "off") + b, {"1", "1", "6"}},
+        {"string then array", row("Y", "String", 10, "s") + row("Y", "Array", 4, "a"), {"88", "32"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write("EtherCAT_Slave.xml", slaveFile(c.inputs, ""));
+        QStringList bitLens;
+        for (const QString& line : pdoLines())
+            if (line.startsWith("<BitLen>"))
+                bitLens << line.mid(8, line.indexOf("</") - 8);
+        EXPECT_EQ(bitLens, c.bitLens);
+    }
+}
+
+TEST_F(EsiFileTest, SeventeenOutputsMakeTwoPdosNumberedAcross)
+{
+    dir.write("EtherCAT_Slave.xml", slaveFile("", rows(17, "UInt8", 1)));
+    const QStringList lines = pdoLines();
+    EXPECT_EQ(lines.count("<RxPdo Mandatory=\"true\" Fixed=\"true\" Sm=\"2\">"), 2);
+    EXPECT_EQ(lines.count("</RxPdo>"), 2);
+    EXPECT_TRUE(lines.contains("<Index>#x1600</Index>"));
+    EXPECT_TRUE(lines.contains("<Name>Outputs_000</Name>"));
+    EXPECT_TRUE(lines.contains("<Index>#x1601</Index>"));
+    EXPECT_TRUE(lines.contains("<Name>Outputs_001</Name>"));
+    const qsizetype secondPdo = lines.indexOf("<Index>#x1601</Index>");
+    EXPECT_LT(lines.indexOf("<Index>#x700F</Index>"), secondPdo);
+    EXPECT_GT(lines.indexOf("<Index>#x7010</Index>"), secondPdo);
+    EXPECT_EQ(lines.indexOf("<Index>#x7011</Index>"), -1);
+}
+
+TEST_F(EsiFileTest, IdentityFromParGen)
+{
+    struct Case {
+        QByteArray pargen;
+        QString typeLine;
+        QString configData;
+    };
+    const Case cases[] = {
+        {"<Par_Gen><EtherCAT_Slave_Name>GW</EtherCAT_Slave_Name>"
+         "<EtherCAT_Slave_Revision_Number>300</EtherCAT_Slave_Revision_Number>"
+         "<EtherCAT_Slave_Node_Address>258</EtherCAT_Slave_Node_Address></Par_Gen>",
+         "<Type ProductCode=\"#x0041A017\" RevisionNo=\"#x12C\">GW</Type>", "800F00CC8813ff00020100800000"},
+        {"<Par_Gen><EtherCAT_Slave_Revision_Number>5</EtherCAT_Slave_Revision_Number></Par_Gen>",
+         "<Type ProductCode=\"#x0041A017\" RevisionNo=\"#x05\">EtherCAT Slave</Type>", "800F00CC8813ff00010000800000"},
+        {"<Par_Gen><EtherCAT_Slave_Revision_Number>4294967295</EtherCAT_Slave_Revision_Number>"
+         "<EtherCAT_Slave_Node_Address>x</EtherCAT_Slave_Node_Address></Par_Gen>",
+         "<Type ProductCode=\"#x0041A017\" RevisionNo=\"#xFFFFFFFF\">EtherCAT Slave</Type>",
+         "800F00CC8813ff00010000800000"},
+        {"<!-- a comment first --><Par_Gen><EtherCAT_Slave_Name/></Par_Gen>",
+         "<Type ProductCode=\"#x0041A017\" RevisionNo=\"#x00\"></Type>", "800F00CC8813ff00010000800000"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pargen.constData());
+        dir.write("ParGen.xml", c.pargen);
+        QStringList trimmed;
+        for (const QString& line : esiLines())
+            trimmed << line.trimmed();
+        EXPECT_TRUE(trimmed.contains(c.typeLine)) << trimmed.join('\n').toStdString();
+        EXPECT_TRUE(trimmed.contains("<ConfigData>" + c.configData + "</ConfigData>"));
+    }
+}
+
+TEST_F(EsiFileTest, FilesAreValidForTheSchema)
+{
+    struct Case {
+        const char* name;
+        QByteArray pargen;
+        QByteArray slave;
+    };
+    const Case cases[] = {
+        {"empty project", {}, {}},
+        {"every type, bit padding, two PDOs",
+         "<Par_Gen><EtherCAT_Slave_Name>Line 4</EtherCAT_Slave_Name></Par_Gen>",
+         slaveFile(row("Y", "Bool", 1, "b1") + row("Y", "Bool", 1, "b2") + row("Y", "Int8", 1, "i8")
+                       + row("Y", "Int16", 2, "i16") + row("Y", "Int32", 4, "i32") + row("Y", "UInt8", 1, "u8")
+                       + row("Y", "UInt16", 2, "u16") + row("Y", "UInt32", 4, "u32") + row("Y", "Float32", 4, "f")
+                       + row("Y", "Array", 4, "a") + row("Y", "String", 10, "s") + row("Y", "Bool", 1, "last"),
+                   rows(20, "UInt16", 2))},
+        {"names with markup and accents",
+         "<Par_Gen><EtherCAT_Slave_Name>Pompa &amp; &lt;valvola&gt; \"\xC3\xA9\"</EtherCAT_Slave_Name></Par_Gen>",
+         slaveFile(row("Y", "Bool", 1, "T&amp;C &lt;1&gt; &quot;x&quot; \xC3\xA8"), row("Y", "Int8", 1, "&apos;q&apos;"))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(state.ParGen_Path);
+        QFile::remove(state.EtherCAT_Slave_Path);
+        if (!c.pargen.isEmpty())
+            dir.write("ParGen.xml", c.pargen);
+        if (!c.slave.isEmpty())
+            dir.write("EtherCAT_Slave.xml", c.slave);
+        ASSERT_TRUE(Create_ESI_File(dir.file("esi.xml"), state, xml));
+        validate(dir.file("esi.xml"));
+        // Names come back as written.
+        platform::XmlDocument back;
+        ASSERT_TRUE(back.load(dir.file("esi.xml")));
+    }
+    platform::XmlDocument back;
+    ASSERT_TRUE(back.load(dir.file("esi.xml")));
+    const platform::XmlElement device = back.root().child("Descriptions").child("Devices").child("Device");
+    EXPECT_EQ(device.childText("Type"), QString::fromUtf8("Pompa & <valvola> \"\xC3\xA9\""));
+    EXPECT_EQ(device.child("TxPdo").child("Entry").childText("Name"), QString::fromUtf8("T&C <1> \"x\" \xC3\xA8"));
+}
+
+TEST_F(EsiFileTest, BuildCommandAsksWhereAndBeforeOverwriting)
+{
+    testing_support::ScriptedDialogs script;
+    const QString target = dir.file("device.xml");
+
+    // Cancelled: nothing written.
+    script.chooseFile(std::nullopt);
+    Build_ESI_File(state, xml);
+    ASSERT_EQ(script.fileDialogs().size(), 1u);
+    EXPECT_EQ(script.fileDialogs()[0].initialFolder, dir.path());
+    EXPECT_EQ(script.fileDialogs()[0].filter, "EtherCAT ESI File (*.xml)|*.xml");
+    EXPECT_FALSE(QFile::exists(target));
+
+    // A new file: no question.
+    script.chooseFile(target);
+    Build_ESI_File(state, xml);
+    EXPECT_TRUE(script.texts().isEmpty());
+    EXPECT_TRUE(dir.read("device.xml").startsWith("<?xml version=\"1.0\"?>\r\n"));
+
+    // An existing file: No keeps it, Yes replaces it.
+    dir.write("device.xml", "keep");
+    script.chooseFile(target);
+    script.answer(platform::MessageResult::No);
+    Build_ESI_File(state, xml);
+    EXPECT_EQ(script.texts(), QStringList{"File already exists. Do you want to overwrite?"});
+    EXPECT_EQ(dir.read("device.xml"), "keep");
+    script.chooseFile(target);
+    script.answer(platform::MessageResult::Yes);
+    Build_ESI_File(state, xml);
+    EXPECT_TRUE(dir.read("device.xml").startsWith("<?xml"));
+
+    // A file that cannot be written is reported.
+    script.reset();
+    script.chooseFile(dir.file("no/such/folder/x.xml"));
+    Build_ESI_File(state, xml);
+    ASSERT_EQ(script.shown().size(), 1u);
+    EXPECT_EQ(script.shown()[0].kind, platform::MessageKind::Error);
+    EXPECT_TRUE(script.texts()[0].contains("x.xml"));
+}
