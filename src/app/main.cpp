@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "app/forms/form_set.h"
 #include "app/forms/main_window.h"
@@ -11,5 +12,8 @@ int main(int argc, char** argv)
     platform::quitOnTerminationSignals();
     app_forms::FormSet forms(platform::executableFolder());
     forms.mainWindow().show();
+    // Start-up measurements: close again as soon as the window is up.
+    if (qEnvironmentVariableIsSet("CONFIGURATOR_CLOSE_WHEN_SHOWN"))
+        QTimer::singleShot(0, &forms.mainWindow(), &QWidget::close);
     return application.exec();
 }

@@ -1,0 +1,57 @@
+// Start-up time: from program entry to the main window shown with every form
+// created. Measured twice: in this process (the form set built and shown),
+// and as a whole program run under the offscreen platform that closes as
+// soon as its window is up.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "app/app_state.h"
+#include "app/forms/form_set.h"
+#include "app/forms/main_window.h"
+#include "platform/paths.h"
+
+static void FormSetCreatedAndShown(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        app::appState() = app::AppState();
+        app_forms::FormSet forms(dir.path());
+        forms.mainWindow().show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(forms.created().size());
+    }
+}
+BENCHMARK(FormSetCreatedAndShown)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+static void WholeProgramRun(benchmark::State& state)
+{
+    const QString program = platform::joinPath(platform::executableFolder(), QStringLiteral("configurator"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("CONFIGURATOR_CLOSE_WHEN_SHOWN"), QStringLiteral("1"));
+    for (auto _ : state) {
+        QProcess run;
+        run.setProcessEnvironment(env);
+        run.start(program, {});
+        if (!run.waitForFinished(10000) || run.exitCode() != 0) {
+            state.SkipWithError("the configurator did not start and close");
+            break;
+        }
+    }
+}
+BENCHMARK(WholeProgramRun)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRealTime();
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
