@@ -160,7 +160,7 @@ bool readParGenFile(const QString& path, platform::XmlDocument& doc, ParGenFile&
     }
     file.setExists(true);
     QSet<QString> seen;
-    for (const platform::XmlElement& element : doc.firstNode().children()) {
+    for (const platform::XmlElement& element : doc.root().children()) {
         // The first element of a name counts; one holding elements of its
         // own cannot be read and counts as missing.
         const QString name = element.name();

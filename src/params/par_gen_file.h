@@ -34,7 +34,8 @@ inline const QString kParGenRoot = QStringLiteral("Par_Gen");
 inline const QString kParGenVersionComment = QStringLiteral("SW_VERSION = 1.001");
 
 // The content of a ParGen.xml as read: each element of the root (the
-// document's first node, whatever its name) by name, the first of a name
+// document's first element, whatever its name or
+// whatever stands before it) by name, the first of a name
 // counting. An element that holds child elements cannot be read and counts
 // as missing; an empty element gives an empty text.
 class ParGenFile {

@@ -187,11 +187,6 @@ XmlElement XmlDocument::root() const
     return {};
 }
 
-XmlElement XmlDocument::firstNode() const
-{
-    return XmlElement(doc_->first_child());
-}
-
 XmlElement XmlDocument::appendRoot(const QString& name)
 {
     return XmlElement(doc_->append_child(utf8(name).c_str()));

@@ -77,10 +77,6 @@ public:
     void clear();
 
     XmlElement root() const;
-    // The document's first top-level node when it is an element, else null:
-    // the root for readers that take the first node whatever it is (a file
-    // that starts with a comment or a declaration then has no settings).
-    XmlElement firstNode() const;
     // Appends a top-level element (the root, on an empty document).
     XmlElement appendRoot(const QString& name);
     // Appends a comment at the top level, after what is already there.

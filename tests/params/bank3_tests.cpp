@@ -116,6 +116,18 @@ TEST(Bank3Golden, ConnectionTlsTopicsAndTemplates)
     EXPECT_TRUE(sameBytes(images.bank3, e));
 }
 
+TEST(Bank3Fields, WillQoSOutsideTheListTakesItsFallback)
+{
+    const std::pair<const char*, uint8_t> cases[] = {{"2", 2}, {"-1", 0}, {"3", 0}, {"x", 0}, {"255", 0}};
+    for (const auto& [text, stored] : cases) {
+        SCOPED_TRACE(text);
+        const params::BankImages images = compileFiles(
+            "<Par_Gen><MQTT_Will_QoS>" + QByteArray(text) + "</MQTT_Will_QoS></Par_Gen>", QByteArray());
+        ASSERT_EQ(images.bank3.size(), 174);
+        EXPECT_EQ(params_testing::byteAt(images.bank3, 72), stored);
+    }
+}
+
 TEST(Bank3Text, DataTypeCodesAndLineBreaks)
 {
     EXPECT_EQ(params::Get_MQTT_Data_Type(QStringLiteral("STRING")), 0u);

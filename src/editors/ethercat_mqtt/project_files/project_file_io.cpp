@@ -17,7 +17,7 @@ ProjectFileRead load(const QString& path, platform::XmlDocument& doc, platform::
         result.error = QStringLiteral("The file \"%1\" cannot be read: %2").arg(path, reason);
         return result;
     }
-    root = doc.firstNode();
+    root = doc.root();
     return result;
 }
 

@@ -30,7 +30,7 @@ using RowAttribute = std::pair<const char*, QString Row::*>;
 namespace project_file_io {
 
 // Loads `path` into `doc` when the file exists. On return `root` is the
-// document's first node (null when that node is no element). A file that
+// document's first element, whatever stands before it. A file that
 // exists but cannot be loaded sets `result.error`.
 ProjectFileRead load(const QString& path, platform::XmlDocument& doc, platform::XmlElement& root);
 

@@ -103,6 +103,16 @@ TEST(ProjectFiles, MissingFilesAndMissingLists)
     EXPECT_FALSE(broken.ok());
     EXPECT_TRUE(broken.error.contains(notXml));
 
+    // A declaration or comment before the root is passed over.
+    const QString commented = folder.write(QStringLiteral("d.xml"),
+                                           "<?xml version=\"1.0\"?>\n<!-- edited by hand -->\n"
+                                           "<Root><Slave_to_Master><row Group_Name=\"g\" Num_Variables=\"2\"/></Slave_to_Master>"
+                                           "<Master_to_Slave/></Root>");
+    const ProjectFileRead withComment = readEtherCATGroupFile(commented, doc, groups);
+    EXPECT_TRUE(withComment.ok()) << withComment.error.toStdString();
+    ASSERT_EQ(groups.Slave_to_Master.size(), 1u);
+    EXPECT_EQ(groups.Slave_to_Master[0].Num_Variables, QStringLiteral("2"));
+
     const QString noVariables = folder.write(QStringLiteral("c.xml"), "<EtherCAT_Slave />");
     EXPECT_TRUE(readEtherCATSlaveFile(noVariables, doc, slave).error.contains(QStringLiteral("EtherCAT_Slave_Variables")));
 }
