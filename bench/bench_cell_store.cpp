@@ -2,6 +2,11 @@
 // fill 100,000 x 10 cells, read them all, insert and remove 1,000 rows at the
 // top, and the heap memory per cell. Prints the ratios at the end.
 //
+// "Store" runs the cell store's own accessors (the text read by reference);
+// "Grid" runs the same fill and read through the base grid's SetCellEx and
+// GetCellEx (position checks, merge resolution, display hooks, text returned
+// by value); "Qt" runs QStandardItemModel::setItem and item()->text().
+//
 // Memory is measured as the growth of glibc's allocated heap bytes
 // (mallinfo2().uordblks, which covers every malloc/new of the process)
 // between an empty container and the filled one. Two figures: with the cell
@@ -46,6 +51,19 @@ QString freshText(int i)
 }
 
 // ---------------------------------------------------------------- store
+
+template <typename TextOf>
+void fillStore(grid::TCellStore& store, TextOf textOf)
+{
+    for (int r = 0; r < kRows; ++r)
+        for (int c = 0; c < kCols; ++c) store.SetText(c, r, textOf(r * kCols + c));
+}
+
+void fillStoreShared(grid::TCellStore& store)
+{
+    const auto& texts = cellTexts();
+    fillStore(store, [&texts](int i) -> const QString& { return texts[size_t(i)]; });
+}
 
 std::unique_ptr<grid::TBaseGridCells> newGrid()
 {
@@ -98,6 +116,22 @@ void BM_Store_Fill(benchmark::State& state)
     cellTexts();
     for (auto _ : state) {
         state.PauseTiming();
+        auto store = std::make_unique<grid::TCellStore>();
+        state.ResumeTiming();
+        store->SetColCount(kCols);
+        store->SetRowCount(kRows);
+        fillStoreShared(*store);
+        state.PauseTiming();
+        store.reset();
+        state.ResumeTiming();
+    }
+}
+
+void BM_Grid_Fill(benchmark::State& state)
+{
+    cellTexts();
+    for (auto _ : state) {
+        state.PauseTiming();
         auto cells = std::make_unique<grid::TBaseGridCells>();
         state.ResumeTiming();
         cells->SetColCount(kCols);
@@ -127,6 +161,18 @@ void BM_Qt_Fill(benchmark::State& state)
 
 void BM_Store_Read(benchmark::State& state)
 {
+    grid::TCellStore store(kCols, kRows);
+    fillStoreShared(store);
+    for (auto _ : state) {
+        qsizetype total = 0;
+        for (int r = 0; r < kRows; ++r)
+            for (int c = 0; c < kCols; ++c) total += store.Text(c, r).size();
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void BM_Grid_Read(benchmark::State& state)
+{
     auto cells = newGrid();
     fillGridShared(*cells);
     for (auto _ : state) {
@@ -151,11 +197,11 @@ void BM_Qt_Read(benchmark::State& state)
 
 void BM_Store_InsertRemoveTop(benchmark::State& state)
 {
-    auto cells = newGrid();
-    fillGridShared(*cells);
+    grid::TCellStore store(kCols, kRows);
+    fillStoreShared(store);
     for (auto _ : state) {
-        cells->Cells().InsertRows(0, kMovedRows);
-        cells->Cells().RemoveRows(0, kMovedRows);
+        store.InsertRows(0, kMovedRows);
+        store.RemoveRows(0, kMovedRows);
     }
 }
 
@@ -191,18 +237,18 @@ void BM_Store_Memory(benchmark::State& state)
     cellTexts();
     double shared = 0, fresh = 0;
     for (auto _ : state) {
-        // The empty rows are part of the store's cost: measure from an empty grid.
-        shared = bytesPerCell([] { return std::make_unique<grid::TBaseGridCells>(); },
-                              [](grid::TBaseGridCells& g) {
-                                  g.SetColCount(kCols);
-                                  g.SetRowCount(kRows);
-                                  fillGridShared(g);
+        // The empty rows are part of the store's cost: measure from an empty store.
+        shared = bytesPerCell([] { return std::make_unique<grid::TCellStore>(); },
+                              [](grid::TCellStore& store) {
+                                  store.SetColCount(kCols);
+                                  store.SetRowCount(kRows);
+                                  fillStoreShared(store);
                               });
-        fresh = bytesPerCell([] { return std::make_unique<grid::TBaseGridCells>(); },
-                             [](grid::TBaseGridCells& g) {
-                                 g.SetColCount(kCols);
-                                 g.SetRowCount(kRows);
-                                 fillGrid(g, freshText);
+        fresh = bytesPerCell([] { return std::make_unique<grid::TCellStore>(); },
+                             [](grid::TCellStore& store) {
+                                 store.SetColCount(kCols);
+                                 store.SetRowCount(kRows);
+                                 fillStore(store, freshText);
                              });
     }
     state.counters["bytes_per_cell_shared_text"] = shared;
@@ -232,8 +278,10 @@ void BM_Qt_Memory(benchmark::State& state)
 }
 
 BENCHMARK(BM_Store_Fill)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_Grid_Fill)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Qt_Fill)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_Store_Read)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_Grid_Read)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_Qt_Read)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_Store_InsertRemoveTop)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_Qt_InsertRemoveTop)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -270,7 +318,9 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     std::printf("\nRatios (above 1: the store is faster / smaller):\n");
     printRatio("fill time", reporter.times["BM_Qt_Fill"], reporter.times["BM_Store_Fill"]);
+    printRatio("fill time, grid SetCellEx", reporter.times["BM_Qt_Fill"], reporter.times["BM_Grid_Fill"]);
     printRatio("read time", reporter.times["BM_Qt_Read"], reporter.times["BM_Store_Read"]);
+    printRatio("read time, grid GetCellEx", reporter.times["BM_Qt_Read"], reporter.times["BM_Grid_Read"]);
     printRatio("insert+remove 1000 rows time", reporter.times["BM_Qt_InsertRemoveTop"],
                reporter.times["BM_Store_InsertRemoveTop"]);
     printRatio("memory per cell (shared texts)", reporter.counters["BM_Qt_Memory:bytes_per_cell_shared_text"],

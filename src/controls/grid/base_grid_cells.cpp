@@ -47,22 +47,20 @@ void TBaseGridCells::UpdateStoreColumns()
 
 QString TBaseGridCells::GetCellEx(int c, int r) const
 {
-    if (!FCells.Contains(c, r)) return QString();
+    if (!FCells.Contains(c, r) || c >= TotalColCount()) return QString();
     int bc = c;
     int br = r;
-    if (HasCellProperties(c, r)) {
-        const QPoint base = BaseCell(c, r);
-        bc = base.x();
-        br = base.y();
+    if (const TCellProperties* props = FCells.Properties(c, r); props != nullptr && !props->IsBaseCell()) {
+        bc = c - props->CellSpanX();
+        br = r - props->CellSpanY();
     }
+    if (br >= FNormalRowCount) return FCells.Text(bc, br);
     QString value = FCells.Text(bc, br);
-    if (br < FNormalRowCount) {
-        GetDisplText(bc, br, value);
-        if (OnGetDisplWideText) {
-            QString wide = UnpackWideText(value);
-            GetDisplWideText(bc, br, wide);
-            return PackWideText(wide);
-        }
+    GetDisplText(bc, br, value);
+    if (OnGetDisplWideText) {
+        QString wide = UnpackWideText(value);
+        GetDisplWideText(bc, br, wide);
+        return PackWideText(wide);
     }
     return value;
 }

@@ -113,6 +113,9 @@ void TCellGraphic::Assign(const TCellGraphic& source)
 
 void TCellGraphic::ChangeKind(TCellType kind)
 {
+    if (kind == FCellType) return;
+    FreeOwnedBitmap();
+    FreeOwnedIcon();
     FCellType = kind;
 }
 

@@ -15,9 +15,9 @@ namespace {
 
 // A base grid that records the window-side hooks and can keep columns
 // hidden beyond its ColCount, as the string grid does.
-class RecordingGrid : public TBaseGridCells {
+class MergeTestGrid : public TBaseGridCells {
 public:
-    RecordingGrid(int cols, int rows)
+    MergeTestGrid(int cols, int rows)
     {
         SetColCount(cols);
         SetRowCount(rows);
@@ -41,9 +41,9 @@ public:
 };
 
 // A graphic that counts its destructions.
-struct CountedGraphic : TCellGraphic {
-    explicit CountedGraphic(int& counter) : destroyed(counter) {}
-    ~CountedGraphic() override { ++destroyed; }
+struct PropsCountedGraphic : TCellGraphic {
+    explicit PropsCountedGraphic(int& counter) : destroyed(counter) {}
+    ~PropsCountedGraphic() override { ++destroyed; }
     int& destroyed;
 };
 
@@ -52,7 +52,7 @@ struct CountedGraphic : TCellGraphic {
 // MergeCells(1, 1, 3, 2) in a 6 x 5 grid: the block covers columns 1..3, rows 1..2.
 TEST(BaseGridMergeTest, QueriesOfAMergedBlock)
 {
-    RecordingGrid grid(6, 5);
+    MergeTestGrid grid(6, 5);
     grid.MergeCells(1, 1, 3, 2);
 
     struct Case {
@@ -105,7 +105,7 @@ TEST(BaseGridMergeTest, SplittingAnyCellRestoresTheWholeBlock)
 {
     for (const QPoint& at : {QPoint(1, 1), QPoint(3, 2), QPoint(2, 1)}) {
         SCOPED_TRACE(testing::Message() << "split at " << at.x() << "," << at.y());
-        RecordingGrid grid(6, 5);
+        MergeTestGrid grid(6, 5);
         grid.MergeCells(1, 1, 3, 2);
         grid.repainted.clear();
         grid.SplitCells(at.x(), at.y());
@@ -126,7 +126,7 @@ TEST(BaseGridMergeTest, SplittingAnyCellRestoresTheWholeBlock)
 
 TEST(BaseGridMergeTest, EdgeCasesOfMerging)
 {
-    RecordingGrid grid(6, 5);
+    MergeTestGrid grid(6, 5);
 
     // A block of one cell is a base cell with spans 0, not counted as merged.
     grid.MergeCells(0, 0, 1, 1);
@@ -157,7 +157,7 @@ TEST(BaseGridMergeTest, EdgeCasesOfMerging)
 
 TEST(BaseGridMergeTest, RowAndColumnSpans)
 {
-    RecordingGrid grid(5, 8);
+    MergeTestGrid grid(5, 8);
     grid.MergeCells(0, 1, 1, 3);  // rows 1..3 in column 0
     grid.MergeCells(2, 1, 2, 2);  // columns 2..3, rows 1..2
     grid.MergeCells(1, 5, 1, 2);  // rows 5..6 in column 1
@@ -187,7 +187,7 @@ TEST(BaseGridMergeTest, RowAndColumnSpans)
         EXPECT_EQ(found, c.found);
     }
 
-    RecordingGrid cols(6, 3);
+    MergeTestGrid cols(6, 3);
     cols.MergeCells(1, 0, 2, 1);
     cols.MergeCells(1, 1, 2, 1);
     cols.MergeCells(1, 2, 2, 1);  // columns 1 and 2 merged in every row
@@ -204,7 +204,7 @@ TEST(BaseGridMergeTest, RowAndColumnSpans)
 
 TEST(BaseGridMergeTest, ReadingAndWritingAnyCellOfABlockUsesTheBaseCell)
 {
-    RecordingGrid grid(6, 5);
+    MergeTestGrid grid(6, 5);
     grid.parented = true;
     grid.SetGridCell(1, 1, "base");
     grid.SetGridCell(2, 2, "hidden under the block");
@@ -212,6 +212,16 @@ TEST(BaseGridMergeTest, ReadingAndWritingAnyCellOfABlockUsesTheBaseCell)
 
     EXPECT_EQ(grid.GetCellEx(2, 2), "base");
     EXPECT_EQ(grid.GetCellEx(3, 1), "base");
+    // The display hook is asked for the base cell.
+    grid.SetNormalRowCount(5);
+    QPoint asked;
+    grid.OnGetDisplText = [&asked](int c, int r, QString& v) {
+        asked = QPoint(c, r);
+        v = v.toUpper();
+    };
+    EXPECT_EQ(grid.GetCellEx(3, 2), "BASE");
+    EXPECT_EQ(asked, QPoint(1, 1));
+    grid.OnGetDisplText = nullptr;
     grid.repainted.clear();
     grid.SetCellEx(3, 2, "new");
     EXPECT_EQ(grid.GetGridCell(1, 1), "new");
@@ -223,7 +233,7 @@ TEST(BaseGridMergeTest, ReadingAndWritingAnyCellOfABlockUsesTheBaseCell)
 
 TEST(BaseGridMergeTest, SelectBaseCellMovesTheCurrentCellIntoTheBase)
 {
-    RecordingGrid grid(6, 5);
+    MergeTestGrid grid(6, 5);
     grid.MergeCells(1, 1, 3, 2);
     grid.SetCol(3);
     grid.SetRow(2);
@@ -252,7 +262,7 @@ TEST(BaseGridCellTextTest, DisplayHooksApplyToNormalRowsOnly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        RecordingGrid grid(3, 3);
+        MergeTestGrid grid(3, 3);
         grid.SetNormalRowCount(c.normalRows);
         if (c.textHandler) grid.OnGetDisplText = [](int, int, QString& v) { v += "!"; };
         QString seenWide;
@@ -276,7 +286,7 @@ TEST(BaseGridCellTextTest, DisplayHooksApplyToNormalRowsOnly)
 
 TEST(BaseGridCellTextTest, AccessorsOutsideTheStoreTouchNothing)
 {
-    RecordingGrid grid(3, 3);
+    MergeTestGrid grid(3, 3);
     int hookCalls = 0;
     grid.SetNormalRowCount(100);
     grid.OnGetDisplText = [&hookCalls](int, int, QString&) { ++hookCalls; };
@@ -303,7 +313,7 @@ TEST(BaseGridCellTextTest, AccessorsOutsideTheStoreTouchNothing)
 
 TEST(BaseGridCellTextTest, WritingTheLastRowOfAHiddenLastRowGridNotifies)
 {
-    RecordingGrid grid(3, 4);
+    MergeTestGrid grid(3, 4);
     grid.SetCellEx(0, 3, "footer");
     EXPECT_EQ(grid.lastRowChanges, 0);
     grid.SetHideLastRow(true);
@@ -314,9 +324,9 @@ TEST(BaseGridCellTextTest, WritingTheLastRowOfAHiddenLastRowGridNotifies)
 
 TEST(BaseGridPropertiesTest, NewPropertiesTakeTheDefaultLook)
 {
-    class StyledGrid : public RecordingGrid {
+    class StyledGrid : public MergeTestGrid {
     public:
-        StyledGrid() : RecordingGrid(4, 4) {}
+        StyledGrid() : MergeTestGrid(4, 4) {}
         void GetDefaultCellProperties(int ACol, int, TCellFont& AFont, TColor& ABrushColor, TColor& AColorTo,
                                       TColor&, TColor&, TAlignment& HA, TVAlignment& VA, bool& WW,
                                       TCellGradientDirection& GD) override
@@ -356,7 +366,7 @@ TEST(BaseGridPropertiesTest, NewPropertiesTakeTheDefaultLook)
     EXPECT_EQ(grid.GetCellProperties(0, 2), props);  // created once
 
     // The base grid's own defaults: the grid font and colour.
-    RecordingGrid plain(2, 2);
+    MergeTestGrid plain(2, 2);
     const TCellProperties* own = plain.GetCellProperties(1, 1);
     EXPECT_EQ(own->FontName(), plain.Font().Name);
     EXPECT_EQ(own->FontColor(), clWindowText);
@@ -368,7 +378,7 @@ TEST(BaseGridPropertiesTest, NewPropertiesTakeTheDefaultLook)
 
 TEST(BaseGridPropertiesTest, LookSettersRepaintTheirCellOnlyWhereTheyShould)
 {
-    RecordingGrid grid(4, 4);
+    MergeTestGrid grid(4, 4);
     TCellProperties* props = grid.GetCellProperties(2, 3);
     struct Case {
         const char* name;
@@ -396,7 +406,7 @@ TEST(BaseGridPropertiesTest, LookSettersRepaintTheirCellOnlyWhereTheyShould)
 
 TEST(BaseGridPropertiesTest, AssignCopiesTheLookButNotTheObjectsOrCalculation)
 {
-    RecordingGrid grid(4, 4);
+    MergeTestGrid grid(4, 4);
     TCellProperties* source = grid.GetCellProperties(1, 1);
     source->SetIsBaseCell(false);
     source->SetCellSpanX(2);
@@ -421,7 +431,7 @@ TEST(BaseGridPropertiesTest, AssignCopiesTheLookButNotTheObjectsOrCalculation)
     source->SetGradientDirection(GradientHorizontal);
     source->SetPaintID(9);
     int destroyed = 0;
-    source->AdoptGraphic(std::make_unique<CountedGraphic>(destroyed));
+    source->AdoptGraphic(std::make_unique<PropsCountedGraphic>(destroyed));
 
     TCellProperties target(&grid, 0, 0);
     target.Assign(*source);
@@ -456,7 +466,7 @@ TEST(BaseGridPropertiesTest, AssignCopiesTheLookButNotTheObjectsOrCalculation)
 
 TEST(BaseGridPropertiesTest, ObjectsStoredOnEmptyCellsLeaveTheTextEmpty)
 {
-    RecordingGrid grid(4, 4);
+    MergeTestGrid grid(4, 4);
     grid.MergeCells(0, 0, 2, 1);
     grid.SetObjectEx(1, 0, 1234);  // a cell of a block keeps its own object
     EXPECT_EQ(grid.GetObjectEx(1, 0), 1234u);
@@ -474,9 +484,9 @@ TEST(BaseGridPropertiesTest, ObjectsStoredOnEmptyCellsLeaveTheTextEmpty)
 TEST(BaseGridPropertiesTest, GraphicsAreFreedOnlyWhenTheCellOwnsThem)
 {
     int destroyed = 0;
-    RecordingGrid grid(4, 4);
-    grid.SetGraphicObjectEx(0, 0, std::make_unique<CountedGraphic>(destroyed));
-    CountedGraphic lent(destroyed);
+    MergeTestGrid grid(4, 4);
+    grid.SetGraphicObjectEx(0, 0, std::make_unique<PropsCountedGraphic>(destroyed));
+    PropsCountedGraphic lent(destroyed);
     grid.LendGraphicObjectEx(1, 0, &lent);
     QObject other;
     grid.LendOtherObjectEx(2, 0, &other);
@@ -493,8 +503,8 @@ TEST(BaseGridPropertiesTest, GraphicsAreFreedOnlyWhenTheCellOwnsThem)
     EXPECT_FALSE(grid.HasCellProperties(1, 0));
 
     // Replacing an adopted graphic frees it; taking it hands it over.
-    grid.SetGraphicObjectEx(3, 3, std::make_unique<CountedGraphic>(destroyed));
-    grid.SetGraphicObjectEx(3, 3, std::make_unique<CountedGraphic>(destroyed));
+    grid.SetGraphicObjectEx(3, 3, std::make_unique<PropsCountedGraphic>(destroyed));
+    grid.SetGraphicObjectEx(3, 3, std::make_unique<PropsCountedGraphic>(destroyed));
     EXPECT_EQ(destroyed, 2);
     std::unique_ptr<TCellGraphic> taken = grid.GetCellProperties(3, 3)->TakeGraphic();
     EXPECT_NE(taken, nullptr);
@@ -507,7 +517,7 @@ TEST(BaseGridPropertiesTest, GraphicsAreFreedOnlyWhenTheCellOwnsThem)
 
 TEST(BaseGridPropertiesTest, ResetEmptiesCellsWhosePropertiesMovedAway)
 {
-    RecordingGrid grid(3, 3);
+    MergeTestGrid grid(3, 3);
     for (int c = 0; c < 3; ++c)
         for (int r = 0; r < 3; ++r) grid.SetCellEx(c, r, "t");
     grid.SetObjectEx(1, 1, 9);
@@ -526,7 +536,7 @@ TEST(BaseGridPropertiesTest, ResetEmptiesCellsWhosePropertiesMovedAway)
 
 TEST(BaseGridHiddenColumnsTest, StorageColumnsBeyondTheColumnCountStayReachable)
 {
-    RecordingGrid grid(5, 3);
+    MergeTestGrid grid(5, 3);
     grid.SetCellEx(4, 1, "last");
     grid.MergeCells(3, 0, 2, 1);
 

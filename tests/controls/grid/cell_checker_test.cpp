@@ -13,15 +13,15 @@ using namespace grid;
 namespace {
 
 // Removes the error-mark tags of the tests' texts.
-QString unMark(const QString& text)
+QString checkerUnMark(const QString& text)
 {
     QString result = text;
     return result.remove("<e>").remove("</e>");
 }
 
-class CheckGrid : public TBaseGridCells {
+class CheckerTestGrid : public TBaseGridCells {
 public:
-    CheckGrid()
+    CheckerTestGrid()
     {
         SetColCount(3);
         SetRowCount(3);
@@ -35,7 +35,7 @@ public:
 };
 
 // Marks every "bad" word and corrects "teh"; records its calls.
-class WordChecker : public TExStringGridCheck {
+class CheckerWordChecker : public TExStringGridCheck {
 public:
     QString MarkError(int ACol, int ARow, const QString& s) override
     {
@@ -94,17 +94,17 @@ TEST(CellCheckerTest, CheckRuns)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        CheckGrid grid;
+        CheckerTestGrid grid;
         grid.SetCellEx(0, 0, "<e>bad</e> teh");
         grid.SetCellEx(1, 0, "fine");
         std::unique_ptr<TExStringGridCheck> checker;
         if (c.withChecker)
-            checker = c.base ? std::make_unique<TExStringGridCheck>() : std::make_unique<WordChecker>();
+            checker = c.base ? std::make_unique<TExStringGridCheck>() : std::make_unique<CheckerWordChecker>();
         if (checker) {
             checker->UseCorrect = c.useCorrect;
             checker->UseMarkError = c.useMarkError;
         }
-        EXPECT_EQ(CheckCells(grid, checker.get(), 0, 0, 1, 0, unMark), c.success);
+        EXPECT_EQ(CheckCells(grid, checker.get(), 0, 0, 1, 0, checkerUnMark), c.success);
         EXPECT_EQ(grid.GetCellEx(0, 0), c.cell00);
         EXPECT_EQ(grid.GetCellEx(1, 0), c.cell10);
     }
@@ -112,13 +112,13 @@ TEST(CellCheckerTest, CheckRuns)
 
 TEST(CellCheckerTest, ARunVisitsRowsThenColumnsBetweenStartAndStop)
 {
-    CheckGrid grid;
+    CheckerTestGrid grid;
     grid.MergeCells(0, 1, 2, 1);
     grid.SetCellEx(0, 1, "merged");
-    WordChecker checker;
+    CheckerWordChecker checker;
     checker.UseCorrect = true;
     checker.UseMarkError = true;
-    EXPECT_TRUE(CheckCells(grid, &checker, 0, 0, 1, 1, unMark));
+    EXPECT_TRUE(CheckCells(grid, &checker, 0, 0, 1, 1, checkerUnMark));
     EXPECT_EQ(checker.calls, QStringList({"start", "correct 0,0", "mark 0,0", "correct 1,0", "mark 1,0",
                                           "correct 0,1", "mark 0,1", "correct 1,1", "mark 1,1", "stop"}));
     EXPECT_EQ(grid.GetCellEx(1, 1), "merged");  // read and written through the base cell
@@ -128,13 +128,13 @@ TEST(CellCheckerTest, GotoCellVisitsEachCellAndComesBack)
 {
     for (bool gotoCell : {false, true}) {
         SCOPED_TRACE(gotoCell ? "GotoCell" : "no GotoCell");
-        CheckGrid grid;
+        CheckerTestGrid grid;
         grid.SetCol(2);
         grid.SetRow(2);
         grid.visited.clear();
         TExStringGridCheck checker;
         checker.GotoCell = gotoCell;
-        CheckCells(grid, &checker, 0, 0, 1, 0, unMark);
+        CheckCells(grid, &checker, 0, 0, 1, 0, checkerUnMark);
         EXPECT_EQ(grid.Col(), 2);
         EXPECT_EQ(grid.Row(), 2);
         EXPECT_EQ(grid.visited, gotoCell ? std::vector<int>({0, 1, 2}) : std::vector<int>());

@@ -14,9 +14,9 @@ using namespace grid;
 namespace {
 
 // An integer list that counts its destructions.
-struct CountedList : TIntList {
-    explicit CountedList(int& counter) : destroyed(counter) {}
-    ~CountedList() override { ++destroyed; }
+struct GraphicCountedList : TIntList {
+    explicit GraphicCountedList(int& counter) : destroyed(counter) {}
+    ~GraphicCountedList() override { ++destroyed; }
     int& destroyed;
 };
 
@@ -183,17 +183,17 @@ TEST(CellGraphicTest, OwnedObjectsAreFreedExactlyOnce)
         // Freed with the graphic.
         TCellGraphic graphic;
         graphic.SetCellType(ctBalloon);
-        graphic.AdoptCellBitmap(std::make_unique<CountedList>(destroyed));
+        graphic.AdoptCellBitmap(std::make_unique<GraphicCountedList>(destroyed));
         EXPECT_TRUE(graphic.CellCreated());
     }
     EXPECT_EQ(destroyed, 1);
 
     {
         // A check box's balloon list goes with the graphic; a lent list does not.
-        CountedList lent(destroyed);
+        GraphicCountedList lent(destroyed);
         TCellGraphic withBalloon;
         withBalloon.SetCheckBox(true, false, false, haLeft, vaTop);
-        withBalloon.AdoptCellBitmap(std::make_unique<CountedList>(destroyed));
+        withBalloon.AdoptCellBitmap(std::make_unique<GraphicCountedList>(destroyed));
         withBalloon.SetCellAngle(1);
         TCellGraphic lending;
         lending.SetCheckBox(true, false, false, haLeft, vaTop);
@@ -205,7 +205,7 @@ TEST(CellGraphicTest, OwnedObjectsAreFreedExactlyOnce)
     // Changing the kind frees what the old kind owned.
     TCellGraphic graphic;
     graphic.SetCellType(ctImages);
-    graphic.AdoptCellBitmap(std::make_unique<CountedList>(destroyed));
+    graphic.AdoptCellBitmap(std::make_unique<GraphicCountedList>(destroyed));
     QPixmap bitmap(2, 2);
     graphic.SetBitmap(&bitmap, false, haLeft, vaTop);
     EXPECT_EQ(destroyed, 4);
@@ -213,7 +213,7 @@ TEST(CellGraphicTest, OwnedObjectsAreFreedExactlyOnce)
     EXPECT_EQ(graphic.CellBitmapAs<QPixmap>(), &bitmap);
 
     // Pointing the slot at another object frees the owned one; re-pointing at it keeps it.
-    graphic.AdoptCellBitmap(std::make_unique<CountedList>(destroyed));
+    graphic.AdoptCellBitmap(std::make_unique<GraphicCountedList>(destroyed));
     TIntList* owned = graphic.CellBitmapAs<TIntList>();
     graphic.SetCellBitmap(owned);
     EXPECT_EQ(destroyed, 4);
@@ -235,12 +235,12 @@ TEST(CellGraphicTest, OwnedObjectsAreFreedExactlyOnce)
 TEST(CellGraphicTest, AssignCopiesFieldsButNeverOwnership)
 {
     int destroyed = 0;
-    CountedList callersList(destroyed);
+    GraphicCountedList callersList(destroyed);
     QPixmap callersBitmap(2, 2);
 
     TCellGraphic source;
     source.SetCellType(ctRadio);
-    source.AdoptCellBitmap(std::make_unique<CountedList>(destroyed));
+    source.AdoptCellBitmap(std::make_unique<GraphicCountedList>(destroyed));
     source.SetCellIndex(2);
     source.SetCellAngle(3);
     source.SetCellBoolean(true);
@@ -281,7 +281,7 @@ TEST(CellGraphicTest, AssignCopiesFieldsButNeverOwnership)
     // A target of another kind frees what it owned before taking the source's kind.
     TCellGraphic owner;
     owner.SetCellType(ctImages);
-    owner.AdoptCellBitmap(std::make_unique<CountedList>(destroyed));
+    owner.AdoptCellBitmap(std::make_unique<GraphicCountedList>(destroyed));
     owner.Assign(source);
     EXPECT_EQ(destroyed, 1);
     EXPECT_FALSE(owner.HasCellBitmap());

@@ -10,7 +10,7 @@ using namespace grid;
 namespace {
 
 // A 4 x 3 store whose cells hold "c,r".
-TCellStore makeLabelledStore(int cols = 4, int rows = 3)
+TCellStore makeLabelledCellStore(int cols = 4, int rows = 3)
 {
     TCellStore store(cols, rows);
     for (int r = 0; r < rows; ++r)
@@ -18,14 +18,14 @@ TCellStore makeLabelledStore(int cols = 4, int rows = 3)
     return store;
 }
 
-QString rowText(const TCellStore& store, int row)
+QString cellStoreRowText(const TCellStore& store, int row)
 {
     QStringList parts;
     for (int c = 0; c < store.ColCount(); ++c) parts << store.Text(c, row);
     return parts.join('|');
 }
 
-std::unique_ptr<TCellProperties> props()
+std::unique_ptr<TCellProperties> cellStoreProps()
 {
     return std::make_unique<TCellProperties>(nullptr, -1, -1);
 }
@@ -39,23 +39,23 @@ TEST(CellStoreTest, PositionsOutsideTheStoreAreIgnored)
     } cases[] = {{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {4, 3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.col << "," << c.row);
-        TCellStore store = makeLabelledStore();
+        TCellStore store = makeLabelledCellStore();
         EXPECT_FALSE(store.Contains(c.col, c.row));
         EXPECT_TRUE(store.Text(c.col, c.row).isEmpty());
         EXPECT_EQ(store.Properties(c.col, c.row), nullptr);
         store.SetText(c.col, c.row, "x");
-        store.SetProperties(c.col, c.row, props());
+        store.SetProperties(c.col, c.row, cellStoreProps());
         EXPECT_EQ(store.TakeProperties(c.col, c.row), nullptr);
         EXPECT_EQ(store.PropertiesCount(), 0);
         EXPECT_EQ(store.ColCount(), 4);
         EXPECT_EQ(store.RowCount(), 3);
-        for (int r = 0; r < 3; ++r) EXPECT_EQ(rowText(store, r), QStringLiteral("0,%1|1,%1|2,%1|3,%1").arg(r));
+        for (int r = 0; r < 3; ++r) EXPECT_EQ(cellStoreRowText(store, r), QStringLiteral("0,%1|1,%1|2,%1|3,%1").arg(r));
     }
 }
 
 TEST(CellStoreTest, CellsBeyondALoweredColumnCountAreKept)
 {
-    TCellStore store = makeLabelledStore();
+    TCellStore store = makeLabelledCellStore();
     auto* p = new TCellProperties(nullptr, 0, 0);
     store.SetProperties(3, 1, std::unique_ptr<TCellProperties>(p));
 
@@ -72,12 +72,12 @@ TEST(CellStoreTest, CellsBeyondALoweredColumnCountAreKept)
 
 TEST(CellStoreTest, LoweringTheRowCountFreesTheRowsBeyond)
 {
-    TCellStore store = makeLabelledStore();
-    store.SetProperties(0, 2, props());
+    TCellStore store = makeLabelledCellStore();
+    store.SetProperties(0, 2, cellStoreProps());
     store.SetRowCount(2);
     EXPECT_EQ(store.PropertiesCount(), 0);
     store.SetRowCount(3);
-    EXPECT_EQ(rowText(store, 2), "|||");
+    EXPECT_EQ(cellStoreRowText(store, 2), "|||");
 }
 
 TEST(CellStoreTest, RowOperationsMoveWholeRows)
@@ -102,7 +102,7 @@ TEST(CellStoreTest, RowOperationsMoveWholeRows)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TCellStore store = makeLabelledStore();
+        TCellStore store = makeLabelledCellStore();
         c.apply(store);
         ASSERT_EQ(store.RowCount(), c.rows.size());
         for (int r = 0; r < store.RowCount(); ++r) {
@@ -117,7 +117,7 @@ TEST(CellStoreTest, RowOperationsMoveWholeRows)
 
 TEST(CellStoreTest, PropertiesTravelWithTheirRowAndKnowTheirNewPlace)
 {
-    TCellStore store = makeLabelledStore();
+    TCellStore store = makeLabelledCellStore();
     auto* p = new TCellProperties(nullptr, 0, 0);
     store.SetProperties(2, 1, std::unique_ptr<TCellProperties>(p));
     EXPECT_EQ(p->OwnerCol(), 2);
@@ -143,8 +143,8 @@ TEST(CellStoreTest, PropertiesTravelWithTheirRowAndKnowTheirNewPlace)
 
 TEST(CellStoreTest, TakenRowsComeBackWithEveryStorageColumn)
 {
-    TCellStore store = makeLabelledStore();
-    store.SetProperties(1, 1, props());
+    TCellStore store = makeLabelledCellStore();
+    store.SetProperties(1, 1, cellStoreProps());
     store.SetColCount(2);  // columns 2 and 3 kept beyond the count
 
     TCellRow row = store.TakeRow(1);
@@ -158,7 +158,7 @@ TEST(CellStoreTest, TakenRowsComeBackWithEveryStorageColumn)
 
     store.InsertRow(0, std::move(row));
     store.SetColCount(4);
-    EXPECT_EQ(rowText(store, 0), "0,1|1,1|2,1|3,1");
+    EXPECT_EQ(cellStoreRowText(store, 0), "0,1|1,1|2,1|3,1");
     EXPECT_EQ(store.PropertiesCount(), 1);
     EXPECT_EQ(store.Properties(1, 0)->OwnerRow(), 0);
     EXPECT_EQ(store.TakeRow(7).Cells.size(), 0u);
@@ -182,18 +182,18 @@ TEST(CellStoreTest, ColumnOperationsShiftCellsBeyondTheColumnCountToo)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TCellStore store = makeLabelledStore();
+        TCellStore store = makeLabelledCellStore();
         c.apply(store);
         EXPECT_EQ(store.ColCount(), c.cols);
-        EXPECT_EQ(rowText(store, 0), c.row0);
+        EXPECT_EQ(cellStoreRowText(store, 0), c.row0);
     }
 
     // A hidden column beyond the count moves with an insertion before it.
-    TCellStore store = makeLabelledStore();
+    TCellStore store = makeLabelledCellStore();
     store.SetColCount(3);
     store.InsertCols(0, 1);  // count 4; the kept column 3 is now column 4
     store.SetColCount(5);
-    EXPECT_EQ(rowText(store, 2), "|0,2|1,2|2,2|3,2");
+    EXPECT_EQ(cellStoreRowText(store, 2), "|0,2|1,2|2,2|3,2");
 }
 
 TEST(CellStoreTest, EmptyRowsTakeNoCellMemoryUntilWritten)

@@ -1,4 +1,5 @@
 #include <memory>
+#include <ostream>
 #include <utility>
 #include <vector>
 
@@ -13,9 +14,9 @@ namespace {
 
 // A grid that maps storage column c to display column c - 1 (column 0
 // hidden) and records where the current cell goes and what is repainted.
-class UndoGrid : public TBaseGridCells {
+class UndoTestGrid : public TBaseGridCells {
 public:
-    UndoGrid()
+    UndoTestGrid()
     {
         SetColCount(3);
         SetRowCount(3);
@@ -56,12 +57,17 @@ struct UndoScript {
     int events;         // OnUndo + OnRedo calls
 };
 
+void PrintTo(const UndoScript& script, std::ostream* os)
+{
+    *os << script.name;
+}
+
 class UndoScriptTest : public testing::TestWithParam<UndoScript> {};
 
 TEST_P(UndoScriptTest, RunsTheScript)
 {
     const UndoScript& script = GetParam();
-    UndoGrid grid;
+    UndoTestGrid grid;
     TExGridUndoRedo undo;
     undo.SetMaxLevel(script.maxLevel);
     grid.SetUndoRedo(&undo);
@@ -136,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GridUndoTest, EventsSeeTheCurrentTextAndTheTextAboutToBeWritten)
 {
-    UndoGrid grid;
+    UndoTestGrid grid;
     TExGridUndoRedo undo;
     grid.SetUndoRedo(&undo);
     grid.SetCellEx(2, 2, "typed");
@@ -174,7 +180,7 @@ TEST(GridUndoTest, EventsSeeTheCurrentTextAndTheTextAboutToBeWritten)
 
 TEST(GridUndoTest, UndoSelectsTheChangedCellInDisplayColumnsAndRepaints)
 {
-    UndoGrid grid;
+    UndoTestGrid grid;
     TExGridUndoRedo undo;
     grid.SetUndoRedo(&undo);
     undo.RegisterChange(2, 0, "", "a");
@@ -222,7 +228,7 @@ TEST(GridUndoTest, ItemsRecordValuesAndMarkers)
 
 TEST(GridUndoTest, LinksAreDroppedWhenEitherSideGoes)
 {
-    auto grid = std::make_unique<UndoGrid>();
+    auto grid = std::make_unique<UndoTestGrid>();
     auto undo = std::make_unique<TExGridUndoRedo>();
     grid->SetUndoRedo(undo.get());
     EXPECT_EQ(undo->Grid(), grid.get());
@@ -238,7 +244,7 @@ TEST(GridUndoTest, LinksAreDroppedWhenEitherSideGoes)
     EXPECT_EQ(undo->Level(), 1);
 
     // Linking another component releases the first.
-    UndoGrid other;
+    UndoTestGrid other;
     TExGridUndoRedo first, second;
     other.SetUndoRedo(&first);
     other.SetUndoRedo(&second);
