@@ -30,18 +30,6 @@ constexpr uint8_t kCodeFloat32 = 8;
 constexpr uint8_t kCodeString = 9;
 constexpr uint8_t kCodeArray = 10;
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
-}
-
 // A Float32 initial value: "." and "," both count as the decimal separator,
 // so a project gives the same bytes on every computer. Anything else is 0.
 float parseFloat32(const QString& text)
@@ -217,8 +205,8 @@ uint32_t Set_Init_Value(const QString& text, EtherCATEntry& entry, uint32_t addr
             const qsizetype at = 2 * static_cast<qsizetype>(i);
             if (at + 1 >= text.size())
                 break;
-            const int high = hexDigit(text[at]);
-            const int low = hexDigit(text[at + 1]);
+            const int high = platform::hexDigitValue(text[at]);
+            const int low = platform::hexDigitValue(text[at + 1]);
             if (high >= 0 && low >= 0)
                 entry.init_value[i] = static_cast<uint8_t>(high * 16 + low);
         }

@@ -10,7 +10,9 @@ bool isBlank(QChar c)
     return c.unicode() <= 0x20;
 }
 
-int hexValue(QChar c)
+}  // namespace
+
+int hexDigitValue(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
@@ -21,6 +23,8 @@ int hexValue(QChar c)
         return u - u'A' + 10;
     return -1;
 }
+
+namespace {
 
 // Parses into a 64-bit value: decimal digits up to `decimalLimit` (one more
 // when negative), hexadecimal digits up to `maxHexBits` bits.
@@ -48,7 +52,7 @@ std::optional<int64_t> parse(const QString& text, bool allowHex, int maxHexBits,
     uint64_t value = 0;
     int digits = 0;
     for (; i < n; ++i) {
-        const int d = hex ? hexValue(text[i]) : (text[i].isDigit() && text[i].unicode() < 0x80 ? text[i].unicode() - u'0' : -1);
+        const int d = hex ? hexDigitValue(text[i]) : (text[i].isDigit() && text[i].unicode() < 0x80 ? text[i].unicode() - u'0' : -1);
         if (d < 0)
             return std::nullopt;
         if (hex) {

@@ -22,6 +22,9 @@ int32_t parseIntOr(const QString& text, int32_t fallback);
 // The same for 64-bit values.
 std::optional<int64_t> parseInt64(const QString& text);
 
+// Value of a hexadecimal digit (either case), -1 for any other character.
+int hexDigitValue(QChar c);
+
 // Plain decimal digits with an optional sign and nothing else.
 std::optional<int32_t> parseDecimal(const QString& text);
 
