@@ -113,11 +113,8 @@ void TCanvas::LineTo(int x, int y)
     if (Pen.Style == Qt::NoPen || Pen.Color == clNone || from == FPenPos) return;
     ApplyPen();
     if (Pen.Width <= 1) {
-        // Leave out the end point: step back one pixel along the line.
-        const int dx = x - from.x(), dy = y - from.y();
-        const int steps = std::max(std::abs(dx), std::abs(dy));
-        const QPoint end(from.x() + dx * (steps - 1) / steps, from.y() + dy * (steps - 1) / steps);
-        FPainter.drawLine(from, end);
+        // Qt's one-pixel lines leave out their end point as LineTo does.
+        FPainter.drawLine(from, FPenPos);
     } else {
         FPainter.drawLine(QPointF(from) + QPointF(0.5, 0.5), QPointF(x, y) + QPointF(0.5, 0.5));
     }

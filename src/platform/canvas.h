@@ -9,6 +9,7 @@
 
 #include "platform/colors.h"
 #include "platform/geometry.h"
+#include "platform/text_engine.h"
 
 class QPainter;
 

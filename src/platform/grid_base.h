@@ -201,7 +201,8 @@ public:
     void InvalidateRow(int ARow);
     void InvalidateCol(int ACol);
     void InvalidateGridRect(const TGridRect& r);
-    void InvalidateGrid();
+    // Repaints the whole client area; every whole-grid repaint of the base goes through it.
+    virtual void Invalidate();
 
     // --- editor mode ---
     bool EditorMode() const { return FEditorMode; }
@@ -254,6 +255,7 @@ public:
     std::function<void(QObject* Sender)> OnDblClick;
     std::function<void(QObject* Sender, TShiftState Shift, QPoint MousePos, bool& Handled)> OnMouseWheelDown;
     std::function<void(QObject* Sender, TShiftState Shift, QPoint MousePos, bool& Handled)> OnMouseWheelUp;
+    std::function<void(QObject* Sender)> OnResize;
 
     // Hooks the inline editor calls.
     void EditorKeyDown(Word key, TShiftState shift);
@@ -321,6 +323,12 @@ protected:
     virtual void ColWidthsChanged() {}
     virtual void RowHeightsChanged() {}
     virtual void SizeChanged(int OldColCount, int OldRowCount) {}
+    // After the window changed size. Base: OnResize.
+    virtual void Resize();
+    // Sets the scroll bars' range, page and position from the grid (and shows
+    // or hides them); runs after every change of counts, sizes, scroll
+    // position and client size.
+    virtual void UpdateScrollBars();
     // The inline editor: created on first show; its text read and written.
     virtual QWidget* CreateEditor();
     virtual QString EditorText(QWidget* editor) const;
@@ -334,6 +342,7 @@ protected:
     // Qt plumbing.
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -370,7 +379,6 @@ private:
         void Resize(int count);
     };
 
-    void UpdateScrollBars();
     void UpdateEdit();
     void ClampInView(int ACol, int ARow);
     void MoveAnchorTo(int ACol, int ARow);

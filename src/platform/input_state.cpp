@@ -80,10 +80,21 @@ TShiftState keyboardShiftState()
     return shiftStateFromQt(QGuiApplication::queryKeyboardModifiers());
 }
 
+TShiftState mouseButtonState()
+{
+    if (const auto& o = input_state_detail::keyboardOverride()) return *o & (ssLeft | ssRight | ssMiddle);
+    return shiftStateFromQt(Qt::NoModifier, QGuiApplication::mouseButtons());
+}
+
+QPoint mouseCursorPos() { return QCursor::pos(); }
+
 bool isKeyDown(Word key)
 {
-    const TShiftState s = keyboardShiftState();
+    const TShiftState s = keyboardShiftState() | mouseButtonState();
     switch (key) {
+    case VK_LBUTTON: return s & ssLeft;
+    case VK_RBUTTON: return s & ssRight;
+    case VK_MBUTTON: return s & ssMiddle;
     case VK_SHIFT: return s & ssShift;
     case VK_CONTROL: return s & ssCtrl;
     case VK_MENU: case VK_LMENU: case VK_RMENU: return s & ssAlt;

@@ -14,6 +14,9 @@ namespace platform {
 // tables are written in.
 using Word = uint16_t;
 
+constexpr Word VK_LBUTTON = 0x01;
+constexpr Word VK_RBUTTON = 0x02;
+constexpr Word VK_MBUTTON = 0x04;
 constexpr Word VK_BACK = 0x08;
 constexpr Word VK_TAB = 0x09;
 constexpr Word VK_RETURN = 0x0D;
@@ -61,11 +64,17 @@ TShiftState shiftStateFromQt(Qt::KeyboardModifiers modifiers, Qt::MouseButtons b
 
 // The modifier keys held right now, as the keyboard reports them.
 TShiftState keyboardShiftState();
-// Whether a key is held right now; answers for VK_SHIFT, VK_CONTROL,
-// VK_MENU/VK_LMENU/VK_RMENU (others are reported as up).
+// The mouse buttons held right now (ssLeft, ssRight, ssMiddle).
+TShiftState mouseButtonState();
+// Whether a key or mouse button is held right now; answers for VK_SHIFT,
+// VK_CONTROL, VK_MENU/VK_LMENU/VK_RMENU and VK_LBUTTON/VK_RBUTTON/VK_MBUTTON
+// (other keys are reported as up).
 bool isKeyDown(Word key);
-// Tests fix the modifier state that keyboardShiftState and isKeyDown report;
-// clearKeyboardStateOverride returns to the real keyboard.
+// The mouse position in screen coordinates.
+QPoint mouseCursorPos();
+// Tests fix the modifier and button state that keyboardShiftState,
+// mouseButtonState and isKeyDown report; clearKeyboardStateOverride returns
+// to the real keyboard and mouse.
 void setKeyboardStateOverride(TShiftState state);
 void clearKeyboardStateOverride();
 
