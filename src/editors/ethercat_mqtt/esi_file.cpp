@@ -26,9 +26,10 @@ struct Pdo_Direction {
 const Pdo_Direction kOutputs{"RxPdo", "2", 0x1600, "Outputs_", 0x7000};
 const Pdo_Direction kInputs{"TxPdo", "3", 0x1A00, "Inputs_", 0x6000};
 
+// At least 4 upper-case hexadecimal digits (more when the value needs them).
 QString hex4(int value)
 {
-    return QStringLiteral("%1").arg(value & 0xFFFF, 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
 }
 
 QString hex2(int value)

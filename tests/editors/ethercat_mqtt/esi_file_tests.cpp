@@ -269,6 +269,18 @@ TEST_F(EsiFileTest, BitRunsArePaddedToWholeBytes)
     }
 }
 
+TEST_F(EsiFileTest, LargeInputsMoveTheOutputsManagerPast16Bits)
+{
+    // 256 strings of 255 bytes: 65280 input bytes, outputs at
+    // ((3 * 65280 + 3) div 4) * 4 + 4096 = 199936 = #x30D00.
+    dir.write("EtherCAT_Slave.xml", slaveFile(rows(256, "String", 255), ""));
+    QStringList trimmed;
+    for (const QString& line : esiLines())
+        trimmed << line.trimmed();
+    EXPECT_TRUE(trimmed.contains("<Sm StartAddress=\"#x30D00\" ControlByte=\"#x64\" DefaultSize=\"1\" "
+                                 "Enable=\"1\">Outputs</Sm>"));
+}
+
 TEST_F(EsiFileTest, SeventeenOutputsMakeTwoPdosNumberedAcross)
 {
     dir.write("EtherCAT_Slave.xml", slaveFile("", rows(17, "UInt8", 1)));
