@@ -20,8 +20,10 @@ QString fromUtf8(const char* s)
     return QString::fromUtf8(s);
 }
 
+// Comments, declarations and processing instructions are kept as nodes; a
+// text of blanks alone (a password of one space) is kept as it stands.
 constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration
-                                  | pugi::parse_pi | pugi::parse_doctype;
+                                  | pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
 }  // namespace
 

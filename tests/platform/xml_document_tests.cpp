@@ -57,6 +57,7 @@ TEST(XmlDocument, SavesWithoutDeclarationAndRoundTrips)
     row.setAttribute("Name", "a<b & \"c\"");
     row.setAttribute("Text", QString::fromUtf8("line1\nline2 \xC3\xA9"));
     root.appendTextChild("Value", "  spaced  ");
+    root.appendTextChild("Blank", " ");
     ASSERT_TRUE(doc.save(dir.file("p.xml")));
 
     const QByteArray bytes = dir.read("p.xml");
@@ -69,6 +70,8 @@ TEST(XmlDocument, SavesWithoutDeclarationAndRoundTrips)
     EXPECT_EQ(var.attribute("Name"), "a<b & \"c\"");
     EXPECT_EQ(var.attribute("Text"), QString::fromUtf8("line1\nline2 \xC3\xA9"));
     EXPECT_EQ(back.root().childText("Value"), "  spaced  ");
+    EXPECT_EQ(back.root().childText("Blank"), " ");
+    EXPECT_EQ(back.root().child("Var").text(), "");  // indentation is no text
 }
 
 TEST(XmlDocument, SetTextReplacesAndChildrenListsInOrder)

@@ -60,7 +60,9 @@ ProjectFileRead readEtherCATSlaveFile(const QString& path, platform::XmlDocument
     const platform::XmlElement toMaster = project_file_io::list(variables, kSlaveToMasterList, path, result);
     const platform::XmlElement toSlave = project_file_io::list(variables, kMasterToSlaveList, path, result);
     data.SlaveToMaster = readVariableList(toMaster, slaveToMasterAttributes(), missingEnable);
-    data.MasterToSlave = readVariableList(toSlave, masterToSlaveAttributes(), missingEnable);
+    // The editor writes no InitValue for master-to-slave rows, but one that a
+    // file holds is read all the same (the image compiler uses it).
+    data.MasterToSlave = readVariableList(toSlave, slaveToMasterAttributes(), missingEnable);
     return result;
 }
 

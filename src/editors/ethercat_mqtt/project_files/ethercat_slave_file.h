@@ -39,7 +39,8 @@ enum class MissingEnable { Enabled, Disabled };
 
 // Reads EtherCAT_Slave.xml (see ProjectFileRead). A missing Enable becomes
 // "Y" or "" as `missingEnable` says; any other missing attribute reads as
-// empty text. Master-to-slave rows never get an InitValue. A file without
+// empty text. (Master-to-slave rows are written without InitValue, but one
+// that a file holds is read.) A file without
 // EtherCAT_Slave_Variables or one of its two lists is an error; the lists
 // found are still read.
 ProjectFileRead readEtherCATSlaveFile(const QString& path, platform::XmlDocument& doc, EtherCATSlaveFile& data,

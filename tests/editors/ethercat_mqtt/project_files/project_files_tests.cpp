@@ -61,6 +61,16 @@ TEST(EtherCATSlaveFile, EmptyProjectAndMasterToSlaveWithoutInitValue)
     data.MasterToSlave.push_back(row);
     ASSERT_TRUE(writeEtherCATSlaveFile(out, doc, data));
     EXPECT_FALSE(readFile(out).contains("InitValue"));
+
+    // One written by hand is still read.
+    const QString handMade = folder.write(QStringLiteral("hand.xml"),
+                                          "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
+                                          "<EtherCAT_Master_To_Slave><row Enable=\"Y\" Type=\"UInt8\" Length=\"1\" "
+                                          "InitValue=\"7\"/></EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables>"
+                                          "</EtherCAT_Slave>");
+    ASSERT_TRUE(readEtherCATSlaveFile(handMade, doc, data).ok());
+    ASSERT_EQ(data.MasterToSlave.size(), 1u);
+    EXPECT_EQ(data.MasterToSlave[0].InitValue, QStringLiteral("7"));
 }
 
 TEST(EtherCATSlaveFile, MissingEnableMeansWhatTheReaderSays)
