@@ -7,6 +7,7 @@
 #include "app/forms/new_project_dialog.h"
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/soft_options_dialog.h"
+#include "params/forms/par_gen_form.h"
 
 namespace app_forms {
 namespace {
@@ -33,7 +34,7 @@ std::vector<Creation> creationList()
         {"TFOpenConf", make<TFOpenConf>()},
         {"TFAbout", make<TFAbout>()},
         {"TFSoftOptions", make<TFSoftOptions>()},
-        {"TFParGen", {}},
+        {"TFParGen", make<params::TFParGen>()},
         {"TFEtherCATSlave", {}},
         {"TFBoot", {}},
         {"TFSetAccess", {}},

@@ -4,48 +4,25 @@
 #include <QLabel>
 #include <QString>
 
+#include "app/translatable_form.h"
+#include "controls/button/form_parts.h"
 #include "controls/button/lb_button.h"
 
 namespace app_forms {
 
-// A form whose captions, hints and headers come from the text table;
-// Set_Lang copies them in again after a language change.
-class TranslatableForm {
-public:
-    virtual ~TranslatableForm() = default;
-    virtual void Set_Lang() = 0;
-};
+// The forms' texts come again from the text table after a language change.
+using TranslatableForm = app::TranslatableForm;
 
-// The configurator's form font: Verdana with a character height of 11 px.
-QFont formFont();
+using form_parts::ButtonPanel;
+using form_parts::formFont;
+using form_parts::makeButtonPanel;
+using form_parts::placeButton;
+using form_parts::placeLabel;
+using form_parts::setClientArea;
+using form_parts::TitlePanel;
 
-// Gives a form a fixed client area (`resizable` keeps it as the start size).
-void setClientArea(QWidget* form, int width, int height, bool resizable = false);
-
-// A plain label at a fixed place.
-QLabel* placeLabel(QWidget* parent, const QString& name, int left, int top, const QString& text = {});
-
-// A push button at a fixed place, size and kind.
-button::TLbButton* placeButton(QWidget* parent, const QString& name, int left, int top, int width, int height,
-                               button::TLbButtonKind kind = button::bkCustom);
-
-// The title band of the dialogs: `L_SW_Code` in large grey, `L_SW_Desc` in
-// bold grey below it, on a white panel 69 px high across the form.
-struct TitlePanel {
-    QWidget* P_Title = nullptr;
-    QLabel* L_SW_Code = nullptr;
-    QLabel* L_SW_Desc = nullptr;
-};
+// The title band with the software code of the application state.
 TitlePanel makeTitlePanel(QWidget* form);
-
-// The button band of the dialogs: 40 px at the bottom, with OK and Cancel
-// (110 x 28) on its right.
-struct ButtonPanel {
-    QWidget* P_Button = nullptr;
-    button::TLbButton* Btn_OK = nullptr;
-    button::TLbButton* Btn_Cancel = nullptr;
-};
-ButtonPanel makeButtonPanel(QDialog* form);
 
 // Opens an address with the desktop's default program.
 void openAddress(const QString& url);

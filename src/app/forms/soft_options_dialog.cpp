@@ -44,9 +44,9 @@ TFSoftOptions::TFSoftOptions(QWidget* parent) : QDialog(parent), versionSite(app
     PC_Options = new QTabWidget(this);
     PC_Options->setObjectName(QStringLiteral("PC_Options"));
     PC_Options->setGeometry(0, 69, 509, 373 - 69 - 40);
-    TS_Language = new QWidget;
-    TS_Con_Options = new QWidget;
-    TS_Soft_Settings = new QWidget;
+    TS_Language = new QWidget(PC_Options);
+    TS_Con_Options = new QWidget(PC_Options);
+    TS_Soft_Settings = new QWidget(PC_Options);
     PC_Options->addTab(TS_Language, QString());
     PC_Options->addTab(TS_Con_Options, QString());
     PC_Options->addTab(TS_Soft_Settings, QString());
