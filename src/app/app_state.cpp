@@ -84,7 +84,7 @@ bool Open_Project_Folder(AppState& state, const QString& name)
         Close_Project(state);
         return false;
     }
-    state.Project_Name = QFileInfo(folder).fileName();
+    state.Project_Name = name;
     state.Project_Path = folder;
     Set_Files(state);
     return true;

@@ -104,8 +104,9 @@ void Set_Folders(AppState& state, const QString& exeFolder);
 void Set_Build_Identity(AppState& state);
 
 // Opens the project `name` of Projects_Path when its folder exists (the name
-// compared without regard to case) and updates the file paths. Returns false,
-// with no project open afterwards, when there is no such folder.
+// compared without regard to case, the exact name first) and updates the
+// file paths; Project_Name keeps `name` as given. Returns false, with no
+// project open afterwards, when there is no such folder.
 bool Open_Project_Folder(AppState& state, const QString& name);
 // Leaves no project open (Project_Name is kept) and clears the file paths.
 void Close_Project(AppState& state);

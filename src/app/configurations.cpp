@@ -21,8 +21,7 @@ bool Valid_Project_Name(const QString& name)
 New_Project_Result Create_Project(AppState& state, const QString& name)
 {
     if (!Valid_Project_Name(name))
-        return name.isEmpty() || name.trimmed().isEmpty() ? New_Project_Result::Name_Not_Valid
-                                                          : New_Project_Result::Folder_Not_Created;
+        return name.isEmpty() ? New_Project_Result::Name_Not_Valid : New_Project_Result::Folder_Not_Created;
     if (!platform::findEntry(state.Projects_Path, name).isEmpty())
         return New_Project_Result::Folder_Exists;
     const QString folder = platform::joinPath(state.Projects_Path, name);
@@ -42,6 +41,10 @@ QStringList Load_Existing_Configuration(const QString& projectsPath)
 
 int Search_Open_Conf(const QStringList& names, const QString& name)
 {
+    // The exact name first: PROJECTS may hold names that differ in case only.
+    const int exact = static_cast<int>(names.indexOf(name));
+    if (exact >= 0)
+        return exact;
     for (int i = 0; i < names.size(); ++i)
         if (platform::sameName(names[i], name))
             return i;

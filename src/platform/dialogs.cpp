@@ -45,7 +45,9 @@ public:
 
     std::optional<QString> saveFile(const FileDialogOptions& o, QWidget* parent) override
     {
-        const QString name = QFileDialog::getSaveFileName(parent, o.title, startPath(o), toQtFilter(o.filter));
+        // The caller asks its own overwrite question.
+        const QString name = QFileDialog::getSaveFileName(parent, o.title, startPath(o), toQtFilter(o.filter), nullptr,
+                                                          QFileDialog::DontConfirmOverwrite);
         if (name.isEmpty())
             return std::nullopt;
         return withDefaultExtension(name, o.defaultExtension);

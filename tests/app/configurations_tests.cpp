@@ -71,6 +71,9 @@ TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
     state.Project_Path = state.Projects_Path + "/gone";
     EXPECT_EQ(app::Preselected_Configuration(names, state), names.first());
     EXPECT_EQ(app::Preselected_Configuration({}, state), "");
+    // Names that differ in case only: the exact one wins.
+    EXPECT_EQ(app::Search_Open_Conf({"a", "A"}, "A"), 1);
+    EXPECT_EQ(app::Search_Open_Conf({"a", "A"}, "b"), -1);
 }
 
 TEST_F(ConfigurationsTest, LanguageFilesOfferedSortedAndWritableOnly)

@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include "app/app_state.h"
 #include "app/forms/form_set.h"
@@ -82,6 +84,9 @@ TFZuderivuridFirmWare::TFZuderivuridFirmWare(FormSet& forms, const QString& exeF
     state.Row_Clipboard_Check.clear();
     state.MIB_Read_Vars.clear();
     state.MIB_Write_Vars.clear();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 TFZuderivuridFirmWare::~TFZuderivuridFirmWare() = default;
@@ -330,9 +335,11 @@ void TFZuderivuridFirmWare::Update_Device()
 void TFZuderivuridFirmWare::Update_Timer()
 {
     const app::AppState& state = app::appState();
-    if (state.Enable_Internet && state.Enable_Update)
-        Timer_Update->start();
-    else
+    // A timer already running keeps its countdown.
+    if (state.Enable_Internet && state.Enable_Update) {
+        if (!Timer_Update->isActive())
+            Timer_Update->start();
+    } else
         Timer_Update->stop();
 }
 

@@ -40,12 +40,14 @@ public:
     TBaseGridCells& operator=(const TBaseGridCells&) = delete;
 
     // ----- size and current cell
-    int ColCount() const { return FColCount; }
-    int RowCount() const { return FCells.RowCount(); }
+    // The counts, the current cell and the grid colour are virtual: the
+    // window side answers them from its own state.
+    virtual int ColCount() const { return FColCount; }
+    virtual int RowCount() const { return FCells.RowCount(); }
     virtual void SetColCount(int value);
     virtual void SetRowCount(int value);
-    int Col() const { return FCol; }
-    int Row() const { return FRow; }
+    virtual int Col() const { return FCol; }
+    virtual int Row() const { return FRow; }
     virtual void SetCol(int value) { FCol = value; }
     virtual void SetRow(int value) { FRow = value; }
     int NormalRowCount() const { return FNormalRowCount; }
@@ -56,7 +58,7 @@ public:
     void SetWordWrap(bool value) { FWordWrap = value; }
     const TCellFont& Font() const { return FFont; }
     void SetFont(const TCellFont& value) { FFont = value; }
-    TColor Color() const { return FColor; }
+    virtual TColor Color() const { return FColor; }
     void SetColor(TColor value) { FColor = value; }
     bool HasCellProps() const { return FHasCellProps; }
     void SetHasCellProps(bool value) { FHasCellProps = value; }

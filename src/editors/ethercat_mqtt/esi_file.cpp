@@ -27,7 +27,7 @@ const Pdo_Direction kOutputs{"RxPdo", "2", 0x1600, "Outputs_", 0x7000};
 const Pdo_Direction kInputs{"TxPdo", "3", 0x1A00, "Inputs_", 0x6000};
 
 // At least 4 upper-case hexadecimal digits (more when the value needs them).
-QString hex4(int value)
+QString hex4(qint64 value)
 {
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
 }
@@ -75,7 +75,7 @@ QString attr(const char* name, const QString& value)
 // Reads one direction's enabled rows into entries and counts their bytes: a
 // run of bits shares bytes, eight to a byte; any other entry ends the run and
 // adds its length in bytes.
-void collectEntries(const std::vector<EtherCATVariableRow>& rows, std::vector<TEtherCAT_Rule>& entries, int& bytes)
+void collectEntries(const std::vector<EtherCATVariableRow>& rows, std::vector<TEtherCAT_Rule>& entries, qint64& bytes)
 {
     int bitCounter = 0;
     for (const EtherCATVariableRow& row : rows) {
@@ -192,7 +192,10 @@ QString Three_Digits(int n)
 ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml)
 {
     ESI_Data data;
-    if (platform::fileExists(state.ParGen_Path) && xml.load(state.ParGen_Path)) {
+    QString reason;
+    if (platform::fileExists(state.ParGen_Path) && !xml.load(state.ParGen_Path, &reason))
+        data.error = QStringLiteral("The file \"%1\" cannot be read: %2").arg(state.ParGen_Path, reason);
+    if (data.error.isEmpty() && platform::fileExists(state.ParGen_Path)) {
         const platform::XmlElement root = xml.root();
         // The revision is a 32-bit unsigned number (the form accepts up to
         // 4294967295); anything else reads as 0.
@@ -212,8 +215,12 @@ ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml)
     data.nodeText = hex2(data.nodeAddress & 0xFF) + hex2(data.nodeAddress >> 8);
 
     EtherCATSlaveFile variables;
-    if (platform::fileExists(state.EtherCAT_Slave_Path))
-        readEtherCATSlaveFile(state.EtherCAT_Slave_Path, xml, variables, MissingEnable::Disabled);
+    if (platform::fileExists(state.EtherCAT_Slave_Path)) {
+        const ProjectFileRead read =
+            readEtherCATSlaveFile(state.EtherCAT_Slave_Path, xml, variables, MissingEnable::Disabled);
+        if (data.error.isEmpty())
+            data.error = read.error;
+    }
     xml.clear();
     collectEntries(variables.SlaveToMaster, data.slaveToMaster, data.inputBytes);
     collectEntries(variables.MasterToSlave, data.masterToSlave, data.outputBytes);
@@ -282,7 +289,7 @@ QStringList Write_ESI_Lines(const ESI_Data& data)
     mailboxSm("#x22", "MBoxIn");
     // The outputs follow the three buffers of the inputs, from 0x1000, on a
     // 4-byte boundary.
-    const int outputsStart = ((3 * data.inputBytes + 3) / 4) * 4 + 4096;
+    const qint64 outputsStart = ((3 * data.inputBytes + 3) / 4) * 4 + 4096;
     out.leaf(QStringLiteral("Sm"), QStringLiteral("Outputs"),
              QStringLiteral(" StartAddress=\"#x") + hex4(outputsStart)
                  + QStringLiteral("\" ControlByte=\"#x64\" DefaultSize=\"1\" Enable=\"1\""));
@@ -327,7 +334,13 @@ QStringList Write_ESI_Lines(const ESI_Data& data)
 
 bool Create_ESI_File(const QString& fileName, const app::AppState& state, platform::XmlDocument& xml, QString* error)
 {
-    const QStringList lines = Write_ESI_Lines(Load_ESI_Data(state, xml));
+    const ESI_Data data = Load_ESI_Data(state, xml);
+    if (!data.error.isEmpty()) {
+        if (error)
+            *error = data.error;
+        return false;
+    }
+    const QStringList lines = Write_ESI_Lines(data);
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";

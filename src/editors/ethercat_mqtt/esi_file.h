@@ -39,8 +39,11 @@ struct ESI_Data {
     QString nodeText = QStringLiteral("0100");
     std::vector<TEtherCAT_Rule> slaveToMaster;  // the master's inputs
     std::vector<TEtherCAT_Rule> masterToSlave;  // the master's outputs
-    int inputBytes = 0;
-    int outputBytes = 0;
+    qint64 inputBytes = 0;
+    qint64 outputBytes = 0;
+    // Why a project file that exists could not be read (empty when all went
+    // well); no ESI file is written then.
+    QString error;
 };
 
 // ESI data type and bit length of a variable type (trimmed, any case) of
@@ -50,14 +53,17 @@ void ESI_Data_Type(const QString& typeName, int32_t lengthBytes, int32_t& bitLen
 // "00" + n up to 9, "0" + n up to 99, n from 100.
 QString Three_Digits(int n);
 
-// Reads ParGen.xml and EtherCAT_Slave.xml of the open project.
+// Reads ParGen.xml and EtherCAT_Slave.xml of the open project; a missing
+// file gives the defaults, an unreadable one sets `error`.
 ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml);
 
 // The ESI file's lines for `data`; every value is XML-escaped.
 QStringList Write_ESI_Lines(const ESI_Data& data);
 
 // Loads the data and writes the ESI file `fileName` (UTF-8, CR LF line
-// ends), replacing it atomically. False with the reason in `error`.
+// ends), replacing it atomically. False with the reason in `error` when a
+// project file cannot be read (nothing is written) or the file cannot be
+// written.
 bool Create_ESI_File(const QString& fileName, const app::AppState& state, platform::XmlDocument& xml,
                      QString* error = nullptr);
 

@@ -155,7 +155,8 @@ TEST_F(MainWindowTest, OpenListsAndPreselectsWithoutRegardToCase)
         QDir().mkpath(dir.file(QString("PROJECTS/") + name));
     dir.write("Velmoraxis.xml", "<Conf_Settings><lastproj><projectname>c</projectname></lastproj></Conf_Settings>");
     start();
-    EXPECT_EQ(app::appState().Project_Name, "C");  // restored, the folder's own name
+    EXPECT_EQ(app::appState().Project_Name, "c");  // restored, the name as remembered
+    EXPECT_EQ(app::appState().Project_Path, dir.file("PROJECTS/C"));
     auto* dialog = form<TFOpenConf>("TFOpenConf");
     soon([dialog] {
         EXPECT_EQ(dialog->ListBox1->count(), 3);

@@ -401,6 +401,22 @@ TEST_F(EsiFileTest, BuildCommandAsksWhereAndBeforeOverwriting)
     Build_ESI_File(state, xml);
     EXPECT_TRUE(dir.read("device.xml").startsWith("<?xml"));
 
+    // Project files that exist but cannot be read are reported; nothing is written.
+    for (const char* broken : {"ParGen.xml", "EtherCAT_Slave.xml"}) {
+        SCOPED_TRACE(broken);
+        dir.write(broken, "<Par_Gen><EtherCAT_Slave_Name>unfinished");
+        dir.write("device.xml", "keep");
+        script.reset();
+        script.chooseFile(target);
+        script.answer(platform::MessageResult::Yes);
+        Build_ESI_File(state, xml);
+        ASSERT_EQ(script.shown().size(), 2u);
+        EXPECT_EQ(script.shown()[1].kind, platform::MessageKind::Error);
+        EXPECT_TRUE(script.texts()[1].contains(broken)) << script.texts()[1].toStdString();
+        EXPECT_EQ(dir.read("device.xml"), "keep");
+        QFile::remove(dir.file(broken));
+    }
+
     // A file that cannot be written is reported.
     script.reset();
     script.chooseFile(dir.file("no/such/folder/x.xml"));
