@@ -1,5 +1,7 @@
 #include "params/par_gen_checks.h"
 
+#include <QRegularExpression>
+
 #include <functional>
 #include <vector>
 
@@ -19,9 +21,13 @@ struct CheckRule {
     std::vector<int> textIds;  // one per field
 };
 
-// The field's text as a decimal integer; -1 for a text that is none.
+// The field's text as a decimal integer; -1 for a text that is none (blanks
+// around the digits included).
 qint64 numberOf(const QString& text)
 {
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!decimal.match(text).hasMatch())
+        return -1;
     bool ok = false;
     const qint64 value = text.toLongLong(&ok, 10);
     return ok ? value : -1;

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QScrollBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 #include "par_gen_form_fixture.h"
@@ -461,14 +462,40 @@ TEST_F(ParGenFormTest, WheelScrollsOnlyOverThePanelGroup)
 
 TEST_F(ParGenFormTest, FieldLimitsAndKeyFilters)
 {
+    // The SSID and the pass phrase never hold more than bank1 takes.
     EXPECT_EQ(edit("E_WiFi2_SSID")->maxLength(), 32);
     EXPECT_EQ(edit("E_WiFi2_Password")->maxLength(), 64);
-    EXPECT_EQ(edit("E_EthConn_Device_Name")->maxLength(), 31);
-    EXPECT_EQ(edit("E_EtherCAT_Slave_Name")->maxLength(), 15);
-    EXPECT_EQ(edit("E_GSM_GPRS_UserName")->maxLength(), 32);
-    EXPECT_EQ(edit("E_GSM_GPRS_PIN")->maxLength(), 8);
     show();
     list("CB_Select_Device_Device")->setCurrentIndex(2);
+    // The other limits stop typing; a longer text read from the file stays
+    // whole and can be shortened.
+    const std::pair<const char*, int> typingLimits[] = {
+        {"E_EthConn_Device_Name", 31}, {"E_EtherCAT_Slave_Name", 15}, {"E_GSM_GPRS_UserName", 32}, {"E_GSM_GPRS_PIN", 8}};
+    for (const auto& [name, limit] : typingLimits) {
+        SCOPED_TRACE(name);
+        QLineEdit* e = edit(name);
+        e->clear();
+        e->setFocus();
+        QTest::keyClicks(e, QString(limit + 3, u'1'));
+        EXPECT_EQ(e->text().size(), limit);
+        e->setText(QString(limit + 3, u'1'));
+        EXPECT_EQ(e->text().size(), limit + 3);
+        e->end(false);
+        QTest::keyClick(e, Qt::Key_Backspace);
+        EXPECT_EQ(e->text().size(), limit + 2);
+        QTest::keyClick(e, Qt::Key_1);
+        EXPECT_EQ(e->text().size(), limit + 2);
+    }
+    // No typing limit where none is given.
+    for (const char* name : {"E_EtherCAT_Slave_Revision_Number", "E_EtherCAT_Slave_Node_Address", "E_WiFi2_Lease_Time"}) {
+        edit(name)->setText(QString(12, u'9'));
+        EXPECT_EQ(edit(name)->text().size(), 12) << name;
+    }
+    // Multi-line texts come back exactly, non-breaking spaces included.
+    const QString password = QStringLiteral("pa") + QChar(0xA0) + QStringLiteral("ss\nword");
+    form->controlAs<QPlainTextEdit>(QStringLiteral("E_MQTT_Password"))->setPlainText(password);
+    EXPECT_EQ(form->fieldText(QStringLiteral("E_MQTT_Password")), password);
+    edit("E_GSM_GPRS_PIN")->clear();
     edit("E_GSM_GPRS_PIN")->setFocus();
     QTest::keyClicks(edit("E_GSM_GPRS_PIN"), "12a3");
     EXPECT_EQ(edit("E_GSM_GPRS_PIN")->text(), "123");

@@ -1,4 +1,5 @@
 #include "params/forms/par_gen_form.h"
+#include "params/forms/typed_input_limit.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
@@ -189,10 +190,12 @@ void TFParGen::buildRow(platform::TCategoryPanel* panel, const ParGenRow& desc, 
             field = text;
         } else {
             auto* edit = addControl<QLineEdit>(surface, fields[k]);
-            if (desc.maxLength > 0 && !octets)
+            // Fields whose text goes into a fixed field of the device image
+            // hold no more than it; the others only limit what is typed.
+            if (desc.imageCapacity)
                 edit->setMaxLength(desc.maxLength);
-            if (desc.digitsOnly)
-                edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+            else if ((desc.maxLength > 0 && !octets) || desc.digitsOnly)
+                edit->setValidator(new TypedInputLimit(edit, octets ? 0 : desc.maxLength, desc.digitsOnly));
             if (desc.lowerCase)
                 connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
                     if (text != text.toLower()) {
@@ -254,7 +257,8 @@ QString TFParGen::fieldText(const QString& name) const
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         return edit->text();
     if (auto* text = qobject_cast<QPlainTextEdit*>(w))
-        return text->toPlainText();
+        // The raw text keeps non-breaking spaces; paragraphs are lines.
+        return text->document()->toRawText().replace(QChar(QChar::ParagraphSeparator), u'\n');
     if (auto* list = qobject_cast<QComboBox*>(w))
         return list->currentText();
     return {};

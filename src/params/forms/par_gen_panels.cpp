@@ -16,6 +16,12 @@ ParGenRow makeRow(ParGenRowKind kind, const char* name, const char* fields = nul
     return r;
 }
 
+ParGenRow capped(ParGenRow row)
+{
+    row.imageCapacity = true;
+    return row;
+}
+
 ParGenRow edit(const char* name, int id = 0, int maxLength = 0, bool digits = false, bool lower = false)
 {
     ParGenRow r = makeRow(K::Edit, name);
@@ -127,8 +133,8 @@ std::vector<ParGenPanel> buildPanels()
                   check("CB_EthConn_En_DHCP_WiFi"), check("CB_EthConn_Enable_DNS"), address("E_EthConn_Pri_DNS_IP"),
                   address("E_EthConn_Sec_DNS_IP")}});
     p.push_back({"CP_EtherCAT_Slave", 406, 1685, "CB_EtherCAT_Slave_Clear_Data", D::None,
-                 {edit("E_EtherCAT_Slave_Revision_Number", 413, 10, true), edit("E_EtherCAT_Slave_Name", 415, 15),
-                  edit("E_EtherCAT_Slave_Node_Address", 987, 3, true), check("CB_EtherCAT_Slave_Clear_Data", 1684)}});
+                 {edit("E_EtherCAT_Slave_Revision_Number", 413, 0, true), edit("E_EtherCAT_Slave_Name", 415, 15),
+                  edit("E_EtherCAT_Slave_Node_Address", 987, 0, true), check("CB_EtherCAT_Slave_Clear_Data", 1684)}});
     p.push_back({"CP_Select_Device", 1610, 1612, "CB_Select_Device_Device", D::None,
                  {list("CB_Select_Device_Device",
                        {"Only Ethernet Cable ", "Ethernet Cable + Wi-Fi", "Ethernet Cable + Mobile Connection"},
@@ -158,10 +164,10 @@ std::vector<ParGenPanel> buildPanels()
                      std::vector<ParGenRow>{caption("L_WiFi2_IP2", 907)} +
                      ipBlock("E_WiFi2_IP2_IP", "E_WiFi2_IP2_SM", "CB_WiFi2_IP2_En_GAT", "E_WiFi2_IP2_GAT") +
                      std::vector<ParGenRow>{
-                         edit("E_WiFi2_SSID", 924, 32), edit("E_WiFi2_Password", 926, 64),
+                         capped(edit("E_WiFi2_SSID", 924, 32)), capped(edit("E_WiFi2_Password", 926, 64)),
                          list("CB_WiFi2_Secure_Type", {"Unsecured", "WPA", "WPA2", "WEP"}, 928),
                          check("CB_WiFi2_En_DHCP", 934), address("E_WiFi2_DHCP_First_IP"), address("E_WiFi2_DHCP_SM"),
-                         edit("E_WiFi2_Lease_Time", 0, 8, true),
+                         edit("E_WiFi2_Lease_Time"),
                          list("CB_WiFi2_Max_Client", {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}),
                          list("CB_WiFi2_Channel",
                               {"Auto Search", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"})}});

@@ -31,6 +31,9 @@ struct ParGenRow {
     int maxLength = 0;    // 0: no limit
     bool digitsOnly = false;
     bool lowerCase = false;
+    // The text fills a fixed field of the device image: the edit holds no
+    // more than `maxLength` characters, whatever their source.
+    bool imageCapacity = false;
     QStringList items;    // fixed items of a list
     int fieldHeight = 21;
     int fieldOffset = 3;  // how far the field stands above its label
