@@ -6,11 +6,17 @@ namespace platform {
 namespace {
 
 // Turns a Qt date/time pattern into the configurator's notation: months are
-// "m", minutes "n"; days, years, hours and seconds read the same.
+// "m", minutes "n"; days, years, hours and seconds read the same. Qt's time
+// zone mark "t" has no counterpart and is dropped with the blank before it.
 QString toConfiguratorPattern(const QString& qtPattern, bool isTime)
 {
     QString out;
     for (QChar c : qtPattern) {
+        if (isTime && c == u't') {
+            while (out.endsWith(u' '))
+                out.chop(1);
+            continue;
+        }
         if (c == u'M')
             out += u'm';
         else if (isTime && c == u'm')

@@ -1,0 +1,219 @@
+#include "controls/grid/editors/date_time_value.h"
+
+#include <cmath>
+
+#include "platform/format_settings.h"
+#include "platform/strings.h"
+
+namespace grid {
+
+namespace date_time_value_detail {
+
+const QDate& epochDate()
+{
+    static const QDate epoch(1899, 12, 30);
+    return epoch;
+}
+
+// Counts letters `c` (either case) at position i.
+int runLength(const QString& format, int i, QChar c)
+{
+    int n = 0;
+    while (i + n < format.size() && format.at(i + n).toLower() == c) ++n;
+    return n;
+}
+
+QString padded(int value, int width)
+{
+    return QString::number(value).rightJustified(width, u'0');
+}
+
+// The order of day, month and year in the short date format: 'D', 'M', 'Y'.
+QString fieldOrder()
+{
+    QString order;
+    for (QChar c : platform::formatSettings().ShortDateFormat.toUpper()) {
+        if ((c == u'D' || c == u'M' || c == u'Y') && !order.contains(c)) order += c;
+    }
+    for (QChar c : QStringLiteral("DMY"))
+        if (!order.contains(c)) order += c;
+    return order;
+}
+
+int twoDigitYear(int year)
+{
+    const int thisYear = QDate::currentDate().year();
+    int full = thisYear / 100 * 100 + year;
+    if (full > thisYear + 50) full -= 100;
+    else if (full < thisYear - 50) full += 100;
+    return full;
+}
+
+}  // namespace date_time_value_detail
+
+TDateTime DateTimeFromQt(const QDate& date, const QTime& time)
+{
+    const double days = double(date_time_value_detail::epochDate().daysTo(date));
+    const double fraction = time.isValid() ? time.msecsSinceStartOfDay() / 86400000.0 : 0.0;
+    return days < 0 ? days - fraction : days + fraction;
+}
+
+TDateTime DateTimeFromQt(const QDateTime& value)
+{
+    return DateTimeFromQt(value.date(), value.time());
+}
+
+QDate DateOfDateTime(TDateTime value)
+{
+    return date_time_value_detail::epochDate().addDays(qint64(std::trunc(value)));
+}
+
+QTime TimeOfDateTime(TDateTime value)
+{
+    double fraction = std::fabs(value - std::trunc(value));
+    qint64 ms = qint64(std::llround(fraction * 86400000.0));
+    if (ms >= 86400000) ms = 86399999;
+    return QTime::fromMSecsSinceStartOfDay(int(ms));
+}
+
+TDateTime NowDateTime()
+{
+    return DateTimeFromQt(QDateTime::currentDateTime());
+}
+
+QString FormatDateTimeText(const QString& format, TDateTime value)
+{
+    using namespace date_time_value_detail;
+    const QDate date = DateOfDateTime(value);
+    const QTime time = TimeOfDateTime(value);
+    const auto& fs = platform::formatSettings();
+    QString out;
+    bool afterHour = false;
+    int i = 0;
+    while (i < format.size()) {
+        const QChar c = format.at(i);
+        const QChar lower = c.toLower();
+        if (c == u'"' || c == u'\'') {
+            const int end = int(format.indexOf(c, i + 1));
+            const int stop = end < 0 ? int(format.size()) : end;
+            out += format.mid(i + 1, stop - i - 1);
+            i = stop + 1;
+            continue;
+        }
+        if (c == u'/') { out += fs.DateSeparator; ++i; continue; }
+        if (c == u':') { out += fs.TimeSeparator; ++i; continue; }
+        const int n = runLength(format, i, lower);
+        if (lower == u'd') {
+            out += n >= 2 ? padded(date.day(), 2) : QString::number(date.day());
+        } else if (lower == u'y') {
+            out += n <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4);
+        } else if (lower == u'm') {
+            // Minutes right after an hour or before a second, else the month.
+            const int next = i + n;
+            bool minutes = afterHour;
+            for (int j = next; j < format.size() && !minutes; ++j) {
+                const QChar f = format.at(j).toLower();
+                if (f == u's') minutes = true;
+                if (f.isLetter() && f != u's') break;
+            }
+            const int v = minutes ? time.minute() : date.month();
+            out += n >= 2 ? padded(v, 2) : QString::number(v);
+        } else if (lower == u'h') {
+            out += n >= 2 ? padded(time.hour(), 2) : QString::number(time.hour());
+        } else if (lower == u'n') {
+            out += n >= 2 ? padded(time.minute(), 2) : QString::number(time.minute());
+        } else if (lower == u's') {
+            out += n >= 2 ? padded(time.second(), 2) : QString::number(time.second());
+        } else if (lower == u'z') {
+            out += n >= 3 ? padded(time.msec(), 3) : QString::number(time.msec());
+        } else if (lower == u't') {
+            // A time-zone mark of the system's patterns: no part of a value.
+        } else {
+            out += format.mid(i, n > 0 ? n : 1);
+        }
+        if (lower.isLetter()) afterHour = lower == u'h';
+        i += n > 0 ? n : 1;
+    }
+    return platform::trimBlanks(out);
+}
+
+std::optional<QDate> ParseDateText(const QString& text)
+{
+    using namespace date_time_value_detail;
+    const QStringList parts = platform::trimBlanks(text).split(platform::formatSettings().DateSeparator);
+    if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+    int values[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        const QString part = platform::trimBlanks(parts.at(i));
+        const auto value = platform::parseDecimal(part);
+        if (!value || part.startsWith(u'-') || part.startsWith(u'+') || part.size() > 4) return std::nullopt;
+        values[i] = *value;
+    }
+    const QString order = fieldOrder();
+    int day = 0, month = 0, year = 0;
+    int yearWidth = 4;
+    if (parts.size() == 2) {
+        // Day and month in their order; the year is this year.
+        int k = 0;
+        for (QChar f : order) {
+            if (f == u'Y') continue;
+            (f == u'D' ? day : month) = values[k++];
+        }
+        year = QDate::currentDate().year();
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            const QChar f = order.at(k);
+            if (f == u'D') day = values[k];
+            else if (f == u'M') month = values[k];
+            else {
+                year = values[k];
+                yearWidth = int(platform::trimBlanks(parts.at(k)).size());
+            }
+        }
+        if (yearWidth <= 2) year = twoDigitYear(year);
+    }
+    const QDate date(year, month, day);
+    if (!date.isValid()) return std::nullopt;
+    return date;
+}
+
+std::optional<QTime> ParseTimeText(const QString& text)
+{
+    QString t = platform::trimBlanks(text);
+    int pmShift = -1;  // -1 no marker, 0 AM, 12 PM
+    const QString upper = t.toUpper();
+    if (upper.endsWith(QStringLiteral("AM")) || upper.endsWith(QStringLiteral("PM"))) {
+        pmShift = upper.endsWith(QStringLiteral("PM")) ? 12 : 0;
+        t = platform::trimBlanks(t.left(t.size() - 2));
+    }
+    if (t.isEmpty()) return std::nullopt;
+    const QStringList parts = t.split(platform::formatSettings().TimeSeparator);
+    if (parts.size() > 3) return std::nullopt;
+    int fields[3] = {0, 0, 0};
+    int msec = 0;
+    for (int i = 0; i < parts.size(); ++i) {
+        QString part = platform::trimBlanks(parts.at(i));
+        if (i == parts.size() - 1 && i == 2) {
+            const qsizetype dot = part.indexOf(platform::formatSettings().DecimalSeparator);
+            if (dot >= 0) {
+                const auto ms = platform::parseDecimal(part.mid(dot + 1));
+                if (!ms || part.mid(dot + 1).size() > 3) return std::nullopt;
+                msec = *ms * (part.size() - dot - 1 == 1 ? 100 : part.size() - dot - 1 == 2 ? 10 : 1);
+                part = part.left(dot);
+            }
+        }
+        const auto value = platform::parseDecimal(part);
+        if (!value || part.isEmpty() || !part.at(0).isDigit()) return std::nullopt;
+        fields[i] = *value;
+    }
+    int hour = fields[0];
+    if (pmShift >= 0) {
+        if (hour < 1 || hour > 12) return std::nullopt;
+        hour = hour % 12 + pmShift;
+    }
+    const QTime time(hour, fields[1], fields[2], msec);
+    if (!time.isValid()) return std::nullopt;
+    return time;
+}
+
+}  // namespace grid
