@@ -188,7 +188,10 @@ int TBaseGrid::FixedRowsHeight() const
 
 void TBaseGrid::RepaintCell(int c, int r)
 {
-    if (Destroying()) return;
+    if (Destroying() || !isVisible()) return;
+    // A row below the view cannot show (a merged block starts at its top-left):
+    // no need to walk the rows up to it.
+    if (r > TopRow() + VisibleRowCount() + 1) return;
     const int d = DisplColIndex(c);
     const TRect rect = CellRect(d, r);
     if (!rect.IsEmpty()) viewport()->update(rect.toQRect());

@@ -13,12 +13,15 @@
 
 #include "controls/grid/base_grid_cells.h"
 #include "controls/grid/grid_types.h"
+#include "controls/grid/paint/look_types.h"
 #include "platform/canvas.h"
 #include "platform/grid_base.h"
 
 namespace grid {
 
-enum TGridSelectionStyle : uint8_t { ssDefault, ssVista, ssWin7, ssOffice2007 };
+// The selected-cell face (one set of look types: those of the painting units).
+using paint::TGridSelectionStyle;
+using enum paint::TGridSelectionStyle;
 
 enum THoverRowCell : uint8_t { hcNormal = 1, hcFixed = 2, hcSelected = 4 };
 using THoverRowCells = uint8_t;

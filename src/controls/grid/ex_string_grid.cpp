@@ -62,15 +62,16 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
 
     SetDefaultRowHeight(22);
     FFixedRowHeight = DefaultRowHeight();
-    SetLook(glXP);
-    QVRGradientTo = ColorToRGB(clBtnFace);
+    SetUpDrawServices();  // colour set of the look glXP, control look, drawing services
     FBorderColor = 0x00B99D7F;
     ScrollWidth = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     FOldRowSel = Row();
+    CreateEditorControls();
 }
 
 TExStringGrid::~TExStringGrid()
 {
+    DestroyEditorControls();
     StopDragScroll();
     if (FOwnerForm != nullptr) FOwnerForm->removeEventFilter(this);
     UnHideColumnsAll();
@@ -99,7 +100,7 @@ void TExStringGrid::Loaded()
     FLoading = false;
     ShowColumnHeaders();
     ShowRowHeaders();
-    if (FLook == glQVR) {
+    if (Look() == glQVR) {
         SetLook(glCustom);
         SetLook(glQVR);
     }

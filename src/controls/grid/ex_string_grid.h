@@ -14,6 +14,7 @@
 // Later work adds its own group and its own ex_string_grid_*.cpp file.
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,16 +26,38 @@
 #include "controls/grid/base_grid.h"
 #include "controls/grid/cell_graphic.h"
 #include "controls/grid/grid_change_notifier.h"
+#include "controls/grid/grid_focus_glow.h"
 #include "controls/grid/grid_item.h"
 #include "controls/grid/grid_service_settings.h"
+#include "controls/grid/paint/cell_objects.h"
+#include "controls/grid/paint/grid_looks.h"
 #include "controls/grid/grid_settings.h"
 #include "controls/grid/int_lists.h"
 
 namespace grid {
 
+class TExInplaceEdit;
+class TGridSpin;
+class TGridCombo;
+class TGridCheckBox;
+class TExStringGridCheck;
+
+// Growth of the edited cell while typing: the row (Height) and the column (Width).
+class TSizeWhileTyping {
+public:
+    bool Height = false;
+    bool Width = false;
+};
+
 // ----------------------------------------------------------------- types
 
-enum TGridLook : uint8_t { glStandard, glSoft, glClassic, glQVR, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+// The looks, colour styles and control look are those of the painting units.
+using paint::TGridLook;
+using enum paint::TGridLook;
+using paint::TControlStyle;
+using enum paint::TControlStyle;
+using paint::TControlLook;
+using paint::TBackGround;
 enum THintShowLargeTextPos : uint8_t { hpCell, hpCursor };
 enum THoverFixedCells : uint8_t { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TIntelliPan : uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
@@ -164,7 +187,7 @@ public:
                                   bool& WW, TCellGradientDirection& GD) override;
     // The cell's font: the grid font, or the scratch font set from the cell's properties.
     const TCellFont& GetCellFont(int i, int j);
-    QString GetEditMask(int ACol, int ARow);
+    virtual QString GetEditMask(int ACol, int ARow);
     void DoGridButtonClick();
     // Fixed cells (display column): footer rows and right fixed columns, else IsFixedCell.
     bool IsFixed(int ACol, int ARow) const override;
@@ -221,11 +244,69 @@ public:
     virtual void NavigationChanged() {}
 
     // ============================================================
-    // Look and cell drawing (the painting service's least)
-    //                                        ex_string_grid_paint.cpp
+    // Look, colour styles and the cell painting pipeline
+    //   ex_string_grid_paint.cpp (looks, styles, themes),
+    //   ex_string_grid_paint_pipeline.cpp (cells, frame)
     // ============================================================
-    TGridLook Look() const { return FLook; }
+    TGridLook Look() const { return FLookColors.Look; }
     void SetLook(TGridLook value);
+    // Colour styles, XP schemes, flat colour tones and the office theme: each
+    // writes the grid's colours and its control look, then repaints.
+    paint::TQVRStyle ComponentStyle() const { return FLookColors.Style; }
+    void SetComponentStyle(paint::TQVRStyle value);
+    void SetStyle(int style);
+    void SetTheme(paint::TXPColorScheme scheme);
+    void SetColorTones(const paint::TColorTones& tones);
+    bool UpdateOfficeTheme(paint::TOfficeTheme theme);
+    // Follow the office theme: the grid registers with the theme notifier.
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool value);
+    // The colour set the looks work on (kept in step with the grid's own colour properties).
+    const paint::TGridLookColors& LookColors();
+    // The fourteen fixed-cell face colours (QVRGradientFrom ... QVRGradientDownBorder).
+    paint::TFixedFaceColors& FaceColors() { return FLookColors.Faces; }
+    bool Flat() const { return FLookColors.Flat; }
+    void SetFlat(bool value);
+    THoverFixedCells HoverFixedCells = hfNone;
+    bool SelectionColorMixer = false;
+    TColor SelectionRectangleColor = clBlack;  // the outline of SelectionRectangle
+    bool HideFocusRect = false;
+    bool NoDefaultDraw = false;
+    bool NoImageAndText = false;
+    int ZoomFactor = 0;
+    bool URLShow = false;
+    bool URLFull = false;
+    // The drawing services the cell objects call (set up by the constructor).
+    paint::TCellDrawServices& CellDrawServices() { return FDrawServices; }
+    // The fixed-cell hover and press state the mouse handling keeps: the
+    // fixed cell under the mouse (-1, -1 when none), a button held down on a
+    // fixed cell, and its drop-down part held down.
+    void SetFixedHover(int ACol, int ARow, bool MouseDown, bool DropDownDown);
+    int HoverFixedX() const { return FHoverFixedX; }
+    int HoverFixedY() const { return FHoverFixedY; }
+    // The graphic of a cell (storage column) and the room it takes; nullptr when none.
+    TCellGraphic* GetCellGraphicLayout(int ACol, int ARow, TCellHAlign& HAlign, TCellVAlign& VAlign, bool& TextShown,
+                                       int& Height, int& Width);
+    // The text a cell shows (storage column): a number cell as OnGetFloatFormat formats it, else the stored text.
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    std::function<void(Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)> OnGetFloatFormat;
+    // The font and brush a cell is measured with (ACol display column, RCol storage column).
+    void GetFontProperties(int ACol, int RCol, int ARow, platform::TGridDrawState& AState, platform::TFont& AFont,
+                           platform::TBrush& ABrush, bool Remap);
+    std::function<void(Sender, int ARow, int ACol, TColor& Color, TColor& ColorTo, TColor& ColorMirror,
+                       TColor& ColorMirrorTo, TCellGradientDirection& GD)>
+        OnGetCellGradient;
+    std::function<void(Sender, platform::TCanvas& Canvas, int ACol, int ARow, platform::TGridDrawState AState,
+                       const platform::TRect& ARect, bool Printing)>
+        OnCustomCellBkgDraw;
+    std::function<void(Sender, platform::TCanvas& Canvas, int ACol, int ARow, platform::TGridDrawState AState,
+                       const platform::TRect& ARect, bool Printing)>
+        OnCustomCellDraw;
+    std::function<void(Sender, int ACol, int ARow, bool& Allow)> OnCanShowFixedDropDown;
+    // The four border pens of a cell, after OnGetCellBorder gave its sides.
+    std::function<void(Sender, int ARow, int ACol, platform::TPen& LeftPen, platform::TPen& TopPen,
+                       platform::TPen& RightPen, platform::TPen& BottomPen)>
+        OnGetCellBorderProp;
     const TCellFont& FixedFont() const { return FFixedFont; }
     void SetFixedFont(const TCellFont& value);
     const TCellFont& ActiveCellFont() const { return FActiveCellFont; }
@@ -258,10 +339,6 @@ public:
     bool UseInternalHintClass = true;
     bool ShowSelection() const { return ShowSel(); }
     void SetShowSelection(bool value);
-    TColor QVRGradientFrom = clWhite;
-    TColor QVRGradientTo = clNone;  // set to the button face's RGB by the constructor
-    TColor QVRGradientMirrorFrom = clNone;
-    TColor QVRGradientMirrorTo = clNone;
     QPoint XYOffset{2, 2};
     bool FitCellsInGrid = true;
     bool UseDisabledFont = true;
@@ -274,6 +351,20 @@ public:
     // Horizontal and vertical alignment of a cell (storage column).
     void GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
     std::function<void(Sender, platform::TCanvas&)> OnPainted;
+    // The window border of the flat looks over a window of width x height.
+    void PaintFlatFrame(platform::TCanvas& ACanvas, int width, int height);
+    bool DrawsFlatFrame() const;
+    // The glow around the edited cell (with FocusHelper.Enabled, the editing
+    // opens it): shown around a cell rectangle (client coordinates), it
+    // follows moves of the grid's window and hides, its grid forgotten, when
+    // the editor widget given hides (every close, Escape too), on
+    // HideFocusWindow, and when the grid is destroyed.
+    void ShowFocusWindow(const platform::TRect& cellRect, QWidget* editor = nullptr);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+    // The grid whose glow window is on screen; nullptr when none.
+    static TExStringGrid* FocusWindowGrid();
 
     // ============================================================
     // Hidden columns and column index mapping   ex_string_grid_columns.cpp
@@ -602,16 +693,14 @@ public:
     // Services of the editing and data operations, as far as this
     // grid calls them                          ex_string_grid_services.cpp
     // ============================================================
-    // The editing service: close (value written back) and open the editor.
-    void HideInplaceEdit();
-    void ShowInplaceEdit();
     virtual void GetEditorProp(int ACol, int ARow, QObject* AEditLink);
     // Cells changed: OnCellsChanged, the registered notifiers, the footer.
     virtual void CellsChanged(const QRect& R);
-    // Row-range primitives: remove / insert display rows, the cell store and
-    // the row heights kept in step, hidden-row indexes untouched.
-    void DeleteRowRange(int ARow, int Count);
-    void InsertRowRange(int ARow, int Count);
+    // Row-range primitives (ex_string_grid_structure.cpp): remove / insert
+    // display rows, the cell store and the row heights kept in step; with
+    // Adjust the hidden rows after them keep their places among all rows.
+    void DeleteRowRange(int ARow, int Count, bool Adjust = false);
+    void InsertRowRange(int ARow, int Count, bool Adjust = false);
     // The column calculations of the footer (column = storage column; -1
     // rows mean the normal rows); non-numeric cells are skipped.
     double ColumnSum(int ACol, int FromRow, int ToRow);
@@ -631,6 +720,583 @@ public:
     std::function<void(Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
     std::function<void(Sender, const QRect& R)> OnCellsChanged;
 
+    // ============================================================
+    // Cell graphics and check boxes      ex_string_grid_cell_graphics.cpp
+    // ============================================================
+    // Columns are storage columns; rows are display rows unless named
+    // all-rows. The add operations raise "Invalid cell" outside the store.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType kind);
+    // The cell's own graphic, or a shared one (row check box, virtual check
+    // box of a column grid); nullptr when none.
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow) const;
+    bool IsSharedGraphic(const TCellGraphic* g) const;
+    bool HasCellType(int ACol, int ARow, std::initializer_list<TCellType> kinds) const;
+    bool HasCheckBox(int ACol, int ARow) const;
+    bool HasDataCheckBox(int ACol, int ARow) const;
+    bool HasRadioButton(int ACol, int ARow) const;
+    bool HasClickGraphic(int ACol, int ARow) const;
+    bool HasDataGraphic(int ACol, int ARow) const;
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    virtual bool ToggleCheck(int ACol, int ARow, bool FromUser);
+    virtual bool ToggleRadio(int ACol, int ARow, bool FromUser);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    bool ChangeCheckBoxState(int ACol, int ARow, bool State);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool IsInCheckBox(int ACol, int ARow, int X, int Y);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void RemoveRadioButton(int ACol, int ARow);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    bool IsRadioButtonChecked(int ACol, int ARow) const;
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonColumnIndex(int ACol, int ARowIndex);
+    int GetRadioButtonColumnIndex(int ACol) const;
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddRotated(int ACol, int ARow, int16_t AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, int16_t AAngle);
+    void RemoveRotated(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+    bool IsRotated(int ACol, int ARow, int& aAngle) const;
+    // Room the graphic takes in the cell on screen: (width, height).
+    virtual void CalcGraphicSize(int ACol, int ARow, QPoint& Size, int Margin) const;
+    QPoint GetCellGraphicSize(int ACol, int ARow) const;
+    // The check-true / check-false text the cell answers with.
+    QString CellCheckTrue(int ACol, int ARow);
+    QString CellCheckFalse(int ACol, int ARow);
+    // Display text: the base hook, then with URLShowInText the first link
+    // found (in the fixed order of schemes) made an anchor.
+    void GetDisplText(int ACol, int ARow, QString& Value) const override;
+    bool URLShowInText = false;
+    TVAlignment VAlignment = vtaTop;
+    std::function<void(Sender, int ACol, int ARow, bool State)> OnCheckBoxChange;
+
+private:
+    int FirstNormalCheckRow() const;
+    TCellGraphic* CheckGraphicAt(int ACol, int ARow, QString& text) const;
+    std::unique_ptr<TCellGraphic> FRowCheckGraphic = std::make_unique<TCellGraphic>();
+
+public:
+    // ============================================================
+    // Row and column structure            ex_string_grid_structure.cpp
+    // ============================================================
+    // Rows are display rows, columns storage columns. A row carries its
+    // texts, cell objects, height and its modified, enabled and selection
+    // flags; hidden rows keep their all-rows indexes in step.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void DeleteRowsInternal(int ARow, int ACount);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    void AddRow();
+    virtual void RemoveCols(int ColIndex, int CCount);
+    virtual void InsertCols(int ColIndex, int CCount);
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+
+private:
+    // One storage column's window state: shown or hidden, and its width.
+    struct TStorageColumnSlot {
+        bool Visible = true;
+        int Width = 0;
+    };
+    std::vector<TStorageColumnSlot> StorageColumnSlots() const;
+    void ApplyStorageColumnSlots(const std::vector<TStorageColumnSlot>& columnSlots);
+    void ShiftHiddenRowIndexes(int fromAllRows, int delta);
+    // Removes rows from the store with their heights; flags and hidden-row
+    // indexes as the caller asks; the current row kept where it can be.
+    void RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, bool MoveFlags);
+    void EraseRowFlags(int RowIndex, int RCount);
+    void InsertRowFlags(int RowIndex, int RCount);
+
+public:
+    // ============================================================
+    // Cell range clearing, trimming, colouring, merging
+    //                                      ex_string_grid_clearing.cpp
+    // ============================================================
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalCells();
+    void Clear();
+    void ClearAll();
+    void ClearSelection();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+    bool SaveHiddenCells = false;
+    bool ClearTextOnly = false;
+
+private:
+    bool FBlockCellChange = false;
+
+public:
+    // ============================================================
+    // Automatic sizing, numbering, zoom, swapping
+    //                                      ex_string_grid_sizing.cpp
+    // ============================================================
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void SizeRowToLines(int ARow, int Lines, int Padding);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    // The control's client area sized to the columns / rows / both.
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    void Zoom(int x);
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    // The font a cell's text is measured and painted with (display column):
+    // the fixed or normal font, the colour hook's answer, the zoom.
+    platform::TFont MeasureFont(int ACol, int ARow);
+    // Width and height of a cell's display text in that font.
+    QSize CellTextExtent(int ACol, int ARow);
+    bool SizeGrowOnly = false;
+    int MinColWidth = 0;
+    int MaxColWidth = 0;
+    int MinRowHeight = 0;
+    int MaxRowHeight = 0;
+    bool XYOffsetTopLeftOnly = false;
+    bool MultilineCells = false;
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    bool AutoNumberAscending = true;
+    int Swaps() const { return FSwaps; }
+
+private:
+    void AutoSizeColEx(int ACol, bool GrowOnly);
+    void AutoSizeRowEx(int ARow, bool GrowOnly);
+    int FSwaps = 0;
+
+public:
+    // ============================================================
+    // Keyboard, cell advance, typing, mouse, clicks on cell objects,
+    // focus and scrolling     ex_string_grid_input_keys.cpp,
+    //   ex_string_grid_input_advance.cpp, ex_string_grid_input_chars.cpp,
+    //   ex_string_grid_input_mouse.cpp, ex_string_grid_input_objects.cpp,
+    //   ex_string_grid_input_scroll.cpp
+    // ============================================================
+    // Keyboard.
+    bool IsLastNormalRow() const;
+    void AppendRowOnArrowDown();
+    // Hooks the in-place editor calls with every key; empty here.
+    virtual void InplaceEditKeyDown(platform::Word&, platform::TShiftState) {}
+    virtual void SelectAllHook(platform::TGridRect&) {}
+    virtual void HeaderSelectAllHook(platform::TGridRect&) {}
+    // The least of the clipboard service: the selection as tab-separated
+    // lines; a paste fills from the selection's top-left cell.
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    // Pastes tab-separated lines into the selection (a block smaller than
+    // the selection repeats to fill it).
+    void PasteTextIntoSelection(const QString& text);
+    QString SelectionAsText() const;
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool value) { FGridModified = value; }
+
+    // Cell advance and Tab.
+    void AdvanceAfterEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Skipping,
+                          bool WasEditing);
+    bool TabAdvance(bool Backward);
+    int FirstNormalCol() const;
+    int VisibleFixedRightCols() const;
+    bool IsTabStop(int ACol, int ARow);
+    int FirstTabStop(int ARow);
+    int LastTabStop(int ARow);
+    virtual void WrapToFirstRow();
+    void SimulateCellClick(int ACol, int ARow);
+    // Asks OnCanAddRow (true without it).
+    bool CanAddRow();
+    // A cell the grid may open an editor on (storage column, display row).
+    bool IsEditable(int ACol, int ARow);
+
+    // Character input, key press, key up, grid timer.
+    const QString& SearchInc() const { return FSearchInc; }
+    int SearchTics() const { return FSearchTics; }
+    QChar StartEditChar() const { return FStartEditChar; }
+    // The column the type-ahead searches (display column; -1 = the current column).
+    int AutoGotoColumn = -1;
+    // The 500 ms grid timer's tick: type-ahead time-out.
+    void GridTimerTick();
+    QTimer& GridTimer() { return FGridTimer; }
+    // Disjunct cell selection: row << 16 | display column per cell.
+    const std::vector<int>& SelectedCells() const { return FSelectedCells; }
+    bool IsCellSelectedDisjunct(int ACol, int ARow) const;
+
+    // Mouse. The selection drawn as a frame with a resize handle (the
+    // painting reads both); dragging the handle fills the new selection
+    // with the block it started from, kept in a buffer of the grid's own.
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool MouseResizing() const { return FMouseResize; }
+    int Clickposx = 0;
+    int Clickposy = 0;
+    int Movecell = -1;
+    bool ForceSel() const { return FForceSel; }
+    bool DisableChange() const { return FDisableChange; }
+
+    // Clicks on cell objects.
+    void RadioGroupClick(int ACol, int ARow, int X, int Y);
+    QPoint PushedCellButton() const { return FPushedCellButton; }
+    // Opens a link of a cell anchor: http, https, mailto and file only.
+    static bool IsOpenableLink(const QString& url);
+    // Opens an openable link through the desktop; false for any other.
+    virtual bool OpenLink(const QString& url);
+
+    // Focus.
+    // A pop-up edit sets it around a focus move of its own; the grid's focus
+    // entry then does nothing and clears it.
+    bool InvokedFocusChange = false;
+    bool FBlockFocus = false;
+    bool FBlockKill = false;
+
+    // Scrolling.
+    // The proportional bars: range 0 .. Max with page Max - 126, so that the
+    // thumb takes 128 positions and its length shows the visible share.
+    struct TProportionalScroll {
+        int Max = 0;
+        int Page = 0;
+        int Position = 0;
+    };
+    // F: fixed extent, S: scrollable extent, D: extent scrolled out, W: the
+    // grid's width (height). False when there is nothing to scroll (the
+    // grid fits, or no scrollable extent): no thumb and no change.
+    static bool CalcProportionalScroll(int F, int S, int D, int W, int oldPosition, bool vertical,
+                                       TProportionalScroll& out);
+    // The cell of a thumb position p (0 .. 127) over n scrollable cells.
+    static int ThumbToCell(int p, int fixed, int n);
+    bool ScrollProportional = false;
+    // Recomputes the proportional bars; false when they are left as they are.
+    bool UpdateHScrollBar();
+    bool UpdateVScrollBar();
+    const TProportionalScroll& HScrollInfo() const { return FHScrollInfo; }
+    const TProportionalScroll& VScrollInfo() const { return FVScrollInfo; }
+    bool ScrollSynch = false;
+    TScrollHintType ScrollHints = shNone;
+    // Middle-button panning: the directions it moves in.
+    TIntelliPan IntelliPan = ipVertical;
+    bool Panning() const { return FPanning; }
+    // One step of panning for a mouse position (client coordinates); the
+    // panning timer calls it every 10 ms.
+    void PanTick(QPoint mouse);
+    void StopPanning();
+    // The text of the scroll hint while a thumb is dragged ("Row : n").
+    const QString& ScrollHintText() const { return FScrollHintText; }
+
+    std::function<void(Sender, int ARow, int ACol, bool& Allow)> OnCanClickCell;
+    std::function<void(Sender, int ARow, int ACol)> OnClickCell;
+    std::function<void(Sender, int ARow, int ACol)> OnDblClickCell;
+    std::function<void(Sender, int ARow, int ACol)> OnRightClickCell;
+    std::function<void(Sender, int ACol, int ARow, bool State)> OnCheckBoxClick;
+    std::function<void(Sender, int ACol, int ARow, bool State)> OnCheckBoxMouseUp;
+    std::function<void(Sender, int ACol, int ARow)> OnRadioButtonClick;
+    std::function<void(Sender, int ACol, int ARow, int AIdx)> OnRadioClick;
+    std::function<void(Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
+    std::function<void(Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)> OnAnchorClick;
+    std::function<void(Sender, int ACol, bool& Allow)> OnColumnSize;
+    std::function<void(Sender, const platform::TGridRect& OldSel, const platform::TGridRect& NewSel)> OnSelectionResize;
+    std::function<void(Sender, const platform::TGridRect& OldSel, const platform::TGridRect& NewSel)> OnSelectionResized;
+    std::function<void(Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
+    std::function<void(Sender, bool& CanAdd)> OnCanAddRow;
+    std::function<void(Sender, int ARow)> OnAutoAddRow;
+    std::function<void(Sender, int ACol)> OnAutoInsertCol;
+    std::function<void(Sender, int ARow)> OnAutoInsertRow;
+    std::function<void(Sender, int ARow, bool& CanInsert)> OnCanInsertRow;
+    std::function<void(Sender, int ARow, bool& CanDelete)> OnCanDeleteRow;
+    std::function<void(Sender, bool& Allow)> OnClipboardCopy;
+    std::function<void(Sender, bool& Allow)> OnClipboardCut;
+    std::function<void(Sender, bool& Allow)> OnClipboardPaste;
+    std::function<void(Sender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)> OnCellChanging;
+    std::function<void(Sender, int OldRow, int NewRow, bool& Allow)> OnRowChanging;
+    std::function<void(Sender, int OldCol, int NewCol, bool& Allow)> OnColChanging;
+
+protected:
+    void HandleKeyDownMessage(platform::TWMKey& Msg) override;
+    void HandleKeyDown(platform::Word& Key, platform::TShiftState Shift) override;
+    void HandleKeyPress(QChar& Key) override;
+    void HandleKeyUp(platform::Word& Key, platform::TShiftState Shift) override;
+    void WMLButtonDown(platform::TWMMouse& Msg) override;
+    void WMLButtonUp(platform::TWMMouse& Msg) override;
+    void WMLButtonDblClk(platform::TWMMouse& Msg) override;
+    void WMRButtonDown(platform::TWMMouse& Msg) override;
+    void WMRButtonUp(platform::TWMMouse& Msg) override;
+    void HandleMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
+    void HandleMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
+    bool HandleWheelDown(platform::TShiftState Shift, QPoint MousePos) override;
+    bool HandleWheelUp(platform::TShiftState Shift, QPoint MousePos) override;
+    void WMVScroll(platform::TScrollCode Code, int Pos) override;
+    void WMHScroll(platform::TScrollCode Code, int Pos) override;
+    void ScrollPositionChanged() override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // Set while a cell advance or an emulated click writes the current cell.
+    bool FForceSel = false;
+    bool FDisableChange = false;
+    QChar FStartEditChar;
+
+private:
+    // ----- keyboard
+    bool KeyScrollOnly(platform::TWMKey& Msg);
+    bool KeyClickGraphic(platform::Word key);
+    bool KeyHomeEnd(platform::TWMKey& Msg, platform::TShiftState shift);
+    bool KeySkipFixed(platform::Word& key);
+    bool KeyShortcut(platform::Word key, platform::TShiftState shift);
+    void KeyInsertRow();
+    void KeyDeleteRow();
+    void KeySelectAll();
+    void KeyDisjunct(platform::Word key, platform::TShiftState shift);
+    void FireKeyDown(platform::Word& key, platform::TShiftState shift);
+    void NotifyMovedSelection();
+    // ----- advance
+    bool AdvanceTarget(int ACol, int ARow, bool Forward, int& NewCol, int& NewRow);
+    void MoveToAdvanceTarget(int ACol, int ARow, int NewCol, int NewRow);
+    bool TabForward();
+    void TabBackward();
+    bool HandTabOn();
+    void SetCellForced(int ACol, int ARow);
+    // ----- characters
+    void TypeAhead(QChar key);
+    // ----- mouse and cell objects
+    bool PressCheckBox(int ACol, int ARow, int X, int Y, bool canEdit);
+    void RadioGroupChoose(int ACol, int ARow, int AIdx);
+    int RadioGroupIndex(int ACol, int ARow) const;
+    QRect CellButtonRect(int ACol, int ARow) const;
+    void ReleaseCellButton(int ACol, int ARow);
+    void ReleaseDisjunctRow(int ARow, platform::TShiftState shift);
+    bool PressButton(int ACol, int ARow);
+    bool PressAnchor(int ACol, int ARow, int X, int Y);
+    bool PressResizer(int X, int Y);
+    void ReleaseResizer();
+    bool PressHeaderSelect(int ACol, int ARow, platform::TShiftState shift);
+    bool DblClickAutoSize(int ACol, int ARow, int X);
+    void ReleaseDisjunctCell(int ACol, int ARow, platform::TShiftState shift);
+    // ----- scrolling
+    void WheelNotch(bool towardsUser);
+
+    bool FGridModified = false;
+    int FAECol = -1;
+    int FAERow = -1;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    int FAdvanceDepth = 0;
+    platform::TGridCoord FLastKeyCell;
+    platform::TGridRect FMoveSelection;
+    QString FSearchInc;
+    int FSearchTics = 0;
+    QTimer FGridTimer;
+    std::vector<int> FSelectedCells;
+    bool FDblClk = false;
+    bool FClickOnCheckBox = false;
+    QPoint FPushedCellButton{-1, -1};
+    QString FScrollHintText;
+    int FWheelRest = 0;
+    bool FGridTimerWired = false;
+    int FTabDepth = 0;
+    platform::TGridRect FPressSelection;
+    bool FDeselectState = false;
+    bool FMouseDown = false;
+    bool FMouseResize = false;
+    bool FPanning = false;
+    QPoint FPanStart;
+    QTimer FPanTimer;
+    bool FPanTimerWired = false;
+    TProportionalScroll FHScrollInfo;
+    TProportionalScroll FVScrollInfo;
+    platform::TGridRect FDropSelection;
+    QString FResizerBlock;
+
+public:
+    // ============================================================
+    // Cell editing: life cycle, editor choice, validation, editor controls
+    //   ex_string_grid_editing.cpp (open, write back, close),
+    //   ex_string_grid_editor_setup.cpp (editor controls over the cell),
+    //   ex_string_grid_validation.cpp (validation, current-cell changes)
+    // ============================================================
+    // Display columns unless named storage columns.
+    bool CellAllowsEditing(int ACol, int ARow);
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    void DoneInplaceEdit(platform::Word Key, platform::TShiftState Shift);
+    // ACol: storage column.
+    void NotifyEditDone(int ACol, int ARow);
+    void ShowCellEdit();
+    void HideCellEdit();
+    void WriteBackEditor(int ACol, int ARow);
+    // ACol: storage column.
+    virtual void StoreEditorText(int ACol, int ARow, const QString& Value);
+    virtual void RestoreCellValue();
+    virtual void RememberCellValue(int ACol, int ARow);
+    bool EditorWantsTab() const;
+    void SetupCellEditor(int ACol, int ARow);
+    virtual bool ValidateCell(const QString& NewValue);
+    virtual void RecalcFooterColumn(int ACol, int /*ARow*/) { CalcFooter(ACol); }
+    // The platform's click, then the cell becomes the start of the next edit.
+    void HandleClick();
+    // An editor control's Esc: the edit ends without writing anything back.
+    void CancelEditorControl();
+    // The editors (the inline editor exists after the first inline edit).
+    TExInplaceEdit* InplaceEdit() const;
+    TGridSpin* SpinEdit();
+    TGridCombo* EditCombo() const { return FEditCombo; }
+    TGridCombo* Combobox() const { return FEditCombo; }
+    TGridCheckBox* EditCheck() const { return FEditCheck; }
+    TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
+    // State of the edit in progress.
+    bool EditMode = false;
+    TEditorType EditControl = edNormal;
+    QWidget* EditCtrl = nullptr;
+    QString OriginalCellValue() const { return FCellCache; }
+    QString NewCellText() const { return FNewCellText; }
+    bool LastValidation() const { return FLastValidation; }
+    bool Editing() const { return FEditing; }
+    bool Validating() const { return FValidating; }
+    bool SpecialEditor() const { return FSpecialEditor; }
+    // The grid's modified flag (restored when a value is refused).
+    bool Modified = false;
+    // Settings.
+    int MaxEditLength = 0;
+    bool EditWithTags = false;
+    bool AlwaysValidate = false;
+    TExStringGridCheck* CellChecker = nullptr;
+    QString InvalidEntryTitle;
+    QString InvalidEntryText;
+    QString ValidChars;
+    std::bitset<256> ValidCharSet;
+    QChar PasswordChar = QChar(u'*');
+    bool ExcelStyleDecimalSeparator = false;
+    int MaxComboLength = 0;
+    // The edit was started by a left click that has not placed the caret yet.
+    bool LButFlg = false;
+    // The balloon of the last refused value (Target nullptr: none shown).
+    struct TInvalidEntryBalloon {
+        QWidget* Target = nullptr;
+        QString Title;
+        QString Text;
+        TInvalidEntryIcon Icon = ieNone;
+    };
+    const TInvalidEntryBalloon& LastInvalidEntryBalloon() const { return FLastBalloon; }
+    // Events.
+    std::function<void(Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidate;
+    std::function<void(Sender)> OnEditingDone;
+    // Asked with the editor properties: the column in its first integer (named ARow by its type).
+    std::function<void(Sender, int ARow, int ACol)> OnGetEditorPropInt;
+    std::function<void(Sender, int ACol, int ARow)> OnEditCellDone;
+    std::function<void(Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection)> OnComboChange;
+    std::function<void(Sender, int ACol, int ARow, int AItemIndex, const QString& ASelection, QObject* AObject)>
+        OnComboObjectChange;
+    std::function<void(Sender, int ACol, int ARow, int AValue, bool UpDown)> OnSpinClick;
+    std::function<void(Sender, int ACol, int ARow, double AValue, bool UpDown)> OnFloatSpinClick;
+    std::function<void(Sender, int ACol, int ARow, double AValue, bool UpDown)> OnDateSpinClick;
+    std::function<void(Sender, int ACol, int ARow, double AValue, bool UpDown)> OnTimeSpinClick;
+    std::function<void(Sender, int ACol, int ARow, QString& Value, bool& Allow)> OnClipboardBeforePasteCell;
+    std::function<void(Sender, int ACol, int ARow, const QString& Value)> OnClipboardAfterPasteCell;
+
+protected:
+    bool MayShowEditor() override;
+    QString EditTextOfCell(int ACol, int ARow) override;
+    int EditLengthLimit() override;
+    void AcceptEditText(int ACol, int ARow, const QString& Value) override;
+    QWidget* CreateEditor() override;
+    void SetEditorText(QWidget* editor, const QString& text, int maxLength) override;
+    bool CanSelectCell(int ACol, int ARow) override;
+    void customEvent(QEvent* event) override;
+    virtual void CanChangeCell(int NewCol, int NewRow, bool& Allow);
+
+private:
+    friend class TExInplaceEdit;
+    friend class TGridSpin;
+    friend class TGridCombo;
+    friend class TGridCheckBox;
+    // The edit-text write itself (storage column), without the unchanged-text check.
+    void WriteEditText(int ACol, int ARow, const QString& Value);
+    // The text handed to the editor of (storage column, row), to tell an
+    // unchanged editor text from a new one.
+    bool IsGivenEditText(int ACol, int ARow, const QString& Value) const;
+    void ShowInvalidEntryBalloon();
+    void RefuseValue(int col, int row, const QString& Value, const QString& NewValue);
+    void SetupSpinEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void SetupComboEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void SetupCheckEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void PostStartChar(QWidget* control);
+    QWidget* EditorControlWidget(TEditorType kind) const;
+    void CloseEditorControl(QWidget* control);
+    // The combo and check box editors are made with the grid; the editors go
+    // before the rest of the grid.
+    void CreateEditorControls();
+    void DestroyEditorControls();
+    bool FDestroying = false;
+
+    TGridCombo* FEditCombo = nullptr;
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TSizeWhileTyping FSizeWhileTyping;
+    QString FCellCache;
+    bool FEditing = false;
+    bool FEditActive = false;
+    bool FSpecialEditor = false;
+    bool FEntered = false;
+    bool FValidating = false;
+    bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    bool FLastValidation = true;
+    bool FEditDisable = false;
+    bool FEditChange = false;
+    bool FEditCancelled = false;
+    QString FEditText;
+    int FOldCol = -1;
+    int FOldRow = -1;
+    // The display cell whose edit EditMode belongs to.
+    int FEditCol = -1;
+    int FEditRow = -1;
+    QString FOldCellText;
+    bool FOldModifiedValue = false;
+    QString FNewCellText;
+    // The text last handed to an editor and its cell (storage column).
+    QString FGivenEditText;
+    int FGivenCol = -1;
+    int FGivenRow = -1;
+    TInvalidEntryBalloon FLastBalloon;
+
+public:
     // ============================================================
     // Events of the query hooks
     // ============================================================
@@ -693,6 +1359,16 @@ private:
     void ApplyFloatingFooterMove(int oldCount, int newCount);
     // ----- typed access
     template <typename Fill> void FillCells(bool DoFixed, Fill&& fill);
+    // ----- look colours: the grid's colour properties into the looks' colour set and back
+    void PullLookColors();
+    void PushLookColors();
+    // ----- painting pipeline
+    void SetUpDrawServices();
+    void InstallFlatFramePainter();
+    void UpdateFrameStyle();
+    bool FixedFaceLit(int ACol, int ARow) const;
+    bool CanShowFixedDropDown(int ACol);
+    bool CellHasOwnColor(int ACol, int ARow) const;
     // ----- per-cell properties
     void RepaintStorageCell(int c, int r);
     // ----- drag scrolling
@@ -728,13 +1404,22 @@ private:
     TColumnSize FColumnSize{this};
     TFocusHelper FFocusHelper{this};
     TFloatingFooter FFloatingFooter;
-    TControlLook FControlLook;
+    paint::TGridLookColors FLookColors;
+    TControlLook FControlLook{&FLookColors.Faces};
     TBackGround FBackGround;
     TGrouping FGrouping;
     TDragScrollOptions FDragScrollOptions;
 
     // Look.
-    TGridLook FLook = glXP;
+    paint::TGridLooks FLooks{FLookColors, FControlLook};
+    paint::TCellDrawServices FDrawServices;
+    bool FAutoThemeAdapt = false;
+    TGridFocusWindow* FFocusWindow = nullptr;  // child of the grid, made on first use
+    QPointer<QObject> FGlowWatcher;
+    int FHoverFixedX = -1;
+    int FHoverFixedY = -1;
+    bool FMouseDownMove = false;
+    bool FDropDownDown = false;
     TCellFont FFixedFont;
     TCellFont FActiveCellFont;
     TCellFont FCellFontScratch;

@@ -359,13 +359,6 @@ void TExStringGrid::SetCellFont(int c, int r, const TCellFont& font)
     RepaintStorageCell(c, r);
 }
 
-TCellType TExStringGrid::GetCellType(int ACol, int ARow) const
-{
-    const TCellProperties* props = HasCellProperties(ACol, ARow) ? CellPropertiesOrNull(ACol, ARow) : nullptr;
-    const TCellGraphic* graphic = props != nullptr ? PropertiesGraphic(props) : nullptr;
-    return graphic != nullptr ? graphic->CellType() : ctEmpty;
-}
-
 void TExStringGrid::SetRowColor(int r, TColor color)
 {
     for (int c = GridBase::FixedCols(); c < AllColCount(); ++c) {

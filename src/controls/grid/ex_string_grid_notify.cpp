@@ -33,7 +33,7 @@ void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 void TExStringGrid::Resize()
 {
     TBaseGrid::Resize();  // OnResize
-    if (FBackGround.IsGradient() && FBackGround.ColorTo != clNone) RepaintGrid();
+    if (FBackGround.IsGradient() && FBackGround.ColorTo() != clNone) RepaintGrid();
     UpdateScrollBarVisibility(false);
     // The grid's own size decides the stretch as its form's does.
     if (FColumnSize.Stretch()) FitStretchColumn();
@@ -278,26 +278,16 @@ void TExStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdito
 
 void TExStringGrid::InsertRowAt(int ARow)
 {
-    const int real = RealRowIndex(ARow);
-    for (auto& item : FGridItems)
-        if (item->Idx() >= real) item->SetIdx(item->Idx() + 1);
-    InsertRowRange(ARow, 1);
-    CellsChanged(QRect(QPoint(0, ARow), QPoint(TotalColCount() - 1, RowCount() - 1)));
+    InsertRows(ARow, 1, true);
 }
 
 void TExStringGrid::AutoDeleteRow(int ARow)
 {
     if (RowCount() - GridBase::FixedRows() - FFixedFooters != 1 || FFixedRowAlways) {
-        const int real = RealRowIndex(ARow);
-        FreeCellPropsRect(0, ARow, TotalColCount() - 1, ARow);
-        DeleteRowRange(ARow, 1);
-        for (auto& item : FGridItems)
-            if (item->Idx() > real) item->SetIdx(item->Idx() - 1);
+        DeleteRowsInternal(ARow, 1);
     } else {
-        Cells().ClearRow(ARow);
-        RepaintRow(ARow);
+        ClearRows(ARow, 1);
     }
-    CellsChanged(QRect(QPoint(0, ARow), QPoint(TotalColCount() - 1, RowCount() - 1)));
     if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
 }
 

@@ -1,42 +1,147 @@
-// The look of a cell and the drawing of its text: what the base grid's cell
-// painting asks of the string grid. Mini-HTML, rich text, cell graphics and
-// the themed looks are drawn by the painting service on top of this.
+// The look of the grid: the look setter, the colour styles, the XP schemes,
+// the flat colour tones and the office theme. They all work on one colour set
+// (TGridLookColors) shared with the control look; the grid's own colour
+// properties are copied into it before each change and back afterwards, so
+// that a colour the user set stays unless the change itself writes it.
+
+#include <QApplication>
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/grid_draw_utils.h"
+#include "controls/grid/paint/theme_notifier.h"
 
 namespace grid {
 
-void TExStringGrid::Paint()
+void TExStringGrid::PullLookColors()
 {
-    TBaseGrid::Paint();
-    if (OnPainted && Canvas() != nullptr) OnPainted(this, *Canvas());
+    paint::TGridLookColors& c = FLookColors;
+    c.Color = Color();
+    c.FontColor = Font().Color;
+    c.FontName.clear();
+    c.FixedColor = FixedColor();
+    c.FixedFontColor = FFixedFont.Color;
+    c.FixedFontName.clear();
+    c.ActiveCellColor = ActiveCellColor;
+    c.ActiveCellColorTo = ActiveCellColorTo;
+    c.SelectionColor = SelectionColor;
+    c.SelectionColorTo = SelectionColorTo;
+    c.SelectionMirrorColor = SelectionMirrorColor;
+    c.SelectionMirrorColorTo = SelectionMirrorColorTo;
+    c.SelectionTextColor = SelectionTextColor;
+    c.SelectionStyle = SelectionStyle();
+    c.GridLineColor = GridLineColor();
+    c.GridFixedLineColor = GridFixedLineColor();
+    c.BorderColor = FBorderColor;
+}
+
+void TExStringGrid::PushLookColors()
+{
+    const paint::TGridLookColors& c = FLookColors;
+    SetColor(c.Color);
+    TCellFont font = Font();
+    font.Color = c.FontColor;
+    if (!c.FontName.isEmpty()) font.Name = c.FontName;
+    SetFont(font);
+    SetFixedColor(c.FixedColor);
+    FFixedFont.Color = c.FixedFontColor;
+    if (!c.FixedFontName.isEmpty()) FFixedFont.Name = c.FixedFontName;
+    ActiveCellColor = c.ActiveCellColor;
+    ActiveCellColorTo = c.ActiveCellColorTo;
+    SelectionColor = c.SelectionColor;
+    SelectionColorTo = c.SelectionColorTo;
+    SelectionMirrorColor = c.SelectionMirrorColor;
+    SelectionMirrorColorTo = c.SelectionMirrorColorTo;
+    SelectionTextColor = c.SelectionTextColor;
+    SetSelectionStyle(c.SelectionStyle);
+    SetGridLineColor(c.GridLineColor);
+    SetGridFixedLineColor(c.GridFixedLineColor);
+    SetBorderColor(c.BorderColor);
+}
+
+const paint::TGridLookColors& TExStringGrid::LookColors()
+{
+    PullLookColors();
+    return FLookColors;
 }
 
 void TExStringGrid::SetLook(TGridLook value)
 {
-    FLook = value;
-    QVRGradientMirrorFrom = clNone;
-    QVRGradientMirrorTo = clNone;
-    switch (value) {
-    case glXP:
-    case glQVR:
-    case glListView:
-        SetSelectionStyle(ssDefault);
-        SelectionColor = 0x00EACAB6;
-        SelectionTextColor = clWindowText;
-        SetGridFixedLineColor(clGray);
-        break;
-    case glVista: SetSelectionStyle(ssVista); SelectionTextColor = clWindowText; break;
-    case glWin7: SetSelectionStyle(ssWin7); SelectionTextColor = clWindowText; break;
-    case glOffice2007: SetSelectionStyle(ssOffice2007); SelectionTextColor = clWindowText; break;
-    default:
-        SetSelectionStyle(ssDefault);
-        SelectionColor = clHighlight;
-        SelectionTextColor = clHighlightText;
-        break;
-    }
-    FBorderColor = value == glStandard || value == glSoft || value == glClassic ? clGray : 0x00B99D7F;
+    PullLookColors();
+    FLooks.Loading = IsLoading();
+    if (FLooks.SetLook(value)) PushLookColors();
+    FLooks.Loading = false;
+    UpdateFrameStyle();
+}
+
+void TExStringGrid::SetComponentStyle(paint::TQVRStyle value)
+{
+    PullLookColors();
+    FLooks.SetComponentStyle(value);
+    PushLookColors();
+}
+
+void TExStringGrid::SetStyle(int style)
+{
+    PullLookColors();
+    FLooks.SetStyle(style);
+    PushLookColors();
     RepaintGrid();
+}
+
+void TExStringGrid::SetTheme(paint::TXPColorScheme scheme)
+{
+    PullLookColors();
+    FLooks.SetTheme(scheme);
+    PushLookColors();
+}
+
+void TExStringGrid::SetColorTones(const paint::TColorTones& tones)
+{
+    PullLookColors();
+    FLooks.SetColorTones(tones, paint::DefaultUIFontName());
+    PushLookColors();
+}
+
+bool TExStringGrid::UpdateOfficeTheme(paint::TOfficeTheme theme)
+{
+    PullLookColors();
+    const bool applied = FLooks.UpdateOfficeTheme(theme);
+    if (applied) PushLookColors();
+    return applied;
+}
+
+void TExStringGrid::SetAutoThemeAdapt(bool value)
+{
+    if (value == FAutoThemeAdapt) return;
+    FAutoThemeAdapt = value;
+    paint::TThemeNotifier* notifier = paint::GetThemeNotifier(this);
+    if (value) {
+        notifier->RegisterWindow(this);
+        UpdateOfficeTheme(paint::GetOfficeTheme());
+    } else {
+        notifier->UnRegisterWindow(this);
+    }
+}
+
+void TExStringGrid::SetFlat(bool value)
+{
+    if (value == FLookColors.Flat) return;
+    FLookColors.Flat = value;
+    UpdateFrameStyle();
+    RepaintGrid();
+}
+
+void TExStringGrid::SetFixedHover(int ACol, int ARow, bool MouseDown, bool DropDownDown)
+{
+    if (ACol == FHoverFixedX && ARow == FHoverFixedY && MouseDown == FMouseDownMove && DropDownDown == FDropDownDown)
+        return;
+    const int oldX = FHoverFixedX, oldY = FHoverFixedY;
+    FHoverFixedX = ACol;
+    FHoverFixedY = ARow;
+    FMouseDownMove = MouseDown;
+    FDropDownDown = DropDownDown;
+    if (oldX >= 0 && oldY >= 0) InvalidateCell(oldX, oldY);
+    if (ACol >= 0 && ARow >= 0) InvalidateCell(ACol, ARow);
 }
 
 void TExStringGrid::SetFixedFont(const TCellFont& value)
@@ -67,7 +172,7 @@ void TExStringGrid::SetShowSelection(bool value)
 void TExStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA)
 {
     HA = FDefaultAlignment;
-    VA = vtaTop;
+    VA = VAlignment;
     if (const TCellProperties* props = HasCellProperties(ACol, ARow) ? CellPropertiesOrNull(ACol, ARow) : nullptr) {
         HA = props->Alignment();
         VA = props->VAlignment();
@@ -75,91 +180,52 @@ void TExStringGrid::GetCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlign
     GetAlignment(ACol, ARow, HA, VA);
 }
 
-void TExStringGrid::GetVisualProperties(int ACol, int ARow, platform::TGridDrawState& AState, bool Print, bool Select,
-                                        bool, platform::TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
-                                        TColor& AMirrorColorTo, platform::TFont& AFont, TAlignment& HA,
-                                        TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
+// ------------------------------------------------------------ wiring
+
+void TExStringGrid::SetUpDrawServices()
 {
-    const int sc = RealColIndex(ACol);
-    const bool fixed = (AState & platform::gdFixed) || IsFixed(ACol, ARow);
-    AColorTo = clNone;
-    AMirrorColor = clNone;
-    AMirrorColorTo = clNone;
-    AFont = ToCanvasFont(fixed ? FFixedFont : Font());
-    const TCellProperties* props = HasCellProperties(sc, ARow) ? CellPropertiesOrNull(sc, ARow) : nullptr;
+    PushLookColors();
+    FControlLook.SetControlStyle(csWinXP);
+    FControlLook.OnRepaint = [this] { RepaintGrid(); };
+    FLooks.OnRepaint = [this] { Invalidate(); };
+    FBackGround.OnRepaint = [this] { RepaintGrid(); };
+    InstallFlatFramePainter();
 
-    // The brush: the cell's own colour, else bands, the grid or the fixed colour.
-    ABrush.Style = Qt::SolidPattern;
-    if (props != nullptr && props->BrushColor() != clNone) {
-        ABrush.Color = props->BrushColor();
-        AColorTo = props->BrushColorTo();
-    } else if (!fixed && FBands.Active() && (!Print || FBands.Print)) {
-        ABrush.Color = FBands.RowColor(ARow, GridBase::FixedRows());
-    } else if (fixed) {
-        ABrush.Color = FixedColor();
-        if (FLook > glClassic && FLook != glCustom) {
-            ABrush.Color = QVRGradientFrom;
-            AColorTo = QVRGradientTo;
-            AMirrorColor = QVRGradientMirrorFrom;
-            AMirrorColorTo = QVRGradientMirrorTo;
-        }
-    } else {
-        ABrush.Color = Color();
-    }
-    if (props != nullptr) GD = props->GradientDirection();
-
-    // The selection.
-    const bool selected = !fixed && Select && (AState & platform::gdSelected) && ShowSel();
-    if (selected && SelectionStyle() == ssDefault) {
-        ABrush.Color = SelectionColor;
-        AColorTo = SelectionColorTo;
-        AMirrorColor = SelectionMirrorColor;
-        AMirrorColorTo = SelectionMirrorColorTo;
-        AFont.Color = SelectionTextColor;
-    }
-    if (!fixed && !RowEnabled(ARow) && UseDisabledFont) AFont.Color = DisabledFontColor;
-
-    if (Print) GetCellPrintColor(sc, ARow, AState, ABrush, AFont);
-    else GetCellColor(sc, ARow, AState, ABrush, AFont);
-    if (selected && SelectionStyle() == ssDefault) AFont.Color = SelectionTextColor;
-
-    GetCellAlignment(sc, ARow, HA, VA);
-    WW = props != nullptr ? props->WordWrap() : WordWrap();
-    GetCellWordWrap(sc, ARow, WW);
-}
-
-void TExStringGrid::DrawCellContents(platform::TCanvas& ACanvas, int ACol, int ARow, const platform::TRect& ARect,
-                                     platform::TGridDrawState AState)
-{
-    const int sc = RealColIndex(ACol);
-    TAlignment ha = FDefaultAlignment;
-    TVAlignment va = vtaTop;
-    bool ww = WordWrap();
-    GetCellAlignment(sc, ARow, ha, va);
-    if (const TCellProperties* props = HasCellProperties(sc, ARow) ? CellPropertiesOrNull(sc, ARow) : nullptr)
-        ww = props->WordWrap();
-    GetCellWordWrap(sc, ARow, ww);
-    QString text = GetCellEx(sc, ARow);
-    if (CellIsPassword(sc, ARow)) text.fill(u'*');
-    if (text.isEmpty()) return;
-
-    const bool multiLine = text.contains(u'\r') || text.contains(u'\n');
-    unsigned flags = platform::DT_NOPREFIX | platform::DT_END_ELLIPSIS;
-    flags |= ha == taCenter ? platform::DT_CENTER : ha == taRightJustify ? platform::DT_RIGHT : platform::DT_LEFT;
-    if (ww || multiLine) {
-        flags |= platform::DT_WORDBREAK;
-        if (va == vtaCenter) flags |= platform::DT_VCENTER;
-        else if (va == vtaBottom) flags |= platform::DT_BOTTOM;
-    } else {
-        flags |= platform::DT_SINGLELINE;
-        flags |= va == vtaBottom ? platform::DT_BOTTOM : platform::DT_VCENTER;
-    }
-    if (AState & platform::gdFixed) flags |= platform::DT_VCENTER;
-    platform::TRect r(ARect.Left + XYOffset.x(), ARect.Top + (ww || multiLine ? XYOffset.y() : 0),
-                      ARect.Right - XYOffset.x(), ARect.Bottom - (ww || multiLine ? XYOffset.y() : 0));
-    ACanvas.Brush.Style = Qt::NoBrush;
-    ACanvas.DrawText(text, r, flags);
-    ACanvas.Brush.Style = Qt::SolidPattern;
+    FDrawServices.DrawCellButton = [this](platform::TCanvas& c, const platform::TRect& r, int state, int look) {
+        DrawCellButton(c, r, FLookColors.Tones, state, look);
+    };
+    FDrawServices.DrawXPProgressBar = [this](platform::TCanvas& c, const platform::TRect& r, int percent) {
+        TProgressAppearanceRecord look;
+        const TGridProgressAppearance& a = FProgressAppearance;
+        look.Level0Color = a.Level0Color();
+        look.Level0ColorTo = a.Level0ColorTo();
+        look.Level1Color = a.Level1Color();
+        look.Level1ColorTo = a.Level1ColorTo();
+        look.Level2Color = a.Level2Color();
+        look.Level2ColorTo = a.Level2ColorTo();
+        look.Level3Color = a.Level3Color();
+        look.Level3ColorTo = a.Level3ColorTo();
+        look.Level1Perc = a.Level1Perc();
+        look.Level2Perc = a.Level2Perc();
+        look.BorderColor = a.BorderColor();
+        look.ShowBorder = a.ShowBorder();
+        look.Stacked = a.Stacked();
+        look.ShowPercentage = a.ShowPercentage();
+        look.Font = ToCanvasFont(Font());
+        look.CompleteFontColor = a.CompleteFontColor();
+        look.CompletionSmooth = a.CompletionSmooth();
+        look.ShowGradient = a.ShowGradient();
+        look.Steps = a.Steps();
+        if (a.UnCompleteColor() != clNone) look.UnCompleteColor = a.UnCompleteColor();
+        DrawXPProgressBar(c, r, percent, look);
+    };
+    FDrawServices.DrawProgressPie = [](platform::TCanvas& c, const platform::TRect& r, TColor color, int percent) {
+        DrawProgressPie(c, r, color, false, percent);
+    };
+    FDrawServices.DrawCellShape = [](platform::TCanvas& c, int x, int y, TColor line, TColor fill,
+                                     paint::TCellShape shape, int w, int h) {
+        DrawCellShape(c, x, y, line, fill, uint8_t(shape), w, h);
+    };
 }
 
 }  // namespace grid

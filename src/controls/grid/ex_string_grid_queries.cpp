@@ -182,7 +182,7 @@ bool TExStringGrid::HasComboBox(int ACol, int ARow)
     bool result = false;
     if (OnHasComboBox) {
         OnHasComboBox(this, ACol, ARow, result);
-    } else if (FControlLook.DropDownAlwaysVisible) {
+    } else if (FControlLook.DropDownAlwaysVisible()) {
         TEditorType editor = DefaultEditor;
         GetCellEditor(ACol, ARow, editor);
         result = editor == edComboEdit || editor == edComboList;
@@ -196,7 +196,7 @@ bool TExStringGrid::HasSpinEdit(int ACol, int ARow)
     bool result = false;
     if (OnHasSpinEdit) {
         OnHasSpinEdit(this, ACol, ARow, result);
-    } else if (FControlLook.SpinButtonsAlwaysVisible) {
+    } else if (FControlLook.SpinButtonsAlwaysVisible()) {
         TEditorType editor = DefaultEditor;
         QueryEditorType(ACol, ARow, editor);
         result = editor == edSpinEdit || editor == edFloatSpinEdit || editor == edTimeSpinEdit ||

@@ -329,7 +329,7 @@ void TExStringGrid::ShowLastRowAboveFooter()
 
 void TExStringGrid::SelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
 {
-    if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007)
+    if (Look() == glVista || Look() == glWin7 || Look() == glOffice2007)
         RepaintRect(platform::TGridRect{ALeft, ATop, ARight, ABottom});
     FSelChange = true;
     if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);

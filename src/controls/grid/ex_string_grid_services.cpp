@@ -12,21 +12,10 @@
 
 namespace grid {
 
-void TExStringGrid::HideInplaceEdit()
-{
-    if (EditorMode()) HideEditor();
-}
-
-void TExStringGrid::ShowInplaceEdit()
-{
-    bool canEdit = true;
-    CanEditCell(RealCol(), Row(), canEdit);
-    if (canEdit) ShowEditor();
-}
-
 void TExStringGrid::GetEditorProp(int ACol, int ARow, QObject* AEditLink)
 {
     if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
+    if (OnGetEditorPropInt) OnGetEditorPropInt(this, ACol, ARow);
 }
 
 void TExStringGrid::CellsChanged(const QRect& R)
@@ -34,29 +23,6 @@ void TExStringGrid::CellsChanged(const QRect& R)
     if (OnCellsChanged) OnCellsChanged(this, R);
     FNotifierList.NotifyCellsChanged(R);
     CalcFooter(-1);
-}
-
-void TExStringGrid::DeleteRowRange(int ARow, int Count)
-{
-    if (ARow < 0 || ARow >= RowCount() || Count <= 0) return;
-    Count = std::min(Count, RowCount() - ARow);
-    const int remaining = RowCount() - Count;
-    for (int i = ARow; i < remaining; ++i) SetRowHeights(i, RowHeights(i + Count));
-    Cells().RemoveRows(ARow, Count);
-    TBaseGrid::SetRowCount(std::max(1, remaining));
-    SetNormalRowCount(RowCount());
-}
-
-void TExStringGrid::InsertRowRange(int ARow, int Count)
-{
-    if (Count <= 0) return;
-    ARow = std::clamp(ARow, 0, RowCount());
-    const int old = RowCount();
-    Cells().InsertRows(ARow, Count);
-    TBaseGrid::SetRowCount(old + Count);
-    for (int i = RowCount() - 1; i >= ARow + Count; --i) SetRowHeights(i, RowHeights(i - Count));
-    for (int i = ARow; i < ARow + Count; ++i) SetRowHeights(i, DefaultRowHeight());
-    SetNormalRowCount(RowCount());
 }
 
 // ------------------------------------------------------------ column calculations

@@ -39,36 +39,6 @@ public:
     TCalcFooterEvent OnCalcFooter;
 };
 
-// ------------------------------------------------------------- control look
-
-enum TControlStyle : uint8_t { csClassic, csFlat, csWinXP, csPelmora, csQVR, csGlyph, csTheme };
-
-// The look of the grid's cell controls.
-class TControlLook {
-public:
-    void Assign(const TControlLook& s) { *this = s; }
-    TControlStyle ControlStyle = csWinXP;
-    bool DropDownAlwaysVisible = false;
-    bool SpinButtonsAlwaysVisible = false;
-    int CheckSize = 15;
-    bool CheckAlwaysActive = false;
-    bool RadioAlwaysActive = false;
-    TColor CommentColor = clRed;
-    int DropDownCount = 8;
-};
-
-// --------------------------------------------------------------- background
-
-enum TBackgroundDisplay : uint8_t { bdTile, bdFixed, bdGradientHorz, bdGradientVert };
-
-class TBackGround {
-public:
-    TBackgroundDisplay Display = bdTile;
-    TColor Color = clNone;
-    TColor ColorTo = clNone;
-    bool IsGradient() const { return Display == bdGradientHorz || Display == bdGradientVert; }
-};
-
 // ----------------------------------------------------------------- grouping
 
 class TGrouping {

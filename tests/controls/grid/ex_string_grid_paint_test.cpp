@@ -63,6 +63,9 @@ TEST(ExStringGridPaint, MergedBlockIsPaintedAsOneCell)
     g.MergeCells(1, 1, 3, 2);
     g.SetColors(1, 1, clRed);
     g.SetCellEx(1, 1, "");
+    // The current (selected) cell elsewhere: a selected block shows the selection colour.
+    g.SetCol(4);
+    g.SetRow(4);
     const QImage image = esgRender(g);
     const platform::TRect block = g.CellRect(2, 2);
     EXPECT_EQ(block, g.CellRect(1, 1));

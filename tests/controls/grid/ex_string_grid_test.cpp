@@ -45,8 +45,8 @@ TEST(ExStringGridConstruction, NewGridHasTheDefaultsOfTheClassModel)
     EXPECT_EQ(g.FixedFont().Name, "Tahoma");
     EXPECT_TRUE(g.FixedFont().Style & fsBold);
     EXPECT_TRUE(g.ActiveCellFont().Style & fsBold);
-    EXPECT_EQ(g.QVRGradientFrom, clWhite);
-    EXPECT_EQ(g.QVRGradientTo, ColorToRGB(clBtnFace));
+    EXPECT_EQ(g.FaceColors().QVRGradientFrom, clWhite);
+    EXPECT_EQ(ColorToRGB(g.FaceColors().QVRGradientTo), ColorToRGB(clBtnFace));
     EXPECT_EQ(g.NumHiddenColumns(), 0);
     EXPECT_EQ(g.NumHiddenRows(), 0);
     EXPECT_EQ(g.TotalColCount(), 5);
@@ -209,9 +209,9 @@ TEST(ExStringGridQueries, EditorQueriesAndEditability)
 
     g.DefaultEditor = edNormal;
     EXPECT_FALSE(g.HasComboBox(3, 1));  // only with drop-downs always visible
-    g.ControlLook().DropDownAlwaysVisible = true;
+    g.ControlLook().SetDropDownAlwaysVisible(true);
     EXPECT_TRUE(g.HasComboBox(3, 1));
-    g.ControlLook().SpinButtonsAlwaysVisible = true;
+    g.ControlLook().SetSpinButtonsAlwaysVisible(true);
     EXPECT_TRUE(g.HasSpinEdit(4, 1));
     // A fixed cell has no spin buttons; its handler is not even asked.
     bool asked = false;

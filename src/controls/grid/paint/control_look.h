@@ -196,6 +196,8 @@ public:
     TColor ColorTo() const { return FColorTo; }
     void SetColorTo(TColor v) { FColorTo = v; Repaint(); }
 
+    bool IsGradient() const { return FDisplay == bdGradientHorz || FDisplay == bdGradientVert; }
+
     // Whether the background covers a cell (fixed = the cell's draw state has gdFixed).
     bool Admits(bool fixed) const { return FCells == bcAll || (FCells == bcFixed) == fixed; }
 
