@@ -69,9 +69,11 @@ protected:
 
     void expectHeightsFollowTheLowestControl()
     {
-        for (platform::TCategoryPanel* p : form->CPG->Panels())
-            if (p->PanelVisible())
+        for (platform::TCategoryPanel* p : form->CPG->Panels()) {
+            if (p->PanelVisible()) {
                 EXPECT_EQ(p->PanelHeight() - form->CPG->HeaderHeight() - 12, lowestBottom(p)) << p->objectName().toStdString();
+            }
+        }
     }
 
     void useVariant(const char* code)
