@@ -9,6 +9,7 @@
 #include <QMenu>
 
 #include "controls/grid/editors/grid_cell_editors.h"
+#include "controls/grid/grid_format.h"
 #include "controls/grid/grid_number_text.h"
 #include "controls/grid/grid_text_utils.h"
 #include "platform/atomic_file.h"
@@ -327,7 +328,7 @@ QString TExColumnGrid::GetFormattedCell(int ACol, int ARow)
     const int kind = NumberTextType(text);
     bool isFloat = kind == 0 || kind == 1;
     if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, format);
-    if (!format.isEmpty() && isFloat) return QString::asprintf(format.toLatin1().constData(), Floats(ACol, ARow));
+    if (!format.isEmpty() && isFloat) return FormatWithArgs(format, {Floats(ACol, ARow)});
     return text;
 }
 

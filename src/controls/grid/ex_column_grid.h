@@ -31,7 +31,7 @@ public:
     bool ColMoving() const { return FColMoving; }
 
     void SetColCount(int value) override;
-    void Loaded();
+    void Loaded() override;
     void CellsLoaded() override;
     // A component going away: cleared from every description's references.
     void ComponentRemoved(QObject* component);
@@ -68,7 +68,7 @@ public:
     void GetDefaultCellProperties(int ACol, int ARow, TCellFont& AFont, TColor& ABrushColor, TColor& AColorTo,
                                   TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
                                   bool& WW, TCellGradientDirection& GD) override;
-    QString GetFormattedCell(int ACol, int ARow);
+    QString GetFormattedCell(int ACol, int ARow) override;
     void GetCellFloatFormat(int ACol, int ARow, QString& format) override;
     TCellType GetCellType(int ACol, int ARow) const override;
     TCellGraphic* GetCellGraphic(int ACol, int ARow) const override;
@@ -98,7 +98,6 @@ public:
     bool AutoFilterDisplay = false;
     std::function<void(Sender, int ACol, int ARow, QMenu*& PopupMenu)> OnColumnPopup;
     std::function<void(Sender, int FromIndex, int ToIndex)> OnAfterColumnMoved;
-    std::function<void(Sender, int ACol, int ARow, bool& IsFloat, QString& FloatFormat)> OnGetFloatFormat;
 
 protected:
     virtual std::unique_ptr<TGridColumnCollection> CreateColumns();

@@ -130,7 +130,7 @@ public:
     // Loading from stored settings: between BeginLoading and Loaded the
     // remembered minimums do not change and stretching waits.
     void BeginLoading() { FLoading = true; }
-    void Loaded();
+    virtual void Loaded();
     bool IsLoading() const { return FLoading; }
     bool IsLoadedOnce() const { return FLoadedOnce; }
     virtual bool IsDesigning() const { return false; }
@@ -362,6 +362,10 @@ public:
     void ShowFocusWindow(const platform::TRect& cellRect, QWidget* editor = nullptr);
     void MoveFocusWindow();
     void HideFocusWindow();
+    // The glow around the current cell for an editor that opens there (only
+    // with FocusHelper.Enabled); an inline editor not made yet gets it when
+    // the grid makes it.
+    void ShowEditGlow(QWidget* editor);
     TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
     // The grid whose glow window is on screen; nullptr when none.
     static TExStringGrid* FocusWindowGrid();
@@ -943,8 +947,6 @@ public:
     void SimulateCellClick(int ACol, int ARow);
     // Asks OnCanAddRow (true without it).
     bool CanAddRow();
-    // A cell the grid may open an editor on (storage column, display row).
-    bool IsEditable(int ACol, int ARow);
 
     // Character input, key press, key up, grid timer.
     const QString& SearchInc() const { return FSearchInc; }
@@ -1058,8 +1060,15 @@ protected:
     void WMRButtonUp(platform::TWMMouse& Msg) override;
     void HandleMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
     void HandleMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
+    // Every mouse move: the lit fixed cell follows the mouse, then the base's move.
+    void HandleMouseMove(platform::TShiftState Shift, int X, int Y) override;
+    // The mouse left the cells: the lit fixed cell goes dark.
+    void CMMouseLeave();
+    bool viewportEvent(QEvent* event) override;
     bool HandleWheelDown(platform::TShiftState Shift, QPoint MousePos) override;
     bool HandleWheelUp(platform::TShiftState Shift, QPoint MousePos) override;
+    // One wheel notch down (towards the user) or up, for both of the above.
+    bool HandleWheel(bool Down, platform::TShiftState Shift, QPoint MousePos);
     void WMVScroll(platform::TScrollCode Code, int Pos) override;
     void WMHScroll(platform::TScrollCode Code, int Pos) override;
     void ScrollPositionChanged() override;
@@ -1105,6 +1114,8 @@ private:
     bool PressButton(int ACol, int ARow);
     bool PressAnchor(int ACol, int ARow, int X, int Y);
     bool PressResizer(int X, int Y);
+    // A left press on the drop-down strip of a lit fixed cell (display cell).
+    bool PressFixedDropDown(int ACol, int ARow, int X);
     void ReleaseResizer();
     bool PressHeaderSelect(int ACol, int ARow, platform::TShiftState shift);
     bool DblClickAutoSize(int ACol, int ARow, int X);
@@ -1152,7 +1163,13 @@ public:
     //   ex_string_grid_validation.cpp (validation, current-cell changes)
     // ============================================================
     // Display columns unless named storage columns.
+    // The cell itself allows an edit (display column): neither fixed nor
+    // refused by CanEditCell, a merged cell asked through its base cell.
     bool CellAllowsEditing(int ACol, int ARow);
+    // A cell the grid may open an editor on (storage column, display row):
+    // editing is on at all (goEditing, RangeSelectAndEdit, or switched off
+    // only for the current cell) and the cell allows it.
+    bool IsEditable(int ACol, int ARow);
     void ShowInplaceEdit();
     void HideInplaceEdit();
     void DoneInplaceEdit(platform::Word Key, platform::TShiftState Shift);
@@ -1167,6 +1184,9 @@ public:
     virtual void RememberCellValue(int ACol, int ARow);
     bool EditorWantsTab() const;
     void SetupCellEditor(int ACol, int ARow);
+    // The background (the grid colour when the cell has none) and the font
+    // an editor over a cell (display column) takes.
+    void GetEditorLook(int ACol, int ARow, TColor& Background, platform::TFont& Font);
     virtual bool ValidateCell(const QString& NewValue);
     virtual void RecalcFooterColumn(int ACol, int /*ARow*/) { CalcFooter(ACol); }
     // The platform's click, then the cell becomes the start of the next edit.
@@ -1416,6 +1436,7 @@ private:
     bool FAutoThemeAdapt = false;
     TGridFocusWindow* FFocusWindow = nullptr;  // child of the grid, made on first use
     QPointer<QObject> FGlowWatcher;
+    bool FGlowAwaitsEditor = false;  // the inline editor being made gets the glow
     int FHoverFixedX = -1;
     int FHoverFixedY = -1;
     bool FMouseDownMove = false;

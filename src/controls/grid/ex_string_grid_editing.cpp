@@ -63,12 +63,18 @@ TGridSpin* TExStringGrid::SpinEdit()
     return FEditSpin;
 }
 
-QWidget* TExStringGrid::CreateEditor() { return new TExInplaceEdit(this); }
+QWidget* TExStringGrid::CreateEditor()
+{
+    auto* edit = new TExInplaceEdit(this);
+    if (FGlowAwaitsEditor) ShowEditGlow(edit);
+    return edit;
+}
 
 // ------------------------------------------------------------ editability
 
 bool TExStringGrid::CellAllowsEditing(int ACol, int ARow)
 {
+    // A covered cell of a merged block is edited through its base cell.
     int col = ACol;
     int row = ARow;
     const int sc = RealColIndex(ACol);
@@ -77,11 +83,19 @@ bool TExStringGrid::CellAllowsEditing(int ACol, int ARow)
         col = DisplColIndex(base.x());
         row = base.y();
     }
+    // Fixed rows and columns, footers, right fixed columns and cells the
+    // grid declares fixed (IsFixedCell asks with the display column).
+    if (ACol < FixedCols() || ARow < FixedRows() || IsFixed(col, row)) return false;
     bool canEdit = true;
     CanEditCell(RealColIndex(col), row, canEdit);
-    bool isFixed = false;
-    IsFixedCell(RealColIndex(col), row, isFixed);
-    return canEdit && !isFixed;
+    return canEdit;
+}
+
+bool TExStringGrid::IsEditable(int ACol, int ARow)
+{
+    const bool editingOn =
+        (Options() & platform::goEditing) || FMouseActions.RangeSelectAndEdit || FEditDisable;
+    return editingOn && CellAllowsEditing(DisplColIndex(ACol), ARow);
 }
 
 bool TExStringGrid::EditorWantsTab() const
@@ -104,7 +118,8 @@ bool TExStringGrid::MayShowEditor()
     }
     const QPoint cell = BaseCell(RealColIndex(Col()), Row());
     if (ok && !EditMode && HasClickGraphic(cell.x(), cell.y())) return false;
-    if (ok && !EditMode) {
+    const bool startsEdit = ok && !EditMode;
+    if (startsEdit) {
         // The edit validates against the text this cell holds now.
         if (FOldCol != Col() || FOldRow != Row() || !FEditing) RememberCellValue(Col(), Row());
         FNoEditChange = true;
@@ -125,12 +140,16 @@ bool TExStringGrid::MayShowEditor()
         } else {
             SetupCellEditor(DisplColIndex(cell.x()), cell.y());
             FEntered = true;
+            // A data check box cell opens no control, so it gets no glow.
+            if (QWidget* control = EditorControlWidget(EditControl); control != this) ShowEditGlow(control);
             ok = false;
         }
     }
     if (ok) {
         FEntered = true;
         FEditing = true;
+        // Once per edit: the glow of an edit still open stays where it is.
+        if (startsEdit || FFocusWindow == nullptr || !FFocusWindow->isVisible()) ShowEditGlow(InplaceEditor());
     }
     return ok;
 }

@@ -64,16 +64,9 @@ void TExStringGrid::SetupCellEditor(int ACol, int ARow)
     FSpecialEditor = true;
     FEditActive = true;
     const platform::TRect r = CellRect(ACol, ARow);
-    platform::TGridDrawState state = 0;
-    platform::TBrush brush;
+    TColor color = clNone;
     platform::TFont font;
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = false;
-    TCellGradientDirection gd = GradientVertical;
-    GetVisualProperties(ACol, ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
-    const TColor color = brush.Color == clNone ? Color() : brush.Color;
+    GetEditorLook(ACol, ARow, color, font);
     SetGridState(platform::gsNormal);
     EditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
@@ -85,6 +78,19 @@ void TExStringGrid::SetupCellEditor(int ACol, int ARow)
         SetupCheckEditor(ACol, ARow, r, color);
     // edDataCheckBox opens nothing: its cell's box toggles by click or Space.
     FStartEditChar = QChar();
+}
+
+void TExStringGrid::GetEditorLook(int ACol, int ARow, TColor& Background, platform::TFont& Font)
+{
+    platform::TGridDrawState state = 0;
+    platform::TBrush brush;
+    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
+    TAlignment ha = taLeftJustify;
+    TVAlignment va = vtaTop;
+    bool ww = false;
+    TCellGradientDirection gd = GradientVertical;
+    GetVisualProperties(ACol, ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, Font, ha, va, ww, gd);
+    Background = brush.Color == clNone ? Color() : brush.Color;
 }
 
 void TExStringGrid::SetupSpinEditor(int ACol, int ARow, const platform::TRect& r, TColor color)

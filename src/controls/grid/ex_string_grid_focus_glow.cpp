@@ -96,6 +96,17 @@ void TExStringGrid::ShowFocusWindow(const platform::TRect& cellRect, QWidget* ed
     static_cast<focus_glow_detail::GlowWatcher*>(FGlowWatcher.data())->Watch(editor);
 }
 
+void TExStringGrid::ShowEditGlow(QWidget* editor)
+{
+    FGlowAwaitsEditor = false;
+    if (!FFocusHelper.Enabled) return;
+    if (editor == nullptr) {
+        FGlowAwaitsEditor = true;
+        return;
+    }
+    ShowFocusWindow(CellRect(Col(), Row()), editor);
+}
+
 void TExStringGrid::MoveFocusWindow()
 {
     if (FFocusWindow == nullptr || !FFocusWindow->isVisible() || FocusWindowGrid() != this) return;

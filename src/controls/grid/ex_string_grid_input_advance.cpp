@@ -245,7 +245,7 @@ bool TExStringGrid::TabAdvance(bool Backward)
     const bool outermost = FTabDepth == 0;
     if (outermost && OnKeyDown) {
         platform::Word key = platform::VK_TAB;
-        OnKeyDown(this, key, Backward ? platform::ssShift : 0);
+        OnKeyDown(this, key, Backward ? platform::TShiftState(platform::ssShift) : platform::TShiftState(0));
         if (key != platform::VK_TAB) return true;
     }
     if (Col() == FLastTabCol && Row() == FLastTabRow) return true;

@@ -41,15 +41,6 @@ void TExStringGrid::NotifyMovedSelection()
     SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
 }
 
-bool TExStringGrid::IsEditable(int ACol, int ARow)
-{
-    const int dc = DisplColIndex(ACol);
-    if (dc < FixedCols() || ARow < FixedRows() || IsFixed(dc, ARow)) return false;
-    bool canEdit = (Options() & platform::goEditing) || FMouseActions.RangeSelectAndEdit;
-    CanEditCell(ACol, ARow, canEdit);
-    return canEdit;
-}
-
 bool TExStringGrid::IsLastNormalRow() const
 {
     return Row() + 1 == RowCount() - FFixedFooters ||

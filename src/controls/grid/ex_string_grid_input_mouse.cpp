@@ -34,6 +34,8 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     const int X = Msg.XPos, Y = Msg.YPos;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    // Every left press: the lit fixed cell shows its pressed face until the release.
+    SetFixedHover(FHoverFixedX, FHoverFixedY, true, FDropDownDown);
     const TGridRect oldSel = Selection();
     FPressSelection = oldSel;
     FDeselectState = false;
@@ -278,6 +280,7 @@ void TExStringGrid::HandleMouseDown(platform::TMouseButton Button, TShiftState S
     using namespace platform;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    if (Button == mbLeft && PressFixedDropDown(ACol, ARow, X)) return;
     if (FMouseActions.RangeSelectAndEdit && Button == mbLeft && !FMouseActions.EditOnDblClickOnly() && ACol >= 0 &&
         ARow >= 0) {
         const bool current = ACol == Col() && ARow == Row();
@@ -305,6 +308,7 @@ void TExStringGrid::HandleMouseUp(platform::TMouseButton Button, TShiftState Shi
     using namespace platform;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    SetFixedHover(FHoverFixedX, FHoverFixedY, FMouseDownMove, false);
     if ((X > width() && GridState() == gsColSizing) || (Y > height() && GridState() == gsRowSizing)) {
         SetGridState(gsNormal);
         return;
@@ -318,6 +322,45 @@ void TExStringGrid::HandleMouseUp(platform::TMouseButton Button, TShiftState Shi
         FMoveSelection = now;
         SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
     }
+}
+
+bool TExStringGrid::PressFixedDropDown(int ACol, int ARow, int X)
+{
+    using namespace platform;
+    if (!FControlLook.FixedDropDownButton || ACol < 0 || ARow < 0) return false;
+    const bool fixed = ACol < FixedCols() || ARow < FixedRows() || IsFixed(ACol, ARow);
+    if (!fixed || !FixedFaceLit(ACol, ARow)) return false;
+    const TRect r = CellRect(ACol, ARow);
+    const int right = (Options() & goColSizing) ? r.Right - 2 : r.Right;
+    if (X <= r.Right - 16 || X >= right) return false;
+    // The button strip: it shows pressed until the release; the press goes
+    // no further (no sorting, moving or selecting from it).
+    SetFixedHover(FHoverFixedX, FHoverFixedY, FMouseDownMove, true);
+    return true;
+}
+
+void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
+{
+    int ACol = -1, ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    // Which fixed cells light up is the painting's choice; the list-view
+    // look lights its headers whatever HoverFixedCells says.
+    if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
+    TBaseGrid::HandleMouseMove(Shift, X, Y);
+}
+
+void TExStringGrid::CMMouseLeave() { SetFixedHover(-1, -1, FMouseDownMove, FDropDownDown); }
+
+bool TExStringGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave) {
+        try {
+            CMMouseLeave();
+        } catch (...) {
+            // Leaving the grid never fails the event loop.
+        }
+    }
+    return TBaseGrid::viewportEvent(event);
 }
 
 void TExStringGrid::ReleaseDisjunctCell(int ACol, int ARow, TShiftState shift)
@@ -358,6 +401,7 @@ void TExStringGrid::ReleaseDisjunctRow(int ARow, TShiftState shift)
 void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
 {
     using namespace platform;
+    SetFixedHover(FHoverFixedX, FHoverFixedY, false, FDropDownDown);
     const int X = Msg.XPos, Y = Msg.YPos;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);

@@ -79,48 +79,30 @@ void TExStringGrid::WheelNotch(bool towardsUser)
     }
 }
 
-bool TExStringGrid::HandleWheelDown(TShiftState Shift, QPoint MousePos)
-{
-    if (FMouseActions.WheelAction() == waScroll || !EnableWheel) {
-        bool handled = false;
-        if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
-        return handled;
-    }
-    const bool keptDirect = FMouseActions.DirectEdit;
-    FMouseActions.DirectEdit = false;
-    const int keptLeft = LeftCol();
-    bool result = false;
-    try {
-        result = TBaseGrid::HandleWheelDown(Shift, MousePos);
-    } catch (...) {
-        FMouseActions.DirectEdit = keptDirect;
-        throw;
-    }
-    if ((Options() & platform::goRowSelect) && FNavigation.KeepHorizScroll) SetLeftCol(keptLeft);
-    FMouseActions.DirectEdit = keptDirect;
-    return result;
-}
+bool TExStringGrid::HandleWheelDown(TShiftState Shift, QPoint MousePos) { return HandleWheel(true, Shift, MousePos); }
 
-bool TExStringGrid::HandleWheelUp(TShiftState Shift, QPoint MousePos)
+bool TExStringGrid::HandleWheelUp(TShiftState Shift, QPoint MousePos) { return HandleWheel(false, Shift, MousePos); }
+
+bool TExStringGrid::HandleWheel(bool Down, TShiftState Shift, QPoint MousePos)
 {
     if (FMouseActions.WheelAction() == waScroll || !EnableWheel) {
         bool handled = false;
-        if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
+        const auto& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+        if (event) event(this, Shift, MousePos, handled);
         return handled;
     }
-    if (Row() < 0 || Row() >= RowCount()) return true;
-    const bool keptDirect = FMouseActions.DirectEdit;
+    if (!Down && (Row() < 0 || Row() >= RowCount())) return true;
+    // The base moves the current row; no direct edit opens on the way.
+    struct DirectEditKept {
+        bool& flag;
+        bool kept;
+        ~DirectEditKept() { flag = kept; }
+    } directEditKept{FMouseActions.DirectEdit, FMouseActions.DirectEdit};
     FMouseActions.DirectEdit = false;
     const int keptLeft = LeftCol();
-    bool result = false;
-    try {
-        result = TBaseGrid::HandleWheelUp(Shift, MousePos);
-    } catch (...) {
-        FMouseActions.DirectEdit = keptDirect;
-        throw;
-    }
+    const bool result =
+        Down ? TBaseGrid::HandleWheelDown(Shift, MousePos) : TBaseGrid::HandleWheelUp(Shift, MousePos);
     if ((Options() & platform::goRowSelect) && FNavigation.KeepHorizScroll) SetLeftCol(keptLeft);
-    FMouseActions.DirectEdit = keptDirect;
     return result;
 }
 

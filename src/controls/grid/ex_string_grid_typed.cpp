@@ -34,29 +34,30 @@ double readFloat(const QString& raw)
     return value;
 }
 
-// The configurator's date and time patterns as Qt patterns.
-QString qtDatePattern()
+// A format of the format settings as a Qt pattern: `from` becomes `to` and
+// the separator placeholder the settings' separator.
+QString qtPattern(const QString& format, QChar from, QChar to, QChar placeholder, QChar separator)
 {
-    const platform::FormatSettings& fs = platform::formatSettings();
     QString pattern;
-    for (QChar c : fs.ShortDateFormat) {
-        if (c == u'm') pattern += u'M';
-        else if (c == u'/') pattern += fs.DateSeparator;
+    for (QChar c : format) {
+        if (c == from) pattern += to;
+        else if (c == placeholder) pattern += separator;
         else pattern += c;
     }
     return pattern;
 }
 
+// The configurator's date and time patterns as Qt patterns.
+QString qtDatePattern()
+{
+    const platform::FormatSettings& fs = platform::formatSettings();
+    return qtPattern(fs.ShortDateFormat, u'm', u'M', u'/', fs.DateSeparator);
+}
+
 QString qtTimePattern()
 {
     const platform::FormatSettings& fs = platform::formatSettings();
-    QString pattern;
-    for (QChar c : fs.LongTimeFormat) {
-        if (c == u'n') pattern += u'm';
-        else if (c == u':') pattern += fs.TimeSeparator;
-        else pattern += c;
-    }
-    return pattern;
+    return qtPattern(fs.LongTimeFormat, u'n', u'm', u':', fs.TimeSeparator);
 }
 
 // Day, month and year in the order of the short date format, separated by the date separator.

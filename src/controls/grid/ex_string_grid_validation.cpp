@@ -59,6 +59,8 @@ bool TExStringGrid::ValidateCell(const QString& NewValue)
     }
     RememberCellValue(Col(), Row());
     FValidating = false;
+    // A value that stays ends the glow of its edit.
+    if (valid) HideFocusWindow();
     return valid;
 }
 

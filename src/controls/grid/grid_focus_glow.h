@@ -55,8 +55,9 @@ public:
 
 // ------------------------------------------------------------ the window
 
-// The glow window of one grid: a top-most tool window without activation,
-// created hidden and empty, never taking the focus or the mouse.
+// The glow window of one grid: a top-most window of the tool-tip kind (which
+// no platform activates, so the editor below keeps the focus), created
+// hidden and empty, never taking the focus or the mouse.
 class TGridFocusWindow : public QWidget {
 public:
     explicit TGridFocusWindow(QWidget* owner);

@@ -52,8 +52,8 @@ TEST(EditingChoice, GridDefaultColumnRuleAndEventChooseTheEditor)
         EXPECT_EQ(g.grid->SpinEdit()->isVisible(), expect == "spin");
         EXPECT_EQ(g.grid->EditCheck()->isVisible(), expect == "check");
         EXPECT_EQ(g.grid->EditMode, expect != "none");
-        if (expect == "combo") EXPECT_EQ(g.focus(), g.grid->EditCombo());
-        if (expect == "spin") EXPECT_EQ(g.focus(), g.grid->SpinEdit());
+        if (expect == "combo") { EXPECT_EQ(g.focus(), g.grid->EditCombo()); }
+        if (expect == "spin") { EXPECT_EQ(g.focus(), g.grid->SpinEdit()); }
     }
 }
 
@@ -99,7 +99,7 @@ TEST(EditingInline, EachInlineKindFiltersTypedCharacters)
         ASSERT_TRUE(g.inlineOpen());
         g.type(QString::fromLatin1(c.typed));
         EXPECT_EQ(g.inplace()->text(), QString::fromLatin1(c.expect));
-        if (c.kind == edPassword) EXPECT_EQ(g.inplace()->echoMode(), QLineEdit::Password);
+        if (c.kind == edPassword) { EXPECT_EQ(g.inplace()->echoMode(), QLineEdit::Password); }
         g.key(Qt::Key_Return);
         EXPECT_EQ(g.grid->GetCellEx(1, 1), QString::fromLatin1(c.expect));
     }

@@ -190,7 +190,7 @@ TEST(ExStringGridPaint, BlockIsDrawnOncePerPassWithTheWholeRectangle)
         EXPECT_EQ((g.Calls[{1, 1}]), 1) << pass;
         for (int c = 1; c <= 3; ++c)
             for (int r = 1; r <= 2; ++r)
-                if (c != 1 || r != 1) EXPECT_EQ(g.Calls.count({c, r}), 0u);
+                if (c != 1 || r != 1) { EXPECT_EQ(g.Calls.count({c, r}), 0u); }
     }
     const platform::TRect block = g.CellRect(1, 1);
     EXPECT_EQ((g.Rects[{1, 1}]), block.Inflated(-1, -1));  // inside the grid line width

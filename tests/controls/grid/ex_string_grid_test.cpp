@@ -544,8 +544,8 @@ TEST(ExStringGridTyped, IntegersAndFloatsWithTheirErrors)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
         g.SetCellEx(1, 1, c.text);
-        if (c.text != "(12,5)") EXPECT_EQ(g.Ints(1, 1), c.ints);
-        if (c.text != "$1F") EXPECT_DOUBLE_EQ(g.Floats(1, 1), c.floats);
+        if (c.text != "(12,5)") { EXPECT_EQ(g.Ints(1, 1), c.ints); }
+        if (c.text != "$1F") { EXPECT_DOUBLE_EQ(g.Floats(1, 1), c.floats); }
     }
     g.SetCellEx(1, 1, "<b>42</b>");
     try {

@@ -375,7 +375,7 @@ TEST(InputScroll, TheWheelScrollsOrMovesTheCurrentRow)
         t.g->MouseActions().WheelIncrement = c.increment;
         t.goTo(2, 2);
         wheel(t.g->viewport(), c.notches);
-        if (c.expectedTop >= 0) EXPECT_EQ(t.g->TopRow(), c.expectedTop);
+        if (c.expectedTop >= 0) { EXPECT_EQ(t.g->TopRow(), c.expectedTop); }
         EXPECT_EQ(t.g->Row(), c.expectedRow);
     }
 }
@@ -492,7 +492,7 @@ TEST(InputScroll, ProportionalBarsGuardEveryDivision)
         const bool shown = TExStringGrid::CalcProportionalScroll(c.F, c.S, c.D, c.W, c.old, c.vertical, info);
         EXPECT_EQ(shown, c.shown);
         if (!shown) continue;
-        if (c.max >= 0) EXPECT_EQ(info.Max, c.max);
+        if (c.max >= 0) { EXPECT_EQ(info.Max, c.max); }
         EXPECT_EQ(info.Page, info.Max - 126);
         EXPECT_EQ(info.Position, c.position);
     }

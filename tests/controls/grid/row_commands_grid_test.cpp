@@ -9,7 +9,8 @@ using platform::MessageButtons;
 using platform::MessageKind;
 using platform::MessageResult;
 
-namespace {
+// Each test file keeps its names in its own namespace (the tests are built in batches).
+namespace grid::row_commands_grid_test {
 
 // The commands with their own clipboard and options, texts named by id.
 struct RowCommandsFixture : ::testing::Test {
@@ -52,7 +53,6 @@ void rcSetRow(TExStringGrid& g, int r, bool check, const QString& a, const QStri
     g.SetCellEx(4, r, hidden);
 }
 
-}  // namespace
 
 // ------------------------------------------------------------ string grid
 
@@ -265,3 +265,5 @@ TEST_F(RowCommandsFixture, DoubleClickOnAHeaderSizesTheColumn)
     commands().DblClickCell_AutoSize(g, 0, 2);
     EXPECT_GT(g.ColWidths(2), 100);
 }
+
+}  // namespace grid::row_commands_grid_test

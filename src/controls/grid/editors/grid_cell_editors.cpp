@@ -113,18 +113,11 @@ void TExInplaceEdit::Filled()
     rules.MultiLineCells = g.WordWrap() || g.MultilineCells;
     setEchoMode(rules.Kind == edPassword ? QLineEdit::Password : QLineEdit::Normal);
     FLengthLimit = g.MaxEditLength;
-    platform::TGridDrawState state = 0;
-    platform::TBrush brush;
+    TColor background = clNone;
     platform::TFont font;
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = false;
-    TCellGradientDirection gd = GradientVertical;
-    g.GetVisualProperties(g.Col(), g.Row(), state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va,
-                          ww, gd);
+    g.GetEditorLook(g.Col(), g.Row(), background, font);
     QPalette pal = palette();
-    pal.setColor(QPalette::Base, toQColor(brush.Color == clNone ? g.Color() : brush.Color));
+    pal.setColor(QPalette::Base, toQColor(background));
     pal.setColor(QPalette::Text, toQColor(font.Color));
     setPalette(pal);
     setFont(font);
