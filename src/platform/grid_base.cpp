@@ -610,6 +610,7 @@ void GridBase::UpdateScrollBars()
             setVerticalScrollBarPolicy(needed ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
         else
             setHorizontalScrollBarPolicy(needed ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+        if (needed && SyncScrollBarRange(o, bar)) return;
         bar->setRange(0, std::max(0, maxFirst - a.Fixed));
         bar->setPageStep(std::max(1, a.FullVisibleCount(client, lw)));
         bar->setSingleStep(1);
@@ -650,7 +651,7 @@ void GridBase::OnScrollAction(Qt::Orientation orientation, int action)
     // The grid decides where the view is; the bar follows it.
     if (!(code == SB_THUMBTRACK && !(FOptions & goThumbTracking))) {
         const Axis& a = orientation == Qt::Vertical ? FRows : FCols;
-        bar->setSliderPosition(a.First - a.Fixed);
+        if (!SyncScrollBarRange(orientation, bar)) bar->setSliderPosition(a.First - a.Fixed);
     }
 }
 

@@ -338,6 +338,10 @@ protected:
     // Which border a client point grabs for sizing: gsColSizing / gsRowSizing
     // with the column (row) left of (above) it, else gsNormal.
     TGridState CalcSizingState(int X, int Y, int& index) const;
+    // A descendant that drives a shown scroll bar's range, page and value
+    // itself sets them here and returns true; false keeps the base's
+    // one-step-per-cell range. Asked whenever the bars follow the view.
+    virtual bool SyncScrollBarRange(Qt::Orientation, QScrollBar*) { return false; }
 
     // Qt plumbing.
     void paintEvent(QPaintEvent* event) override;

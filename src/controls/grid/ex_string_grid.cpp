@@ -113,6 +113,7 @@ void TExStringGrid::Loaded()
         SetOptions(Options() & ~platform::goAlwaysShowEditor);
     }
     UpdateScrollBarVisibility(false);
+    ApplyStyleColors();
 }
 
 // ------------------------------------------------------------ copying
@@ -139,6 +140,7 @@ void TExStringGrid::Assign(const QObject* Source)
     FColumnSize.Assign(src->FColumnSize);
     FSyncGrid.Assign(src->FSyncGrid);
     FFocusHelper.Assign(src->FFocusHelper);
+    FSortSettings.Assign(src->FSortSettings);
     FFixedRowAlways = src->FFixedRowAlways;
     SetColCount(src->ColCount());
     SetRowCount(src->RowCount());

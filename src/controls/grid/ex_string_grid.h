@@ -27,7 +27,10 @@
 #include "controls/grid/cell_graphic.h"
 #include "controls/grid/grid_change_notifier.h"
 #include "controls/grid/grid_focus_glow.h"
+#include "controls/grid/control_list.h"
+#include "controls/grid/grid_image_list.h"
 #include "controls/grid/grid_item.h"
+#include "controls/grid/grid_sort_settings.h"
 #include "controls/grid/grid_service_settings.h"
 #include "controls/grid/paint/cell_objects.h"
 #include "controls/grid/paint/grid_looks.h"
@@ -777,6 +780,24 @@ public:
     // Room the graphic takes in the cell on screen: (width, height).
     virtual void CalcGraphicSize(int ACol, int ARow, QPoint& Size, int Margin) const;
     QPoint GetCellGraphicSize(int ACol, int ARow) const;
+    // Room the graphic takes when printed: pictures fit into the available
+    // area divided by the scale factor; no full-size rule.
+    virtual void CalcPrintGraphicSize(int ACol, int ARow, QPoint& Size, double Scale, int AvailWidth,
+                                      int AvailHeight) const;
+    // The image indexes of a row-of-images cell; nullptr for any other cell.
+    TIntList* GetCellImages(int ACol, int ARow) const;
+    // Sort key of a picture cell: the bitmap or icon object, the image index
+    // of an image-list cell; -1 for any other cell.
+    intptr_t GetImageSortKey(int ACol, int ARow) const;
+    // The cell (a merged cell by its block's last row) shows the sort arrow.
+    bool HasSortIndicator(int ACol, int ARow) const;
+    // The image list image cells draw from (not owned; forgotten when it is destroyed).
+    virtual TGridImageList* GetCellImageList() const { return FGridImages; }
+    TGridImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TGridImageList* value);
+    TSortSettings& SortSettings() { return FSortSettings; }
+    const TSortSettings& SortSettings() const { return FSortSettings; }
+    void SetSortSettings(const TSortSettings& value) { FSortSettings.Assign(value); }
     // The check-true / check-false text the cell answers with.
     QString CellCheckTrue(int ACol, int ARow);
     QString CellCheckFalse(int ACol, int ARow);
@@ -790,6 +811,14 @@ public:
 private:
     int FirstNormalCheckRow() const;
     TCellGraphic* CheckGraphicAt(int ACol, int ARow, QString& text) const;
+    // Sizes alike on screen and in print; false for the kinds each sizes its own way.
+    bool CommonGraphicSize(const TCellGraphic& g, QPoint& Size) const;
+    QSize IconSize(const TCellGraphic& g) const;
+    QPoint ImageListSize() const;
+    int TotalXOffset() const { return XYOffsetTopLeftOnly ? XYOffset.x() : 2 * XYOffset.x(); }
+    int TotalYOffset() const { return XYOffsetTopLeftOnly ? XYOffset.y() : 2 * XYOffset.y(); }
+    QPointer<TGridImageList> FGridImages;
+    TSortSettings FSortSettings{[this] { RepaintGrid(); }};
     std::unique_ptr<TCellGraphic> FRowCheckGraphic = std::make_unique<TCellGraphic>();
 
 public:
@@ -816,8 +845,27 @@ public:
     void HideSelectedRows();
     void HideUnSelectedRows();
     void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    // The controls placed in cells: X the storage column, Y the all-rows
+    // index. They move with their rows and columns; a control whose cell is
+    // removed is hidden and forgotten (never freed).
+    TControlList& CellControlList() { return FControlList; }
+    const TControlList& CellControlList() const { return FControlList; }
+    // The controls of Count rows moved from display row FromIndex to ToIndex
+    // (ToIndex counted before the move, as MoveRows takes it).
+    void MoveCellControlRows(int FromIndex, int ToIndex, int Count);
 
 private:
+    TControlList FControlList;
+    // Cell controls of the rows at the all-rows indexes `removed` are hidden
+    // and dropped; the rows after them move up.
+    void DropCellControlRows(const std::vector<int>& removed);
+    void ShiftCellControlRows(int fromAllRows, int delta);
+    void RemoveCellControlCols(int ColIndex, int CCount);
+    void ShiftCellControlCols(int fromCol, int delta);
+    // With rows the rows a and b (all-rows indexes), else the storage columns.
+    void SwapCellControls(bool rows, int a, int b);
+    // No empty space below the last row after a removal.
+    void FitTopRowAfterRemoval();
     // One storage column's window state: shown or hidden, and its width.
     struct TStorageColumnSlot {
         bool Visible = true;
@@ -885,6 +933,12 @@ public:
     void SwapColumns(int ACol1, int ACol2);
     void SwapRows(int ARow1, int ARow2);
     virtual void SortSwapRows(int ARow1, int ARow2);
+    // Progress of a run over the rows (row sizing, exports): start with the
+    // first row, next-row with each row, done with -1. Empty here.
+    enum TGridExportState : uint8_t {
+        esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow
+    };
+    virtual void ExportNotification(TGridExportState /*AState*/, int /*ARow*/) {}
     // The font a cell's text is measured and painted with (display column):
     // the fixed or normal font, the colour hook's answer, the zoom.
     platform::TFont MeasureFont(int ACol, int ARow);
@@ -954,8 +1008,30 @@ public:
     QChar StartEditChar() const { return FStartEditChar; }
     // The column the type-ahead searches (display column; -1 = the current column).
     int AutoGotoColumn = -1;
-    // The 500 ms grid timer's tick: type-ahead time-out.
+    // The 500 ms grid timer's tick: type-ahead time-out, hovering, blinking.
     void GridTimerTick();
+    // The current cell follows the mouse over normal cells (every tick).
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool value);
+    // Cells whose text holds the blink tag are repainted every tick.
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool value);
+    // The blink phase, flipped every tick while blinking.
+    bool GridBlink() const { return FGridBlink; }
+    int TimerTicks() const { return FTimerTicks; }
+    // The cells on screen (display columns) whose text holds the blink tag.
+    std::vector<QPoint> BlinkingCellsOnScreen() const;
+    // The hovering step for a mouse position in screen coordinates.
+    void HoverAt(QPoint globalPos);
+    // An Alt accelerator while the grid has the focus: clicks the search
+    // footer's forward, backward or highlight button whose caption holds
+    // "&" before the character. Returns 1 when handled, else 0.
+    int HandleDialogChar(QChar ch);
+    // The search footer's buttons; the forward and backward buttons search
+    // again for the last text.
+    virtual void SearchForwardClick();
+    virtual void SearchBackwardClick();
+    virtual void SearchHighlightClick();
     QTimer& GridTimer() { return FGridTimer; }
     // Disjunct cell selection: row << 16 | display column per cell.
     const std::vector<int>& SelectedCells() const { return FSelectedCells; }
@@ -975,13 +1051,30 @@ public:
 
     // Clicks on cell objects.
     void RadioGroupClick(int ACol, int ARow, int X, int Y);
+    // Fixed cells press like buttons (with Ctl3D and both fixed grid lines).
+    bool FixedAsButtons = false;
+    bool Ctl3D = true;
+    bool FixedCellPushed() const { return FFixedCellPushed; }
+    // The press landed on the upper or lower half of always-visible spin buttons.
+    bool SpinUpClick() const { return FSpinUpClick; }
+    bool SpinDnClick() const { return FSpinDnClick; }
+    // Asks OnRatingChange whether a rating may take NewRate.
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    std::function<void(Sender, int ACol, int ARow, double& NewRate, bool& Allow)> OnRatingChange;
     QPoint PushedCellButton() const { return FPushedCellButton; }
     // Opens a link of a cell anchor: http, https, mailto and file only.
     static bool IsOpenableLink(const QString& url);
     // Opens an openable link through the desktop; false for any other.
     virtual bool OpenLink(const QString& url);
 
-    // Focus.
+    // Focus. Entry and exit count only when the focus comes from, or goes
+    // to, a widget outside the grid and its own editors.
+    virtual void DoEnter();
+    virtual void DoExit();
+    // Runs the cell selection query for the current cell; its answer is not used.
+    void Select();
+    std::function<void(Sender)> OnEnter;
+    std::function<void(Sender)> OnExit;
     // A pop-up edit sets it around a focus move of its own; the grid's focus
     // entry then does nothing and clears it.
     bool InvokedFocusChange = false;
@@ -1018,6 +1111,14 @@ public:
     // panning timer calls it every 10 ms.
     void PanTick(QPoint mouse);
     void StopPanning();
+    // The panning cursor for a direction (v: -1 up, 1 down; h: -1 left,
+    // 1 right): its number 8000 .. 8008 and its picture.
+    static int PanCursorId(int v, int h);
+    static QCursor PanCursor(int v, int h);
+    int CurrentPanCursorId() const { return FPanCursorId; }
+    // The 32 x 32 glyph drawn at the panning start point.
+    static QPixmap PanGlyph(TIntelliPan pan);
+    QPoint PanStart() const { return FPanStart; }
     // The text of the scroll hint while a thumb is dragged ("Row : n").
     const QString& ScrollHintText() const { return FScrollHintText; }
 
@@ -1072,6 +1173,10 @@ protected:
     void WMVScroll(platform::TScrollCode Code, int Pos) override;
     void WMHScroll(platform::TScrollCode Code, int Pos) override;
     void ScrollPositionChanged() override;
+    bool SyncScrollBarRange(Qt::Orientation o, QScrollBar* bar) override;
+    // The first row (column) a thumb position stands for.
+    int ThumbTopRow(int Pos) const;
+    int ThumbLeftCol(int Pos) const;
     void wheelEvent(QWheelEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -1122,6 +1227,23 @@ private:
     void ReleaseDisjunctCell(int ACol, int ARow, platform::TShiftState shift);
     // ----- scrolling
     void WheelNotch(bool towardsUser);
+    void StartPanning(QPoint at);
+    void SetPanCursor(int v, int h);
+    // Draws what the input handling shows over the cells: the pushed fixed
+    // cell's edge and the panning glyph.
+    void PaintInputOverlay();
+    // ----- cell objects
+    bool PressRating(int ACol, int ARow, int X);
+    void PressSpinButtons(int ACol, int ARow, int X, int Y);
+    // A press on spin buttons that opened the spin editor steps it once.
+    void StepSpinAfterPress();
+    bool PressFixedAsButton(int ACol, int ARow);
+    bool ReleaseFixedAsButton(int ACol, int ARow);
+    // ----- focus and timer
+    void WireGridTimer();
+    void UpdateGridTimer();
+    void FocusMoved(QWidget* old, QWidget* now);
+    bool OwnsWidget(const QWidget* w) const;
 
     bool FGridModified = false;
     int FAECol = -1;
@@ -1152,6 +1274,20 @@ private:
     bool FPanTimerWired = false;
     TProportionalScroll FHScrollInfo;
     TProportionalScroll FVScrollInfo;
+    int FPanCursorId = 8000;
+    bool FHovering = false;
+    bool FEnableBlink = false;
+    bool FGridBlink = false;
+    int FTimerTicks = 0;
+    bool FFixedCellPushed = false;
+    QRect FPushedFixedCell;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    bool FFocusInside = false;
+    bool FFocusWired = false;
+    // The context of the application-wide focus watch: it goes with the
+    // grid's own members, before the widget is taken down.
+    QObject FFocusWatch;
     platform::TGridRect FDropSelection;
     QString FResizerBlock;
 
@@ -1160,7 +1296,8 @@ public:
     // Cell editing: life cycle, editor choice, validation, editor controls
     //   ex_string_grid_editing.cpp (open, write back, close),
     //   ex_string_grid_editor_setup.cpp (editor controls over the cell),
-    //   ex_string_grid_validation.cpp (validation, current-cell changes)
+    //   ex_string_grid_validation.cpp (validation, current-cell changes),
+    //   ex_string_grid_editing_hooks.cpp (small hooks, application style colours)
     // ============================================================
     // Display columns unless named storage columns.
     // The cell itself allows an edit (display column): neither fixed nor
@@ -1234,8 +1371,37 @@ public:
         TInvalidEntryIcon Icon = ieNone;
     };
     const TInvalidEntryBalloon& LastInvalidEntryBalloon() const { return FLastBalloon; }
+    // The twin of ValidateCell for cells holding packed wide text.
+    virtual bool ValidateCellWide(const QString& NewValue);
+    // The cell text as wide text (a packed wide text unpacked) and back
+    // (storage column).
+    QString GetWideCells(int ACol, int ARow) const;
+    void SetWideCells(int ACol, int ARow, const QString& Value);
+    // The grid takes its colours from the active application style (see
+    // grid_app_style.h); called after loading and on a style change.
+    void ApplyStyleColors();
+    bool UseStyleColors() const { return FUseStyleColors; }
+    // Editing-state hooks, empty here; descendants act on them.
+    // The inline editor's key message, before its own handling.
+    virtual void InplaceEditWMKeyDown(platform::Word& /*Key*/) {}
+    // The inline editor's text starts (true) or no longer starts with "=".
+    virtual void InplaceEditState(bool /*IsFormula*/) {}
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void DoClickSort(int ACol);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    virtual void MouseActionsInvalidate() { Invalidate(); }
+    virtual void DisableEditing();
     // Events.
     std::function<void(Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidate;
+    std::function<void(Sender, int ACol, int ARow, QString& Value, bool& Valid)> OnCellValidateWide;
+    std::function<void(Sender, int ACol)> OnClickSort;
+    std::function<void(Sender, int PageNum, int PageColNum, QString& PageNumString)> OnPrintGetPageNum;
+    std::function<void(Sender)> OnStartBlockFocus;
+    std::function<void(Sender)> OnEndBlockFocus;
+    std::function<void(Sender, int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)> OnScrollCell;
     std::function<void(Sender)> OnEditingDone;
     // Asked with the editor properties: the column in its first integer (named ARow by its type).
     std::function<void(Sender, int ARow, int ACol)> OnGetEditorPropInt;
@@ -1257,6 +1423,7 @@ protected:
     void AcceptEditText(int ACol, int ARow, const QString& Value) override;
     QWidget* CreateEditor() override;
     void SetEditorText(QWidget* editor, const QString& text, int maxLength) override;
+    QString EditorText(QWidget* editor) const override;
     bool CanSelectCell(int ACol, int ARow) override;
     void customEvent(QEvent* event) override;
     virtual void CanChangeCell(int NewCol, int NewRow, bool& Allow);
@@ -1273,6 +1440,10 @@ private:
     bool IsGivenEditText(int ACol, int ARow, const QString& Value) const;
     void ShowInvalidEntryBalloon();
     void RefuseValue(int col, int row, const QString& Value, const QString& NewValue);
+    // The row indicator cells of the current and of the new row.
+    void RepaintRowIndicators(int NewRow);
+    // The rows of a selection across the visible normal columns.
+    platform::TGridRect OldSelectionRows(const platform::TGridRect& oldSel) const;
     void SetupSpinEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     void SetupComboEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     void SetupCheckEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
@@ -1308,7 +1479,9 @@ private:
     int FEditCol = -1;
     int FEditRow = -1;
     QString FOldCellText;
+    QString FOldCellTextWide;
     bool FOldModifiedValue = false;
+    bool FUseStyleColors = false;
     QString FNewCellText;
     // The text last handed to an editor and its cell (storage column).
     QString FGivenEditText;

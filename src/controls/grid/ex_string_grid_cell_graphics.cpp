@@ -3,6 +3,7 @@
 // the check-box, radio-button and rotated-text operations built on them.
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include <QFontMetrics>
@@ -573,6 +574,66 @@ QPoint TExStringGrid::GetCellGraphicSize(int ACol, int ARow) const
     return size;
 }
 
+namespace cell_graphics_detail {
+// A radio group's room: a horizontal group (Boolean set) side by side in one
+// line, a vertical one item under item, each line at least minLine high.
+QPoint radioGroupSize(const TCellGraphic& g, const QFont& font, int minLine)
+{
+    const QStringList* items = g.CellBitmapAs<QStringList>();
+    if (items == nullptr) return QPoint(0, 0);
+    const QFontMetrics metrics(font);
+    const int lineHeight = metrics.boundingRect(QStringLiteral("gh")).height();
+    int width = 0;
+    for (const QString& item : *items)
+        width = g.CellBoolean() ? width + metrics.horizontalAdvance(item) + 12
+                                : std::max(width, 12 + metrics.horizontalAdvance(item));
+    return QPoint(width, g.CellBoolean() ? lineHeight : std::max(minLine, lineHeight) * int(items->size()));
+}
+}  // namespace cell_graphics_detail
+
+QSize TExStringGrid::IconSize(const TCellGraphic& g) const
+{
+    const QIcon* icon = g.CellIconObject();
+    if (icon == nullptr || icon->availableSizes().isEmpty()) return QSize(0, 0);
+    return icon->availableSizes().first();
+}
+
+QPoint TExStringGrid::ImageListSize() const
+{
+    const TGridImageList* images = GetCellImageList();
+    return images != nullptr ? QPoint(images->Width(), images->Height()) : QPoint(0, 0);
+}
+
+void TExStringGrid::SetGridImages(TGridImageList* value)
+{
+    FGridImages = value;
+    RepaintGrid();
+}
+
+bool TExStringGrid::CommonGraphicSize(const TCellGraphic& g, QPoint& Size) const
+{
+    switch (g.CellType()) {
+    case ctCheckBox:
+    case ctDataCheckBox:
+    case ctVirtCheckBox:
+    case ctRowCheckBox:
+    case ctTriStateCheckBox: Size = QPoint(FControlLook.CheckSize(), FControlLook.CheckSize()); return true;
+    case ctRadioButton: Size = QPoint(FControlLook.RadioSize(), FControlLook.RadioSize()); return true;
+    case ctImages:
+        if (const TIntList* indexes = g.CellBitmapAs<TIntList>()) {
+            const QPoint image = ImageListSize();
+            Size = g.CellBoolean() ? QPoint(indexes->Count() * image.x(), image.y())
+                                   : QPoint(image.x(), indexes->Count() * image.y());
+        }
+        return true;
+    case ctProgressPie: Size = QPoint(20, 20); return true;
+    case ctRating: Size = QPoint(g.CellAngle() * 18, 16); return true;
+    case ctButton:
+    case ctBitButton: Size = QPoint(g.CellIndex() & 0xFFFF, (g.CellIndex() >> 16) & 0xFFFF); return true;
+    default: return false;
+    }
+}
+
 void TExStringGrid::CalcGraphicSize(int ACol, int ARow, QPoint& Size, int Margin) const
 {
     Size = QPoint(0, 0);
@@ -583,47 +644,142 @@ void TExStringGrid::CalcGraphicSize(int ACol, int ARow, QPoint& Size, int Margin
     const bool textPresent = !text.isEmpty();
     const bool beside = g->CellHAlign() == haBeforeText || g->CellHAlign() == haAfterText;
     const bool aboveBelow = g->CellVAlign() == vaUnderText || g->CellVAlign() == vaAboveText;
+    const platform::TRect cell = CellRect(DisplColIndex(ACol), ARow);
+    const QPoint cellSize(cell.Right - cell.Left, cell.Bottom - cell.Top);
+    bool fullWidthAllowed = g->CellType() != ctRating;
+    if (!CommonGraphicSize(*g, Size)) {
+        switch (g->CellType()) {
+        case ctBitmap:
+            if (const QPixmap* bmp = g->CellBitmapAs<QPixmap>()) {
+                if (beside || !textPresent) Size.setX(bmp->width());
+                if (aboveBelow || !textPresent) Size.setY(bmp->height());
+            }
+            break;
+        case ctIcon: {
+            const QSize icon = IconSize(*g);
+            if (beside || !textPresent) Size.setX(icon.width());
+            Size.setY(icon.height());
+            break;
+        }
+        case ctImageList:
+        case ctDataImage: {
+            const QPoint image = ImageListSize();
+            if (beside || !textPresent) Size.setX(image.x());
+            if (aboveBelow || !textPresent) Size.setY(image.y());
+            break;
+        }
+        case ctRadio: Size = cell_graphics_detail::radioGroupSize(*g, ToCanvasFont(Font()), 16); break;
+        case ctPicture:
+        case ctFilePicture:
+            Size = g->GetPictureSize(cellSize.x() - 1 - TotalXOffset(), cellSize.y() - 1 - TotalYOffset() - Margin,
+                                     textPresent);
+            break;
+        case ctInterface:
+            if (const paint::TCellInterface* object = paint::CellInterfaceOf(*g)) {
+                Size = QPoint(object->Width(), object->Height());
+                if (Size.x() == 0 || Size.y() == 0) Size = cellSize;
+            }
+            break;
+        default: break;
+        }
+    }
+    if (g->CellType() == ctButton || g->CellType() == ctBitButton) {
+        const int captionWidth = QFontMetrics(ToCanvasFont(Font())).horizontalAdvance(g->CellText()) + 4;
+        if (!textPresent && g->CellHAlign() == haFull) {
+            Size.setX(captionWidth);
+            if (!g->CellText().isEmpty()) fullWidthAllowed = false;
+        } else if (textPresent) {
+            if (g->CellHAlign() == haCenter) Size.setX(0);
+            if (g->CellHAlign() == haFull) Size.setX(captionWidth);
+            if (aboveBelow) Size.setX(0);
+            else Size.setY(0);
+        }
+    }
+    if (g->CellVAlign() == vaFull) Size.setY(cellSize.y());
+    if (g->CellHAlign() == haFull && fullWidthAllowed) Size.setX(cellSize.x());
+}
+
+void TExStringGrid::CalcPrintGraphicSize(int ACol, int ARow, QPoint& Size, double Scale, int AvailWidth,
+                                         int AvailHeight) const
+{
+    Size = QPoint(0, 0);
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (g == nullptr) return;
+    QString text = GetGridCell(ACol, ARow);
+    GetDisplText(ACol, ARow, text);
+    const bool textPresent = !text.isEmpty();
+    const bool beside = g->CellHAlign() == haBeforeText || g->CellHAlign() == haAfterText;
+    const platform::TRect cell = CellRect(DisplColIndex(ACol), ARow);
     switch (g->CellType()) {
-    case ctCheckBox:
-    case ctDataCheckBox:
-    case ctVirtCheckBox:
-    case ctRowCheckBox:
-    case ctTriStateCheckBox: Size = QPoint(FControlLook.CheckSize(), FControlLook.CheckSize()); break;
-    case ctRadioButton: Size = QPoint(FControlLook.RadioSize(), FControlLook.RadioSize()); break;
     case ctBitmap:
-        if (const QPixmap* bmp = g->CellBitmapAs<QPixmap>()) {
-            if (beside || !textPresent) Size.setX(bmp->width());
-            if (aboveBelow || !textPresent) Size.setY(bmp->height());
-        }
-        break;
-    case ctRadio:
-        if (const QStringList* items = g->CellBitmapAs<QStringList>()) {
-            const QFontMetrics metrics(ToCanvasFont(Font()));
-            const int lineHeight = metrics.boundingRect(QStringLiteral("gh")).height();
-            int width = 0;
-            for (const QString& item : *items)
-                width = g->CellBoolean() ? width + metrics.horizontalAdvance(item) + 12
-                                         : std::max(width, 12 + metrics.horizontalAdvance(item));
-            Size = QPoint(width, g->CellBoolean() ? lineHeight : std::max(16, lineHeight) * int(items->size()));
-        }
-        break;
+        if (const QPixmap* bmp = g->CellBitmapAs<QPixmap>()) Size = QPoint(bmp->width(), bmp->height());
+        return;
+    case ctIcon: {
+        const QSize icon = IconSize(*g);
+        Size = QPoint(icon.width(), icon.height());
+        return;
+    }
+    case ctImageList:
+        Size = ImageListSize();
+        if (!beside && textPresent) Size.setX(0);
+        return;
+    case ctDataImage: Size = ImageListSize(); return;
+    case ctNode: Size = QPoint(20, 20); return;
+    case ctRadio: Size = cell_graphics_detail::radioGroupSize(*g, ToCanvasFont(Font()), 0); return;
     case ctPicture:
     case ctFilePicture: {
-        const platform::TRect cell = CellRect(DisplColIndex(ACol), ARow);
-        Size = g->GetPictureSize(cell.Right - cell.Left - 1 - 2 * XYOffset.x(),
-                                 cell.Bottom - cell.Top - 1 - 2 * XYOffset.y() - Margin, textPresent);
-        break;
+        const double scale = Scale > 0 ? Scale : 1.0;
+        Size = g->GetPictureSize(int(std::lround(AvailWidth / scale)), int(std::lround(AvailHeight / scale)),
+                                 textPresent);
+        return;
     }
-    case ctProgressPie: Size = QPoint(20, 20); break;
-    case ctRating: Size = QPoint(g->CellAngle() * 18, 16); break;
-    case ctButton:
-    case ctBitButton: Size = QPoint(g->CellIndex() & 0xFFFF, (g->CellIndex() >> 16) & 0xFFFF); break;
-    default: break;
+    case ctProgress:
+    case ctXPProgress: {
+        const int d = DisplColIndex(ACol);
+        Size = QPoint(d >= 0 && d < ColCount() ? ColWidths(d) : 0, RowHeights(ARow));
+        return;
     }
-    if (g->CellType() == ctRating) return;
-    const platform::TRect cell = CellRect(DisplColIndex(ACol), ARow);
-    if (g->CellVAlign() == vaFull) Size.setY(cell.Bottom - cell.Top);
-    if (g->CellHAlign() == haFull) Size.setX(cell.Right - cell.Left);
+    case ctShape: {
+        const int side = RowHeights(ARow) - 2 * XYOffset.y();
+        Size = QPoint(side, side);
+        return;
+    }
+    case ctInterface:
+        if (const paint::TCellInterface* object = paint::CellInterfaceOf(*g)) {
+            Size = QPoint(object->Width(), object->Height());
+            if (Size.x() == 0) Size.setX(cell.Right - cell.Left);
+            if (Size.y() == 0) Size.setY(cell.Bottom - cell.Top);
+        }
+        return;
+    default: CommonGraphicSize(*g, Size); return;
+    }
+}
+
+// ------------------------------------------------------------ images and sort key
+
+TIntList* TExStringGrid::GetCellImages(int ACol, int ARow) const
+{
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    return g != nullptr && g->CellType() == ctImages ? g->CellBitmapAs<TIntList>() : nullptr;
+}
+
+intptr_t TExStringGrid::GetImageSortKey(int ACol, int ARow) const
+{
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (g == nullptr) return -1;
+    switch (g->CellType()) {
+    case ctBitmap: return reinterpret_cast<intptr_t>(g->CellBitmapAs<QPixmap>());
+    case ctIcon: return reinterpret_cast<intptr_t>(g->CellIconObject());
+    case ctImageList: return g->CellIndex();
+    default: return -1;
+    }
+}
+
+bool TExStringGrid::HasSortIndicator(int ACol, int ARow) const
+{
+    if (ACol < 0 || ARow < 0) return false;
+    const int row = IsMergedCell(ACol, ARow) ? FullCell(ACol, ARow).bottom() : ARow;
+    return row == FSortSettings.Row && FSortSettings.Show() && RowCount() > GridBase::FixedRows() + 1;
 }
 
 }  // namespace grid

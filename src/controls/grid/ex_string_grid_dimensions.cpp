@@ -245,6 +245,7 @@ void TExStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
     if (FromIndex == ToIndex || Count <= 0) return;
     Count = std::min(Count, RowCount() - FromIndex);
     if (Count <= 0) return;
+    MoveCellControlRows(FromIndex, ToIndex, Count);
     std::vector<TCellRow> saved;
     for (int i = 0; i < Count; ++i) saved.push_back(Cells().TakeRow(FromIndex));
     Cells().InsertRows(FromIndex, Count);

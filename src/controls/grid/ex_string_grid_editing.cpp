@@ -9,6 +9,7 @@
 #include "controls/grid/editors/grid_cell_editors.h"
 #include "controls/grid/editors/inplace_edit_rules.h"
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/grid_app_style.h"
 #include "controls/grid/grid_markup.h"
 #include "platform/input_state.h"
 
@@ -37,6 +38,9 @@ void TExStringGrid::CreateEditorControls()
 {
     FEditCombo = new TGridCombo(this);
     FEditCheck = new TGridCheckBox(this);
+    // The grid follows the application style from the start and on every change.
+    connect(&TGridAppStyleService::Instance(), &TGridAppStyleService::Changed, this, [this] { ApplyStyleColors(); });
+    ApplyStyleColors();
 }
 
 void TExStringGrid::DestroyEditorControls()
@@ -191,8 +195,17 @@ void TExStringGrid::SetEditorText(QWidget* editor, const QString& text, int maxL
     FNoEditChange = true;
     // The line edit takes the limit as it is (0: no limit at all).
     GridBase::SetEditorText(editor, text, InplaceMaxLength(maxLength));
-    if (auto* edit = qobject_cast<TExInplaceEdit*>(editor)) edit->Filled();
+    if (auto* edit = qobject_cast<TExInplaceEdit*>(editor)) {
+        edit->Filled();
+        edit->FillText(text);
+    }
     FNoEditChange = false;
+}
+
+QString TExStringGrid::EditorText(QWidget* editor) const
+{
+    if (const auto* edit = qobject_cast<const TExInplaceEdit*>(editor)) return edit->EditText();
+    return GridBase::EditorText(editor);
 }
 
 void TExStringGrid::ShowInplaceEdit()
@@ -260,6 +273,7 @@ void TExStringGrid::RememberCellValue(int ACol, int ARow)
     FOldCol = ACol;
     FOldRow = ARow;
     FOldCellText = GetGridCell(col, ARow);
+    FOldCellTextWide = GetWideCells(col, ARow);
     FOldModifiedValue = Modified;
 }
 

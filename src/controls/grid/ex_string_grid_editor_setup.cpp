@@ -129,6 +129,13 @@ void TExStringGrid::SetupSpinEditor(int ACol, int ARow, const platform::TRect& r
     spin->setFocus(Qt::OtherFocusReason);
     spin->selectAll();
     PostStartChar(spin);
+    // A press on a spin button drawn in the cell takes its step at once.
+    if (FSpinUpClick)
+        spin->UpClick(spin);
+    else if (FSpinDnClick)
+        spin->DownClick(spin);
+    FSpinUpClick = false;
+    FSpinDnClick = false;
     EditCtrl = spin;
 }
 

@@ -110,17 +110,7 @@ void TExStringGrid::TypeAhead(QChar key)
         else
             FSearchInc += key;
         FSearchTics = 0;
-        if (!FGridTimerWired) {
-            FGridTimerWired = true;
-            FGridTimer.setInterval(500);
-            connect(&FGridTimer, &QTimer::timeout, this, [this] {
-                try {
-                    GridTimerTick();
-                } catch (...) {
-                    // A timer tick never fails the event loop.
-                }
-            });
-        }
+        WireGridTimer();
         if (!FGridTimer.isActive()) FGridTimer.start();
     } else {
         FSearchInc = key;
@@ -135,19 +125,6 @@ void TExStringGrid::TypeAhead(QChar key)
         }
     }
     FSearchInc.clear();
-}
-
-void TExStringGrid::GridTimerTick()
-{
-    if (FNavigation.AutoGotoIncremental) {
-        if (FSearchTics >= 3) {
-            FSearchInc.clear();
-            FSearchTics = 0;
-        } else {
-            ++FSearchTics;
-        }
-    }
-    if (FSearchInc.isEmpty()) FGridTimer.stop();
 }
 
 void TExStringGrid::HandleKeyUp(Word& Key, TShiftState Shift)

@@ -113,6 +113,9 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
             return;
         }
     }
+    if (PressRating(ACol, ARow, X)) return;
+    PressSpinButtons(ACol, ARow, X, Y);
+    if (fixedHit || fakeFixed) PressFixedAsButton(ACol, ARow);
     if (ACol >= ColCount() || ARow >= RowCount()) {
         TBaseGrid::WMLButtonDown(Msg);
         return;
@@ -236,6 +239,7 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
         }
     }
     if (startSelecting) SetGridState(gsSelecting);
+    StepSpinAfterPress();
     (void)modifier;
 }
 
@@ -353,6 +357,7 @@ void TExStringGrid::CMMouseLeave() { SetFixedHover(-1, -1, FMouseDownMove, FDrop
 
 bool TExStringGrid::viewportEvent(QEvent* event)
 {
+    if (!FFocusWired) WireGridTimer();
     if (event->type() == QEvent::Leave) {
         try {
             CMMouseLeave();
@@ -360,7 +365,15 @@ bool TExStringGrid::viewportEvent(QEvent* event)
             // Leaving the grid never fails the event loop.
         }
     }
-    return TBaseGrid::viewportEvent(event);
+    const bool result = TBaseGrid::viewportEvent(event);
+    if (event->type() == QEvent::Paint && (FFixedCellPushed || FPanning)) {
+        try {
+            PaintInputOverlay();
+        } catch (...) {
+            // Painting never fails the event loop.
+        }
+    }
+    return result;
 }
 
 void TExStringGrid::ReleaseDisjunctCell(int ACol, int ARow, TShiftState shift)
@@ -405,6 +418,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     const int X = Msg.XPos, Y = Msg.YPos;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    ReleaseFixedAsButton(ACol, ARow);
     if (FPushedCellButton.x() >= 0) {
         const QPoint pushed = FPushedCellButton;
         FPushedCellButton = QPoint(-1, -1);

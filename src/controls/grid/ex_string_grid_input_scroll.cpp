@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include "controls/grid/ex_string_grid.h"
@@ -110,13 +111,15 @@ void TExStringGrid::WMVScroll(platform::TScrollCode Code, int Pos)
 {
     using namespace platform;
     if (Code == SB_THUMBTRACK && (ScrollHints == shVertical || ScrollHints == shBoth))
-        FScrollHintText = QStringLiteral("Row : ") + QString::number(FixedRows() + std::max(0, Pos));
+        FScrollHintText = QStringLiteral("Row : ") + QString::number(ThumbTopRow(std::max(0, Pos)));
     if (Code == SB_ENDSCROLL || Code == SB_THUMBPOSITION) FScrollHintText.clear();
     if (Code == SB_THUMBTRACK && ScrollSynch) {
         const int maxTop = std::max(FixedRows(), RowCount() - 1);
-        SetTopRow(std::clamp(FixedRows() + Pos, FixedRows(), maxTop));
+        SetTopRow(std::clamp(ThumbTopRow(Pos), FixedRows(), maxTop));
         return;
     }
+    // The base takes a thumb position as a row offset.
+    if (ScrollProportional && (Code == SB_THUMBTRACK || Code == SB_THUMBPOSITION)) Pos = ThumbTopRow(Pos) - FixedRows();
     TBaseGrid::WMVScroll(Code, Pos);
     if (HasCheckBox(RealCol(), Row())) HideInplaceEdit();
 }
@@ -125,13 +128,14 @@ void TExStringGrid::WMHScroll(platform::TScrollCode Code, int Pos)
 {
     using namespace platform;
     if (Code == SB_THUMBTRACK && (ScrollHints == shHorizontal || ScrollHints == shBoth))
-        FScrollHintText = QStringLiteral("Col : ") + QString::number(FixedCols() + std::max(0, Pos));
+        FScrollHintText = QStringLiteral("Col : ") + QString::number(ThumbLeftCol(std::max(0, Pos)));
     if (Code == SB_ENDSCROLL || Code == SB_THUMBPOSITION) FScrollHintText.clear();
     if (Code == SB_THUMBTRACK && ScrollSynch) {
         const int maxLeft = std::max(FixedCols(), ColCount() - 1);
-        SetLeftCol(std::clamp(FixedCols() + Pos, FixedCols(), maxLeft));
+        SetLeftCol(std::clamp(ThumbLeftCol(Pos), FixedCols(), maxLeft));
         return;
     }
+    if (ScrollProportional && (Code == SB_THUMBTRACK || Code == SB_THUMBPOSITION)) Pos = ThumbLeftCol(Pos) - FixedCols();
     TBaseGrid::WMHScroll(Code, Pos);
     if (HasCheckBox(RealCol(), Row())) HideInplaceEdit();
 }
@@ -150,6 +154,7 @@ void TExStringGrid::ScrollPositionChanged()
 
 void TExStringGrid::focusInEvent(QFocusEvent* event)
 {
+    WireGridTimer();
     if (InvokedFocusChange) {
         // The pop-up edit's own focus move: done with it now.
         InvokedFocusChange = false;
@@ -252,6 +257,32 @@ bool TExStringGrid::UpdateVScrollBar()
     return true;
 }
 
+int TExStringGrid::ThumbTopRow(int Pos) const
+{
+    if (!ScrollProportional) return FixedRows() + Pos;
+    return ThumbToCell(Pos, FixedRows(), RowCount() - VisibleRowCount() - FixedRows());
+}
+
+int TExStringGrid::ThumbLeftCol(int Pos) const
+{
+    if (!ScrollProportional) return FixedCols() + Pos;
+    return ThumbToCell(Pos, FixedCols(), ColCount() - VisibleColCount() - FixedCols());
+}
+
+bool TExStringGrid::SyncScrollBarRange(Qt::Orientation o, QScrollBar* bar)
+{
+    if (!ScrollProportional || bar == nullptr) return false;
+    const bool vertical = o == Qt::Vertical;
+    if (!(vertical ? UpdateVScrollBar() : UpdateHScrollBar())) return false;
+    const TProportionalScroll& info = vertical ? FVScrollInfo : FHScrollInfo;
+    // 128 thumb positions; the page gives the thumb its share of the track.
+    bar->setRange(0, 127);
+    bar->setPageStep(std::max(1, info.Page));
+    bar->setSingleStep(1);
+    if (!bar->isSliderDown()) bar->setValue(info.Position);
+    return true;
+}
+
 }  // namespace grid
 
 namespace grid {
@@ -269,24 +300,7 @@ void TExStringGrid::mousePressEvent(QMouseEvent* event)
         }
         if (event->button() == Qt::MiddleButton && IntelliPan != ipNone && RowCount() > FixedRows()) {
             event->accept();
-            FPanning = true;
-            FPanStart = event->position().toPoint();
-            if (!FPanTimerWired) {
-                FPanTimerWired = true;
-                FPanTimer.setInterval(10);
-                connect(&FPanTimer, &QTimer::timeout, this, [this] {
-                    try {
-                        PanTick(viewport()->mapFromGlobal(QCursor::pos()));
-                    } catch (...) {
-                        // A timer tick never fails the event loop.
-                    }
-                });
-            }
-            FPanTimer.start();
-            viewport()->grabMouse();
-            viewport()->setCursor(IntelliPan == ipVertical     ? Qt::SizeVerCursor
-                                  : IntelliPan == ipHorizontal ? Qt::SizeHorCursor
-                                                               : Qt::SizeAllCursor);
+            StartPanning(event->position().toPoint());
             return;
         }
     } catch (...) {
@@ -320,6 +334,7 @@ void TExStringGrid::StopPanning()
     FPanTimer.stop();
     viewport()->releaseMouse();
     viewport()->unsetCursor();
+    viewport()->update(QRect(FPanStart, QSize(32, 32)));
 }
 
 void TExStringGrid::PanTick(QPoint mouse)
@@ -328,8 +343,12 @@ void TExStringGrid::PanTick(QPoint mouse)
     int v = 0, h = 0;
     if (IntelliPan != ipHorizontal) v = mouse.y() < FPanStart.y() - 5 ? -1 : mouse.y() > FPanStart.y() + 5 ? 1 : 0;
     if (IntelliPan != ipVertical) h = mouse.x() < FPanStart.x() - 5 ? -1 : mouse.x() > FPanStart.x() + 5 ? 1 : 0;
-    if (v == 0 && h == 0) return;
     const platform::TGridRect before = Selection();
+    const int keptLeft = LeftCol(), keptTop = TopRow();
+    if (v == 0 && h == 0) {
+        SetPanCursor(v, h);
+        return;
+    }
     if (FMouseActions.WheelAction() == waScroll) {
         const int maxLeft = std::max(FixedCols(), ColCount() - VisibleColCount());
         const int maxTop = std::max(FixedRows(), RowCount() - VisibleRowCount());
@@ -340,6 +359,9 @@ void TExStringGrid::PanTick(QPoint mouse)
         MoveColRow(std::clamp(Col() + h, FixedCols(), lastCol), std::clamp(Row() + v, FixedRows(), lastRow), true,
                    true);
     }
+    // The glyph stays at its point while the cells under it move.
+    if (LeftCol() != keptLeft || TopRow() != keptTop) viewport()->update(QRect(FPanStart, QSize(32, 32)));
+    SetPanCursor(v, h);
     const platform::TGridRect now = Selection();
     if (!(now == before)) {
         FMoveSelection = now;

@@ -76,6 +76,7 @@ void TExStringGrid::AutoSizeColEx(int ACol, bool GrowOnly)
         const QPoint graphic = GetCellGraphicSize(s, r);
         int w = graphic.x() + CellTextExtent(ACol, r).width();
         if (FControlLook.DropDownAlwaysVisible() && HasComboBox(s, r)) w += 16;
+        if (s == FSortSettings.Column && HasSortIndicator(s, r)) w += 10;  // room for the sort arrow
         if (const TCellGraphic* g = GetCellGraphic(s, r); g != nullptr && g->CellHAlign() == haFull)
             w = graphic.x() - 2 * GridLineWidth() - XYOffset.x() - 2;
         widest = std::max(widest, w);
@@ -150,7 +151,10 @@ void TExStringGrid::SizeRowToLines(int ARow, int Lines, int Padding)
 void TExStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
 {
     if (RowCount() == 0) return;
-    for (int r = DoFixedRows ? 0 : GridBase::FixedRows(); r < RowCount(); ++r) {
+    const int first = DoFixedRows ? 0 : GridBase::FixedRows();
+    ExportNotification(esExportStart, first);
+    for (int r = first; r < RowCount(); ++r) {
+        ExportNotification(esExportNextRow, r);
         if (WordWrap()) {
             AutoSizeRow(r, Padding);
             continue;
@@ -162,6 +166,7 @@ void TExStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
         SizeRowToLines(r, lines, Padding);
     }
     UpdateScrollBarVisibility(false);
+    ExportNotification(esExportDone, -1);
 }
 
 void TExStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
@@ -260,6 +265,9 @@ void TExStringGrid::SwapColumns(int ACol1, int ACol2)
 {
     if (ACol1 == ACol2 || ACol1 < 0 || ACol2 < 0 || ACol1 >= TotalColCount() || ACol2 >= TotalColCount()) return;
     for (int r = 0; r < RowCount(); ++r) SwapCells({ACol1, r}, {ACol2, r});
+    SwapCellControls(false, ACol1, ACol2);
+    if (FSortSettings.Column == ACol1) FSortSettings.Column = ACol2;
+    else if (FSortSettings.Column == ACol2) FSortSettings.Column = ACol1;
     for (auto& item : FGridItems) {
         auto& cells = item->Items().Cells;
         const int need = std::max(ACol1, ACol2) + 1;
@@ -280,6 +288,7 @@ void TExStringGrid::SwapRows(int ARow1, int ARow2)
 {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
     Cells().SwapRows(ARow1, ARow2);
+    SwapCellControls(true, RealRowIndex(ARow1), RealRowIndex(ARow2));
     const int h = RowHeights(ARow1);
     SetRowHeights(ARow1, RowHeights(ARow2));
     SetRowHeights(ARow2, h);

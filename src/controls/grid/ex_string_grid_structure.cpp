@@ -59,10 +59,11 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, 
     const int lastColWidth = ColCount() > 0 ? ColWidths(ColCount() - 1) : 0;
     BeginUpdate();
     if (MoveFlags) EraseRowFlags(RowIndex, RCount);
+    std::vector<int> removed;  // all-rows indexes
+    for (int k = 0; k < RCount; ++k) removed.push_back(RealRowIndex(RowIndex + k));
+    if (AdjustHidden) DropCellControlRows(removed);
     if (AdjustHidden && !FGridItems.empty()) {
         // A hidden row moves up by the removed rows that stood before it.
-        std::vector<int> removed;
-        for (int k = 0; k < RCount; ++k) removed.push_back(RealRowIndex(RowIndex + k));
         for (auto& item : FGridItems) {
             const auto before = std::count_if(removed.begin(), removed.end(), [&](int a) { return a < item->Idx(); });
             item->SetIdx(item->Idx() - int(before));
@@ -89,6 +90,24 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, 
     FSelHidden = false;
     EndUpdate();
     CellsChanged(QRect(QPoint(0, RowIndex), QPoint(ColCount() - 1, RowIndex + RCount)));
+    // A row primitive inside a move leaves the view alone; removals pull it up.
+    if (AdjustHidden) FitTopRowAfterRemoval();
+}
+
+void TExStringGrid::FitTopRowAfterRemoval()
+{
+    // The lowest top row from which the last row still shows whole.
+    const int fixed = GridBase::FixedRows();
+    if (RowCount() <= fixed) return;
+    int room = viewport()->height();
+    for (int r = 0; r < fixed && r < RowCount(); ++r) room -= RowHeights(r) + GridLineWidth();
+    int maxTop = RowCount() - 1;
+    int used = RowHeights(maxTop) + GridLineWidth();
+    while (maxTop - 1 >= fixed && used + RowHeights(maxTop - 1) + GridLineWidth() <= room) {
+        --maxTop;
+        used += RowHeights(maxTop) + GridLineWidth();
+    }
+    if (maxTop >= fixed && TopRow() > maxTop) SetTopRow(maxTop);
 }
 
 void TExStringGrid::RemoveRows(int RowIndex, int RCount) { RemoveRowRange(RowIndex, RCount, true, true); }
@@ -149,9 +168,11 @@ void TExStringGrid::InsertRowRange(int ARow, int Count, bool Adjust)
     if (ColCount() > 0) SetColWidths(ColCount() - 1, lastColWidth);
 }
 
-void TExStringGrid::InsertRows(int RowIndex, int RCount, bool /*UpdateCellControls*/)
+void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)
 {
     if (RCount <= 0) return;
+    if (UpdateCellControls && FControlList.Count() > 0)
+        ShiftCellControlRows(RowIndex < RowCount() ? RealRowIndex(std::max(0, RowIndex)) : TotalRowCount(), RCount);
     InsertRowRange(RowIndex, RCount, true);
     if (!Destroying()) CellsChanged(QRect(QPoint(0, RowIndex), QPoint(ColCount() - 1, RowIndex + RCount)));
 }
@@ -250,6 +271,81 @@ void TExStringGrid::HideUnSelectedRows()
     EndUpdate();
 }
 
+// ------------------------------------------------------------ cell controls
+
+void TExStringGrid::DropCellControlRows(const std::vector<int>& removed)
+{
+    for (int i = FControlList.Count() - 1; i >= 0; --i) {
+        TControlItem* item = FControlList.GetControl(i);
+        if (std::find(removed.begin(), removed.end(), item->Y) != removed.end()) {
+            if (item->Control) item->Control->hide();
+            FControlList.RemoveControl(i);
+            continue;
+        }
+        item->Y -= int(std::count_if(removed.begin(), removed.end(), [&](int a) { return a < item->Y; }));
+    }
+}
+
+void TExStringGrid::ShiftCellControlRows(int fromAllRows, int delta)
+{
+    for (int i = 0; i < FControlList.Count(); ++i)
+        if (TControlItem* item = FControlList.GetControl(i); item->Y >= fromAllRows) item->Y += delta;
+}
+
+void TExStringGrid::RemoveCellControlCols(int ColIndex, int CCount)
+{
+    for (int i = FControlList.Count() - 1; i >= 0; --i) {
+        TControlItem* item = FControlList.GetControl(i);
+        if (item->X >= ColIndex && item->X < ColIndex + CCount) {
+            if (item->Control) item->Control->hide();
+            FControlList.RemoveControl(i);
+        } else if (item->X >= ColIndex + CCount) {
+            item->X -= CCount;
+        }
+    }
+}
+
+void TExStringGrid::ShiftCellControlCols(int fromCol, int delta)
+{
+    for (int i = 0; i < FControlList.Count(); ++i)
+        if (TControlItem* item = FControlList.GetControl(i); item->X >= fromCol) item->X += delta;
+}
+
+void TExStringGrid::SwapCellControls(bool rows, int a, int b)
+{
+    for (int i = 0; i < FControlList.Count(); ++i) {
+        TControlItem* item = FControlList.GetControl(i);
+        int& place = rows ? item->Y : item->X;
+        if (place == a) place = b;
+        else if (place == b) place = a;
+    }
+}
+
+void TExStringGrid::MoveCellControlRows(int FromIndex, int ToIndex, int Count)
+{
+    if (FControlList.Count() == 0 || FromIndex == ToIndex || Count <= 0 || FromIndex < 0) return;
+    Count = std::min(Count, RowCount() - FromIndex);
+    if (Count <= 0) return;
+    // The display order after the move, as MoveRows makes it.
+    std::vector<int> order;
+    for (int r = 0; r < RowCount(); ++r) order.push_back(r);
+    std::vector<int> block(order.begin() + FromIndex, order.begin() + FromIndex + Count);
+    order.erase(order.begin() + FromIndex, order.begin() + FromIndex + Count);
+    if (FromIndex + Count < ToIndex) ToIndex -= Count;
+    ToIndex = std::clamp(ToIndex, 0, int(order.size()));
+    order.insert(order.begin() + ToIndex, block.begin(), block.end());
+    std::vector<int> allRowsOf;  // all-rows index of every display row before the move
+    for (int r = 0; r < RowCount(); ++r) allRowsOf.push_back(RealRowIndex(r));
+    for (int i = 0; i < FControlList.Count(); ++i) {
+        TControlItem* item = FControlList.GetControl(i);
+        const auto at = std::find(allRowsOf.begin(), allRowsOf.end(), item->Y);
+        if (at == allRowsOf.end()) continue;  // a hidden row keeps its control
+        const int oldDisplay = int(at - allRowsOf.begin());
+        const int newDisplay = int(std::find(order.begin(), order.end(), oldDisplay) - order.begin());
+        item->Y = allRowsOf[size_t(newDisplay)];
+    }
+}
+
 // ------------------------------------------------------------ columns
 
 std::vector<TExStringGrid::TStorageColumnSlot> TExStringGrid::StorageColumnSlots() const
@@ -290,6 +386,7 @@ void TExStringGrid::RemoveCols(int ColIndex, int CCount)
     if (ColIndex < 0 || ColIndex >= total || CCount <= 0) return;
     CCount = std::min(CCount, total - ColIndex);
     HideInplaceEdit();
+    RemoveCellControlCols(ColIndex, CCount);
     auto columnSlots = StorageColumnSlots();
     columnSlots.erase(columnSlots.begin() + ColIndex, columnSlots.begin() + ColIndex + CCount);
     BeginUpdate();
@@ -308,6 +405,7 @@ void TExStringGrid::InsertCols(int ColIndex, int CCount)
 {
     if (CCount <= 0) return;
     ColIndex = std::clamp(ColIndex, 0, TotalColCount());
+    ShiftCellControlCols(ColIndex, CCount);
     auto columnSlots = StorageColumnSlots();
     columnSlots.insert(columnSlots.begin() + ColIndex, size_t(CCount), TStorageColumnSlot{true, DefaultColWidth()});
     BeginUpdate();

@@ -9,6 +9,7 @@
 #include "controls/grid/cell_checker.h"
 #include "controls/grid/editors/grid_cell_editors.h"
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/grid_text_utils.h"
 #include "controls/grid/grid_undo.h"
 
 namespace grid {
@@ -63,6 +64,58 @@ bool TExStringGrid::ValidateCell(const QString& NewValue)
     if (valid) HideFocusWindow();
     return valid;
 }
+
+// ------------------------------------------------------------ wide text
+
+QString TExStringGrid::GetWideCells(int ACol, int ARow) const { return UnpackWideText(GetGridCell(ACol, ARow)); }
+
+void TExStringGrid::SetWideCells(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, PackWideText(Value)); }
+
+bool TExStringGrid::ValidateCellWide(const QString& NewValue)
+{
+    if (!FEditing || FValidating) return true;
+    FEditing = false;
+    FValidating = true;
+    bool valid = true;
+    const int col = RealColIndex(FOldCol);
+    const int row = FOldRow;
+    if (NewValue != FOldCellTextWide || AlwaysValidate) {
+        QString value = NewValue;
+        RecalcFooterColumn(col, row);
+        if (OnCellValidateWide) OnCellValidateWide(this, col, row, value, valid);
+        const bool changed = NewValue != FOldCellTextWide;
+        // A refused value marks nothing as modified.
+        if (valid && changed) {
+            SetGridModified(true);
+            if (FShowModified.Enabled && FixedCols() > 0) {
+                SetRowModified(FOldRow, true);
+                RepaintCell(RealColIndex(0), FOldRow);
+            }
+        }
+        if (valid) {
+            SetWideCells(col, row, value);
+            if (changed) CellsChanged(QRect(QPoint(col, row), QPoint(col, row)));
+        } else {
+            FLastValidation = false;
+            const bool restoreOld = value == NewValue;
+            HideEditor();
+            SetWideCells(col, row, restoreOld ? FOldCellTextWide : value);
+            MoveColRow(FOldCol, FOldRow, true, true);
+            FValidating = false;
+            FEditing = true;
+            EditMode = false;
+            ShowInplaceEdit();
+            if (restoreOld && Col() != FOldCol) InvalidateEditor();
+            Modified = FOldModifiedValue;
+        }
+        FOldCellTextWide = GetWideCells(col, row);
+    }
+    RememberCellValue(Col(), Row());
+    FValidating = false;
+    return valid;
+}
+
+// ------------------------------------------------------------ refusal
 
 void TExStringGrid::RefuseValue(int col, int row, const QString& Value, const QString& NewValue)
 {
@@ -127,7 +180,10 @@ void TExStringGrid::CanChangeCell(int NewCol, int NewRow, bool& Allow)
 
 bool TExStringGrid::CanSelectCell(int ACol, int ARow)
 {
-    if (FForceSel) return true;
+    if (FForceSel) {
+        RepaintRowIndicators(ARow);
+        return true;
+    }
     if (parentWidget() == nullptr && !isVisible()) return TBaseGrid::CanSelectCell(ACol, ARow);
     // The last row lies under a fixed-last-row floating footer: never current.
     if (FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow) {
@@ -196,7 +252,8 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow)
 
     if (FEditing && !inlineFocused) {
         const QString saved = FCellCache;
-        result = ValidateCell(CurrentCell());
+        const int curCol = RealColIndex(Col());
+        result = IsWideCell(curCol, Row()) ? ValidateCellWide(GetWideCells(curCol, Row())) : ValidateCell(CurrentCell());
         CanChangeCell(ACol, ARow, allow);
         if (!allow) result = false;
         if (result) result = TBaseGrid::CanSelectCell(ACol, ARow);
@@ -210,22 +267,43 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow)
     }
 
     // Repaints of the parts that show the current cell.
-    if (!RowIndicator.isNull() && FixedCols() > 0) {
-        InvalidateCell(0, Row());
-        InvalidateCell(0, ARow);
-    }
+    RepaintRowIndicators(ARow);
     if (FISelect != nullptr) FISelect->SelectionChanged(Col(), ARow);
-    if (ActiveCellShow()) RepaintActiveHeaders(Col(), Row(), ACol, ARow);
+    if (ActiveCellShow()) {
+        RepaintActiveHeaders(Col(), Row(), ACol, ARow);
+        if (oldSel.Left != Col() && oldSel.Top != Row()) RepaintActiveHeaders(oldSel.Left, oldSel.Top, ACol, ARow);
+    }
     if (ActiveRowShow()) {
         RepaintRow(ARow);
         RepaintRow(oldSel.Top);
     }
+    if (SelectionRectangle) RepaintRect(Selection());
     if (!IsLoading() && ARow != FOldRowSel && OnRowUpdate) {
         OnRowUpdate(this, FOldRowSel, ARow);
         FOldRowSel = ARow;
     }
+    // Borders of the grid's own follow the selection: the old selection's
+    // rows are drawn again across the visible columns.
+    if (HasCellBorders()) RepaintRect(OldSelectionRows(oldSel));
     FCellCache = text;
     return result;
+}
+
+void TExStringGrid::RepaintRowIndicators(int NewRow)
+{
+    if (RowIndicator.isNull() || FixedCols() <= 0) return;
+    InvalidateCell(0, Row());
+    InvalidateCell(0, NewRow);
+}
+
+platform::TGridRect TExStringGrid::OldSelectionRows(const platform::TGridRect& oldSel) const
+{
+    platform::TGridRect r;
+    r.Left = FixedCols();
+    r.Right = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
+    r.Top = oldSel.Top;
+    r.Bottom = oldSel.Bottom;
+    return r;
 }
 
 }  // namespace grid

@@ -60,6 +60,8 @@ TEST(ExStringGridConstruction, AssignCopiesOnlyFromAStringGrid)
     a.SetRowCount(4);
     a.SetCellEx(2, 3, "x");
     a.Bands().SetActive(true);
+    a.SortSettings().SetShow(true);
+    a.SortSettings().Column = 2;
 
     TExStringGrid b;
     QObject other;
@@ -70,6 +72,8 @@ TEST(ExStringGridConstruction, AssignCopiesOnlyFromAStringGrid)
     EXPECT_EQ(b.RowCount(), 4);
     EXPECT_EQ(b.GetCellEx(2, 3), "x");
     EXPECT_TRUE(b.Bands().Active());
+    EXPECT_TRUE(b.SortSettings().Show());
+    EXPECT_EQ(b.SortSettings().Column, 2);
 }
 
 TEST(ExStringGridConstruction, LoadedMovesAlwaysShowEditorIntoNavigation)

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScopedValueRollback>
+#include <QTextCursor>
 #include <QWheelEvent>
 
 #include "controls/grid/editors/editor_kinds.h"
@@ -82,13 +83,30 @@ TExInplaceEdit::TExInplaceEdit(TExStringGrid* grid) : platform::TInplaceEdit(gri
 {
     FFilter = new TInplaceCharFilter(this);
     installEventFilter(FFilter);
+    // Installed last, so it sees every key before the character filter.
+    installEventFilter(this);
     connect(this, &QLineEdit::textChanged, this, &TExInplaceEdit::TextChangedByUser);
+}
+
+bool TExInplaceEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    // The grid's key-message hook hears every key before the editor acts on it.
+    if ((watched == this || (FMemo != nullptr && watched == FMemo)) && event->type() == QEvent::KeyPress &&
+        FGrid != nullptr) {
+        try {
+            Word key = grid_editor_keys::KeyOf(*static_cast<QKeyEvent*>(event));
+            FGrid->InplaceEditWMKeyDown(key);
+        } catch (...) {
+        }
+    }
+    return platform::TInplaceEdit::eventFilter(watched, event);
 }
 
 void TExInplaceEdit::Detach()
 {
     disconnect(this, nullptr, this, nullptr);
     removeEventFilter(FFilter);
+    removeEventFilter(this);
     FGrid = nullptr;
 }
 
@@ -96,6 +114,13 @@ void TExInplaceEdit::SetVAlign(bool value)
 {
     FValign = value;
     setAlignment((value ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    if (FMemo != nullptr) FMemo->SetRightAligned(value);
+}
+
+void TExInplaceEdit::SetWordWrap(bool value)
+{
+    FWordWrap = value;
+    if (FMemo != nullptr) FMemo->SetWordWrap(value);
 }
 
 void TExInplaceEdit::Filled()
@@ -126,7 +151,87 @@ void TExInplaceEdit::Filled()
     FRowE = g.Row();
     Workmode = true;
     GotKey = false;
+    SetMultiLine(false);
     g.GetEditorProp(g.RealColIndex(g.Col()), g.Row(), nullptr);
+}
+
+bool TExInplaceEdit::LineBreaksAllowed() const
+{
+    return FGrid != nullptr && Rules().Kind == edNormal && FGrid->Navigation().AllowCtrlEnter &&
+           (FGrid->WordWrap() || FGrid->MultilineCells);
+}
+
+void TExInplaceEdit::FillText(const QString& value)
+{
+    // Multi-line cells, and a text that holds line breaks in a grid that
+    // wraps words, edit in the memo; a one-line edit would lose the breaks.
+    const bool lines = Rules().Kind == edNormal &&
+                       (FGrid->MultilineCells || (FGrid->WordWrap() && value.contains(u'\n')));
+    if (!lines) return;
+    ShowMemo();
+    FMemo->setPlainText(value);
+    FMemo->selectAll();
+}
+
+void TExInplaceEdit::ShowMemo()
+{
+    SetMultiLine(true);
+    FMemo->setPalette(palette());
+    FMemo->setFont(font());
+    SetWordWrap(FGrid->WordWrap());
+    FMemo->SetRightAligned(FValign);
+}
+
+void TExInplaceEdit::BreakLineInMemo()
+{
+    // Ctrl+Enter in the one-line edit: the edit goes on in the memo, with the
+    // line broken where the caret was.
+    TExStringGrid& g = *FGrid;
+    const QString value = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    const int length = int(selectedText().size());
+    FSwitching = true;
+    ShowMemo();
+    g.FNoEditChange = true;
+    FMemo->setPlainText(value);
+    g.FNoEditChange = false;
+    QTextCursor cursor = FMemo->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    FMemo->setTextCursor(cursor);
+    FMemo->setFocus(Qt::OtherFocusReason);
+    FSwitching = false;
+    FMemo->insertPlainText(QStringLiteral("\n"));
+}
+
+void TExInplaceEdit::SetMultiLine(bool value)
+{
+    FMultiLine = value;
+    if (value && FMemo == nullptr) {
+        FMemo = new TExInplaceMemo(this);
+        FMemo->installEventFilter(this);
+        connect(FMemo, &QPlainTextEdit::textChanged, this, [this] { TextChangedByUser(FMemo->toPlainText()); });
+    }
+    if (FMemo == nullptr) return;
+    FMemo->setGeometry(rect());
+    FMemo->setVisible(value);
+    setFocusProxy(value ? FMemo : nullptr);
+}
+
+void TExInplaceEdit::resizeEvent(QResizeEvent* event)
+{
+    platform::TInplaceEdit::resizeEvent(event);
+    if (FMemo != nullptr) FMemo->setGeometry(rect());
+}
+
+QString TExInplaceEdit::EditText() const { return FMultiLine ? FMemo->toPlainText() : text(); }
+
+void TExInplaceEdit::SetEditText(const QString& value)
+{
+    if (FMultiLine)
+        FMemo->setPlainText(value);
+    else
+        setText(value);
 }
 
 void TExInplaceEdit::TextChangedByUser(const QString& text)
@@ -146,15 +251,21 @@ bool TExInplaceEdit::event(QEvent* event)
 
 void TExInplaceEdit::SelectAfterRefusal()
 {
-    if (FGrid->Navigation().EditSelectAll)
+    if (FMultiLine) {
+        if (FGrid->Navigation().EditSelectAll)
+            FMemo->selectAll();
+        else
+            FMemo->moveCursor(QTextCursor::End);
+    } else if (FGrid->Navigation().EditSelectAll) {
         selectAll();
-    else
+    } else {
         setCursorPosition(int(text().size()));
+    }
 }
 
 void TExInplaceEdit::ShowRefused(const QString& oldText)
 {
-    setText(FGrid->FNewCellText);
+    SetEditText(FGrid->FNewCellText);
     SelectAfterRefusal();
     update();
     FGrid->FOldCellText = oldText;
@@ -163,7 +274,7 @@ void TExInplaceEdit::ShowRefused(const QString& oldText)
 bool TExInplaceEdit::ValidateText(bool writeFirst)
 {
     TExStringGrid& g = *FGrid;
-    const QString value = text();
+    const QString value = EditText();
     if (writeFirst && !g.IsGivenEditText(g.RealColIndex(g.Col()), g.Row(), value)) {
         g.FValidating = true;
         g.SetCurrentCell(value);
@@ -185,7 +296,7 @@ bool TExInplaceEdit::WalkCursor(Word key, TShiftState shift)
         ShowRefused(old);
         return true;
     }
-    setText(g.FNewCellText);
+    SetEditText(g.FNewCellText);
     const bool inside = forward ? g.Col() < g.ColCount() - g.FixedRightCols() - 1 : g.Col() > g.FixedCols();
     if (inside && g.HasClickGraphic(g.RealColIndex(next), g.Row())) {
         g.HideInplaceEdit();
@@ -252,6 +363,12 @@ void TExInplaceEdit::keyPressEvent(QKeyEvent* event)
             Word hookKey = key;
             g.InplaceEditKeyDown(hookKey, shift);
         }
+        if (key == platform::VK_BACK && (shift & platform::ssAlt)) {
+            // The undo key; held, it keeps the edit open through a focus loss.
+            FAltBack = true;
+            undo();
+            return;
+        }
         Workmode = key != platform::VK_BACK && key != platform::VK_DELETE;
         if (key == platform::VK_ESCAPE) {
             setText(g.FCellCache);
@@ -262,7 +379,11 @@ void TExInplaceEdit::keyPressEvent(QKeyEvent* event)
             selectAll();
             return;
         }
-        if (key == platform::VK_RETURN && ctrl) return;  // one line: no line breaks
+        if (key == platform::VK_RETURN && ctrl) {
+            // Swallowed unless the grid takes line breaks in its cells.
+            if (LineBreaksAllowed()) BreakLineInMemo();
+            return;
+        }
         if (event->matches(QKeySequence::Paste)) {
             Paste();
             return;
@@ -349,6 +470,8 @@ void TExInplaceEdit::keyReleaseEvent(QKeyEvent* event)
         platform::TInplaceEdit::keyReleaseEvent(event);
         if (FGrid == nullptr) return;
         const Word key = grid_editor_keys::KeyOf(*event);
+        if (key == platform::VK_BACK) FAltBack = false;
+        FGrid->InplaceEditState(text().startsWith(u'='));
         if (key == platform::VK_LEFT || key == platform::VK_RIGHT) return;
         if (!event->text().isEmpty() && event->text().at(0) >= u' ') LookupComplete();
         if (!isVisible()) return;
@@ -396,21 +519,29 @@ void TExInplaceEdit::focusInEvent(QFocusEvent* event)
 void TExInplaceEdit::focusOutEvent(QFocusEvent* event)
 {
     platform::TInplaceEdit::focusOutEvent(event);
-    if (FGrid == nullptr) return;
+    FocusLost(event->reason());
+}
+
+void TExInplaceEdit::FocusLost(Qt::FocusReason reason)
+{
+    if (FGrid == nullptr || FSwitching) return;
     try {
         TExStringGrid& g = *FGrid;
-        if (g.FDestroying || g.FValidating || event->reason() == Qt::PopupFocusReason) return;
+        if (g.FDestroying || g.FValidating || reason == Qt::PopupFocusReason) return;
         g.FStartEditChar = QChar();
-        if (g.LookupHistory && !text().isEmpty() && !g.LookupItems().contains(text())) {
+        const QString edited = EditText();
+        if (g.LookupHistory && !edited.isEmpty() && !g.LookupItems().contains(edited)) {
             QStringList items = g.LookupItems();
-            items.append(text());
+            items.append(edited);
             g.SetLookupItems(&items);
         }
+        g.InplaceEditState(false);
+        if (FAltBack) return;
         QWidget* now = QApplication::focusWidget();
         const bool toGrid = now != nullptr && (now == &g || g.isAncestorOf(now));
         if (!toGrid) {
             try {
-                g.ValidateCell(text());
+                g.ValidateCell(EditText());
             } catch (...) {
             }
             g.HideInplaceEdit();
@@ -419,14 +550,142 @@ void TExInplaceEdit::focusOutEvent(QFocusEvent* event)
             g.CanSelectCell(FColE, FRowE);
         }
         g.FNoEditChange = true;
-        setText(g.CurrentCell());
+        SetEditText(g.CurrentCell());
         g.FNoEditChange = false;
-        g.EditTextHook(text());
+        g.EditTextHook(EditText());
         if (FGotFocus) {
             FGotFocus = false;
             g.NotifyEditDone(g.RealColIndex(FColE), FRowE);
         }
     } catch (...) {
+    }
+}
+
+void TExInplaceEdit::FocusGained()
+{
+    if (FGrid == nullptr || FSwitching) return;
+    FGotFocus = true;
+    FGrid->FNoEditChange = false;
+    FLengthLimit = FGrid->EditLengthLimit();
+    if (FMultiLine && !FGrid->Navigation().EditSelectAll) FMemo->moveCursor(QTextCursor::End);
+}
+
+bool TExInplaceEdit::MemoKey(QKeyEvent* event)
+{
+    if (FGrid == nullptr) return false;
+    TExStringGrid& g = *FGrid;
+    const Word key = grid_editor_keys::KeyOf(*event);
+    const TShiftState shift = grid_editor_keys::ShiftOf(*event);
+    const bool ctrl = shift & platform::ssCtrl;
+    const bool plain = !(shift & (platform::ssShift | platform::ssCtrl | platform::ssAlt));
+    {
+        Word hookKey = key;
+        g.InplaceEditKeyDown(hookKey, shift);
+    }
+    Workmode = key != platform::VK_BACK && key != platform::VK_DELETE;
+    if (key == platform::VK_BACK && (shift & platform::ssAlt)) {
+        FAltBack = true;
+        FMemo->undo();
+        return true;
+    }
+    if (key == platform::VK_ESCAPE) {
+        SetEditText(g.FCellCache);
+        g.HideInplaceEdit();
+        return true;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        FMemo->selectAll();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        PasteInMemo();
+        return true;
+    }
+    if (event->matches(QKeySequence::Copy) && !ClipboardAllowed(g.OnClipboardCopy)) return true;
+    if (event->matches(QKeySequence::Cut) && !ClipboardAllowed(g.OnClipboardCut)) return true;
+    if (key == platform::VK_RETURN) {
+        const bool lineBreaks = LineBreaksAllowed();
+        if (ctrl && !lineBreaks && !g.Navigation().LineFeedOnEnter) return true;  // swallowed
+        if (ctrl || g.Navigation().LineFeedOnEnter) {
+            FMemo->insertPlainText(QStringLiteral("\n"));
+            return true;
+        }
+    }
+    const QString old = g.FOldCellText;
+    if (key == platform::VK_TAB && g.EditorWantsTab()) {
+        if (!g.ValidateCell(EditText())) {
+            ShowRefused(old);
+            return true;
+        }
+        SetEditText(g.FNewCellText);
+        g.HideInplaceEdit();
+        grid_editor_keys::TabAfterCommit(g, shift);
+        return true;
+    }
+    if (key == platform::VK_RETURN) {
+        if (!g.ValidateCell(EditText())) {
+            ShowRefused(old);
+            return true;
+        }
+        SetEditText(g.FNewCellText);
+        g.EditorKeyPress(QChar(u'\r'));
+        return true;
+    }
+    if (plain && g.Navigation().CursorWalkEditor &&
+        ((key == platform::VK_LEFT && FMemo->AtStart()) || (key == platform::VK_RIGHT && FMemo->AtEnd()))) {
+        WalkCursor(key, shift);
+        return true;
+    }
+    // Keys that leave the cell: Up on the first line, Down on the last,
+    // the page keys, Left at the start and Right at the end.
+    const bool leaves = (key == platform::VK_UP && FMemo->OnFirstLine()) ||
+                        (key == platform::VK_DOWN && FMemo->OnLastLine()) || key == platform::VK_PRIOR ||
+                        key == platform::VK_NEXT || (key == platform::VK_LEFT && plain && FMemo->AtStart()) ||
+                        (key == platform::VK_RIGHT && plain && FMemo->AtEnd());
+    if (leaves && !(shift & platform::ssAlt)) {
+        if (!ValidateText(true)) {
+            ShowRefused(old);
+            return true;
+        }
+        SetEditText(g.FNewCellText);
+        g.EditorKeyDown(key, shift);
+        return true;
+    }
+    // A full text takes no more characters.
+    if (FLengthLimit > 0 && !event->text().isEmpty() && event->text().at(0) >= u' ' && !ctrl &&
+        !FMemo->textCursor().hasSelection() && FMemo->toPlainText().size() >= FLengthLimit)
+        return true;
+    return false;
+}
+
+void TExInplaceEdit::PasteInMemo()
+{
+    // As in the line edit, but the line breaks of the pasted text stay.
+    TExStringGrid& g = *FGrid;
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    bool allow = data != nullptr && data->hasText();
+    QString value = allow ? data->text() : QString();
+    if (g.OnClipboardPaste) g.OnClipboardPaste(this, allow);
+    if (allow && g.OnClipboardBeforePasteCell) g.OnClipboardBeforePasteCell(this, g.Col(), g.Row(), value, allow);
+    if (allow) {
+        if (value.endsWith(u'\n')) value.chop(1);
+        if (value.endsWith(u'\r')) value.chop(1);
+        const int selected = int(FMemo->textCursor().selectedText().size());
+        if (FLengthLimit < 1 || FMemo->toPlainText().size() - selected + value.size() <= FLengthLimit)
+            FMemo->insertPlainText(value);
+    }
+    if (!g.IsGivenEditText(g.RealColIndex(g.Col()), g.Row(), EditText())) g.SetCurrentEditText(EditText());
+    if (g.OnClipboardAfterPasteCell) g.OnClipboardAfterPasteCell(this, g.Col(), g.Row(), EditText());
+}
+
+void TExInplaceEdit::MemoKeyUp(QKeyEvent* event)
+{
+    if (FGrid == nullptr) return;
+    if (grid_editor_keys::KeyOf(*event) == platform::VK_BACK) FAltBack = false;
+    FGrid->InplaceEditState(EditText().startsWith(u'='));
+    if (FGrid->SizeWhileTyping().Height && FGrid->WordWrap() && FMemo->isVisible()) {
+        FGrid->AutoSizeRow(FGrid->Row());
+        if (FGrid->OnEndRowSize) FGrid->OnEndRowSize(FGrid, FGrid->Row());
     }
 }
 

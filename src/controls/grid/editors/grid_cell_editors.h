@@ -13,6 +13,7 @@
 
 #include "controls/grid/editors/esg_combo.h"
 #include "controls/grid/editors/esg_spin_edit.h"
+#include "controls/grid/editors/grid_inplace_memo.h"
 #include "controls/grid/editors/inplace_edit_rules.h"
 #include "controls/grid/ex_string_grid.h"
 #include "platform/grid_base.h"
@@ -44,29 +45,56 @@ public:
     bool VAlign() const { return FValign; }
     void SetVAlign(bool value);
     bool WordWrap() const { return FWordWrap; }
-    void SetWordWrap(bool value) { FWordWrap = value; }
+    // The lines of the multi-line memo wrap at its width.
+    void SetWordWrap(bool value);
     int LengthLimit() const { return FLengthLimit; }
     // The character rules in force (the kind and the grid's settings).
     const TInplaceEditRules& Rules() const { return FFilter->Rules; }
     int FColE = -1;
     int FRowE = -1;
+    // Alt+Backspace (the undo key) is held: a focus loss meanwhile does not end the edit.
+    bool AltBackHeld() const { return FAltBack; }
     bool Workmode = true;
     bool GotKey = false;
 
     // The grid filled the editor for its current cell: rules, look and place.
     void Filled();
+    // The text the editor was filled with: a text of several lines goes to the memo.
+    void FillText(const QString& value);
+    // Ctrl+Enter may break lines: a plain text cell of a grid that wraps
+    // words or keeps several lines per cell, with AllowCtrlEnter.
+    bool LineBreaksAllowed() const;
+    // The editor edits in its multi-line memo (a plain text cell of a grid
+    // that wraps words or holds several lines in a cell).
+    bool MultiLine() const { return FMultiLine; }
+    TExInplaceMemo* Memo() const { return FMemo; }
+    // The text being edited, of the memo when it edits, else of the line.
+    QString EditText() const;
+    void SetEditText(const QString& value);
+    // The memo's keys; true when the key is done with.
+    bool MemoKey(QKeyEvent* event);
+    void MemoKeyUp(QKeyEvent* event);
+    // The focus came to the editor (or its memo), or left it.
+    void FocusGained();
+    void FocusLost(Qt::FocusReason reason);
     // The grid is going away: from now on the editor is a plain line edit.
     void Detach();
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void SetMultiLine(bool value);
+    void ShowMemo();
+    void BreakLineInMemo();
+    void PasteInMemo();
     // A validating key: the cell gets the text, then the validation decides;
     // a refusal shows the value put back and keeps the editor (false).
     bool ValidateText(bool writeFirst);
@@ -84,6 +112,10 @@ private:
     bool FValign = false;
     bool FWordWrap = false;
     bool FGotFocus = false;
+    bool FAltBack = false;
+    bool FMultiLine = false;
+    bool FSwitching = false;  // the focus moves from the line to the memo
+    TExInplaceMemo* FMemo = nullptr;  // child, made on first multi-line edit
 };
 
 // The spin editor of the spin kinds.
