@@ -1,6 +1,7 @@
 // The cell layers of the grid's look (faces, text, check boxes, focus) over a
 // full repaint of the client area in the editors' look glXP: the cost per
 // frame must not grow with the row count.
+#include "bench_support.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -72,14 +73,7 @@ void paintCellLayers(benchmark::State& state)
         DrawCellText(canvas, r, p, env);
         if (fixed) DrawFixedCellLines(canvas, r, glXP, colors.FixedColor, true, true);
     };
-    QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
-    const TRect all(0, 0, image.width(), image.height());
-    for (auto _ : state) {
-        QPainter painter(&image);
-        grid.PaintTo(painter, all);
-    }
-    state.counters["rows"] = rows;
-    state.counters["visible_rows"] = grid.VisibleRowCount();
+    bench_support::measureFullRepaint(state, grid, rows);
 }
 
 BENCHMARK(paintCellLayers)->Arg(1025)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -88,10 +82,5 @@ BENCHMARK(paintCellLayers)->Arg(1025)->Arg(100000)->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runWithApplication(argc, argv);
 }

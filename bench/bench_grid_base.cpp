@@ -1,5 +1,6 @@
 // Full repaint of a grid's client area: the paint pass must cost the same
 // whether the grid holds a thousand rows or a million.
+#include "bench_support.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -33,14 +34,7 @@ void repaintGrid(benchmark::State& state)
         const QString text = QStringLiteral("R%1 C%2").arg(row, 7, 10, QChar(u'0')).arg(col);
         canvas->DrawText(text, r, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     };
-    QImage image(grid.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
-    const TRect all(0, 0, image.width(), image.height());
-    for (auto _ : state) {
-        QPainter painter(&image);
-        grid.PaintTo(painter, all);
-    }
-    state.counters["rows"] = rows;
-    state.counters["visible_rows"] = grid.VisibleRowCount();
+    bench_support::measureFullRepaint(state, grid, rows);
 }
 
 BENCHMARK(repaintGrid)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
@@ -49,10 +43,5 @@ BENCHMARK(repaintGrid)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runWithApplication(argc, argv);
 }

@@ -2,6 +2,7 @@
 // of short texts, banded and coloured cells, a check-box column and a
 // selection, at 1,025 rows and at 100,000 rows. Only the visible cells are
 // painted, so the time per frame must not grow with the row count.
+#include "bench_support.h"
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -48,14 +49,7 @@ void gridFullRepaint(benchmark::State& state)
     g.SetTopRow(rows / 2);
     g.SetSelection({2, rows / 2 + 1, 5, rows / 2 + 3});
 
-    QImage image(g.viewport()->size(), QImage::Format_ARGB32_Premultiplied);
-    const platform::TRect all(0, 0, image.width(), image.height());
-    for (auto _ : state) {
-        QPainter painter(&image);
-        g.PaintTo(painter, all);
-    }
-    state.counters["rows"] = rows;
-    state.counters["visible_rows"] = g.VisibleRowCount();
+    bench_support::measureFullRepaint(state, g, rows);
 }
 
 BENCHMARK(gridFullRepaint)->Arg(1025)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -64,10 +58,5 @@ BENCHMARK(gridFullRepaint)->Arg(1025)->Arg(100000)->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runWithApplication(argc, argv);
 }

@@ -1,5 +1,6 @@
 // Scrolling a 100,000-row string grid from top to bottom with Page Down, the
 // repaint of the client area included in every step.
+#include "bench_support.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -54,10 +55,5 @@ BENCHMARK(pageDownToTheEnd)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runWithApplication(argc, argv);
 }

@@ -2,6 +2,7 @@
 // created. Measured twice: in this process (the form set built and shown),
 // and as a whole program run under the offscreen platform that closes as
 // soon as its window is up.
+#include "bench_support.h"
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -47,11 +48,5 @@ BENCHMARK(WholeProgramRun)->Unit(benchmark::kMillisecond)->Iterations(10)->UseRe
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench_support::runWithApplication(argc, argv);
 }
