@@ -611,7 +611,9 @@ public:
     bool StyleEngineActive() const override { return FStyleEngine; }
     virtual void F2KeyHook() {}
     virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, QStringList& Values);
-    virtual void EditTextHook(const QString&) {}
+    // The inline editor's text, the pixel position of the character before
+    // the caret and the caret index; (-1, -1) and -1 when the edit ends.
+    virtual void EditTextHook(const QString&, QPoint /*CaretPos*/, int /*CaretIndex*/) {}
     virtual void InsertRowAt(int ARow);
     virtual void AutoDeleteRow(int ARow);
     virtual void DoFilterDone();
@@ -955,10 +957,17 @@ public:
     int AutoNumberOffset = 0;
     bool AutoNumberAscending = true;
     int Swaps() const { return FSwaps; }
+    // The current row while a sort runs, kept on the same record through
+    // every swap; -1 when no row is tracked.
+    int SortRow = -1;
 
 private:
     void AutoSizeColEx(int ACol, bool GrowOnly);
     void AutoSizeRowEx(int ARow, bool GrowOnly);
+    // Exchanges two display rows whole; the selection and modified flags
+    // only when asked to. False when a row is out of range (nothing done).
+    bool ExchangeRows(int ARow1, int ARow2, bool MoveSelection, bool MoveModified);
+    void SwapSortColumnCells(int ARow1, int ARow2);
     int FSwaps = 0;
 
 public:
@@ -1121,6 +1130,23 @@ public:
     QPoint PanStart() const { return FPanStart; }
     // The text of the scroll hint while a thumb is dragged ("Row : n").
     const QString& ScrollHintText() const { return FScrollHintText; }
+    // Gets the row (column) number of the hint and may change its text.
+    std::function<void(Sender, int ARow, QString& hintstr)> OnScrollHint;
+    // The small window beside the bar that shows the hint while a thumb is
+    // dragged (made on first use; null before).
+    QWidget* ScrollHintWindow() const { return FScrollHintWnd; }
+    bool ScrollHintShown() const { return FScrollHintShow; }
+    // Set while the grid zooms: the proportional bars are left alone meanwhile.
+    bool ScrollLocked() const { return FScrollLock; }
+    // The display cells under a bdFixed background picture (Left > Right when
+    // there is no such picture or it covers no cell on screen).
+    platform::TGridRect BackgroundPictureCells() const;
+    // The cells the picture covered before and covers after the last scroll
+    // position change (both empty when nothing was repainted for it).
+    platform::TGridRect BackgroundOldArea() const { return FBackOldArea; }
+    platform::TGridRect BackgroundNewArea() const { return FBackNewArea; }
+    // Whether the horizontal bar of a proportional grid stays shown.
+    bool KeepsHorizontalBar() const;
 
     std::function<void(Sender, int ARow, int ACol, bool& Allow)> OnCanClickCell;
     std::function<void(Sender, int ARow, int ACol)> OnClickCell;
@@ -1227,6 +1253,10 @@ private:
     void ReleaseDisjunctCell(int ACol, int ARow, platform::TShiftState shift);
     // ----- scrolling
     void WheelNotch(bool towardsUser);
+    // Shows the scroll hint beside the mouse ("Row : n" / "Col : n").
+    void ShowScrollHint(const QString& prefix, int number);
+    void HideScrollHint();
+    void RepaintBackgroundAfterScroll();
     void StartPanning(QPoint at);
     void SetPanCursor(int v, int h);
     // Draws what the input handling shows over the cells: the pushed fixed
@@ -1261,6 +1291,14 @@ private:
     bool FClickOnCheckBox = false;
     QPoint FPushedCellButton{-1, -1};
     QString FScrollHintText;
+    // The scroll hint window: a tool-tip window owned by the grid (Qt parent).
+    QWidget* FScrollHintWnd = nullptr;
+    bool FScrollHintShow = false;
+    bool FScrollLock = false;
+    int FOldLeftCol = -1;
+    int FOldTopRow = -1;
+    platform::TGridRect FBackOldArea{0, 0, -1, -1};
+    platform::TGridRect FBackNewArea{0, 0, -1, -1};
     int FWheelRest = 0;
     bool FGridTimerWired = false;
     int FTabDepth = 0;
@@ -1454,6 +1492,8 @@ private:
     // before the rest of the grid.
     void CreateEditorControls();
     void DestroyEditorControls();
+    // An open inline editor follows the grid's WordWrap.
+    void PassWordWrapToEditor(bool value);
     bool FDestroying = false;
 
     TGridCombo* FEditCombo = nullptr;

@@ -150,6 +150,7 @@ void TExStringGrid::SetWordWrap(bool value)
 {
     FWordWrapEx = value;
     TBaseGridCells::SetWordWrap(value);
+    PassWordWrapToEditor(value);
     if (FUpdateCount == 0) RepaintGrid();
 }
 

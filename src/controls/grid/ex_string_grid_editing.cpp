@@ -59,6 +59,11 @@ void TExStringGrid::DestroyEditorControls()
     if (TExInplaceEdit* edit = InplaceEdit()) edit->Detach();
 }
 
+void TExStringGrid::PassWordWrapToEditor(bool value)
+{
+    if (TExInplaceEdit* edit = InplaceEdit()) edit->SetWordWrap(value);
+}
+
 TExInplaceEdit* TExStringGrid::InplaceEdit() const { return qobject_cast<TExInplaceEdit*>(InplaceEditor()); }
 
 TGridSpin* TExStringGrid::SpinEdit()

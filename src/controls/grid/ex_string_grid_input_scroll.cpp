@@ -111,7 +111,8 @@ void TExStringGrid::WMVScroll(platform::TScrollCode Code, int Pos)
 {
     using namespace platform;
     if (Code == SB_THUMBTRACK && (ScrollHints == shVertical || ScrollHints == shBoth))
-        FScrollHintText = QStringLiteral("Row : ") + QString::number(ThumbTopRow(std::max(0, Pos)));
+        ShowScrollHint(QStringLiteral("Row : "), ThumbTopRow(std::max(0, Pos)));
+    if (Code == SB_ENDSCROLL) HideScrollHint();
     if (Code == SB_ENDSCROLL || Code == SB_THUMBPOSITION) FScrollHintText.clear();
     if (Code == SB_THUMBTRACK && ScrollSynch) {
         const int maxTop = std::max(FixedRows(), RowCount() - 1);
@@ -128,7 +129,8 @@ void TExStringGrid::WMHScroll(platform::TScrollCode Code, int Pos)
 {
     using namespace platform;
     if (Code == SB_THUMBTRACK && (ScrollHints == shHorizontal || ScrollHints == shBoth))
-        FScrollHintText = QStringLiteral("Col : ") + QString::number(ThumbLeftCol(std::max(0, Pos)));
+        ShowScrollHint(QStringLiteral("Col : "), ThumbLeftCol(std::max(0, Pos)));
+    if (Code == SB_ENDSCROLL) HideScrollHint();
     if (Code == SB_ENDSCROLL || Code == SB_THUMBPOSITION) FScrollHintText.clear();
     if (Code == SB_THUMBTRACK && ScrollSynch) {
         const int maxLeft = std::max(FixedCols(), ColCount() - 1);
@@ -143,6 +145,7 @@ void TExStringGrid::WMHScroll(platform::TScrollCode Code, int Pos)
 void TExStringGrid::ScrollPositionChanged()
 {
     TBaseGrid::ScrollPositionChanged();
+    RepaintBackgroundAfterScroll();
     if (EditMode && EditControl != edNormal) HideInplaceEdit();
     if (TExStringGrid* other = FSyncGrid.Grid()) {
         if (FSyncGrid.ScrollVertical && other->TopRow() != TopRow()) other->SetTopRow(TopRow());
@@ -228,7 +231,7 @@ template <typename Size> int extent(int from, int to, int lineWidth, Size&& size
 
 bool TExStringGrid::UpdateHScrollBar()
 {
-    if (!ScrollProportional || IsLoading() || IsDesigning()) return false;
+    if (!ScrollProportional || IsLoading() || IsDesigning() || FScrollLock) return false;
     namespace d = grid_input_scroll_detail;
     const int L = GridLineWidth();
     auto w = [this](int i) { return ColWidths(i); };
@@ -238,12 +241,13 @@ bool TExStringGrid::UpdateHScrollBar()
     TProportionalScroll next;
     if (!CalcProportionalScroll(F, S, D, width(), FHScrollInfo.Position, false, next)) return false;
     FHScrollInfo = next;
+    if (!KeepsHorizontalBar()) setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return true;
 }
 
 bool TExStringGrid::UpdateVScrollBar()
 {
-    if (!ScrollProportional || IsLoading() || IsDesigning()) return false;
+    if (!ScrollProportional || IsLoading() || IsDesigning() || FScrollLock) return false;
     if (VisibleRowCount() + FixedRows() >= RowCount()) return false;
     namespace d = grid_input_scroll_detail;
     const int L = GridLineWidth();

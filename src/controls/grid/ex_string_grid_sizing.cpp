@@ -3,6 +3,8 @@
 // two columns or two rows with everything they carry.
 
 #include <algorithm>
+#include <memory>
+#include <type_traits>
 
 #include <QFontMetrics>
 #include <QScrollBar>
@@ -251,11 +253,18 @@ void TExStringGrid::Zoom(int x)
     const int z = ZoomFactor + x;
     if (z < -10 || z > 10) return;
     ZoomFactor = z;
+    // The proportional bars wait for the whole zoom, then follow it once.
+    struct ScrollLockHeld {
+        bool& lock;
+        ~ScrollLockHeld() { lock = false; }
+    } scrollLock{FScrollLock = true};
     BeginUpdate();
     for (int c = 0; c < ColCount(); ++c)
         if (ColWidths(c) > 0 && ColWidths(c) + x > 0) SetColWidths(c, ColWidths(c) + x);
     for (int r = 0; r < RowCount(); ++r)
         if (RowHeights(r) > 0 && RowHeights(r) + x > 0) SetRowHeights(r, RowHeights(r) + x);
+    FScrollLock = false;
+    UpdateScrollBars();
     EndUpdate();
 }
 
@@ -286,41 +295,68 @@ void TExStringGrid::SwapColumns(int ACol1, int ACol2)
 
 void TExStringGrid::SwapRows(int ARow1, int ARow2)
 {
-    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    ExchangeRows(ARow1, ARow2, true, true);
+}
+
+bool TExStringGrid::ExchangeRows(int ARow1, int ARow2, bool MoveSelection, bool MoveModified)
+{
+    if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return false;
     Cells().SwapRows(ARow1, ARow2);
     SwapCellControls(true, RealRowIndex(ARow1), RealRowIndex(ARow2));
     const int h = RowHeights(ARow1);
-    SetRowHeights(ARow1, RowHeights(ARow2));
-    SetRowHeights(ARow2, h);
+    if (h != RowHeights(ARow2)) {
+        SetRowHeights(ARow1, RowHeights(ARow2));
+        SetRowHeights(ARow2, h);
+    }
     // The row's flags go with it.
     auto swapFlag = [](auto& list, int a, int b) {
+        using TFlag = typename std::decay_t<decltype(list)>::value_type;  // a value, also for vector<bool>
         const int need = std::max(a, b) + 1;
-        if (int(list.size()) < need) list.resize(size_t(need));
-        std::swap(list[size_t(a)], list[size_t(b)]);
+        if (int(list.size()) < need) list.resize(size_t(need), TFlag{});
+        const TFlag t = list[size_t(a)];
+        list[size_t(a)] = list[size_t(b)];
+        list[size_t(b)] = t;
     };
-    if (!FModifiedRows.empty()) swapFlag(FModifiedRows, ARow1, ARow2);
+    if (MoveModified && !FModifiedRows.empty()) swapFlag(FModifiedRows, ARow1, ARow2);
     if (!FEnabledRows.empty()) swapFlag(FEnabledRows, ARow1, ARow2);
-    if (!FRowSelect.empty()) {
-        const int a = RealRowIndex(ARow1);
-        const int b = RealRowIndex(ARow2);
-        const int need = std::max(a, b) + 1;
-        if (int(FRowSelect.size()) < need) FRowSelect.resize(size_t(need), false);
-        const bool t = FRowSelect[size_t(a)];
-        FRowSelect[size_t(a)] = FRowSelect[size_t(b)];
-        FRowSelect[size_t(b)] = t;
-    }
+    if (MoveSelection && !FRowSelect.empty()) swapFlag(FRowSelect, RealRowIndex(ARow1), RealRowIndex(ARow2));
+    RepaintGrid();
+    return true;
+}
+
+void TExStringGrid::SwapSortColumnCells(int ARow1, int ARow2)
+{
+    const int c = FSortSettings.Column;
+    if (ARow1 == ARow2 || c < 0 || c >= TotalColCount()) return;
+    if (!Cells().Contains(c, ARow1) || !Cells().Contains(c, ARow2)) return;
+    const QString text1 = GetCellEx(c, ARow1);
+    SetCellEx(c, ARow1, GetCellEx(c, ARow2));
+    SetCellEx(c, ARow2, text1);
+    std::unique_ptr<TCellProperties> objects1 = Cells().TakeProperties(c, ARow1);
+    Cells().SetProperties(c, ARow1, Cells().TakeProperties(c, ARow2));
+    Cells().SetProperties(c, ARow2, std::move(objects1));
     RepaintGrid();
 }
 
 void TExStringGrid::SortSwapRows(int ARow1, int ARow2)
 {
     ++FSwaps;
-    if (ARow1 < FSortRowXRef.Count() && ARow2 < FSortRowXRef.Count()) {
+    if (ARow1 >= 0 && ARow2 >= 0 && ARow1 < FSortRowXRef.Count() && ARow2 < FSortRowXRef.Count()) {
         const int t = FSortRowXRef[ARow1];
         FSortRowXRef.SetInteger(ARow1, FSortRowXRef[ARow2]);
         FSortRowXRef.SetInteger(ARow2, t);
     }
-    SwapRows(ARow1, ARow2);
+    if (FSortSettings.SingleColumn) {
+        // The records stay in place; only the sort column's cells move.
+        SwapSortColumnCells(ARow1, ARow2);
+        return;
+    }
+    if (!ExchangeRows(ARow1, ARow2, MouseActions().DisjunctRowSelect() && Navigation().MoveRowOnSort,
+                      ShowModified().Enabled))
+        return;
+    // The tracked current row stays on its record.
+    if (SortRow == ARow1) SortRow = ARow2;
+    else if (SortRow == ARow2) SortRow = ARow1;
 }
 
 }  // namespace grid

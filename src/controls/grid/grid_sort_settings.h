@@ -23,11 +23,14 @@ public:
     int Row = 0;
     // The sorted storage column; -1 when the grid is not sorted.
     int Column = -1;
+    // Sorting moves only the sort column's cells; the other columns stay.
+    bool SingleColumn = false;
     // Copies the settings, never the owner's change handler.
     void Assign(const TSortSettings& source)
     {
         Row = source.Row;
         Column = source.Column;
+        SingleColumn = source.SingleColumn;
         SetShow(source.FShow);
     }
     std::function<void()> OnChange;

@@ -249,7 +249,15 @@ QString CutFirstLine(QString& text, bool keepRest)
 
 int TextLineCount(const QString& text, bool multiLine)
 {
-    return multiLine ? 1 + int(text.count(textutil::Cr)) : 1;
+    if (!multiLine)
+        return 1;
+    // CR LF, LF and a lone CR each break a line.
+    int lines = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n')))
+            ++lines;
+    }
+    return lines;
 }
 
 void TextToOem(QString& text)

@@ -244,3 +244,303 @@ TEST(EditingMultiLine, ScreenshotOfTheMemoOpen)
     EXPECT_TRUE(image.save(path)) << path.toStdString();
     EXPECT_TRUE(g.inplace()->MultiLine());
 }
+
+namespace {
+
+// A grid with multi-line cells (no word wrap): every plain text cell edits
+// in the memo, one-line texts too.
+struct MemoCellsGrid : EditingGrid {
+    explicit MemoCellsGrid(TExStringGrid* own = nullptr) : EditingGrid(own)
+    {
+        grid->MultilineCells = true;
+        grid->SetWordWrap(false);
+        grid->SetColWidths(1, 300);
+        grid->SetRowHeights(1, 60);
+    }
+    QPlainTextEdit* memo() const { return inplace() != nullptr ? inplace()->Memo() : nullptr; }
+    void openMemo(int col, int row)
+    {
+        open(col, row);
+        ASSERT_TRUE(inlineOpen());
+        ASSERT_TRUE(inplace()->MultiLine());
+    }
+};
+
+struct MemoHookCall {
+    QString text;
+    QPoint pos;
+    int index;
+};
+
+// Records what the edit-text hook hears.
+class MemoHookGrid : public TExStringGrid {
+public:
+    std::vector<MemoHookCall> calls;
+    void EditTextHook(const QString& text, QPoint pos, int index) override { calls.push_back({text, pos, index}); }
+};
+
+}  // namespace
+
+TEST(EditingMultiLine, LookupCompletesInTheMemo)
+{
+    struct Case {
+        const char* name;
+        bool caseSensitive;
+        const char* typed;
+        const char* text;
+        const char* selected;
+    };
+    const Case cases[] = {
+        {"first match, typed characters kept as typed", false, "AP", "APple", "ple"},
+        {"case-sensitive skips the other case", true, "Ap", "Apricot", "ricot"},
+        {"no item starts so", false, "x", "x", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoCellsGrid g;
+        g.grid->SetCellEx(1, 1, QString());
+        g.grid->Lookup = true;
+        g.grid->LookupCaseSensitive = c.caseSensitive;
+        const QStringList items{QStringLiteral("apple"), QStringLiteral("Apricot")};
+        g.grid->SetLookupItems(&items);
+        ASSERT_TRUE(g.show());
+        g.openMemo(1, 1);
+        for (const QChar ch : QString::fromLatin1(c.typed))
+            QTest::keyClick(g.focus(), ch.toLatin1(), ch.isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(g.inplace()->EditText(), QString::fromLatin1(c.text));
+        EXPECT_EQ(g.memo()->textCursor().selectedText(), QString::fromLatin1(c.selected));
+        // Backspace completes nothing: the selected rest goes and stays gone.
+        if (*c.selected != '\0') {
+            g.key(Qt::Key_Backspace);
+            EXPECT_EQ(g.inplace()->EditText(), QString::fromLatin1(c.typed));
+        }
+        g.key(Qt::Key_Escape);
+    }
+}
+
+TEST(EditingMultiLine, AdvanceAutoMovesOnWhenTheMemoIsFull)
+{
+    for (const bool advanceAuto : {true, false}) {
+        SCOPED_TRACE(advanceAuto ? "AdvanceAuto" : "no AdvanceAuto");
+        MemoCellsGrid g;
+        g.grid->SetCellEx(1, 1, QString());
+        g.grid->MaxEditLength = 4;
+        g.grid->Navigation().SetAdvanceAuto(advanceAuto);
+        g.grid->Navigation().AdvanceOnEnter = true;
+        ASSERT_TRUE(g.show());
+        g.openMemo(1, 1);
+        g.type(QStringLiteral("abc"));
+        EXPECT_EQ(g.grid->Row(), 1);
+        EXPECT_EQ(g.grid->Col(), 1) << "three of four characters: still editing";
+        g.type(QStringLiteral("d"));
+        EXPECT_EQ(g.grid->GetCellEx(1, 1), advanceAuto ? QStringLiteral("abcd") : QString());
+        const bool moved = g.grid->Col() != 1 || g.grid->Row() != 1;
+        EXPECT_EQ(moved, advanceAuto);
+        g.type(QStringLiteral("e"));
+        if (!advanceAuto) EXPECT_EQ(g.inplace()->EditText(), QStringLiteral("abcd")) << "a full text takes no more";
+    }
+}
+
+TEST(EditingMultiLine, ShiftArrowAtTheEdgeClosesTheMemoInTheSameCell)
+{
+    struct Case {
+        const char* name;
+        Qt::Key key;
+        bool atEnd;
+        bool walk;
+        bool refuse;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"Shift+Left at the start", Qt::Key_Left, false, true, false, true},
+        {"Shift+Right at the end", Qt::Key_Right, true, true, false, true},
+        {"Shift+Left at the end only selects", Qt::Key_Left, true, true, false, false},
+        {"without CursorWalkEditor only selects", Qt::Key_Right, true, false, false, false},
+        {"a refused value keeps the memo", Qt::Key_Right, true, true, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoGrid g;
+        g.grid->Navigation().CursorWalkEditor = c.walk;
+        const bool refuse = c.refuse;
+        g.grid->OnCellValidate = [refuse](QObject*, int, int, QString&, bool& valid) { valid = !refuse; };
+        ASSERT_TRUE(g.show());
+        g.open(1, 1);
+        ASSERT_TRUE(g.inplace()->MultiLine());
+        g.caretToEnd();
+        g.type(QStringLiteral("!"));
+        if (!c.atEnd) g.caretToStart();
+        g.key(c.key, Qt::ShiftModifier);
+        EXPECT_EQ(g.inlineOpen(), !c.closes);
+        EXPECT_EQ(g.grid->Col(), 1);
+        EXPECT_EQ(g.grid->Row(), 1);
+        const QString edited = TwoLines + QStringLiteral("!");
+        if (c.closes) {
+            EXPECT_EQ(g.grid->GetCellEx(1, 1), edited);
+            EXPECT_TRUE(g.grid->hasFocus());
+        } else if (c.refuse) {
+            EXPECT_EQ(g.grid->GetCellEx(1, 1), TwoLines);
+            EXPECT_EQ(g.inplace()->EditText(), TwoLines) << "the old value back";
+        } else {
+            EXPECT_EQ(g.inplace()->EditText(), edited);
+            g.key(Qt::Key_Escape);
+        }
+    }
+}
+
+TEST(EditingMultiLine, EditTextHookHearsTheCaretIndexAndWhereTheCharacterBeforeItIs)
+{
+    auto* hooked = new MemoHookGrid;
+    MemoCellsGrid g(hooked);
+    g.grid->SetCellEx(1, 1, QString());
+    g.grid->Navigation().AllowCtrlEnter = true;
+    ASSERT_TRUE(g.show());
+    g.openMemo(1, 1);
+    g.type(QStringLiteral("ab"));
+    ASSERT_GE(hooked->calls.size(), 2u);
+    const MemoHookCall first = hooked->calls[hooked->calls.size() - 2];
+    const MemoHookCall second = hooked->calls.back();
+    EXPECT_EQ(first.text, QStringLiteral("a"));
+    EXPECT_EQ(first.index, 1);
+    EXPECT_EQ(second.text, QStringLiteral("ab"));
+    EXPECT_EQ(second.index, 2);
+    EXPECT_GT(second.pos.x(), first.pos.x()) << "b is drawn right of a";
+    EXPECT_GE(first.pos.x(), 0);
+    g.key(Qt::Key_Return, Qt::ControlModifier);
+    g.type(QStringLiteral("c"));
+    const MemoHookCall third = hooked->calls.back();
+    EXPECT_EQ(third.text, QStringLiteral("ab\nc"));
+    EXPECT_EQ(third.index, 4);
+    EXPECT_GT(third.pos.y(), second.pos.y()) << "c is on the second line";
+    EXPECT_LT(third.pos.x(), second.pos.x());
+    // The caret at the start tells nothing; the end of the edit tells (-1, -1) and -1.
+    const size_t before = hooked->calls.size();
+    g.memo()->moveCursor(QTextCursor::Start);
+    g.key(Qt::Key_Home);
+    EXPECT_EQ(hooked->calls.size(), before);
+    g.form.other->setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    ASSERT_FALSE(hooked->calls.empty());
+    EXPECT_EQ(hooked->calls.back().pos, QPoint(-1, -1));
+    EXPECT_EQ(hooked->calls.back().index, -1);
+    EXPECT_EQ(hooked->calls.back().text, QStringLiteral("ab\nc"));
+}
+
+TEST(EditingMultiLine, CtrlOrShiftEnterGivesTheRowRoomForOneMoreLine)
+{
+    enum Growth { Grows, Stays, FitsTallerNeighbour };
+    struct Case {
+        const char* name;
+        bool sizeHeight;
+        const char* neighbour;  // another cell of the row
+        Growth growth;
+    };
+    const Case cases[] = {
+        {"SizeWhileTyping.Height", true, "x", Grows},
+        {"no SizeWhileTyping.Height", false, "x", Stays},
+        {"a neighbour of more lines sizes the row", true, "1\n2\n3\n4\n5", FitsTallerNeighbour},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoCellsGrid g;
+        g.grid->SizeWhileTyping().Height = c.sizeHeight;
+        g.grid->Navigation().AllowCtrlEnter = true;
+        g.grid->SetCellEx(1, 1, QStringLiteral("one"));
+        g.grid->SetCellEx(2, 1, QString::fromLatin1(c.neighbour));
+        g.grid->AutoSizeRows(false);
+        std::vector<int> ended;
+        g.grid->OnEndRowSize = [&](QObject*, int row) { ended.push_back(row); };
+        ASSERT_TRUE(g.show());
+        g.openMemo(1, 1);
+        g.memo()->moveCursor(QTextCursor::End);
+        std::vector<int> heights{g.grid->RowHeights(1)};
+        g.key(Qt::Key_Return, Qt::ControlModifier);
+        EXPECT_EQ(g.inplace()->EditText(), QStringLiteral("one\n"));
+        heights.push_back(g.grid->RowHeights(1));
+        EXPECT_EQ(ended, c.sizeHeight ? std::vector<int>{1} : std::vector<int>{});
+        g.type(QStringLiteral("two"));
+        g.key(Qt::Key_Return, Qt::ControlModifier);
+        heights.push_back(g.grid->RowHeights(1));
+        // Shift+Enter writes back and leaves, the row given one more line.
+        g.type(QStringLiteral("three"));
+        g.key(Qt::Key_Return, Qt::ShiftModifier);
+        EXPECT_FALSE(g.inlineOpen());
+        EXPECT_EQ(g.grid->GetCellEx(1, 1), QStringLiteral("one\ntwo\nthree"));
+        heights.push_back(g.grid->RowHeights(1));
+        switch (c.growth) {
+        case Grows:
+            for (size_t i = 1; i < heights.size(); ++i) EXPECT_GT(heights[i], heights[i - 1]) << "step " << i;
+            break;
+        case Stays:
+            for (size_t i = 1; i < heights.size(); ++i) EXPECT_EQ(heights[i], heights[0]) << "step " << i;
+            break;
+        case FitsTallerNeighbour: {
+            // Below the neighbour's five lines the row is sized to its cells.
+            g.grid->AutoSizeRow(1);
+            const int fitted = g.grid->RowHeights(1);
+            for (size_t i = 1; i < heights.size(); ++i) EXPECT_EQ(heights[i], fitted) << "step " << i;
+            break;
+        }
+        }
+    }
+}
+
+TEST(EditingMultiLine, EnterEndsTheEditingStateWithoutAllowCtrlEnter)
+{
+    for (const bool allow : {false, true}) {
+        SCOPED_TRACE(allow ? "AllowCtrlEnter" : "no AllowCtrlEnter");
+        MemoGrid g;
+        g.grid->Navigation().AllowCtrlEnter = allow;
+        int validations = 0;
+        g.grid->OnCellValidate = [&](QObject*, int, int, QString&, bool&) { ++validations; };
+        ASSERT_TRUE(g.show());
+        g.open(1, 1);
+        g.caretToEnd();
+        g.type(QStringLiteral("+"));
+        g.key(Qt::Key_Return);
+        EXPECT_FALSE(g.inlineOpen());
+        EXPECT_FALSE(g.grid->Editing());
+        EXPECT_EQ(validations, 1) << "the value is validated once";
+        EXPECT_EQ(g.grid->GetCellEx(1, 1), TwoLines + QStringLiteral("+"));
+    }
+}
+
+TEST(EditingMultiLine, GridWordWrapReachesTheOpenMemo)
+{
+    MemoGrid g;
+    ASSERT_TRUE(g.show());
+    g.open(1, 1);
+    ASSERT_TRUE(g.inplace()->MultiLine());
+    EXPECT_EQ(g.memo()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    g.grid->SetWordWrap(false);
+    EXPECT_FALSE(g.inplace()->WordWrap());
+    EXPECT_EQ(g.memo()->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_TRUE(g.inlineOpen()) << "the edit goes on";
+    g.grid->SetWordWrap(true);
+    EXPECT_TRUE(g.inplace()->WordWrap());
+    EXPECT_EQ(g.memo()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    g.key(Qt::Key_Escape);
+    EXPECT_EQ(g.grid->GetCellEx(1, 1), TwoLines);
+}
+
+TEST(EditingMultiLine, OneLineEditorTellsTheEditTextHookToo)
+{
+    auto* hooked = new MemoHookGrid;
+    EditingGrid g(hooked);
+    g.grid->SetWordWrap(false);
+    g.grid->SetCellEx(1, 1, QString());
+    ASSERT_TRUE(g.show());
+    g.open(1, 1);
+    ASSERT_FALSE(g.inplace()->MultiLine());
+    g.type(QStringLiteral("ab"));
+    ASSERT_GE(hooked->calls.size(), 2u);
+    const MemoHookCall first = hooked->calls[hooked->calls.size() - 2];
+    const MemoHookCall second = hooked->calls.back();
+    EXPECT_EQ(first.text, QStringLiteral("a"));
+    EXPECT_EQ(first.index, 1);
+    EXPECT_EQ(second.text, QStringLiteral("ab"));
+    EXPECT_EQ(second.index, 2);
+    EXPECT_GT(second.pos.x(), first.pos.x());
+    EXPECT_GE(first.pos.x(), 0);
+    g.key(Qt::Key_Escape);
+}

@@ -17,9 +17,13 @@ struct EditingGrid {
     edit_testing::TestForm form{QSize(560, 320)};
     grid::TExStringGrid* grid = nullptr;
 
-    EditingGrid()
+    EditingGrid() : EditingGrid(nullptr) {}
+    // A grid of a derived class takes the place of the plain one; the form's
+    // window becomes its parent and owner.
+    explicit EditingGrid(grid::TExStringGrid* own)
     {
-        grid = new grid::TExStringGrid(form.window.get());
+        grid = own != nullptr ? own : new grid::TExStringGrid(form.window.get());
+        grid->setParent(form.window.get());
         grid->setGeometry(0, 0, 540, 260);
         grid->SetColCount(5);
         grid->SetRowCount(6);

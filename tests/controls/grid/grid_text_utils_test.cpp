@@ -157,6 +157,7 @@ TEST(GridTextLineBreaks, TildeBackslashAndOtherEncodings)
     EXPECT_EQ(TextLineCount("a\rb\rc", true), 3);
     EXPECT_EQ(TextLineCount("a\rb\rc", false), 1);
     EXPECT_EQ(TextLineCount("", true), 1);
+    EXPECT_EQ(TextLineCount("a\r\nb\nc\rd", true), 4);
 }
 
 TEST(GridTextLineBreaks, CutFirstLine)

@@ -13,6 +13,7 @@
 #include <QWheelEvent>
 
 #include "controls/grid/editors/editor_kinds.h"
+#include "controls/grid/grid_text_utils.h"
 #include "platform/input_state.h"
 #include "platform/strings.h"
 
@@ -190,6 +191,7 @@ void TExInplaceEdit::BreakLineInMemo()
     const QString value = text();
     const int start = hasSelectedText() ? selectionStart() : cursorPosition();
     const int length = int(selectedText().size());
+    GrowRowForNewLine();
     FSwitching = true;
     ShowMemo();
     g.FNoEditChange = true;
@@ -403,13 +405,7 @@ void TExInplaceEdit::keyPressEvent(QKeyEvent* event)
         }
         if (g.Navigation().CursorWalkEditor && (shift & platform::ssShift) &&
             ((key == platform::VK_LEFT && caret == 0) || (key == platform::VK_RIGHT && caret == text().size()))) {
-            if (!ValidateText(true)) {
-                ShowRefused(old);
-                return;
-            }
-            setText(g.FNewCellText);
-            g.HideInplaceEdit();
-            g.setFocus(Qt::OtherFocusReason);
+            CloseByShiftWalk(old);
             return;
         }
         if (plain && g.Navigation().CursorWalkEditor &&
@@ -434,33 +430,108 @@ void TExInplaceEdit::keyPressEvent(QKeyEvent* event)
                 return;
             }
             setText(g.FNewCellText);
+            if (!g.Navigation().AllowCtrlEnter && (g.WordWrap() || g.MultilineCells)) g.FEditing = false;
+            if (shift & platform::ssShift) GrowRowForNewLine();
         }
         if ((key == platform::VK_HOME || key == platform::VK_END) && !(shift & (platform::ssCtrl | platform::ssShift))) {
             setCursorPosition(key == platform::VK_HOME ? 0 : int(text().size()));
             return;
         }
         platform::TInplaceEdit::keyPressEvent(event);
-        // Full length reached with AdvanceAuto: the edit ends and the cursor moves on.
-        if (g.Navigation().AdvanceAuto() && g.Navigation().AdvanceOnEnter && !event->text().isEmpty() &&
-            g.InplaceEditor() == this && isVisible() &&
-            InplaceAutoAdvanceDue(g.MaxEditLength, text(), cursorPosition(), hasSelectedText())) {
-            if (g.ValidateCell(text())) {
-                QChar enter(u'\r');
-                g.HandleKeyPress(enter);
-            }
-        }
+        AdvanceWhenFull(*event);
     } catch (...) {
     }
+}
+
+void TExInplaceEdit::AdvanceWhenFull(const QKeyEvent& event)
+{
+    // Full length reached with AdvanceAuto: the edit ends and the cursor moves on.
+    TExStringGrid& g = *FGrid;
+    if (!g.Navigation().AdvanceAuto() || !g.Navigation().AdvanceOnEnter || event.text().isEmpty()) return;
+    if (g.InplaceEditor() != this || !isVisible()) return;
+    if (!InplaceAutoAdvanceDue(g.MaxEditLength, EditText(), Caret(), HasSelection())) return;
+    if (g.ValidateCell(EditText())) {
+        QChar enter(u'\r');
+        g.HandleKeyPress(enter);
+    }
+}
+
+int TExInplaceEdit::Caret() const { return FMultiLine ? FMemo->textCursor().position() : cursorPosition(); }
+
+bool TExInplaceEdit::HasSelection() const { return FMultiLine ? FMemo->textCursor().hasSelection() : hasSelectedText(); }
+
+void TExInplaceEdit::SelectRange(int start, int length)
+{
+    if (!FMultiLine) {
+        if (length > 0)
+            setSelection(start, length);
+        else
+            setCursorPosition(start);
+        return;
+    }
+    QTextCursor cursor = FMemo->textCursor();
+    cursor.setPosition(start);
+    cursor.setPosition(start + length, QTextCursor::KeepAnchor);
+    FMemo->setTextCursor(cursor);
+}
+
+void TExInplaceEdit::CloseByShiftWalk(const QString& oldText)
+{
+    TExStringGrid& g = *FGrid;
+    if (!ValidateText(true)) {
+        ShowRefused(oldText);
+        return;
+    }
+    SetEditText(g.FNewCellText);
+    g.HideInplaceEdit();
+    g.setFocus(Qt::OtherFocusReason);
+}
+
+void TExInplaceEdit::GrowRowForNewLine()
+{
+    TExStringGrid& g = *FGrid;
+    if (!g.SizeWhileTyping().Height || !g.MultilineCells) return;
+    TColumnSize& columnSize = g.ColumnSize();
+    const bool synch = columnSize.SynchWithGrid;
+    columnSize.SynchWithGrid = false;
+    const int row = g.Row();
+    const int lines = TextLineCount(EditText() + QStringLiteral("\n "), true);
+    int most = 1;
+    for (int c = 0; c < g.ColCount(); ++c)
+        most = std::max(most, TextLineCount(g.GetCellEx(g.RealColIndex(c), row), true));
+    if (lines < most)
+        g.AutoSizeRow(row);
+    else
+        g.SizeRowToLines(row, lines, g.TotalYOffset());
+    columnSize.SynchWithGrid = synch;
+    if (g.OnEndRowSize) g.OnEndRowSize(&g, row);
+}
+
+void TExInplaceEdit::TellEditTextHook()
+{
+    const int caret = Caret();
+    if (caret <= 0) return;
+    QPoint pos;
+    if (FMultiLine) {
+        QTextCursor before = FMemo->textCursor();
+        before.clearSelection();
+        before.setPosition(caret - 1);
+        pos = FMemo->viewport()->mapTo(this, FMemo->cursorRect(before).topLeft());
+    } else {
+        const QRect r = cursorRect();
+        pos = QPoint(r.center().x() - QFontMetrics(font()).horizontalAdvance(text().at(caret - 1)), r.top());
+    }
+    FGrid->EditTextHook(EditText(), pos, caret);
 }
 
 void TExInplaceEdit::LookupComplete()
 {
     TExStringGrid& g = *FGrid;
-    if (!g.Lookup || hasSelectedText() || !Workmode) return;
-    const auto completion = LookupCompletion(text(), cursorPosition(), g.LookupItems(), g.LookupCaseSensitive);
+    if (!g.Lookup || HasSelection() || !Workmode) return;
+    const auto completion = LookupCompletion(EditText(), Caret(), g.LookupItems(), g.LookupCaseSensitive);
     if (!completion) return;
-    setText(completion->Text);
-    setSelection(completion->SelStart, completion->SelLength);
+    SetEditText(completion->Text);
+    SelectRange(completion->SelStart, completion->SelLength);
     GotKey = false;
 }
 
@@ -471,6 +542,7 @@ void TExInplaceEdit::keyReleaseEvent(QKeyEvent* event)
         if (FGrid == nullptr) return;
         const Word key = grid_editor_keys::KeyOf(*event);
         if (key == platform::VK_BACK) FAltBack = false;
+        TellEditTextHook();
         FGrid->InplaceEditState(text().startsWith(u'='));
         if (key == platform::VK_LEFT || key == platform::VK_RIGHT) return;
         if (!event->text().isEmpty() && event->text().at(0) >= u' ') LookupComplete();
@@ -552,7 +624,7 @@ void TExInplaceEdit::FocusLost(Qt::FocusReason reason)
         g.FNoEditChange = true;
         SetEditText(g.CurrentCell());
         g.FNoEditChange = false;
-        g.EditTextHook(EditText());
+        g.EditTextHook(EditText(), QPoint(-1, -1), -1);
         if (FGotFocus) {
             FGotFocus = false;
             g.NotifyEditDone(g.RealColIndex(FColE), FRowE);
@@ -607,6 +679,7 @@ bool TExInplaceEdit::MemoKey(QKeyEvent* event)
         const bool lineBreaks = LineBreaksAllowed();
         if (ctrl && !lineBreaks && !g.Navigation().LineFeedOnEnter) return true;  // swallowed
         if (ctrl || g.Navigation().LineFeedOnEnter) {
+            if (ctrl) GrowRowForNewLine();
             FMemo->insertPlainText(QStringLiteral("\n"));
             return true;
         }
@@ -628,7 +701,14 @@ bool TExInplaceEdit::MemoKey(QKeyEvent* event)
             return true;
         }
         SetEditText(g.FNewCellText);
+        if (!g.Navigation().AllowCtrlEnter && (g.WordWrap() || g.MultilineCells)) g.FEditing = false;
+        if (shift & platform::ssShift) GrowRowForNewLine();
         g.EditorKeyPress(QChar(u'\r'));
+        return true;
+    }
+    if (g.Navigation().CursorWalkEditor && (shift & platform::ssShift) && !ctrl &&
+        ((key == platform::VK_LEFT && Caret() == 0) || (key == platform::VK_RIGHT && FMemo->textCursor().atEnd()))) {
+        CloseByShiftWalk(old);
         return true;
     }
     if (plain && g.Navigation().CursorWalkEditor &&
@@ -678,11 +758,20 @@ void TExInplaceEdit::PasteInMemo()
     if (g.OnClipboardAfterPasteCell) g.OnClipboardAfterPasteCell(this, g.Col(), g.Row(), EditText());
 }
 
+void TExInplaceEdit::MemoKeyDone(QKeyEvent* event)
+{
+    if (FGrid != nullptr) AdvanceWhenFull(*event);
+}
+
 void TExInplaceEdit::MemoKeyUp(QKeyEvent* event)
 {
     if (FGrid == nullptr) return;
-    if (grid_editor_keys::KeyOf(*event) == platform::VK_BACK) FAltBack = false;
+    const Word key = grid_editor_keys::KeyOf(*event);
+    if (key == platform::VK_BACK) FAltBack = false;
+    TellEditTextHook();
     FGrid->InplaceEditState(EditText().startsWith(u'='));
+    if (key == platform::VK_LEFT || key == platform::VK_RIGHT) return;
+    if (!event->text().isEmpty() && event->text().at(0) >= u' ') LookupComplete();
     if (FGrid->SizeWhileTyping().Height && FGrid->WordWrap() && FMemo->isVisible()) {
         FGrid->AutoSizeRow(FGrid->Row());
         if (FGrid->OnEndRowSize) FGrid->OnEndRowSize(FGrid, FGrid->Row());

@@ -73,6 +73,8 @@ public:
     void SetEditText(const QString& value);
     // The memo's keys; true when the key is done with.
     bool MemoKey(QKeyEvent* event);
+    // The memo took a key for itself (a character typed, a line broken).
+    void MemoKeyDone(QKeyEvent* event);
     void MemoKeyUp(QKeyEvent* event);
     // The focus came to the editor (or its memo), or left it.
     void FocusGained();
@@ -105,6 +107,21 @@ private:
     bool ClipboardAllowed(const std::function<void(QObject*, bool&)>& event);
     void LookupComplete();
     void TextChangedByUser(const QString& text);
+    // Caret and selection of the line or the memo, whichever edits.
+    int Caret() const;
+    bool HasSelection() const;
+    void SelectRange(int start, int length);
+    // Shift+Left at the start or Shift+Right at the end with CursorWalkEditor:
+    // the value is validated and the editor closes, the cell stays.
+    void CloseByShiftWalk(const QString& oldText);
+    // AdvanceAuto: a typed character filled the text to MaxEditLength.
+    void AdvanceWhenFull(const QKeyEvent& event);
+    // Ctrl/Shift+Enter with SizeWhileTyping.Height in multi-line cells:
+    // the row gets room for one more line.
+    void GrowRowForNewLine();
+    // The grid's edit-text hook hears the text, where the character before
+    // the caret is drawn and the caret index.
+    void TellEditTextHook();
 
     TExStringGrid* FGrid;
     TInplaceCharFilter* FFilter;

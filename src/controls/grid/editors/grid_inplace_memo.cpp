@@ -67,6 +67,10 @@ void TExInplaceMemo::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+    try {
+        FOwner->MemoKeyDone(event);
+    } catch (...) {
+    }
 }
 
 void TExInplaceMemo::keyReleaseEvent(QKeyEvent* event)
@@ -76,6 +80,8 @@ void TExInplaceMemo::keyReleaseEvent(QKeyEvent* event)
         FOwner->MemoKeyUp(event);
     } catch (...) {
     }
+    // Done with here: the line edit underneath must not hear the key again.
+    event->accept();
 }
 
 void TExInplaceMemo::focusInEvent(QFocusEvent* event)
