@@ -544,3 +544,37 @@ TEST(EditingMultiLine, OneLineEditorTellsTheEditTextHookToo)
     EXPECT_GE(first.pos.x(), 0);
     g.key(Qt::Key_Escape);
 }
+
+TEST(EditingMultiLine, ColumnGrowsToTheWidestTypedLineAndNeverShrinks)
+{
+    for (const bool sizeWidth : {true, false}) {
+        SCOPED_TRACE(sizeWidth ? "SizeWhileTyping.Width" : "no SizeWhileTyping.Width");
+        MemoCellsGrid g;
+        g.grid->SizeWhileTyping().Width = sizeWidth;
+        g.grid->Navigation().AllowCtrlEnter = true;
+        g.grid->SetColWidths(1, 40);
+        g.grid->SetCellEx(1, 1, QString());
+        ASSERT_TRUE(g.show());
+        g.openMemo(1, 1);
+        const QString shortLine = QStringLiteral("ab");
+        const QString longLine = QStringLiteral("a rather long second line of text");
+        g.type(shortLine);
+        g.key(Qt::Key_Return, Qt::ControlModifier);
+        g.type(longLine);
+        const int afterLong = g.grid->ColWidths(1);
+        g.key(Qt::Key_Return, Qt::ControlModifier);
+        g.type(QStringLiteral("c"));
+        ASSERT_EQ(g.inplace()->EditText(), shortLine + u'\n' + longLine + QStringLiteral("\nc"));
+        const QFontMetrics metrics(g.memo()->font());
+        if (!sizeWidth) {
+            EXPECT_EQ(g.grid->ColWidths(1), 40);
+            continue;
+        }
+        EXPECT_GE(afterLong, metrics.horizontalAdvance(longLine)) << "the widest line shows whole";
+        EXPECT_LT(afterLong, metrics.horizontalAdvance(shortLine + longLine))
+            << "sized to the widest line, not to the text run together";
+        EXPECT_EQ(g.grid->ColWidths(1), afterLong) << "a shorter line keeps the width";
+        for (int i = 0; i < 12; ++i) g.key(Qt::Key_Backspace);
+        EXPECT_EQ(g.grid->ColWidths(1), afterLong) << "deleting never narrows the column";
+    }
+}

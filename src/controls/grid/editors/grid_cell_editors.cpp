@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QScopedValueRollback>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QWheelEvent>
 
 #include "controls/grid/editors/editor_kinds.h"
@@ -547,11 +548,7 @@ void TExInplaceEdit::keyReleaseEvent(QKeyEvent* event)
         if (key == platform::VK_LEFT || key == platform::VK_RIGHT) return;
         if (!event->text().isEmpty() && event->text().at(0) >= u' ') LookupComplete();
         if (!isVisible()) return;
-        if (FGrid->SizeWhileTyping().Width) {
-            // The column grows to show the text being typed (it never shrinks meanwhile).
-            const int needed = QFontMetrics(font()).horizontalAdvance(text()) + textMargins().left() + 8;
-            if (needed > FGrid->ColWidths(FGrid->Col())) FGrid->SetColWidths(FGrid->Col(), needed);
-        }
+        GrowColumnToText();
         if (FGrid->SizeWhileTyping().Height && FGrid->WordWrap()) {
             FGrid->AutoSizeRow(FGrid->Row());
             if (FGrid->OnEndRowSize) FGrid->OnEndRowSize(FGrid, FGrid->Row());
@@ -758,6 +755,19 @@ void TExInplaceEdit::PasteInMemo()
     if (g.OnClipboardAfterPasteCell) g.OnClipboardAfterPasteCell(this, g.Col(), g.Row(), EditText());
 }
 
+void TExInplaceEdit::GrowColumnToText()
+{
+    if (!FGrid->SizeWhileTyping().Width) return;
+    // The column grows to show the widest line being typed (it never shrinks meanwhile).
+    const QFontMetrics metrics(FMultiLine ? FMemo->font() : font());
+    int widest = 0;
+    for (const QString& line : EditText().split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int margin = FMultiLine ? 2 * qRound(FMemo->document()->documentMargin()) : textMargins().left();
+    const int needed = widest + margin + 8;
+    if (needed > FGrid->ColWidths(FGrid->Col())) FGrid->SetColWidths(FGrid->Col(), needed);
+}
+
 void TExInplaceEdit::MemoKeyDone(QKeyEvent* event)
 {
     if (FGrid != nullptr) AdvanceWhenFull(*event);
@@ -772,6 +782,7 @@ void TExInplaceEdit::MemoKeyUp(QKeyEvent* event)
     FGrid->InplaceEditState(EditText().startsWith(u'='));
     if (key == platform::VK_LEFT || key == platform::VK_RIGHT) return;
     if (!event->text().isEmpty() && event->text().at(0) >= u' ') LookupComplete();
+    if (FMemo->isVisible()) GrowColumnToText();
     if (FGrid->SizeWhileTyping().Height && FGrid->WordWrap() && FMemo->isVisible()) {
         FGrid->AutoSizeRow(FGrid->Row());
         if (FGrid->OnEndRowSize) FGrid->OnEndRowSize(FGrid, FGrid->Row());

@@ -119,6 +119,9 @@ private:
     // Ctrl/Shift+Enter with SizeWhileTyping.Height in multi-line cells:
     // the row gets room for one more line.
     void GrowRowForNewLine();
+    // SizeWhileTyping.Width: the column widens to the widest line of the
+    // text being edited (in the line or the memo); it never narrows.
+    void GrowColumnToText();
     // The grid's edit-text hook hears the text, where the character before
     // the caret is drawn and the caret index.
     void TellEditTextHook();
