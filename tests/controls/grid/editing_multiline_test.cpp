@@ -337,7 +337,9 @@ TEST(EditingMultiLine, AdvanceAutoMovesOnWhenTheMemoIsFull)
         const bool moved = g.grid->Col() != 1 || g.grid->Row() != 1;
         EXPECT_EQ(moved, advanceAuto);
         g.type(QStringLiteral("e"));
-        if (!advanceAuto) EXPECT_EQ(g.inplace()->EditText(), QStringLiteral("abcd")) << "a full text takes no more";
+        if (!advanceAuto) {
+            EXPECT_EQ(g.inplace()->EditText(), QStringLiteral("abcd")) << "a full text takes no more";
+        }
     }
 }
 

@@ -57,7 +57,9 @@ TEST(InputScrollHint, ShownWhileTheThumbIsDraggedAndHiddenOnRelease)
         }
         bar->setSliderDown(false);
         EXPECT_FALSE(t.g->ScrollHintShown());
-        if (wnd != nullptr) EXPECT_FALSE(wnd->isVisible());
+        if (wnd != nullptr) {
+            EXPECT_FALSE(wnd->isVisible());
+        }
     }
 }
 
