@@ -35,6 +35,7 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
     FFixedFont.Name = QStringLiteral("Tahoma");
     FFixedFont.Style = fsBold;
     FActiveCellFont.Style = fsBold;
+    FWheelScrollLines = std::max(1, QApplication::wheelScrollLines());
     WireSettings();
 
     // Size and the defaults of the class model.

@@ -720,15 +720,80 @@ public:
     double ColumnStdDev(int ACol, int FromRow, int ToRow);
     // The kind of the cell's graphic; ctEmpty for a cell without one.
     virtual TCellType GetCellType(int ACol, int ARow) const;
-    // Tree nodes and grouping (none in this grid yet).
-    virtual bool IsNode(int) const { return false; }
-    virtual bool IsSummary(int) const { return false; }
     int GroupColumn() const { return FGroupColumn; }
     // One entry per display row: its place before the last sort.
     TIntList& SortRowXRef() { return FSortRowXRef; }
     std::function<void(Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
     std::function<void(Sender, const QRect& R)> OnCellsChanged;
 
+    // ============================================================
+    // Tree nodes and child rows               ex_string_grid_nodes.cpp
+    // ============================================================
+    // A node is a ctNode graphic in storage column 0 of its row: CellIndex
+    // the span (rows covered among all rows, the node row included; 0: up
+    // to the next node), CellBoolean contracted, CellErrFrom the sub-node
+    // count, CellAngle the display row it was added at. Every row's level
+    // is the NodeLevel of its column-0 cell properties. "all-rows" indexes
+    // count hidden rows; the others are display rows.
+    void AddNode(int ARow, int Span);            // all-rows
+    void AddSummary(int ARow);                   // all-rows
+    void RemoveNode(int ARow);                   // all-rows
+    void RemoveAllNodes();
+    virtual bool IsNode(int ARow) const;
+    virtual bool IsSummary(int ARow) const;
+    bool GetNodeState(int ARow) const;           // true: contracted
+    void SetNodeState(int ARow, bool Contracted);
+    int GetNodeLevel(int ARow) const;            // -1 for a row that is no node
+    int GetNodeSpan(int ARow) const;             // -1 for a row that is no node
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARow);                   // all-rows
+    void ContractNode(int ARow);                 // all-rows
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow) const;
+    // Tree-line kind: 0 node row, 2 the next row goes on at this level or
+    // deeper, 1 the row ends its branch.
+    int GetNodeSpanType(int ARow) const;
+    void InsertChildRow(int ARow, int InsertAt);  // all-rows
+    void RemoveChildRow(int ARow);                // all-rows
+    void InsertNormalRow(int ARow);               // all-rows
+    void RemoveNormalRow(int ARow);
+    // The press at client X lies on the node's expand/contract mark.
+    bool IsInNodeButton(int ARow, int X) const;
+    int NumNodes() const { return FNumNodes; }
+    bool HasNodes() const override { return FNumNodes > 0; }
+    int GetRowIndent(int ARow) const override;
+    std::function<void(Sender, int ARow, int ARowReal, bool& Allow)> OnBeforeExpandNode;
+    std::function<void(Sender, int ARow, int ARowReal, bool& Allow)> OnBeforeContractNode;
+    std::function<void(Sender, int ARow, int ARowReal)> OnExpandNode;
+    std::function<void(Sender, int ARow, int ARowReal)> OnContractNode;
+
+private:
+    int FNumNodes = 0;
+    bool FExpandingAll = false;
+    // Moves a cell's object and graphic to another row of the same column.
+    void MoveCellObject(int ACol, int FromRow, int ToRow);
+    TCellGraphic* NodeGraphic(int ARow) const;   // display row; nullptr for no node
+    int RowNodeLevel(int ARow) const;            // display row; 0 outside every node
+    void SetRowNodeLevel(int ARow, int Level);
+    void ShiftRowLevels(int FromRow, int ToRow, int Delta);
+    // The display row after the last row a node covers.
+    int NodeSpanEnd(int ARow) const;
+    int NextNodeRow(int ARow) const;
+    // A click on a node mark of a normal row (the press ends there).
+    void ClickNode(int ACol, int ARow, platform::TShiftState Shift, int X, int Y);
+    // A click on the node mark of a header row: all nodes expand or contract.
+    void ClickHeaderNode(int ARow);
+    // The release on an expanded node row selects the rows of its group.
+    void SelectNodeGroup(int ARow);
+    // The expand/contract mark of a node row with its tree-line stubs.
+    void DrawNodeRowMark(platform::TCanvas& canvas, const platform::TRect& cell, int ACol, int ARow, platform::TGridDrawState AState,
+                         TColor brush, const paint::TCellObjectEnv& env);
+
+public:
     // ============================================================
     // Cell graphics and check boxes      ex_string_grid_cell_graphics.cpp
     // ============================================================
@@ -1300,6 +1365,8 @@ private:
     platform::TGridRect FBackOldArea{0, 0, -1, -1};
     platform::TGridRect FBackNewArea{0, 0, -1, -1};
     int FWheelRest = 0;
+    // The system's lines per wheel notch, read when the grid is made.
+    int FWheelScrollLines = 3;
     bool FGridTimerWired = false;
     int FTabDepth = 0;
     platform::TGridRect FPressSelection;

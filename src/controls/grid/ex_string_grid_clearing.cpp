@@ -69,6 +69,7 @@ void TExStringGrid::ClearNormalCols(int ColIndex, int CCount)
 void TExStringGrid::ClearNormalCells()
 {
     if (RowCount() == 0 || ColCount() == 0) return;
+    if (HasNodes()) RemoveAllNodes();
     const bool save = SaveHiddenCells;
     SaveHiddenCells = false;
     ClearRect(GridBase::FixedCols(), GridBase::FixedRows(), TotalColCount() - FFixedRightCols - 1,
@@ -79,6 +80,7 @@ void TExStringGrid::ClearNormalCells()
 void TExStringGrid::Clear()
 {
     if (RowCount() == 0 || ColCount() == 0) return;
+    if (HasNodes()) RemoveAllNodes();
     const bool save = SaveHiddenCells;
     SaveHiddenCells = false;
     ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);

@@ -109,6 +109,14 @@ void TExStringGrid::HandleKeyDownMessage(TWMKey& Msg)
         return;
     }
 
+    // Arrow keys on a node row whose current cell is merged open and close the node.
+    if ((key == VK_RIGHT || key == VK_LEFT) && IsNode(Row()) && IsMergedCell(RealCol(), Row())) {
+        if (key == VK_RIGHT)
+            ExpandNode(RealRow());
+        else
+            ContractNode(RealRow());
+    }
+
     // Sideways scrolling in row-select mode without LeftRightRowSelect: the
     // arrows scroll and leave the current cell.
     if ((Options() & goRowSelect) && !IsNode(Row()) && VisibleColCount() < ColCount() &&

@@ -95,6 +95,20 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     const bool fakeFixed = IsFixed(ACol, ARow) && !fixedHit;
     const int sc = RealColIndex(ACol);
 
+    // Node marks: the header's opens or closes every node; a normal row's
+    // its own node. In a tree, the row headers answer the click only.
+    const bool onNodeMark = ACol == 0 && IsNode(ARow) && IsInNodeButton(ARow, X);
+    if (onNodeMark && ARow < FixedRows() && FMouseActions.NodeAllExpandContract) ClickHeaderNode(ARow);
+    if (onNodeMark && ARow >= FixedRows()) {
+        ClickNode(ACol, ARow, modifier, X, Y);
+        return;
+    }
+    if (ACol == 0 && ARow >= FixedRows() && HasNodes() && !FMouseActions.RowSelect && !(Options() & goRowSizing)) {
+        if (OnMouseDown) OnMouseDown(this, mbLeft, modifier, X, Y);
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
+        return;
+    }
+
     // Radio group.
     if (GetCellType(sc, ARow) == ctRadio && (IsEditable(sc, ARow) || FControlLook.RadioAlwaysActive)) {
         HideInplaceEdit();
@@ -115,7 +129,7 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     }
     if (PressRating(ACol, ARow, X)) return;
     PressSpinButtons(ACol, ARow, X, Y);
-    if (fixedHit || fakeFixed) PressFixedAsButton(ACol, ARow);
+    if ((fixedHit || fakeFixed) && !onNodeMark) PressFixedAsButton(ACol, ARow);
     if (ACol >= ColCount() || ARow >= RowCount()) {
         TBaseGrid::WMLButtonDown(Msg);
         return;
@@ -240,7 +254,6 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     }
     if (startSelecting) SetGridState(gsSelecting);
     StepSpinAfterPress();
-    (void)modifier;
 }
 
 // The selection-resizer handle: the bottom 6 and right (left in right-to-left
@@ -411,6 +424,18 @@ void TExStringGrid::ReleaseDisjunctRow(int ARow, TShiftState shift)
         SetRowSelect(index, true);
 }
 
+void TExStringGrid::SelectNodeGroup(int ARow)
+{
+    using namespace platform;
+    if (!FGrouping.AutoSelectGroup || !IsNode(ARow) || GetNodeState(ARow)) return;
+    const int last = std::min(RowCount() - 1, ARow + GetNodeSpan(ARow) - 1);
+    if (FMouseActions.DisjunctRowSelect()) {
+        for (int r = ARow + 1; r <= last; ++r) SetRowSelect(RealRowIndex(r), true);
+    } else {
+        SetSelection({FixedCols(), ARow, ColCount() - 1, std::max(ARow, last)});
+    }
+}
+
 void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
 {
     using namespace platform;
@@ -443,6 +468,8 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
 
     TBaseGrid::WMLButtonUp(Msg);
     if (GridState() == gsSelecting) SetGridState(gsNormal);
+    // After the base class, whose release would move the selection again.
+    if (ACol > 0) SelectNodeGroup(ARow);
     if (FMouseResize) ReleaseResizer();
 
     if (ACol < 0 || ARow < 0) return;

@@ -25,7 +25,9 @@ void TExStringGrid::wheelEvent(QWheelEvent* event)
             const bool towardsUser = FWheelRest < 0;
             FWheelRest += towardsUser ? 120 : -120;
             if ((shift & platform::ssCtrl) && IntelliZoom) {
-                Zoom(towardsUser ? -1 : 1);
+                // Towards the user enlarges; the cells then fit the new fonts.
+                Zoom(towardsUser ? FWheelScrollLines : -FWheelScrollLines);
+                AutoSizeCells(true, 4, 4);
                 continue;
             }
             WheelNotch(towardsUser);
@@ -38,7 +40,7 @@ void TExStringGrid::wheelEvent(QWheelEvent* event)
 void TExStringGrid::WheelNotch(bool towardsUser)
 {
     if (!EnableWheel || (FFixedRowAlways && RowCount() == 1)) return;
-    const int f = FMouseActions.WheelIncrement >= 1 ? FMouseActions.WheelIncrement : 3;
+    const int f = FMouseActions.WheelIncrement >= 1 ? FMouseActions.WheelIncrement : FWheelScrollLines;
     const bool scrollOnly = FMouseActions.WheelAction() == waScroll;
     const platform::TGridRect before = Selection();
     if (scrollOnly) {

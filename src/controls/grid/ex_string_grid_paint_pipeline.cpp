@@ -513,6 +513,7 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         p.Room.GraphicWidth = gw;
         p.Room.GraphicHeight = gh;
         p.Room.TextAlign = ha;
+        if (HasNodes() && sc == 0 && !IsNode(ARow)) p.Room.RowIndent = GetRowIndent(ARow);
         p.DrawErrorUnderline = [](TCanvas& c, const QString& text, int length, int start, int lineHeight,
                                   const TRect& rect) { DrawErrorUnderline(c, text, length, start, lineHeight, rect); };
         measured = paint::DrawCellText(canvas, cell, p, env);
@@ -552,7 +553,7 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         paint::DrawFlatRightFixedLines(canvas, ARect, opts & platform::goFixedHorzLine,
                                        opts & platform::goFixedVertLine);
     // 27. Tree lines.
-    if (HasNodes() && sc == 0 && !fixed && FCellNode.ShowTree()) {
+    if (HasNodes() && sc == 0 && ARow >= fr && FCellNode.ShowTree()) {
         paint::TTreeLines tree;
         const TCellProperties* props = HasCellProperties(0, ARow) ? CellPropertiesOrNull(0, ARow) : nullptr;
         tree.Level = props != nullptr ? props->NodeLevel() : 0;
@@ -563,11 +564,13 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         const TCellProperties* next =
             !tree.LastRow && HasCellProperties(0, ARow + 1) ? CellPropertiesOrNull(0, ARow + 1) : nullptr;
         tree.NextRowHasLevel = next != nullptr && next->NodeLevel() > 0;
-        tree.SpanKind = tree.NextRowHasLevel ? 2 : 1;
+        tree.SpanKind = GetNodeSpanType(ARow);
         paint::DrawTreeLines(canvas, ARect, tree);
     }
-    // 28. The graphic, one pixel lower in fixed cells.
-    if (graphic != nullptr && !ifaceUnder) {
+    // 28. The graphic, one pixel lower in fixed cells; a node row's mark.
+    if (graphic != nullptr && kind == ctNode) {
+        DrawNodeRowMark(canvas, textCell, ACol, ARow, AState, savedBrush, env);
+    } else if (graphic != nullptr && !ifaceUnder) {
         TRect gr = textCell;
         if (fixed) gr.Top += 1;
         paint::TCellGraphicContext ctx;
@@ -716,6 +719,41 @@ void TExStringGrid::PaintFlatFrame(TCanvas& ACanvas, int width, int height)
     TColor parentColor = clNone;
     if (parentWidget() != nullptr) parentColor = ColorFromQColor(parentWidget()->palette().color(QPalette::Window));
     paint::PaintFlatBorder(ACanvas, width, height, FBorderColor, FitCellsInGrid, parentColor, true);
+}
+
+// ------------------------------------------------------------ node marks
+
+void TExStringGrid::DrawNodeRowMark(platform::TCanvas& canvas, const platform::TRect& cell, int ACol, int ARow,
+                                    platform::TGridDrawState AState, TColor brush, const paint::TCellObjectEnv& env)
+{
+    const TCellGraphic* graphic = GetGraphicObjectEx(0, ARow);
+    if (graphic == nullptr) return;
+    paint::TNodeLook look;
+    look.NodeType = FCellNode.NodeType();
+    look.NodeIndent = FCellNode.NodeIndent();
+    look.Color = FCellNode.Color;
+    look.NodeColor = FCellNode.NodeColor;
+    look.ShowTree = FCellNode.ShowTree();
+    look.TreeColor = FCellNode.TreeColor();
+    look.ExpandGlyph = FCellNode.ExpandGlyph;
+    look.ContractGlyph = FCellNode.ContractGlyph;
+    paint::TNodeRow row;
+    row.Level = GetNodeLevel(ARow);
+    row.NormalRow = ARow >= GridBase::FixedRows();
+    row.Contracted = graphic->CellBoolean();
+    row.HasNextRow = ARow + 1 < RowCount();
+    row.NextIndent = row.HasNextRow ? GetRowIndent(ARow + 1) : 0;
+    row.PreviousIndent = ARow > 0 ? GetRowIndent(ARow - 1) : -1;
+    const TGridLook gridLook = Look();
+    row.FixedColumnFaced = ACol < GridBase::FixedCols() && !Flat() &&
+                           (gridLook == glSoft || gridLook == glQVR || gridLook == glXP || gridLook == glListView);
+    row.Background = brush != clNone ? brush : (GridBase::FixedCols() > 0 ? FixedColor() : Color());
+    const bool disjunct = FMouseActions.DisjunctRowSelect();
+    row.UseSelectionColor =
+        ShowSelection() && (((AState & platform::gdSelected) && !disjunct) ||
+                          (disjunct && RowSelect(ARow) && (Options() & platform::goRowSelect) &&
+                           ACol >= GridBase::FixedCols()));
+    paint::DrawNodeMark(canvas, cell, look, row, env);
 }
 
 }  // namespace grid

@@ -203,7 +203,10 @@ bool TExStringGrid::CanSelectCell(int ACol, int ARow)
         InvalidateCell(DisplColIndex(base.x()), base.y());
         return false;
     }
+    // Column 0 of a tree holds the node marks; it is never current.
+    if (ACol == 0 && HasNodes() && !(Options() & platform::goRowSelect)) return false;
     if (FUseEnabledRows && FNavigation.SkipDisabledRows && !RowEnabled(ARow)) return false;
+
     QString text = GetCellEx(col, ARow);
     const TExInplaceEdit* inplace = InplaceEdit();
     const bool inlineFocused = inplace != nullptr && inplace->hasFocus();

@@ -45,6 +45,7 @@ class TGrouping {
 public:
     void Assign(const TGrouping& s) { *this = s; }
     bool AutoCheckGroup = false;
+    bool AutoSelectGroup = false;  // a click on an expanded node row selects its group
     bool HeaderUnderline = false;
     TColor HeaderLineColor = clBlack;
     int HeaderLineWidth = 2;

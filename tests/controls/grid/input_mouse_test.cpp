@@ -342,10 +342,10 @@ TEST(InputMouse, NoGridErrorLeavesAMouseHandler)
 
 namespace {
 
-void wheel(QWidget* w, int notches)
+void wheel(QWidget* w, int notches, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     QWheelEvent ev(QPointF(50, 50), w->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120 * notches),
-                   Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                   Qt::NoButton, mods, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &ev);
 }
 
@@ -378,6 +378,40 @@ TEST(InputScroll, TheWheelScrollsOrMovesTheCurrentRow)
         if (c.expectedTop >= 0) { EXPECT_EQ(t.g->TopRow(), c.expectedTop); }
         EXPECT_EQ(t.g->Row(), c.expectedRow);
     }
+}
+
+TEST(InputScroll, CtrlWheelZoomsByTheSystemStepAndFitsTheCells)
+{
+    const int step = std::max(1, QApplication::wheelScrollLines());
+    GridUnderTest t(4, 40);
+    t.g->SetCellEx(1, 2, QStringLiteral("A rather long text to measure"));
+    t.goTo(1, 2);
+    const int widthBefore = t.g->ColWidths(1);
+    const int heightBefore = t.g->RowHeights(2);
+
+    // Towards the user: larger fonts, and the cells grow to hold them.
+    wheel(t.g->viewport(), -1, Qt::ControlModifier);
+    EXPECT_EQ(t.g->ZoomFactor, step);
+    EXPECT_EQ(t.g->TopRow(), 1) << "Ctrl+wheel zooms instead of scrolling";
+    EXPECT_EQ(t.g->Row(), 2);
+    const int zoomedWidth = t.g->ColWidths(1);
+    EXPECT_GT(zoomedWidth, widthBefore);
+    EXPECT_GT(t.g->RowHeights(2), heightBefore);
+    const QFontMetrics zoomed(t.g->MeasureFont(1, 2));
+    EXPECT_EQ(zoomedWidth, zoomed.horizontalAdvance(QStringLiteral("A rather long text to measure")) + 4 +
+                               t.g->XYOffset.x());
+
+    // Away from the user: back to the normal fonts; the column narrows again.
+    wheel(t.g->viewport(), 1, Qt::ControlModifier);
+    EXPECT_EQ(t.g->ZoomFactor, 0);
+    EXPECT_LT(t.g->ColWidths(1), zoomedWidth);
+
+    // Without IntelliZoom the same turn scrolls.
+    t.g->IntelliZoom = false;
+    t.g->MouseActions().SetWheelAction(waScroll);
+    wheel(t.g->viewport(), -1, Qt::ControlModifier);
+    EXPECT_EQ(t.g->ZoomFactor, 0);
+    EXPECT_GT(t.g->TopRow(), 1);
 }
 
 TEST(InputScroll, TheWheelDoesNothingWhenSwitchedOff)

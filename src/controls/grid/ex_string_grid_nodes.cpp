@@ -1,0 +1,512 @@
+// Tree nodes and child rows: a node row owns a run of rows below it;
+// contracting the node moves those rows into the hidden-row store, expanding
+// brings them back. Nodes nest; every row's depth is the NodeLevel of its
+// column-0 cell properties.
+
+#include <algorithm>
+#include <climits>
+
+#include "controls/grid/cell_properties.h"
+#include "controls/grid/ex_string_grid.h"
+
+namespace grid {
+
+namespace grid_nodes_detail {
+
+// Holds an update bracket for the life of the scope.
+struct UpdateBracket {
+    TExStringGrid& grid;
+    bool active;
+    UpdateBracket(TExStringGrid& g, bool on) : grid(g), active(on)
+    {
+        if (active) grid.BeginUpdate();
+    }
+    ~UpdateBracket()
+    {
+        if (active) grid.EndUpdate();
+    }
+    UpdateBracket(const UpdateBracket&) = delete;
+    UpdateBracket& operator=(const UpdateBracket&) = delete;
+};
+
+}  // namespace grid_nodes_detail
+
+using grid_nodes_detail::UpdateBracket;
+
+// ------------------------------------------------------------ queries
+
+TCellGraphic* TExStringGrid::NodeGraphic(int ARow) const
+{
+    if (ARow < 0 || ARow >= RowCount()) return nullptr;
+    TCellGraphic* g = GetGraphicObjectEx(0, ARow);
+    return g != nullptr && g->CellType() == ctNode ? g : nullptr;
+}
+
+bool TExStringGrid::IsNode(int ARow) const { return NodeGraphic(ARow) != nullptr; }
+
+bool TExStringGrid::IsSummary(int ARow) const
+{
+    if (ARow < 0 || ARow >= RowCount()) return false;
+    const TCellGraphic* g = GetGraphicObjectEx(0, ARow);
+    return g != nullptr && g->CellType() == ctSummary;
+}
+
+int TExStringGrid::RowNodeLevel(int ARow) const
+{
+    if (ARow < 0 || ARow >= RowCount()) return 0;
+    const TCellProperties* props = CellPropertiesOrNull(0, ARow);
+    return props != nullptr ? props->NodeLevel() : 0;
+}
+
+void TExStringGrid::SetRowNodeLevel(int ARow, int Level)
+{
+    if (ARow < 0 || ARow >= RowCount()) return;
+    if (TCellProperties* props = GetCellProperties(0, ARow); props != nullptr) props->SetNodeLevel(Level);
+}
+
+void TExStringGrid::ShiftRowLevels(int FromRow, int ToRow, int Delta)
+{
+    for (int r = std::max(0, FromRow); r <= ToRow && r < RowCount(); ++r)
+        SetRowNodeLevel(r, std::max(0, RowNodeLevel(r) + Delta));
+}
+
+bool TExStringGrid::GetNodeState(int ARow) const
+{
+    const TCellGraphic* g = NodeGraphic(ARow);
+    return g != nullptr && g->CellBoolean();
+}
+
+void TExStringGrid::SetNodeState(int ARow, bool Contracted)
+{
+    const TCellGraphic* g = NodeGraphic(ARow);
+    if (g == nullptr || g->CellBoolean() == Contracted) return;
+    if (Contracted)
+        ContractNode(RealRowIndex(ARow));
+    else
+        ExpandNode(RealRowIndex(ARow));
+}
+
+int TExStringGrid::GetNodeLevel(int ARow) const { return IsNode(ARow) ? RowNodeLevel(ARow) : -1; }
+
+int TExStringGrid::GetNodeSpan(int ARow) const
+{
+    const TCellGraphic* g = NodeGraphic(ARow);
+    return g != nullptr ? g->CellIndex() : -1;
+}
+
+void TExStringGrid::SetNodeSpan(int ARow, int Span)
+{
+    if (TCellGraphic* g = NodeGraphic(ARow); g != nullptr) g->SetCellIndex(Span);
+}
+
+void TExStringGrid::UpdateNodeSpan(int ARow, int Delta)
+{
+    if (TCellGraphic* g = NodeGraphic(ARow); g != nullptr) g->SetCellIndex(g->CellIndex() + Delta);
+}
+
+int TExStringGrid::GetSubNodeCount(int ARow) const
+{
+    const TCellGraphic* g = NodeGraphic(ARow);
+    return g != nullptr ? g->CellErrFrom() : 0;
+}
+
+void TExStringGrid::UpdateSubNodeCount(int ARow, int Delta)
+{
+    if (TCellGraphic* g = NodeGraphic(ARow); g != nullptr) g->SetCellErrFrom(g->CellErrFrom() + Delta);
+}
+
+int TExStringGrid::NextNodeRow(int ARow) const
+{
+    for (int r = ARow + 1; r < RowCount(); ++r)
+        if (IsNode(r)) return r;
+    return RowCount();
+}
+
+int TExStringGrid::NodeSpanEnd(int ARow) const
+{
+    const int span = GetNodeSpan(ARow);
+    if (span > 0) return std::min(ARow + span, RowCount());
+    return NextNodeRow(ARow);
+}
+
+int TExStringGrid::GetRowIndent(int ARow) const
+{
+    if (!HasNodes()) return 0;
+    return RowNodeLevel(ARow) * FCellNode.NodeIndent();
+}
+
+int TExStringGrid::GetParentRow(int ARow) const
+{
+    if (!HasNodes() || ARow < 0 || ARow >= RowCount()) return -1;
+    const int reference = IsNode(ARow) ? RowNodeLevel(ARow) : INT_MAX;
+    int correction = 0;
+    for (int i = ARow; i >= GridBase::FixedRows(); --i) {
+        const TCellGraphic* g = NodeGraphic(i);
+        if (g == nullptr || RowNodeLevel(i) >= reference) continue;
+        // A contracted node above stands for rows that are not on display.
+        if (g->CellBoolean()) correction += g->CellIndex() - 1;
+        if (ARow < i + g->CellIndex() - correction) return i;
+    }
+    return IsNode(ARow) ? ARow : -1;
+}
+
+int TExStringGrid::GetNodeSpanType(int ARow) const
+{
+    if (IsNode(ARow)) return 0;
+    const int next = ARow + 1;
+    if (next <= RowCount() - FFixedFooters - 1 && HasCellProperties(0, next) && RowNodeLevel(next) >= RowNodeLevel(ARow))
+        return 2;
+    return 1;
+}
+
+bool TExStringGrid::IsInNodeButton(int ARow, int X) const
+{
+    if (!FMouseActions.PreciseNodeClick) return true;
+    const int v = RowNodeLevel(ARow);
+    const int indent = FCellNode.NodeIndent();
+    int w = 4, o = 4;
+    switch (FCellNode.NodeType()) {
+    case cn3D:
+        w = 6;
+        o = 0;
+        break;
+    case cnGlyph:
+        w = FCellNode.ExpandGlyph.isNull() ? 0 : FCellNode.ExpandGlyph.width() / 2;
+        o = FCellNode.ExpandGlyph.isNull() ? 0 : 2;
+        break;
+    case cnLeaf:
+        w = 8;
+        o = 2;
+        break;
+    default: break;
+    }
+    // Measured from the left edge of column 0 (0 while it is a fixed column).
+    const int column = DisplColIndex(0);
+    const int x = column >= 0 ? X - std::max(0, CellRect(column, ARow).Left) : X;
+    return o + (v - 1) * indent < x && x < w + v * indent;
+}
+
+// ------------------------------------------------------------ making and removing
+
+void TExStringGrid::AddNode(int ARow, int Span)
+{
+    const int r = DisplRowIndex(ARow);
+    if (r < 0 || r >= RowCount() || ColCount() == 0) return;
+    auto graphic = std::make_unique<TCellGraphic>();
+    graphic->SetCellType(ctNode);
+    graphic->SetCellAngle(r);
+    graphic->SetCellBoolean(false);
+    graphic->SetCellIndex(Span);
+    graphic->SetCellHAlign(haBeforeText);
+    graphic->SetCellVAlign(vaCenter);
+    graphic->SetCellErrFrom(0);
+    graphic->SetCellVar(-1);
+    SetGraphicObjectEx(0, r, std::move(graphic));
+    ShiftRowLevels(r, r + std::max(Span, 1) - 1, 1);
+    if (FNumNodes == 0) RepaintCol(0);
+    ++FNumNodes;
+    if (Col() == 0 && ColCount() > 1) SetCol(1);
+    RepaintCell(0, r);
+}
+
+void TExStringGrid::AddSummary(int ARow)
+{
+    const int r = DisplRowIndex(ARow);
+    if (r < 0 || r >= RowCount() || ColCount() == 0) return;
+    auto graphic = std::make_unique<TCellGraphic>();
+    graphic->SetCellType(ctSummary);
+    SetGraphicObjectEx(0, r, std::move(graphic));
+}
+
+void TExStringGrid::RemoveNode(int ARow)
+{
+    ExpandNode(ARow);
+    const int r = DisplRowIndex(ARow);
+    if (!IsNode(r)) return;
+    ShiftRowLevels(r, NodeSpanEnd(r) - 1, -1);
+    RemoveCellGraphic(0, r);
+    FNumNodes = std::max(0, FNumNodes - 1);
+}
+
+void TExStringGrid::RemoveAllNodes()
+{
+    for (int r = 0; r < RowCount(); ++r) {
+        if (!IsNode(r)) continue;
+        ExpandNode(RealRowIndex(r));
+        ShiftRowLevels(r, NodeSpanEnd(r) - 1, -1);
+        RemoveCellGraphic(0, r);
+        FNumNodes = std::max(0, FNumNodes - 1);
+    }
+    RepaintGrid();
+}
+
+// ------------------------------------------------------------ expanding and contracting
+
+void TExStringGrid::ExpandNode(int ARow)
+{
+    if (FCellNode.ExpandOne && !FExpandingAll && GetNodeState(DisplRowIndex(ARow))) {
+        // One node open at a time: the others close first. Nodes that hold
+        // the target stay open, or expanding it would hide it.
+        for (int r = GridBase::FixedRows(); r < RowCount(); ++r) {
+            if (!IsNode(r) || GetNodeState(r)) continue;
+            const int all = RealRowIndex(r);
+            const int span = GetNodeSpan(r);
+            const bool holdsTarget =
+                all < ARow && (span > 0 ? ARow < all + span : NextNodeRow(r) > DisplRowIndex(ARow));
+            if (all != ARow && !holdsTarget) ContractNode(all);
+        }
+    }
+    const int r = DisplRowIndex(ARow);
+    TCellGraphic* g = NodeGraphic(r);
+    if (g == nullptr || !g->CellBoolean()) return;
+    g->SetCellBoolean(false);
+    // The rows hidden behind the node lie between it and the next row on display.
+    int end = TotalRowCount();
+    if (g->CellIndex() == 0) {
+        const int next = NextNodeRow(r);
+        if (next < RowCount()) end = RealRowIndex(next);
+    } else if (r + 1 < RowCount()) {
+        end = RealRowIndex(r + 1);
+    }
+    const int keptTop = TopRow();
+    const int keptRow = Row();
+    const bool keptDisjunct = FMouseActions.DisjunctRowSelectDirect();
+    FMouseActions.SetDisjunctRowSelectDirect(false);
+    const bool rowSelect = Options() & platform::goRowSelect;
+    if (rowSelect) SetOptions(Options() & ~platform::goRowSelect);
+    {
+        UpdateBracket bracket(*this, FControlList.Count() == 0);
+        UnHideRows(ARow + 1, end - 1);
+    }
+    if (rowSelect) {
+        SetOptions(Options() | platform::goRowSelect);
+        if (keptRow < RowCount()) SetRow(keptRow);
+        SetTopRow(std::clamp(keptTop, GridBase::FixedRows(), std::max(GridBase::FixedRows(), RowCount() - 1)));
+    }
+    FMouseActions.SetDisjunctRowSelectDirect(keptDisjunct);
+    RepaintCell(0, r);
+    CalcFooter(-1);
+}
+
+void TExStringGrid::ContractNode(int ARow)
+{
+    HideInplaceEdit();
+    FForceSel = true;
+    struct ForceSelReset {
+        bool& flag;
+        ~ForceSelReset() { flag = false; }
+    } reset{FForceSel};
+    const int r = DisplRowIndex(ARow);
+    TCellGraphic* g = NodeGraphic(r);
+    if (g == nullptr || g->CellBoolean()) return;
+    g->SetCellBoolean(true);
+    int end = NodeSpanEnd(r);
+    int start = r + 1;
+    int i = start;
+    while (i < std::min(end, RowCount())) {
+        TCellGraphic* nested = NodeGraphic(i);
+        if (nested == nullptr || !nested->CellBoolean()) {
+            ++i;
+            continue;
+        }
+        // A nested node contracted earlier: its rows go with the parent's
+        // and it reads expanded when the parent opens again.
+        nested->SetCellBoolean(false);
+        const int below = RealRowIndex(i + 1);
+        const int control = FControlList.ControlIndex(1, below);
+        if (control >= 0)
+            if (QWidget* w = FControlList.GetControl(control)->Control; w != nullptr) w->hide();
+        HideRows(RealRowIndex(start), RealRowIndex(i));
+        end = end - nested->CellIndex() - (i - start);
+        i = start;
+    }
+    if (start <= i - 1) HideRows(RealRowIndex(start), RealRowIndex(i - 1));
+    RepaintCell(0, r);
+    CalcFooter(-1);
+}
+
+void TExStringGrid::ExpandAll()
+{
+    {
+        // Every node opens, even where one open node at a time is the rule.
+        struct Flag {
+            bool& flag;
+            ~Flag() { flag = false; }
+        } expanding{FExpandingAll = true};
+        UpdateBracket bracket(*this, true);
+        for (int r = GridBase::FixedRows(); r < RowCount(); ++r) {
+            TCellGraphic* g = NodeGraphic(r);
+            if (g == nullptr) continue;
+            ExpandNode(RealRowIndex(r));
+            g->SetCellBoolean(false);
+        }
+    }
+    CalcFooter(-1);
+}
+
+void TExStringGrid::ContractAll()
+{
+    {
+        UpdateBracket bracket(*this, true);
+        ExpandAll();
+        std::vector<int> rows;
+        int r = GridBase::FixedRows();
+        while (r < RowCount()) {
+            TCellGraphic* g = NodeGraphic(r);
+            if (g == nullptr) {
+                ++r;
+                continue;
+            }
+            g->SetCellBoolean(true);
+            const int end = std::max(NodeSpanEnd(r), r + 1);
+            for (int k = r + 1; k < end; ++k) rows.push_back(k);
+            r = end;
+        }
+        if (!rows.empty()) {
+            HideInplaceEdit();
+            FForceSel = true;
+            HideRowList(rows);
+            FForceSel = false;
+        }
+    }
+    CalcFooter(-1);
+}
+
+// ------------------------------------------------------------ child rows
+
+void TExStringGrid::MoveCellObject(int ACol, int FromRow, int ToRow)
+{
+    SetObjectEx(ACol, ToRow, GetObjectEx(ACol, FromRow));
+    SetObjectEx(ACol, FromRow, 0);
+    TCellProperties* from = CellPropertiesOrNull(ACol, FromRow);
+    if (from == nullptr || !from->HasGraphicObject()) return;
+    TCellProperties* to = GetCellProperties(ACol, ToRow);
+    if (from->OwnsGraphic())
+        to->AdoptGraphic(from->TakeGraphic());
+    else if (TCellGraphic* lent = from->CellGraphic(); lent != nullptr)
+        to->LendGraphic(lent);
+    else
+        to->LendOtherObject(from->OtherObject());
+    from->ClearGraphicObject();
+}
+
+void TExStringGrid::InsertChildRow(int ARow, int InsertAt)
+{
+    const int r = DisplRowIndex(ARow);
+    if (r < 0 || r > RowCount()) return;
+    const int parent = GetParentRow(r);
+    int level = 1;
+    if (parent >= 0) {
+        UpdateNodeSpan(parent, 1);
+        UpdateSubNodeCount(parent, 1);
+        ExpandNode(RealRowIndex(parent));
+        level = RowNodeLevel(parent);
+        // Every ancestor's run grows by the new row too.
+        int last = parent;
+        int reached = level;
+        while (reached > 1) {
+            const int q = GetParentRow(last);
+            if (q < 0 || q == last || RowNodeLevel(q) >= reached) break;
+            UpdateNodeSpan(q, 1);
+            UpdateSubNodeCount(q, 1);
+            ExpandNode(RealRowIndex(q));
+            reached = RowNodeLevel(q);
+            last = q;
+        }
+    }
+    const bool moveNodeContents = IsNode(r) && InsertAt == 0;
+    if (moveNodeContents) InsertAt = 1;
+    // Hidden rows after the new row's place keep their places among all rows.
+    const int at = r + InsertAt;
+    InsertRowRange(at, 1, true);
+    if (parent >= 0) SetRowNodeLevel(at, level);
+    if (moveNodeContents) {
+        // The node row's data goes down into the new row; the node stays.
+        for (int c = 0; c < TotalColCount(); ++c) {
+            SetCellEx(c, at, GetCellEx(c, r));
+            SetCellEx(c, r, QString());
+            if (c > 0) MoveCellObject(c, r, at);
+        }
+    }
+    CellsChanged(QRect(QPoint(0, at), QPoint(ColCount() - 1, at)));
+}
+
+void TExStringGrid::RemoveChildRow(int ARow)
+{
+    const int r = DisplRowIndex(ARow);
+    if (r < 0 || r >= RowCount()) return;
+    const int parent = GetParentRow(r);
+    if (parent >= 0) {
+        const int limit = RowNodeLevel(parent);
+        auto shrink = [this](int node) {
+            if (GetNodeSpan(node) > 1) {
+                UpdateNodeSpan(node, -1);
+                UpdateSubNodeCount(node, -1);
+            }
+            ExpandNode(RealRowIndex(node));
+        };
+        if (parent != r) shrink(parent);
+        int last = parent;
+        while (RowNodeLevel(last) > 1) {
+            const int q = GetParentRow(last);
+            if (q < 0 || q == last || RowNodeLevel(q) >= RowNodeLevel(last) || RowNodeLevel(q) > limit) break;
+            shrink(q);
+            last = q;
+        }
+    }
+    // The row deletion moves the cell controls below it up one row.
+    const int now = DisplRowIndex(ARow);
+    if (IsNode(now)) FNumNodes = std::max(0, FNumNodes - 1);
+    DeleteRowsInternal(now, 1);
+    FMaxRowCount = std::max(0, FMaxRowCount - 1);
+}
+
+void TExStringGrid::InsertNormalRow(int ARow)
+{
+    InsertRowRange(DisplRowIndex(ARow), 1, true);
+}
+
+void TExStringGrid::RemoveNormalRow(int ARow)
+{
+    RemoveRows(ARow, 1);
+    FMaxRowCount = std::max(0, FMaxRowCount - 1);
+}
+
+// ------------------------------------------------------------ clicks on node marks
+
+void TExStringGrid::ClickNode(int ACol, int ARow, platform::TShiftState Shift, int X, int Y)
+{
+    if (OnMouseDown) OnMouseDown(this, platform::mbLeft, Shift, X, Y);
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    const int realRow = RealRowIndex(ARow);
+    bool allow = true;
+    if (GetNodeState(ARow)) {
+        if (OnBeforeExpandNode) OnBeforeExpandNode(this, ARow, realRow, allow);
+        if (allow) {
+            ExpandNode(realRow);
+            if (OnExpandNode) OnExpandNode(this, ARow, realRow);
+        }
+    } else {
+        if (OnBeforeContractNode) OnBeforeContractNode(this, ARow, realRow, allow);
+        if (allow) {
+            ContractNode(realRow);
+            if (OnContractNode) OnContractNode(this, ARow, realRow);
+        }
+    }
+    if (FMouseActions.MoveRowOnNodeClick && ARow < RowCount()) SetRow(ARow);
+}
+
+void TExStringGrid::ClickHeaderNode(int ARow)
+{
+    TCellGraphic* header = NodeGraphic(ARow);
+    if (header == nullptr) return;
+    const bool contracted = header->CellBoolean();
+    if (contracted)
+        ExpandAll();
+    else
+        ContractAll();
+    header->SetCellBoolean(!contracted);
+    RepaintCell(0, ARow);
+}
+
+}  // namespace grid
