@@ -503,6 +503,8 @@ void TExStringGrid::KeyInsertRow()
             cursor = Row() + 1;
         }
     }
+    // The place among all rows, hidden ones included.
+    at = at < RowCount() ? RealRowIndex(at) : TotalRowCount();
     InsertRowAt(at);
     if (OnAutoInsertRow) OnAutoInsertRow(this, at);
     FGridModified = true;

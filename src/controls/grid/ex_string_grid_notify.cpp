@@ -278,7 +278,11 @@ void TExStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdito
 
 void TExStringGrid::InsertRowAt(int ARow)
 {
-    InsertRows(ARow, 1, true);
+    // ARow counts hidden rows; in a tree the new row joins the node it lands in.
+    if (HasNodes())
+        InsertChildRow(ARow, 0);
+    else
+        InsertRows(DisplRowIndex(ARow), 1, true);
 }
 
 void TExStringGrid::AutoDeleteRow(int ARow)

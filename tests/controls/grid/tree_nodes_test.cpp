@@ -409,3 +409,20 @@ TEST(TreeNodes, NodeMarksAndIndentsArePainted)
     EXPECT_EQ(image.pixel(nestedStroke) & 0xFFFFFF, 0u) << "contracted: a plus";
     EXPECT_TRUE(markBox(3).isEmpty()) << "a child row shows no mark";
 }
+
+TEST(TreeNodes, InsertKeyAddsAChildRowToTheNodeBelowAContractedOne)
+{
+    GridUnderTest t(4, 10);
+    t.g->AddNode(1, 3);
+    t.g->AddNode(4, 3);
+    t.g->ContractNode(1);  // rows 2 and 3 hidden: display row 3 is all-rows 5
+    t.g->Navigation().AllowInsertRow = true;
+    t.g->Navigation().InsertPosition = pInsertBefore;
+    t.goTo(1, 3);
+    t.key(Qt::Key_Insert);
+    EXPECT_EQ(t.g->GetNodeSpan(2), 4) << "the second node grows";
+    EXPECT_EQ(t.g->GetCellEx(1, 3), QString());
+    EXPECT_EQ(t.g->GetCellEx(1, 4), QString("1,5"));
+    t.g->ExpandNode(1);
+    EXPECT_EQ(shownRows(*t.g), QStringList({"1,1", "1,2", "1,3", "1,4", "", "1,5", "1,6", "1,7", "1,8", "1,9"}));
+}
