@@ -779,8 +779,11 @@ private:
     TCellGraphic* NodeGraphic(int ARow) const;   // display row; nullptr for no node
     int RowNodeLevel(int ARow) const;            // display row; 0 outside every node
     void SetRowNodeLevel(int ARow, int Level);
+    // Levels of the rows FromRow .. ToRow among all rows, hidden ones included.
     void ShiftRowLevels(int FromRow, int ToRow, int Delta);
-    // The display row after the last row a node covers.
+    // The row after the last row a node (display row) covers: among all
+    // rows, and on display.
+    int NodeEndAll(int ARow) const;
     int NodeSpanEnd(int ARow) const;
     int NextNodeRow(int ARow) const;
     // A click on a node mark of a normal row (the press ends there).
@@ -885,7 +888,7 @@ private:
     int TotalXOffset() const { return XYOffsetTopLeftOnly ? XYOffset.x() : 2 * XYOffset.x(); }
     int TotalYOffset() const { return XYOffsetTopLeftOnly ? XYOffset.y() : 2 * XYOffset.y(); }
     QPointer<TGridImageList> FGridImages;
-    TSortSettings FSortSettings{[this] { RepaintGrid(); }};
+    TSortSettings FSortSettings{&FSortOwnerLink};
     std::unique_ptr<TCellGraphic> FRowCheckGraphic = std::make_unique<TCellGraphic>();
 
 public:
@@ -1034,6 +1037,81 @@ private:
     bool ExchangeRows(int ARow1, int ARow2, bool MoveSelection, bool MoveModified);
     void SwapSortColumnCells(int ARow1, int ARow2);
     int FSwaps = 0;
+
+public:
+    // ============================================================
+    // Sorting and sorting by a header click  ex_string_grid_sorting.cpp
+    // ============================================================
+    // Columns are storage columns (hidden columns take part), rows display
+    // rows. The normal rows are sorted; fixed and fixed footer rows stay.
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    // Sort the rows Left..Right only: no update lock, no cross-reference
+    // reset, no current-row handling.
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // One bubble step: swaps the rows when they compare as SortDir.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // -1, 0, 1: ARow1 sorts before, with, after ARow2 in ascending order.
+    int SortCompare(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    int SortCompareLine(int ACol, int ARow1, int ARow2);
+    int SortCompareIndexed(int ARow1, int ARow2);
+    // Entry 0 is the primary key; cleared by every QSort.
+    TSortIndexList& SortIndexes() { return FSortIndexes; }
+    const TSortIndexList& SortIndexes() const { return FSortIndexes; }
+    // +1 / -1 for the last ascending / descending run; 0 before any sort.
+    int SortDir() const { return FSortDir; }
+    int Compares() const { return FCompares; }
+    // Milliseconds the last header-click sort took.
+    int SortTime = 0;
+    // The release of a left click on (display column, row) at (X, Y): sorts
+    // when it lies in the sort row. Moved: a column was sized or moved by
+    // this press. True when the grid was sorted.
+    bool ClickSort(int ACol, int ARow, int X, int Y, platform::TShiftState Keys, bool Moved);
+    // The painting's view of the sort state for a header cell (storage
+    // column, row, display column).
+    bool SortIndicatorCell(int ACol, int ARow, int DisplayCol) const;
+    bool SortIndicatorDrawn(int ACol) const;
+    bool SortedHeaderFace(int ACol, int ARow, int DisplayCol) const;
+    paint::TSortIndicator SortIndicatorOf(int ACol) const;
+    std::function<void(Sender, int ACol, bool& DoSort)> OnCanSort;
+    std::function<void(Sender, const QString& str1, const QString& str2, int& Res)> OnCustomCompare;
+    std::function<void(Sender, int ACol, int Row1, int Row2, int& Res)> OnRawCompare;
+
+private:
+    // The grid as its sort settings see it.
+    class TSortOwnerLink final : public ISortSettingsOwner {
+    public:
+        explicit TSortOwnerLink(TExStringGrid& grid) : G(grid) {}
+        int SortOwnerFixedRows() const override;
+        void SortOwnerRepaintGrid() override;
+        void SortOwnerRepaintLastFixedRow() override;
+        QString SortOwnerIndexesText() const override;
+        void SortOwnerLoadIndexes(const QString& text) override;
+        void SortOwnerClearIndexes() override;
+        void SortOwnerQSort() override;
+        void SortOwnerQSortIndexed() override;
+
+    private:
+        TExStringGrid& G;
+    };
+    class TSortRunScope;
+    enum class TSortKind : uint8_t { Column, Indexed, GroupColumn, GroupIndexed };
+    void RunSort(TSortKind kind);
+    // The quicksort of one range; Col < 0: on the index list.
+    void QuickSortRange(int Col, int Left, int Right);
+    void SortGroups(int Col);
+    TSortIndexList FSortIndexes;
+    int FSortDir = 0;
+    int FCompares = 0;
+    std::vector<int> FUnSortRowXRef;
+    TSortOwnerLink FSortOwnerLink{*this};
 
 public:
     // ============================================================

@@ -779,7 +779,7 @@ bool TExStringGrid::HasSortIndicator(int ACol, int ARow) const
 {
     if (ACol < 0 || ARow < 0) return false;
     const int row = IsMergedCell(ACol, ARow) ? FullCell(ACol, ARow).bottom() : ARow;
-    return row == FSortSettings.Row && FSortSettings.Show() && RowCount() > GridBase::FixedRows() + 1;
+    return row == FSortSettings.Row() && FSortSettings.Show() && RowCount() > GridBase::FixedRows() + 1;
 }
 
 }  // namespace grid

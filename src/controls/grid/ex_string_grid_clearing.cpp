@@ -69,7 +69,8 @@ void TExStringGrid::ClearNormalCols(int ColIndex, int CCount)
 void TExStringGrid::ClearNormalCells()
 {
     if (RowCount() == 0 || ColCount() == 0) return;
-    if (HasNodes()) RemoveAllNodes();
+    // Without fixed columns the node column is cleared too: the nodes go first.
+    if (GridBase::FixedCols() == 0 && HasNodes()) RemoveAllNodes();
     const bool save = SaveHiddenCells;
     SaveHiddenCells = false;
     ClearRect(GridBase::FixedCols(), GridBase::FixedRows(), TotalColCount() - FFixedRightCols - 1,

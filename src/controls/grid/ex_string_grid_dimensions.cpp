@@ -19,6 +19,9 @@ void TExStringGrid::SetRowCount(int value)
         footerRow = Cells().TakeRow(old - 1);
         Cells().InsertRows(old - 1, 1);
     }
+    // Node rows cut off leave the tree's node count.
+    for (int r = std::max(0, value); r < old && FNumNodes > 0; ++r)
+        if (IsNode(r)) --FNumNodes;
     TBaseGrid::SetRowCount(value);
     if (FFixedRowAlways && FFixedRowsMin < RowCount()) TBaseGrid::SetFixedRows(FFixedRowsMin);
     FMaxRowCount = std::max(FMaxRowCount, value);

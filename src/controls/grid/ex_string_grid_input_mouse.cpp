@@ -95,17 +95,13 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     const bool fakeFixed = IsFixed(ACol, ARow) && !fixedHit;
     const int sc = RealColIndex(ACol);
 
-    // Node marks: the header's opens or closes every node; a normal row's
-    // its own node. In a tree, the row headers answer the click only.
+    // A fixed cell drawn as a button shows pushed, unless the press is on a node mark.
     const bool onNodeMark = ACol == 0 && IsNode(ARow) && IsInNodeButton(ARow, X);
+    if ((fixedHit || fakeFixed) && !onNodeMark) PressFixedAsButton(ACol, ARow);
+    // Node marks: the header's opens or closes every node; a normal row's its own node.
     if (onNodeMark && ARow < FixedRows() && FMouseActions.NodeAllExpandContract) ClickHeaderNode(ARow);
     if (onNodeMark && ARow >= FixedRows()) {
         ClickNode(ACol, ARow, modifier, X, Y);
-        return;
-    }
-    if (ACol == 0 && ARow >= FixedRows() && HasNodes() && !FMouseActions.RowSelect && !(Options() & goRowSizing)) {
-        if (OnMouseDown) OnMouseDown(this, mbLeft, modifier, X, Y);
-        if (OnClickCell) OnClickCell(this, ARow, ACol);
         return;
     }
 
@@ -114,6 +110,12 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
         HideInplaceEdit();
         RadioGroupClick(sc, ARow, X - baseRect.Left, Y - baseRect.Top);
         setFocus();
+        return;
+    }
+    // In a tree, the row headers answer the click only.
+    if (ACol == 0 && ARow >= FixedRows() && HasNodes() && !FMouseActions.RowSelect && !(Options() & goRowSizing)) {
+        if (OnMouseDown) OnMouseDown(this, mbLeft, modifier, X, Y);
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
         return;
     }
     // Cell buttons and expand buttons: pushed now, clicked on release.
@@ -129,7 +131,6 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     }
     if (PressRating(ACol, ARow, X)) return;
     PressSpinButtons(ACol, ARow, X, Y);
-    if ((fixedHit || fakeFixed) && !onNodeMark) PressFixedAsButton(ACol, ARow);
     if (ACol >= ColCount() || ARow >= RowCount()) {
         TBaseGrid::WMLButtonDown(Msg);
         return;
@@ -428,7 +429,7 @@ void TExStringGrid::SelectNodeGroup(int ARow)
 {
     using namespace platform;
     if (!FGrouping.AutoSelectGroup || !IsNode(ARow) || GetNodeState(ARow)) return;
-    const int last = std::min(RowCount() - 1, ARow + GetNodeSpan(ARow) - 1);
+    const int last = NodeSpanEnd(ARow) - 1;
     if (FMouseActions.DisjunctRowSelect()) {
         for (int r = ARow + 1; r <= last; ++r) SetRowSelect(RealRowIndex(r), true);
     } else {
@@ -457,7 +458,8 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
         if (OnMouseUp) OnMouseUp(this, mbLeft, Msg.Keys, X, Y);
         return;
     }
-    if (ARow >= 0) ReleaseDisjunctRow(ARow, Msg.Keys);
+    // A release on a node mark leaves the disjunct row selection alone.
+    if (ARow >= 0 && !(ACol == 0 && IsNode(ARow))) ReleaseDisjunctRow(ARow, Msg.Keys);
     if (FMouseActions.DisjunctColSelect() && ACol >= FixedCols() && ACol < ColCount() - FFixedRightCols &&
         FDeselectState && (Msg.Keys & ssCtrl))
         SetColSelect(ACol, false);
@@ -465,6 +467,10 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
         SetColSelect(ACol, true);
     FDeselectState = false;
     FMouseDown = false;
+    // A press that sized a column, or moved one to another place, neither clicks nor sorts.
+    const bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
+                              (GridState() == gsColMoving && Movecell != ACol) ||
+                              (GridState() == gsRowMoving && Movecell != ARow);
 
     TBaseGrid::WMLButtonUp(Msg);
     if (GridState() == gsSelecting) SetGridState(gsNormal);
@@ -481,7 +487,11 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
             OnCheckBoxMouseUp(this, sc, ARow, state);
     }
     if (GetCellType(sc, ARow) == ctRadio && OnRadioMouseUp) OnRadioMouseUp(this, sc, ARow, RadioGroupIndex(sc, ARow));
-    if (FDblClk) FDblClk = false;
+    if (FDblClk) {  // the release of a double click that sized a column
+        FDblClk = false;
+        return;
+    }
+    ClickSort(ACol, ARow, X, Y, Msg.Keys, sizedOrMoved);
 }
 
 void TExStringGrid::WMLButtonDblClk(TWMMouse& Msg)

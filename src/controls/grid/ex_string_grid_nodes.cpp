@@ -5,6 +5,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
+#include <vector>
+
+#include <QScrollBar>
 
 #include "controls/grid/cell_properties.h"
 #include "controls/grid/ex_string_grid.h"
@@ -66,8 +70,20 @@ void TExStringGrid::SetRowNodeLevel(int ARow, int Level)
 
 void TExStringGrid::ShiftRowLevels(int FromRow, int ToRow, int Delta)
 {
-    for (int r = std::max(0, FromRow); r <= ToRow && r < RowCount(); ++r)
-        SetRowNodeLevel(r, std::max(0, RowNodeLevel(r) + Delta));
+    for (int a = std::max(0, FromRow); a <= ToRow && a < TotalRowCount(); ++a) {
+        TGridItem* hidden = HiddenRowItem(a);
+        if (hidden == nullptr) {
+            const int r = DisplRowIndex(a);
+            SetRowNodeLevel(r, std::max(0, RowNodeLevel(r) + Delta));
+            continue;
+        }
+        // A hidden row keeps its level in the cells it took along.
+        std::vector<TStoredCell>& cells = hidden->Items().Cells;
+        if (cells.empty()) cells.resize(1);
+        if (!cells.front().Properties) cells.front().Properties = std::make_unique<TCellProperties>(this, 0, DisplRowIndex(a));
+        TCellProperties& props = *cells.front().Properties;
+        props.SetNodeLevel(std::max(0, props.NodeLevel() + Delta));
+    }
 }
 
 bool TExStringGrid::GetNodeState(int ARow) const
@@ -122,11 +138,18 @@ int TExStringGrid::NextNodeRow(int ARow) const
     return RowCount();
 }
 
-int TExStringGrid::NodeSpanEnd(int ARow) const
+int TExStringGrid::NodeEndAll(int ARow) const
 {
     const int span = GetNodeSpan(ARow);
-    if (span > 0) return std::min(ARow + span, RowCount());
-    return NextNodeRow(ARow);
+    if (span > 0) return std::min(RealRowIndex(ARow) + span, TotalRowCount());
+    const int next = NextNodeRow(ARow);
+    return next < RowCount() ? RealRowIndex(next) : TotalRowCount();
+}
+
+int TExStringGrid::NodeSpanEnd(int ARow) const
+{
+    const int end = NodeEndAll(ARow);
+    return end < TotalRowCount() ? DisplRowIndex(end) : RowCount();
 }
 
 int TExStringGrid::GetRowIndent(int ARow) const
@@ -180,6 +203,12 @@ bool TExStringGrid::IsInNodeButton(int ARow, int X) const
         break;
     default: break;
     }
+    if (layoutDirection() == Qt::RightToLeft) {
+        const int normalRows = RowCount() - GridBase::FixedRows();
+        const int d = normalRows > VisibleRowCount() ? verticalScrollBar()->width() : 0;
+        const int W = width();
+        return W - 2 - v * indent - w <= X + d && X + d < W - (v - 1) * indent;
+    }
     // Measured from the left edge of column 0 (0 while it is a fixed column).
     const int column = DisplColIndex(0);
     const int x = column >= 0 ? X - std::max(0, CellRect(column, ARow).Left) : X;
@@ -190,6 +219,9 @@ bool TExStringGrid::IsInNodeButton(int ARow, int X) const
 
 void TExStringGrid::AddNode(int ARow, int Span)
 {
+    if (ARow < 0 || IsHiddenRow(ARow)) return;
+    // A node made again starts afresh: the old one's rows come back first.
+    if (IsNode(DisplRowIndex(ARow))) RemoveNode(ARow);
     const int r = DisplRowIndex(ARow);
     if (r < 0 || r >= RowCount() || ColCount() == 0) return;
     auto graphic = std::make_unique<TCellGraphic>();
@@ -202,7 +234,9 @@ void TExStringGrid::AddNode(int ARow, int Span)
     graphic->SetCellErrFrom(0);
     graphic->SetCellVar(-1);
     SetGraphicObjectEx(0, r, std::move(graphic));
-    ShiftRowLevels(r, r + std::max(Span, 1) - 1, 1);
+    // A span of 0 covers rows up to the next node, but only the node row
+    // itself steps down a level.
+    ShiftRowLevels(ARow, ARow + std::max(Span, 1) - 1, 1);
     if (FNumNodes == 0) RepaintCol(0);
     ++FNumNodes;
     if (Col() == 0 && ColCount() > 1) SetCol(1);
@@ -220,23 +254,21 @@ void TExStringGrid::AddSummary(int ARow)
 
 void TExStringGrid::RemoveNode(int ARow)
 {
+    if (ARow < 0 || IsHiddenRow(ARow)) return;
     ExpandNode(ARow);
     const int r = DisplRowIndex(ARow);
     if (!IsNode(r)) return;
-    ShiftRowLevels(r, NodeSpanEnd(r) - 1, -1);
+    const int span = GetNodeSpan(r);
+    ShiftRowLevels(ARow, ARow + std::max(span, 1) - 1, -1);
     RemoveCellGraphic(0, r);
     FNumNodes = std::max(0, FNumNodes - 1);
 }
 
 void TExStringGrid::RemoveAllNodes()
 {
-    for (int r = 0; r < RowCount(); ++r) {
-        if (!IsNode(r)) continue;
-        ExpandNode(RealRowIndex(r));
-        ShiftRowLevels(r, NodeSpanEnd(r) - 1, -1);
-        RemoveCellGraphic(0, r);
-        FNumNodes = std::max(0, FNumNodes - 1);
-    }
+    for (int r = 0; r < RowCount(); ++r)
+        if (IsNode(r)) RemoveNode(RealRowIndex(r));
+    FNumNodes = 0;
     RepaintGrid();
 }
 
@@ -256,6 +288,7 @@ void TExStringGrid::ExpandNode(int ARow)
             if (all != ARow && !holdsTarget) ContractNode(all);
         }
     }
+    if (ARow < 0 || IsHiddenRow(ARow)) return;
     const int r = DisplRowIndex(ARow);
     TCellGraphic* g = NodeGraphic(r);
     if (g == nullptr || !g->CellBoolean()) return;
@@ -296,31 +329,23 @@ void TExStringGrid::ContractNode(int ARow)
         bool& flag;
         ~ForceSelReset() { flag = false; }
     } reset{FForceSel};
+    if (ARow < 0 || IsHiddenRow(ARow)) return;
     const int r = DisplRowIndex(ARow);
     TCellGraphic* g = NodeGraphic(r);
     if (g == nullptr || g->CellBoolean()) return;
     g->SetCellBoolean(true);
-    int end = NodeSpanEnd(r);
-    int start = r + 1;
-    int i = start;
-    while (i < std::min(end, RowCount())) {
+    const int end = NodeEndAll(r);
+    // Nested nodes contracted earlier go with the parent's rows and read
+    // expanded when the parent opens again.
+    for (int i = r + 1; i < RowCount() && RealRowIndex(i) < end; ++i) {
         TCellGraphic* nested = NodeGraphic(i);
-        if (nested == nullptr || !nested->CellBoolean()) {
-            ++i;
-            continue;
-        }
-        // A nested node contracted earlier: its rows go with the parent's
-        // and it reads expanded when the parent opens again.
+        if (nested == nullptr || !nested->CellBoolean()) continue;
         nested->SetCellBoolean(false);
-        const int below = RealRowIndex(i + 1);
-        const int control = FControlList.ControlIndex(1, below);
+        const int control = FControlList.ControlIndex(1, RealRowIndex(i) + 1);
         if (control >= 0)
             if (QWidget* w = FControlList.GetControl(control)->Control; w != nullptr) w->hide();
-        HideRows(RealRowIndex(start), RealRowIndex(i));
-        end = end - nested->CellIndex() - (i - start);
-        i = start;
     }
-    if (start <= i - 1) HideRows(RealRowIndex(start), RealRowIndex(i - 1));
+    if (ARow + 1 <= end - 1) HideRows(ARow + 1, end - 1);
     RepaintCell(0, r);
     CalcFooter(-1);
 }
@@ -349,7 +374,8 @@ void TExStringGrid::ContractAll()
     {
         UpdateBracket bracket(*this, true);
         ExpandAll();
-        std::vector<int> rows;
+        // Each top node's run, among all rows; nested nodes stay as they are.
+        std::vector<std::pair<int, int>> runs;
         int r = GridBase::FixedRows();
         while (r < RowCount()) {
             TCellGraphic* g = NodeGraphic(r);
@@ -358,14 +384,14 @@ void TExStringGrid::ContractAll()
                 continue;
             }
             g->SetCellBoolean(true);
-            const int end = std::max(NodeSpanEnd(r), r + 1);
-            for (int k = r + 1; k < end; ++k) rows.push_back(k);
-            r = end;
+            const int from = RealRowIndex(r) + 1, end = NodeEndAll(r);
+            if (from < end) runs.emplace_back(from, end - 1);
+            r = std::max(r + 1, NodeSpanEnd(r));
         }
-        if (!rows.empty()) {
+        if (!runs.empty()) {
             HideInplaceEdit();
             FForceSel = true;
-            HideRowList(rows);
+            for (auto run = runs.rbegin(); run != runs.rend(); ++run) HideRows(run->first, run->second);
             FForceSel = false;
         }
     }
@@ -394,7 +420,8 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt)
 {
     const int r = DisplRowIndex(ARow);
     if (r < 0 || r > RowCount()) return;
-    const int parent = GetParentRow(r);
+    // A node row takes the new row itself; any other row its parent does.
+    const int parent = IsNode(r) ? r : GetParentRow(r);
     int level = 1;
     if (parent >= 0) {
         UpdateNodeSpan(parent, 1);
@@ -433,8 +460,11 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt)
 
 void TExStringGrid::RemoveChildRow(int ARow)
 {
+    if (ARow < 0 || IsHiddenRow(ARow)) return;
     const int r = DisplRowIndex(ARow);
     if (r < 0 || r >= RowCount()) return;
+    // A node row goes as a node first: its rows come back and step up a level.
+    if (IsNode(r)) RemoveNode(ARow);
     const int parent = GetParentRow(r);
     if (parent >= 0) {
         const int limit = RowNodeLevel(parent);
@@ -445,7 +475,7 @@ void TExStringGrid::RemoveChildRow(int ARow)
             }
             ExpandNode(RealRowIndex(node));
         };
-        if (parent != r) shrink(parent);
+        shrink(parent);
         int last = parent;
         while (RowNodeLevel(last) > 1) {
             const int q = GetParentRow(last);
@@ -454,11 +484,9 @@ void TExStringGrid::RemoveChildRow(int ARow)
             last = q;
         }
     }
-    // The row deletion moves the cell controls below it up one row.
-    const int now = DisplRowIndex(ARow);
-    if (IsNode(now)) FNumNodes = std::max(0, FNumNodes - 1);
-    DeleteRowsInternal(now, 1);
-    FMaxRowCount = std::max(0, FMaxRowCount - 1);
+    // The row deletion moves the cell controls below it up one row and
+    // lowers the largest row count reached.
+    DeleteRowsInternal(DisplRowIndex(ARow), 1);
 }
 
 void TExStringGrid::InsertNormalRow(int ARow)
@@ -468,8 +496,8 @@ void TExStringGrid::InsertNormalRow(int ARow)
 
 void TExStringGrid::RemoveNormalRow(int ARow)
 {
+    // RemoveRows lowers the largest row count reached.
     RemoveRows(ARow, 1);
-    FMaxRowCount = std::max(0, FMaxRowCount - 1);
 }
 
 // ------------------------------------------------------------ clicks on node marks

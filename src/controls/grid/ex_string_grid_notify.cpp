@@ -279,10 +279,12 @@ void TExStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdito
 void TExStringGrid::InsertRowAt(int ARow)
 {
     // ARow counts hidden rows; in a tree the new row joins the node it lands in.
-    if (HasNodes())
-        InsertChildRow(ARow, 0);
-    else
+    if (!HasNodes())
         InsertRows(DisplRowIndex(ARow), 1, true);
+    else if (GetParentRow(DisplRowIndex(ARow)) < 0)
+        InsertNormalRow(ARow);
+    else
+        InsertChildRow(ARow, 0);
 }
 
 void TExStringGrid::AutoDeleteRow(int ARow)

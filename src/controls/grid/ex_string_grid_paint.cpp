@@ -32,6 +32,10 @@ void TExStringGrid::PullLookColors()
     c.GridLineColor = GridLineColor();
     c.GridFixedLineColor = GridFixedLineColor();
     c.BorderColor = FBorderColor;
+    c.SortHeaderColor = FSortSettings.HeaderColor();
+    c.SortHeaderColorTo = FSortSettings.HeaderColorTo();
+    c.SortHeaderMirrorColor = FSortSettings.HeaderMirrorColor();
+    c.SortHeaderMirrorColorTo = FSortSettings.HeaderMirrorColorTo();
 }
 
 void TExStringGrid::PushLookColors()
@@ -56,6 +60,10 @@ void TExStringGrid::PushLookColors()
     SetGridLineColor(c.GridLineColor);
     SetGridFixedLineColor(c.GridFixedLineColor);
     SetBorderColor(c.BorderColor);
+    FSortSettings.SetHeaderColor(c.SortHeaderColor);
+    FSortSettings.SetHeaderColorTo(c.SortHeaderColorTo);
+    FSortSettings.SetHeaderMirrorColor(c.SortHeaderMirrorColor);
+    FSortSettings.SetHeaderMirrorColorTo(c.SortHeaderMirrorColorTo);
 }
 
 const paint::TGridLookColors& TExStringGrid::LookColors()

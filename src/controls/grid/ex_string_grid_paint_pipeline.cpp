@@ -387,6 +387,11 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
                                                  (fr > 0 && ARow == fr - 1 && ACol == Col()));
         face.ActiveCellColor = ActiveCellColor;
         face.ActiveCellColorTo = ActiveCellColorTo;
+        face.SortedHeader = SortedHeaderFace(sc, ARow, ACol);
+        face.SortColor = FSortSettings.HeaderColor();
+        face.SortColorTo = FSortSettings.HeaderColorTo();
+        face.SortMirrorColor = FSortSettings.HeaderMirrorColor();
+        face.SortMirrorColorTo = FSortSettings.HeaderMirrorColorTo();
         face.Color = canvas.Brush.Color;
         face.ColorTo = colorTo;
         face.MirrorColor = mirror;
@@ -514,6 +519,12 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         p.Room.GraphicHeight = gh;
         p.Room.TextAlign = ha;
         if (HasNodes() && sc == 0 && !IsNode(ARow)) p.Room.RowIndent = GetRowIndent(ARow);
+        p.SortIndicatorCell = SortIndicatorCell(sc, ARow, ACol);
+        if (p.SortIndicatorCell) {
+            p.SortRowCentredShift = true;
+            p.SortDrawn = SortIndicatorDrawn(sc);
+            p.Sort = SortIndicatorOf(sc);
+        }
         p.DrawErrorUnderline = [](TCanvas& c, const QString& text, int length, int start, int lineHeight,
                                   const TRect& rect) { DrawErrorUnderline(c, text, length, start, lineHeight, rect); };
         measured = paint::DrawCellText(canvas, cell, p, env);
@@ -588,6 +599,11 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         ctx.IntValue = int(graphic->CellValue());
         ctx.Col = sc;
         ctx.Row = ARow;
+        paint::TSortIndicator rotatedSort;
+        if (kind == ctRotated && SortIndicatorCell(sc, ARow, ACol) && SortIndicatorDrawn(sc)) {
+            rotatedSort = SortIndicatorOf(sc);
+            ctx.RotatedSort = &rotatedSort;
+        }
         paint::DrawCellGraphic(canvas, gr, *graphic, ctx, env, FDrawServices);
         canvas.Brush.Color = savedBrush;
     }

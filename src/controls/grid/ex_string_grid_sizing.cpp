@@ -302,7 +302,7 @@ bool TExStringGrid::ExchangeRows(int ARow1, int ARow2, bool MoveSelection, bool 
 {
     if (ARow1 == ARow2 || ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return false;
     Cells().SwapRows(ARow1, ARow2);
-    SwapCellControls(true, RealRowIndex(ARow1), RealRowIndex(ARow2));
+    if (CellControlList().Count() > 0) SwapCellControls(true, RealRowIndex(ARow1), RealRowIndex(ARow2));
     const int h = RowHeights(ARow1);
     if (h != RowHeights(ARow2)) {
         SetRowHeights(ARow1, RowHeights(ARow2));
@@ -320,7 +320,8 @@ bool TExStringGrid::ExchangeRows(int ARow1, int ARow2, bool MoveSelection, bool 
     if (MoveModified && !FModifiedRows.empty()) swapFlag(FModifiedRows, ARow1, ARow2);
     if (!FEnabledRows.empty()) swapFlag(FEnabledRows, ARow1, ARow2);
     if (MoveSelection && !FRowSelect.empty()) swapFlag(FRowSelect, RealRowIndex(ARow1), RealRowIndex(ARow2));
-    RepaintGrid();
+    // A sort swaps inside an update bracket, which repaints once at its end.
+    if (!UpdateRunning()) RepaintGrid();
     return true;
 }
 
@@ -335,7 +336,7 @@ void TExStringGrid::SwapSortColumnCells(int ARow1, int ARow2)
     std::unique_ptr<TCellProperties> objects1 = Cells().TakeProperties(c, ARow1);
     Cells().SetProperties(c, ARow1, Cells().TakeProperties(c, ARow2));
     Cells().SetProperties(c, ARow2, std::move(objects1));
-    RepaintGrid();
+    if (!UpdateRunning()) RepaintGrid();
 }
 
 void TExStringGrid::SortSwapRows(int ARow1, int ARow2)

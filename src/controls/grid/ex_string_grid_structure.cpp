@@ -58,7 +58,12 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, 
     const int savedTop = TopRow();
     const int lastColWidth = ColCount() > 0 ? ColWidths(ColCount() - 1) : 0;
     BeginUpdate();
-    if (MoveFlags) EraseRowFlags(RowIndex, RCount);
+    if (MoveFlags) {
+        EraseRowFlags(RowIndex, RCount);
+        // Deleted node rows leave the tree's node count.
+        for (int r = RowIndex; r < RowIndex + RCount; ++r)
+            if (IsNode(r)) FNumNodes = std::max(0, FNumNodes - 1);
+    }
     std::vector<int> removed;  // all-rows indexes
     for (int k = 0; k < RCount; ++k) removed.push_back(RealRowIndex(RowIndex + k));
     if (AdjustHidden) DropCellControlRows(removed);

@@ -225,7 +225,7 @@ TEST(CellGraphicSizes, SortIndicatorShowsInTheSortRowOfAGridWithRowsToSort)
     TExStringGrid g;
     g.SetRowCount(5);
     g.SetFixedRows(2);
-    g.SortSettings().Row = 1;
+    g.SortSettings().SetRow(1);
     EXPECT_FALSE(g.HasSortIndicator(1, 1));  // not shown
     g.SortSettings().SetShow(true);
     EXPECT_TRUE(g.HasSortIndicator(1, 1));

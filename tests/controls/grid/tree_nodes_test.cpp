@@ -408,6 +408,12 @@ TEST(TreeNodes, NodeMarksAndIndentsArePainted)
     EXPECT_NE(image.pixel(outerStroke) & 0xFFFFFF, 0u) << "expanded: a minus only";
     EXPECT_EQ(image.pixel(nestedStroke) & 0xFFFFFF, 0u) << "contracted: a plus";
     EXPECT_TRUE(markBox(3).isEmpty()) << "a child row shows no mark";
+
+    // The other marks, for the eye: every node type on a small tree.
+    for (TNodeType type : {cnXP, cnLeaf, cn3D}) {
+        t.g->CellNode().SetNodeType(type);
+        t.g->viewport()->grab().save(QDir::current().filePath(QString("tree_nodes_%1.png").arg(int(type))));
+    }
 }
 
 TEST(TreeNodes, InsertKeyAddsAChildRowToTheNodeBelowAContractedOne)
@@ -425,4 +431,183 @@ TEST(TreeNodes, InsertKeyAddsAChildRowToTheNodeBelowAContractedOne)
     EXPECT_EQ(t.g->GetCellEx(1, 4), QString("1,5"));
     t.g->ExpandNode(1);
     EXPECT_EQ(shownRows(*t.g), QStringList({"1,1", "1,2", "1,3", "1,4", "", "1,5", "1,6", "1,7", "1,8", "1,9"}));
+}
+
+namespace {
+
+// Every row brought back to display, in the order they stand.
+QStringList everyRow(TExStringGrid& g)
+{
+    g.ExpandAll();
+    g.UnHideRowsAll();
+    return shownRows(g);
+}
+
+QStringList rowsFrom(int first, int last)
+{
+    QStringList list;
+    for (int r = first; r <= last; ++r) list << QString("1,%1").arg(r);
+    return list;
+}
+
+}  // namespace
+
+TEST(TreeNodes, RowsHiddenOtherwiseStayPutThroughContracting)
+{
+    {
+        SCOPED_TRACE("a row hidden inside the span");
+        GridUnderTest t(4, 9);
+        t.g->AddNode(1, 4);
+        t.g->HideRow(3);
+        t.g->ContractNode(1);
+        EXPECT_EQ(shownRows(*t.g), rowsOf({1, 5, 6, 7, 8})) << "row 5 lies outside the node";
+        EXPECT_EQ(everyRow(*t.g), rowsFrom(1, 8));
+    }
+    {
+        SCOPED_TRACE("a row hidden before ContractAll");
+        GridUnderTest t(4, 10);
+        t.g->HideRow(2);
+        t.g->AddNode(4, 3);
+        t.g->ContractAll();
+        EXPECT_EQ(shownRows(*t.g), rowsOf({1, 3, 4, 7, 8, 9}));
+        t.g->ExpandAll();
+        EXPECT_EQ(shownRows(*t.g), rowsOf({1, 3, 4, 5, 6, 7, 8, 9}));
+        EXPECT_EQ(everyRow(*t.g), rowsFrom(1, 9));
+    }
+    {
+        SCOPED_TRACE("a nested span-0 node");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 5);
+        t.g->AddNode(3, 0);
+        t.g->AddNode(6, 2);
+        t.g->ContractNode(3);
+        t.g->ContractNode(1);
+        EXPECT_EQ(shownRows(*t.g), rowsOf({1, 6, 7, 8, 9}));
+        EXPECT_EQ(everyRow(*t.g), rowsFrom(1, 9));
+    }
+    {
+        SCOPED_TRACE("a hidden row's index names no node");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 5);
+        t.g->AddNode(2, 2);
+        t.g->AddNode(6, 2);
+        t.g->ContractNode(6);
+        t.g->ContractNode(1);
+        t.g->ExpandNode(2);
+        t.g->ContractNode(2);
+        EXPECT_EQ(shownRows(*t.g), rowsOf({1, 6, 8, 9}));
+        EXPECT_EQ(everyRow(*t.g), rowsFrom(1, 9));
+    }
+}
+
+TEST(TreeNodes, RemovingNodeRowsAndNodesKeepsRowsLevelsAndCount)
+{
+    {
+        SCOPED_TRACE("a contracted top node row removed as a child row");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 3);
+        t.g->ContractNode(1);
+        t.g->RemoveChildRow(1);
+        EXPECT_EQ(t.g->NumNodes(), 0);
+        EXPECT_EQ(everyRow(*t.g), rowsOf({2, 3, 4, 5, 6, 7, 8, 9}));
+    }
+    {
+        SCOPED_TRACE("a contracted nested node row removed");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 5);
+        t.g->AddNode(2, 2);
+        t.g->ContractNode(2);
+        t.g->RemoveChildRow(2);
+        EXPECT_EQ(t.g->GetNodeSpan(1), 4);
+        EXPECT_EQ(level(*t.g, 2), 1) << "the nested node's child is a child of the outer node now";
+        EXPECT_EQ(everyRow(*t.g), rowsOf({1, 3, 4, 5, 6, 7, 8, 9}));
+    }
+    {
+        SCOPED_TRACE("levels after RemoveNode with a contracted nested node");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 5);
+        t.g->AddNode(2, 2);
+        t.g->AddNode(6, 3);
+        t.g->ContractNode(2);
+        t.g->RemoveNode(1);
+        t.g->ExpandAll();
+        const int expected[] = {0, 0, 1, 1, 0, 0, 1, 1, 1, 0};
+        for (int r = 0; r < 10; ++r) EXPECT_EQ(level(*t.g, r), expected[r]) << r;
+    }
+    {
+        SCOPED_TRACE("RemoveNode of a span-0 node lowers its own row only");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 6);
+        t.g->AddNode(3, 0);
+        t.g->RemoveNode(3);
+        for (int r = 1; r <= 6; ++r) EXPECT_EQ(level(*t.g, r), 1) << r;
+    }
+    {
+        SCOPED_TRACE("RemoveAllNodes with a contracted nested node");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 5);
+        t.g->AddNode(2, 2);
+        t.g->ContractNode(2);
+        t.g->RemoveAllNodes();
+        t.g->UnHideRowsAll();
+        for (int r = 0; r < 10; ++r) EXPECT_EQ(level(*t.g, r), 0) << r;
+    }
+    {
+        SCOPED_TRACE("a node made again on a contracted node");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 3);
+        t.g->ContractNode(1);
+        t.g->AddNode(1, 3);
+        EXPECT_EQ(t.g->NumNodes(), 1);
+        EXPECT_EQ(level(*t.g, 2), 1);
+        EXPECT_EQ(everyRow(*t.g), rowsFrom(1, 9));
+        t.g->RemoveAllNodes();
+        EXPECT_FALSE(t.g->HasNodes());
+    }
+    {
+        SCOPED_TRACE("node rows deleted or cut off leave the count");
+        GridUnderTest t(4, 10);
+        t.g->AddNode(1, 2);
+        t.g->AddNode(7, 2);
+        t.g->RemoveRows(1, 1);
+        EXPECT_EQ(t.g->NumNodes(), 1);
+        t.g->SetRowCount(5);
+        EXPECT_EQ(t.g->NumNodes(), 0);
+        EXPECT_FALSE(t.g->HasNodes());
+    }
+}
+
+TEST(TreeNodes, ChildRowOnANestedNodeRowJoinsThatNode)
+{
+    GridUnderTest t(4, 10);
+    t.g->AddNode(1, 5);
+    t.g->AddNode(2, 2);
+    t.g->InsertChildRow(2, 0);
+    EXPECT_EQ(t.g->GetNodeSpan(2), 3);
+    EXPECT_EQ(t.g->GetNodeSpan(1), 6);
+    EXPECT_EQ(t.g->GetCellEx(1, 3), QString("1,2"));
+    EXPECT_EQ(level(*t.g, 3), 2);
+    t.g->ContractNode(2);
+    EXPECT_EQ(shownRows(*t.g), QStringList({"1,1", "", "1,4", "1,5", "1,6", "1,7", "1,8", "1,9"}));
+}
+
+TEST(TreeNodes, ClearingNormalCellsKeepsNodesBesideFixedColumns)
+{
+    GridUnderTest t(4, 8);
+    t.g->AddNode(1, 3);
+    t.g->ClearNormalCells();
+    EXPECT_EQ(t.g->NumNodes(), 1) << "column 0 is a fixed column: its marks stay";
+    t.g->SetFixedCols(0);
+    t.g->ClearNormalCells();
+    EXPECT_EQ(t.g->NumNodes(), 0);
+}
+
+TEST(TreeNodes, CtrlClickOnANodeMarkLeavesDisjunctRowsAlone)
+{
+    GridUnderTest t(4, 10);
+    t.g->AddNode(2, 3);
+    t.g->MouseActions().SetDisjunctRowSelect(true);
+    QTest::mouseClick(t.g->viewport(), Qt::LeftButton, Qt::ControlModifier, onMark(t, 2));
+    EXPECT_TRUE(t.g->GetNodeState(2));
+    EXPECT_FALSE(t.g->RowSelect(2));
 }
