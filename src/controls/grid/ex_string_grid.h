@@ -1749,6 +1749,12 @@ private:
     bool CellHasOwnColor(int ACol, int ARow) const;
     // ----- per-cell properties
     void RepaintStorageCell(int c, int r);
+    // Writes one property of a cell (its properties made when missing) and repaints the cell.
+    template <typename T, typename V> void WriteCellProperty(int c, int r, void (TCellProperties::*set)(T), const V& value)
+    {
+        (GetCellProperties(c, r)->*set)(value);
+        RepaintStorageCell(c, r);
+    }
     // ----- drag scrolling
     void StopDragScroll();
     // ----- column sizing

@@ -249,8 +249,7 @@ TColor TExStringGrid::Colors(int c, int r) const
 
 void TExStringGrid::SetColors(int c, int r, TColor value)
 {
-    GetCellProperties(c, r)->SetBrushColor(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetBrushColor, value);
 }
 
 TColor TExStringGrid::ColorsTo(int c, int r) const
@@ -260,8 +259,7 @@ TColor TExStringGrid::ColorsTo(int c, int r) const
 
 void TExStringGrid::SetColorsTo(int c, int r, TColor value)
 {
-    GetCellProperties(c, r)->SetBrushColorTo(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetBrushColorTo, value);
 }
 
 TCellGradientDirection TExStringGrid::GradientDir(int c, int r) const
@@ -271,8 +269,7 @@ TCellGradientDirection TExStringGrid::GradientDir(int c, int r) const
 
 void TExStringGrid::SetGradientDir(int c, int r, TCellGradientDirection value)
 {
-    GetCellProperties(c, r)->SetGradientDirection(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetGradientDirection, value);
 }
 
 bool TExStringGrid::ReadOnly(int c, int r) const
@@ -282,16 +279,14 @@ bool TExStringGrid::ReadOnly(int c, int r) const
 
 void TExStringGrid::SetReadOnly(int c, int r, bool value)
 {
-    GetCellProperties(c, r)->SetReadOnly(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetReadOnly, value);
 }
 
 bool TExStringGrid::WordWraps(int c, int r) { return GetCellProperties(c, r)->WordWrap(); }
 
 void TExStringGrid::SetWordWraps(int c, int r, bool value)
 {
-    GetCellProperties(c, r)->SetWordWrap(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetWordWrap, value);
 }
 
 TColor TExStringGrid::FontColors(int c, int r) const
@@ -301,8 +296,7 @@ TColor TExStringGrid::FontColors(int c, int r) const
 
 void TExStringGrid::SetFontColors(int c, int r, TColor value)
 {
-    GetCellProperties(c, r)->SetFontColor(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetFontColor, value);
 }
 
 TFontStyles TExStringGrid::FontStyles(int c, int r) const
@@ -312,8 +306,7 @@ TFontStyles TExStringGrid::FontStyles(int c, int r) const
 
 void TExStringGrid::SetFontStyles(int c, int r, TFontStyles value)
 {
-    GetCellProperties(c, r)->SetFontStyle(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetFontStyle, value);
 }
 
 QString TExStringGrid::FontNames(int c, int r) const
@@ -323,8 +316,7 @@ QString TExStringGrid::FontNames(int c, int r) const
 
 void TExStringGrid::SetFontNames(int c, int r, const QString& value)
 {
-    GetCellProperties(c, r)->SetFontName(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetFontName, value);
 }
 
 int TExStringGrid::FontSizes(int c, int r) const
@@ -334,8 +326,7 @@ int TExStringGrid::FontSizes(int c, int r) const
 
 void TExStringGrid::SetFontSizes(int c, int r, int value)
 {
-    GetCellProperties(c, r)->SetFontSize(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetFontSize, value);
 }
 
 TAlignment TExStringGrid::Alignments(int c, int r) const
@@ -345,8 +336,7 @@ TAlignment TExStringGrid::Alignments(int c, int r) const
 
 void TExStringGrid::SetAlignments(int c, int r, TAlignment value)
 {
-    GetCellProperties(c, r)->SetAlignment(value);
-    RepaintStorageCell(c, r);
+    WriteCellProperty(c, r, &TCellProperties::SetAlignment, value);
 }
 
 void TExStringGrid::SetCellFont(int c, int r, const TCellFont& font)
