@@ -134,6 +134,8 @@ void TExStringGrid::Assign(const QObject* Source)
     FNavigation.Assign(src->FNavigation);
     FGrouping.Assign(src->FGrouping);
     FSearchFooter->Assign(*src->FSearchFooter);
+    FFilter.Assign(src->FFilter);
+    FFilterDropDown.Assign(src->FFilterDropDown);
     FBands.Assign(src->FBands);
     FCellNode.Assign(src->FCellNode);
     FDragScrollOptions.Assign(src->FDragScrollOptions);

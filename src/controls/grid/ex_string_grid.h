@@ -26,6 +26,7 @@
 #include "controls/grid/base_grid.h"
 #include "controls/grid/cell_graphic.h"
 #include "controls/grid/grid_change_notifier.h"
+#include "controls/grid/grid_filter.h"
 #include "controls/grid/grid_focus_glow.h"
 #include "controls/grid/control_list.h"
 #include "controls/grid/grid_image_list.h"
@@ -1106,7 +1107,13 @@ private:
     void RunSort(TSortKind kind);
     // The quicksort of one range; Col < 0: on the index list.
     void QuickSortRange(int Col, int Left, int Right);
-    void SortGroups(int Col);
+    // The last row a sort moves: fixed footers and a fixed-last-row floating footer stay.
+    int LastSortRow() const;
+    // The child rows (first, last) of the expanded groups of the deepest level.
+    std::vector<std::pair<int, int>> SortGroupRanges() const;
+    void SortGroups(int Col, const std::vector<std::pair<int, int>>& groups);
+    // The column a single-column swap moves while a sort runs; -1: SortSettings.Column.
+    int FSortSwapColumn = -1;
     TSortIndexList FSortIndexes;
     int FSortDir = 0;
     int FCompares = 0;
@@ -1673,6 +1680,88 @@ private:
     int FGivenCol = -1;
     int FGivenRow = -1;
     TInvalidEntryBalloon FLastBalloon;
+
+public:
+    // ============================================================
+    // Filtering and the filter drop-down    ex_string_grid_filtering.cpp
+    // ============================================================
+    // Rows that fail the conditions leave the grid as one more filter level
+    // of the hidden-row store; levels come back last first.
+    TFilter& Filter() { return FFilter; }
+    void SetFilter(const TFilter& value) { FFilter.Assign(value); }
+    TFilterDropDown& FilterDropDown() { return FFilterDropDown; }
+    void SetFilterDropDown(const TFilterDropDown& value) { FFilterDropDown.Assign(value); }
+    // True applies the conditions; false brings back the last level's rows.
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool value);
+    // Tests the normal rows and hides the failing ones as a new level.
+    void ApplyFilter();
+    // Hides display row ARow (outside the levels) when it fails.
+    void FilterRow(int ARow);
+    // Brings back the last level; true while a level remains (none left:
+    // FilterActive reads false).
+    bool RemoveLastFilter();
+    // Brings back every level; without levels, empties the conditions.
+    void RemoveAllFilters();
+    // Incremental filter of the typed text (AColumn -1: the whole row).
+    void NarrowDown(const QString& ACondition, int AColumn = -1);
+    // The row test of every filter operation (display row): true = passes.
+    virtual bool DoCustomFilter(int ARow);
+    // The text of display row ARow that a condition tests.
+    QString FilterTestText(const TFilterData& data, int ARow);
+    // The choices of the drop-down list and of the check list.
+    virtual void FilterSelect(QObject* Sender, int ItemIndex);
+    virtual void FilterCheck(QObject* Sender, int ItemIndex);
+    // The fixed row whose cells carry the filter buttons (below FixedRows).
+    int FilterDropDownRow() const { return FFilterDropDownRow; }
+    void SetFilterDropDownRow(int value);
+    // A mouse release (display cell, client point): opens the drop-down
+    // on a filter button, closes it elsewhere.
+    void FilterButtonRelease(int ACol, int ARow, int X, int Y);
+    // Whether a cell of the filter row (storage column) shows the filter
+    // glyph, and the glyph (null: the grid's own funnel).
+    bool FilterGlyphOf(int ACol, int ARow, QImage& glyph);
+    // The storage column whose drop-down is open; -1 when none.
+    int FilterColumn() const { return FFilterCol; }
+    // The two drop-downs, made on first use (children of the grid's viewport).
+    TDropList& DropList();
+    TDropCheckList& DropCheckList();
+    bool FilterDropDownShown() const;
+    void HideFilterDropDown();
+    bool FilterDropDownCheck = false;
+    std::function<void(Sender, int ARow, bool& AcceptRow)> OnCustomFilter;
+    std::function<void(Sender, int progress)> OnFilterProgress;
+    std::function<void(Sender, int Column, int ItemIndex, const QString& FriendlyName, QString& FilterCondition)>
+        OnFilterSelect;
+    std::function<void(Sender, int Column, int ItemIndex, const QString& FriendlyName, QString& FilterCondition,
+                       TDropCheckList* CheckList)>
+        OnFilterCheck;
+
+private:
+    // Binds the conditions and the look to the grid; on the way out it
+    // unbinds the drop-downs, which the viewport frees later.
+    struct TFilterWiring {
+        explicit TFilterWiring(TExStringGrid& grid);
+        ~TFilterWiring();
+        TFilterWiring(const TFilterWiring&) = delete;
+        TFilterWiring& operator=(const TFilterWiring&) = delete;
+        TExStringGrid& G;
+    };
+    void RestoreLastFilterLevel();
+    void SetSingleNarrowCondition(const QString& text, int column);
+    void OpenFilterDropDown(int storageCol, const platform::TRect& cell);
+    void PlaceFilterDropDown(QListWidget& list, int storageCol, const platform::TRect& cell, int widest);
+    bool FilterColumnValid() const { return FFilterCol >= 0 && FFilterCol < AllColCount(); }
+    TFilter FFilter;
+    TFilterDropDown FFilterDropDown;
+    bool FFilterActive = false;
+    int FFilterDropDownRow = 0;
+    int FFilterFixedRows = 0;
+    QString FLastFilter;
+    int FFilterCol = -1;
+    TDropList* FDropList = nullptr;            // Qt child of the viewport
+    TDropCheckList* FDropCheckList = nullptr;  // Qt child of the viewport
+    TFilterWiring FFilterWiring{*this};
 
 public:
     // ============================================================

@@ -4,6 +4,8 @@
 // and mouse-up operations, the left release, the double click (header
 // auto-size, editing) and the right press.
 
+#include <utility>
+
 #include "controls/grid/ex_string_grid.h"
 
 namespace grid {
@@ -326,6 +328,7 @@ void TExStringGrid::HandleMouseUp(platform::TMouseButton Button, TShiftState Shi
     using namespace platform;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    FilterButtonRelease(ACol, ARow, X, Y);  // the filter drop-down opens or closes
     SetFixedHover(FHoverFixedX, FHoverFixedY, FMouseDownMove, false);
     if ((X > width() && GridState() == gsColSizing) || (Y > height() && GridState() == gsRowSizing)) {
         SetGridState(gsNormal);
@@ -440,6 +443,8 @@ void TExStringGrid::SelectNodeGroup(int ARow)
 void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
 {
     using namespace platform;
+    // The release of a double click that sized a column only ends it, wherever it lands.
+    const bool afterDoubleClick = std::exchange(FDblClk, false);
     SetFixedHover(FHoverFixedX, FHoverFixedY, false, FDropDownDown);
     const int X = Msg.XPos, Y = Msg.YPos;
     int ACol = -1, ARow = -1;
@@ -487,10 +492,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
             OnCheckBoxMouseUp(this, sc, ARow, state);
     }
     if (GetCellType(sc, ARow) == ctRadio && OnRadioMouseUp) OnRadioMouseUp(this, sc, ARow, RadioGroupIndex(sc, ARow));
-    if (FDblClk) {  // the release of a double click that sized a column
-        FDblClk = false;
-        return;
-    }
+    if (afterDoubleClick) return;
     ClickSort(ACol, ARow, X, Y, Msg.Keys, sizedOrMoved);
 }
 

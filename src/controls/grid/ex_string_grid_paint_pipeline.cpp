@@ -330,6 +330,9 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
     const bool flat = Flat();
     const TGridLook look = Look();
     TRect r = ARect;
+    // 8. The filter row: the column's filter list decides the filter glyph.
+    QImage filterGlyph;
+    const bool filterGlyphShown = ARow < fr && FilterGlyphOf(sc, ARow, filterGlyph);
 
     // 10. The cell's own look again (no selection colours) and its graphic.
     bool ww = WordWrap();
@@ -509,6 +512,8 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         p.PasswordChar = PasswordChar;
         p.GridLineWidth = GridLineWidth();
         p.FixedColor = FixedColor();
+        p.FilterGlyph = filterGlyphShown;
+        p.FilterGlyphImage = filterGlyph;
         p.TextShown = textShown;
         p.HasGraphic = graphic != nullptr;
         p.GraphicType = kind;

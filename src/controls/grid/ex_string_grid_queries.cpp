@@ -1,7 +1,10 @@
 // The per-cell query hooks: each computes its default from the grid's
 // settings, then the form's event has the last word.
 
+#include <algorithm>
+
 #include <QCursor>
+#include <QSet>
 
 #include "controls/grid/cell_graphic.h"
 #include "controls/grid/ex_string_grid.h"
@@ -222,16 +225,24 @@ bool TExStringGrid::GetColumnFilter(int ACol)
     FilterList.clear();
     if (FilterDropDownAuto && (ACol >= GridBase::FixedCols() || FilterDropDownColumns == fdAll)) {
         QStringList items;
-        auto add = [&items](const QString& text) {
-            if (!items.contains(text, Qt::CaseInsensitive)) items.append(text);
+        QSet<QString> seen;  // upper-cased values already listed
+        auto add = [&items, &seen](const QString& text) {
+            QString t = platform::trimBlanks(text);
+            if (seen.contains(t.toUpper())) return;
+            seen.insert(t.toUpper());
+            // Blanks and the matcher's joins and groups are kept inside
+            // double quotes; such a value is listed as value=condition.
+            const bool quote =
+                std::any_of(t.begin(), t.end(), [](QChar c) { return QStringView(u" &|;^()").contains(c); });
+            if (quote) t = t + u'=' + u'"' + t + u'"';
+            items.append(t);
         };
-        for (int r = GridBase::FixedRows(); r < RowCount() - FFixedFooters; ++r) {
-            QString t = platform::trimBlanks(GetCellEx(ACol, r));
-            if (t.contains(u' ')) t = t + u'=' + u'"' + t + u'"';
-            add(t);
-        }
+        // FixedRows: the header stays out also while every row is filtered.
+        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) add(GetCellEx(ACol, r));
+        // The values of the rows hidden by filtering (levels from 1).
         if (!FilterIncremental)
-            for (const auto& item : FGridItems) add(item->Items().Text(ACol));
+            for (const auto& item : FGridItems)
+                if (item->Level > 0) add(item->Items().Text(ACol));
         items.sort(Qt::CaseInsensitive);
         FilterList = items;
         if (!FilterDropDownClear.isEmpty()) FilterList.prepend(FilterDropDownClear);

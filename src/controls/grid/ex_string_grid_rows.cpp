@@ -37,14 +37,13 @@ int TExStringGrid::RealRowIndex(int ARow) const
 {
     if (FGridItems.empty()) return ARow;
     if (ARow < 0) return -1;
-    const std::vector<int> hidden = HiddenIndexes();
-    int r = 0;
-    int v = 0;
-    while (v <= ARow) {
-        if (!std::binary_search(hidden.begin(), hidden.end(), r)) ++v;
+    // Every hidden row at or before the place found pushes it one further.
+    int r = ARow;
+    for (int hidden : HiddenIndexes()) {
+        if (hidden > r) break;
         ++r;
     }
-    return r - 1;
+    return r;
 }
 
 int TExStringGrid::DisplRowIndex(int ARow) const { return ARow - HiddenBelow(ARow); }
@@ -90,51 +89,117 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     CellsChanged(QRect(QPoint(0, D), QPoint(TotalColCount() - 1, D + k - 1)));
 }
 
+namespace grid_rows_detail {
+
+// Every row of the store, in display order; taken last first, so that no
+// row moves inside the store.
+std::vector<TCellRow> takeAllRows(TCellStore& cells)
+{
+    std::vector<TCellRow> rows(size_t(cells.RowCount()));
+    for (int r = cells.RowCount() - 1; r >= 0; --r) rows[size_t(r)] = cells.TakeRow(r);
+    return rows;
+}
+
+}  // namespace grid_rows_detail
+
 void TExStringGrid::HideRowList(const std::vector<int>& RowList)
 {
     std::vector<int> rows = RowList;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::erase_if(rows, [this](int k) { return k < 0 || k >= Cells().RowCount(); });
     std::vector<int> heights;
     for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
-    std::vector<std::unique_ptr<TGridItem>> added(rows.size());
-    for (size_t i = rows.size(); i-- > 0;) {
-        const int k = rows[i];
-        if (k < 0 || k >= Cells().RowCount()) continue;
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(k);
-        item->SetHeight(heights[size_t(k)]);
-        item->Level = FFilterLevel;
-        item->Items() = Cells().TakeRow(k);
-        added[i] = std::move(item);
+    // The rows keep their all-rows indexes, so that the rows hidden before
+    // (other levels, contracted nodes) and these stay apart; one walk maps
+    // the display rows, hidden rows skipped.
+    std::vector<int> real(rows.size());
+    {
+        const std::vector<int> hidden = HiddenIndexes();
+        size_t h = 0;
+        int all = 0;
+        int display = 0;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            for (;; ++all) {
+                while (h < hidden.size() && hidden[h] < all) ++h;
+                if (h < hidden.size() && hidden[h] == all) continue;
+                if (display == rows[i]) break;
+                ++display;
+            }
+            real[i] = all;
+        }
     }
-    for (auto& item : added)
-        if (item) FGridItems.push_back(std::move(item));
-    ++FFilterLevel;
+    // Filter levels count from 1: level 0 marks rows hidden by row ranges.
+    const int level = FFilterLevel + 1;
+    std::vector<TCellRow> all = grid_rows_detail::takeAllRows(Cells());
     std::vector<int> kept;
-    for (int r = 0; r < int(heights.size()); ++r)
-        if (!std::binary_search(rows.begin(), rows.end(), r)) kept.push_back(heights[size_t(r)]);
+    size_t next = 0;
+    for (int r = 0; r < int(all.size()); ++r) {
+        if (next < rows.size() && rows[next] == r) {
+            auto item = std::make_unique<TGridItem>();
+            item->SetIdx(real[next]);
+            item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
+            item->Level = level;
+            item->Items() = std::move(all[size_t(r)]);
+            FGridItems.push_back(std::move(item));
+            ++next;
+        } else {
+            Cells().InsertRow(Cells().RowCount(), std::move(all[size_t(r)]));
+            if (r < int(heights.size())) kept.push_back(heights[size_t(r)]);
+        }
+    }
+    ++FFilterLevel;
     TBaseGrid::SetRowCount(Cells().RowCount());
     for (int r = 0; r < int(kept.size()) && r < RowCount(); ++r) SetRowHeights(r, kept[size_t(r)]);
 }
 
 void TExStringGrid::UnHideRowList()
 {
-    const int L = FFilterLevel - 1;
+    const int L = FFilterLevel;
     if (Row() >= RowCount()) FocusCell(GridBase::FixedCols(), GridBase::FixedRows());
-    std::vector<TGridItem*> level;
-    for (const auto& item : FGridItems)
-        if (item->Level == L) level.push_back(item.get());
-    std::sort(level.begin(), level.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
-    const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
-    for (TGridItem* item : level) {
-        int place = std::clamp(item->Idx(), 0, Cells().RowCount() - (footer ? 1 : 0));
-        place = std::max(place, 0);
-        RestoreItemRow(place, *item);
+    std::vector<std::unique_ptr<TGridItem>> level;
+    for (auto& item : FGridItems)
+        if (item->Level == L && L > 0) level.push_back(std::move(item));
+    std::erase(FGridItems, nullptr);
+    if (level.empty()) return;
+    std::sort(level.begin(), level.end(), [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); });
+    // A row's display place is its all-rows index less the rows still
+    // hidden above it; the rows on display fill the other places in order.
+    const std::vector<int> still = HiddenIndexes();
+    std::vector<int> places;
+    size_t below = 0;
+    for (const auto& item : level) {
+        while (below < still.size() && still[below] < item->Idx()) ++below;
+        places.push_back(item->Idx() - int(below));
     }
-    FGridItems.erase(std::remove_if(FGridItems.begin(), FGridItems.end(),
-                                    [L](const std::unique_ptr<TGridItem>& item) { return item->Level == L; }),
-                     FGridItems.end());
+    std::vector<int> heights;
+    for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
+    std::vector<TCellRow> current = grid_rows_detail::takeAllRows(Cells());
+    const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
+    std::vector<int> merged;
+    size_t ci = 0, j = 0;
+    while (ci < current.size() || j < level.size()) {
+        const int pos = int(merged.size());
+        bool takeItem = false;
+        if (j >= level.size())
+            takeItem = false;
+        else if (ci >= current.size() || (footer && ci + 1 == current.size()))
+            takeItem = true;  // the fixed footer row stays last
+        else
+            takeItem = places[j] <= pos;
+        if (takeItem) {
+            TGridItem& item = *level[j++];
+            Cells().InsertRow(Cells().RowCount(), std::move(item.Items()));
+            item.Items() = TCellRow();
+            merged.push_back(item.Height() > 0 ? item.Height() : DefaultRowHeight());
+        } else {
+            Cells().InsertRow(Cells().RowCount(), std::move(current[ci]));
+            merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
+            ++ci;
+        }
+    }
+    TBaseGrid::SetRowCount(Cells().RowCount());
+    for (int r = 0; r < int(merged.size()) && r < RowCount(); ++r) SetRowHeights(r, merged[size_t(r)]);
 }
 
 void TExStringGrid::HideRowsEx(int FromRow, int ToRow)

@@ -327,7 +327,7 @@ bool TExStringGrid::ExchangeRows(int ARow1, int ARow2, bool MoveSelection, bool 
 
 void TExStringGrid::SwapSortColumnCells(int ARow1, int ARow2)
 {
-    const int c = FSortSettings.Column;
+    const int c = FSortSwapColumn >= 0 ? FSortSwapColumn : FSortSettings.Column;
     if (ARow1 == ARow2 || c < 0 || c >= TotalColCount()) return;
     if (!Cells().Contains(c, ARow1) || !Cells().Contains(c, ARow2)) return;
     const QString text1 = GetCellEx(c, ARow1);

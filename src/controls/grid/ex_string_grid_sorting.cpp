@@ -140,7 +140,10 @@ TSortStyle detectStyle(TCellType kind, const QString& t1, const QString& t2, boo
 {
     if (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox)
         return ssCheckBox;
-    if (isNumberText(t1)) return ssNumeric;
+    // Either text a number: compared as numbers, so that the comparison is
+    // the same whichever of the two cells comes first (a blank counts as 0,
+    // other texts follow the numbers).
+    if (isNumberText(t1) || isNumberText(t2)) return ssNumeric;
     const auto& fs = platform::formatSettings();
     bool tried = false;
     if (separatorTest(t1, t2, fs.DateSeparator, tried)) return t1.contains(fs.TimeSeparator) ? ssDateTime : ssDate;
@@ -377,13 +380,25 @@ void TExStringGrid::RunSort(TSortKind kind)
 
     const int oldRow = Row();
     SortRow = oldRow;
+    // The groups are found before column 0, which holds the node marks, may be set aside.
+    const std::vector<std::pair<int, int>> groupRanges = groups ? SortGroupRanges() : std::vector<std::pair<int, int>>{};
+    struct SortStateReset {
+        TExStringGrid& g;
+        ~SortStateReset()
+        {
+            g.SortRow = -1;
+            g.FSortSwapColumn = -1;
+        }
+    } reset{*this};
+    FSortSwapColumn = indexed ? (FSortIndexes.Count() > 0 ? int(uint32_t(FSortIndexes[0]) & TSortIndexList::ColumnMask) : -1)
+                              : FSortSettings.Column;
     {
         TSortRunScope scope(*this);
         if (groups) {
-            SortGroups(indexed ? -1 : FSortSettings.Column);
+            SortGroups(indexed ? -1 : FSortSettings.Column, groupRanges);
         } else {
             const int first = GridBase::FixedRows();
-            const int last = RowCount() - 1 - FFixedFooters;
+            const int last = LastSortRow();
             if (indexed) QuickSortIndexed(first, last);
             else QuickSort(FSortSettings.Column, first, last);
         }
@@ -404,19 +419,33 @@ void TExStringGrid::QSortIndexed() { RunSort(TSortKind::Indexed); }
 void TExStringGrid::QSortGroup() { RunSort(TSortKind::GroupColumn); }
 void TExStringGrid::QSortGroupIndexed() { RunSort(TSortKind::GroupIndexed); }
 
-void TExStringGrid::SortGroups(int Col)
+int TExStringGrid::LastSortRow() const
+{
+    const bool footerRow = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
+    return RowCount() - 1 - FFixedFooters - (footerRow ? 1 : 0);
+}
+
+std::vector<std::pair<int, int>> TExStringGrid::SortGroupRanges() const
 {
     const int first = GridBase::FixedRows();
-    const int last = RowCount() - 1 - FFixedFooters;
+    const int last = LastSortRow();
     int deepest = 0;
     for (int r = first; r <= last; ++r)
         if (IsNode(r)) deepest = std::max(deepest, GetNodeLevel(r));
+    std::vector<std::pair<int, int>> ranges;
     for (int r = first; r <= last; ++r) {
         if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r)) continue;
         const int end = std::min(NodeSpanEnd(r), last + 1);  // the row after the group
-        if (end - r < 3) continue;
-        if (Col < 0) QuickSortIndexed(r + 1, end - 1);
-        else QuickSort(Col, r + 1, end - 1);
+        if (end - r >= 3) ranges.emplace_back(r + 1, end - 1);
+    }
+    return ranges;
+}
+
+void TExStringGrid::SortGroups(int Col, const std::vector<std::pair<int, int>>& groups)
+{
+    for (const auto& [from, to] : groups) {
+        if (Col < 0) QuickSortIndexed(from, to);
+        else QuickSort(Col, from, to);
     }
 }
 

@@ -25,8 +25,8 @@ public:
     // ones, which the item takes over.
     void SetItems(TCellRow cells) { FItems = std::move(cells); }
 
-    // The grid's filter level when a filter hid the row; 0 when a row-range
-    // hide did.
+    // The filter level (1 for the first) when a filter hid the row; 0 when
+    // a row-range hide did.
     int Level = 0;
 
 private:

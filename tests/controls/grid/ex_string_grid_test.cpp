@@ -62,6 +62,8 @@ TEST(ExStringGridConstruction, AssignCopiesOnlyFromAStringGrid)
     a.Bands().SetActive(true);
     a.SortSettings().SetShow(true);
     a.SortSettings().Column = 2;
+    a.Filter().Add().Condition = "x*";
+    a.FilterDropDown().Width = 222;
 
     TExStringGrid b;
     QObject other;
@@ -74,6 +76,9 @@ TEST(ExStringGridConstruction, AssignCopiesOnlyFromAStringGrid)
     EXPECT_TRUE(b.Bands().Active());
     EXPECT_TRUE(b.SortSettings().Show());
     EXPECT_EQ(b.SortSettings().Column, 2);
+    ASSERT_EQ(b.Filter().Count(), 1);
+    EXPECT_EQ(b.Filter()[0].Condition, "x*");
+    EXPECT_EQ(b.FilterDropDown().Width, 222);
 }
 
 TEST(ExStringGridConstruction, LoadedMovesAlwaysShowEditorIntoNavigation)

@@ -163,6 +163,19 @@ TEST(SortingHeaderClick, ClickAwayFromTheBorderSortsWithColumnSizing)
     EXPECT_EQ(t.column(1), QStringList({"a", "b", "c", "d", "e"}));
 }
 
+TEST(SortingHeaderClick, DoubleClickSizingTheLastColumnDoesNotSwallowTheNextClick)
+{
+    ClickGrid t;
+    t.g->SetOptions(t.g->Options() | platform::goColSizing);
+    const platform::TRect last = t.g->CellRect(3, 0);
+    const QPoint beside(last.Right + 2, (last.Top + last.Bottom) / 2);
+    QTest::mouseDClick(t.g->viewport(), Qt::LeftButton, {}, beside);
+    QTest::mouseRelease(t.g->viewport(), Qt::LeftButton, {}, beside);
+    t.clickHeader(1);
+    EXPECT_EQ(t.g->SortSettings().Column, 1);
+    EXPECT_EQ(t.column(1), QStringList({"a", "b", "c", "d", "e"}));
+}
+
 TEST(SortingHeaderClick, FixedColumnsSortWhenAllowed)
 {
     ClickGrid t;

@@ -351,3 +351,81 @@ TEST(SortingOrder, HiddenColumnsTakePartInTies)
 }
 
 }  // namespace sorting_test
+
+namespace sorting_test {
+
+// A number column with negatives, blanks and texts that are no numbers, in
+// a fixed shuffled order; column 2 names each record.
+TEST(SortingOrder, MixedNumberColumnsSortAlikeWhateverTheFirstCell)
+{
+    const QStringList values{"-3", "", "-1", "#N/A", "-2", "7", "", "1.5", "abc", "0", "-10", "4"};
+    for (int rotate = 0; rotate < int(values.size()); ++rotate) {
+        SCOPED_TRACE(rotate);
+        std::vector<QStringList> rows{{"N", "Id"}};
+        for (int i = 0; i < int(values.size()); ++i) {
+            const QString& v = values[(i + rotate) % values.size()];
+            rows.push_back({v, "id" + v});
+        }
+        SortGrid t(rows);
+        t.g.Sort(1, sdAscending);
+        // Numbers ascending with the blanks as 0 (their order among the zeros is free).
+        QStringList numbers = t.column(1).mid(0, 10);
+        for (QString& n : numbers)
+            if (n.isEmpty()) n = "0";
+        for (int i = 1; i < numbers.size(); ++i) EXPECT_LE(numbers[i - 1].toDouble(), numbers[i].toDouble()) << i;
+        // The texts that are no numbers come after every number.
+        QStringList tail = t.column(1).mid(10);
+        tail.sort();
+        EXPECT_EQ(tail, QStringList({"#N/A", "abc"}));
+        // Every record whole.
+        for (int r = 1; r < t.g.RowCount(); ++r) EXPECT_EQ(t.g.GetCellEx(2, r), "id" + t.g.GetCellEx(1, r));
+        t.g.QUnSort();
+        for (int r = 1; r < t.g.RowCount(); ++r) EXPECT_EQ(t.g.GetCellEx(1, r), values[(r - 1 + rotate) % values.size()]);
+    }
+}
+
+TEST(SortingOrder, FloatingFooterRowStaysLast)
+{
+    SortGrid t(oneColumn({"2", "9", "4", "15"}));
+    t.g.FloatingFooter().FooterStyle = fsFixedLastRow;
+    t.g.FloatingFooter().Visible = true;
+    t.g.Sort(1, sdDescending);
+    EXPECT_EQ(t.column(1), QStringList({"9", "4", "2", "15"}));
+}
+
+TEST(SortingOrder, GroupSortWithNormalCellsOnlyFindsTheGroups)
+{
+    SortGrid t(oneColumn({"G", "c", "a", "b", "x"}));
+    t.g.AddNode(1, 4);
+    t.g.SortSettings().NormalCellsOnly = true;
+    t.g.SortSettings().Column = 1;
+    t.g.QSortGroup();
+    EXPECT_EQ(t.column(1), QStringList({"G", "a", "b", "c", "x"}));
+    EXPECT_TRUE(t.g.IsNode(1)) << "the node mark stays in column 0";
+}
+
+TEST(SortingOrder, SingleColumnIndexedSortMovesItsFirstIndexColumn)
+{
+    SortGrid t({{"A", "B"}, {"c", "1"}, {"a", "2"}, {"b", "3"}});
+    t.g.SortSettings().SingleColumn = true;
+    t.g.SortSettings().LoadFromString("i;u1");
+    EXPECT_EQ(t.column(1), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(t.column(2), QStringList({"1", "2", "3"}));
+}
+
+TEST(SortingOrder, RecordsStayWholeWithHiddenRowsAndDisjunctSelection)
+{
+    SortGrid t({{"N", "Id"}, {"c", "idc"}, {"a", "ida"}, {"e", "ide"}, {"b", "idb"}, {"d", "idd"}});
+    t.g.MouseActions().SetDisjunctRowSelect(true);
+    t.g.Navigation().MoveRowOnSort = true;
+    t.g.SetRowSelect(2, true);  // "a"
+    t.g.HideRow(3);             // "e"
+    t.g.Sort(1, sdAscending);
+    EXPECT_EQ(t.column(1), QStringList({"a", "b", "c", "d"}));
+    for (int r = 1; r < t.g.RowCount(); ++r) EXPECT_EQ(t.g.GetCellEx(2, r), "id" + t.g.GetCellEx(1, r));
+    EXPECT_TRUE(t.g.RowSelect(1)) << "the selection flag follows its record";
+    t.g.UnHideRowsAll();
+    EXPECT_EQ(t.g.RowCount(), 6);
+}
+
+}  // namespace sorting_test
