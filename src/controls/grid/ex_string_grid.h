@@ -20,6 +20,7 @@
 #include <vector>
 
 #include <QDateTime>
+#include <QSet>
 #include <QStringList>
 #include <QTimer>
 
@@ -206,11 +207,13 @@ public:
     QString CheckFalse = QStringLiteral("N");
     TEditorType DefaultEditor = edNormal;
     QString EditMask;
-    bool FilterDropDownAuto = false;
     TFilterDropDownColumns FilterDropDownColumns = fdNormal;
     QString FilterDropDownClear = QStringLiteral("(All)");
     bool FilterIncremental = false;
-    // The filter drop-down's item list (sorted while it is filled, duplicates dropped).
+    // The filter drop-down's item list (sorted while it is filled, duplicates
+    // and empty values dropped). A value the grid listed itself is matched
+    // exactly (fmLiteral); another entry is a name and a condition joined by
+    // the first "=".
     QStringList FilterList;
 
     // ============================================================
@@ -1712,6 +1715,9 @@ public:
     // The choices of the drop-down list and of the check list.
     virtual void FilterSelect(QObject* Sender, int ItemIndex);
     virtual void FilterCheck(QObject* Sender, int ItemIndex);
+    // The drop-down lists are filled with the column's values; repaints.
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool value);
     // The fixed row whose cells carry the filter buttons (below FixedRows).
     int FilterDropDownRow() const { return FFilterDropDownRow; }
     void SetFilterDropDownRow(int value);
@@ -1747,8 +1753,35 @@ private:
         TFilterWiring& operator=(const TFilterWiring&) = delete;
         TExStringGrid& G;
     };
+    // One entry of the drop-down as chosen: its name and the condition it makes.
+    struct TFilterChoice {
+        QString Name;
+        QString Condition;
+        TFilterMethod Method = fmExpression;
+    };
+    // A level made by NarrowDown: its filter level, text and column.
+    struct TNarrowLevel {
+        int Level = 0;
+        QString Text;
+        int Column = -1;
+    };
     void RestoreLastFilterLevel();
     void SetSingleNarrowCondition(const QString& text, int column);
+    // The first row the filter tests: the fixed rows of the first level,
+    // also while every row is filtered out.
+    int FilterFirstRow() const;
+    // Whether the grid lists the column's values itself.
+    bool FilterAutoColumn(int ACol) const;
+    // The texts of the column the automatic list is made of (empty ones
+    // too), until `take` returns false.
+    void ForEachFilterValue(int ACol, const std::function<bool(const QString&)>& take);
+    // The entries of FilterList as choices.
+    std::vector<TFilterChoice> FilterChoices() const;
+    // The choices of the column: those the open list was filled with, else
+    // those of a fresh FilterList.
+    std::vector<TFilterChoice> ChoicesOfFilterColumn(int col);
+    // The condition a choice makes, after the select / check hook had its say.
+    static void SetChoiceCondition(TFilterData& f, const TFilterChoice& choice, const QString& condition);
     void OpenFilterDropDown(int storageCol, const platform::TRect& cell);
     void PlaceFilterDropDown(QListWidget& list, int storageCol, const platform::TRect& cell, int widest);
     bool FilterColumnValid() const { return FFilterCol >= 0 && FFilterCol < AllColCount(); }
@@ -1756,7 +1789,15 @@ private:
     TFilterDropDown FFilterDropDown;
     bool FFilterActive = false;
     int FFilterDropDownRow = 0;
+    bool FFilterDropDownAuto = false;
     int FFilterFixedRows = 0;
+    // The values GetColumnFilter listed itself (matched exactly).
+    QSet<QString> FFilterAutoValues;
+    // The entries and choices the open list was filled with, for FFilterCol.
+    QStringList FDropEntries;
+    std::vector<TFilterChoice> FDropChoices;
+    int FDropChoicesCol = -1;
+    std::vector<TNarrowLevel> FNarrowLevels;
     QString FLastFilter;
     int FFilterCol = -1;
     TDropList* FDropList = nullptr;            // Qt child of the viewport
@@ -1821,7 +1862,15 @@ private:
     // ----- hidden rows
     int HiddenBelow(int r) const;
     std::vector<int> HiddenIndexes() const;
+    // The all-rows indexes of Count display rows from FromRow, in one walk.
+    std::vector<int> AllRowsOf(int FromRow, int Count) const;
+    // The all-rows ranges (first, last) of the rows behind contracted nodes.
+    std::vector<std::pair<int, int>> ContractedNodeRuns() const;
     void RestoreItemRow(int displayRow, TGridItem& item);
+    // A filter hid every row and the window made an empty row of its own.
+    bool FFilterPlaceholderRow = false;
+    // Hides display rows as rows of the given filter level.
+    void HideRowListAt(const std::vector<int>& RowList, int level);
     // ----- dimensions
     void ApplyFloatingFooterMove(int oldCount, int newCount);
     // ----- typed access

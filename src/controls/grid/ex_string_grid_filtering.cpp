@@ -3,6 +3,7 @@
 // (opening on the filter button, the choices of the list and the check list).
 
 #include <cmath>
+#include <algorithm>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -148,11 +149,22 @@ bool TExStringGrid::DoCustomFilter(int ARow)
 
 // ---------------------------------------------------------- filter levels
 
+int TExStringGrid::FilterFirstRow() const
+{
+    // While levels are applied the window may hold fewer fixed rows than the
+    // first level saw: it has to drop them when every row is filtered out.
+    const bool noNormalRowLeft = FFilterLevel > 0 && LastSortRow() < FFilterFixedRows;
+    return noNormalRowLeft ? std::max(FFilterFixedRows, FixedRows()) : FixedRows();
+}
+
 void TExStringGrid::ApplyFilter()
 {
-    FFilterFixedRows = FixedRows();
-    const int first = FixedRows();
-    const int last = RowCount() - FFixedFooters - 1;
+    // An open editor writes back to its own record before rows move.
+    HideInplaceEdit();
+    FFilterFixedRows = FilterFirstRow();
+    const int first = FFilterFixedRows;
+    // Fixed footers and a fixed-last-row floating footer are no records.
+    const int last = LastSortRow();
     const int total = last - first + 1;
     std::vector<int> failing;
     int progress = 0;
@@ -164,12 +176,13 @@ void TExStringGrid::ApplyFilter()
             OnFilterProgress(this, progress);
         }
     }
-    if (OnFilterProgress && total > 0) OnFilterProgress(this, progress);
     HideRowList(failing);
+    if (OnFilterProgress && total > 0) OnFilterProgress(this, progress);
 }
 
 void TExStringGrid::RestoreLastFilterLevel()
 {
+    HideInplaceEdit();
     UnHideRowList();
     // The window's own count: with every row filtered it had to drop to 0.
     if (FFilterFixedRows > 0 && GridBase::FixedRows() != FFilterFixedRows && FFilterFixedRows < RowCount())
@@ -199,7 +212,9 @@ void TExStringGrid::SetFilterActive(bool value)
 void TExStringGrid::FilterRow(int ARow)
 {
     if (ARow < FixedRows() || ARow >= RowCount()) return;
-    if (!DoCustomFilter(ARow)) HideRow(RealRowIndex(ARow));
+    if (DoCustomFilter(ARow)) return;
+    HideInplaceEdit();
+    HideRow(RealRowIndex(ARow));
 }
 
 bool TExStringGrid::RemoveLastFilter()
@@ -242,17 +257,35 @@ void TExStringGrid::NarrowDown(const QString& ACondition, int AColumn)
 {
     SetFixedRowAlways(true);
     const QString& T = ACondition;
-    const QString L = FLastFilter;
-    if (!L.isEmpty() && T.size() == L.size() + 1 && T.startsWith(L)) {
+    const QString& L = FLastFilter;
+    // Levels removed by other means are no longer ours.
+    while (!FNarrowLevels.empty() && FNarrowLevels.back().Level > FFilterLevel) FNarrowLevels.pop_back();
+    // The level on top, when it is the one made for `text` on this column.
+    auto topIs = [this, AColumn](size_t fromTop, const QString& text) {
+        if (FNarrowLevels.size() <= fromTop) return false;
+        const TNarrowLevel& n = FNarrowLevels[FNarrowLevels.size() - 1 - fromTop];
+        return n.Level == FFilterLevel - int(fromTop) && n.Text == text && n.Column == AColumn;
+    };
+    const bool oneMore = !L.isEmpty() && T.size() == L.size() + 1 && T.startsWith(L);
+    const bool oneLess = !T.isEmpty() && L.size() == T.size() + 1 && L.startsWith(T);
+    if (oneMore && topIs(0, L)) {
+        // Narrowing: the rows on display are those of L.
         SetSingleNarrowCondition(T, AColumn);
         ApplyFilter();
-    } else if (!T.isEmpty() && L.size() == T.size() + 1 && L.startsWith(T)) {
+        FNarrowLevels.push_back({FFilterLevel, T, AColumn});
+    } else if (oneLess && topIs(0, L) && topIs(1, T)) {
+        // Widening: only the level made for the removed character goes; a
+        // text set in one go (a paste) has no level for T below it.
         RemoveLastFilter();
+        FNarrowLevels.pop_back();
+        SetSingleNarrowCondition(T, AColumn);
     } else {
         RemoveAllFilters();
+        FNarrowLevels.clear();
         if (!T.isEmpty()) {
             SetSingleNarrowCondition(T, AColumn);
             ApplyFilter();
+            FNarrowLevels.push_back({FFilterLevel, T, AColumn});
         }
     }
     FLastFilter = T;
@@ -269,9 +302,45 @@ void TExStringGrid::SetFilterDropDownRow(int value)
     Invalidate();
 }
 
+void TExStringGrid::SetFilterDropDownAuto(bool value)
+{
+    FFilterDropDownAuto = value;
+    Invalidate();
+}
+
+bool TExStringGrid::FilterAutoColumn(int ACol) const
+{
+    return FFilterDropDownAuto && ACol >= 0 && ACol < AllColCount() &&
+           (ACol >= GridBase::FixedCols() || FilterDropDownColumns == fdAll);
+}
+
+void TExStringGrid::ForEachFilterValue(int ACol, const std::function<bool(const QString&)>& take)
+{
+    for (int r = FilterFirstRow(); r <= LastSortRow(); ++r)
+        if (!take(GetCellEx(ACol, r))) return;
+    // The values of the rows hidden by filtering (levels from 1).
+    if (FilterIncremental) return;
+    for (const auto& item : FGridItems)
+        if (item->Level > 0 && !take(item->Items().Text(ACol))) return;
+}
+
 bool TExStringGrid::FilterGlyphOf(int ACol, int ARow, QImage& glyph)
 {
-    if (ARow != FFilterDropDownRow || ARow >= FixedRows() || !GetColumnFilter(ACol)) return false;
+    if (ARow != FFilterDropDownRow || ARow >= FixedRows()) return false;
+    // Whether the column gets a list, answered without making the list
+    // where the list alone decides: a repaint must not sort every value.
+    bool hasList = false;
+    if (OnGetColumnFilter) {
+        hasList = GetColumnFilter(ACol);  // the form's hook sees the list
+    } else if (FilterAutoColumn(ACol)) {
+        hasList = !FilterDropDownClear.isEmpty();
+        if (!hasList)
+            ForEachFilterValue(ACol, [&hasList](const QString& text) {
+                hasList = !platform::trimBlanks(text).isEmpty();
+                return !hasList;
+            });
+    }
+    if (!hasList) return false;
     glyph = FFilter.HasFilter(ACol) ? FFilterDropDown.GlyphActive() : FFilterDropDown.Glyph();
     return true;
 }
@@ -283,6 +352,7 @@ TDropList& TExStringGrid::DropList()
         FDropList->OnSelect = [this](int index) { FilterSelect(FDropList, index); };
         FDropList->OnCancel = [this] {
             FFilterCol = -1;
+            FDropChoicesCol = -1;
             setFocus();
         };
     }
@@ -296,6 +366,7 @@ TDropCheckList& TExStringGrid::DropCheckList()
         FDropCheckList->OnSelect = [this](int index) { FilterCheck(FDropCheckList, index); };
         FDropCheckList->OnCancel = [this] {
             FFilterCol = -1;
+            FDropChoicesCol = -1;
             setFocus();
         };
     }
@@ -314,6 +385,7 @@ void TExStringGrid::HideFilterDropDown()
     if (FDropList != nullptr) FDropList->hide();
     if (FDropCheckList != nullptr) FDropCheckList->hide();
     FFilterCol = -1;
+    FDropChoicesCol = -1;
     if (hadFocus) setFocus();
 }
 
@@ -346,22 +418,24 @@ void TExStringGrid::OpenFilterDropDown(int storageCol, const TRect& cell)
     list.setPalette(palette);
     list.setFont(FFilterDropDown.Font());
     list.clear();
+    // The choices stay those shown while the list is open, whatever the
+    // filtering does to the rows meanwhile.
+    FDropEntries = FilterList;
+    FDropChoices = FilterChoices();
+    FDropChoicesCol = storageCol;
     const QFontMetrics metrics(FFilterDropDown.Font());
     int widest = 0;
-    for (const QString& entry : FilterList) {
-        const QString name = fd::filterEntryName(entry);
+    for (const TFilterChoice& choice : FDropChoices) {
         if (check) {
-            // Checked when the column holds the entry's condition (for a
-            // value with a blank: the value in double quotes).
-            const QString value = fd::filterEntryCondition(entry);
+            // Checked when the column holds the entry's condition.
             bool checked = false;
             for (int i = 0; i < FFilter.Count() && !checked; ++i)
-                checked = FFilter.Items(i).Column == storageCol && FFilter.Items(i).Condition == value;
-            FDropCheckList->AddCheckItem(name, checked);
+                checked = FFilter.Items(i).Column == storageCol && FFilter.Items(i).Condition == choice.Condition;
+            FDropCheckList->AddCheckItem(choice.Name, checked);
         } else {
-            list.addItem(name);
+            list.addItem(choice.Name);
         }
-        widest = std::max(widest, metrics.horizontalAdvance(name));
+        widest = std::max(widest, metrics.horizontalAdvance(choice.Name));
     }
     widest += 8;
     if (!check && list.count() > 0) list.setCurrentRow(0);
@@ -401,25 +475,56 @@ void TExStringGrid::PlaceFilterDropDown(QListWidget& list, int /*storageCol*/, c
 
 // -------------------------------------------------------------- choices
 
+std::vector<TExStringGrid::TFilterChoice> TExStringGrid::FilterChoices() const
+{
+    std::vector<TFilterChoice> choices;
+    choices.reserve(size_t(FilterList.size()));
+    for (const QString& entry : FilterList) {
+        if (FFilterAutoValues.contains(entry))
+            choices.push_back({entry, entry, fmLiteral});
+        else
+            choices.push_back({fd::filterEntryName(entry), fd::filterEntryCondition(entry), fmExpression});
+    }
+    return choices;
+}
+
+std::vector<TExStringGrid::TFilterChoice> TExStringGrid::ChoicesOfFilterColumn(int col)
+{
+    if (col >= 0 && col == FDropChoicesCol) {
+        FilterList = FDropEntries;
+        return FDropChoices;
+    }
+    GetColumnFilter(col);
+    return FilterChoices();
+}
+
+void TExStringGrid::SetChoiceCondition(TFilterData& f, const TFilterChoice& choice, const QString& condition)
+{
+    f.Condition = condition;
+    // A listed value matches exactly its own text; a condition the hook
+    // wrote is one of the condition language.
+    f.Method = choice.Method == fmLiteral && condition == choice.Condition ? fmLiteral : fmExpression;
+}
+
 void TExStringGrid::FilterSelect(QObject* /*Sender*/, int ItemIndex)
 {
     struct ColumnReset {
         int& col;
-        ~ColumnReset() { col = -1; }
-    } reset{FFilterCol};
+        int& choicesCol;
+        ~ColumnReset() { col = choicesCol = -1; }
+    } reset{FFilterCol, FDropChoicesCol};
     setFocus();
     if (!FilterColumnValid()) return;
     const int col = FFilterCol;
-    GetColumnFilter(col);
-    if (ItemIndex < 0 || ItemIndex >= FilterList.size()) return;
-    const QString entry = FilterList.at(ItemIndex);
-    const QString name = fd::filterEntryName(entry);
+    const std::vector<TFilterChoice> choices = ChoicesOfFilterColumn(col);
+    if (ItemIndex < 0 || ItemIndex >= int(choices.size())) return;
+    const TFilterChoice& choice = choices[size_t(ItemIndex)];
     if (AutoFilterUpdate) SetFilterActive(false);
-    QString condition = fd::filterEntryCondition(entry);
+    QString condition = choice.Condition;
     if (condition == FilterDropDownClear) condition.clear();
-    if (OnFilterSelect) OnFilterSelect(this, col, ItemIndex, name, condition);
+    if (OnFilterSelect) OnFilterSelect(this, col, ItemIndex, choice.Name, condition);
     if (!condition.isEmpty())
-        FFilter.ColumnFilter(col).Condition = condition;
+        SetChoiceCondition(FFilter.ColumnFilter(col), choice, condition);
     else
         FFilter.RemoveColumnFilter(col);
     if (AutoFilterUpdate) {
@@ -434,20 +539,19 @@ void TExStringGrid::FilterCheck(QObject* /*Sender*/, int /*ItemIndex*/)
 {
     if (!FilterColumnValid()) return;
     const int col = FFilterCol;
-    GetColumnFilter(col);
+    const std::vector<TFilterChoice> choices = ChoicesOfFilterColumn(col);
     if (AutoFilterUpdate) SetFilterActive(false);
     FFilter.Clear();
     TDropCheckList& list = DropCheckList();
-    for (int i = 0; i < list.count() && i < FilterList.size(); ++i) {
+    for (int i = 0; i < list.count() && i < int(choices.size()); ++i) {
         if (!list.Checked(i)) continue;
-        const QString& entry = FilterList.at(i);
-        const QString name = fd::filterEntryName(entry);
-        QString condition = fd::filterEntryCondition(entry);
+        const TFilterChoice& choice = choices[size_t(i)];
+        QString condition = choice.Condition;
         if (condition == FilterDropDownClear) condition.clear();
-        if (OnFilterCheck) OnFilterCheck(this, col, i, name, condition, &list);
+        if (OnFilterCheck) OnFilterCheck(this, col, i, choice.Name, condition, &list);
         const bool first = FFilter.IsEmpty();
         TFilterData& f = FFilter.Add();
-        f.Condition = condition;
+        SetChoiceCondition(f, choice, condition);
         f.Column = col;
         f.Operation = first ? foNONE : foOR;
     }

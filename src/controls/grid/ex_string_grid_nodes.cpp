@@ -162,15 +162,24 @@ int TExStringGrid::GetParentRow(int ARow) const
 {
     if (!HasNodes() || ARow < 0 || ARow >= RowCount()) return -1;
     const int reference = IsNode(ARow) ? RowNodeLevel(ARow) : INT_MAX;
-    int correction = 0;
+    // Spans count all rows: the rows compare by their all-rows indexes, so
+    // rows hidden behind contracted nodes or by a filter count as they should.
+    const int row = RealRowIndex(ARow);
     for (int i = ARow; i >= GridBase::FixedRows(); --i) {
         const TCellGraphic* g = NodeGraphic(i);
         if (g == nullptr || RowNodeLevel(i) >= reference) continue;
-        // A contracted node above stands for rows that are not on display.
-        if (g->CellBoolean()) correction += g->CellIndex() - 1;
-        if (ARow < i + g->CellIndex() - correction) return i;
+        if (row < RealRowIndex(i) + g->CellIndex()) return i;
     }
     return IsNode(ARow) ? ARow : -1;
+}
+
+std::vector<std::pair<int, int>> TExStringGrid::ContractedNodeRuns() const
+{
+    std::vector<std::pair<int, int>> runs;
+    if (!HasNodes()) return runs;
+    for (int r = 0; r < RowCount(); ++r)
+        if (GetNodeState(r)) runs.emplace_back(RealRowIndex(r) + 1, NodeEndAll(r) - 1);
+    return runs;
 }
 
 int TExStringGrid::GetNodeSpanType(int ARow) const
@@ -293,14 +302,9 @@ void TExStringGrid::ExpandNode(int ARow)
     TCellGraphic* g = NodeGraphic(r);
     if (g == nullptr || !g->CellBoolean()) return;
     g->SetCellBoolean(false);
-    // The rows hidden behind the node lie between it and the next row on display.
-    int end = TotalRowCount();
-    if (g->CellIndex() == 0) {
-        const int next = NextNodeRow(r);
-        if (next < RowCount()) end = RealRowIndex(next);
-    } else if (r + 1 < RowCount()) {
-        end = RealRowIndex(r + 1);
-    }
+    // The rows its contraction hid: within its span, not those a filter
+    // hides (they come back with their filter level).
+    const int end = NodeEndAll(r);
     const int keptTop = TopRow();
     const int keptRow = Row();
     const bool keptDisjunct = FMouseActions.DisjunctRowSelectDirect();
@@ -309,7 +313,22 @@ void TExStringGrid::ExpandNode(int ARow)
     if (rowSelect) SetOptions(Options() & ~platform::goRowSelect);
     {
         UpdateBracket bracket(*this, FControlList.Count() == 0);
-        UnHideRows(ARow + 1, end - 1);
+        std::vector<int> rows;
+        for (const auto& item : FGridItems)
+            if (item->Level == 0 && item->Idx() > ARow && item->Idx() < end) rows.push_back(item->Idx());
+        std::sort(rows.begin(), rows.end());
+        for (int idx : rows) UnHideRow(idx);
+        // While a filter is on, the rows back on display that fail it go
+        // with its top level.
+        if (FFilterActive && FFilterLevel > 0) {
+            std::vector<int> failing;
+            for (int idx : rows) {
+                const int shown = DisplRowIndex(idx);
+                const bool exempt = FilterNormalCellsOnly && (IsNode(shown) || IsSummary(shown));
+                if (!exempt && !DoCustomFilter(shown)) failing.push_back(shown);
+            }
+            if (!failing.empty()) HideRowListAt(failing, FFilterLevel);
+        }
     }
     if (rowSelect) {
         SetOptions(Options() | platform::goRowSelect);

@@ -223,28 +223,26 @@ void TExStringGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
 bool TExStringGrid::GetColumnFilter(int ACol)
 {
     FilterList.clear();
-    if (FilterDropDownAuto && (ACol >= GridBase::FixedCols() || FilterDropDownColumns == fdAll)) {
-        QStringList items;
-        QSet<QString> seen;  // upper-cased values already listed
-        auto add = [&items, &seen](const QString& text) {
+    FFilterAutoValues.clear();
+    if (FilterAutoColumn(ACol)) {
+        // Each distinct value once, as it is spelled: the condition a value
+        // makes matches it exactly, case included. An empty value would act
+        // like the clear entry, a value spelled like the clear entry could
+        // not be told from it.
+        // Alphabetical (case folded once per value); values differing only
+        // in case in a fixed order.
+        std::vector<std::pair<QString, QString>> items;
+        ForEachFilterValue(ACol, [this, &items](const QString& text) {
             QString t = platform::trimBlanks(text);
-            if (seen.contains(t.toUpper())) return;
-            seen.insert(t.toUpper());
-            // Blanks and the matcher's joins and groups are kept inside
-            // double quotes; such a value is listed as value=condition.
-            const bool quote =
-                std::any_of(t.begin(), t.end(), [](QChar c) { return QStringView(u" &|;^()").contains(c); });
-            if (quote) t = t + u'=' + u'"' + t + u'"';
-            items.append(t);
-        };
-        // FixedRows: the header stays out also while every row is filtered.
-        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r) add(GetCellEx(ACol, r));
-        // The values of the rows hidden by filtering (levels from 1).
-        if (!FilterIncremental)
-            for (const auto& item : FGridItems)
-                if (item->Level > 0) add(item->Items().Text(ACol));
-        items.sort(Qt::CaseInsensitive);
-        FilterList = items;
+            if (!t.isEmpty() && t != FilterDropDownClear && !FFilterAutoValues.contains(t)) {
+                FFilterAutoValues.insert(t);
+                items.emplace_back(t.toCaseFolded(), std::move(t));
+            }
+            return true;
+        });
+        std::sort(items.begin(), items.end());
+        FilterList.reserve(qsizetype(items.size()) + 1);
+        for (auto& item : items) FilterList.append(std::move(item.second));
         if (!FilterDropDownClear.isEmpty()) FilterList.prepend(FilterDropDownClear);
     }
     if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, FilterList);

@@ -48,6 +48,25 @@ int TExStringGrid::RealRowIndex(int ARow) const
 
 int TExStringGrid::DisplRowIndex(int ARow) const { return ARow - HiddenBelow(ARow); }
 
+std::vector<int> TExStringGrid::AllRowsOf(int FromRow, int Count) const
+{
+    std::vector<int> rows;
+    if (Count <= 0 || FromRow < 0) return rows;
+    rows.reserve(size_t(Count));
+    const std::vector<int> hidden = HiddenIndexes();
+    size_t h = 0;
+    int all = RealRowIndex(FromRow);
+    while (h < hidden.size() && hidden[h] < all) ++h;
+    for (int k = 0; k < Count; ++k, ++all) {
+        while (h < hidden.size() && hidden[h] == all) {
+            ++h;
+            ++all;
+        }
+        rows.push_back(all);
+    }
+    return rows;
+}
+
 void TExStringGrid::RestoreItemRow(int displayRow, TGridItem& item)
 {
     Cells().InsertRow(displayRow, std::move(item.Items()));
@@ -104,6 +123,13 @@ std::vector<TCellRow> takeAllRows(TCellStore& cells)
 
 void TExStringGrid::HideRowList(const std::vector<int>& RowList)
 {
+    // Filter levels count from 1: level 0 marks rows hidden by row ranges.
+    HideRowListAt(RowList, FFilterLevel + 1);
+    ++FFilterLevel;
+}
+
+void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
+{
     std::vector<int> rows = RowList;
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
@@ -129,8 +155,6 @@ void TExStringGrid::HideRowList(const std::vector<int>& RowList)
             real[i] = all;
         }
     }
-    // Filter levels count from 1: level 0 marks rows hidden by row ranges.
-    const int level = FFilterLevel + 1;
     std::vector<TCellRow> all = grid_rows_detail::takeAllRows(Cells());
     std::vector<int> kept;
     size_t next = 0;
@@ -148,7 +172,7 @@ void TExStringGrid::HideRowList(const std::vector<int>& RowList)
             if (r < int(heights.size())) kept.push_back(heights[size_t(r)]);
         }
     }
-    ++FFilterLevel;
+    FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
     TBaseGrid::SetRowCount(Cells().RowCount());
     for (int r = 0; r < int(kept.size()) && r < RowCount(); ++r) SetRowHeights(r, kept[size_t(r)]);
 }
@@ -157,9 +181,20 @@ void TExStringGrid::UnHideRowList()
 {
     const int L = FFilterLevel;
     if (Row() >= RowCount()) FocusCell(GridBase::FixedCols(), GridBase::FixedRows());
+    // Rows behind a contracted node stay hidden: they go with the node now.
+    const std::vector<std::pair<int, int>> contracted = ContractedNodeRuns();
+    auto behindNode = [&contracted](int idx) {
+        return std::any_of(contracted.begin(), contracted.end(),
+                           [idx](const std::pair<int, int>& run) { return idx >= run.first && idx <= run.second; });
+    };
     std::vector<std::unique_ptr<TGridItem>> level;
-    for (auto& item : FGridItems)
-        if (item->Level == L && L > 0) level.push_back(std::move(item));
+    for (auto& item : FGridItems) {
+        if (item->Level != L || L <= 0) continue;
+        if (behindNode(item->Idx()))
+            item->Level = 0;
+        else
+            level.push_back(std::move(item));
+    }
     std::erase(FGridItems, nullptr);
     if (level.empty()) return;
     std::sort(level.begin(), level.end(), [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); });
@@ -175,6 +210,13 @@ void TExStringGrid::UnHideRowList()
     std::vector<int> heights;
     for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
     std::vector<TCellRow> current = grid_rows_detail::takeAllRows(Cells());
+    // The empty row the window made while a filter hid every row goes again.
+    if (std::exchange(FFilterPlaceholderRow, false) && current.size() == 1 &&
+        std::all_of(current.front().Cells.begin(), current.front().Cells.end(),
+                    [](const TStoredCell& cell) { return cell.Text.isEmpty() && !cell.Properties; })) {
+        current.clear();
+        heights.clear();
+    }
     const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
     std::vector<int> merged;
     size_t ci = 0, j = 0;

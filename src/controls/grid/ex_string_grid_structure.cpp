@@ -64,13 +64,12 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, 
         for (int r = RowIndex; r < RowIndex + RCount; ++r)
             if (IsNode(r)) FNumNodes = std::max(0, FNumNodes - 1);
     }
-    std::vector<int> removed;  // all-rows indexes
-    for (int k = 0; k < RCount; ++k) removed.push_back(RealRowIndex(RowIndex + k));
+    const std::vector<int> removed = AllRowsOf(RowIndex, RCount);  // all-rows indexes, ascending
     if (AdjustHidden) DropCellControlRows(removed);
     if (AdjustHidden && !FGridItems.empty()) {
         // A hidden row moves up by the removed rows that stood before it.
         for (auto& item : FGridItems) {
-            const auto before = std::count_if(removed.begin(), removed.end(), [&](int a) { return a < item->Idx(); });
+            const auto before = std::lower_bound(removed.begin(), removed.end(), item->Idx()) - removed.begin();
             item->SetIdx(item->Idx() - int(before));
         }
     }
@@ -282,12 +281,12 @@ void TExStringGrid::DropCellControlRows(const std::vector<int>& removed)
 {
     for (int i = FControlList.Count() - 1; i >= 0; --i) {
         TControlItem* item = FControlList.GetControl(i);
-        if (std::find(removed.begin(), removed.end(), item->Y) != removed.end()) {
+        if (std::binary_search(removed.begin(), removed.end(), item->Y)) {
             if (item->Control) item->Control->hide();
             FControlList.RemoveControl(i);
             continue;
         }
-        item->Y -= int(std::count_if(removed.begin(), removed.end(), [&](int a) { return a < item->Y; }));
+        item->Y -= int(std::lower_bound(removed.begin(), removed.end(), item->Y) - removed.begin());
     }
 }
 

@@ -120,6 +120,19 @@ bool dropListFocusLost(const QWidget* list)
     return true;
 }
 
+// Reports to the grid from inside a Qt event handler: whatever the grid's
+// handling throws stays here, as with the grid's own event handlers.
+template <typename... Args>
+void reportToGrid(const std::function<void(Args...)>& report, Args... args)
+{
+    if (!report) return;
+    try {
+        report(args...);
+    } catch (...) {
+        // dropped: nothing may leave an event handler
+    }
+}
+
 void setUpDropList(QListWidget& list)
 {
     list.hide();
@@ -138,11 +151,14 @@ void TDropList::keyPressEvent(QKeyEvent* event)
 {
     QListWidget::keyPressEvent(event);
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Taken here: the grid below neither edits nor sees the key.
+        event->accept();
         hide();
-        if (OnSelect) OnSelect(currentRow());
+        grid_filter_detail::reportToGrid(OnSelect, currentRow());
     } else if (event->key() == Qt::Key_Escape) {
+        event->accept();
         hide();
-        if (OnCancel) OnCancel();
+        grid_filter_detail::reportToGrid(OnCancel);
     }
 }
 
@@ -155,7 +171,7 @@ void TDropList::mouseReleaseEvent(QMouseEvent* event)
     if (hit == nullptr) return;
     setCurrentItem(hit);
     hide();
-    if (OnSelect) OnSelect(row(hit));
+    grid_filter_detail::reportToGrid(OnSelect, row(hit));
 }
 
 void TDropList::focusOutEvent(QFocusEvent* event)
@@ -163,7 +179,7 @@ void TDropList::focusOutEvent(QFocusEvent* event)
     QListWidget::focusOutEvent(event);
     if (isVisible() && grid_filter_detail::dropListFocusLost(this)) {
         hide();
-        if (OnCancel) OnCancel();
+        grid_filter_detail::reportToGrid(OnCancel);
     }
 }
 
@@ -171,7 +187,7 @@ TDropCheckList::TDropCheckList(QWidget* parent) : QListWidget(parent)
 {
     grid_filter_detail::setUpDropList(*this);
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem*) {
-        if (!FFilling && OnSelect) OnSelect(-1);
+        if (!FFilling) grid_filter_detail::reportToGrid(OnSelect, -1);
     });
 }
 
@@ -199,8 +215,9 @@ void TDropCheckList::keyPressEvent(QKeyEvent* event)
 {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        event->accept();
         hide();
-        if (OnCancel) OnCancel();
+        grid_filter_detail::reportToGrid(OnCancel);
         return;
     }
     QListWidget::keyPressEvent(event);
@@ -211,7 +228,7 @@ void TDropCheckList::focusOutEvent(QFocusEvent* event)
     QListWidget::focusOutEvent(event);
     if (isVisible() && grid_filter_detail::dropListFocusLost(this)) {
         hide();
-        if (OnCancel) OnCancel();
+        grid_filter_detail::reportToGrid(OnCancel);
     }
 }
 

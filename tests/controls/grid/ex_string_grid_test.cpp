@@ -262,13 +262,13 @@ TEST(ExStringGridQueries, WideHintIsPackedAndFilterListIsBuilt)
     g.GetGridHint(1, 1, hint, wide);
     EXPECT_TRUE(hint.startsWith("|\\"));
 
-    // Filter list: sorted, duplicates dropped, texts with blanks as name="value".
-    g.FilterDropDownAuto = true;
+    // Filter list: sorted, duplicates dropped, each value as it is (matched exactly).
+    g.SetFilterDropDownAuto(true);
     g.SetRowCount(5);
     const QStringList texts = {"b", "a b", " b ", "a"};
     for (int i = 0; i < texts.size(); ++i) g.SetCellEx(1, 1 + i, texts[i]);
     EXPECT_TRUE(g.GetColumnFilter(1));
-    EXPECT_EQ(g.FilterList, QStringList({"(All)", "a", "a b=\"a b\"", "b"}));
+    EXPECT_EQ(g.FilterList, QStringList({"(All)", "a", "a b", "b"}));
 
     TExStringGrid off;
     EXPECT_FALSE(off.GetColumnFilter(1));

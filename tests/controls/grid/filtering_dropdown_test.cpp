@@ -34,7 +34,7 @@ struct FruitGrid : GridUnderTest {
             g->SetCellEx(2, i + 1, colour[i]);
             g->SetCellEx(3, i + 1, QString::number((i + 1) * 10));
         }
-        g->FilterDropDownAuto = true;
+        g->SetFilterDropDownAuto(true);
         g->SetColWidths(1, 150);
         g->SetColWidths(2, 150);
         g->SetColWidths(3, 120);
@@ -64,8 +64,9 @@ TEST(FilterDropDownValues, DistinctSortedValuesAfterTheClearEntry)
 {
     FruitGrid t;
     ASSERT_TRUE(t.g->GetColumnFilter(1));
-    EXPECT_EQ(t.g->FilterList,
-              (QStringList{"(All)", "Apple", "Fig", "Pear", "Plum", "Red currant=\"Red currant\""}));
+    // Values differing in case are values of their own: each matches
+    // exactly its spelling.
+    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "Apple", "apple", "Fig", "Pear", "Plum", "Red currant"}));
     t.g->FilterDropDownClear.clear();
     ASSERT_TRUE(t.g->GetColumnFilter(2));
     EXPECT_EQ(t.g->FilterList, (QStringList{"blue", "green", "purple", "red", "yellow"}));
@@ -73,7 +74,7 @@ TEST(FilterDropDownValues, DistinctSortedValuesAfterTheClearEntry)
     EXPECT_FALSE(t.g->GetColumnFilter(0));
     t.g->FilterDropDownColumns = fdAll;
     EXPECT_TRUE(t.g->GetColumnFilter(0));
-    t.g->FilterDropDownAuto = false;
+    t.g->SetFilterDropDownAuto(false);
     EXPECT_FALSE(t.g->GetColumnFilter(1));
 }
 
@@ -85,11 +86,10 @@ TEST(FilterDropDownValues, ValuesOfFilteredRowsStayOfferedUnlessIncremental)
     t.g->SetFilterActive(true);
     ASSERT_EQ(t.column(1), (QStringList{"Apple", "Red currant"}));
     t.g->GetColumnFilter(1);
-    EXPECT_EQ(t.g->FilterList,
-              (QStringList{"(All)", "Apple", "Fig", "Pear", "Plum", "Red currant=\"Red currant\""}));
+    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "Apple", "apple", "Fig", "Pear", "Plum", "Red currant"}));
     t.g->FilterIncremental = true;
     t.g->GetColumnFilter(1);
-    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "Apple", "Red currant=\"Red currant\""}));
+    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "Apple", "Red currant"}));
 
     // Every row filtered: the header row, though the window holds it as a
     // normal row then, is no value.
@@ -101,10 +101,10 @@ TEST(FilterDropDownValues, ValuesOfFilteredRowsStayOfferedUnlessIncremental)
     t.g->FilterIncremental = false;
     t.g->GetColumnFilter(1);
     EXPECT_FALSE(t.g->FilterList.contains("Fruit"));
-    EXPECT_EQ(t.g->FilterList.size(), 6);
+    EXPECT_EQ(t.g->FilterList.size(), 7);
 }
 
-TEST(FilterDropDownValues, ValuesWithJoinsOrGroupsAreOfferedQuotedAndChoosingThemFinds)
+TEST(FilterDropDownValues, ValuesWithJoinsOrGroupsAreOfferedAsTheyAreAndChoosingThemFinds)
 {
     // Taken plain, "R&D" would be the two terms R and D and find nothing.
     FruitGrid t;
@@ -112,8 +112,7 @@ TEST(FilterDropDownValues, ValuesWithJoinsOrGroupsAreOfferedQuotedAndChoosingThe
     t.g->SetCellEx(2, 2, "(none)");
     t.g->SetCellEx(2, 3, "R&D");
     t.g->GetColumnFilter(2);
-    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "(none)=\"(none)\"", "blue", "green", "purple", "R&D=\"R&D\"",
-                                            "red", "yellow"}));
+    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "(none)", "blue", "green", "purple", "R&D", "red", "yellow"}));
     for (const int entry : {5, 1}) {
         SCOPED_TRACE(entry);
         t.clickButton(2);
@@ -134,7 +133,7 @@ TEST(FilterDropDownButton, OpensBelowTheButtonAndTheSameButtonCloses)
     TDropList& list = t.g->DropList();
     ASSERT_TRUE(list.isVisible());
     EXPECT_EQ(t.g->FilterColumn(), 1);
-    EXPECT_EQ(t.listTexts(list), (QStringList{"(All)", "Apple", "Fig", "Pear", "Plum", "Red currant"}));
+    EXPECT_EQ(t.listTexts(list), (QStringList{"(All)", "Apple", "apple", "Fig", "Pear", "Plum", "Red currant"}));
     EXPECT_EQ(list.currentRow(), 0);
     const platform::TRect cell = t.g->CellRect(1, 0);
     EXPECT_EQ(list.geometry(), QRect(cell.Right - 16, cell.Top + 16, 150, 150));
@@ -180,7 +179,7 @@ TEST(FilterDropDownButton, ReleasesElsewhereCloseAndAnotherButtonMovesTheList)
 TEST(FilterDropDownButton, NoListNoButtonAndTheFilterRowMustBeFixed)
 {
     FruitGrid t;
-    t.g->FilterDropDownAuto = false;
+    t.g->SetFilterDropDownAuto(false);
     t.clickButton(1);
     EXPECT_FALSE(t.g->FilterDropDownShown());
     t.g->SetFilterDropDownRow(1);
@@ -274,10 +273,11 @@ TEST(FilterDropDownChoice, ValueWithABlankAndTheSelectHook)
         if (col == 3) condition = ">=" + name;  // the amount column: from the chosen value on
     };
     t.clickButton(1);
-    t.g->DropList().setCurrentRow(5);  // Red currant
+    t.g->DropList().setCurrentRow(6);  // Red currant
     QTest::keyClick(&t.g->DropList(), Qt::Key_Return);
     EXPECT_EQ(seenName, "Red currant");
-    EXPECT_EQ(t.g->Filter().ColumnFilter(1).Condition, "\"Red currant\"");
+    EXPECT_EQ(t.g->Filter().ColumnFilter(1).Condition, "Red currant");
+    EXPECT_EQ(t.g->Filter().ColumnFilter(1).Method, fmLiteral);
     EXPECT_EQ(t.column(1), (QStringList{"Red currant"}));
 
     t.clickButton(1);
@@ -288,6 +288,7 @@ TEST(FilterDropDownChoice, ValueWithABlankAndTheSelectHook)
     t.g->DropList().setCurrentRow(6);
     QTest::keyClick(&t.g->DropList(), Qt::Key_Return);
     EXPECT_EQ(t.column(3), (QStringList{"60", "70", "80"}));
+    EXPECT_EQ(t.g->Filter().ColumnFilter(3).Method, fmExpression) << "the hook's condition is an expression";
 }
 
 TEST(FilterDropDownChoice, WithoutAutoUpdateTheConditionWaitsForFilterActive)
@@ -345,14 +346,125 @@ TEST(FilterDropDownChoice, ClickOnTheCheckBoxOfAnEntryToggles)
     t.g->FilterDropDownCheck = true;
     t.clickButton(1);
     TDropCheckList& list = t.g->DropCheckList();
-    const QRect item = list.visualItemRect(list.item(3));  // Pear
+    const QRect item = list.visualItemRect(list.item(4));  // Pear
     // The check box sits at the start of the entry.
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(item.left() + list.style()->pixelMetric(QStyle::PM_IndicatorWidth) / 2 + 3,
                              item.center().y()));
     QApplication::processEvents();
-    EXPECT_TRUE(list.Checked(3));
+    EXPECT_TRUE(list.Checked(4));
     EXPECT_EQ(t.column(1), (QStringList{"Pear", "Pear"}));
+}
+
+TEST(FilterDropDownValues, EachValueShowsExactlyTheRowsSpelledSo)
+{
+    // Matcher characters, case variants and an empty cell in column 2.
+    FruitGrid t;
+    const QStringList values = {"=b", "!x", "a*", ">5", "abc", "x", "7", ""};
+    for (int i = 0; i < values.size(); ++i) t.g->SetCellEx(2, i + 1, values[i]);
+    t.g->GetColumnFilter(2);
+    EXPECT_EQ(t.g->FilterList, (QStringList{"(All)", "!x", "7", "=b", ">5", "a*", "abc", "x"}))
+        << "no blank entry for the empty cell";
+    struct Case {
+        int column;
+        QString value;
+        QStringList rows;  // column 0: the record numbers shown
+    };
+    const Case cases[] = {
+        {2, "=b", {"1"}},    {2, "!x", {"2"}},         {2, "a*", {"3"}},          {2, ">5", {"4"}},
+        {2, "abc", {"5"}},   {2, "7", {"7"}},          {1, "Apple", {"1", "8"}},  {1, "apple", {"3"}},
+        {1, "Red currant", {"5"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value.toStdString());
+        t.clickButton(c.column);
+        TDropList& list = t.g->DropList();
+        const int index = int(t.listTexts(list).indexOf(c.value));
+        ASSERT_GE(index, 1) << "the entry shows the value itself";
+        list.setCurrentRow(index);
+        QTest::keyClick(&list, Qt::Key_Return);
+        EXPECT_EQ(t.column(0), c.rows);
+        // Back to every row.
+        t.clickButton(c.column);
+        list.setCurrentRow(0);
+        QTest::keyClick(&list, Qt::Key_Return);
+        ASSERT_EQ(t.g->RowCount(), 9);
+    }
+}
+
+TEST(FilterDropDownChoice, EnterAndEscapeInTheListStayThere)
+{
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape)}) {
+        for (const bool check : {false, true}) {
+            SCOPED_TRACE(testing::Message() << key << " check " << check);
+            FruitGrid t;
+            t.g->SetOptions(t.g->Options() | platform::goEditing);
+            t.g->FilterDropDownCheck = check;
+            int keyDowns = 0;
+            t.g->OnKeyDown = [&keyDowns](QObject*, platform::Word&, platform::TShiftState) { ++keyDowns; };
+            t.clickButton(2);
+            QListWidget& list = check ? static_cast<QListWidget&>(t.g->DropCheckList()) : t.g->DropList();
+            ASSERT_TRUE(list.isVisible());
+            QTest::keyClick(&list, Qt::Key(key));
+            QApplication::processEvents();
+            EXPECT_FALSE(list.isVisible());
+            EXPECT_EQ(keyDowns, 0) << "the grid saw no key";
+            EXPECT_FALSE(t.g->EditorMode()) << "nor opened its editor";
+        }
+    }
+}
+
+TEST(FilterDropDownChoice, NothingThrownByTheGridLeavesTheListsEventHandlers)
+{
+    QWidget form;
+    form.resize(300, 300);
+    auto* list = new TDropList(&form);         // owned by the form
+    auto* checks = new TDropCheckList(&form);  // owned by the form
+    list->addItem("one");
+    checks->AddCheckItem("one", false);
+    list->setGeometry(0, 0, 100, 100);
+    checks->setGeometry(0, 0, 100, 100);
+    form.show();
+    QApplication::processEvents();
+    int reports = 0;
+    auto fail = [&reports] {
+        ++reports;
+        throw std::runtime_error("handler failed");
+    };
+    list->OnSelect = [fail](int) { fail(); };
+    list->OnCancel = fail;
+    checks->OnSelect = [fail](int) { fail(); };
+    checks->OnCancel = fail;
+
+    list->show();
+    list->setCurrentRow(0);
+    EXPECT_NO_THROW(QTest::keyClick(list, Qt::Key_Return));
+    list->show();
+    EXPECT_NO_THROW(QTest::keyClick(list, Qt::Key_Escape));
+    list->show();
+    EXPECT_NO_THROW(QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                      list->visualItemRect(list->item(0)).center()));
+    checks->show();
+    EXPECT_NO_THROW(checks->SetChecked(0, true));
+    EXPECT_NO_THROW(QTest::keyClick(checks, Qt::Key_Escape));
+    EXPECT_EQ(reports, 5);
+}
+
+TEST(FilterDropDownChoice, IncrementalCheckListKeepsTheEntriesItOpenedWith)
+{
+    FruitGrid t;
+    t.g->FilterIncremental = true;
+    t.g->FilterDropDownCheck = true;
+    t.clickButton(2);
+    TDropCheckList& list = t.g->DropCheckList();
+    ASSERT_EQ(t.listTexts(list), (QStringList{"(All)", "blue", "green", "purple", "red", "yellow"}));
+    list.SetChecked(1, true);  // blue: only Plum is left on display
+    list.SetChecked(4, true);  // red
+    list.SetChecked(5, true);  // yellow
+    EXPECT_EQ(t.column(2), (QStringList{"red", "blue", "red", "yellow"}));
+    EXPECT_EQ(t.g->Filter().Count(), 3);
+    list.SetChecked(1, false);
+    EXPECT_EQ(t.column(2), (QStringList{"red", "red", "yellow"}));
 }
 
 namespace {
@@ -375,7 +487,7 @@ int glyphPixels(const QImage& image, const platform::TRect& cell, QRgb exact = 0
 TEST(FilterGlyphPaint, CellsOfTheFilterRowWithAListShowTheGlyph)
 {
     FruitGrid t;
-    t.g->FilterDropDownAuto = false;
+    t.g->SetFilterDropDownAuto(false);
     t.g->OnGetColumnFilter = [](QObject*, int col, QStringList& list) {
         if (col == 2) list << "red" << "green";
     };
@@ -395,6 +507,71 @@ TEST(FilterGlyphPaint, CellsOfTheFilterRowWithAListShowTheGlyph)
     QApplication::processEvents();
     shot = t.g->viewport()->grab().toImage();
     EXPECT_GT(glyphPixels(shot, t.g->CellRect(2, 0), qRgb(255, 0, 0)), 60);
+}
+
+TEST(FilterGlyphPaint, TheGlyphAnswerAgreesWithTheListWithoutMakingIt)
+{
+    FruitGrid t;
+    t.g->SetCellEx(2, 4, "");
+    for (int r = 1; r < 9; ++r) t.g->SetCellEx(3, r, r == 5 ? " " : "");  // column 3: blanks only
+    struct Case {
+        const char* name;
+        bool autoList;
+        QString clear;
+        TFilterDropDownColumns columns;
+    };
+    const Case cases[] = {
+        {"auto", true, "(All)", fdNormal},
+        {"auto without clear entry", true, "", fdNormal},
+        {"auto, fixed columns too", true, "", fdAll},
+        {"no auto list", false, "(All)", fdAll},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        t.g->SetFilterDropDownAuto(c.autoList);
+        t.g->FilterDropDownClear = c.clear;
+        t.g->FilterDropDownColumns = c.columns;
+        for (int col = 0; col < 4; ++col) {
+            SCOPED_TRACE(col);
+            QImage glyph;
+            t.g->FilterList = QStringList{"untouched"};
+            const bool shown = t.g->FilterGlyphOf(col, 0, glyph);
+            EXPECT_EQ(t.g->FilterList, QStringList{"untouched"}) << "no list made for the glyph";
+            EXPECT_EQ(shown, t.g->GetColumnFilter(col));
+        }
+    }
+    // With the form's hook, the hook decides on the list it is given.
+    t.g->SetFilterDropDownAuto(true);
+    t.g->FilterDropDownClear.clear();
+    t.g->OnGetColumnFilter = [](QObject*, int col, QStringList& list) {
+        if (col == 2) list.clear();
+    };
+    QImage glyph;
+    EXPECT_FALSE(t.g->FilterGlyphOf(2, 0, glyph));
+    EXPECT_TRUE(t.g->FilterGlyphOf(1, 0, glyph));
+    EXPECT_FALSE(t.g->FilterGlyphOf(3, 0, glyph));
+}
+
+TEST(FilterGlyphPaint, SwitchingTheAutomaticListRepaints)
+{
+    FruitGrid t;
+    t.g->SetFilterDropDownAuto(false);
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    t.g->viewport()->installEventFilter(&counter);
+    QApplication::processEvents();
+    counter.paints = 0;
+    t.g->SetFilterDropDownAuto(true);
+    QApplication::processEvents();
+    EXPECT_TRUE(t.g->FilterDropDownAuto());
+    EXPECT_GT(counter.paints, 0) << "the filter buttons appear at once";
+    t.g->viewport()->removeEventFilter(&counter);
 }
 
 TEST(FilterDropDownPicture, HeaderWithFilterButtonsAndAnOpenList)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/grid/ex_string_grid.h"
+#include "input_test_support.h"
 
 using namespace grid;
 
@@ -155,6 +156,84 @@ TEST(FilterLevels, EveryRowFilteredKeepsTheHeaderAndFixedRowsComeBack)
     EXPECT_EQ(t.shown(), kWords);
 }
 
+TEST(FilterLevels, FilteringAnEmptiedGridAgainKeepsTheHeaderOutOfTheTest)
+{
+    // Without FixedRowAlways the window drops its fixed row once every row
+    // is filtered out; a second level must still leave the header alone.
+    WordGrid t(kWords);
+    t.condition("nothing");
+    t.g.ApplyFilter();
+    ASSERT_EQ(t.g.RowCount(), 1);
+    t.condition("!Word");
+    t.g.ApplyFilter();
+    EXPECT_EQ(t.g.RowCount(), 1);
+    EXPECT_EQ(t.g.GetCellEx(1, 0), "Word");
+    EXPECT_EQ(t.g.FilterLevel(), 2);
+    t.g.RemoveAllFilters();
+    EXPECT_EQ(t.g.RowCount(), int(kWords.size()) + 1);
+    EXPECT_EQ(t.g.GetCellEx(1, 0), "Word");
+    EXPECT_EQ(t.g.platform::GridBase::FixedRows(), 1) << "the header is fixed again";
+    EXPECT_EQ(t.shown(), kWords);
+}
+
+TEST(FilterLevels, AFixedLastRowFooterIsNeitherTestedNorListed)
+{
+    WordGrid t({"a1", "b1", "a2", "b2", "SUM"});
+    t.g.FloatingFooter().Visible = true;
+    t.g.FloatingFooter().FooterStyle = fsFixedLastRow;
+    const auto before = t.rowsAndHeights();
+    t.condition("a*");
+    t.g.SetFilterActive(true);
+    EXPECT_EQ(t.shown(), (QStringList{"a1", "a2", "SUM"}));
+    t.g.SetFilterActive(false);
+    EXPECT_EQ(t.shown(), (QStringList{"a1", "b1", "a2", "b2", "SUM"}));
+    EXPECT_EQ(t.rowsAndHeights(), before);
+
+    t.g.SetFilterDropDownAuto(true);
+    ASSERT_TRUE(t.g.GetColumnFilter(1));
+    EXPECT_EQ(t.g.FilterList, (QStringList{"(All)", "a1", "a2", "b1", "b2"}));
+}
+
+TEST(FilterLevels, AnOpenEditorWritesBackToItsOwnRecordBeforeRowsMove)
+{
+    // A 4 x 9 grid of "c,r" texts; the condition hides record 2. The text
+    // typed into an open editor ends in record 4 whichever filter operation
+    // moves the rows under it, and no other record changes.
+    struct Case {
+        const char* name;
+        bool filteredBefore;  // the editor opens while record 2 is hidden
+        std::function<void(TExStringGrid&)> act;
+    };
+    const Case cases[] = {
+        {"filter switched on", false, [](TExStringGrid& g) { g.SetFilterActive(true); }},
+        {"filter switched off", true, [](TExStringGrid& g) { g.SetFilterActive(false); }},
+        {"level removed", true, [](TExStringGrid& g) { g.RemoveLastFilter(); }},
+        {"one row filtered", false, [](TExStringGrid& g) { g.FilterRow(2); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        input_test::GridUnderTest t(4, 9);
+        t.g->SetOptions(t.g->Options() | platform::goEditing);
+        TFilterData& f = t.g->Filter().Add();
+        f.Column = 1;
+        f.Condition = "!1,2";
+        if (c.filteredBefore) t.g->SetFilterActive(true);
+        t.goTo(1, t.g->DisplRowIndex(4));
+        t.type("E");
+        ASSERT_TRUE(t.g->EditorMode());
+        QTest::keyClicks(t.g->InplaceEditor(), "DITED");
+        ASSERT_EQ(t.editorText(), "EDITED");
+        c.act(*t.g);
+        EXPECT_FALSE(t.g->EditorMode());
+        t.key(Qt::Key_Return);
+        t.key(Qt::Key_Escape);
+        t.g->RemoveAllFilters();
+        t.g->UnHideRowsAll();
+        ASSERT_EQ(t.g->RowCount(), 9);
+        for (int r = 1; r < 9; ++r) EXPECT_EQ(t.g->GetCellEx(1, r), r == 4 ? "EDITED" : QString("1,%1").arg(r)) << r;
+    }
+}
+
 TEST(FilterLevels, FilterRowHidesOneFailingRow)
 {
     WordGrid t(kWords);
@@ -169,11 +248,16 @@ TEST(FilterLevels, ProgressIsReportedPerRowAndOnceMoreAtTheEnd)
 {
     WordGrid t({"a", "b", "c", "d", "e", "f", "g", "h"});
     QList<int> progress;
-    t.g.OnFilterProgress = [&progress](QObject*, int p) { progress << p; };
+    int rowsAtTheEnd = -1;
+    t.g.OnFilterProgress = [&](QObject*, int p) {
+        progress << p;
+        rowsAtTheEnd = t.g.RowCount();
+    };
     t.condition("a");
     t.g.ApplyFilter();
     // 1/8 = 12.5 and 5/8 = 62.5 round to even.
     EXPECT_EQ(progress, (QList<int>{12, 25, 38, 50, 62, 75, 88, 100, 100}));
+    EXPECT_EQ(rowsAtTheEnd, 2) << "the last report comes after the rows are hidden";
 }
 
 // Column 1 words; row 1 a node spanning rows 1-3, row 4 a node spanning 4-5.
@@ -273,4 +357,86 @@ TEST(FilterNarrowDown, ABlankIsKeptTypedOrSetAtOnceAndWholeRowSearch)
     }
 }
 
+TEST(FilterNarrowDown, ALevelGoesOnlyWhenItWasMadeForTheRemovedCharacter)
+{
+    // Each step: text, column, rows expected on display (column 1), levels.
+    struct Step {
+        const char* text;
+        int column;
+        QStringList shown;
+        int levels;
+    };
+    struct Case {
+        const char* name;
+        QStringList words;  // column 1; column 2 holds the row numbers 1, 2, ...
+        std::vector<Step> steps;
+    };
+    const QStringList abc = {"a", "ab", "abc", "abd", "x", "xa"};
+    const QStringList twelve = {"1", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"};
+    const Case cases[] = {
+        {"paste then backspace",
+         abc,
+         {{"abc", 1, {"abc"}, 1}, {"ab", 1, {"ab", "abc", "abd"}, 1}, {"a", 1, {"a", "ab", "abc", "abd", "xa"}, 1}}},
+        {"typed after a paste",
+         abc,
+         {{"ab", 1, {"ab", "abc", "abd"}, 1},
+          {"abc", 1, {"abc"}, 2},
+          {"ab", 1, {"ab", "abc", "abd"}, 1},
+          {"a", 1, {"a", "ab", "abc", "abd", "xa"}, 1}}},
+        {"another column is searched among all rows",
+         twelve,
+         {{"1", 1, {"1"}, 1}, {"12", 2, {"l"}, 1}, {"1", 2, {"1", "j", "k", "l"}, 1}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WordGrid t(c.words);
+        for (const Step& step : c.steps) {
+            SCOPED_TRACE(step.text);
+            t.g.NarrowDown(step.text, step.column);
+            EXPECT_EQ(t.shown(), step.shown);
+            EXPECT_EQ(t.g.FilterLevel(), step.levels);
+            ASSERT_EQ(t.g.Filter().Count(), 1);
+            EXPECT_EQ(t.g.Filter().Items(0).Condition, QString("*%1*").arg(step.text)) << "the condition of the text";
+        }
+    }
+}
+
 }  // namespace filtering_levels_test
+
+TEST(FilteringLevels, EveryRowFilteredOutLeavesNoRowBehind)
+{
+    TExStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(3);
+    g.SetFixedRows(0);
+    g.SetFixedCols(0);
+    for (int r = 0; r < 3; ++r) g.SetCellEx(1, r, QString("v%1").arg(r));
+    TFilterData& f = g.Filter().Add();
+    f.Column = 1;
+    f.Condition = "zzz";
+    g.SetFilterActive(true);
+    g.SetFilterActive(false);
+    ASSERT_EQ(g.RowCount(), 3);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(g.GetCellEx(1, r), QString("v%1").arg(r));
+}
+
+TEST(FilteringLevels, RemovingRowsWhileFilteredKeepsTheHiddenRowsInPlace)
+{
+    TExStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(41);
+    for (int r = 1; r <= 40; ++r) g.SetCellEx(1, r, QString("%1%2").arg(r % 2 ? "odd" : "even").arg(r));
+    TFilterData& f = g.Filter().Add();
+    f.Column = 1;
+    f.Condition = "odd*";
+    g.SetFilterActive(true);
+    ASSERT_EQ(g.RowCount(), 21);
+    g.RemoveRows(1, 5);  // odd1 .. odd9
+    g.SetFilterActive(false);
+    QStringList rows;
+    for (int r = 1; r < g.RowCount(); ++r) rows << g.GetCellEx(1, r);
+    QStringList expected;
+    for (int r = 1; r <= 40; ++r)
+        if (r % 2 == 0 || r > 9) expected << QString("%1%2").arg(r % 2 ? "odd" : "even").arg(r);
+    EXPECT_EQ(rows, expected);
+}

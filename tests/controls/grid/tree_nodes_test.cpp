@@ -611,3 +611,68 @@ TEST(TreeNodes, CtrlClickOnANodeMarkLeavesDisjunctRowsAlone)
     EXPECT_TRUE(t.g->GetNodeState(2));
     EXPECT_FALSE(t.g->RowSelect(2));
 }
+
+namespace {
+
+// Rows "node, c1, c2, c3, after" below a header, one node over the first four.
+struct FilteredTree {
+    GridUnderTest t{4, 6};
+    FilteredTree()
+    {
+        const QStringList texts{"node", "c1", "c2", "c3", "after"};
+        for (int r = 1; r <= 5; ++r) t.g->SetCellEx(1, r, texts[r - 1]);
+        t.g->AddNode(1, 4);
+    }
+    void filterOut(const QString& text)
+    {
+        TFilterData& f = t.g->Filter().Add();
+        f.Column = 1;
+        f.Condition = "!" + text;
+        t.g->SetFilterActive(true);
+    }
+    QStringList rows() const { return shownRows(*t.g); }
+};
+
+}  // namespace
+
+TEST(TreeNodes, FiltersAndContractedNodesKeepTheirOwnRows)
+{
+    {
+        SCOPED_TRACE("filter, contract, unfilter, expand");
+        FilteredTree f;
+        f.filterOut("c2");
+        f.t.g->ContractNode(1);
+        f.t.g->SetFilterActive(false);
+        EXPECT_EQ(f.rows(), QStringList({"node", "after"})) << "c2 goes with the contracted node";
+        f.t.g->ExpandNode(1);
+        EXPECT_EQ(f.rows(), QStringList({"node", "c1", "c2", "c3", "after"}));
+        EXPECT_EQ(f.t.g->NumHiddenRows(), 0);
+    }
+    {
+        SCOPED_TRACE("expanding while filtered keeps the filtered rows hidden");
+        FilteredTree f;
+        f.t.g->ContractNode(1);
+        f.filterOut("c2");
+        f.t.g->ExpandAll();
+        EXPECT_EQ(f.rows(), QStringList({"node", "c1", "c3", "after"}));
+        f.t.g->SetFilterActive(false);
+        EXPECT_EQ(f.rows(), QStringList({"node", "c1", "c2", "c3", "after"}));
+    }
+    {
+        SCOPED_TRACE("a filtered row after the span stays filtered");
+        FilteredTree f;
+        f.filterOut("after");
+        f.t.g->ContractNode(1);
+        f.t.g->ExpandNode(1);
+        EXPECT_EQ(f.rows(), QStringList({"node", "c1", "c2", "c3"}));
+        f.t.g->SetFilterActive(false);
+        EXPECT_EQ(f.rows(), QStringList({"node", "c1", "c2", "c3", "after"}));
+    }
+    {
+        SCOPED_TRACE("parents count the filtered rows");
+        FilteredTree f;
+        f.filterOut("c1");
+        EXPECT_EQ(f.t.g->GetParentRow(3), 1) << "c3";
+        EXPECT_EQ(f.t.g->GetParentRow(4), -1) << "after";
+    }
+}
