@@ -2006,4 +2006,24 @@ private:
     TIntList FSortRowXRef;
 };
 
+// Holds a grid's update lock (repaints wait) for a scope, when active, and
+// gives it back also when an exception passes.
+class TGridUpdateLock {
+public:
+    explicit TGridUpdateLock(TExStringGrid& grid, bool active = true) : FGrid(grid), FActive(active)
+    {
+        if (FActive) FGrid.BeginUpdate();
+    }
+    ~TGridUpdateLock()
+    {
+        if (FActive) FGrid.EndUpdate();
+    }
+    TGridUpdateLock(const TGridUpdateLock&) = delete;
+    TGridUpdateLock& operator=(const TGridUpdateLock&) = delete;
+
+private:
+    TExStringGrid& FGrid;
+    bool FActive;
+};
+
 }  // namespace grid

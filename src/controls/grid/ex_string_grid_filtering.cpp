@@ -20,19 +20,6 @@ using platform::TRect;
 
 namespace grid_filtering_detail {
 
-// Repaints only outside an update bracket, taken for one long operation and
-// given back also when an exception passes.
-class FilterUpdateLock {
-public:
-    explicit FilterUpdateLock(TExStringGrid& grid) : FGrid(grid) { FGrid.BeginUpdate(); }
-    ~FilterUpdateLock() { FGrid.EndUpdate(); }
-    FilterUpdateLock(const FilterUpdateLock&) = delete;
-    FilterUpdateLock& operator=(const FilterUpdateLock&) = delete;
-
-private:
-    TExStringGrid& FGrid;
-};
-
 // A drop-down entry is a value, or a display name and a condition joined by
 // the first "=".
 QString filterEntryName(const QString& entry)
@@ -195,7 +182,7 @@ void TExStringGrid::SetFilterActive(bool value)
     if (value && !FFilterActive) {
         if (Row() >= RowCount() || Col() >= ColCount()) FocusCell(FixedCols(), FixedRows());
         {
-            fd::FilterUpdateLock lock(*this);
+            TGridUpdateLock lock(*this);
             ApplyFilter();
         }
         FFilterActive = true;

@@ -15,28 +15,6 @@
 
 namespace grid {
 
-namespace grid_nodes_detail {
-
-// Holds an update bracket for the life of the scope.
-struct UpdateBracket {
-    TExStringGrid& grid;
-    bool active;
-    UpdateBracket(TExStringGrid& g, bool on) : grid(g), active(on)
-    {
-        if (active) grid.BeginUpdate();
-    }
-    ~UpdateBracket()
-    {
-        if (active) grid.EndUpdate();
-    }
-    UpdateBracket(const UpdateBracket&) = delete;
-    UpdateBracket& operator=(const UpdateBracket&) = delete;
-};
-
-}  // namespace grid_nodes_detail
-
-using grid_nodes_detail::UpdateBracket;
-
 // ------------------------------------------------------------ queries
 
 TCellGraphic* TExStringGrid::NodeGraphic(int ARow) const
@@ -312,7 +290,7 @@ void TExStringGrid::ExpandNode(int ARow)
     const bool rowSelect = Options() & platform::goRowSelect;
     if (rowSelect) SetOptions(Options() & ~platform::goRowSelect);
     {
-        UpdateBracket bracket(*this, FControlList.Count() == 0);
+        TGridUpdateLock lock(*this, FControlList.Count() == 0);
         std::vector<int> rows;
         for (const auto& item : FGridItems)
             if (item->Level == 0 && item->Idx() > ARow && item->Idx() < end) rows.push_back(item->Idx());
@@ -377,7 +355,7 @@ void TExStringGrid::ExpandAll()
             bool& flag;
             ~Flag() { flag = false; }
         } expanding{FExpandingAll = true};
-        UpdateBracket bracket(*this, true);
+        TGridUpdateLock lock(*this, true);
         for (int r = GridBase::FixedRows(); r < RowCount(); ++r) {
             TCellGraphic* g = NodeGraphic(r);
             if (g == nullptr) continue;
@@ -391,7 +369,7 @@ void TExStringGrid::ExpandAll()
 void TExStringGrid::ContractAll()
 {
     {
-        UpdateBracket bracket(*this, true);
+        TGridUpdateLock lock(*this, true);
         ExpandAll();
         // Each top node's run, among all rows; nested nodes stay as they are.
         std::vector<std::pair<int, int>> runs;
