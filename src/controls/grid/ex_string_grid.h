@@ -1871,6 +1871,10 @@ private:
     bool FFilterPlaceholderRow = false;
     // Hides display rows as rows of the given filter level.
     void HideRowListAt(const std::vector<int>& RowList, int level);
+    // The first row back after a filter hid every row: the window's empty
+    // row goes (true when it went), the filtered grid's fixed rows return.
+    bool DropFilterPlaceholderRow();
+    void RestoreFilteredFixedRows();
     // ----- dimensions
     void ApplyFloatingFooterMove(int oldCount, int newCount);
     // ----- typed access

@@ -155,7 +155,8 @@ void TExStringGrid::ApplyFilter()
     const int total = last - first + 1;
     std::vector<int> failing;
     int progress = 0;
-    for (int r = first; r <= last; ++r) {
+    // The window's empty row while every row is filtered out is no record.
+    for (int r = first; r <= last && !FFilterPlaceholderRow; ++r) {
         const bool exempt = FilterNormalCellsOnly && (IsNode(r) || IsSummary(r));
         if (!exempt && !DoCustomFilter(r)) failing.push_back(r);
         if (OnFilterProgress && total > 0) {

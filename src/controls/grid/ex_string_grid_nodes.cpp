@@ -255,7 +255,12 @@ void TExStringGrid::RemoveAllNodes()
 {
     for (int r = 0; r < RowCount(); ++r)
         if (IsNode(r)) RemoveNode(RealRowIndex(r));
+    // Node rows hidden otherwise (a hidden row, a filter) are still nodes.
     FNumNodes = 0;
+    for (const auto& item : FGridItems) {
+        const TCellGraphic* g = PropertiesGraphic(item->Items().Properties(0));
+        if (g != nullptr && g->CellType() == ctNode) ++FNumNodes;
+    }
     RepaintGrid();
 }
 
@@ -420,10 +425,15 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt)
     // A node row takes the new row itself; any other row its parent does.
     const int parent = IsNode(r) ? r : GetParentRow(r);
     int level = 1;
+    // A node grows by the new row once open (its contraction's rows come
+    // back first); a span of 0 reaches the next node and holds it already.
+    auto grow = [this](int node) {
+        ExpandNode(RealRowIndex(node));
+        if (GetNodeSpan(node) > 0) UpdateNodeSpan(node, 1);
+        UpdateSubNodeCount(node, 1);
+    };
     if (parent >= 0) {
-        UpdateNodeSpan(parent, 1);
-        UpdateSubNodeCount(parent, 1);
-        ExpandNode(RealRowIndex(parent));
+        grow(parent);
         level = RowNodeLevel(parent);
         // Every ancestor's run grows by the new row too.
         int last = parent;
@@ -431,18 +441,20 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt)
         while (reached > 1) {
             const int q = GetParentRow(last);
             if (q < 0 || q == last || RowNodeLevel(q) >= reached) break;
-            UpdateNodeSpan(q, 1);
-            UpdateSubNodeCount(q, 1);
-            ExpandNode(RealRowIndex(q));
+            grow(q);
             reached = RowNodeLevel(q);
             last = q;
         }
     }
     const bool moveNodeContents = IsNode(r) && InsertAt == 0;
     if (moveNodeContents) InsertAt = 1;
-    // Hidden rows after the new row's place keep their places among all rows.
-    const int at = r + InsertAt;
-    InsertRowRange(at, 1, true);
+    // The new row's place among all rows: rows hidden after it (by a filter)
+    // move on by one, those before it stay.
+    const int place = r < RowCount() ? RealRowIndex(r) + InsertAt : TotalRowCount();
+    const int at = place - HiddenBelow(place);
+    InsertRowFlags(at, 1);
+    ShiftHiddenRowIndexes(place, 1);
+    InsertRowRange(at, 1, false);
     if (parent >= 0) SetRowNodeLevel(at, level);
     if (moveNodeContents) {
         // The node row's data goes down into the new row; the node stays.

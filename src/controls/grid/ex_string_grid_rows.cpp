@@ -67,13 +67,34 @@ std::vector<int> TExStringGrid::AllRowsOf(int FromRow, int Count) const
     return rows;
 }
 
+bool TExStringGrid::DropFilterPlaceholderRow()
+{
+    if (!std::exchange(FFilterPlaceholderRow, false) || Cells().RowCount() != 1) return false;
+    TCellRow row = Cells().TakeRow(0);
+    const bool empty = std::all_of(row.Cells.begin(), row.Cells.end(), [](const TStoredCell& cell) {
+        return cell.Text.isEmpty() && !cell.Properties;
+    });
+    if (!empty) Cells().InsertRow(0, std::move(row));  // written to meanwhile: a record now
+    return empty;
+}
+
+void TExStringGrid::RestoreFilteredFixedRows()
+{
+    // With every normal row filtered out the window had to drop its fixed
+    // rows; they are fixed again as soon as a row is back.
+    if (FFilterLevel > 0 && GridBase::FixedRows() < FFilterFixedRows && FFilterFixedRows < RowCount())
+        SetFixedRows(FFilterFixedRows);
+}
+
 void TExStringGrid::RestoreItemRow(int displayRow, TGridItem& item)
 {
+    if (DropFilterPlaceholderRow()) displayRow = 0;
     Cells().InsertRow(displayRow, std::move(item.Items()));
     item.Items() = TCellRow();
     TBaseGrid::SetRowCount(Cells().RowCount());
     for (int i = RowCount() - 1; i > displayRow; --i) SetRowHeights(i, RowHeights(i - 1));
     SetRowHeights(displayRow, item.Height() > 0 ? item.Height() : DefaultRowHeight());
+    RestoreFilteredFixedRows();
 }
 
 void TExStringGrid::HideRows(int FromRow, int ToRow)
@@ -209,14 +230,9 @@ void TExStringGrid::UnHideRowList()
     }
     std::vector<int> heights;
     for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
-    std::vector<TCellRow> current = grid_rows_detail::takeAllRows(Cells());
     // The empty row the window made while a filter hid every row goes again.
-    if (std::exchange(FFilterPlaceholderRow, false) && current.size() == 1 &&
-        std::all_of(current.front().Cells.begin(), current.front().Cells.end(),
-                    [](const TStoredCell& cell) { return cell.Text.isEmpty() && !cell.Properties; })) {
-        current.clear();
-        heights.clear();
-    }
+    if (DropFilterPlaceholderRow()) heights.clear();
+    std::vector<TCellRow> current = grid_rows_detail::takeAllRows(Cells());
     const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
     std::vector<int> merged;
     size_t ci = 0, j = 0;

@@ -54,6 +54,20 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, 
     if (RowIndex < 0 || RowIndex >= RowCount() || RCount <= 0) return;
     RCount = std::min(RCount, RowCount() - RowIndex);
     HideInplaceEdit();
+    if (MoveFlags && HasNodes()) {
+        // A contracted node row deleted: its rows come back first, so that
+        // none stays hidden with no node to open it; then the rows go one by one.
+        bool contracted = false;
+        for (int r = RowIndex; r < RowIndex + RCount && !contracted; ++r) contracted = GetNodeState(r);
+        if (contracted) {
+            const std::vector<int> rows = AllRowsOf(RowIndex, RCount);
+            for (int idx : rows)
+                if (GetNodeState(DisplRowIndex(idx))) ExpandNode(idx);
+            for (auto idx = rows.rbegin(); idx != rows.rend(); ++idx)
+                RemoveRowRange(DisplRowIndex(*idx), 1, AdjustHidden, MoveFlags);
+            return;
+        }
+    }
     const int savedRow = Row();
     const int savedTop = TopRow();
     const int lastColWidth = ColCount() > 0 ? ColWidths(ColCount() - 1) : 0;
@@ -156,9 +170,10 @@ void TExStringGrid::InsertRowRange(int ARow, int Count, bool Adjust)
     const int lastInsertable = footer ? std::max(0, RowCount() - 1) : RowCount();
     ARow = std::clamp(ARow, 0, lastInsertable);
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
+    if (DropFilterPlaceholderRow()) ARow = 0;
     const int lastColWidth = ColCount() > 0 ? ColWidths(ColCount() - 1) : 0;
     std::vector<int> heights;
-    for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
+    for (int r = 0; r < std::min(RowCount(), Cells().RowCount()); ++r) heights.push_back(RowHeights(r));
     heights.insert(heights.begin() + std::min(ARow, int(heights.size())), size_t(Count), DefaultRowHeight());
     if (Adjust) {
         InsertRowFlags(ARow, Count);
@@ -170,6 +185,7 @@ void TExStringGrid::InsertRowRange(int ARow, int Count, bool Adjust)
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     for (int r = 0; r < int(heights.size()) && r < RowCount(); ++r) SetRowHeights(r, heights[size_t(r)]);
     if (ColCount() > 0) SetColWidths(ColCount() - 1, lastColWidth);
+    RestoreFilteredFixedRows();
 }
 
 void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)

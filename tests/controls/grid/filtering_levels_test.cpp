@@ -440,3 +440,63 @@ TEST(FilteringLevels, RemovingRowsWhileFilteredKeepsTheHiddenRowsInPlace)
         if (r % 2 == 0 || r > 9) expected << QString("%1%2").arg(r % 2 ? "odd" : "even").arg(r);
     EXPECT_EQ(rows, expected);
 }
+
+TEST(FilteringLevels, RowsBackWhileEveryRowIsFilteredKeepTheHeaderFixed)
+{
+    for (const bool viaAddRow : {false, true}) {
+        SCOPED_TRACE(viaAddRow ? "a row added" : "hidden rows shown");
+        TExStringGrid g;
+        g.SetColCount(2);
+        g.SetRowCount(4);
+        g.SetCellEx(1, 0, "Header");
+        for (int r = 1; r < 4; ++r) g.SetCellEx(1, r, QString("v%1").arg(r));
+        TFilterData& f = g.Filter().Add();
+        f.Column = 1;
+        f.Condition = "zzz";
+        g.SetFilterActive(true);
+        if (viaAddRow)
+            g.AddRow();
+        else
+            g.UnHideRowsAll();
+        EXPECT_EQ(g.FixedRows(), 1);
+        g.Sort(1, sdDescending);
+        EXPECT_EQ(g.GetCellEx(1, 0), "Header") << "the header is no record";
+        g.SetFilterActive(false);
+        EXPECT_EQ(g.FixedRows(), 1);
+        EXPECT_EQ(g.GetCellEx(1, 0), "Header");
+        EXPECT_EQ(g.RowCount(), viaAddRow ? 5 : 4);
+    }
+}
+
+TEST(FilteringLevels, TheWindowsEmptyRowNeverBecomesARecord)
+{
+    auto grid = [](TExStringGrid& g) {
+        g.SetColCount(2);
+        g.SetRowCount(3);
+        g.SetFixedRows(0);
+        g.SetFixedCols(0);
+        for (int r = 0; r < 3; ++r) g.SetCellEx(1, r, QString("v%1").arg(r));
+        TFilterData& f = g.Filter().Add();
+        f.Column = 1;
+        f.Condition = "zzz";
+    };
+    {
+        SCOPED_TRACE("rows shown while filtered");
+        TExStringGrid g;
+        grid(g);
+        g.SetFilterActive(true);
+        g.UnHideRowsAll();
+        g.SetFilterActive(false);
+        EXPECT_EQ(g.RowCount(), 3);
+    }
+    {
+        SCOPED_TRACE("a second filter over the emptied grid");
+        TExStringGrid g;
+        grid(g);
+        g.ApplyFilter();
+        g.ApplyFilter();
+        g.RemoveAllFilters();
+        EXPECT_EQ(g.RowCount(), 3);
+        for (int r = 0; r < 3; ++r) EXPECT_EQ(g.GetCellEx(1, r), QString("v%1").arg(r));
+    }
+}

@@ -676,3 +676,55 @@ TEST(TreeNodes, FiltersAndContractedNodesKeepTheirOwnRows)
         EXPECT_EQ(f.t.g->GetParentRow(4), -1) << "after";
     }
 }
+
+TEST(TreeNodes, SequencesMixingNodesFiltersAndRowsLoseNothing)
+{
+    {
+        SCOPED_TRACE("a child row on a contracted span-0 node");
+        GridUnderTest t(4, 8);
+        t.g->AddNode(3, 0);
+        t.g->ContractNode(3);
+        t.g->InsertChildRow(3, 1);
+        t.g->ExpandAll();
+        EXPECT_EQ(t.g->NumHiddenRows(), 0);
+        EXPECT_EQ(shownRows(*t.g), QStringList({"1,1", "1,2", "1,3", "", "1,4", "1,5", "1,6", "1,7"}));
+        EXPECT_EQ(t.g->GetNodeSpan(3), 0);
+    }
+    {
+        SCOPED_TRACE("a child row while a filter hides the rows after the node");
+        GridUnderTest t(4, 7);
+        const QStringList marks{"a", "b", "b", "a", "a", "a"};
+        for (int r = 1; r <= 6; ++r) t.g->SetCellEx(2, r, marks[r - 1]);
+        t.g->AddNode(1, 2);
+        TFilterData& f = t.g->Filter().Add();
+        f.Column = 2;
+        f.Condition = "a";
+        t.g->SetFilterActive(true);
+        t.g->InsertChildRow(1, 1);
+        t.g->SetFilterActive(false);
+        EXPECT_EQ(shownRows(*t.g), QStringList({"1,1", "", "1,2", "1,3", "1,4", "1,5", "1,6"}));
+        t.g->ContractNode(1);
+        EXPECT_EQ(shownRows(*t.g), QStringList({"1,1", "1,3", "1,4", "1,5", "1,6"}));
+    }
+    {
+        SCOPED_TRACE("a contracted node row removed as a row");
+        GridUnderTest t(4, 8);
+        t.g->AddNode(2, 3);
+        t.g->ContractNode(2);
+        t.g->RemoveRows(2, 1);
+        EXPECT_EQ(t.g->NumNodes(), 0);
+        EXPECT_EQ(t.g->NumHiddenRows(), 0);
+        EXPECT_EQ(shownRows(*t.g), rowsOf({1, 3, 4, 5, 6, 7}));
+    }
+    {
+        SCOPED_TRACE("RemoveAllNodes with a node row hidden");
+        GridUnderTest t(4, 8);
+        t.g->AddNode(2, 2);
+        t.g->HideRow(2);
+        t.g->RemoveAllNodes();
+        EXPECT_EQ(t.g->NumNodes(), 1) << "the hidden node row is still a node";
+        t.g->UnHideRowsAll();
+        EXPECT_TRUE(t.g->IsNode(2));
+        EXPECT_TRUE(t.g->HasNodes());
+    }
+}
