@@ -1872,9 +1872,12 @@ private:
     // Hides display rows as rows of the given filter level.
     void HideRowListAt(const std::vector<int>& RowList, int level);
     // The first row back after a filter hid every row: the window's empty
-    // row goes (true when it went), the filtered grid's fixed rows return.
+    // row goes (true when it went), the fixed rows dropped by hiding return.
     bool DropFilterPlaceholderRow();
-    void RestoreFilteredFixedRows();
+    void RestoreHiddenFixedRows();
+    // The window's row count after rows were hidden; remembers the fixed rows it drops.
+    void ShrinkToShownRows(int count);
+    int FFixedRowsBeforeHiding = 0;
     // ----- dimensions
     void ApplyFloatingFooterMove(int oldCount, int newCount);
     // ----- typed access

@@ -463,6 +463,8 @@ void TExStringGrid::InsertChildRow(int ARow, int InsertAt)
             SetCellEx(c, r, QString());
             if (c > 0) MoveCellObject(c, r, at);
         }
+        SetRowHeights(at, RowHeights(r));
+        SetRowHeights(r, DefaultRowHeight());
     }
     CellsChanged(QRect(QPoint(0, at), QPoint(ColCount() - 1, at)));
 }

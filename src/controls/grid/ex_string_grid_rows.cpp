@@ -78,12 +78,21 @@ bool TExStringGrid::DropFilterPlaceholderRow()
     return empty;
 }
 
-void TExStringGrid::RestoreFilteredFixedRows()
+void TExStringGrid::ShrinkToShownRows(int count)
 {
-    // With every normal row filtered out the window had to drop its fixed
-    // rows; they are fixed again as soon as a row is back.
-    if (FFilterLevel > 0 && GridBase::FixedRows() < FFilterFixedRows && FFilterFixedRows < RowCount())
-        SetFixedRows(FFilterFixedRows);
+    // Hiding every normal row makes the window drop its fixed rows: they are
+    // remembered, to be fixed again as soon as a row is back.
+    if (count <= GridBase::FixedRows()) FFixedRowsBeforeHiding = std::max(FFixedRowsBeforeHiding, GridBase::FixedRows());
+    TBaseGrid::SetRowCount(count);
+}
+
+void TExStringGrid::RestoreHiddenFixedRows()
+{
+    int wanted = FFixedRowsBeforeHiding;
+    if (FFilterLevel > 0) wanted = std::max(wanted, FFilterFixedRows);
+    if (wanted <= GridBase::FixedRows() || wanted >= RowCount()) return;
+    SetFixedRows(wanted);
+    FFixedRowsBeforeHiding = 0;
 }
 
 void TExStringGrid::RestoreItemRow(int displayRow, TGridItem& item)
@@ -94,7 +103,7 @@ void TExStringGrid::RestoreItemRow(int displayRow, TGridItem& item)
     TBaseGrid::SetRowCount(Cells().RowCount());
     for (int i = RowCount() - 1; i > displayRow; --i) SetRowHeights(i, RowHeights(i - 1));
     SetRowHeights(displayRow, item.Height() > 0 ? item.Height() : DefaultRowHeight());
-    RestoreFilteredFixedRows();
+    RestoreHiddenFixedRows();
 }
 
 void TExStringGrid::HideRows(int FromRow, int ToRow)
@@ -125,7 +134,7 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     // The window loses the rows; the rows below keep their heights.
     const int remaining = Cells().RowCount();
     for (int i = D; i < remaining; ++i) SetRowHeights(i, RowHeights(i + k));
-    TBaseGrid::SetRowCount(remaining);
+    ShrinkToShownRows(remaining);
     CellsChanged(QRect(QPoint(0, D), QPoint(TotalColCount() - 1, D + k - 1)));
 }
 
@@ -194,7 +203,7 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
         }
     }
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
-    TBaseGrid::SetRowCount(Cells().RowCount());
+    ShrinkToShownRows(Cells().RowCount());
     for (int r = 0; r < int(kept.size()) && r < RowCount(); ++r) SetRowHeights(r, kept[size_t(r)]);
 }
 
@@ -258,6 +267,7 @@ void TExStringGrid::UnHideRowList()
     }
     TBaseGrid::SetRowCount(Cells().RowCount());
     for (int r = 0; r < int(merged.size()) && r < RowCount(); ++r) SetRowHeights(r, merged[size_t(r)]);
+    RestoreHiddenFixedRows();
 }
 
 void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
@@ -276,7 +286,7 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
     }
     const int remaining = Cells().RowCount();
     for (int i = D; i < remaining; ++i) SetRowHeights(i, RowHeights(i + k));
-    TBaseGrid::SetRowCount(remaining);
+    ShrinkToShownRows(remaining);
     CellsChanged(QRect(QPoint(0, D), QPoint(TotalColCount() - 1, D + k - 1)));
 }
 

@@ -185,7 +185,7 @@ void TExStringGrid::InsertRowRange(int ARow, int Count, bool Adjust)
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     for (int r = 0; r < int(heights.size()) && r < RowCount(); ++r) SetRowHeights(r, heights[size_t(r)]);
     if (ColCount() > 0) SetColWidths(ColCount() - 1, lastColWidth);
-    RestoreFilteredFixedRows();
+    RestoreHiddenFixedRows();
 }
 
 void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls)

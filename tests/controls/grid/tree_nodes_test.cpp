@@ -728,3 +728,24 @@ TEST(TreeNodes, SequencesMixingNodesFiltersAndRowsLoseNothing)
         EXPECT_TRUE(t.g->HasNodes());
     }
 }
+
+TEST(TreeNodes, HidingEveryRowAndShowingThemAgainKeepsTheHeaderFixed)
+{
+    GridUnderTest t(4, 6);
+    t.g->HideRows(1, 5);
+    EXPECT_EQ(t.g->RowCount(), 1);
+    t.g->UnHideRowsAll();
+    EXPECT_EQ(t.g->FixedRows(), 1);
+    EXPECT_EQ(shownRows(*t.g), rowsOf({1, 2, 3, 4, 5}));
+}
+
+TEST(TreeNodes, TheNodesDataTakesItsHeightIntoTheChildRow)
+{
+    GridUnderTest t(4, 6);
+    t.g->SetRowHeights(2, 40);
+    t.g->AddNode(2, 2);
+    t.g->InsertChildRow(2, 0);
+    EXPECT_EQ(t.g->GetCellEx(1, 3), "1,2");
+    EXPECT_EQ(t.g->RowHeights(3), 40);
+    EXPECT_EQ(t.g->RowHeights(2), t.g->DefaultRowHeight());
+}
