@@ -780,6 +780,12 @@ private:
     bool FExpandingAll = false;
     // Moves a cell's object and graphic to another row of the same column.
     void MoveCellObject(int ACol, int FromRow, int ToRow);
+    // The rows FromRow .. ToRow (all rows) hidden by row ranges are now held
+    // by a contracted node.
+    void MarkBehindNode(int FromRow, int ToRow);
+    // Shows the rows (all-rows indexes) a node held; while a filter is on,
+    // those failing it go with its top level.
+    void ShowRowsBehindNode(std::vector<int> rows);
     TCellGraphic* NodeGraphic(int ARow) const;   // display row; nullptr for no node
     int RowNodeLevel(int ARow) const;            // display row; 0 outside every node
     void SetRowNodeLevel(int ARow, int Level);

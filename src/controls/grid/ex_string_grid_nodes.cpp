@@ -261,6 +261,13 @@ void TExStringGrid::RemoveAllNodes()
         const TCellGraphic* g = PropertiesGraphic(item->Items().Properties(0));
         if (g != nullptr && g->CellType() == ctNode) ++FNumNodes;
     }
+    if (FNumNodes == 0) {
+        // No node left to hold rows.
+        std::vector<int> stray;
+        for (const auto& item : FGridItems)
+            if (item->Level == TGridItem::BehindNode) stray.push_back(item->Idx());
+        ShowRowsBehindNode(std::move(stray));
+    }
     RepaintGrid();
 }
 
@@ -298,20 +305,9 @@ void TExStringGrid::ExpandNode(int ARow)
         TGridUpdateLock lock(*this, FControlList.Count() == 0);
         std::vector<int> rows;
         for (const auto& item : FGridItems)
-            if (item->Level == 0 && item->Idx() > ARow && item->Idx() < end) rows.push_back(item->Idx());
-        std::sort(rows.begin(), rows.end());
-        for (int idx : rows) UnHideRow(idx);
-        // While a filter is on, the rows back on display that fail it go
-        // with its top level.
-        if (FFilterActive && FFilterLevel > 0) {
-            std::vector<int> failing;
-            for (int idx : rows) {
-                const int shown = DisplRowIndex(idx);
-                const bool exempt = FilterNormalCellsOnly && (IsNode(shown) || IsSummary(shown));
-                if (!exempt && !DoCustomFilter(shown)) failing.push_back(shown);
-            }
-            if (!failing.empty()) HideRowListAt(failing, FFilterLevel);
-        }
+            if (item->Level == TGridItem::BehindNode && item->Idx() > ARow && item->Idx() < end)
+                rows.push_back(item->Idx());
+        ShowRowsBehindNode(std::move(rows));
     }
     if (rowSelect) {
         SetOptions(Options() | platform::goRowSelect);
@@ -342,14 +338,39 @@ void TExStringGrid::ContractNode(int ARow)
     for (int i = r + 1; i < RowCount() && RealRowIndex(i) < end; ++i) {
         TCellGraphic* nested = NodeGraphic(i);
         if (nested == nullptr || !nested->CellBoolean()) continue;
+        // A run reaching past the parent's stays the nested node's to open.
+        if (NodeEndAll(i) > end) continue;
         nested->SetCellBoolean(false);
         const int control = FControlList.ControlIndex(1, RealRowIndex(i) + 1);
         if (control >= 0)
             if (QWidget* w = FControlList.GetControl(control)->Control; w != nullptr) w->hide();
     }
-    if (ARow + 1 <= end - 1) HideRows(ARow + 1, end - 1);
+    if (ARow + 1 <= end - 1) {
+        HideRows(ARow + 1, end - 1);
+        MarkBehindNode(ARow + 1, end - 1);
+    }
     RepaintCell(0, r);
     CalcFooter(-1);
+}
+
+void TExStringGrid::MarkBehindNode(int FromRow, int ToRow)
+{
+    for (auto& item : FGridItems)
+        if (item->Level == 0 && item->Idx() >= FromRow && item->Idx() <= ToRow) item->Level = TGridItem::BehindNode;
+}
+
+void TExStringGrid::ShowRowsBehindNode(std::vector<int> rows)
+{
+    std::sort(rows.begin(), rows.end());
+    for (int idx : rows) UnHideRow(idx);
+    if (!FFilterActive || FFilterLevel <= 0) return;
+    std::vector<int> failing;
+    for (int idx : rows) {
+        const int shown = DisplRowIndex(idx);
+        const bool exempt = FilterNormalCellsOnly && (IsNode(shown) || IsSummary(shown));
+        if (!exempt && !DoCustomFilter(shown)) failing.push_back(shown);
+    }
+    if (!failing.empty()) HideRowListAt(failing, FFilterLevel);
 }
 
 void TExStringGrid::ExpandAll()
@@ -367,6 +388,12 @@ void TExStringGrid::ExpandAll()
             ExpandNode(RealRowIndex(r));
             g->SetCellBoolean(false);
         }
+        // With every node open, rows still held for a node (spans that
+        // overlapped, nodes moved by a sort) have no node left: shown too.
+        std::vector<int> stray;
+        for (const auto& item : FGridItems)
+            if (item->Level == TGridItem::BehindNode) stray.push_back(item->Idx());
+        ShowRowsBehindNode(std::move(stray));
     }
     CalcFooter(-1);
 }
@@ -393,7 +420,10 @@ void TExStringGrid::ContractAll()
         if (!runs.empty()) {
             HideInplaceEdit();
             FForceSel = true;
-            for (auto run = runs.rbegin(); run != runs.rend(); ++run) HideRows(run->first, run->second);
+            for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
+                HideRows(run->first, run->second);
+                MarkBehindNode(run->first, run->second);
+            }
             FForceSel = false;
         }
     }

@@ -221,7 +221,7 @@ void TExStringGrid::UnHideRowList()
     for (auto& item : FGridItems) {
         if (item->Level != L || L <= 0) continue;
         if (behindNode(item->Idx()))
-            item->Level = 0;
+            item->Level = TGridItem::BehindNode;
         else
             level.push_back(std::move(item));
     }

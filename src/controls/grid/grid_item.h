@@ -26,7 +26,8 @@ public:
     void SetItems(TCellRow cells) { FItems = std::move(cells); }
 
     // The filter level (1 for the first) when a filter hid the row; 0 when
-    // a row-range hide did.
+    // a row-range hide did; BehindNode when a contracted tree node holds it.
+    static constexpr int BehindNode = -1;
     int Level = 0;
 
 private:
