@@ -10,6 +10,7 @@
 #include <QStyle>
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 #include "controls/grid/filter_matcher.h"
 #include "controls/grid/grid_text_utils.h"
 #include "platform/strings.h"
@@ -496,11 +497,8 @@ void TExStringGrid::SetChoiceCondition(TFilterData& f, const TFilterChoice& choi
 
 void TExStringGrid::FilterSelect(QObject* /*Sender*/, int ItemIndex)
 {
-    struct ColumnReset {
-        int& col;
-        int& choicesCol;
-        ~ColumnReset() { col = choicesCol = -1; }
-    } reset{FFilterCol, FDropChoicesCol};
+    TScopedValue<int> filterCol(FFilterCol, FFilterCol, -1);
+    TScopedValue<int> choicesCol(FDropChoicesCol, FDropChoicesCol, -1);
     setFocus();
     if (!FilterColumnValid()) return;
     const int col = FFilterCol;

@@ -2,6 +2,7 @@
 // advance, with the tab-stop queries they share.
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 
 namespace grid {
 
@@ -16,18 +17,6 @@ bool isInlineTextKind(TEditorType kind)
     }
 }
 
-// Holds a flag set for the lifetime of the guard, clearing it on every exit.
-class FlagGuard {
-public:
-    explicit FlagGuard(bool& flag) : FFlag(flag), FOld(flag) { FFlag = true; }
-    ~FlagGuard() { FFlag = FOld; }
-    FlagGuard(const FlagGuard&) = delete;
-    FlagGuard& operator=(const FlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FOld;
-};
 
 }  // namespace grid_input_advance_detail
 
@@ -72,7 +61,7 @@ void TExStringGrid::WrapToFirstRow() { SetRow(FixedRows()); }
 
 void TExStringGrid::SetCellForced(int ACol, int ARow)
 {
-    grid_input_advance_detail::FlagGuard force(FForceSel);
+    TScopedValue<bool> force(FForceSel, true);
     MoveColRow(ACol, ARow, true, true);
 }
 
@@ -84,7 +73,7 @@ void TExStringGrid::SimulateCellClick(int ACol, int ARow)
     auto keptUp = std::move(OnMouseUp);
     OnMouseDown = nullptr;
     OnMouseUp = nullptr;
-    grid_input_advance_detail::FlagGuard force(FForceSel);
+    TScopedValue<bool> force(FForceSel, true);
     try {
         GridBase::HandleMouseDown(platform::mbLeft, 0, r.Left + 2, r.Top + 2);
         GridBase::HandleMouseUp(platform::mbLeft, 0, r.Left + 2, r.Top + 2);
@@ -177,7 +166,7 @@ void TExStringGrid::MoveToAdvanceTarget(int ACol, int ARow, int NewCol, int NewR
     bool allow = true;
     if (OnAutoAdvance) OnAutoAdvance(this, FAERow, FAECol, NewRow, NewCol, allow);
     if (allow && OnCellChanging) OnCellChanging(this, FAERow, FAECol, NewRow, NewCol, allow);
-    grid_input_advance_detail::FlagGuard disable(FDisableChange);
+    TScopedValue<bool> disable(FDisableChange, true);
     if (allow && NewCol >= 0 && NewRow >= 0 && NewCol < ColCount() && NewRow < RowCount()) {
         SetCol(NewCol);
         SetRow(NewRow);
@@ -217,7 +206,7 @@ void TExStringGrid::AdvanceAfterEdit(int ACol, int ARow, bool Force, bool AutoEd
         AdvanceAfterEdit(newCol, newRow, Force, AutoEdit, Forward, true, WasEditing);
         return;
     } else {
-        grid_input_advance_detail::FlagGuard force(FForceSel);
+        TScopedValue<bool> force(FForceSel, true);
         SetCol(newCol);
         SetRow(newRow);
     }
@@ -364,7 +353,7 @@ bool TExStringGrid::TabForward()
                 return true;
             }
         }
-        grid_input_advance_detail::FlagGuard force(FForceSel);
+        TScopedValue<bool> force(FForceSel, true);
         if (Row() < lastNormalRow) {
             int c = FirstTabStop(Row() + 1);
             if (c < 0) c = FixedCols();

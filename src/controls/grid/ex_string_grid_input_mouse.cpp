@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 
 namespace grid {
 
@@ -502,14 +503,9 @@ void TExStringGrid::WMLButtonDblClk(TWMMouse& Msg)
     const int X = Msg.XPos, Y = Msg.YPos;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
-    const bool keptForce = FForceSel;
-    if (FMouseActions.RangeSelectAndEdit && ACol >= 0 && ARow >= 0 && !HasClickGraphic(RealColIndex(ACol), ARow))
-        FForceSel = true;
-    struct ForceReset {
-        bool& flag;
-        bool old;
-        ~ForceReset() { flag = old; }
-    } forceReset{FForceSel, keptForce};
+    const bool force =
+        FMouseActions.RangeSelectAndEdit && ACol >= 0 && ARow >= 0 && !HasClickGraphic(RealColIndex(ACol), ARow);
+    TScopedValue<bool> forceSel(FForceSel, FForceSel || force);
 
     if (ACol == -1) {
         if (FFixedRowAlways) {

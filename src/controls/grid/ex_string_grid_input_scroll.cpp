@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 
 namespace grid {
 
@@ -96,12 +97,7 @@ bool TExStringGrid::HandleWheel(bool Down, TShiftState Shift, QPoint MousePos)
     }
     if (!Down && (Row() < 0 || Row() >= RowCount())) return true;
     // The base moves the current row; no direct edit opens on the way.
-    struct DirectEditKept {
-        bool& flag;
-        bool kept;
-        ~DirectEditKept() { flag = kept; }
-    } directEditKept{FMouseActions.DirectEdit, FMouseActions.DirectEdit};
-    FMouseActions.DirectEdit = false;
+    TScopedValue<bool> noDirectEdit(FMouseActions.DirectEdit, false);
     const int keptLeft = LeftCol();
     const bool result =
         Down ? TBaseGrid::HandleWheelDown(Shift, MousePos) : TBaseGrid::HandleWheelUp(Shift, MousePos);

@@ -12,6 +12,7 @@
 
 #include "controls/grid/cell_properties.h"
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 
 namespace grid {
 
@@ -322,11 +323,7 @@ void TExStringGrid::ExpandNode(int ARow)
 void TExStringGrid::ContractNode(int ARow)
 {
     HideInplaceEdit();
-    FForceSel = true;
-    struct ForceSelReset {
-        bool& flag;
-        ~ForceSelReset() { flag = false; }
-    } reset{FForceSel};
+    TScopedValue<bool> forceSel(FForceSel, true, false);
     if (ARow < 0 || IsHiddenRow(ARow)) return;
     const int r = DisplRowIndex(ARow);
     TCellGraphic* g = NodeGraphic(r);
@@ -377,10 +374,7 @@ void TExStringGrid::ExpandAll()
 {
     {
         // Every node opens, even where one open node at a time is the rule.
-        struct Flag {
-            bool& flag;
-            ~Flag() { flag = false; }
-        } expanding{FExpandingAll = true};
+        TScopedValue<bool> expanding(FExpandingAll, true, false);
         TGridUpdateLock lock(*this, true);
         for (int r = GridBase::FixedRows(); r < RowCount(); ++r) {
             TCellGraphic* g = NodeGraphic(r);

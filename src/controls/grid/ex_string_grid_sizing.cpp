@@ -10,6 +10,7 @@
 #include <QScrollBar>
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 #include "controls/grid/grid_markup.h"
 #include "controls/grid/grid_text_utils.h"
 
@@ -254,10 +255,7 @@ void TExStringGrid::Zoom(int x)
     if (z < -10 || z > 10) return;
     ZoomFactor = z;
     // The proportional bars wait for the whole zoom, then follow it once.
-    struct ScrollLockHeld {
-        bool& lock;
-        ~ScrollLockHeld() { lock = false; }
-    } scrollLock{FScrollLock = true};
+    TScopedValue<bool> scrollLock(FScrollLock, true, false);
     BeginUpdate();
     for (int c = 0; c < ColCount(); ++c)
         if (ColWidths(c) > 0 && ColWidths(c) + x > 0) SetColWidths(c, ColWidths(c) + x);

@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 
 #include "controls/grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 #include "controls/grid/filter_matcher.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/grid_number_text.h"
@@ -379,19 +380,12 @@ void TExStringGrid::RunSort(TSortKind kind)
     if (kind == TSortKind::Column) FSortIndexes.Clear();
 
     const int oldRow = Row();
-    SortRow = oldRow;
+    TScopedValue<int> sortRow(SortRow, oldRow, -1);
     // The groups are found before column 0, which holds the node marks, may be set aside.
     const std::vector<std::pair<int, int>> groupRanges = groups ? SortGroupRanges() : std::vector<std::pair<int, int>>{};
-    struct SortStateReset {
-        TExStringGrid& g;
-        ~SortStateReset()
-        {
-            g.SortRow = -1;
-            g.FSortSwapColumn = -1;
-        }
-    } reset{*this};
-    FSortSwapColumn = indexed ? (FSortIndexes.Count() > 0 ? int(uint32_t(FSortIndexes[0]) & TSortIndexList::ColumnMask) : -1)
-                              : FSortSettings.Column;
+    const int swapColumn = indexed ? (FSortIndexes.Count() > 0 ? int(uint32_t(FSortIndexes[0]) & TSortIndexList::ColumnMask) : -1)
+                                   : FSortSettings.Column;
+    TScopedValue<int> sortSwapColumn(FSortSwapColumn, swapColumn, -1);
     {
         TSortRunScope scope(*this);
         if (groups) {
