@@ -8,7 +8,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "controls/grid/grid_draw_utils.h"
+#include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/paint/cell_faces.h"
 #include "controls/grid/paint/cell_objects.h"
 #include "controls/grid/paint/cell_text.h"

@@ -26,7 +26,7 @@
 #include <QString>
 #include <benchmark/benchmark.h>
 
-#include "controls/grid/base_grid_cells.h"
+#include "controls/grid/base/base_grid_cells.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <QApplication>
 
-#include "controls/grid/ex_string_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
 
 namespace {
 

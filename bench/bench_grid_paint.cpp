@@ -11,7 +11,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "controls/grid/ex_string_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "controls/grid/ex_string_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
 
 namespace {
 

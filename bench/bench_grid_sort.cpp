@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <QRandomGenerator>
 
-#include "controls/grid/ex_string_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
 #include "platform/format_settings.h"
 
 namespace {

@@ -23,17 +23,23 @@ function(configurator_library name dir)
   endif()
 endfunction()
 
-# configurator_tests(NAME DIR LIBS ...)
-# One GoogleTest program of every .cpp below DIR, registered with CTest.
-# (Sub-folders that have a test program of their own are left out.)
+# configurator_tests(NAME DIR [RECURSE] LIBS ...)
+# One GoogleTest program of every .cpp directly in DIR (every .cpp below it
+# with RECURSE), registered with CTest. Without RECURSE, sub-folders that have
+# a test program of their own are left out.
 function(configurator_tests name dir)
-  file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  cmake_parse_arguments(ARG "RECURSE" "" "" ${ARGN})
+  if(ARG_RECURSE)
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  else()
+    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h ${dir}/*.qrc)
+  endif()
   if(NOT sources)
     return()
   endif()
   add_executable(${name} ${sources})
   target_compile_options(${name} PRIVATE ${CONFIGURATOR_WARNINGS})
-  target_link_libraries(${name} PRIVATE testsupport ${ARGN})
+  target_link_libraries(${name} PRIVATE testsupport ${ARG_UNPARSED_ARGUMENTS})
   target_compile_definitions(${name} PRIVATE
     TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
     SHARED_DATA_DIR="${CMAKE_SOURCE_DIR}/../shared/data")

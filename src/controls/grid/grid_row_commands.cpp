@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/grid/ex_column_grid.h"
-#include "controls/grid/ex_string_grid.h"
+#include "controls/grid/column_grid/ex_column_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
 #include "platform/dialogs.h"
 
 namespace grid {

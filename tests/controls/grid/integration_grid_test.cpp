@@ -5,10 +5,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "controls/grid/ex_column_grid.h"
-#include "editing_test_support.h"
-#include "grid_text_test_settings.h"
-#include "input_test_support.h"
+#include "controls/grid/column_grid/ex_column_grid.h"
+#include "controls/grid/string_grid/editing/editing_test_support.h"
+#include "controls/grid/text/grid_text_test_settings.h"
+#include "controls/grid/string_grid/input/input_test_support.h"
 
 // Each test file keeps its names in its own namespace (the tests are built in batches).
 namespace grid::integration_grid_test {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "controls/grid/ex_column_grid.h"
+#include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/grid_row_commands.h"
 #include "support/scripted_dialogs.h"
 

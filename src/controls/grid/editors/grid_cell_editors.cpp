@@ -14,7 +14,7 @@
 #include <QWheelEvent>
 
 #include "controls/grid/editors/editor_kinds.h"
-#include "controls/grid/grid_text_utils.h"
+#include "controls/grid/text/grid_text_utils.h"
 #include "platform/input_state.h"
 #include "platform/strings.h"
 

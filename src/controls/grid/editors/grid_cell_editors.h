@@ -15,7 +15,7 @@
 #include "controls/grid/editors/esg_spin_edit.h"
 #include "controls/grid/editors/grid_inplace_memo.h"
 #include "controls/grid/editors/inplace_edit_rules.h"
-#include "controls/grid/ex_string_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
 #include "platform/grid_base.h"
 
 namespace grid {

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 
-#include "controls/grid/grid_number_text.h"
-#include "controls/grid/grid_text_utils.h"
+#include "controls/grid/text/grid_number_text.h"
+#include "controls/grid/text/grid_text_utils.h"
 #include "platform/format_settings.h"
 #include "platform/input_state.h"
 

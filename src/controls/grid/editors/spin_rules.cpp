@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "controls/grid/grid_number_text.h"
+#include "controls/grid/text/grid_number_text.h"
 #include "platform/format_settings.h"
 
 namespace grid {

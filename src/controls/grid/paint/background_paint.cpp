@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "controls/grid/grid_draw_utils.h"
+#include "controls/grid/paint/grid_draw_utils.h"
 
 namespace grid::paint {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "controls/grid/grid_draw_utils.h"
+#include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/paint/pen_line.h"
 #include "platform/theme_painter.h"
 

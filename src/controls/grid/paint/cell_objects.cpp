@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-#include "controls/grid/grid_draw_utils.h"
+#include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/paint/grid_resources.h"
 #include "controls/grid/paint/pen_line.h"
 #include "platform/theme_painter.h"

@@ -9,8 +9,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "controls/grid/cell_graphic.h"
-#include "controls/grid/grid_settings.h"
+#include "controls/grid/cells/cell_graphic.h"
+#include "controls/grid/settings/grid_settings.h"
 #include "controls/grid/grid_types.h"
 #include "controls/grid/paint/control_look.h"
 #include "controls/grid/paint/look_types.h"

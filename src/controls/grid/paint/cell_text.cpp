@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "controls/grid/grid_html_text.h"
-#include "controls/grid/grid_text_utils.h"
+#include "controls/grid/text/grid_html_text.h"
+#include "controls/grid/text/grid_text_utils.h"
 
 namespace grid::paint {
 

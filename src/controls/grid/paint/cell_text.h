@@ -5,7 +5,7 @@
 #include <QPoint>
 #include <QString>
 
-#include "controls/grid/cell_graphic.h"
+#include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/grid_types.h"
 #include "controls/grid/paint/cell_objects.h"
 #include "platform/canvas.h"

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QRegion>
 
-#include "controls/grid/grid_number_text.h"
+#include "controls/grid/text/grid_number_text.h"
 #include "controls/grid/paint/background_paint.h"
 #include "platform/strings.h"
 

@@ -1,6 +1,6 @@
 #include "controls/grid/paint/grid_looks.h"
 
-#include "controls/grid/grid_draw_utils.h"
+#include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/paint/grid_resources.h"
 
 namespace grid::paint {

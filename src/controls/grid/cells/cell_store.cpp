@@ -1,0 +1,256 @@
+#include "controls/grid/cells/cell_store.h"
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace grid {
+
+namespace cell_store_detail {
+
+const QString& emptyText()
+{
+    static const QString empty;
+    return empty;
+}
+
+// Inserts count default (empty) elements of a move-only type at index.
+template <typename T>
+void insertEmpty(std::vector<T>& items, int index, int count)
+{
+    std::vector<T> fresh(static_cast<size_t>(count));
+    items.insert(items.begin() + index, std::make_move_iterator(fresh.begin()), std::make_move_iterator(fresh.end()));
+}
+
+}  // namespace cell_store_detail
+
+const QString& TCellRow::Text(int col) const
+{
+    if (col < 0 || col >= static_cast<int>(Cells.size())) return cell_store_detail::emptyText();
+    return Cells[static_cast<size_t>(col)].Text;
+}
+
+TCellProperties* TCellRow::Properties(int col) const
+{
+    if (col < 0 || col >= static_cast<int>(Cells.size())) return nullptr;
+    return Cells[static_cast<size_t>(col)].Properties.get();
+}
+
+TCellStore::TCellStore(int colCount, int rowCount)
+{
+    SetColCount(colCount);
+    SetRowCount(rowCount);
+}
+
+void TCellStore::SetColCount(int value)
+{
+    FColCount = std::max(0, value);
+}
+
+void TCellStore::SetRowCount(int value)
+{
+    value = std::max(0, value);
+    if (value < RowCount()) {
+        for (int r = value; r < RowCount(); ++r) FPropertiesCount -= CountProperties(FRows[static_cast<size_t>(r)]);
+    }
+    FRows.resize(static_cast<size_t>(value));
+}
+
+bool TCellStore::Contains(int col, int row) const
+{
+    return col >= 0 && col < FColCount && row >= 0 && row < RowCount();
+}
+
+const QString& TCellStore::Text(int col, int row) const
+{
+    if (!Contains(col, row)) return cell_store_detail::emptyText();
+    return FRows[static_cast<size_t>(row)].Text(col);
+}
+
+TStoredCell* TCellStore::CellForWrite(int col, int row)
+{
+    if (!Contains(col, row)) return nullptr;
+    auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    if (col >= static_cast<int>(cells.size())) cells.resize(static_cast<size_t>(std::max(col + 1, FColCount)));
+    return &cells[static_cast<size_t>(col)];
+}
+
+void TCellStore::SetText(int col, int row, const QString& value)
+{
+    if (!Contains(col, row)) return;
+    auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    if (col >= static_cast<int>(cells.size())) {
+        if (value.isEmpty()) return;  // an empty cell stays unallocated
+        cells.resize(static_cast<size_t>(std::max(col + 1, FColCount)));
+    }
+    cells[static_cast<size_t>(col)].Text = value;
+}
+
+TCellProperties* TCellStore::Properties(int col, int row) const
+{
+    if (!Contains(col, row)) return nullptr;
+    return FRows[static_cast<size_t>(row)].Properties(col);
+}
+
+void TCellStore::SetProperties(int col, int row, std::unique_ptr<TCellProperties> value)
+{
+    TStoredCell* cell = CellForWrite(col, row);
+    if (cell == nullptr) return;  // value is freed on leaving
+    if (cell->Properties) --FPropertiesCount;
+    if (value) {
+        ++FPropertiesCount;
+        value->SetOwnerCol(col);
+        value->SetOwnerRow(row);
+    }
+    cell->Properties = std::move(value);
+}
+
+std::unique_ptr<TCellProperties> TCellStore::TakeProperties(int col, int row)
+{
+    if (Properties(col, row) == nullptr) return nullptr;
+    --FPropertiesCount;
+    return std::move(FRows[static_cast<size_t>(row)].Cells[static_cast<size_t>(col)].Properties);
+}
+
+int TCellStore::CountProperties(const TCellRow& cells, int fromCol)
+{
+    int count = 0;
+    for (size_t c = static_cast<size_t>(std::max(0, fromCol)); c < cells.Cells.size(); ++c)
+        if (cells.Cells[c].Properties) ++count;
+    return count;
+}
+
+void TCellStore::RenumberRows(int fromRow, int toRow)
+{
+    if (FPropertiesCount == 0) return;
+    fromRow = std::max(0, fromRow);
+    toRow = std::min(toRow, RowCount() - 1);
+    for (int r = fromRow; r <= toRow; ++r) RenumberCols(r, 0);
+}
+
+void TCellStore::RenumberCols(int row, int fromCol)
+{
+    auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    for (size_t c = static_cast<size_t>(std::max(0, fromCol)); c < cells.size(); ++c) {
+        if (TCellProperties* props = cells[c].Properties.get()) {
+            props->SetOwnerCol(static_cast<int>(c));
+            props->SetOwnerRow(row);
+        }
+    }
+}
+
+void TCellStore::InsertRows(int row, int count)
+{
+    if (count <= 0) return;
+    row = std::clamp(row, 0, RowCount());
+    cell_store_detail::insertEmpty(FRows, row, count);
+    RenumberRows(row + count, RowCount() - 1);
+}
+
+void TCellStore::RemoveRows(int row, int count)
+{
+    if (row < 0 || row >= RowCount() || count <= 0) return;
+    count = std::min(count, RowCount() - row);
+    if (FPropertiesCount > 0)
+        for (int r = row; r < row + count; ++r) FPropertiesCount -= CountProperties(FRows[static_cast<size_t>(r)]);
+    FRows.erase(FRows.begin() + row, FRows.begin() + row + count);
+    RenumberRows(row, RowCount() - 1);
+}
+
+TCellRow TCellStore::TakeRow(int row)
+{
+    if (row < 0 || row >= RowCount()) return {};
+    TCellRow taken = std::move(FRows[static_cast<size_t>(row)]);
+    FPropertiesCount -= CountProperties(taken);
+    FRows.erase(FRows.begin() + row);
+    RenumberRows(row, RowCount() - 1);
+    return taken;
+}
+
+void TCellStore::InsertRow(int row, TCellRow cells)
+{
+    row = std::clamp(row, 0, RowCount());
+    FPropertiesCount += CountProperties(cells);
+    FRows.insert(FRows.begin() + row, std::move(cells));
+    RenumberRows(row, RowCount() - 1);
+}
+
+void TCellStore::MoveRow(int from, int to)
+{
+    if (from < 0 || from >= RowCount() || to < 0 || to >= RowCount() || from == to) return;
+    auto first = FRows.begin();
+    if (from < to)
+        std::rotate(first + from, first + from + 1, first + to + 1);
+    else
+        std::rotate(first + to, first + from, first + from + 1);
+    RenumberRows(std::min(from, to), std::max(from, to));
+}
+
+void TCellStore::SwapRows(int row1, int row2)
+{
+    if (row1 < 0 || row1 >= RowCount() || row2 < 0 || row2 >= RowCount() || row1 == row2) return;
+    std::swap(FRows[static_cast<size_t>(row1)], FRows[static_cast<size_t>(row2)]);
+    RenumberRows(row1, row1);
+    RenumberRows(row2, row2);
+}
+
+void TCellStore::ClearRow(int row)
+{
+    if (row < 0 || row >= RowCount()) return;
+    FPropertiesCount -= CountProperties(FRows[static_cast<size_t>(row)]);
+    FRows[static_cast<size_t>(row)].Cells.clear();
+}
+
+void TCellStore::InsertCols(int col, int count)
+{
+    if (count <= 0) return;
+    col = std::clamp(col, 0, FColCount);
+    FColCount += count;
+    for (int r = 0; r < RowCount(); ++r) {
+        auto& cells = FRows[static_cast<size_t>(r)].Cells;
+        if (col >= static_cast<int>(cells.size())) continue;
+        cell_store_detail::insertEmpty(cells, col, count);
+        if (FPropertiesCount > 0) RenumberCols(r, col + count);
+    }
+}
+
+void TCellStore::RemoveCols(int col, int count)
+{
+    if (col < 0 || col >= FColCount || count <= 0) return;
+    count = std::min(count, FColCount - col);
+    FColCount -= count;
+    for (int r = 0; r < RowCount(); ++r) {
+        auto& cells = FRows[static_cast<size_t>(r)].Cells;
+        if (col >= static_cast<int>(cells.size())) continue;
+        const int last = std::min(col + count, static_cast<int>(cells.size()));
+        for (int c = col; c < last; ++c)
+            if (cells[static_cast<size_t>(c)].Properties) --FPropertiesCount;
+        cells.erase(cells.begin() + col, cells.begin() + last);
+        if (FPropertiesCount > 0) RenumberCols(r, col);
+    }
+}
+
+void TCellStore::MoveCol(int from, int to)
+{
+    if (from < 0 || from >= FColCount || to < 0 || to >= FColCount || from == to) return;
+    const int needed = std::max(from, to) + 1;
+    for (int r = 0; r < RowCount(); ++r) {
+        auto& cells = FRows[static_cast<size_t>(r)].Cells;
+        if (static_cast<int>(cells.size()) <= std::min(from, to)) continue;  // nothing stored in the range
+        if (static_cast<int>(cells.size()) < needed) cells.resize(static_cast<size_t>(needed));
+        auto first = cells.begin();
+        if (from < to)
+            std::rotate(first + from, first + from + 1, first + to + 1);
+        else
+            std::rotate(first + to, first + from, first + from + 1);
+        if (FPropertiesCount > 0) RenumberCols(r, std::min(from, to));
+    }
+}
+
+void TCellStore::ClearCells()
+{
+    for (auto& row : FRows) row.Cells.clear();
+    FPropertiesCount = 0;
+}
+
+}  // namespace grid

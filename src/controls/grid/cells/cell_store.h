@@ -1,0 +1,92 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+
+#include "controls/grid/cells/cell_properties.h"
+
+namespace grid {
+
+// One cell of the store: its raw text and its properties slot.
+struct TStoredCell {
+    QString Text;
+    std::unique_ptr<TCellProperties> Properties;
+};
+
+// A whole row of cells by storage column, as it moves between the store and
+// the places that keep rows aside (hidden rows, a row clipboard). A row may be
+// shorter than the store's column count (missing cells are empty) or longer
+// (cells kept beyond a lowered column count).
+struct TCellRow {
+    std::vector<TStoredCell> Cells;
+
+    const QString& Text(int col) const;
+    TCellProperties* Properties(int col) const;
+};
+
+// The cells of a grid: raw text and a properties slot per (storage column,
+// row). Cells are kept row by row, so rows insert, remove, move and swap as a
+// whole with their texts and properties. Lowering the column count keeps the
+// cells of the columns beyond it (hidden columns live there); raising it makes
+// them reachable again. Lowering the row count frees the rows beyond it.
+//
+// Every accessor checks its position: reads outside the store give an empty
+// text or no properties, writes outside it are ignored.
+class TCellStore {
+public:
+    TCellStore() = default;
+    TCellStore(int colCount, int rowCount);
+
+    int ColCount() const { return FColCount; }
+    int RowCount() const { return static_cast<int>(FRows.size()); }
+    void SetColCount(int value);
+    void SetRowCount(int value);
+    bool Contains(int col, int row) const;
+
+    const QString& Text(int col, int row) const;
+    void SetText(int col, int row, const QString& value);
+
+    TCellProperties* Properties(int col, int row) const;
+    // Stores value in the slot, freeing what the slot held; a position outside
+    // the store frees value instead. The owner position of value is set to the cell.
+    void SetProperties(int col, int row, std::unique_ptr<TCellProperties> value);
+    // Empties the slot without freeing (the caller takes the object).
+    std::unique_ptr<TCellProperties> TakeProperties(int col, int row);
+    // Number of properties objects held by the store (cells beyond the column
+    // count included).
+    int PropertiesCount() const { return FPropertiesCount; }
+
+    // Row operations. Counts and positions are cut to the store; rows given
+    // back keep every storage column (also those beyond the column count).
+    void InsertRows(int row, int count);
+    void RemoveRows(int row, int count);
+    TCellRow TakeRow(int row);
+    void InsertRow(int row, TCellRow cells);
+    void MoveRow(int from, int to);
+    void SwapRows(int row1, int row2);
+    // Empties a row (texts and properties freed), keeping it in place.
+    void ClearRow(int row);
+
+    // Storage-column operations: the column count changes by the inserted or
+    // removed columns; cells beyond the column count move along.
+    void InsertCols(int col, int count);
+    void RemoveCols(int col, int count);
+    void MoveCol(int from, int to);
+
+    // Frees every cell; column and row counts stay.
+    void ClearCells();
+
+private:
+    TStoredCell* CellForWrite(int col, int row);
+    void RenumberRows(int fromRow, int toRow);
+    void RenumberCols(int row, int fromCol);
+    static int CountProperties(const TCellRow& cells, int fromCol = 0);
+
+    int FColCount = 0;
+    std::vector<TCellRow> FRows;
+    int FPropertiesCount = 0;
+};
+
+}  // namespace grid

@@ -1,0 +1,39 @@
+#pragma once
+
+// The record of one hidden row, kept outside the cell store while the row is
+// hidden: its place among all rows, its height and its cells.
+
+#include "controls/grid/cells/cell_store.h"
+
+namespace grid {
+
+class TGridItem {
+public:
+    TGridItem() = default;
+    TGridItem(const TGridItem&) = delete;
+    TGridItem& operator=(const TGridItem&) = delete;
+
+    int Idx() const { return FIdx; }  // index among all rows, hidden ones included
+    void SetIdx(int value) { FIdx = value; }
+    int Height() const { return FHeight; }  // row height in pixels when hidden
+    void SetHeight(int value) { FHeight = value; }
+
+    // The row's cells of all storage columns, with their properties.
+    const TCellRow& Items() const { return FItems; }
+    TCellRow& Items() { return FItems; }
+    // Replaces the cells the item holds (freeing the old ones) with the given
+    // ones, which the item takes over.
+    void SetItems(TCellRow cells) { FItems = std::move(cells); }
+
+    // The filter level (1 for the first) when a filter hid the row; 0 when
+    // a row-range hide did; BehindNode when a contracted tree node holds it.
+    static constexpr int BehindNode = -1;
+    int Level = 0;
+
+private:
+    int FIdx = 0;
+    int FHeight = 0;
+    TCellRow FItems;
+};
+
+}  // namespace grid

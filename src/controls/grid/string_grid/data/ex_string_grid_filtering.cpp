@@ -1,0 +1,549 @@
+// Filtering: the row test of the conditions, the filter levels (apply,
+// undo, remove), the incremental filter, and the header's filter drop-down
+// (opening on the filter button, the choices of the list and the check list).
+
+#include <cmath>
+#include <algorithm>
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
+
+#include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
+#include "controls/grid/text/filter_matcher.h"
+#include "controls/grid/text/grid_text_utils.h"
+#include "platform/strings.h"
+
+namespace grid {
+
+using platform::TRect;
+
+namespace grid_filtering_detail {
+
+// A drop-down entry is a value, or a display name and a condition joined by
+// the first "=".
+QString filterEntryName(const QString& entry)
+{
+    const qsizetype eq = entry.indexOf(u'=');
+    return eq < 0 ? entry : entry.left(eq);
+}
+
+QString filterEntryCondition(const QString& entry)
+{
+    const qsizetype eq = entry.indexOf(u'=');
+    return eq < 0 ? entry : entry.mid(eq + 1);
+}
+
+// A text with a blank in double quotes, so that the matcher keeps the blank.
+QString quotedWhenBlank(const QString& text)
+{
+    return text.contains(u' ') ? u'"' + text + u'"' : text;
+}
+
+bool joinFilterOutcome(bool result, bool outcome, TFilterOperation operation)
+{
+    switch (operation) {
+    case foSHORT:
+    case foNONE: return outcome;
+    case foAND: return result && outcome;
+    case foXOR: return result != outcome;
+    case foOR: return result || outcome;
+    }
+    return outcome;
+}
+
+// Percentage of done out of total, halves to even.
+int filterProgress(int done, int total) { return int(std::nearbyint(double(done) * 100.0 / double(total))); }
+
+}  // namespace grid_filtering_detail
+
+namespace fd = grid_filtering_detail;
+
+TExStringGrid::TFilterWiring::TFilterWiring(TExStringGrid& grid) : G(grid)
+{
+    grid.FFilter.OnColumnChanged = [&grid](int Col) {
+        if (grid.FFilterDropDownRow < grid.RowCount() && Col >= 0 && Col < grid.AllColCount())
+            grid.RepaintStorageCell(Col, grid.FFilterDropDownRow);
+    };
+    grid.FFilterDropDown.OnChange = [&grid] { grid.Invalidate(); };
+}
+
+TExStringGrid::TFilterWiring::~TFilterWiring()
+{
+    // A list losing the focus while the grid goes reports to no one.
+    if (G.FDropList != nullptr) {
+        G.FDropList->OnSelect = nullptr;
+        G.FDropList->OnCancel = nullptr;
+    }
+    if (G.FDropCheckList != nullptr) {
+        G.FDropCheckList->OnSelect = nullptr;
+        G.FDropCheckList->OnCancel = nullptr;
+    }
+}
+
+// ------------------------------------------------------------ the row test
+
+QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
+{
+    QString text;
+    if (ARow < 0 || ARow >= RowCount()) return text;
+    if (data.Data == fcRow) {
+        for (int c = 0; c < AllColCount(); ++c) text += GetGridCell(c, ARow) + QStringLiteral("\r\n");
+    } else if (data.Column >= 0 && data.Column < AllColCount()) {
+        switch (data.Data) {
+        case fcNormal: text = GetGridCell(data.Column, ARow); break;
+        case fcStripHTML: text = GetStrippedCell(data.Column, ARow); break;
+        case fcVirtual:
+        case fcCalculated:
+        case fcRow: text = GetCellEx(data.Column, ARow); break;
+        }
+    }
+    text = platform::trimBlanks(text);
+    if (text.contains(PackedWidePrefix)) text = UnpackWideText(text);
+    return text;
+}
+
+bool TExStringGrid::DoCustomFilter(int ARow)
+{
+    bool result = true;
+    for (int i = 0; i < FFilter.Count(); ++i) {
+        const TFilterData& f = FFilter.Items(i);
+        QString text = FilterTestText(f, ARow);
+        bool outcome = true;
+        if (f.Data == fcRow) {
+            outcome = text.toUpper().contains(f.Condition.toUpper());
+        } else {
+            if (!f.Prefix.isEmpty() && text.startsWith(f.Prefix)) text.remove(0, f.Prefix.size());
+            if (!f.Suffix.isEmpty()) {
+                const qsizetype at = text.indexOf(f.Suffix);
+                if (at >= 0 && at + f.Suffix.size() == text.size()) text.chop(f.Suffix.size());
+            }
+            if (!f.Condition.isEmpty()) {
+                try {
+                    outcome = f.Method == fmLiteral ? f.Condition == text
+                                                    : MatchFilter(f.Condition, text, f.CaseSensitive);
+                } catch (...) {
+                    outcome = false;  // a condition that cannot be matched fails
+                }
+            }
+        }
+        result = fd::joinFilterOutcome(result, outcome, f.Operation);
+        if (f.Operation == foSHORT && !outcome) break;
+    }
+    if (OnCustomFilter) OnCustomFilter(this, ARow, result);
+    return result;
+}
+
+// ---------------------------------------------------------- filter levels
+
+int TExStringGrid::FilterFirstRow() const
+{
+    // While levels are applied the window may hold fewer fixed rows than the
+    // first level saw: it has to drop them when every row is filtered out.
+    const bool noNormalRowLeft = FFilterLevel > 0 && LastSortRow() < FFilterFixedRows;
+    return noNormalRowLeft ? std::max(FFilterFixedRows, FixedRows()) : FixedRows();
+}
+
+void TExStringGrid::ApplyFilter()
+{
+    // An open editor writes back to its own record before rows move.
+    HideInplaceEdit();
+    FFilterFixedRows = FilterFirstRow();
+    const int first = FFilterFixedRows;
+    // Fixed footers and a fixed-last-row floating footer are no records.
+    const int last = LastSortRow();
+    const int total = last - first + 1;
+    std::vector<int> failing;
+    int progress = 0;
+    // The window's empty row while every row is filtered out is no record.
+    for (int r = first; r <= last && !FFilterPlaceholderRow; ++r) {
+        const bool exempt = FilterNormalCellsOnly && (IsNode(r) || IsSummary(r));
+        if (!exempt && !DoCustomFilter(r)) failing.push_back(r);
+        if (OnFilterProgress && total > 0) {
+            progress = fd::filterProgress(r - first + 1, total);
+            OnFilterProgress(this, progress);
+        }
+    }
+    HideRowList(failing);
+    if (OnFilterProgress && total > 0) OnFilterProgress(this, progress);
+}
+
+void TExStringGrid::RestoreLastFilterLevel()
+{
+    HideInplaceEdit();
+    UnHideRowList();
+    // The window's own count: with every row filtered it had to drop to 0.
+    if (FFilterFixedRows > 0 && GridBase::FixedRows() != FFilterFixedRows && FFilterFixedRows < RowCount())
+        SetFixedRows(FFilterFixedRows);
+    if (FSelHidden) UnHideSelection();
+}
+
+void TExStringGrid::SetFilterActive(bool value)
+{
+    if (value && !FFilterActive) {
+        if (Row() >= RowCount() || Col() >= ColCount()) FocusCell(FixedCols(), FixedRows());
+        {
+            TGridUpdateLock lock(*this);
+            ApplyFilter();
+        }
+        FFilterActive = true;
+        FSelHidden = false;
+        if (RowCount() > FixedRows()) SetTopRow(FixedRows());
+    } else if (!value && FFilterActive) {
+        FFilterActive = false;
+        RestoreLastFilterLevel();
+        if (RowCount() > FixedRows()) SetTopRow(FixedRows());
+    }
+    CalcFooter(-1);
+}
+
+void TExStringGrid::FilterRow(int ARow)
+{
+    if (ARow < FixedRows() || ARow >= RowCount()) return;
+    if (DoCustomFilter(ARow)) return;
+    HideInplaceEdit();
+    HideRow(RealRowIndex(ARow));
+}
+
+bool TExStringGrid::RemoveLastFilter()
+{
+    if (FFilterLevel <= 0) return false;
+    RestoreLastFilterLevel();
+    CalcFooter(-1);
+    --FFilterLevel;
+    // With no level left nothing is applied: a later FilterActive := true
+    // applies the conditions again.
+    if (FFilterLevel == 0) FFilterActive = false;
+    return FFilterLevel > 0;
+}
+
+void TExStringGrid::RemoveAllFilters()
+{
+    if (FFilterLevel <= 0) {
+        FFilter.Clear();
+        return;
+    }
+    while (FFilterLevel > 0) RemoveLastFilter();
+}
+
+void TExStringGrid::SetSingleNarrowCondition(const QString& text, int column)
+{
+    FFilter.Clear();
+    TFilterData& f = FFilter.Add();
+    if (column == -1) {
+        f.Data = fcRow;
+        f.Condition = text;
+    } else {
+        f.Data = fcNormal;
+        f.Condition = fd::quotedWhenBlank(u'*' + text + u'*');
+    }
+    f.CaseSensitive = false;
+    f.Column = column;
+}
+
+void TExStringGrid::NarrowDown(const QString& ACondition, int AColumn)
+{
+    SetFixedRowAlways(true);
+    const QString& T = ACondition;
+    const QString& L = FLastFilter;
+    // Levels removed by other means are no longer ours.
+    while (!FNarrowLevels.empty() && FNarrowLevels.back().Level > FFilterLevel) FNarrowLevels.pop_back();
+    // The level on top, when it is the one made for `text` on this column.
+    auto topIs = [this, AColumn](size_t fromTop, const QString& text) {
+        if (FNarrowLevels.size() <= fromTop) return false;
+        const TNarrowLevel& n = FNarrowLevels[FNarrowLevels.size() - 1 - fromTop];
+        return n.Level == FFilterLevel - int(fromTop) && n.Text == text && n.Column == AColumn;
+    };
+    const bool oneMore = !L.isEmpty() && T.size() == L.size() + 1 && T.startsWith(L);
+    const bool oneLess = !T.isEmpty() && L.size() == T.size() + 1 && L.startsWith(T);
+    if (oneMore && topIs(0, L)) {
+        // Narrowing: the rows on display are those of L.
+        SetSingleNarrowCondition(T, AColumn);
+        ApplyFilter();
+        FNarrowLevels.push_back({FFilterLevel, T, AColumn});
+    } else if (oneLess && topIs(0, L) && topIs(1, T)) {
+        // Widening: only the level made for the removed character goes; a
+        // text set in one go (a paste) has no level for T below it.
+        RemoveLastFilter();
+        FNarrowLevels.pop_back();
+        SetSingleNarrowCondition(T, AColumn);
+    } else {
+        RemoveAllFilters();
+        FNarrowLevels.clear();
+        if (!T.isEmpty()) {
+            SetSingleNarrowCondition(T, AColumn);
+            ApplyFilter();
+            FNarrowLevels.push_back({FFilterLevel, T, AColumn});
+        }
+    }
+    FLastFilter = T;
+    // An empty text has brought every filter level back; the rows hidden
+    // otherwise (contracted nodes) stay where they are.
+}
+
+// --------------------------------------------------------- the drop-down
+
+void TExStringGrid::SetFilterDropDownRow(int value)
+{
+    if (value < 0 || value >= FixedRows()) return;
+    FFilterDropDownRow = value;
+    Invalidate();
+}
+
+void TExStringGrid::SetFilterDropDownAuto(bool value)
+{
+    FFilterDropDownAuto = value;
+    Invalidate();
+}
+
+bool TExStringGrid::FilterAutoColumn(int ACol) const
+{
+    return FFilterDropDownAuto && ACol >= 0 && ACol < AllColCount() &&
+           (ACol >= GridBase::FixedCols() || FilterDropDownColumns == fdAll);
+}
+
+void TExStringGrid::ForEachFilterValue(int ACol, const std::function<bool(const QString&)>& take)
+{
+    for (int r = FilterFirstRow(); r <= LastSortRow(); ++r)
+        if (!take(GetCellEx(ACol, r))) return;
+    // The values of the rows hidden by filtering (levels from 1).
+    if (FilterIncremental) return;
+    for (const auto& item : FGridItems)
+        if (item->Level > 0 && !take(item->Items().Text(ACol))) return;
+}
+
+bool TExStringGrid::FilterGlyphOf(int ACol, int ARow, QImage& glyph)
+{
+    if (ARow != FFilterDropDownRow || ARow >= FixedRows()) return false;
+    // Whether the column gets a list, answered without making the list
+    // where the list alone decides: a repaint must not sort every value.
+    bool hasList = false;
+    if (OnGetColumnFilter) {
+        hasList = GetColumnFilter(ACol);  // the form's hook sees the list
+    } else if (FilterAutoColumn(ACol)) {
+        hasList = !FilterDropDownClear.isEmpty();
+        if (!hasList)
+            ForEachFilterValue(ACol, [&hasList](const QString& text) {
+                hasList = !platform::trimBlanks(text).isEmpty();
+                return !hasList;
+            });
+    }
+    if (!hasList) return false;
+    glyph = FFilter.HasFilter(ACol) ? FFilterDropDown.GlyphActive() : FFilterDropDown.Glyph();
+    return true;
+}
+
+TDropList& TExStringGrid::DropList()
+{
+    if (FDropList == nullptr) {
+        FDropList = new TDropList(viewport());  // owned by the viewport (Qt parent)
+        FDropList->OnSelect = [this](int index) { FilterSelect(FDropList, index); };
+        FDropList->OnCancel = [this] {
+            FFilterCol = -1;
+            FDropChoicesCol = -1;
+            setFocus();
+        };
+    }
+    return *FDropList;
+}
+
+TDropCheckList& TExStringGrid::DropCheckList()
+{
+    if (FDropCheckList == nullptr) {
+        FDropCheckList = new TDropCheckList(viewport());  // owned by the viewport (Qt parent)
+        FDropCheckList->OnSelect = [this](int index) { FilterCheck(FDropCheckList, index); };
+        FDropCheckList->OnCancel = [this] {
+            FFilterCol = -1;
+            FDropChoicesCol = -1;
+            setFocus();
+        };
+    }
+    return *FDropCheckList;
+}
+
+bool TExStringGrid::FilterDropDownShown() const
+{
+    return (FDropList != nullptr && FDropList->isVisible()) || (FDropCheckList != nullptr && FDropCheckList->isVisible());
+}
+
+void TExStringGrid::HideFilterDropDown()
+{
+    const bool hadFocus = (FDropList != nullptr && FDropList->hasFocus()) ||
+                          (FDropCheckList != nullptr && FDropCheckList->hasFocus());
+    if (FDropList != nullptr) FDropList->hide();
+    if (FDropCheckList != nullptr) FDropCheckList->hide();
+    FFilterCol = -1;
+    FDropChoicesCol = -1;
+    if (hadFocus) setFocus();
+}
+
+void TExStringGrid::FilterButtonRelease(int ACol, int ARow, int X, int Y)
+{
+    if (ACol < 0 || ARow < 0 || ARow != FFilterDropDownRow || ARow >= FixedRows()) {
+        if (FFilterCol >= 0 || FilterDropDownShown()) HideFilterDropDown();
+        return;
+    }
+    const int storageCol = RealColIndex(ACol);
+    const TRect cell = CellRect(ACol, ARow);
+    const bool onButton = X > cell.Right - 16 && X < cell.Right - 3 && Y < cell.Top + 19;
+    if (storageCol != FFilterCol && onButton && GetColumnFilter(storageCol)) {
+        OpenFilterDropDown(storageCol, cell);
+        return;
+    }
+    HideFilterDropDown();
+}
+
+void TExStringGrid::OpenFilterDropDown(int storageCol, const TRect& cell)
+{
+    // The other kind of list may still be open on another column.
+    HideFilterDropDown();
+    FFilterCol = storageCol;
+    const bool check = FilterDropDownCheck;
+    QListWidget& list = check ? static_cast<QListWidget&>(DropCheckList()) : static_cast<QListWidget&>(DropList());
+    QPalette palette = list.palette();
+    palette.setColor(QPalette::Base, toQColor(FFilterDropDown.Color));
+    palette.setColor(QPalette::Text, toQColor(FFilterDropDown.Font().Color));
+    list.setPalette(palette);
+    list.setFont(FFilterDropDown.Font());
+    list.clear();
+    // The choices stay those shown while the list is open, whatever the
+    // filtering does to the rows meanwhile.
+    FDropEntries = FilterList;
+    FDropChoices = FilterChoices();
+    FDropChoicesCol = storageCol;
+    const QFontMetrics metrics(FFilterDropDown.Font());
+    int widest = 0;
+    for (const TFilterChoice& choice : FDropChoices) {
+        if (check) {
+            // Checked when the column holds the entry's condition.
+            bool checked = false;
+            for (int i = 0; i < FFilter.Count() && !checked; ++i)
+                checked = FFilter.Items(i).Column == storageCol && FFilter.Items(i).Condition == choice.Condition;
+            FDropCheckList->AddCheckItem(choice.Name, checked);
+        } else {
+            list.addItem(choice.Name);
+        }
+        widest = std::max(widest, metrics.horizontalAdvance(choice.Name));
+    }
+    widest += 8;
+    if (!check && list.count() > 0) list.setCurrentRow(0);
+    PlaceFilterDropDown(list, storageCol, cell, widest);
+    list.raise();
+    list.show();
+    list.setFocus(Qt::MouseFocusReason);
+}
+
+void TExStringGrid::PlaceFilterDropDown(QListWidget& list, int /*storageCol*/, const TRect& cell, int widest)
+{
+    int width = FFilterDropDown.Width;
+    int height = FFilterDropDown.Height;
+    const int top = cell.Top + 16;
+    if (FFilterDropDown.AutoSize) {
+        const int edge = list.frameWidth();
+        const int itemHeight = list.count() > 0 ? std::max(1, list.sizeHintForRow(0)) : list.fontMetrics().height();
+        // The check boxes take their room in front of the text.
+        const int indicator = FilterDropDownCheck ? list.style()->pixelMetric(QStyle::PM_IndicatorWidth) + 6 : 0;
+        height = list.count() * itemHeight + 2 * edge;
+        width = widest + indicator + 2 * edge;
+        // A long list stops at the bottom of the grid and scrolls.
+        const int room = std::max(viewport()->height() - top, 3 * itemHeight + 2 * edge);
+        if (height > room) {
+            height = room;
+            width += list.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        }
+    }
+    int left = cell.Right - 16;
+    if (FFilterDropDown.ColumnWidth) {
+        left = cell.Left;
+        width = cell.Right - cell.Left;
+    }
+    if (left + width > viewport()->width()) left = std::max(0, cell.Right - width);
+    list.setGeometry(left, top, width, height);
+}
+
+// -------------------------------------------------------------- choices
+
+std::vector<TExStringGrid::TFilterChoice> TExStringGrid::FilterChoices() const
+{
+    std::vector<TFilterChoice> choices;
+    choices.reserve(size_t(FilterList.size()));
+    for (const QString& entry : FilterList) {
+        if (FFilterAutoValues.contains(entry))
+            choices.push_back({entry, entry, fmLiteral});
+        else
+            choices.push_back({fd::filterEntryName(entry), fd::filterEntryCondition(entry), fmExpression});
+    }
+    return choices;
+}
+
+std::vector<TExStringGrid::TFilterChoice> TExStringGrid::ChoicesOfFilterColumn(int col)
+{
+    if (col >= 0 && col == FDropChoicesCol) {
+        FilterList = FDropEntries;
+        return FDropChoices;
+    }
+    GetColumnFilter(col);
+    return FilterChoices();
+}
+
+void TExStringGrid::SetChoiceCondition(TFilterData& f, const TFilterChoice& choice, const QString& condition)
+{
+    f.Condition = condition;
+    // A listed value matches exactly its own text; a condition the hook
+    // wrote is one of the condition language.
+    f.Method = choice.Method == fmLiteral && condition == choice.Condition ? fmLiteral : fmExpression;
+}
+
+void TExStringGrid::FilterSelect(QObject* /*Sender*/, int ItemIndex)
+{
+    TScopedValue<int> filterCol(FFilterCol, FFilterCol, -1);
+    TScopedValue<int> choicesCol(FDropChoicesCol, FDropChoicesCol, -1);
+    setFocus();
+    if (!FilterColumnValid()) return;
+    const int col = FFilterCol;
+    const std::vector<TFilterChoice> choices = ChoicesOfFilterColumn(col);
+    if (ItemIndex < 0 || ItemIndex >= int(choices.size())) return;
+    const TFilterChoice& choice = choices[size_t(ItemIndex)];
+    if (AutoFilterUpdate) SetFilterActive(false);
+    QString condition = choice.Condition;
+    if (condition == FilterDropDownClear) condition.clear();
+    if (OnFilterSelect) OnFilterSelect(this, col, ItemIndex, choice.Name, condition);
+    if (!condition.isEmpty())
+        SetChoiceCondition(FFilter.ColumnFilter(col), choice, condition);
+    else
+        FFilter.RemoveColumnFilter(col);
+    if (AutoFilterUpdate) {
+        SetFixedRowAlways(true);
+        SetFilterActive(true);
+        if (RowCount() > FixedRows()) SetRow(FixedRows());
+        DoFilterDone();
+    }
+}
+
+void TExStringGrid::FilterCheck(QObject* /*Sender*/, int /*ItemIndex*/)
+{
+    if (!FilterColumnValid()) return;
+    const int col = FFilterCol;
+    const std::vector<TFilterChoice> choices = ChoicesOfFilterColumn(col);
+    if (AutoFilterUpdate) SetFilterActive(false);
+    FFilter.Clear();
+    TDropCheckList& list = DropCheckList();
+    for (int i = 0; i < list.count() && i < int(choices.size()); ++i) {
+        if (!list.Checked(i)) continue;
+        const TFilterChoice& choice = choices[size_t(i)];
+        QString condition = choice.Condition;
+        if (condition == FilterDropDownClear) condition.clear();
+        if (OnFilterCheck) OnFilterCheck(this, col, i, choice.Name, condition, &list);
+        const bool first = FFilter.IsEmpty();
+        TFilterData& f = FFilter.Add();
+        SetChoiceCondition(f, choice, condition);
+        f.Column = col;
+        f.Operation = first ? foNONE : foOR;
+    }
+    SetFilterActive(true);
+    Invalidate();
+    list.viewport()->update();
+}
+
+}  // namespace grid

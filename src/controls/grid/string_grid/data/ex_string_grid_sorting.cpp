@@ -1,0 +1,633 @@
+// Sorting: the comparison of two cells by sort style, the quicksort of a
+// range of rows (one column with ties broken to the right, or the sort
+// index list), the sorts of the normal rows and of node groups, the return
+// to the unsorted order, the sort on a header click and the sort state as
+// the header painting reads it.
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+
+#include <QElapsedTimer>
+
+#include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
+#include "controls/grid/text/filter_matcher.h"
+#include "controls/grid/grid_error.h"
+#include "controls/grid/text/grid_number_text.h"
+#include "platform/format_settings.h"
+
+namespace grid {
+
+namespace grid_sorting_detail {
+
+int signOf(double a, double b) { return a > b ? 1 : (a < b ? -1 : 0); }
+int signOf(int a) { return a > 0 ? 1 : (a < 0 ? -1 : 0); }
+
+bool isNumberText(const QString& text)
+{
+    const int kind = NumberTextType(text);
+    return kind == NumberTextInteger || kind == NumberTextFloat || kind == NumberTextScientific;
+}
+
+// Upper case of the letters a..z only.
+QString asciiUpper(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result)
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
+    return result;
+}
+
+// The text of a number cell as a "."-decimal number: suffix and prefix
+// dropped (first occurrence each), thousand separators with financial.
+QString numberTextForSort(QString text, const QString& prefix, const QString& suffix, bool financial)
+{
+    const auto& fs = platform::formatSettings();
+    if (!suffix.isEmpty()) {
+        const qsizetype at = text.indexOf(suffix);
+        if (at >= 0) text.remove(at, suffix.size());
+    }
+    if (!prefix.isEmpty()) {
+        const qsizetype at = text.indexOf(prefix);
+        if (at >= 0) text.remove(at, prefix.size());
+    }
+    if (financial) text.remove(fs.ThousandSeparator);
+    if (fs.DecimalSeparator != u'.') {
+        const qsizetype at = text.indexOf(fs.DecimalSeparator);
+        if (at >= 0) text[at] = u'.';
+    }
+    return text;
+}
+
+// A "."-decimal number, blanks around it allowed, in plain or scientific
+// notation; nothing for any other text. (Read with from_chars: every
+// comparison of a sort reads two numbers.)
+std::optional<double> readSortNumber(const QString& text)
+{
+    QStringView view = QStringView(text).trimmed();
+    if (!view.isEmpty() && view.front() == u'+') view = view.mid(1);
+    constexpr qsizetype longest = 64;
+    if (view.isEmpty() || view.size() > longest) return std::nullopt;
+    char buffer[longest];
+    const qsizetype n = view.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = view[i].unicode();
+        if (c > 0x7F) return std::nullopt;
+        buffer[i] = char(c);
+    }
+    // Digits or a point must come first (after a minus): no "inf" or "nan".
+    const qsizetype first = buffer[0] == '-' ? 1 : 0;
+    if (first >= n || !((buffer[first] >= '0' && buffer[first] <= '9') || buffer[first] == '.')) return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(buffer, buffer + n, value);
+    if (error != std::errc() || end != buffer + n) return std::nullopt;
+    return value;
+}
+
+// Days since 30 December 1899 with the time as the fraction; 0 when the
+// text is no date (or date and time) in the process's format.
+double dateValue(const QString& text)
+{
+    QDateTime dt;
+    if (!LocaleTextToDateTime(text.trimmed(), dt)) return 0;
+    static const QDate base(1899, 12, 30);
+    return double(base.daysTo(dt.date())) + dt.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+double shortDateValue(const QDate& date)
+{
+    static const QDate base(1899, 12, 30);
+    return date.isValid() ? double(base.daysTo(date)) : 0.0;
+}
+
+// "h:n" or "h:n:s" with the process's time separator as a fraction of a
+// day; 0 when the text is no time.
+double timeValue(const QString& text)
+{
+    const QStringList parts = text.trimmed().split(platform::formatSettings().TimeSeparator);
+    if (parts.size() < 2 || parts.size() > 3) return 0;
+    int values[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        QString part = parts[i].trimmed();
+        if (i == parts.size() - 1) {
+            // A trailing "am"/"pm" or seconds' fraction is not part of the order.
+            const qsizetype blank = part.indexOf(u' ');
+            if (blank > 0) part = part.left(blank);
+        }
+        bool ok = false;
+        values[i] = part.toInt(&ok);
+        if (!ok) return 0;
+    }
+    if (values[0] < 0 || values[0] > 23 || values[1] < 0 || values[1] > 59 || values[2] < 0 || values[2] > 59)
+        return 0;
+    return (values[0] * 3600 + values[1] * 60 + values[2]) / 86400.0;
+}
+
+// The date and time tests of the automatic style on the separator sep:
+// true when they apply; mid-way (separator too early or nothing after it)
+// they do not apply and `tried` stays false.
+bool separatorTest(const QString& t1, const QString& t2, QChar sep, bool& tried)
+{
+    const qsizetype p = t1.indexOf(sep) + 1;  // 1-based
+    tried = p >= 2 && p <= 3 && t1.size() > p;
+    if (!tried) return false;
+    return IsNumberChar(t1[p - 2]) && IsNumberChar(t1[p]) && t2.contains(sep);
+}
+
+TSortStyle detectStyle(TCellType kind, const QString& t1, const QString& t2, bool ignoreCase)
+{
+    if (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox)
+        return ssCheckBox;
+    // Either text a number: compared as numbers, so that the comparison is
+    // the same whichever of the two cells comes first (a blank counts as 0,
+    // other texts follow the numbers).
+    if (isNumberText(t1) || isNumberText(t2)) return ssNumeric;
+    const auto& fs = platform::formatSettings();
+    bool tried = false;
+    if (separatorTest(t1, t2, fs.DateSeparator, tried)) return t1.contains(fs.TimeSeparator) ? ssDateTime : ssDate;
+    if (!tried && separatorTest(t1, t2, fs.TimeSeparator, tried)) return ssTime;
+    return ignoreCase ? ssAlphaNoCase : ssAlphabetic;
+}
+
+}  // namespace grid_sorting_detail
+
+// ------------------------------------------------------------ comparison
+
+int TExStringGrid::SortCompare(int ACol, int ARow1, int ARow2, TSortDirection Direction)
+{
+    namespace d = grid_sorting_detail;
+    ++FCompares;
+    const TSortSettings& ss = FSortSettings;
+    TSortStyle style = ss.AutoFormat ? ssAutomatic : (ss.IgnoreCase ? ssAlphaNoCase : ssAlphabetic);
+    QString prefix, suffix;
+    GetColFormat(ACol, style, prefix, suffix);
+    QString t1 = ss.SortOnVirtualCells ? GetCellEx(ACol, ARow1) : GetGridCell(ACol, ARow1);
+    QString t2 = ss.SortOnVirtualCells ? GetCellEx(ACol, ARow2) : GetGridCell(ACol, ARow2);
+
+    if (style == ssAutomatic) style = d::detectStyle(GetCellType(ACol, ARow1), t1, t2, ss.IgnoreCase);
+    if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+        if (d::isNumberText(t1) && d::isNumberText(t2)) style = ssNumeric;
+        else style = style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+    }
+
+    int res = 1;
+    switch (style) {
+    case ssNumeric:
+    case ssFinancial: {
+        t1 = d::numberTextForSort(t1, prefix, suffix, style == ssFinancial);
+        t2 = d::numberTextForSort(t2, prefix, suffix, style == ssFinancial);
+        std::optional<double> v1 = d::readSortNumber(t1);
+        std::optional<double> v2 = d::readSortNumber(t2);
+        // An empty cell counts as 0.
+        if (!v1 && GetCellEx(ACol, ARow1).isEmpty()) v1 = 0.0;
+        if (!v2 && GetCellEx(ACol, ARow2).isEmpty()) v2 = 0.0;
+        if (!v1 && !v2) res = 0;
+        // A text that is no number sorts after every number.
+        else if (!v1) res = 1;
+        else if (!v2) res = -1;
+        else res = d::signOf(*v1, *v2);
+        break;
+    }
+    case ssDate:
+    case ssDateTime: res = d::signOf(d::dateValue(t1), d::dateValue(t2)); break;
+    case ssShortDateEU:
+        res = d::signOf(d::shortDateValue(DMYTextToDate(t1.trimmed())), d::shortDateValue(DMYTextToDate(t2.trimmed())));
+        break;
+    case ssShortDateUS:
+        res = d::signOf(d::shortDateValue(MDYTextToDate(t1.trimmed())), d::shortDateValue(MDYTextToDate(t2.trimmed())));
+        break;
+    case ssTime: res = d::signOf(d::timeValue(t1), d::timeValue(t2)); break;
+    case ssCustom:
+        res = 0;
+        if (OnCustomCompare) OnCustomCompare(this, t1, t2, res);
+        break;
+    case ssRaw:
+        res = 0;
+        if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, res);
+        break;
+    case ssAlphaNoCase: res = d::signOf(d::asciiUpper(t1).compare(d::asciiUpper(t2), Qt::CaseSensitive)); break;
+    case ssAnsiAlphaCase: res = d::signOf(QString::localeAwareCompare(t1, t2)); break;
+    case ssAnsiAlphaNoCase: res = d::signOf(QString::localeAwareCompare(t1.toUpper(), t2.toUpper())); break;
+    case ssHTML: res = d::signOf(GetStrippedCell(ACol, ARow1).compare(GetStrippedCell(ACol, ARow2))); break;
+    case ssImages: {
+        const intptr_t k1 = GetImageSortKey(ACol, ARow1), k2 = GetImageSortKey(ACol, ARow2);
+        res = k1 > k2 ? 1 : (k1 < k2 ? -1 : 0);
+        break;
+    }
+    case ssCheckBox: {
+        const bool c1 = IsChecked(ACol, ARow1), c2 = IsChecked(ACol, ARow2);
+        res = c1 == c2 ? 0 : (c1 ? 1 : -1);
+        break;
+    }
+    default: res = d::signOf(t1.compare(t2, Qt::CaseSensitive)); break;
+    }
+
+    if (ss.IgnoreBlanks && t1.isEmpty() != t2.isEmpty()) {
+        // Blanks first or last in both directions.
+        const int first = ss.BlankPos == blFirst ? -1 : 1;
+        const int sign = Direction == sdAscending ? 1 : -1;
+        res = (t1.isEmpty() ? first : -first) * sign;
+    }
+    return res;
+}
+
+int TExStringGrid::SortCompareLine(int ACol, int ARow1, int ARow2)
+{
+    const int last = TotalColCount() - 1;
+    for (int c = ACol; c <= last; ++c) {
+        const int res = IsIgnoredColumn(c) ? 0 : SortCompare(c, ARow1, ARow2, FSortSettings.Direction);
+        if (res != 0 || !FSortSettings.Full) return res;
+    }
+    return 0;
+}
+
+int TExStringGrid::SortCompareIndexed(int ARow1, int ARow2)
+{
+    const int count = FSortSettings.Full ? FSortIndexes.Count() : std::min(1, FSortIndexes.Count());
+    for (int i = 0; i < count; ++i) {
+        const uint32_t entry = uint32_t(FSortIndexes[i]);
+        const int col = int(entry & TSortIndexList::ColumnMask);
+        const bool descending = entry & TSortIndexList::DescendingBit;
+        int res = IsIgnoredColumn(col) ? 0 : SortCompare(col, ARow1, ARow2, descending ? sdDescending : sdAscending);
+        if (res != 0 || !FSortSettings.Full) return descending ? -res : res;
+    }
+    return 0;
+}
+
+// ------------------------------------------------------------ quicksort
+
+void TExStringGrid::QuickSortRange(int Col, int Left, int Right)
+{
+    // The pivot is the record that stood in the middle row; it is followed
+    // through the swaps, so that each comparison reads it in its real row
+    // with its own texts and cell objects.
+    const bool indexed = Col < 0;
+    const int want = indexed ? 1 : FSortDir;
+    auto compare = [&](int a, int b) { return indexed ? SortCompareIndexed(a, b) : SortCompareLine(Col, a, b); };
+    while (Left < Right) {
+        int pivot = int((unsigned(Left) + unsigned(Right)) / 2);
+        int i = Left, j = Right;
+        do {
+            while (compare(pivot, i) == want && i < Right) ++i;
+            while (compare(j, pivot) == want && j > Left) --j;
+            if (i <= j) {
+                if (i != j && (indexed || compare(i, j) != 0)) {
+                    SortSwapRows(i, j);
+                    if (pivot == i) pivot = j;
+                    else if (pivot == j) pivot = i;
+                }
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        // The smaller part recursively, the larger one in this loop: the
+        // depth stays logarithmic for any input.
+        if (j - Left < Right - i) {
+            if (Left < j) QuickSortRange(Col, Left, j);
+            Left = i;
+        } else {
+            if (i < Right) QuickSortRange(Col, i, Right);
+            Right = j;
+        }
+    }
+}
+
+void TExStringGrid::QuickSort(int Col, int Left, int Right)
+{
+    FSortDir = FSortSettings.Direction == sdDescending ? -1 : 1;
+    if (Col < 0) return;
+    QuickSortRange(Col, Left, Right);
+}
+
+void TExStringGrid::QuickSortIndexed(int Left, int Right)
+{
+    FSortDir = FSortSettings.Direction == sdDescending ? -1 : 1;
+    if (FSortIndexes.Count() == 0) return;
+    QuickSortRange(-1, Left, Right);
+}
+
+bool TExStringGrid::SortLine(int Col, int ARow1, int ARow2)
+{
+    for (int c = Col; c < TotalColCount(); ++c) {
+        const int res = SortCompare(c, ARow1, ARow2, FSortSettings.Direction);
+        if (res == FSortDir) {
+            SortSwapRows(ARow1, ARow2);
+            return true;
+        }
+        if (res != 0) return false;
+    }
+    return false;
+}
+
+void TExStringGrid::InitSortXRef()
+{
+    FSortRowXRef.Clear();
+    for (int r = 0; r < RowCount(); ++r) FSortRowXRef.Add(r);
+}
+
+// ------------------------------------------------------------ the sorts
+
+// What every sort holds for its duration and gives back also when it
+// fails: the update lock, the top row (with KeepScrollOnSort) and, with
+// NormalCellsOnly and fixed columns, column 0 kept in place.
+class TExStringGrid::TSortRunScope {
+public:
+    explicit TSortRunScope(TExStringGrid& grid) : G(grid), FTopRow(grid.TopRow())
+    {
+        G.BeginUpdate();
+        if (G.FSortSettings.NormalCellsOnly && G.GridBase::FixedCols() > 0) {
+            FKeepColumn0 = true;
+            for (int r = 0; r < G.RowCount(); ++r) {
+                FTexts.push_back(G.GetGridCell(0, r));
+                FObjects.push_back(G.Cells().TakeProperties(0, r));
+            }
+        }
+    }
+    ~TSortRunScope()
+    {
+        if (FKeepColumn0) {
+            const int n = std::min(int(FTexts.size()), G.RowCount());
+            for (int r = 0; r < n; ++r) {
+                G.SetGridCell(0, r, FTexts[size_t(r)]);
+                G.Cells().SetProperties(0, r, std::move(FObjects[size_t(r)]));
+            }
+        }
+        if (G.Navigation().KeepScrollOnSort && G.TopRow() != FTopRow) G.SetTopRow(FTopRow);
+        G.EndUpdate();
+    }
+    TSortRunScope(const TSortRunScope&) = delete;
+    TSortRunScope& operator=(const TSortRunScope&) = delete;
+
+private:
+    TExStringGrid& G;
+    int FTopRow;
+    bool FKeepColumn0 = false;
+    std::vector<QString> FTexts;
+    std::vector<std::unique_ptr<TCellProperties>> FObjects;
+};
+
+void TExStringGrid::RunSort(TSortKind kind)
+{
+    const bool indexed = kind == TSortKind::Indexed || kind == TSortKind::GroupIndexed;
+    const bool groups = kind == TSortKind::GroupColumn || kind == TSortKind::GroupIndexed;
+    if (!indexed && FSortSettings.Column < 0) return;
+    if (FSortRowXRef.Count() != RowCount()) InitSortXRef();
+    if (kind == TSortKind::Indexed && FSortIndexes.Count() == 0)
+        throw EExGridError("No indexes specified for indexed sort");
+    if (kind == TSortKind::Column) FSortIndexes.Clear();
+
+    const int oldRow = Row();
+    TScopedValue<int> sortRow(SortRow, oldRow, -1);
+    // The groups are found before column 0, which holds the node marks, may be set aside.
+    const std::vector<std::pair<int, int>> groupRanges = groups ? SortGroupRanges() : std::vector<std::pair<int, int>>{};
+    const int swapColumn = indexed ? (FSortIndexes.Count() > 0 ? int(uint32_t(FSortIndexes[0]) & TSortIndexList::ColumnMask) : -1)
+                                   : FSortSettings.Column;
+    TScopedValue<int> sortSwapColumn(FSortSwapColumn, swapColumn, -1);
+    {
+        TSortRunScope scope(*this);
+        if (groups) {
+            SortGroups(indexed ? -1 : FSortSettings.Column, groupRanges);
+        } else {
+            const int first = GridBase::FixedRows();
+            const int last = LastSortRow();
+            if (indexed) QuickSortIndexed(first, last);
+            else QuickSort(FSortSettings.Column, first, last);
+        }
+        // The current row: its record (MoveRowOnSort) or its place.
+        const bool moveRow = FNavigation.MoveRowOnSort;
+        if (indexed || !FMouseActions.DisjunctRowSelect()) {
+            const int target = moveRow && SortRow >= 0 ? SortRow : oldRow;
+            if (target != Row() && target < RowCount()) SetRow(target);
+            if (moveRow) FOldRowSel = Row();
+        }
+        SortRow = -1;
+        if (kind == TSortKind::Column && !moveRow && OnRowUpdate) OnRowUpdate(this, oldRow, Row());
+    }
+}
+
+void TExStringGrid::QSort() { RunSort(TSortKind::Column); }
+void TExStringGrid::QSortIndexed() { RunSort(TSortKind::Indexed); }
+void TExStringGrid::QSortGroup() { RunSort(TSortKind::GroupColumn); }
+void TExStringGrid::QSortGroupIndexed() { RunSort(TSortKind::GroupIndexed); }
+
+int TExStringGrid::LastSortRow() const
+{
+    const bool footerRow = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
+    return RowCount() - 1 - FFixedFooters - (footerRow ? 1 : 0);
+}
+
+std::vector<std::pair<int, int>> TExStringGrid::SortGroupRanges() const
+{
+    const int first = GridBase::FixedRows();
+    const int last = LastSortRow();
+    int deepest = 0;
+    for (int r = first; r <= last; ++r)
+        if (IsNode(r)) deepest = std::max(deepest, GetNodeLevel(r));
+    std::vector<std::pair<int, int>> ranges;
+    for (int r = first; r <= last; ++r) {
+        if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r)) continue;
+        const int end = std::min(NodeSpanEnd(r), last + 1);  // the row after the group
+        if (end - r >= 3) ranges.emplace_back(r + 1, end - 1);
+    }
+    return ranges;
+}
+
+void TExStringGrid::SortGroups(int Col, const std::vector<std::pair<int, int>>& groups)
+{
+    for (const auto& [from, to] : groups) {
+        if (Col < 0) QuickSortIndexed(from, to);
+        else QuickSort(Col, from, to);
+    }
+}
+
+void TExStringGrid::QUnSort()
+{
+    const int n = RowCount();
+    FUnSortRowXRef.assign(size_t(n), 0);
+    // Only a cross-reference that describes these rows is followed back.
+    std::vector<bool> seen(size_t(n), false);
+    bool valid = FSortRowXRef.Count() == n;
+    for (int r = 0; valid && r < n; ++r) {
+        const int v = FSortRowXRef[r];
+        valid = v >= 0 && v < n && !seen[size_t(v)];
+        if (valid) {
+            seen[size_t(v)] = true;
+            FUnSortRowXRef[size_t(r)] = v;
+        }
+    }
+    if (!valid) {
+        InitSortXRef();
+        return;
+    }
+    {
+        TSortRunScope scope(*this);
+        // Each swap puts one record at its earlier place: at most n swaps.
+        for (int i = 0; i < n; ++i) {
+            while (FUnSortRowXRef[size_t(i)] != i) {
+                const int j = FUnSortRowXRef[size_t(i)];
+                SortSwapRows(i, j);
+                std::swap(FUnSortRowXRef[size_t(i)], FUnSortRowXRef[size_t(j)]);
+            }
+        }
+    }
+    InitSortXRef();
+}
+
+void TExStringGrid::Sort(int Column, TSortDirection Direction)
+{
+    FSortSettings.Column = Column;
+    FSortSettings.Direction = Direction;
+    QSort();
+}
+
+void TExStringGrid::SortByColumn(int Col)
+{
+    if (RowCount() <= 1) return;
+    FSortSettings.Column = Col;
+    QSort();
+}
+
+// ------------------------------------------------------------ header click
+
+bool TExStringGrid::ClickSort(int ACol, int ARow, int X, int Y, platform::TShiftState Keys, bool Moved)
+{
+    using namespace platform;
+    if (Moved || ACol < 0 || ARow < 0) return false;
+    if (ACol < GridBase::FixedCols() && !FSortSettings.FixedCols) return false;
+    const int storageCol = RealColIndex(ACol);
+    const TRect r = CellRect(ACol, ARow);
+    // A release on a column border is the end of a sizing, not a click.
+    if (ARow == 0 && (Options() & goColSizing) && (std::abs(X - r.Left) < 4 || std::abs(X - r.Right) < 4)) return false;
+    int clickCol = -1, clickRow = -1;
+    MouseToCell(Clickposx, Clickposy, clickCol, clickRow);
+    if (FControlLook.FixedDropDownButton && CanShowFixedDropDown(storageCol) && X > r.Right - 16) return false;
+    if (X > r.Right - 16 && GetColumnFilter(storageCol)) return false;
+    if (ARow != clickRow || ARow != FSortSettings.Row() || GridBase::FixedRows() <= 0 || !FSortSettings.Show() ||
+        RowCount() <= 2 || IsInCheckBox(storageCol, ARow, X, Y))
+        return false;
+    bool doSort = !IsIgnoredColumn(storageCol);
+    if (OnCanSort) OnCanSort(this, storageCol, doSort);
+    if (!doSort) {
+        RepaintCell(storageCol, FSortSettings.Row());
+        return false;
+    }
+
+    HideInplaceEdit();
+    if (FSortRowXRef.Count() != RowCount()) InitSortXRef();
+    const bool merge = FSortSettings.AutoColumnMerge;
+    if (merge) UnmergeColumns();
+    QElapsedTimer timer;
+    timer.start();
+    const bool keepLeft = (Options() & goRowSelect) && FNavigation.KeepHorizScroll;
+    const int leftCol = LeftCol();
+    if (keepLeft) BeginUpdate();
+    try {
+        if (FSortSettings.IndexShow) {
+            const bool keyDown = FSortSettings.IndexSortKey == ikCtrl ? (Keys & ssCtrl) : (Keys & ssShift);
+            if (keyDown) {
+                if (FSortIndexes.FindIndex(storageCol) < 0)
+                    FSortIndexes.AddIndex(storageCol, FSortSettings.InitSortDirection == sdAscending);
+                else
+                    FSortIndexes.ToggleIndex(storageCol);
+            } else if (FSortIndexes.Count() == 1 && FSortIndexes.SortColumns(0) == storageCol) {
+                FSortIndexes.ToggleIndex(storageCol);
+            } else {
+                FSortIndexes.Clear();
+                FSortIndexes.AddIndex(storageCol, FSortSettings.InitSortDirection == sdAscending);
+            }
+            if (HasNodes()) QSortGroupIndexed();
+            else QSortIndexed();
+            FSortSettings.Column = FSortIndexes.Count() > 0 ? FSortIndexes.SortColumns(0) : -1;
+        } else {
+            bool undo = false;
+            if (FSortSettings.Column == storageCol) {
+                undo = FSortSettings.Direction != FSortSettings.InitSortDirection && FSortSettings.UndoSort;
+                FSortSettings.ToggleDirection();
+            } else {
+                FSortSettings.Direction = FSortSettings.InitSortDirection;
+                FSortSettings.Column = storageCol;
+            }
+            if (HasNodes()) {
+                QSortGroup();
+            } else if (undo) {
+                QUnSort();
+                FSortSettings.Column = -1;
+            } else {
+                QSort();
+            }
+        }
+    } catch (...) {
+        if (keepLeft) {
+            SetLeftCol(leftCol);
+            EndUpdate();
+        }
+        if (merge) RemergeColumns();
+        throw;
+    }
+    SortTime = int(timer.elapsed());
+    if (keepLeft) {
+        if (LeftCol() != leftCol) SetLeftCol(leftCol);
+        EndUpdate();
+    }
+    if (merge) RemergeColumns();
+    DoClickSort(FSortSettings.Column);
+    RepaintGrid();
+    return true;
+}
+
+// ------------------------------------------------------------ painting's view
+
+bool TExStringGrid::SortIndicatorCell(int ACol, int ARow, int DisplayCol) const
+{
+    if (GridBase::FixedRows() <= 0 || !HasSortIndicator(ACol, ARow)) return false;
+    if (DisplayCol < GridBase::FixedCols() && !FSortSettings.FixedCols) return false;
+    return (FSortSettings.Column >= 0 && FSortSettings.Column == ACol) || FSortIndexes.FindIndex(ACol) >= 0;
+}
+
+bool TExStringGrid::SortIndicatorDrawn(int ACol) const
+{
+    return FSortSettings.IndexShow || FSortIndexes.FindIndex(ACol) <= 0;
+}
+
+bool TExStringGrid::SortedHeaderFace(int ACol, int ARow, int DisplayCol) const
+{
+    return FSortSettings.Column != -1 && FSortSettings.Column == ACol && FSortSettings.HeaderColor() != clNone &&
+           ARow == GridBase::FixedRows() - 1 && (DisplayCol >= GridBase::FixedCols() || FSortSettings.FixedCols);
+}
+
+paint::TSortIndicator TExStringGrid::SortIndicatorOf(int ACol) const
+{
+    paint::TSortIndicator s;
+    s.IndexShow = FSortSettings.IndexShow;
+    s.IndexColor = FSortSettings.IndexColor;
+    s.IndexPosition = FSortIndexes.FindIndex(ACol);
+    if (s.IndexShow && s.IndexPosition >= 0)
+        s.Descending = !FSortIndexes.SortDirections(s.IndexPosition);
+    else
+        s.Descending = FSortSettings.Direction == sdDescending;
+    s.UpGlyph = FSortSettings.UpGlyph;
+    s.DownGlyph = FSortSettings.DownGlyph;
+    s.IndexUpGlyph = FSortSettings.IndexUpGlyph;
+    s.IndexDownGlyph = FSortSettings.IndexDownGlyph;
+    return s;
+}
+
+// ------------------------------------------------------------ settings link
+
+int TExStringGrid::TSortOwnerLink::SortOwnerFixedRows() const { return G.GridBase::FixedRows(); }
+void TExStringGrid::TSortOwnerLink::SortOwnerRepaintGrid() { G.RepaintGrid(); }
+void TExStringGrid::TSortOwnerLink::SortOwnerRepaintLastFixedRow()
+{
+    const int fr = G.GridBase::FixedRows();
+    if (fr > 0) G.RepaintRow(fr - 1);
+}
+QString TExStringGrid::TSortOwnerLink::SortOwnerIndexesText() const { return G.FSortIndexes.SaveToString(); }
+void TExStringGrid::TSortOwnerLink::SortOwnerLoadIndexes(const QString& text) { G.FSortIndexes.LoadFromString(text); }
+void TExStringGrid::TSortOwnerLink::SortOwnerClearIndexes() { G.FSortIndexes.Clear(); }
+void TExStringGrid::TSortOwnerLink::SortOwnerQSort() { G.QSort(); }
+void TExStringGrid::TSortOwnerLink::SortOwnerQSortIndexed() { G.QSortIndexed(); }
+
+}  // namespace grid

@@ -1,0 +1,338 @@
+// Hidden rows: a hidden row leaves the cell store with its cells and
+// height and waits in the hidden-row store until it is shown again.
+
+#include <algorithm>
+
+#include "controls/grid/string_grid/ex_string_grid.h"
+
+namespace grid {
+
+int TExStringGrid::HiddenBelow(int r) const
+{
+    int n = 0;
+    for (const auto& item : FGridItems)
+        if (item->Idx() < r) ++n;
+    return n;
+}
+
+std::vector<int> TExStringGrid::HiddenIndexes() const
+{
+    std::vector<int> list;
+    list.reserve(FGridItems.size());
+    for (const auto& item : FGridItems) list.push_back(item->Idx());
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+TGridItem* TExStringGrid::HiddenRowItem(int r) const
+{
+    for (const auto& item : FGridItems)
+        if (item->Idx() == r) return item.get();
+    return nullptr;
+}
+
+bool TExStringGrid::IsHiddenRow(int Rowindex) const { return HiddenRowItem(Rowindex) != nullptr; }
+
+int TExStringGrid::RealRowIndex(int ARow) const
+{
+    if (FGridItems.empty()) return ARow;
+    if (ARow < 0) return -1;
+    // Every hidden row at or before the place found pushes it one further.
+    int r = ARow;
+    for (int hidden : HiddenIndexes()) {
+        if (hidden > r) break;
+        ++r;
+    }
+    return r;
+}
+
+int TExStringGrid::DisplRowIndex(int ARow) const { return ARow - HiddenBelow(ARow); }
+
+std::vector<int> TExStringGrid::AllRowsOf(int FromRow, int Count) const
+{
+    std::vector<int> rows;
+    if (Count <= 0 || FromRow < 0) return rows;
+    rows.reserve(size_t(Count));
+    const std::vector<int> hidden = HiddenIndexes();
+    size_t h = 0;
+    int all = RealRowIndex(FromRow);
+    while (h < hidden.size() && hidden[h] < all) ++h;
+    for (int k = 0; k < Count; ++k, ++all) {
+        while (h < hidden.size() && hidden[h] == all) {
+            ++h;
+            ++all;
+        }
+        rows.push_back(all);
+    }
+    return rows;
+}
+
+bool TExStringGrid::DropFilterPlaceholderRow()
+{
+    if (!std::exchange(FFilterPlaceholderRow, false) || Cells().RowCount() != 1) return false;
+    TCellRow row = Cells().TakeRow(0);
+    const bool empty = std::all_of(row.Cells.begin(), row.Cells.end(), [](const TStoredCell& cell) {
+        return cell.Text.isEmpty() && !cell.Properties;
+    });
+    if (!empty) Cells().InsertRow(0, std::move(row));  // written to meanwhile: a record now
+    return empty;
+}
+
+void TExStringGrid::ShrinkToShownRows(int count)
+{
+    // Hiding every normal row makes the window drop its fixed rows: they are
+    // remembered, to be fixed again as soon as a row is back.
+    if (count <= GridBase::FixedRows()) FFixedRowsBeforeHiding = std::max(FFixedRowsBeforeHiding, GridBase::FixedRows());
+    TBaseGrid::SetRowCount(count);
+}
+
+void TExStringGrid::RestoreHiddenFixedRows()
+{
+    int wanted = FFixedRowsBeforeHiding;
+    if (FFilterLevel > 0) wanted = std::max(wanted, FFilterFixedRows);
+    if (wanted <= GridBase::FixedRows() || wanted >= RowCount()) return;
+    SetFixedRows(wanted);
+    FFixedRowsBeforeHiding = 0;
+}
+
+void TExStringGrid::RestoreItemRow(int displayRow, TGridItem& item)
+{
+    if (DropFilterPlaceholderRow()) displayRow = 0;
+    Cells().InsertRow(displayRow, std::move(item.Items()));
+    item.Items() = TCellRow();
+    TBaseGrid::SetRowCount(Cells().RowCount());
+    for (int i = RowCount() - 1; i > displayRow; --i) SetRowHeights(i, RowHeights(i - 1));
+    SetRowHeights(displayRow, item.Height() > 0 ? item.Height() : DefaultRowHeight());
+    RestoreHiddenFixedRows();
+}
+
+void TExStringGrid::HideRows(int FromRow, int ToRow)
+{
+    if (ToRow < FromRow) return;
+    int n = 0;
+    int p = 0;
+    for (const auto& item : FGridItems) {
+        if (item->Idx() >= FromRow && item->Idx() <= ToRow) ++n;
+        if (item->Idx() < FromRow) ++p;
+    }
+    if (n == ToRow - FromRow + 1) return;
+    const int D = FromRow - p;
+    std::vector<int> heights;
+    int k = 0;
+    for (int a = FromRow; a <= ToRow; ++a) {
+        if (IsHiddenRow(a)) continue;
+        if (D >= Cells().RowCount()) break;
+        auto item = std::make_unique<TGridItem>();
+        item->SetIdx(a);
+        item->SetHeight(RowHeights(D + k));
+        heights.push_back(RowHeights(D + k));
+        item->Items() = Cells().TakeRow(D);
+        FGridItems.insert(FGridItems.begin() + p, std::move(item));
+        ++p;
+        ++k;
+    }
+    // The window loses the rows; the rows below keep their heights.
+    const int remaining = Cells().RowCount();
+    for (int i = D; i < remaining; ++i) SetRowHeights(i, RowHeights(i + k));
+    ShrinkToShownRows(remaining);
+    CellsChanged(QRect(QPoint(0, D), QPoint(TotalColCount() - 1, D + k - 1)));
+}
+
+namespace grid_rows_detail {
+
+// Every row of the store, in display order; taken last first, so that no
+// row moves inside the store.
+std::vector<TCellRow> takeAllRows(TCellStore& cells)
+{
+    std::vector<TCellRow> rows(size_t(cells.RowCount()));
+    for (int r = cells.RowCount() - 1; r >= 0; --r) rows[size_t(r)] = cells.TakeRow(r);
+    return rows;
+}
+
+}  // namespace grid_rows_detail
+
+void TExStringGrid::HideRowList(const std::vector<int>& RowList)
+{
+    // Filter levels count from 1: level 0 marks rows hidden by row ranges.
+    HideRowListAt(RowList, FFilterLevel + 1);
+    ++FFilterLevel;
+}
+
+void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
+{
+    std::vector<int> rows = RowList;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    std::erase_if(rows, [this](int k) { return k < 0 || k >= Cells().RowCount(); });
+    std::vector<int> heights;
+    for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
+    // The rows keep their all-rows indexes, so that the rows hidden before
+    // (other levels, contracted nodes) and these stay apart; one walk maps
+    // the display rows, hidden rows skipped.
+    std::vector<int> real(rows.size());
+    {
+        const std::vector<int> hidden = HiddenIndexes();
+        size_t h = 0;
+        int all = 0;
+        int display = 0;
+        for (size_t i = 0; i < rows.size(); ++i) {
+            for (;; ++all) {
+                while (h < hidden.size() && hidden[h] < all) ++h;
+                if (h < hidden.size() && hidden[h] == all) continue;
+                if (display == rows[i]) break;
+                ++display;
+            }
+            real[i] = all;
+        }
+    }
+    std::vector<TCellRow> all = grid_rows_detail::takeAllRows(Cells());
+    std::vector<int> kept;
+    size_t next = 0;
+    for (int r = 0; r < int(all.size()); ++r) {
+        if (next < rows.size() && rows[next] == r) {
+            auto item = std::make_unique<TGridItem>();
+            item->SetIdx(real[next]);
+            item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
+            item->Level = level;
+            item->Items() = std::move(all[size_t(r)]);
+            FGridItems.push_back(std::move(item));
+            ++next;
+        } else {
+            Cells().InsertRow(Cells().RowCount(), std::move(all[size_t(r)]));
+            if (r < int(heights.size())) kept.push_back(heights[size_t(r)]);
+        }
+    }
+    FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
+    ShrinkToShownRows(Cells().RowCount());
+    for (int r = 0; r < int(kept.size()) && r < RowCount(); ++r) SetRowHeights(r, kept[size_t(r)]);
+}
+
+void TExStringGrid::UnHideRowList()
+{
+    const int L = FFilterLevel;
+    if (Row() >= RowCount()) FocusCell(GridBase::FixedCols(), GridBase::FixedRows());
+    // Rows behind a contracted node stay hidden: they go with the node now.
+    const std::vector<std::pair<int, int>> contracted = ContractedNodeRuns();
+    auto behindNode = [&contracted](int idx) {
+        return std::any_of(contracted.begin(), contracted.end(),
+                           [idx](const std::pair<int, int>& run) { return idx >= run.first && idx <= run.second; });
+    };
+    std::vector<std::unique_ptr<TGridItem>> level;
+    for (auto& item : FGridItems) {
+        if (item->Level != L || L <= 0) continue;
+        if (behindNode(item->Idx()))
+            item->Level = TGridItem::BehindNode;
+        else
+            level.push_back(std::move(item));
+    }
+    std::erase(FGridItems, nullptr);
+    if (level.empty()) return;
+    std::sort(level.begin(), level.end(), [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); });
+    // A row's display place is its all-rows index less the rows still
+    // hidden above it; the rows on display fill the other places in order.
+    const std::vector<int> still = HiddenIndexes();
+    std::vector<int> places;
+    size_t below = 0;
+    for (const auto& item : level) {
+        while (below < still.size() && still[below] < item->Idx()) ++below;
+        places.push_back(item->Idx() - int(below));
+    }
+    std::vector<int> heights;
+    for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
+    // The empty row the window made while a filter hid every row goes again.
+    if (DropFilterPlaceholderRow()) heights.clear();
+    std::vector<TCellRow> current = grid_rows_detail::takeAllRows(Cells());
+    const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
+    std::vector<int> merged;
+    size_t ci = 0, j = 0;
+    while (ci < current.size() || j < level.size()) {
+        const int pos = int(merged.size());
+        bool takeItem = false;
+        if (j >= level.size())
+            takeItem = false;
+        else if (ci >= current.size() || (footer && ci + 1 == current.size()))
+            takeItem = true;  // the fixed footer row stays last
+        else
+            takeItem = places[j] <= pos;
+        if (takeItem) {
+            TGridItem& item = *level[j++];
+            Cells().InsertRow(Cells().RowCount(), std::move(item.Items()));
+            item.Items() = TCellRow();
+            merged.push_back(item.Height() > 0 ? item.Height() : DefaultRowHeight());
+        } else {
+            Cells().InsertRow(Cells().RowCount(), std::move(current[ci]));
+            merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
+            ++ci;
+        }
+    }
+    TBaseGrid::SetRowCount(Cells().RowCount());
+    for (int r = 0; r < int(merged.size()) && r < RowCount(); ++r) SetRowHeights(r, merged[size_t(r)]);
+    RestoreHiddenFixedRows();
+}
+
+void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
+{
+    if (IsHiddenRow(FromRow) || ToRow < FromRow) return;
+    const int D = FromRow - HiddenBelow(FromRow);
+    int k = 0;
+    for (int a = FromRow; a <= ToRow; ++a) {
+        if (IsHiddenRow(a)) continue;
+        if (D >= Cells().RowCount()) break;
+        auto item = std::make_unique<TGridItem>();
+        item->SetIdx(a);
+        item->Items() = Cells().TakeRow(D);
+        FGridItems.push_back(std::move(item));
+        ++k;
+    }
+    const int remaining = Cells().RowCount();
+    for (int i = D; i < remaining; ++i) SetRowHeights(i, RowHeights(i + k));
+    ShrinkToShownRows(remaining);
+    CellsChanged(QRect(QPoint(0, D), QPoint(TotalColCount() - 1, D + k - 1)));
+}
+
+void TExStringGrid::UnHideRow(int Rowindex)
+{
+    const bool modified = FShowModified.Enabled;
+    FShowModified.Enabled = false;
+    auto it = std::find_if(FGridItems.begin(), FGridItems.end(),
+                           [Rowindex](const std::unique_ptr<TGridItem>& item) { return item->Idx() == Rowindex; });
+    if (it != FGridItems.end()) {
+        const int D = Rowindex - HiddenBelow(Rowindex);
+        std::unique_ptr<TGridItem> item = std::move(*it);
+        FGridItems.erase(it);
+        RestoreItemRow(D, *item);
+    }
+    FShowModified.Enabled = modified;
+}
+
+void TExStringGrid::UnHideRows(int FromRow, int ToRow)
+{
+    if (!IsHiddenRow(FromRow)) return;
+    const bool modified = FShowModified.Enabled;
+    FShowModified.Enabled = false;
+    const int D = FromRow - HiddenBelow(FromRow);
+    std::vector<int> indexes;
+    for (const auto& item : FGridItems)
+        if (item->Idx() >= FromRow && item->Idx() <= ToRow) indexes.push_back(item->Idx());
+    std::sort(indexes.begin(), indexes.end());
+    for (int idx : indexes) {
+        auto it = std::find_if(FGridItems.begin(), FGridItems.end(),
+                               [idx](const std::unique_ptr<TGridItem>& item) { return item->Idx() == idx; });
+        std::unique_ptr<TGridItem> item = std::move(*it);
+        FGridItems.erase(it);
+        RestoreItemRow(std::min(D + (idx - FromRow), Cells().RowCount()), *item);
+    }
+    FShowModified.Enabled = modified;
+}
+
+void TExStringGrid::UnHideRowsAll()
+{
+    while (!FGridItems.empty()) {
+        const int first = FGridItems.front()->Idx();
+        int last = first;
+        while (IsHiddenRow(last + 1)) ++last;
+        UnHideRows(first, last);
+    }
+}
+
+}  // namespace grid

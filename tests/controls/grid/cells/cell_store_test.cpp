@@ -1,0 +1,208 @@
+#include <climits>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "controls/grid/cells/cell_store.h"
+
+using namespace grid;
+
+namespace {
+
+// A 4 x 3 store whose cells hold "c,r".
+TCellStore makeLabelledCellStore(int cols = 4, int rows = 3)
+{
+    TCellStore store(cols, rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) store.SetText(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
+    return store;
+}
+
+QString cellStoreRowText(const TCellStore& store, int row)
+{
+    QStringList parts;
+    for (int c = 0; c < store.ColCount(); ++c) parts << store.Text(c, row);
+    return parts.join('|');
+}
+
+std::unique_ptr<TCellProperties> cellStoreProps()
+{
+    return std::make_unique<TCellProperties>(nullptr, -1, -1);
+}
+
+}  // namespace
+
+TEST(CellStoreTest, PositionsOutsideTheStoreAreIgnored)
+{
+    struct Case {
+        int col, row;
+    } cases[] = {{-1, 0}, {0, -1}, {4, 0}, {0, 3}, {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {4, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.col << "," << c.row);
+        TCellStore store = makeLabelledCellStore();
+        EXPECT_FALSE(store.Contains(c.col, c.row));
+        EXPECT_TRUE(store.Text(c.col, c.row).isEmpty());
+        EXPECT_EQ(store.Properties(c.col, c.row), nullptr);
+        store.SetText(c.col, c.row, "x");
+        store.SetProperties(c.col, c.row, cellStoreProps());
+        EXPECT_EQ(store.TakeProperties(c.col, c.row), nullptr);
+        EXPECT_EQ(store.PropertiesCount(), 0);
+        EXPECT_EQ(store.ColCount(), 4);
+        EXPECT_EQ(store.RowCount(), 3);
+        for (int r = 0; r < 3; ++r) EXPECT_EQ(cellStoreRowText(store, r), QStringLiteral("0,%1|1,%1|2,%1|3,%1").arg(r));
+    }
+}
+
+TEST(CellStoreTest, CellsBeyondALoweredColumnCountAreKept)
+{
+    TCellStore store = makeLabelledCellStore();
+    auto* p = new TCellProperties(nullptr, 0, 0);
+    store.SetProperties(3, 1, std::unique_ptr<TCellProperties>(p));
+
+    store.SetColCount(2);
+    EXPECT_TRUE(store.Text(3, 1).isEmpty());
+    EXPECT_EQ(store.Properties(3, 1), nullptr);
+    store.SetText(3, 1, "lost?");  // outside now: ignored
+
+    store.SetColCount(4);
+    EXPECT_EQ(store.Text(3, 1), "3,1");
+    EXPECT_EQ(store.Properties(3, 1), p);
+    EXPECT_EQ(store.PropertiesCount(), 1);
+}
+
+TEST(CellStoreTest, LoweringTheRowCountFreesTheRowsBeyond)
+{
+    TCellStore store = makeLabelledCellStore();
+    store.SetProperties(0, 2, cellStoreProps());
+    store.SetRowCount(2);
+    EXPECT_EQ(store.PropertiesCount(), 0);
+    store.SetRowCount(3);
+    EXPECT_EQ(cellStoreRowText(store, 2), "|||");
+}
+
+TEST(CellStoreTest, RowOperationsMoveWholeRows)
+{
+    struct Case {
+        const char* name;
+        void (*apply)(TCellStore&);
+        QStringList rows;  // first column of each row afterwards
+    } cases[] = {
+        {"insert at top", [](TCellStore& s) { s.InsertRows(0, 2); }, {"", "", "0,0", "0,1", "0,2"}},
+        {"insert in the middle", [](TCellStore& s) { s.InsertRows(1, 1); }, {"0,0", "", "0,1", "0,2"}},
+        {"insert past the end appends", [](TCellStore& s) { s.InsertRows(9, 1); }, {"0,0", "0,1", "0,2", ""}},
+        {"remove at top", [](TCellStore& s) { s.RemoveRows(0, 2); }, {"0,2"}},
+        {"remove cut to the store", [](TCellStore& s) { s.RemoveRows(1, 99); }, {"0,0"}},
+        {"remove outside", [](TCellStore& s) { s.RemoveRows(3, 1); }, {"0,0", "0,1", "0,2"}},
+        {"move down", [](TCellStore& s) { s.MoveRow(0, 2); }, {"0,1", "0,2", "0,0"}},
+        {"move up", [](TCellStore& s) { s.MoveRow(2, 0); }, {"0,2", "0,0", "0,1"}},
+        {"move outside", [](TCellStore& s) { s.MoveRow(0, 3); }, {"0,0", "0,1", "0,2"}},
+        {"swap", [](TCellStore& s) { s.SwapRows(0, 2); }, {"0,2", "0,1", "0,0"}},
+        {"swap outside", [](TCellStore& s) { s.SwapRows(-1, 2); }, {"0,0", "0,1", "0,2"}},
+        {"clear", [](TCellStore& s) { s.ClearRow(1); }, {"0,0", "", "0,2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCellStore store = makeLabelledCellStore();
+        c.apply(store);
+        ASSERT_EQ(store.RowCount(), c.rows.size());
+        for (int r = 0; r < store.RowCount(); ++r) {
+            EXPECT_EQ(store.Text(0, r), c.rows[r]);
+            // The other columns travel with the first.
+            if (!c.rows[r].isEmpty()) {
+                EXPECT_EQ(store.Text(3, r), "3" + c.rows[r].mid(1));
+            }
+        }
+    }
+}
+
+TEST(CellStoreTest, PropertiesTravelWithTheirRowAndKnowTheirNewPlace)
+{
+    TCellStore store = makeLabelledCellStore();
+    auto* p = new TCellProperties(nullptr, 0, 0);
+    store.SetProperties(2, 1, std::unique_ptr<TCellProperties>(p));
+    EXPECT_EQ(p->OwnerCol(), 2);
+    EXPECT_EQ(p->OwnerRow(), 1);
+
+    store.InsertRows(0, 3);
+    EXPECT_EQ(store.Properties(2, 4), p);
+    EXPECT_EQ(p->OwnerRow(), 4);
+    store.SwapRows(4, 0);
+    EXPECT_EQ(store.Properties(2, 0), p);
+    EXPECT_EQ(p->OwnerRow(), 0);
+    store.MoveRow(0, 5);
+    EXPECT_EQ(p->OwnerRow(), 5);
+    store.InsertCols(0, 1);
+    EXPECT_EQ(store.Properties(3, 5), p);
+    EXPECT_EQ(p->OwnerCol(), 3);
+    store.RemoveRows(0, 2);
+    EXPECT_EQ(p->OwnerRow(), 3);
+    EXPECT_EQ(store.PropertiesCount(), 1);
+    store.RemoveRows(3, 1);
+    EXPECT_EQ(store.PropertiesCount(), 0);
+}
+
+TEST(CellStoreTest, TakenRowsComeBackWithEveryStorageColumn)
+{
+    TCellStore store = makeLabelledCellStore();
+    store.SetProperties(1, 1, cellStoreProps());
+    store.SetColCount(2);  // columns 2 and 3 kept beyond the count
+
+    TCellRow row = store.TakeRow(1);
+    EXPECT_EQ(store.RowCount(), 2);
+    EXPECT_EQ(store.PropertiesCount(), 0);
+    EXPECT_EQ(row.Text(3), "3,1");
+    EXPECT_NE(row.Properties(1), nullptr);
+    EXPECT_EQ(row.Text(9), QString());
+    EXPECT_EQ(row.Properties(-1), nullptr);
+    EXPECT_EQ(store.Text(0, 1), "0,2");
+
+    store.InsertRow(0, std::move(row));
+    store.SetColCount(4);
+    EXPECT_EQ(cellStoreRowText(store, 0), "0,1|1,1|2,1|3,1");
+    EXPECT_EQ(store.PropertiesCount(), 1);
+    EXPECT_EQ(store.Properties(1, 0)->OwnerRow(), 0);
+    EXPECT_EQ(store.TakeRow(7).Cells.size(), 0u);
+}
+
+TEST(CellStoreTest, ColumnOperationsShiftCellsBeyondTheColumnCountToo)
+{
+    struct Case {
+        const char* name;
+        void (*apply)(TCellStore&);
+        int cols;
+        const char* row0;
+    } cases[] = {
+        {"insert", [](TCellStore& s) { s.InsertCols(1, 2); }, 6, "0,0|||1,0|2,0|3,0"},
+        {"insert past the end appends", [](TCellStore& s) { s.InsertCols(99, 1); }, 5, "0,0|1,0|2,0|3,0|"},
+        {"remove", [](TCellStore& s) { s.RemoveCols(1, 2); }, 2, "0,0|3,0"},
+        {"remove cut to the store", [](TCellStore& s) { s.RemoveCols(2, 9); }, 2, "0,0|1,0"},
+        {"remove outside", [](TCellStore& s) { s.RemoveCols(4, 1); }, 4, "0,0|1,0|2,0|3,0"},
+        {"move right", [](TCellStore& s) { s.MoveCol(0, 3); }, 4, "1,0|2,0|3,0|0,0"},
+        {"move left", [](TCellStore& s) { s.MoveCol(3, 1); }, 4, "0,0|3,0|1,0|2,0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCellStore store = makeLabelledCellStore();
+        c.apply(store);
+        EXPECT_EQ(store.ColCount(), c.cols);
+        EXPECT_EQ(cellStoreRowText(store, 0), c.row0);
+    }
+
+    // A hidden column beyond the count moves with an insertion before it.
+    TCellStore store = makeLabelledCellStore();
+    store.SetColCount(3);
+    store.InsertCols(0, 1);  // count 4; the kept column 3 is now column 4
+    store.SetColCount(5);
+    EXPECT_EQ(cellStoreRowText(store, 2), "|0,2|1,2|2,2|3,2");
+}
+
+TEST(CellStoreTest, EmptyRowsTakeNoCellMemoryUntilWritten)
+{
+    TCellStore store(10, 100);
+    store.SetText(3, 50, QString());
+    store.InsertRows(0, 10);
+    TCellRow row = store.TakeRow(60);
+    EXPECT_TRUE(row.Cells.empty());
+    store.SetText(3, 50, "x");
+    EXPECT_EQ(store.Text(3, 50), "x");
+}

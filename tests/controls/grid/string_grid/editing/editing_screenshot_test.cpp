@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QTest>
+
+#include "controls/grid/string_grid/editing/editing_test_support.h"
+#include "controls/grid/text/grid_text_test_settings.h"
+
+using namespace grid;
+using editing_testing::EditingGrid;
+
+// Pictures of a grid with each of its editors open, for a person to look
+// at; written next to the test program (in the build folder).
+namespace editing_screenshot_detail {
+
+struct Shot {
+    const char* file;
+    TEditorType kind;
+    int col;
+    int row;
+    bool dropDown;
+};
+
+// The form with the combo's opened list drawn where it shows on screen.
+QImage grabWithPopup(QWidget& form, TGridCombo* combo)
+{
+    QImage image = form.grab().toImage();
+    QWidget* popup = combo != nullptr && combo->view() ? combo->view()->window() : nullptr;
+    if (popup != nullptr && popup->isVisible()) {
+        QPainter painter(&image);
+        painter.drawPixmap(form.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+    }
+    return image;
+}
+
+}  // namespace editing_screenshot_detail
+
+TEST(EditingScreenshots, GridWithEachEditorOpen)
+{
+    using editing_screenshot_detail::Shot;
+    grid_text_testing::FormatSettingsScope formats(u'.', u',');
+    const Shot shots[] = {
+        {"editing_inline_edit.png", edNormal, 1, 2, false},
+        {"editing_numeric_edit.png", edNumeric, 2, 2, false},
+        {"editing_combo_list.png", edComboList, 2, 2, true},
+        {"editing_combo_edit.png", edComboEdit, 3, 3, false},
+        {"editing_spin_edit.png", edSpinEdit, 4, 2, false},
+        {"editing_check_box.png", edCheckBox, 1, 3, false},
+    };
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const Shot& s : shots) {
+        SCOPED_TRACE(s.file);
+        EditingGrid g;
+        g.grid->SetColWidths(1, 120);
+        g.grid->SetColWidths(2, 110);
+        g.grid->SetColWidths(3, 110);
+        g.grid->SetColWidths(4, 90);
+        for (int r = 1; r < 6; ++r) g.grid->SetCellEx(4, r, QString::number(r * 10));
+        g.grid->SetCellEx(2, 2, QStringLiteral("Apricot"));
+        g.grid->SetCellEx(3, 3, QStringLiteral("Banana split"));
+        g.grid->OnGetEditorType = [&](QObject*, int col, int row, TEditorType& kind) {
+            if (col != s.col || row != s.row) return;
+            kind = s.kind;
+            g.grid->ClearComboString();
+            for (const char* item : {"Apple", "Apricot", "Banana", "Cherry", "Kiwi"})
+                g.grid->AddComboString(QString::fromLatin1(item));
+        };
+        ASSERT_TRUE(g.show());
+        g.open(s.col, s.row);
+        if (s.kind == edCheckBox) g.key(Qt::Key_Space);
+        if (s.dropDown) g.grid->EditCombo()->SetDroppedDown(true);
+        QApplication::processEvents();
+        QTest::qWait(50);
+        const QImage image = editing_screenshot_detail::grabWithPopup(*g.form.window, g.grid->EditCombo());
+        const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(s.file));
+        EXPECT_TRUE(image.save(path)) << path.toStdString();
+        EXPECT_TRUE(g.grid->EditMode);
+        if (s.dropDown) g.grid->EditCombo()->SetDroppedDown(false);
+    }
+}

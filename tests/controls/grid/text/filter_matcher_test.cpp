@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include "controls/grid/text/filter_matcher.h"
+#include "controls/grid/text/grid_text_test_settings.h"
+
+using namespace grid;
+using grid_text_testing::FormatSettingsScope;
+
+namespace {
+
+struct FilterMatchCase {
+    QString condition;
+    QString value;
+    bool matches;
+};
+
+void expectFilterMatches(const std::vector<FilterMatchCase>& cases, bool caseSensitive = true)
+{
+    for (const FilterMatchCase& c : cases) {
+        SCOPED_TRACE("condition [" + c.condition.toStdString() + "] value [" + c.value.toStdString() + "]");
+        EXPECT_EQ(MatchFilter(c.condition, c.value, caseSensitive), c.matches);
+    }
+}
+
+}  // namespace
+
+TEST(FilterMatcher, PlainTermsAndWildcards)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {"", "", true},
+        {"", "x", false},
+        {"=abc", "abc", true},
+        {"abc", "abc", true},
+        {"abc", "abcd", false},
+        {"abc", "ab", false},
+        {"abc*", "abcd", true},
+        {"abc*", "abc", true},
+        {"a?c", "abc", true},
+        {"a?c", "ac", false},
+        {"?", "", false},
+        {"*", "", true},
+        {"*", "anything", true},
+        {"a**", "a", true},
+        {"a*c", "abbbc", true},
+        {"a*c", "abbbd", false},
+        {"*b*", "abc", true},
+        {"*b*", "acd", false},
+        {"a*b*c", "aXbYc", true},
+        {"a*b*c", "aXcYb", false},
+        {"abc", "ABC", false},
+        {"*?", "", false},
+        {"*??", "ab", true},
+        {"*a?", "xxab", true},
+        {"*\"*\"", "x*", true},  // a quoted "*" is still a wildcard; the quotes go
+    });
+
+    // Many "*" against a long value that almost matches stays quick.
+    const QString longValue(400, u'a');
+    EXPECT_FALSE(MatchFilter("*a*a*a*a*a*a*a*a*a*a*b", longValue, true));
+    EXPECT_TRUE(MatchFilter("*a*a*a*a*a*a*a*a*a*a*", longValue, true));
+}
+
+TEST(FilterMatcher, Negation)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {"!abc", "abc", false},
+        {"!abc", "xyz", true},
+        {"!abc", "", true},
+        {"!*x*", "abc", true},
+        {"!*x*", "axc", false},
+        {"!a*", "abc", false},
+        {"!a*", "bac", true},
+    });
+}
+
+TEST(FilterMatcher, ComparisonsOfNumbersTextsAndDates)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {">5", "10", true},  // numeric, not by characters
+        {">5", "3", false},
+        {">5", "5", false},
+        {">=5", "5", true},
+        {"<5", "4.5", true},
+        {"<=5", "5.0", true},
+        {"<5", "10", false},
+        {">-1", "0", true},
+        {">1e3", "2000", true},
+        {">1,000", "999", false},  // thousand separators dropped
+        {">b", "c", true},         // texts by character codes
+        {">b", "a", false},
+        {">b", "C", false},
+        {"<b", "B", true},
+        {">\"a b\"", "a c", true},  // a quoted operand keeps its blank
+        {"<\"a b\"", "a a", true},
+        {"<\"a b\"", "a c", false},
+        {"<5", "<5", true},  // a failed comparison still matches its own spelling
+    });
+}
+
+TEST(FilterMatcher, DecimalCommaComparisons)
+{
+    FormatSettingsScope settings(u',', u'.');
+    expectFilterMatches({
+        {">1,5", "2", true},
+        {">1,5", "1", false},
+        {">=10&<20", "10", true},
+        {">=10&<20", "19,9", true},
+        {">=10&<20", "20", false},
+        {">=10&<20", "9,99", false},
+        {"> 5", "10", true},  // blanks outside quotes mean nothing
+        {">1.000", "999", false},
+        {">1.000", "1.000,5", true},
+    });
+}
+
+TEST(FilterMatcher, DateComparisonsFollowTheShortDateFormat)
+{
+    FormatSettingsScope settings(u'.', u',', u'/', QStringLiteral("d/m/yyyy"));
+    expectFilterMatches({
+        {">1/2/2020", "15/2/2020", true},
+        {">1/2/2020", "15/1/2020", false},
+        {"<1/2/2020", "31/1/2020", true},
+        {">=1/2/2020", "1/2/2020", true},
+        {">\"1/2/2020 10:00\"", "1/2/2020 10:30", true},
+        {"<\"1/2/2020 10:00\"", "1/2/2020 10:30", false},
+    });
+
+    FormatSettingsScope us(u'.', u',', u'/', QStringLiteral("mm/dd/yyyy"));
+    expectFilterMatches({{">1/2/2020", "1/15/2020", true}, {">1/2/2020", "2/1/2020", true}, {">2/1/2020", "1/15/2020", false}});
+}
+
+TEST(FilterMatcher, DatesWinOverNumbers)
+{
+    // "1.2.2020" is also the number 122020 here; as dates 1 February comes
+    // after 15 January.
+    FormatSettingsScope settings(u',', u'.', u'.', QStringLiteral("dd.mm.yyyy"));
+    expectFilterMatches({{">15.1.2020", "1.2.2020", true}, {"<15.1.2020", "1.2.2020", false}, {">1,5", "2", true}, {">1.5", "2", false}});  // "1.5" is 15 here
+}
+
+TEST(FilterMatcher, AndOrGroupsLeftToRight)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {"5|7", "5", true},
+        {"5|7", "7", true},
+        {"5|7", "6", false},
+        {"5^7", "7", true},  // "^" is a plain or
+        {"5^7", "5", true},
+        {"5;7", "7", true},
+        {"(5|7)&!7", "5", true},
+        {"(5|7)&!7", "7", false},
+        {"(5|7)&!7", "6", false},
+        {"a|b&c", "a", false},  // ((a or b) and c)
+        {"a&(b|c)|d", "d", true},
+        {"a&(b|c)|d", "a", false},
+        {"a*&(*b|*c)", "axc", true},
+        {"a*&(*b|*c)", "axd", false},
+        {"((x))", "x", true},
+        {"a|", "a", true},  // a trailing operator adds an empty last term
+        {"a|", "", true},
+        {"a|", "b", false},
+        {"a&", "a", false},
+        {"A*|B*", "Bob", true},
+        {"A*|B*", "Carl", false},
+        {"a b", "ab", true},
+    });
+}
+
+TEST(FilterMatcher, QuotesProtectOperatorsAndBlanks)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {"\"a&b\"", "a&b", true},
+        {"\"a&b\"", "a", false},
+        {"\"a b\"", "a b", true},
+        {"\"a b\"", "ab", false},
+        {"\"x|y\"|z", "z", true},
+        {"\"x|y\"|z", "x|y", true},
+        {"\"(a)\"", "(a)", true},
+    });
+}
+
+TEST(FilterMatcher, UnclosedGroupRunsToTheEnd)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {"(5|7", "5", true},
+        {"(5|7", "7", true},
+        {"(5|7", "6", false},
+        {"1|(5|7", "1", true},
+        {"1&(5|7", "5", false},
+        {"(", "", true},
+        {"(((", "x", false},
+        {"((a)", "a", true},
+        {"a(b)", "a", true},  // "(" after a term: the group's value is not combined
+    });
+}
+
+TEST(FilterMatcher, CaseInsensitiveMatching)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches(
+        {
+            {">b", "C", true},
+            {"abc", "ABC", true},
+            {"a*", "Anna", true},
+            {"!A*", "anna", false},
+            {QString::fromUtf8("ä*"), QString::fromUtf8("Äpfel"), true},
+        },
+        false);
+}
+
+TEST(FilterMatcher, LocaleTextToDateTime)
+{
+    FormatSettingsScope settings(u'.', u',', u'/', QStringLiteral("dd/mm/yyyy"));
+    struct Case {
+        QString text;
+        bool ok;
+        QDateTime value;
+    };
+    const auto at = [](int y, int m, int d, int h = 0, int n = 0, int s = 0) {
+        return QDateTime(QDate(y, m, d), QTime(h, n, s), Qt::UTC);
+    };
+    const Case cases[] = {
+        {"1/2/2020", true, at(2020, 2, 1)},
+        {"1/2/2020 10:30", true, at(2020, 2, 1, 10, 30)},
+        {"01/02/2020   10:30:15", true, at(2020, 2, 1, 10, 30, 15)},
+        {"31/12/1999 23:59:59", true, at(1999, 12, 31, 23, 59, 59)},
+        {"31/2/2020", false, {}},  // no such day
+        {"32/1/2020", false, {}},
+        {"1/13/2020", false, {}},
+        {"1/2/2020 24:00", false, {}},
+        {"1/2/2020 10:60", false, {}},
+        {"1/2/2020 10:30:60", false, {}},  // second 60 is no time
+        {"1/2/2020 10", false, {}},        // a time needs its separator
+        {"1/2/2020 x:10", false, {}},
+        {"1/2", false, {}},
+        {"a/2/2020", false, {}},
+        {"", false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        QDateTime value;
+        EXPECT_EQ(LocaleTextToDateTime(c.text, value), c.ok);
+        if (c.ok) {
+            EXPECT_EQ(value, c.value);
+        }
+    }
+
+    FormatSettingsScope iso(u'.', u',', u'-', QStringLiteral("yyyy-mm-dd"), u'.');
+    QDateTime value;
+    ASSERT_TRUE(LocaleTextToDateTime("2020-02-01 10.30", value));
+    EXPECT_EQ(value, at(2020, 2, 1, 10, 30));
+}
+
+TEST(FilterMatcher, Helpers)
+{
+    EXPECT_EQ(RemoveBlanksOutsideQuotes("a b \"c d\" e"), QStringLiteral("ab\"c d\"e"));
+    qsizetype index = 99;
+    EXPECT_EQ(FindOperatorOutsideQuotes(u"&|", u"\"a&b\"|c", index), QChar(u'|'));
+    EXPECT_EQ(index, 5);
+    EXPECT_EQ(FindOperatorOutsideQuotes(u"&|", u"\"a&b\"", index), QChar(0));
+    EXPECT_EQ(index, -1);
+    EXPECT_EQ(ClosingParenthesisPos(u"(a(b)c)d"), 7);
+    EXPECT_EQ(ClosingParenthesisPos(u"(a(b)c"), 0);
+    EXPECT_EQ(ClosingParenthesisPos(u"a)"), 0);
+    FormatSettingsScope settings(u',', u'.');
+    EXPECT_EQ(DotDecimalText("1.234,5"), QStringLiteral("1234.5"));
+}
