@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 #include "app/language.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "support/qt_printers.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
@@ -54,10 +56,11 @@ protected:
     void writeSlave(const QByteArray& xml) const { folder.write(QStringLiteral("EtherCAT_Slave.xml"), xml); }
     void writeGroups(const QByteArray& xml) const { folder.write(QStringLiteral("EtherCAT_Slave_Group.xml"), xml); }
 
-    // Shows a form as the main window's step would (without a modal loop)
-    // and lets its queued notices run.
-    static void show(QWidget& form)
+        // Shown modal (as the main window shows the editors) without a modal
+    // loop of its own, so that the buttons' results close it.
+    static void show(QDialog& form)
     {
+        form.setModal(true);
         form.show();
         QApplication::processEvents();
         QApplication::processEvents();

@@ -14,7 +14,6 @@ LoadedFileCheck::Stamp LoadedFileCheck::stampOf(const QString& path)
         return stamp;
     stamp.exists = true;
     stamp.size = info.size();
-    stamp.modified = info.lastModified();
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         QCryptographicHash hash(QCryptographicHash::Sha256);

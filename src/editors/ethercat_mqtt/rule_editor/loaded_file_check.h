@@ -6,7 +6,6 @@
 // OK replaces it.
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 
 namespace rule_editor {
@@ -16,14 +15,15 @@ public:
     // Takes the stamp of `path` as it is now (also of a missing file).
     void remember(const QString& path);
     // True when the file at the remembered path is no longer the one stamped:
-    // it appeared, went away, or its size, time or content differ.
+    // it appeared, went away, or its size or content differ. (A file written
+    // again with the same bytes loses nothing when replaced: it counts as
+    // unchanged whatever its time.)
     bool changed() const;
 
 private:
     struct Stamp {
         bool exists = false;
         qint64 size = 0;
-        QDateTime modified;
         QByteArray hash;
         bool operator==(const Stamp&) const = default;
     };
