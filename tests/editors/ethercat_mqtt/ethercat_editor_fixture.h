@@ -73,12 +73,16 @@ private:
     app::AppState saved_;
 };
 
-// A written group file of the given slave-to-master and master-to-slave
-// groups ("name=count" each).
+// A group file as the group editor writes it, of the given slave-to-master
+// and master-to-slave groups ("name=count" each, no mnemonic).
 inline QByteArray groupFileXml(const QStringList& toMaster, const QStringList& toSlave)
 {
     QByteArray xml = "<PROFINET_Master_to_Modbus_TCP_Master>\n";
     const auto list = [&xml](const char* name, const QStringList& groups) {
+        if (groups.isEmpty()) {
+            xml += QByteArray("\t<") + name + " />\n";
+            return;
+        }
         xml += QByteArray("\t<") + name + ">\n";
         for (const QString& g : groups) {
             const QStringList parts = g.split(u'=');
