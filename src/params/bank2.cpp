@@ -178,8 +178,8 @@ void Read_EtherCAT_Identity(const ParGenReader& reader, EtherCATHeader& header)
         return;
     Parse_Eeprom_Config(reader.textOr("EtherCAT_Slave_Eeprom_Config", QStringLiteral("800F00CC8813ff00000000800000")),
                         header);
-    header.revision = static_cast<uint32_t>(reader.integer("EtherCAT_Slave_Revision_Number", 0));
-    header.stationAddress = static_cast<uint16_t>(reader.integer("EtherCAT_Slave_Node_Address", 1));
+    header.revision = EtherCAT_Revision_Number(reader);
+    header.stationAddress = EtherCAT_Node_Address(reader);
     header.clearData = reader.flag("EtherCAT_Slave_Clear_Data") ? 1 : 0;
 }
 

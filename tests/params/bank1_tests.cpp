@@ -167,6 +167,13 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"a name is cut to its field in the code page's bytes",
                   "<EtherCAT_Slave_Name>" + QByteArray(14, 'n') + "\xE2\x82\xAC\xE2\x82\xAC</EtherCAT_Slave_Name>",
                   {{80 + 13, {'n', 0x80, 0}}}},
+        // 4294967296 keeps no low bits: like any text that is not a 32-bit
+        // integer it takes the element's fallback.
+        FieldCase{"integers outside 32 bits take their fallbacks",
+                  "<Ethernet_IP4>4294967296</Ethernet_IP4><WiFi_Lease_Time>4294967295</WiFi_Lease_Time>"
+                  "<WiFi_DHCP_First_IP1>4294967296</WiFi_DHCP_First_IP1><Ethernet_SM1>-2147483649</Ethernet_SM1>",
+                  {{40, {192, 168, 0, 10}}, {44, {255, 255, 255, 0}}, {1260, {192, 168, 0, 200}},
+                   {1268, {0x80, 0x51, 0x01, 0x00}}}},
         FieldCase{"load addresses cannot be changed by the file",
                   "<Bank2>1</Bank2>", {{1424, {0, 0, 0x0A, 0}}, {1776, {0, 0, 0x08, 0}}}}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return "case" + std::to_string(info.index); });
