@@ -3,6 +3,8 @@
 #include "app/language.h"
 #include "editors/ethercat_mqtt/esi_icon.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_slave_file.h"
+#include "params/par_gen_file.h"
+#include "params/par_gen_reader.h"
 #include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
@@ -192,24 +194,13 @@ QString Three_Digits(int n)
 ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml)
 {
     ESI_Data data;
-    QString reason;
-    if (platform::fileExists(state.ParGen_Path) && !xml.load(state.ParGen_Path, &reason))
-        data.error = QStringLiteral("The file \"%1\" cannot be read: %2").arg(state.ParGen_Path, reason);
-    if (data.error.isEmpty() && platform::fileExists(state.ParGen_Path)) {
-        const platform::XmlElement root = xml.root();
-        // The revision is a 32-bit unsigned number (the form accepts up to
-        // 4294967295); anything else reads as 0.
-        const platform::XmlElement revision = root.child(QStringLiteral("EtherCAT_Slave_Revision_Number"));
-        if (!revision.isNull()) {
-            const auto value = platform::parseInt64(revision.text());
-            data.revision = value && *value >= 0 && *value <= 0xFFFFFFFFLL ? static_cast<uint32_t>(*value) : 0;
-        }
-        const platform::XmlElement name = root.child(QStringLiteral("EtherCAT_Slave_Name"));
-        if (!name.isNull())
-            data.deviceName = name.text();
-        const platform::XmlElement node = root.child(QStringLiteral("EtherCAT_Slave_Node_Address"));
-        if (!node.isNull())
-            data.nodeAddress = static_cast<uint16_t>(platform::parseIntOr(node.text(), 1));
+    params::ParGenFile parGen;
+    if (params::readParGenFile(state.ParGen_Path, xml, parGen, &data.error) && parGen.exists()) {
+        // Read as the device image reads them, so that both agree.
+        const params::ParGenReader reader(parGen);
+        data.deviceName = reader.textOr("EtherCAT_Slave_Name", data.deviceName);
+        data.revision = params::EtherCAT_Revision_Number(reader);
+        data.nodeAddress = params::EtherCAT_Node_Address(reader);
     }
     xml.clear();
     data.nodeText = hex2(data.nodeAddress & 0xFF) + hex2(data.nodeAddress >> 8);

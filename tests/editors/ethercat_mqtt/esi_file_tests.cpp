@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "editors/ethercat_mqtt/esi_icon.h"
+#include "params/bank_compiler.h"
 #include "platform/xml_document.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -326,6 +327,35 @@ TEST_F(EsiFileTest, IdentityFromParGen)
             trimmed << line.trimmed();
         EXPECT_TRUE(trimmed.contains(c.typeLine)) << trimmed.join('\n').toStdString();
         EXPECT_TRUE(trimmed.contains("<ConfigData>" + c.configData + "</ConfigData>"));
+    }
+}
+
+TEST_F(EsiFileTest, RevisionNumberIsReadAsTheDeviceImageReadsIt)
+{
+    // 0 for anything that is not a number in 0 .. 4294967295, in the ESI
+    // file and in bank2.bin alike.
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"300", 300}, {"4294967295", 0xFFFFFFFF}, {"-1", 0}, {"4294967296", 0},
+        {"4294967297", 0}, {"-4294967295", 0}, {"x", 0}, {"", 0},
+    };
+    for (const auto& [text, revision] : cases) {
+        SCOPED_TRACE(text);
+        dir.write("ParGen.xml", QByteArray("<Par_Gen><EtherCAT_Slave_Revision_Number>") + text
+                                    + "</EtherCAT_Slave_Revision_Number></Par_Gen>");
+        const QString hex = QString::number(revision, 16).toUpper().rightJustified(2, '0');
+        QStringList trimmed;
+        for (const QString& line : esiLines())
+            trimmed << line.trimmed();
+        EXPECT_TRUE(trimmed.contains("<Type ProductCode=\"#x0041A017\" RevisionNo=\"#x" + hex + "\">EtherCAT Slave</Type>"))
+            << trimmed.join('\n').toStdString();
+
+        platform::XmlDocument doc;
+        params::BankImages images;
+        const params::BankSources sources{dir.path(), state.ParGen_Path, state.EtherCAT_Slave_Path,
+                                          dir.file("EtherCAT_Slave_Group.xml"), dir.file("MQTT_Set_Topic.xml")};
+        ASSERT_TRUE(params::Build_Bank_Images(sources, doc, images).ok);
+        const auto byte = [&images](int at) { return static_cast<uint32_t>(static_cast<uint8_t>(images.bank2[at])); };
+        EXPECT_EQ(byte(24) | byte(25) << 8 | byte(26) << 16 | byte(27) << 24, revision);
     }
 }
 
