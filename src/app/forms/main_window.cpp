@@ -17,12 +17,14 @@
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "params/bank_compiler.h"
 #include "platform/dialogs.h"
+#include "platform/paths.h"
 
 namespace app_forms {
 
 namespace {
 
 constexpr int kTextProjectNotValid = 18;
+constexpr int kTextProjectFolderGone = 81;
 constexpr int kVersionTimerFirst = 60000;
 constexpr int kVersionTimerNext = 7200000;
 constexpr TColor kPressedOrange = 0x000080FF;  // RGB 255, 128, 0
@@ -136,7 +138,10 @@ void TFZuderivuridFirmWare::createButtons()
         {"Btn_SNMP_Trap", 63, 64, true, Step_Picture::Other, editor("TFSNMP_Trap_Access")},
         {"Btn_SNMP_MIB", 65, 66, true, Step_Picture::Other, none},
         {"Btn_EtherCAT_ESI_File", -1, -1, true, Step_Picture::DescriptionFile,
-         [this, &state] { ethercat_mqtt::Build_ESI_File(state, xml_, this); }},
+         [this, &state] {
+             if (Project_Folder_Present())
+                 ethercat_mqtt::Build_ESI_File(state, xml_, this);
+         }},
         {"Btn_PROFINET_XML", 73, 74, true, Step_Picture::Other, none},
         {"Btn_EtherNetIP_Access", 75, 76, true, Step_Picture::Other, editor("TFEtherNetIP_Master_Access")},
         {"Btn_S7_Protocol_Access", 77, 78, true, Step_Picture::Other, editor("TFS7_Protocol_Set_Access")},
@@ -320,8 +325,19 @@ void TFZuderivuridFirmWare::Open_Project()
     Show_Project_Labels();
 }
 
+bool TFZuderivuridFirmWare::Project_Folder_Present()
+{
+    const QString& folder = app::appState().Project_Path;
+    if (platform::folderExists(folder))
+        return true;
+    platform::dialogs().error(app::langText(kTextProjectFolderGone) + folder, this);
+    return false;
+}
+
 void TFZuderivuridFirmWare::Update_Device()
 {
+    if (!Project_Folder_Present())
+        return;
     params::CompileResult result = params::Compile_Banks();
     if (result)
         result = params::Save_Banks();

@@ -12,30 +12,12 @@
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/soft_options_dialog.h"
 #include "app/language.h"
+#include "main_window_fixture.h"
 #include "support/loopback_http_server.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
 
 using namespace app_forms;
 
-// A fresh program in a scratch folder: the form set and a dialogs double.
-struct MainWindowTest : ::testing::Test {
-    testing_support::TempFolder dir;
-    testing_support::ScriptedDialogs script;
-    std::unique_ptr<FormSet> forms;
-
-    MainWindowTest() { app::appState() = app::AppState(); }
-
-    void start() { forms = std::make_unique<FormSet>(dir.path()); }
-    TFZuderivuridFirmWare& main() { return forms->mainWindow(); }
-    template <typename Form>
-    Form* form(const char* name)
-    {
-        return qobject_cast<Form*>(forms->form(name));
-    }
-    // Runs `action` on the next event-loop turn (to answer a modal dialog).
-    static void soon(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
-};
+using main_window_testing::MainWindowTest;
 
 TEST_F(MainWindowTest, FirstStartCreatesFoldersAndShowsNoProject)
 {
@@ -290,4 +272,23 @@ TEST_F(MainWindowTest, ClosingSavesTheSettingsAndKeepsTheRememberedProject)
     EXPECT_TRUE(main().close());
     ASSERT_EQ(script.shown().size(), 1u);
     EXPECT_EQ(script.shown()[0].kind, platform::MessageKind::Error);
+}
+
+TEST_F(MainWindowTest, StepsOnAProjectWhoseFolderWasDeletedSayItIsGoneAndWriteNothing)
+{
+    startWithProject("P1");
+    ASSERT_TRUE(app::appState().projectOpen());
+    ASSERT_TRUE(QDir(dir.file("PROJECTS/P1")).removeRecursively());
+    const QString gone = "Error! The folder of the open configuration no longer exists: " + dir.file("PROJECTS/P1");
+    for (const char* step : {"Btn_CreateBin", "Btn_EtherCAT_ESI_File"}) {
+        SCOPED_TRACE(step);
+        script.reset();
+        script.chooseFile(dir.file("esi.xml"));
+        main().Btn_Click(main().stepButton(step));
+        ASSERT_EQ(script.texts(), QStringList{gone});
+        EXPECT_EQ(script.shown()[0].kind, platform::MessageKind::Error);
+        EXPECT_TRUE(script.fileDialogs().empty()) << "no file is asked for";
+        EXPECT_FALSE(QFileInfo::exists(dir.file("PROJECTS/P1"))) << "the folder is not made again";
+        EXPECT_FALSE(QFileInfo::exists(dir.file("esi.xml")));
+    }
 }
