@@ -15,7 +15,7 @@ struct ConfigurationsTest : ::testing::Test {
 
 TEST_F(ConfigurationsTest, NewConfigurationCreatesItsFolderAndOpensIt)
 {
-    ASSERT_EQ(app::Create_Project(state, "Line 4"), app::New_Project_Result::Created);
+    ASSERT_EQ(app::Create_Project(state, "Line 4").result, app::New_Project_Result::Created);
     EXPECT_TRUE(QFileInfo(state.Projects_Path + "/Line 4/bin").isDir());
     EXPECT_EQ(state.Project_Name, "Line 4");
     EXPECT_EQ(state.Project_Path, state.Projects_Path + "/Line 4");
@@ -31,28 +31,53 @@ TEST_F(ConfigurationsTest, NewConfigurationRefusals)
         app::New_Project_Result result;
     };
     const Case cases[] = {
-        {"", app::New_Project_Result::Name_Not_Valid},
+        {"", app::New_Project_Result::Name_Empty},
         {"plant", app::New_Project_Result::Folder_Exists},
         {"PLANT", app::New_Project_Result::Folder_Exists},
-        {".", app::New_Project_Result::Folder_Not_Created},
-        {"..", app::New_Project_Result::Folder_Not_Created},
-        {"../outside", app::New_Project_Result::Folder_Not_Created},
-        {"a\\b", app::New_Project_Result::Folder_Not_Created},
-        {"tab\tname", app::New_Project_Result::Folder_Not_Created},
-        {QString("x") + QChar(0x7F), app::New_Project_Result::Folder_Not_Created},
+        {".", app::New_Project_Result::Name_Not_Valid},
+        {"..", app::New_Project_Result::Name_Not_Valid},
+        {"../outside", app::New_Project_Result::Name_Not_Valid},
+        {"a\\b", app::New_Project_Result::Name_Not_Valid},
+        {"tab\tname", app::New_Project_Result::Name_Not_Valid},
+        {QString("x") + QChar(0x7F), app::New_Project_Result::Name_Not_Valid},
+        // Names a folder on the other platform of the family cannot carry,
+        // or whose blanks nobody sees in the Open list.
+        {" lead", app::New_Project_Result::Name_Not_Valid},
+        {"trail ", app::New_Project_Result::Name_Not_Valid},
+        {QString("nbsp") + QChar(0xA0), app::New_Project_Result::Name_Not_Valid},
+        {" ", app::New_Project_Result::Name_Not_Valid},
+        {"a*b", app::New_Project_Result::Name_Not_Valid},
+        {"a?b", app::New_Project_Result::Name_Not_Valid},
+        {"a<b", app::New_Project_Result::Name_Not_Valid},
+        {"a>b", app::New_Project_Result::Name_Not_Valid},
+        {"a|b", app::New_Project_Result::Name_Not_Valid},
+        {"a:b", app::New_Project_Result::Name_Not_Valid},
+        {"a\"b", app::New_Project_Result::Name_Not_Valid},
+        // A bad name is refused as such even when a folder of it exists.
+        {"Plant ", app::New_Project_Result::Name_Not_Valid},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         app::AppState before = state;
-        EXPECT_EQ(app::Create_Project(state, c.name), c.result);
+        EXPECT_EQ(app::Create_Project(state, c.name).result, c.result);
         EXPECT_FALSE(state.projectOpen());
         EXPECT_EQ(state.Project_Name, before.Project_Name);
     }
     EXPECT_FALSE(QFileInfo::exists(dir.path() + "/outside"));
     EXPECT_EQ(QDir(state.Projects_Path).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Plant"});
-    // Blanks are kept as typed.
-    EXPECT_EQ(app::Create_Project(state, " spaced "), app::New_Project_Result::Created);
-    EXPECT_EQ(state.Project_Name, " spaced ");
+    // Blanks inside the name are kept as typed.
+    EXPECT_EQ(app::Create_Project(state, "Line  4").result, app::New_Project_Result::Created);
+    EXPECT_EQ(state.Project_Name, "Line  4");
+}
+
+TEST_F(ConfigurationsTest, FolderThatCannotBeCreatedGivesTheSystemsReasonAndTheFolder)
+{
+    const QString name(300, u'x');  // longer than a folder name may be
+    const app::New_Project_Outcome outcome = app::Create_Project(state, name);
+    EXPECT_EQ(outcome.result, app::New_Project_Result::Folder_Not_Created);
+    EXPECT_EQ(outcome.folder, state.Projects_Path + "/" + name);
+    EXPECT_EQ(outcome.reason, "File name too long");
+    EXPECT_FALSE(state.projectOpen());
 }
 
 TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)

@@ -108,6 +108,10 @@ TEST_F(MainWindowTest, NewConfigurationOpensItAndRefusesBadNames)
         {"PLANT", "Error! Name project is not valid because directory already exists"},
         {"a/b", "Error! Name project is not valid"},
         {"..", "Error! Name project is not valid"},
+        {"Plant ", "Error! Name project is not valid"},
+        {" Line", "Error! Name project is not valid"},
+        {"Line:4", "Error! Name project is not valid"},
+        {"Line*", "Error! Name project is not valid"},
     };
     for (const Case& c : refused) {
         SCOPED_TRACE(c.name.toStdString());
@@ -129,6 +133,16 @@ TEST_F(MainWindowTest, NewConfigurationOpensItAndRefusesBadNames)
     EXPECT_EQ(app::appState().ParGen_Path, dir.file("PROJECTS/Line 4/ParGen.xml"));
     EXPECT_EQ(main().L_Name_Conf->text(), "Opened Configuration of the Converter : ");
     EXPECT_EQ(main().L_Name_Conf_L2->text(), "Line 4");
+
+    // PROJECTS unusable: the folder and the system's reason, not a bad name.
+    ASSERT_TRUE(QDir(dir.file("PROJECTS")).removeRecursively());
+    dir.write("PROJECTS", "not a folder");
+    script.reset();
+    dialog->E_New_Proj->setText("Line 5");
+    dialog->Btn_OKClick();
+    EXPECT_EQ(script.texts(), QStringList{"Error! The folder of the new configuration cannot be created: " +
+                                          dir.file("PROJECTS/Line 5") + " (Not a directory)"});
+    EXPECT_EQ(app::appState().Project_Name, "Line 4");
 }
 
 TEST_F(MainWindowTest, OpenListsAndPreselectsWithoutRegardToCase)
