@@ -24,6 +24,22 @@ bool forbiddenInFolderName(QChar c)
     return c.unicode() < 0x20 || c.unicode() == 0x7F || forbidden.contains(c);
 }
 
+// The order of the original platform's folder listing: code units compared
+// as capitals; names that are then equal in their exact order.
+bool listedBefore(const QString& a, const QString& b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char32_t ua = QChar::toUpper(a[i].unicode());
+        const char32_t ub = QChar::toUpper(b[i].unicode());
+        if (ua != ub)
+            return ua < ub;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size();
+    return a < b;
+}
+
 }  // namespace
 
 QString New_Project_Outcome::message() const
@@ -79,7 +95,9 @@ New_Project_Outcome Create_Project(AppState& state, const QString& name)
 
 QStringList Load_Existing_Configuration(const QString& projectsPath)
 {
-    return platform::subFolders(projectsPath);
+    QStringList names = platform::subFolders(projectsPath);
+    std::sort(names.begin(), names.end(), listedBefore);
+    return names;
 }
 
 int Search_Open_Conf(const QStringList& names, const QString& name)

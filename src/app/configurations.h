@@ -37,8 +37,9 @@ bool Valid_Project_Name(const QString& name);
 // (Project_Name, Project_Path, file paths). The name is taken as typed.
 New_Project_Outcome Create_Project(AppState& state, const QString& name);
 
-// Names of the configuration folders in PROJECTS, in the order the file
-// system lists them.
+// Names of the configuration folders in PROJECTS, sorted by name without
+// regard to case (letters compared as capitals, names equal so compared in
+// their exact order), as the family's original platform lists folders.
 QStringList Load_Existing_Configuration(const QString& projectsPath);
 
 // Index of the first name equal to `name` without regard to case, -1 if none.

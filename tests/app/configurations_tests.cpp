@@ -86,8 +86,7 @@ TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
         QDir(state.Projects_Path).mkdir(name);
     dir.write("PROJECTS/notes.txt", "x");
     const QStringList names = app::Load_Existing_Configuration(state.Projects_Path);
-    EXPECT_EQ(QStringList(names).size(), 3);
-    EXPECT_TRUE(names.contains("B") && names.contains("a") && names.contains("C"));
+    EXPECT_EQ(names, (QStringList{"a", "B", "C"}));
 
     EXPECT_EQ(app::Preselected_Configuration(names, state), names.first());  // nothing open
     state.Project_Path = state.Projects_Path + "/c";
@@ -99,6 +98,16 @@ TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
     // Names that differ in case only: the exact one wins.
     EXPECT_EQ(app::Search_Open_Conf({"a", "A"}, "A"), 1);
     EXPECT_EQ(app::Search_Open_Conf({"a", "A"}, "b"), -1);
+}
+
+TEST_F(ConfigurationsTest, OpenListIsSortedByNameWithoutRegardToCase)
+{
+    // Letters compare as capitals, so "_" (after "Z") follows every letter;
+    // names that differ in case only keep a fixed order.
+    for (const char* name : {"b", "A_1", "a2", "Zeta", "A1", "a1", "10", "9", "\xC3\xA4rger"})
+        QDir(state.Projects_Path).mkdir(QString::fromUtf8(name));
+    EXPECT_EQ(app::Load_Existing_Configuration(state.Projects_Path),
+              (QStringList{"10", "9", "A1", "a1", "a2", "A_1", "b", "Zeta", QString::fromUtf8("\xC3\xA4rger")}));
 }
 
 TEST_F(ConfigurationsTest, LanguageFilesOfferedSortedAndWritableOnly)

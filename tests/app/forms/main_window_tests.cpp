@@ -155,7 +155,10 @@ TEST_F(MainWindowTest, OpenListsAndPreselectsWithoutRegardToCase)
     EXPECT_EQ(app::appState().Project_Path, dir.file("PROJECTS/C"));
     auto* dialog = form<TFOpenConf>("TFOpenConf");
     soon([dialog] {
-        EXPECT_EQ(dialog->ListBox1->count(), 3);
+        ASSERT_EQ(dialog->ListBox1->count(), 3);
+        EXPECT_EQ(dialog->ListBox1->item(0)->text(), "a");
+        EXPECT_EQ(dialog->ListBox1->item(1)->text(), "B");
+        EXPECT_EQ(dialog->ListBox1->item(2)->text(), "C");
         EXPECT_EQ(dialog->ListBox1->currentItem()->text(), "C");
         dialog->ListBox1->setCurrentRow(dialog->SL.indexOf("a"));
         dialog->accept();
