@@ -56,8 +56,6 @@ TFZuderivuridFirmWare::TFZuderivuridFirmWare(FormSet& forms, const QString& exeF
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(248, 247, 237));
     setPalette(palette);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
     createButtons();
     layOut();
 
