@@ -225,10 +225,9 @@ void TFZuderivuridFirmWare::layOut()
         const char* name;
         int left, top;
     };
+    // The buttons shown, in Tab order: the steps from Step 1 down, left to
+    // right within a step, then the title buttons.
     const Place shown[] = {
-        {"Btn_Info", 516, 8},
-        {"Btn_Opz", 574, 8},
-        {"Btn_Close", 632, 8},
         {"Btn_New", 80, 112},
         {"Btn_Open", 258, 112},
         {"Btn_Prm_Gen", 80, 156},
@@ -237,11 +236,18 @@ void TFZuderivuridFirmWare::layOut()
         {"Btn_MQTT_Set_Topic", 80, 244},
         {"Btn_EtherCAT_ESI_File", 80, 288},
         {"Btn_CreateBin", 80, 332},
+        {"Btn_Info", 516, 8},
+        {"Btn_Opz", 574, 8},
+        {"Btn_Close", 632, 8},
     };
+    QWidget* previous = nullptr;
     for (const Place& p : shown) {
         button::TLbButton* w = stepButton(QString::fromLatin1(p.name));
         w->move(p.left, p.top);
         w->show();
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
     }
     const int binTop = stepButton(QStringLiteral("Btn_CreateBin"))->y();
     Shape1 = new QFrame(this);

@@ -41,3 +41,20 @@ TEST_F(MainWindowTest, FixedSizeFormsOfferNoMaximizeOrMinimizeButton)
     // The main window, New, About and Options at least.
     EXPECT_GE(fixedForms, 4);
 }
+
+TEST_F(MainWindowTest, TabRunsThroughTheStepsFromStepOneDownThenTheTitleButtons)
+{
+    start();
+    main().show();
+    QWidget* first = main().stepButton("Btn_New");
+    QStringList order;
+    QWidget* w = first;
+    do {
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            order << w->objectName();
+        w = w->nextInFocusChain();
+    } while (w != first && order.size() < 100);
+    EXPECT_EQ(order, (QStringList{"Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_EtherCAT_Set_Group",
+                                  "Btn_EtherCAT_Set_Access", "Btn_MQTT_Set_Topic", "Btn_EtherCAT_ESI_File",
+                                  "Btn_CreateBin", "Btn_Info", "Btn_Opz", "Btn_Close"}));
+}
