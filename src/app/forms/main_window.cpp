@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -279,14 +280,25 @@ void TFZuderivuridFirmWare::Show_Project_Labels()
 {
     const app::AppState& state = app::appState();
     if (state.projectOpen()) {
-        L_Name_Conf->setText(app::langText(11));
-        L_Name_Conf_L2->setText(state.Project_Name);
+        showInFrame(L_Name_Conf, app::langText(11));
+        showInFrame(L_Name_Conf_L2, state.Project_Name);
+        // The whole name, however long, on the name's tooltip.
+        L_Name_Conf_L2->setToolTip(state.Project_Name);
     } else {
-        L_Name_Conf->setText(app::langText(9));
-        L_Name_Conf_L2->setText(app::langText(10));
+        showInFrame(L_Name_Conf, app::langText(9));
+        showInFrame(L_Name_Conf_L2, app::langText(10));
     }
-    L_Name_Conf->adjustSize();
-    L_Name_Conf_L2->adjustSize();
+}
+
+void TFZuderivuridFirmWare::showInFrame(QLabel* label, const QString& text)
+{
+    // As far from the frame's right side as the label is from its left.
+    const QRect frame = Shape2->geometry();
+    const int room = frame.right() - (label->x() - frame.left()) - label->x() + 1;
+    const QString shown = QFontMetrics(label->font()).elidedText(text, Qt::ElideRight, room);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+    label->adjustSize();
 }
 
 void TFZuderivuridFirmWare::Btn_Click(QObject* Sender)

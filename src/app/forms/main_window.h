@@ -69,6 +69,10 @@ private:
     struct Step_Button;
     void createButtons();
     void layOut();
+    // Shows `text` on a configuration label, cut with an ellipsis where it
+    // would leave the frame around the labels; the whole text is then its
+    // tooltip.
+    void showInFrame(QLabel* label, const QString& text);
     // Shows `className` modally when this build has it.
     void showForm(const QString& className);
 
