@@ -20,6 +20,47 @@ QString fromUtf8(const char* s)
     return QString::fromUtf8(s);
 }
 
+// Offset of the first byte that starts no well-formed UTF-8 sequence (an
+// overlong form, an encoded surrogate, a value above U+10FFFF or a sequence
+// cut short included), or -1 when all of `bytes` is UTF-8.
+qsizetype firstInvalidUtf8(const QByteArray& bytes)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char lead = s[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The range of the second byte narrows for the leads that would
+        // otherwise allow overlong forms, surrogates or values too large.
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return i;
+        }
+        if (n - i < length || s[i + 1] < low || s[i + 1] > high)
+            return i;
+        for (int k = 2; k < length; ++k)
+            if ((s[i + k] & 0xC0) != 0x80)
+                return i;
+        i += length;
+    }
+    return -1;
+}
+
 // Comments, declarations and processing instructions are kept as nodes; a
 // text of blanks alone (a password of one space) is kept as it stands.
 constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration
@@ -172,6 +213,18 @@ bool XmlDocument::loadFromText(const QByteArray& text, QString* error)
                          .arg(QString::fromUtf8(result.description()));
         clear();
         return false;
+    }
+    // The parser takes 8-bit text that declares no other encoding for UTF-8
+    // without checking it: text in another encoding would read as
+    // replacement characters and be saved so.
+    if (result.encoding == pugi::encoding_utf8) {
+        const qsizetype bad = firstInvalidUtf8(text);
+        if (bad >= 0) {
+            if (error)
+                *error = QStringLiteral("Not well-formed XML at offset %1: the text is not valid UTF-8").arg(bad);
+            clear();
+            return false;
+        }
     }
     return true;
 }

@@ -68,8 +68,9 @@ public:
     XmlDocument& operator=(const XmlDocument&) = delete;
 
     // Replaces the content with the file's. Returns false (and leaves the
-    // document empty) when the file is missing or not well-formed XML;
-    // `error` then says why.
+    // document empty) when the file is missing or not well-formed XML, which
+    // includes 8-bit text that is not valid UTF-8 without declaring another
+    // encoding the parser reads (ISO-8859-1); `error` then says why.
     bool load(const QString& path, QString* error = nullptr);
     bool loadFromText(const QByteArray& text, QString* error = nullptr);
 

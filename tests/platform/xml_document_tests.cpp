@@ -86,3 +86,47 @@ TEST(XmlDocument, SetTextReplacesAndChildrenListsInOrder)
     ASSERT_EQ(doc.root().children().size(), 3u);
     EXPECT_EQ(doc.root().children()[1].name(), "y");
 }
+
+namespace xml_document_tests {
+
+TEST(XmlDocument, BytesThatAreNotTheDeclaredEncodingAreRefused)
+{
+    const QString umlaut = QString::fromUtf8("\xC3\xA4");  // ä
+    QByteArray utf16("\xFF\xFE", 2);
+    for (QChar c : QStringLiteral("<R>") + umlaut + QStringLiteral("</R>"))
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* badAt;  // offset of the first bad byte; null when the text loads
+    };
+    const Case cases[] = {
+        {"latin-1 without declaration", "<R>\xE4</R>", "3"},
+        {"latin-1 declared as utf-8", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><R>\xE4</R>", "41"},
+        {"utf-8 cut short at the end", "<R/>\xC3", "4"},
+        {"overlong form of '<'", "<R>\xC0\xBC</R>", "3"},
+        {"encoded surrogate", "<R>\xED\xA0\x80</R>", "3"},
+        {"beyond U+10FFFF", "<R>\xF4\x90\x80\x80</R>", "3"},
+        {"latin-1 declared", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><R>\xE4</R>", nullptr},
+        {"utf-8", "<R>\xC3\xA4</R>", nullptr},
+        {"utf-8 with byte order mark", "\xEF\xBB\xBF<R>\xC3\xA4</R>", nullptr},
+        {"utf-16 with byte order mark", utf16, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        XmlDocument doc;
+        QString error;
+        const bool loaded = doc.loadFromText(c.bytes, &error);
+        if (!c.badAt) {
+            ASSERT_TRUE(loaded) << error.toStdString();
+            EXPECT_EQ(doc.root().text().toStdString(), umlaut.toStdString());
+            continue;
+        }
+        EXPECT_FALSE(loaded);
+        EXPECT_TRUE(doc.root().isNull());
+        EXPECT_EQ(error.toStdString(), "Not well-formed XML at offset " + std::string(c.badAt)
+                                           + ": the text is not valid UTF-8");
+    }
+}
+
+}  // namespace xml_document_tests
