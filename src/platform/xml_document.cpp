@@ -1,7 +1,5 @@
 #include "platform/xml_document.h"
 
-#include <sstream>
-
 #include <QFile>
 #include <pugixml.hpp>
 
@@ -61,12 +59,160 @@ qsizetype firstInvalidUtf8(const QByteArray& bytes)
     return -1;
 }
 
+enum class Escape { Text, Attribute };
+
+// The entity or character reference that stands for `c`, or null when `c`
+// is written as it is.
+const char* reference(char16_t c, Escape escape)
+{
+    const bool attribute = escape == Escape::Attribute;
+    switch (c) {
+    case u'&': return "&amp;";
+    case u'<': return "&lt;";
+    case u'>': return attribute ? nullptr : "&gt;";
+    case u'"': return attribute ? "&quot;" : nullptr;
+    // A raw CR reads back as LF; in an attribute tab and LF read back as
+    // blanks.
+    case u'\r': return "&#13;";
+    case u'\n': return attribute ? "&#10;" : nullptr;
+    case u'\t': return attribute ? "&#9;" : nullptr;
+    default: return nullptr;
+    }
+}
+
+QString xmlOutput(QStringView text, Escape escape)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (const char* ref = reference(c, escape)) {
+            out += QLatin1String(ref);
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
+}
+
 // Comments, declarations and processing instructions are kept as nodes; a
 // text of blanks alone (a password of one space) is kept as it stands.
 constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration
                                   | pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
+// Writes a document in the layout of the program's files: one tab per
+// level, each element, comment or instruction on a line of its own, except
+// after text, which keeps what follows on its line. A declaration read from
+// a file is left out: what is written is always UTF-8.
+class Xml_Writer {
+public:
+    QByteArray write(const pugi::xml_node& document)
+    {
+        writeChildren(document, 0);
+        if (pending_ & kNewLine)
+            out_ += u'\n';
+        return out_.toUtf8();
+    }
+
+private:
+    static constexpr unsigned kNewLine = 1;
+    static constexpr unsigned kIndent = 2;
+
+    void writeChildren(const pugi::xml_node& parent, int depth)
+    {
+        for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
+            switch (node.type()) {
+            case pugi::node_pcdata:
+                out_ += xmlEscapedText(fromUtf8(node.value()));
+                pending_ = 0;
+                break;
+            case pugi::node_cdata:
+                out_ += QStringLiteral("<![CDATA[") + fromUtf8(node.value()) + QStringLiteral("]]>");
+                pending_ = 0;
+                break;
+            case pugi::node_declaration:
+                break;
+            default:
+                startLine(depth);
+                writeMarkup(node, depth);
+                pending_ = kNewLine | kIndent;
+            }
+        }
+    }
+
+    void startLine(int depth)
+    {
+        if (pending_ & kNewLine)
+            out_ += u'\n';
+        if (pending_ & kIndent)
+            out_ += QString(depth, u'\t');
+    }
+
+    void writeMarkup(const pugi::xml_node& node, int depth)
+    {
+        const QString name = fromUtf8(node.name());
+        const QString value = fromUtf8(node.value());
+        switch (node.type()) {
+        case pugi::node_element:
+            writeElement(node, name, depth);
+            break;
+        case pugi::node_comment:
+            out_ += QStringLiteral("<!--") + commentText(value) + QStringLiteral("-->");
+            break;
+        case pugi::node_pi:
+            out_ += QStringLiteral("<?") + name + (value.isEmpty() ? QString() : u' ' + value) + QStringLiteral("?>");
+            break;
+        case pugi::node_doctype:
+            out_ += QStringLiteral("<!DOCTYPE ") + value + u'>';
+            break;
+        default:
+            break;
+        }
+    }
+
+    void writeElement(const pugi::xml_node& element, const QString& name, int depth)
+    {
+        out_ += u'<' + name;
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
+            out_ += u' ' + fromUtf8(a.name()) + QStringLiteral("=\"") + xmlEscapedAttribute(fromUtf8(a.value())) + u'"';
+        if (!element.first_child()) {
+            out_ += QStringLiteral(" />");
+            return;
+        }
+        out_ += u'>';
+        pending_ = kNewLine | kIndent;
+        writeChildren(element, depth + 1);
+        startLine(depth);
+        out_ += QStringLiteral("</") + name + u'>';
+    }
+
+    // "--" may not stand in a comment, nor "-" at its end.
+    static QString commentText(const QString& text)
+    {
+        QString out;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            out += text[i];
+            if (text[i] == u'-' && (i + 1 == text.size() || text[i + 1] == u'-'))
+                out += u' ';
+        }
+        return out;
+    }
+
+    QString out_;
+    unsigned pending_ = kIndent;
+};
+
 }  // namespace
+
+QString xmlEscapedText(const QString& text)
+{
+    return xmlOutput(text, Escape::Text);
+}
+
+QString xmlEscapedAttribute(const QString& text)
+{
+    return xmlOutput(text, Escape::Attribute);
+}
 
 // ---- XmlElement -----------------------------------------------------------
 
@@ -109,8 +255,9 @@ void XmlElement::setText(const QString& value)
             node_->remove_child(n);
         n = next;
     }
-    if (!value.isEmpty())
-        node_->append_child(pugi::node_pcdata).set_value(utf8(value).c_str());
+    const std::string text = utf8(value);
+    if (!text.empty())
+        node_->append_child(pugi::node_pcdata).set_value(text.c_str());
 }
 
 bool XmlElement::hasAttribute(const QString& name) const
@@ -254,10 +401,7 @@ void XmlDocument::appendComment(const QString& text)
 
 QByteArray XmlDocument::toText() const
 {
-    std::ostringstream out;
-    doc_->save(out, "\t", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    const std::string s = out.str();
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+    return Xml_Writer().write(*doc_);
 }
 
 bool XmlDocument::save(const QString& path, QString* error) const

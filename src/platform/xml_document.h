@@ -12,6 +12,14 @@ class xml_node;
 
 namespace platform {
 
+// `text` as it is written between the tags of an element, with "&", "<" and
+// ">" as entities and CR as "&#13;" (a raw CR would read back as LF).
+QString xmlEscapedText(const QString& text);
+// `text` as it is written between the double quotes of an attribute value,
+// with "&", "<" and '"' as entities and tab, LF and CR as character
+// references (raw, they would read back as blanks).
+QString xmlEscapedAttribute(const QString& text);
+
 // One element of an XmlDocument. A default-constructed (or not found) element
 // is null: every read on it gives empty text or a null element, every write
 // is ignored. The document owns all nodes; an element is a light handle that
@@ -58,8 +66,8 @@ private:
 // An XML document: loaded from a file, walked and changed, saved to a file.
 // Comments, declarations and processing instructions are parsed as nodes; the
 // root is the first element node at the top level, whatever stands before it.
-// Saving writes UTF-8 without a declaration, indented, through the atomic
-// file writer.
+// Saving writes UTF-8 without a declaration, indented with tabs, through the
+// atomic file writer; text comes back from the file exactly as it was set.
 class XmlDocument {
 public:
     XmlDocument();

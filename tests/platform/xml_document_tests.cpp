@@ -129,4 +129,61 @@ TEST(XmlDocument, BytesThatAreNotTheDeclaredEncodingAreRefused)
     }
 }
 
+TEST(XmlDocument, TextComesBackExactlyAsItWasSet)
+{
+    // CR must be written as a reference: the reader turns a raw CR or CR LF
+    // into LF. In attributes tab and LF must be too, or they read as blanks.
+    const QString text = QString::fromUtf8("a\rb\r\nc\nd\te <&>\"' \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80 ");
+    XmlDocument doc;
+    XmlElement root = doc.appendRoot("R");
+    root.setAttribute("a", text);
+    root.appendTextChild("t", text);
+    root.appendTextChild("crlf", "\r\n");
+    EXPECT_EQ(doc.toText().toStdString(), std::string("<R a=\"a&#13;b&#13;&#10;c&#10;d&#9;e &lt;&amp;>&quot;' \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80 \">\n"
+                                       "\t<t>a&#13;b&#13;\nc\nd\te &lt;&amp;&gt;\"' \xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80 </t>\n"
+                                       "\t<crlf>&#13;\n</crlf>\n"
+                                       "</R>\n"));
+
+    testing_support::TempFolder dir;
+    ASSERT_TRUE(doc.save(dir.file("t.xml")));
+    XmlDocument back;
+    ASSERT_TRUE(back.load(dir.file("t.xml")));
+    EXPECT_EQ(back.root().attribute("a").toStdString(), text.toStdString());
+    EXPECT_EQ(back.root().childText("t").toStdString(), text.toStdString());
+    EXPECT_EQ(back.root().childText("crlf").toStdString(), "\r\n");
+    // Saved again, nothing changes.
+    EXPECT_EQ(back.toText().toStdString(), doc.toText().toStdString());
+}
+
+// Every kind of node a file read may hold is written back in the layout of
+// the files the program writes: one tab per level, text kept on the line of
+// its element, no declaration (what is saved is always UTF-8).
+TEST(XmlDocument, EveryKindOfNodeIsWrittenBack)
+{
+    struct Case {
+        const char* read;
+        const char* written;
+    };
+    const Case cases[] = {
+        {"<R><a/><b>t</b><c><d x=\"1\" y=\"\"/></c></R>",
+         "<R>\n\t<a />\n\t<b>t</b>\n\t<c>\n\t\t<d x=\"1\" y=\"\" />\n\t</c>\n</R>\n"},
+        {"<R>a<!--c-->b<?p x?><![CDATA[<z>]]><e/>f</R>", "<R>a<!--c-->b<?p x?><![CDATA[<z>]]><e />f</R>\n"},
+        {"<R><!--c--><e>t</e></R>", "<R>\n\t<!--c-->\n\t<e>t</e>\n</R>\n"},
+        {"<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!DOCTYPE R>\n<!--before--><R/><!--after-->",
+         "<!DOCTYPE R>\n<!--before-->\n<R />\n<!--after-->\n"},
+        {"<R> </R>", "<R> </R>\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.read);
+        XmlDocument doc;
+        ASSERT_TRUE(doc.loadFromText(c.read));
+        EXPECT_EQ(doc.toText().toStdString(), std::string(c.written));
+    }
+    // A comment is kept well-formed whatever its text.
+    XmlDocument doc;
+    doc.appendRoot("R");
+    doc.appendComment("a--b-");
+    EXPECT_EQ(doc.toText().toStdString(), std::string("<R />\n<!--a- -b- -->\n"));
+}
+
 }  // namespace xml_document_tests
