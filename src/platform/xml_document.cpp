@@ -13,6 +13,12 @@ std::string utf8(const QString& s)
     return s.toStdString();
 }
 
+// A text value as the document keeps it: without what XML cannot hold.
+std::string utf8Value(const QString& s)
+{
+    return xmlCharacters(s).toStdString();
+}
+
 QString fromUtf8(const char* s)
 {
     return QString::fromUtf8(s);
@@ -59,12 +65,14 @@ qsizetype firstInvalidUtf8(const QByteArray& bytes)
     return -1;
 }
 
-enum class Escape { Text, Attribute };
+enum class Escape { None, Text, Attribute };
 
 // The entity or character reference that stands for `c`, or null when `c`
 // is written as it is.
 const char* reference(char16_t c, Escape escape)
 {
+    if (escape == Escape::None)
+        return nullptr;
     const bool attribute = escape == Escape::Attribute;
     switch (c) {
     case u'&': return "&amp;";
@@ -80,13 +88,25 @@ const char* reference(char16_t c, Escape escape)
     }
 }
 
+bool isXmlCharacter(char16_t c)
+{
+    if (c < 0x20)
+        return c == u'\t' || c == u'\n' || c == u'\r';
+    return c != 0xFFFE && c != 0xFFFF;
+}
+
 QString xmlOutput(QStringView text, Escape escape)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
-        if (const char* ref = reference(c, escape)) {
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            out += text[i];
+            out += text[++i];
+        } else if (QChar::isSurrogate(c) || !isXmlCharacter(c)) {
+            continue;
+        } else if (const char* ref = reference(c, escape)) {
             out += QLatin1String(ref);
         } else {
             out += QChar(c);
@@ -127,7 +147,7 @@ private:
                 pending_ = 0;
                 break;
             case pugi::node_cdata:
-                out_ += QStringLiteral("<![CDATA[") + fromUtf8(node.value()) + QStringLiteral("]]>");
+                out_ += QStringLiteral("<![CDATA[") + xmlCharacters(fromUtf8(node.value())) + QStringLiteral("]]>");
                 pending_ = 0;
                 break;
             case pugi::node_declaration:
@@ -151,7 +171,7 @@ private:
     void writeMarkup(const pugi::xml_node& node, int depth)
     {
         const QString name = fromUtf8(node.name());
-        const QString value = fromUtf8(node.value());
+        const QString value = xmlCharacters(fromUtf8(node.value()));
         switch (node.type()) {
         case pugi::node_element:
             writeElement(node, name, depth);
@@ -204,6 +224,11 @@ private:
 
 }  // namespace
 
+QString xmlCharacters(const QString& text)
+{
+    return xmlOutput(text, Escape::None);
+}
+
 QString xmlEscapedText(const QString& text)
 {
     return xmlOutput(text, Escape::Text);
@@ -255,7 +280,7 @@ void XmlElement::setText(const QString& value)
             node_->remove_child(n);
         n = next;
     }
-    const std::string text = utf8(value);
+    const std::string text = utf8Value(value);
     if (!text.empty())
         node_->append_child(pugi::node_pcdata).set_value(text.c_str());
 }
@@ -280,7 +305,7 @@ void XmlElement::setAttribute(const QString& name, const QString& value)
     pugi::xml_attribute a = node_->attribute(key.c_str());
     if (!a)
         a = node_->append_attribute(key.c_str());
-    a.set_value(utf8(value).c_str());
+    a.set_value(utf8Value(value).c_str());
 }
 
 XmlElement XmlElement::child(const QString& name) const
@@ -396,7 +421,7 @@ XmlElement XmlDocument::appendRoot(const QString& name)
 
 void XmlDocument::appendComment(const QString& text)
 {
-    doc_->append_child(pugi::node_comment).set_value(utf8(text).c_str());
+    doc_->append_child(pugi::node_comment).set_value(utf8Value(text).c_str());
 }
 
 QByteArray XmlDocument::toText() const

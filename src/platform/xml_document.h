@@ -12,12 +12,17 @@ class xml_node;
 
 namespace platform {
 
-// `text` as it is written between the tags of an element, with "&", "<" and
-// ">" as entities and CR as "&#13;" (a raw CR would read back as LF).
+// `text` without what XML cannot hold: control characters other than tab, LF
+// and CR, lone surrogates, U+FFFE and U+FFFF. Every text value a document
+// is given or writes passes through it.
+QString xmlCharacters(const QString& text);
+// `text` as it is written between the tags of an element: its XML
+// characters, with "&", "<" and ">" as entities and CR as "&#13;" (a raw CR
+// would read back as LF).
 QString xmlEscapedText(const QString& text);
-// `text` as it is written between the double quotes of an attribute value,
-// with "&", "<" and '"' as entities and tab, LF and CR as character
-// references (raw, they would read back as blanks).
+// `text` as it is written between the double quotes of an attribute value:
+// its XML characters, with "&", "<" and '"' as entities and tab, LF and CR
+// as character references (raw, they would read back as blanks).
 QString xmlEscapedAttribute(const QString& text);
 
 // One element of an XmlDocument. A default-constructed (or not found) element
@@ -66,6 +71,7 @@ private:
 // An XML document: loaded from a file, walked and changed, saved to a file.
 // Comments, declarations and processing instructions are parsed as nodes; the
 // root is the first element node at the top level, whatever stands before it.
+// Text values are kept without what XML cannot hold (see xmlCharacters).
 // Saving writes UTF-8 without a declaration, indented with tabs, through the
 // atomic file writer; text comes back from the file exactly as it was set.
 class XmlDocument {

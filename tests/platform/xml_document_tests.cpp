@@ -1,3 +1,4 @@
+#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 #include "platform/xml_document.h"
@@ -89,6 +90,16 @@ TEST(XmlDocument, SetTextReplacesAndChildrenListsInOrder)
 
 namespace xml_document_tests {
 
+// Parses `bytes` with a strict XML 1.0 reader; empty when they are
+// well-formed, else its complaint.
+QString strictParseError(const QByteArray& bytes)
+{
+    QXmlStreamReader reader(bytes);
+    while (!reader.atEnd())
+        reader.readNext();
+    return reader.hasError() ? reader.errorString() : QString();
+}
+
 TEST(XmlDocument, BytesThatAreNotTheDeclaredEncodingAreRefused)
 {
     const QString umlaut = QString::fromUtf8("\xC3\xA4");  // ä
@@ -153,6 +164,37 @@ TEST(XmlDocument, TextComesBackExactlyAsItWasSet)
     EXPECT_EQ(back.root().childText("crlf").toStdString(), "\r\n");
     // Saved again, nothing changes.
     EXPECT_EQ(back.toText().toStdString(), doc.toText().toStdString());
+}
+
+TEST(XmlDocument, WhatIsNoXmlCharacterIsNeverWritten)
+{
+    // Control characters other than tab, LF and CR, lone surrogates and
+    // U+FFFE/U+FFFF are dropped; a surrogate pair (U+1F600) stays.
+    QString text = QStringLiteral("a\x01" "b\x08" "c\x0B\x0C\x1F" "d");
+    text += QChar(0xD800);
+    text += QStringLiteral("e");
+    text += QChar(0xDC00);
+    text += QChar(0xFFFE);
+    text += QChar(0xFFFF);
+    text += QString::fromUtf8("\xF0\x9F\x98\x80");
+    text += QChar(0xD83D);  // a high surrogate at the very end
+    const QString kept = QString::fromUtf8("abcde\xF0\x9F\x98\x80");
+
+    XmlDocument doc;
+    XmlElement root = doc.appendRoot("R");
+    root.setAttribute("a", text);
+    root.setText(text);
+    doc.appendComment(text);
+    const std::string expected = "<R a=\"abcde\xF0\x9F\x98\x80\">abcde\xF0\x9F\x98\x80</R>\n<!--abcde\xF0\x9F\x98\x80-->\n";
+    EXPECT_EQ(doc.toText().toStdString(), expected);
+    EXPECT_EQ(root.text().toStdString(), kept.toStdString());
+    EXPECT_EQ(root.attribute("a").toStdString(), kept.toStdString());
+
+    // The same characters in a file read (as references or raw bytes) are
+    // dropped when it is saved.
+    ASSERT_TRUE(doc.loadFromText("<R a=\"a&#1;b\x01&#xFFFF;c\">a&#x1F;b\x01\xEF\xBF\xBE" "c&#13;</R><!--x\x02-->"));
+    EXPECT_EQ(doc.toText().toStdString(), std::string("<R a=\"abc\">abc&#13;</R>\n<!--x-->\n"));
+    EXPECT_EQ(strictParseError(doc.toText()).toStdString(), "");
 }
 
 // Every kind of node a file read may hold is written back in the layout of

@@ -208,6 +208,47 @@ TEST(XmlFileTexts, EveryFileGivesBackTheTextItWasGiven)
     }
 }
 
+TEST(XmlFileTexts, EveryFileLeavesOutWhatXmlCannotHold)
+{
+    QString text = QStringLiteral("a\x01" "b\x1F" "c\r");
+    text += QChar(0xDC00);
+    text += QChar(0xFFFE);
+    text += QChar(0xFFFF);
+    text += QStringLiteral("d");
+    const QString kept = QStringLiteral("abc\rd");
+    for (const FileKind& kind : kFileKinds) {
+        SCOPED_TRACE(kind.name);
+        TempFolder dir;
+        QString file;
+        const QStringList read = kind.writeAndRead(text, dir, file);
+        ASSERT_FALSE(read.isEmpty());
+        for (const QString& value : read)
+            EXPECT_EQ(value.toStdString(), kept.toStdString());
+        EXPECT_EQ(strictParseError(dir.read(QFileInfo(file).fileName())).toStdString(), "");
+    }
+}
+
+// Names the ESI file takes from project files edited by hand: references
+// to characters XML cannot hold are read, but never written.
+TEST(XmlFileTexts, TheEsiFileLeavesOutWhatXmlCannotHoldFromHandEditedFiles)
+{
+    TempFolder dir;
+    app::AppState state;
+    state.Project_Path = dir.path();
+    state.ParGen_Path = dir.write("ParGen.xml", "<Par_Gen><EtherCAT_Slave_Name>G&#1;W&#xFFFF;&#13;1</EtherCAT_Slave_Name></Par_Gen>");
+    state.EtherCAT_Slave_Path = dir.write(
+        "EtherCAT_Slave.xml",
+        "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+        "<row Enable=\"Y\" Type=\"Int8\" Length=\"1\" Name=\"v&#2;1&#x1B;\"/></EtherCAT_Slave_To_Master>"
+        "<EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></EtherCAT_Slave>");
+    platform::XmlDocument doc;
+    ASSERT_TRUE(ethercat_mqtt::Create_ESI_File(dir.file("device.xml"), state, doc));
+    const QByteArray esi = dir.read("device.xml");
+    EXPECT_EQ(strictParseError(esi).toStdString(), "");
+    EXPECT_TRUE(esi.contains("<Name LcId=\"1033\">GW&#13;1</Name>\r\n")) << esi.constData();
+    EXPECT_TRUE(esi.contains("<Name>v1</Name>\r\n")) << esi.constData();
+}
+
 // ParGen.xml in Latin-1 without a declaration: every reader refuses it with
 // the parser's message, and nothing writes over it.
 TEST(XmlFileTexts, AFileNotInItsEncodingIsRefusedByEveryReader)
