@@ -55,7 +55,7 @@ public:
     // <name>text</name>, the text escaped.
     void leaf(const QString& name, const QString& text, const QString& attributes = {})
     {
-        add(QLatin1Char('<') + name + attributes + QLatin1Char('>') + text.toHtmlEscaped() + QStringLiteral("</")
+        add(QLatin1Char('<') + name + attributes + QLatin1Char('>') + platform::xmlEscapedText(text) + QStringLiteral("</")
             + name + QLatin1Char('>'));
     }
     void add(const QString& line) { lines_ << QString(level_ * 2, QLatin1Char(' ')) + line; }
@@ -70,7 +70,7 @@ private:
 
 QString attr(const char* name, const QString& value)
 {
-    return QLatin1Char(' ') + QString::fromLatin1(name) + QStringLiteral("=\"") + value.toHtmlEscaped()
+    return QLatin1Char(' ') + QString::fromLatin1(name) + QStringLiteral("=\"") + platform::xmlEscapedAttribute(value)
            + QLatin1Char('"');
 }
 
