@@ -127,8 +127,9 @@ void GeneralBlock::setAddress(int offset, uint8_t a, uint8_t b, uint8_t c, uint8
 
 void GeneralBlock::setText(int offset, int size, const QString& text)
 {
+    const QByteArray stored = codePageBytes(text, size);
     for (int i = 0; i < size; ++i)
-        bytes[offset + i] = i < text.size() ? static_cast<uint8_t>(text[i].unicode() & 0xFF) : 0;
+        bytes[offset + i] = i < stored.size() ? static_cast<uint8_t>(stored[i]) : 0;
 }
 
 uint32_t GeneralBlock::u32(int offset) const

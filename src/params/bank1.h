@@ -66,8 +66,8 @@ struct GeneralBlock {
     void setU16(int offset, uint32_t value);
     void setU32(int offset, uint32_t value);
     void setAddress(int offset, uint8_t a, uint8_t b, uint8_t c, uint8_t d);
-    // One byte per character (its low 8 bits), at most `size` characters,
-    // the rest of the field zero.
+    // The text in the device's code page (codePageBytes), at most `size`
+    // bytes, the rest of the field zero.
     void setText(int offset, int size, const QString& text);
     uint32_t u32(int offset) const;
 };

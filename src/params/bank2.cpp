@@ -178,8 +178,8 @@ void Read_EtherCAT_Identity(const ParGenReader& reader, EtherCATHeader& header)
         return;
     Parse_Eeprom_Config(reader.textOr("EtherCAT_Slave_Eeprom_Config", QStringLiteral("800F00CC8813ff00000000800000")),
                         header);
-    header.revision = static_cast<uint32_t>(reader.integer("EtherCAT_Slave_Revision_Number", 0));
-    header.stationAddress = static_cast<uint16_t>(reader.integer("EtherCAT_Slave_Node_Address", 1));
+    header.revision = EtherCAT_Revision_Number(reader);
+    header.stationAddress = EtherCAT_Node_Address(reader);
     header.clearData = reader.flag("EtherCAT_Slave_Clear_Data") ? 1 : 0;
 }
 
@@ -198,8 +198,8 @@ uint32_t Set_Init_Value(const QString& text, EtherCATEntry& entry, uint32_t addr
         for (int i = 0; i < 4; ++i)
             entry.init_value[i] = static_cast<uint8_t>(bits >> (8 * i));
     } else if (entry.Data_Type == kCodeString) {
-        for (int i = 0; i < entry.length && i < text.size(); ++i)
-            entry.init_value[i] = static_cast<uint8_t>(text[i].unicode() & 0xFF);
+        const QByteArray stored = codePageBytes(text, entry.length);
+        std::memcpy(entry.init_value.data(), stored.constData(), static_cast<size_t>(stored.size()));
     } else if (entry.Data_Type == kCodeArray) {
         for (int i = 0; i < entry.length; ++i) {
             const qsizetype at = 2 * static_cast<qsizetype>(i);

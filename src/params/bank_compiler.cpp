@@ -136,14 +136,14 @@ CompileResult Write_Bank_Files(const QString& projectPath, const BankImages& ima
     if (!platform::folderExists(bin) && !platform::createFolderPath(bin))
         return CompileResult::failure(
             QStringLiteral("The folder \"%1\" cannot be created, so the device images cannot be saved.").arg(bin));
-    const std::pair<const char*, const QByteArray*> files[] = {
-        {"bank1.bin", &images.bank1}, {"bank2.bin", &images.bank2}, {"bank3.bin", &images.bank3}};
-    for (const auto& [name, image] : files) {
-        QString error;
-        if (!platform::writeFileAtomically(platform::joinPath(bin, QLatin1String(name)), *image, &error))
-            return CompileResult::failure(QStringLiteral("The device image %1 cannot be saved. %2")
-                                              .arg(QLatin1String(name), error));
-    }
+    const std::vector<platform::FileContent> files = {
+        {platform::joinPath(bin, QStringLiteral("bank1.bin")), images.bank1},
+        {platform::joinPath(bin, QStringLiteral("bank2.bin")), images.bank2},
+        {platform::joinPath(bin, QStringLiteral("bank3.bin")), images.bank3}};
+    QString error;
+    if (!platform::writeFilesAtomically(files, &error))
+        return CompileResult::failure(
+            QStringLiteral("The device images cannot be saved. %1").arg(error));
     return {};
 }
 

@@ -47,8 +47,8 @@ struct CompileResult {
 CompileResult Build_Bank_Images(const BankSources& sources, platform::XmlDocument& doc, BankImages& images);
 
 // Write_Bank_Files: writes bin/bank1.bin, bin/bank2.bin and bin/bank3.bin of
-// `projectPath`, creating the bin folder when missing; each file is replaced
-// whole or not at all.
+// `projectPath`, creating the bin folder when missing; the three files are
+// replaced as one set: all of them or, on any failure, none.
 CompileResult Write_Bank_Files(const QString& projectPath, const BankImages& images);
 
 // Compile_Banks: compiles the open project of app::appState() and keeps the

@@ -1,6 +1,13 @@
 #include "params/image_bytes.h"
 
+#include "platform/codepage.h"
+
 namespace params {
+
+QByteArray codePageBytes(const QString& text, qsizetype size)
+{
+    return platform::toAnsi(text).left(size);
+}
 
 qsizetype Write_UTF8_String(const QByteArray& utf8, ImageWriter& out)
 {

@@ -42,6 +42,11 @@ inline QByteArray utf8Bytes(const QString& text)
     return text.toUtf8();
 }
 
+// The bytes of a text in the device's 8-bit code page (the ANSI code page):
+// one byte per character, "?" for a character the code page cannot hold;
+// at most `size` bytes.
+QByteArray codePageBytes(const QString& text, qsizetype size);
+
 // Write_UTF8_String: a non-empty text as its UTF-8 bytes and one zero byte;
 // an empty text writes nothing. Returns the position after what was written.
 qsizetype Write_UTF8_String(const QByteArray& utf8, ImageWriter& out);

@@ -67,14 +67,13 @@ std::optional<int64_t> parse(const QString& text, bool allowHex, int maxHexBits,
                 return std::nullopt;
         }
     }
-    if (hex) {
-        // Hexadecimal digits give the bit pattern of the value.
-        const int64_t v = maxHexBits == 32 ? static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(value)))
-                                           : static_cast<int64_t>(value);
-        return negative ? -v : v;
-    }
+    // Negated in unsigned arithmetic (two's complement), so that the most
+    // negative value, decimal or a hexadecimal pattern, stays itself.
     if (negative)
-        return static_cast<int64_t>(0 - value);  // two's complement: also right for the minimum
+        value = 0 - value;
+    if (hex && maxHexBits == 32)
+        // Hexadecimal digits give the bit pattern of a 32-bit value.
+        return static_cast<int64_t>(static_cast<int32_t>(static_cast<uint32_t>(value)));
     return static_cast<int64_t>(value);
 }
 

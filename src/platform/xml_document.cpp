@@ -1,7 +1,5 @@
 #include "platform/xml_document.h"
 
-#include <sstream>
-
 #include <QFile>
 #include <pugixml.hpp>
 
@@ -15,9 +13,106 @@ std::string utf8(const QString& s)
     return s.toStdString();
 }
 
+// A text value as the document keeps it: without what XML cannot hold.
+std::string utf8Value(const QString& s)
+{
+    return xmlCharacters(s).toStdString();
+}
+
 QString fromUtf8(const char* s)
 {
     return QString::fromUtf8(s);
+}
+
+// Offset of the first byte that starts no well-formed UTF-8 sequence (an
+// overlong form, an encoded surrogate, a value above U+10FFFF or a sequence
+// cut short included), or -1 when all of `bytes` is UTF-8.
+qsizetype firstInvalidUtf8(const QByteArray& bytes)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char lead = s[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // The range of the second byte narrows for the leads that would
+        // otherwise allow overlong forms, surrogates or values too large.
+        int length = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return i;
+        }
+        if (n - i < length || s[i + 1] < low || s[i + 1] > high)
+            return i;
+        for (int k = 2; k < length; ++k)
+            if ((s[i + k] & 0xC0) != 0x80)
+                return i;
+        i += length;
+    }
+    return -1;
+}
+
+enum class Escape { None, Text, Attribute };
+
+// The entity or character reference that stands for `c`, or null when `c`
+// is written as it is.
+const char* reference(char16_t c, Escape escape)
+{
+    if (escape == Escape::None)
+        return nullptr;
+    const bool attribute = escape == Escape::Attribute;
+    switch (c) {
+    case u'&': return "&amp;";
+    case u'<': return "&lt;";
+    case u'>': return attribute ? nullptr : "&gt;";
+    case u'"': return attribute ? "&quot;" : nullptr;
+    // A raw CR reads back as LF; in an attribute tab and LF read back as
+    // blanks.
+    case u'\r': return "&#13;";
+    case u'\n': return attribute ? "&#10;" : nullptr;
+    case u'\t': return attribute ? "&#9;" : nullptr;
+    default: return nullptr;
+    }
+}
+
+bool isXmlCharacter(char16_t c)
+{
+    if (c < 0x20)
+        return c == u'\t' || c == u'\n' || c == u'\r';
+    return c != 0xFFFE && c != 0xFFFF;
+}
+
+QString xmlOutput(QStringView text, Escape escape)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            out += text[i];
+            out += text[++i];
+        } else if (QChar::isSurrogate(c) || !isXmlCharacter(c)) {
+            continue;
+        } else if (const char* ref = reference(c, escape)) {
+            out += QLatin1String(ref);
+        } else {
+            out += QChar(c);
+        }
+    }
+    return out;
 }
 
 // Comments, declarations and processing instructions are kept as nodes; a
@@ -25,7 +120,124 @@ QString fromUtf8(const char* s)
 constexpr unsigned parseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_declaration
                                   | pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata_single;
 
+// Writes a document in the layout of the program's files: one tab per
+// level, each element, comment or instruction on a line of its own, except
+// after text, which keeps what follows on its line. A declaration read from
+// a file is left out: what is written is always UTF-8.
+class Xml_Writer {
+public:
+    QByteArray write(const pugi::xml_node& document)
+    {
+        writeChildren(document, 0);
+        if (pending_ & kNewLine)
+            out_ += u'\n';
+        return out_.toUtf8();
+    }
+
+private:
+    static constexpr unsigned kNewLine = 1;
+    static constexpr unsigned kIndent = 2;
+
+    void writeChildren(const pugi::xml_node& parent, int depth)
+    {
+        for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
+            switch (node.type()) {
+            case pugi::node_pcdata:
+                out_ += xmlEscapedText(fromUtf8(node.value()));
+                pending_ = 0;
+                break;
+            case pugi::node_cdata:
+                out_ += QStringLiteral("<![CDATA[") + xmlCharacters(fromUtf8(node.value())) + QStringLiteral("]]>");
+                pending_ = 0;
+                break;
+            case pugi::node_declaration:
+                break;
+            default:
+                startLine(depth);
+                writeMarkup(node, depth);
+                pending_ = kNewLine | kIndent;
+            }
+        }
+    }
+
+    void startLine(int depth)
+    {
+        if (pending_ & kNewLine)
+            out_ += u'\n';
+        if (pending_ & kIndent)
+            out_ += QString(depth, u'\t');
+    }
+
+    void writeMarkup(const pugi::xml_node& node, int depth)
+    {
+        const QString name = fromUtf8(node.name());
+        const QString value = xmlCharacters(fromUtf8(node.value()));
+        switch (node.type()) {
+        case pugi::node_element:
+            writeElement(node, name, depth);
+            break;
+        case pugi::node_comment:
+            out_ += QStringLiteral("<!--") + commentText(value) + QStringLiteral("-->");
+            break;
+        case pugi::node_pi:
+            out_ += QStringLiteral("<?") + name + (value.isEmpty() ? QString() : u' ' + value) + QStringLiteral("?>");
+            break;
+        case pugi::node_doctype:
+            out_ += QStringLiteral("<!DOCTYPE ") + value + u'>';
+            break;
+        default:
+            break;
+        }
+    }
+
+    void writeElement(const pugi::xml_node& element, const QString& name, int depth)
+    {
+        out_ += u'<' + name;
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
+            out_ += u' ' + fromUtf8(a.name()) + QStringLiteral("=\"") + xmlEscapedAttribute(fromUtf8(a.value())) + u'"';
+        if (!element.first_child()) {
+            out_ += QStringLiteral(" />");
+            return;
+        }
+        out_ += u'>';
+        pending_ = kNewLine | kIndent;
+        writeChildren(element, depth + 1);
+        startLine(depth);
+        out_ += QStringLiteral("</") + name + u'>';
+    }
+
+    // "--" may not stand in a comment, nor "-" at its end.
+    static QString commentText(const QString& text)
+    {
+        QString out;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            out += text[i];
+            if (text[i] == u'-' && (i + 1 == text.size() || text[i + 1] == u'-'))
+                out += u' ';
+        }
+        return out;
+    }
+
+    QString out_;
+    unsigned pending_ = kIndent;
+};
+
 }  // namespace
+
+QString xmlCharacters(const QString& text)
+{
+    return xmlOutput(text, Escape::None);
+}
+
+QString xmlEscapedText(const QString& text)
+{
+    return xmlOutput(text, Escape::Text);
+}
+
+QString xmlEscapedAttribute(const QString& text)
+{
+    return xmlOutput(text, Escape::Attribute);
+}
 
 // ---- XmlElement -----------------------------------------------------------
 
@@ -68,8 +280,9 @@ void XmlElement::setText(const QString& value)
             node_->remove_child(n);
         n = next;
     }
-    if (!value.isEmpty())
-        node_->append_child(pugi::node_pcdata).set_value(utf8(value).c_str());
+    const std::string text = utf8Value(value);
+    if (!text.empty())
+        node_->append_child(pugi::node_pcdata).set_value(text.c_str());
 }
 
 bool XmlElement::hasAttribute(const QString& name) const
@@ -92,7 +305,7 @@ void XmlElement::setAttribute(const QString& name, const QString& value)
     pugi::xml_attribute a = node_->attribute(key.c_str());
     if (!a)
         a = node_->append_attribute(key.c_str());
-    a.set_value(utf8(value).c_str());
+    a.set_value(utf8Value(value).c_str());
 }
 
 XmlElement XmlElement::child(const QString& name) const
@@ -173,6 +386,18 @@ bool XmlDocument::loadFromText(const QByteArray& text, QString* error)
         clear();
         return false;
     }
+    // The parser takes 8-bit text that declares no other encoding for UTF-8
+    // without checking it: text in another encoding would read as
+    // replacement characters and be saved so.
+    if (result.encoding == pugi::encoding_utf8) {
+        const qsizetype bad = firstInvalidUtf8(text);
+        if (bad >= 0) {
+            if (error)
+                *error = QStringLiteral("Not well-formed XML at offset %1: the text is not valid UTF-8").arg(bad);
+            clear();
+            return false;
+        }
+    }
     return true;
 }
 
@@ -196,15 +421,12 @@ XmlElement XmlDocument::appendRoot(const QString& name)
 
 void XmlDocument::appendComment(const QString& text)
 {
-    doc_->append_child(pugi::node_comment).set_value(utf8(text).c_str());
+    doc_->append_child(pugi::node_comment).set_value(utf8Value(text).c_str());
 }
 
 QByteArray XmlDocument::toText() const
 {
-    std::ostringstream out;
-    doc_->save(out, "\t", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    const std::string s = out.str();
-    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+    return Xml_Writer().write(*doc_);
 }
 
 bool XmlDocument::save(const QString& path, QString* error) const

@@ -12,6 +12,19 @@ class xml_node;
 
 namespace platform {
 
+// `text` without what XML cannot hold: control characters other than tab, LF
+// and CR, lone surrogates, U+FFFE and U+FFFF. Every text value a document
+// is given or writes passes through it.
+QString xmlCharacters(const QString& text);
+// `text` as it is written between the tags of an element: its XML
+// characters, with "&", "<" and ">" as entities and CR as "&#13;" (a raw CR
+// would read back as LF).
+QString xmlEscapedText(const QString& text);
+// `text` as it is written between the double quotes of an attribute value:
+// its XML characters, with "&", "<" and '"' as entities and tab, LF and CR
+// as character references (raw, they would read back as blanks).
+QString xmlEscapedAttribute(const QString& text);
+
 // One element of an XmlDocument. A default-constructed (or not found) element
 // is null: every read on it gives empty text or a null element, every write
 // is ignored. The document owns all nodes; an element is a light handle that
@@ -58,8 +71,9 @@ private:
 // An XML document: loaded from a file, walked and changed, saved to a file.
 // Comments, declarations and processing instructions are parsed as nodes; the
 // root is the first element node at the top level, whatever stands before it.
-// Saving writes UTF-8 without a declaration, indented, through the atomic
-// file writer.
+// Text values are kept without what XML cannot hold (see xmlCharacters).
+// Saving writes UTF-8 without a declaration, indented with tabs, through the
+// atomic file writer; text comes back from the file exactly as it was set.
 class XmlDocument {
 public:
     XmlDocument();
@@ -68,8 +82,9 @@ public:
     XmlDocument& operator=(const XmlDocument&) = delete;
 
     // Replaces the content with the file's. Returns false (and leaves the
-    // document empty) when the file is missing or not well-formed XML;
-    // `error` then says why.
+    // document empty) when the file is missing or not well-formed XML, which
+    // includes 8-bit text that is not valid UTF-8 without declaring another
+    // encoding the parser reads (ISO-8859-1); `error` then says why.
     bool load(const QString& path, QString* error = nullptr);
     bool loadFromText(const QByteArray& text, QString* error = nullptr);
 

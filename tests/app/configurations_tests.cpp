@@ -15,7 +15,7 @@ struct ConfigurationsTest : ::testing::Test {
 
 TEST_F(ConfigurationsTest, NewConfigurationCreatesItsFolderAndOpensIt)
 {
-    ASSERT_EQ(app::Create_Project(state, "Line 4"), app::New_Project_Result::Created);
+    ASSERT_EQ(app::Create_Project(state, "Line 4").result, app::New_Project_Result::Created);
     EXPECT_TRUE(QFileInfo(state.Projects_Path + "/Line 4/bin").isDir());
     EXPECT_EQ(state.Project_Name, "Line 4");
     EXPECT_EQ(state.Project_Path, state.Projects_Path + "/Line 4");
@@ -31,28 +31,53 @@ TEST_F(ConfigurationsTest, NewConfigurationRefusals)
         app::New_Project_Result result;
     };
     const Case cases[] = {
-        {"", app::New_Project_Result::Name_Not_Valid},
+        {"", app::New_Project_Result::Name_Empty},
         {"plant", app::New_Project_Result::Folder_Exists},
         {"PLANT", app::New_Project_Result::Folder_Exists},
-        {".", app::New_Project_Result::Folder_Not_Created},
-        {"..", app::New_Project_Result::Folder_Not_Created},
-        {"../outside", app::New_Project_Result::Folder_Not_Created},
-        {"a\\b", app::New_Project_Result::Folder_Not_Created},
-        {"tab\tname", app::New_Project_Result::Folder_Not_Created},
-        {QString("x") + QChar(0x7F), app::New_Project_Result::Folder_Not_Created},
+        {".", app::New_Project_Result::Name_Not_Valid},
+        {"..", app::New_Project_Result::Name_Not_Valid},
+        {"../outside", app::New_Project_Result::Name_Not_Valid},
+        {"a\\b", app::New_Project_Result::Name_Not_Valid},
+        {"tab\tname", app::New_Project_Result::Name_Not_Valid},
+        {QString("x") + QChar(0x7F), app::New_Project_Result::Name_Not_Valid},
+        // Names a folder on the other platform of the family cannot carry,
+        // or whose blanks nobody sees in the Open list.
+        {" lead", app::New_Project_Result::Name_Not_Valid},
+        {"trail ", app::New_Project_Result::Name_Not_Valid},
+        {QString("nbsp") + QChar(0xA0), app::New_Project_Result::Name_Not_Valid},
+        {" ", app::New_Project_Result::Name_Not_Valid},
+        {"a*b", app::New_Project_Result::Name_Not_Valid},
+        {"a?b", app::New_Project_Result::Name_Not_Valid},
+        {"a<b", app::New_Project_Result::Name_Not_Valid},
+        {"a>b", app::New_Project_Result::Name_Not_Valid},
+        {"a|b", app::New_Project_Result::Name_Not_Valid},
+        {"a:b", app::New_Project_Result::Name_Not_Valid},
+        {"a\"b", app::New_Project_Result::Name_Not_Valid},
+        // A bad name is refused as such even when a folder of it exists.
+        {"Plant ", app::New_Project_Result::Name_Not_Valid},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         app::AppState before = state;
-        EXPECT_EQ(app::Create_Project(state, c.name), c.result);
+        EXPECT_EQ(app::Create_Project(state, c.name).result, c.result);
         EXPECT_FALSE(state.projectOpen());
         EXPECT_EQ(state.Project_Name, before.Project_Name);
     }
     EXPECT_FALSE(QFileInfo::exists(dir.path() + "/outside"));
     EXPECT_EQ(QDir(state.Projects_Path).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"Plant"});
-    // Blanks are kept as typed.
-    EXPECT_EQ(app::Create_Project(state, " spaced "), app::New_Project_Result::Created);
-    EXPECT_EQ(state.Project_Name, " spaced ");
+    // Blanks inside the name are kept as typed.
+    EXPECT_EQ(app::Create_Project(state, "Line  4").result, app::New_Project_Result::Created);
+    EXPECT_EQ(state.Project_Name, "Line  4");
+}
+
+TEST_F(ConfigurationsTest, FolderThatCannotBeCreatedGivesTheSystemsReasonAndTheFolder)
+{
+    const QString name(300, u'x');  // longer than a folder name may be
+    const app::New_Project_Outcome outcome = app::Create_Project(state, name);
+    EXPECT_EQ(outcome.result, app::New_Project_Result::Folder_Not_Created);
+    EXPECT_EQ(outcome.folder, state.Projects_Path + "/" + name);
+    EXPECT_EQ(outcome.reason, "File name too long");
+    EXPECT_FALSE(state.projectOpen());
 }
 
 TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
@@ -61,8 +86,7 @@ TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
         QDir(state.Projects_Path).mkdir(name);
     dir.write("PROJECTS/notes.txt", "x");
     const QStringList names = app::Load_Existing_Configuration(state.Projects_Path);
-    EXPECT_EQ(QStringList(names).size(), 3);
-    EXPECT_TRUE(names.contains("B") && names.contains("a") && names.contains("C"));
+    EXPECT_EQ(names, (QStringList{"a", "B", "C"}));
 
     EXPECT_EQ(app::Preselected_Configuration(names, state), names.first());  // nothing open
     state.Project_Path = state.Projects_Path + "/c";
@@ -74,6 +98,16 @@ TEST_F(ConfigurationsTest, OpenListsFoldersAndPreselectsWithoutRegardToCase)
     // Names that differ in case only: the exact one wins.
     EXPECT_EQ(app::Search_Open_Conf({"a", "A"}, "A"), 1);
     EXPECT_EQ(app::Search_Open_Conf({"a", "A"}, "b"), -1);
+}
+
+TEST_F(ConfigurationsTest, OpenListIsSortedByNameWithoutRegardToCase)
+{
+    // Letters compare as capitals, so "_" (after "Z") follows every letter;
+    // names that differ in case only keep a fixed order.
+    for (const char* name : {"b", "A_1", "a2", "Zeta", "A1", "a1", "10", "9", "\xC3\xA4rger"})
+        QDir(state.Projects_Path).mkdir(QString::fromUtf8(name));
+    EXPECT_EQ(app::Load_Existing_Configuration(state.Projects_Path),
+              (QStringList{"10", "9", "A1", "a1", "a2", "A_1", "b", "Zeta", QString::fromUtf8("\xC3\xA4rger")}));
 }
 
 TEST_F(ConfigurationsTest, LanguageFilesOfferedSortedAndWritableOnly)

@@ -152,6 +152,28 @@ INSTANTIATE_TEST_SUITE_P(
                           'E', '=', 'u', 13, 10, 'P', 'A', 'S', 'S', 'W', 'O', 'R', 'D', '=', 'p', 13, 10, 0}}}},
         FieldCase{"unknown authentication gives 0", "<GSM_GPRS_AUTHTYPE>MSCHAP</GSM_GPRS_AUTHTYPE>",
                   {{532 + 12, {'A', 'U', 'T', 'H', 'T', 'Y', 'P', 'E', '=', '0'}}}},
+        // Windows-1252 holds "é" as E9 and "€" as 80; "測" and the emoji (one
+        // character outside the 16-bit range) it cannot hold become "?".
+        FieldCase{"texts are stored in the device's code page",
+                  "<Eth_Conn_Device_Name>h\xE6\xB8\xAC\xE2\x82\xAC\xC3\xA9</Eth_Conn_Device_Name>"
+                  "<EtherCAT_Slave_Name>\xE6\xB8\xAC\xF0\x9F\x98\x80s</EtherCAT_Slave_Name>"
+                  "<WiFi_SSID>\xE2\x82\xAC\xE6\xB8\xAC</WiFi_SSID><WiFi_PWD>p\xE6\xB8\xAC</WiFi_PWD>"
+                  "<GSM_GPRS_PIN>\xE6\xB8\xAC</GSM_GPRS_PIN>",
+                  {{1300, {'h', '?', 0x80, 0xE9, 0}},
+                   {80, {'?', '?', 's', 0}},
+                   {1148, {0x80, '?', 0}},
+                   {1180, {'p', '?', 0}},
+                   {532, {'P', 'I', 'N', '=', '?', 13, 10, 'A'}}}},
+        FieldCase{"a name is cut to its field in the code page's bytes",
+                  "<EtherCAT_Slave_Name>" + QByteArray(14, 'n') + "\xE2\x82\xAC\xE2\x82\xAC</EtherCAT_Slave_Name>",
+                  {{80 + 13, {'n', 0x80, 0}}}},
+        // 4294967296 keeps no low bits: like any text that is not a 32-bit
+        // integer it takes the element's fallback.
+        FieldCase{"integers outside 32 bits take their fallbacks",
+                  "<Ethernet_IP4>4294967296</Ethernet_IP4><WiFi_Lease_Time>4294967295</WiFi_Lease_Time>"
+                  "<WiFi_DHCP_First_IP1>4294967296</WiFi_DHCP_First_IP1><Ethernet_SM1>-2147483649</Ethernet_SM1>",
+                  {{40, {192, 168, 0, 10}}, {44, {255, 255, 255, 0}}, {1260, {192, 168, 0, 200}},
+                   {1268, {0x80, 0x51, 0x01, 0x00}}}},
         FieldCase{"load addresses cannot be changed by the file",
                   "<Bank2>1</Bank2>", {{1424, {0, 0, 0x0A, 0}}, {1776, {0, 0, 0x08, 0}}}}),
     [](const ::testing::TestParamInfo<FieldCase>& info) { return "case" + std::to_string(info.index); });

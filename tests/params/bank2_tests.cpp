@@ -145,6 +145,8 @@ TEST(Bank2InitValues, EachTypeIsEncodedAsItsTableSays)
         {"Float32", "4", "abc", {0, 0, 0, 0}},
         {"String", "4", "AB", {'A', 'B', 0, 0}},
         {"String", "4", "ABCDEF", {'A', 'B', 'C', 'D'}},
+        // "é" and "€" in Windows-1252; "測" and an emoji it cannot hold are "?".
+        {"String", "5", "\xC3\xA9\xE2\x82\xAC\xE6\xB8\xAC\xF0\x9F\x98\x80!", {0xE9, 0x80, '?', '?', '!'}},
         {"Array", "3", "0A0B", {0x0A, 0x0B, 0x00}},
         {"Array", "3", "0azzFf", {0x0A, 0x00, 0xFF}},
         {"Array", "2", "ABC", {0xAB, 0x00}},

@@ -128,6 +128,40 @@ TEST(Bank3Fields, WillQoSOutsideTheListTakesItsFallback)
     }
 }
 
+TEST(Bank3Fields, IntegerSettingsThatAreNot32BitIntegersTakeTheirFallbacks)
+{
+    struct Case {
+        const char* element;
+        const char* text;
+        int offset;
+        int size;
+        uint32_t stored;
+    };
+    const Case cases[] = {
+        {"MQTT_Server_Port", "2147483648", 12, 2, 1883},
+        {"MQTT_Server_Port", "65537", 12, 2, 1},  // a 32-bit integer keeps its low 16 bits
+        {"MQTT_Server_Port", "-1", 12, 2, 0xFFFF},
+        {"MQTT_Keep_Alive", "4294967297", 35, 2, 0},
+        {"MQTT_Clean_Session", "4294967297", 37, 1, 0},
+        {"MQTT_Clean_Session", "257", 37, 1, 1},
+        {"MQTT_ASync_Send_Time", "2147483648", 4, 4, 10},
+        {"MQTT_ASync_Send_Time", "2147483647", 4, 4, 0x7FFFFFFF},
+        {"NTP_Poll_Time", "-2147483649", 169, 4, 1000},
+        {"TLS_Enable", "4294967297", 121, 4, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.element) + " " + c.text);
+        const QByteArray element = QByteArray(c.element);
+        const params::BankImages images = compileFiles(
+            "<Par_Gen><" + element + ">" + QByteArray(c.text) + "</" + element + "></Par_Gen>", QByteArray());
+        ASSERT_EQ(images.bank3.size(), 174);
+        const uint32_t stored = c.size == 1   ? params_testing::byteAt(images.bank3, c.offset)
+                                : c.size == 2 ? params_testing::le16(images.bank3, c.offset)
+                                              : params_testing::le32(images.bank3, c.offset);
+        EXPECT_EQ(stored, c.stored);
+    }
+}
+
 TEST(Bank3Text, DataTypeCodesAndLineBreaks)
 {
     EXPECT_EQ(params::Get_MQTT_Data_Type(QStringLiteral("STRING")), 0u);

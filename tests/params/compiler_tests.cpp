@@ -113,15 +113,27 @@ TEST(CompileAndSave, BinFolderThatCannotBeCreatedIsReported)
     EXPECT_TRUE(saved.error.contains(project.bin())) << saved.error.toStdString();
 }
 
-TEST(CompileAndSave, FileThatCannotBeWrittenIsReported)
+TEST(CompileAndSave, FileThatCannotBeWrittenIsReportedAndTheOldSetStays)
 {
     OpenProject project(QStringLiteral("root_only"));
-    // A folder in place of bank2.bin cannot be replaced by a file.
+    ASSERT_TRUE(params::Compile_Banks().ok);
+    ASSERT_TRUE(params::Save_Banks().ok);
+    const QByteArray oldBank1 = readFile(project.bin(QStringLiteral("bank1.bin")));
+    const QByteArray oldBank3 = readFile(project.bin(QStringLiteral("bank3.bin")));
+
+    // Other settings give other bank1 and bank3 images; a folder in place of
+    // bank2.bin cannot be replaced by a file.
+    project.write(QStringLiteral("ParGen.xml"),
+                  "<Par_Gen><Ethernet_IP4>7</Ethernet_IP4><MQTT_Server_URL>b</MQTT_Server_URL></Par_Gen>");
+    ASSERT_TRUE(QFile::remove(project.bin(QStringLiteral("bank2.bin"))));
     ASSERT_TRUE(QDir().mkpath(project.bin(QStringLiteral("bank2.bin"))));
     ASSERT_TRUE(params::Compile_Banks().ok);
     const params::CompileResult saved = params::Save_Banks();
     EXPECT_FALSE(saved.ok);
     EXPECT_TRUE(saved.error.contains(QStringLiteral("bank2.bin"))) << saved.error.toStdString();
+    EXPECT_EQ(readFile(project.bin(QStringLiteral("bank1.bin"))), oldBank1);
+    EXPECT_EQ(readFile(project.bin(QStringLiteral("bank3.bin"))), oldBank3);
+    EXPECT_EQ(QDir(project.bin()).entryList(QDir::Files | QDir::Hidden), QStringList({"bank1.bin", "bank3.bin"}));
 }
 
 // Every failure that ends a compile: the result says why, Save_Banks then

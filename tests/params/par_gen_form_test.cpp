@@ -190,6 +190,72 @@ TEST_F(ParGenFormTest, UnreadableFileOrFailedSaveIsShownAndNothingIsLost)
     EXPECT_EQ(edit("E_NTP_Poll_Time")->text(), "60");
 }
 
+TEST_F(ParGenFormTest, OkAsksBeforeReplacingAFileChangedSinceItWasLoaded)
+{
+    const QString question =
+        "ParGen.xml was changed, created or removed by another program after this window loaded it. "
+        "Do you want to replace it with the values shown here?";
+    const QByteArray theirs = "<Par_Gen><NTP_Poll_Time>5</NTP_Poll_Time></Par_Gen>";
+    struct Case {
+        const char* what;
+        const char* atLoad;  // nullptr: no file when the form loads
+        const char* atOk;    // nullptr: no file when OK is pressed
+    };
+    const Case cases[] = {
+        {"changed", "<Par_Gen><NTP_Poll_Time>1</NTP_Poll_Time></Par_Gen>", theirs.constData()},
+        {"created", nullptr, theirs.constData()},
+        {"removed", "<Par_Gen><NTP_Poll_Time>1</NTP_Poll_Time></Par_Gen>", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile::remove(path());
+        if (c.atLoad)
+            folder.write(QStringLiteral("ParGen.xml"), c.atLoad);
+        show();
+        edit("E_NTP_Poll_Time")->setText("60");
+        QFile::remove(path());
+        if (c.atOk)
+            folder.write(QStringLiteral("ParGen.xml"), c.atOk);
+
+        // No: nothing is written and the form stays open with the values.
+        dialogs.reset();
+        dialogs.answer(platform::MessageResult::No);
+        form->Btn_OKClick();
+        ASSERT_EQ(dialogs.texts(), QStringList{question});
+        EXPECT_EQ(dialogs.shown()[0].kind, platform::MessageKind::Confirmation);
+        EXPECT_EQ(dialogs.shown()[0].buttons, platform::MessageButtons::YesNo);
+        EXPECT_EQ(QFile::exists(path()), c.atOk != nullptr);
+        if (c.atOk) {
+            EXPECT_EQ(folder.read(QStringLiteral("ParGen.xml")), QByteArray(c.atOk));
+        }
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(edit("E_NTP_Poll_Time")->text(), "60");
+
+        // Yes: the form's values replace the file.
+        dialogs.reset();
+        dialogs.answer(platform::MessageResult::Yes);
+        form->Btn_OKClick();
+        EXPECT_EQ(dialogs.texts(), QStringList{question});
+        EXPECT_FALSE(form->isVisible());
+        EXPECT_TRUE(folder.read(QStringLiteral("ParGen.xml")).contains("<NTP_Poll_Time>60</NTP_Poll_Time>"));
+    }
+
+    // A failed check comes first; a file left as loaded is replaced unasked.
+    show();
+    edit("E_NTP_Poll_Time")->setText("");
+    folder.write(QStringLiteral("ParGen.xml"), theirs);
+    dialogs.reset();
+    form->Btn_OKClick();
+    EXPECT_EQ(dialogs.texts(), QStringList{"Error NTP!! Poll Time must be between 0 and 10000000 seconds"});
+    form->hide();
+    show();
+    edit("E_NTP_Poll_Time")->setText("70");
+    dialogs.reset();
+    form->Btn_OKClick();
+    EXPECT_TRUE(dialogs.texts().isEmpty());
+    EXPECT_TRUE(folder.read(QStringLiteral("ParGen.xml")).contains("<NTP_Poll_Time>70</NTP_Poll_Time>"));
+}
+
 TEST_F(ParGenFormTest, ChecksReadTheFieldsEvenInACollapsedOrDisabledPanel)
 {
     show();

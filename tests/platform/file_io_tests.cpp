@@ -1,7 +1,13 @@
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "platform/atomic_file.h"
@@ -48,6 +54,129 @@ TEST(AtomicFile, FailureLeavesTheTargetAndReportsWhy)
     EXPECT_TRUE(QFileInfo(dir.file("taken")).isDir());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{});
 }
+
+namespace atomic_set_tests {
+
+using platform::atomic_file_testing::Step;
+
+// The files of a folder with their contents.
+using Contents = std::map<std::string, std::string>;
+
+Contents folderContents(const TempFolder& dir)
+{
+    Contents contents;
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        contents[name.toStdString()] = dir.read(name).toStdString();
+    return contents;
+}
+
+// Fails the given steps for the given targets while it lives.
+struct Failure {
+    Step step;
+    const char* target;
+    int err;
+};
+
+class InjectedFailures {
+public:
+    explicit InjectedFailures(std::vector<Failure> failures)
+    {
+        platform::atomic_file_testing::setFailureHook([failures](Step step, const QString& path) {
+            for (const Failure& f : failures)
+                if (f.step == step && QFileInfo(path).fileName() == QLatin1String(f.target))
+                    return f.err;
+            return 0;
+        });
+    }
+    ~InjectedFailures() { platform::atomic_file_testing::setFailureHook(nullptr); }
+    InjectedFailures(const InjectedFailures&) = delete;
+    InjectedFailures& operator=(const InjectedFailures&) = delete;
+};
+
+std::vector<platform::FileContent> newSet(const TempFolder& dir)
+{
+    return {{dir.file("a.bin"), "new a"}, {dir.file("b.bin"), "new b"}, {dir.file("c.bin"), "new c"}};
+}
+
+TEST(AtomicFileSet, ReplacesEveryFileAndLeavesNothingElse)
+{
+    TempFolder dir;
+    dir.write("a.bin", "old a");
+    dir.write("c.bin", "old c");
+    ASSERT_TRUE(platform::writeFilesAtomically(newSet(dir)));
+    const Contents expected{{"a.bin", "new a"}, {"b.bin", "new b"}, {"c.bin", "new c"}};
+    EXPECT_EQ(folderContents(dir), expected);
+}
+
+TEST(AtomicFileSet, AnyFailureKeepsTheOldSetWhole)
+{
+    struct Case {
+        const char* what;
+        std::vector<Failure> failures;
+    };
+    const Case cases[] = {
+        {"disk full while writing the second file", {{Step::WriteTemporary, "b.bin", ENOSPC}}},
+        {"disk full while writing the last file", {{Step::WriteTemporary, "c.bin", ENOSPC}}},
+        {"the first file cannot be replaced", {{Step::Replace, "a.bin", EACCES}}},
+        {"the new file cannot take the place of one that did not exist", {{Step::Replace, "b.bin", EIO}}},
+        {"the last file cannot be replaced after the others were", {{Step::Replace, "c.bin", EIO}}},
+        // Without hard links the old file is moved aside instead; a later
+        // failure still brings it back.
+        {"no hard link for the old file, then a failure",
+         {{Step::KeepOld, "a.bin", EPERM}, {Step::Replace, "c.bin", EIO}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempFolder dir;
+        dir.write("a.bin", "old a");
+        dir.write("c.bin", "old c");
+        // b.bin did not exist: it must not exist afterwards either.
+        const Contents before = folderContents(dir);
+        InjectedFailures failures(c.failures);
+        QString error;
+        EXPECT_FALSE(platform::writeFilesAtomically(newSet(dir), &error));
+        EXPECT_EQ(folderContents(dir), before);
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(AtomicFileSet, WithoutHardLinksTheSetIsStillReplaced)
+{
+    TempFolder dir;
+    dir.write("a.bin", "old a");
+    dir.write("b.bin", "old b");
+    InjectedFailures failures({{Step::KeepOld, "a.bin", EPERM}, {Step::KeepOld, "b.bin", EPERM}});
+    ASSERT_TRUE(platform::writeFilesAtomically(newSet(dir)));
+    const Contents expected{{"a.bin", "new a"}, {"b.bin", "new b"}, {"c.bin", "new c"}};
+    EXPECT_EQ(folderContents(dir), expected);
+}
+
+TEST(AtomicFileSet, FailureNamesTheFileAndTheReason)
+{
+    TempFolder dir;
+    InjectedFailures failures({{Step::WriteTemporary, "b.bin", ENOSPC}});
+    QString error;
+    EXPECT_FALSE(platform::writeFilesAtomically(newSet(dir), &error));
+    EXPECT_TRUE(error.contains(dir.file("b.bin"))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC)))) << error.toStdString();
+    EXPECT_TRUE(folderContents(dir).empty());
+}
+
+TEST(AtomicFileSet, AFolderInTheWayKeepsTheOldSetWhole)
+{
+    TempFolder dir;
+    dir.write("a.bin", "old a");
+    dir.write("c.bin", "old c");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("b.bin"));
+    QString error;
+    EXPECT_FALSE(platform::writeFilesAtomically(newSet(dir), &error));
+    EXPECT_TRUE(error.contains("b.bin")) << error.toStdString();
+    const Contents expected{{"a.bin", "old a"}, {"c.bin", "old c"}};
+    EXPECT_EQ(folderContents(dir), expected);
+    EXPECT_TRUE(QFileInfo(dir.file("b.bin")).isDir());
+}
+
+}  // namespace atomic_set_tests
 
 TEST(TextLines, SplitsAtEveryKindOfLineEnd)
 {

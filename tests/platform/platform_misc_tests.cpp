@@ -45,12 +45,45 @@ TEST(Strings, IntegerConversionTable)
         EXPECT_EQ(platform::parseInt(QString::fromUtf8(c.text)), c.value);
     }
     EXPECT_EQ(platform::parseIntOr("x", 1000), 1000);
-    EXPECT_EQ(platform::parseInt64("9223372036854775807"), std::numeric_limits<int64_t>::max());
-    EXPECT_EQ(platform::parseInt64("-9223372036854775808"), std::numeric_limits<int64_t>::min());
-    EXPECT_EQ(platform::parseInt64("99999999999999999999"), std::nullopt);
     EXPECT_EQ(platform::parseDecimal("$10"), std::nullopt);
     EXPECT_EQ(platform::parseDecimal(" 1"), std::nullopt);
     EXPECT_EQ(platform::parseDecimal("12"), 12);
+}
+
+// Hexadecimal digits give a bit pattern that a minus sign negates in two's
+// complement, so the most negative pattern stays itself instead of
+// overflowing.
+TEST(Strings, SixtyFourBitConversionTable)
+{
+    constexpr int64_t min = std::numeric_limits<int64_t>::min();
+    constexpr int64_t max = std::numeric_limits<int64_t>::max();
+    struct Case {
+        const char* text;
+        std::optional<int64_t> value;
+    };
+    const Case cases[] = {
+        {"9223372036854775807", max},
+        {"-9223372036854775808", min},
+        {"9223372036854775808", std::nullopt},
+        {"-9223372036854775809", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+        {"$7FFFFFFFFFFFFFFF", max},
+        {"-$7FFFFFFFFFFFFFFF", min + 1},
+        {"$8000000000000000", min},
+        {"-$8000000000000000", min},
+        {"-0x8000000000000000", min},
+        {"$FFFFFFFFFFFFFFFF", -1},
+        {"-$FFFFFFFFFFFFFFFF", 1},
+        {"-$1", -1},
+        {"$10000000000000000", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(platform::parseInt64(QString::fromUtf8(c.text)), c.value);
+    }
+    // The same for the 32-bit reader.
+    EXPECT_EQ(platform::parseInt("-$80000000"), std::numeric_limits<int32_t>::min());
+    EXPECT_EQ(platform::parseInt("-$FFFFFFFF"), 1);
 }
 
 TEST(Strings, TrimBlanksDropsControlCharactersButNotOtherSpaces)

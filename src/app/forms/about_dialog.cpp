@@ -1,5 +1,7 @@
 #include "app/forms/about_dialog.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QPainter>
 
@@ -7,6 +9,12 @@
 #include "app/version_check.h"
 
 namespace app_forms {
+namespace {
+
+constexpr int kLinkLeft = 316;
+constexpr int kLinkMargin = 8;
+
+}  // namespace
 
 QPixmap makerPicture(int size)
 {
@@ -46,7 +54,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent)
     Label1->adjustSize();
     Label2 = placeLabel(this, QStringLiteral("Label2"), 128, 39);
     Label3 = placeLabel(this, QStringLiteral("Label3"), 128, 77, QStringLiteral("Version :"));
-    Label4 = placeLabel(this, QStringLiteral("Label4"), 316, 131, QStringLiteral("www.olvenk.com"));
+    Label4 = placeLabel(this, QStringLiteral("Label4"), kLinkLeft, 131, QStringLiteral("www.olvenk.com"));
     Label4->setStyleSheet(QStringLiteral("color: blue; text-decoration: underline;"));
     Label4->setCursor(Qt::PointingHandCursor);
     Label4->installEventFilter(this);
@@ -63,8 +71,11 @@ void TFAbout::showEvent(QShowEvent* event)
     Label9->setText(app::kSoftwareCode);
     Label10->setText(app::kSoftwareVersion);
     Label12->setText(QStringLiteral("UM41T17"));
-    for (QLabel* l : {Label2, Label9, Label10, Label12})
+    // Sized with the fonts the labels show at last; the web address keeps
+    // its place unless it would run past the box's right side.
+    for (QLabel* l : findChildren<QLabel*>())
         l->adjustSize();
+    Label4->move(std::min(kLinkLeft, width() - kLinkMargin - Label4->width()), Label4->y());
     QDialog::showEvent(event);
 }
 

@@ -5,8 +5,17 @@
 
 #include "app/app_state.h"
 #include "app/version_check.h"
+#include "platform/form_border.h"
 
 namespace app_forms {
+
+void setClientArea(QWidget* form, int width, int height, bool resizable)
+{
+    if (resizable)
+        form_parts::setClientArea(form, width, height, true);
+    else
+        platform::setFixedSizeForm(form, width, height);
+}
 
 TitlePanel makeTitlePanel(QWidget* form)
 {

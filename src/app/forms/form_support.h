@@ -18,8 +18,11 @@ using form_parts::formFont;
 using form_parts::makeButtonPanel;
 using form_parts::placeButton;
 using form_parts::placeLabel;
-using form_parts::setClientArea;
 using form_parts::TitlePanel;
+
+// Gives a form its client area. A fixed one (not `resizable`) also gets the
+// frame of a fixed-size form: no maximize or minimize button.
+void setClientArea(QWidget* form, int width, int height, bool resizable = false);
 
 // The title band with the software code of the application state.
 TitlePanel makeTitlePanel(QWidget* form);

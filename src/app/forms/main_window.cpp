@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -17,12 +18,14 @@
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "params/bank_compiler.h"
 #include "platform/dialogs.h"
+#include "platform/paths.h"
 
 namespace app_forms {
 
 namespace {
 
 constexpr int kTextProjectNotValid = 18;
+constexpr int kTextProjectFolderGone = 81;
 constexpr int kVersionTimerFirst = 60000;
 constexpr int kVersionTimerNext = 7200000;
 constexpr TColor kPressedOrange = 0x000080FF;  // RGB 255, 128, 0
@@ -54,8 +57,6 @@ TFZuderivuridFirmWare::TFZuderivuridFirmWare(FormSet& forms, const QString& exeF
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(248, 247, 237));
     setPalette(palette);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowCloseButtonHint);
     createButtons();
     layOut();
 
@@ -136,7 +137,10 @@ void TFZuderivuridFirmWare::createButtons()
         {"Btn_SNMP_Trap", 63, 64, true, Step_Picture::Other, editor("TFSNMP_Trap_Access")},
         {"Btn_SNMP_MIB", 65, 66, true, Step_Picture::Other, none},
         {"Btn_EtherCAT_ESI_File", -1, -1, true, Step_Picture::DescriptionFile,
-         [this, &state] { ethercat_mqtt::Build_ESI_File(state, xml_, this); }},
+         [this, &state] {
+             if (Project_Folder_Present())
+                 ethercat_mqtt::Build_ESI_File(state, xml_, this);
+         }},
         {"Btn_PROFINET_XML", 73, 74, true, Step_Picture::Other, none},
         {"Btn_EtherNetIP_Access", 75, 76, true, Step_Picture::Other, editor("TFEtherNetIP_Master_Access")},
         {"Btn_S7_Protocol_Access", 77, 78, true, Step_Picture::Other, editor("TFS7_Protocol_Set_Access")},
@@ -222,10 +226,9 @@ void TFZuderivuridFirmWare::layOut()
         const char* name;
         int left, top;
     };
+    // The buttons shown, in Tab order: the steps from Step 1 down, left to
+    // right within a step, then the title buttons.
     const Place shown[] = {
-        {"Btn_Info", 516, 8},
-        {"Btn_Opz", 574, 8},
-        {"Btn_Close", 632, 8},
         {"Btn_New", 80, 112},
         {"Btn_Open", 258, 112},
         {"Btn_Prm_Gen", 80, 156},
@@ -234,11 +237,18 @@ void TFZuderivuridFirmWare::layOut()
         {"Btn_MQTT_Set_Topic", 80, 244},
         {"Btn_EtherCAT_ESI_File", 80, 288},
         {"Btn_CreateBin", 80, 332},
+        {"Btn_Info", 516, 8},
+        {"Btn_Opz", 574, 8},
+        {"Btn_Close", 632, 8},
     };
+    QWidget* previous = nullptr;
     for (const Place& p : shown) {
         button::TLbButton* w = stepButton(QString::fromLatin1(p.name));
         w->move(p.left, p.top);
         w->show();
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
     }
     const int binTop = stepButton(QStringLiteral("Btn_CreateBin"))->y();
     Shape1 = new QFrame(this);
@@ -270,14 +280,25 @@ void TFZuderivuridFirmWare::Show_Project_Labels()
 {
     const app::AppState& state = app::appState();
     if (state.projectOpen()) {
-        L_Name_Conf->setText(app::langText(11));
-        L_Name_Conf_L2->setText(state.Project_Name);
+        showInFrame(L_Name_Conf, app::langText(11));
+        showInFrame(L_Name_Conf_L2, state.Project_Name);
+        // The whole name, however long, on the name's tooltip.
+        L_Name_Conf_L2->setToolTip(state.Project_Name);
     } else {
-        L_Name_Conf->setText(app::langText(9));
-        L_Name_Conf_L2->setText(app::langText(10));
+        showInFrame(L_Name_Conf, app::langText(9));
+        showInFrame(L_Name_Conf_L2, app::langText(10));
     }
-    L_Name_Conf->adjustSize();
-    L_Name_Conf_L2->adjustSize();
+}
+
+void TFZuderivuridFirmWare::showInFrame(QLabel* label, const QString& text)
+{
+    // As far from the frame's right side as the label is from its left.
+    const QRect frame = Shape2->geometry();
+    const int room = frame.right() - (label->x() - frame.left()) - label->x() + 1;
+    const QString shown = QFontMetrics(label->font()).elidedText(text, Qt::ElideRight, room);
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+    label->adjustSize();
 }
 
 void TFZuderivuridFirmWare::Btn_Click(QObject* Sender)
@@ -320,8 +341,19 @@ void TFZuderivuridFirmWare::Open_Project()
     Show_Project_Labels();
 }
 
+bool TFZuderivuridFirmWare::Project_Folder_Present()
+{
+    const QString& folder = app::appState().Project_Path;
+    if (platform::folderExists(folder))
+        return true;
+    platform::dialogs().error(app::langText(kTextProjectFolderGone) + folder, this);
+    return false;
+}
+
 void TFZuderivuridFirmWare::Update_Device()
 {
+    if (!Project_Folder_Present())
+        return;
     params::CompileResult result = params::Compile_Banks();
     if (result)
         result = params::Save_Banks();

@@ -30,6 +30,9 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Update_Device();
+    // True when the open project's folder is still there; otherwise says that
+    // it is gone (the steps that write into it then write nothing).
+    bool Project_Folder_Present();
     void Timer_UpdateTimer();
     // Enables the version timer exactly when both connection options are on.
     void Update_Timer();
@@ -66,6 +69,10 @@ private:
     struct Step_Button;
     void createButtons();
     void layOut();
+    // Shows `text` on a configuration label, cut with an ellipsis where it
+    // would leave the frame around the labels; the whole text is then its
+    // tooltip.
+    void showInFrame(QLabel* label, const QString& text);
     // Shows `className` modally when this build has it.
     void showForm(const QString& className);
 

@@ -47,12 +47,12 @@ void TFNew_Project::showEvent(QShowEvent* event)
 
 void TFNew_Project::Btn_OKClick()
 {
-    const app::New_Project_Result result = app::Create_Project(app::appState(), E_New_Proj->text());
-    if (result == app::New_Project_Result::Created) {
+    const app::New_Project_Outcome outcome = app::Create_Project(app::appState(), E_New_Proj->text());
+    if (outcome.result == app::New_Project_Result::Created) {
         accept();
         return;
     }
-    platform::dialogs().error(app::langText(static_cast<int>(result)), this);
+    platform::dialogs().error(outcome.message(), this);
 }
 
 }  // namespace app_forms

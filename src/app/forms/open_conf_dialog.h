@@ -21,7 +21,7 @@ public:
     QListWidget* ListBox1 = nullptr;
     TitlePanel title;
     ButtonPanel buttons;
-    // The configuration names found, in the file system's order.
+    // The configuration names found, sorted by name without regard to case.
     QStringList SL;
     // The chosen name, read after OK.
     QString Name_Conf;

@@ -3,6 +3,8 @@
 #include "app/language.h"
 #include "editors/ethercat_mqtt/esi_icon.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_slave_file.h"
+#include "params/par_gen_file.h"
+#include "params/par_gen_reader.h"
 #include "platform/atomic_file.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
@@ -53,7 +55,7 @@ public:
     // <name>text</name>, the text escaped.
     void leaf(const QString& name, const QString& text, const QString& attributes = {})
     {
-        add(QLatin1Char('<') + name + attributes + QLatin1Char('>') + text.toHtmlEscaped() + QStringLiteral("</")
+        add(QLatin1Char('<') + name + attributes + QLatin1Char('>') + platform::xmlEscapedText(text) + QStringLiteral("</")
             + name + QLatin1Char('>'));
     }
     void add(const QString& line) { lines_ << QString(level_ * 2, QLatin1Char(' ')) + line; }
@@ -68,20 +70,51 @@ private:
 
 QString attr(const char* name, const QString& value)
 {
-    return QLatin1Char(' ') + QString::fromLatin1(name) + QStringLiteral("=\"") + value.toHtmlEscaped()
+    return QLatin1Char(' ') + QString::fromLatin1(name) + QStringLiteral("=\"") + platform::xmlEscapedAttribute(value)
            + QLatin1Char('"');
+}
+
+// Array and String (trimmed, any case) take their size from the variable's
+// Length.
+bool sizedByLength(const QString& typeName)
+{
+    const QString type = platform::trimBlanks(typeName).toUpper();
+    return type == QStringLiteral("ARRAY") || type == QStringLiteral("STRING");
+}
+
+// The variable editor's range for the Length of an Array or a String.
+constexpr int32_t kMinimumLength = 1;
+constexpr int32_t kMaximumLength = 255;
+
+QString lengthError(const QString& path, const char* direction, size_t row, const QString& length)
+{
+    return QStringLiteral("The file \"%1\": %2 variable %3 has no valid Length (\"%4\"); choose %5 to %6.")
+        .arg(path, QLatin1String(direction))
+        .arg(row + 1)
+        .arg(length)
+        .arg(kMinimumLength)
+        .arg(kMaximumLength);
 }
 
 // Reads one direction's enabled rows into entries and counts their bytes: a
 // run of bits shares bytes, eight to a byte; any other entry ends the run and
-// adds its length in bytes.
-void collectEntries(const std::vector<EtherCATVariableRow>& rows, std::vector<TEtherCAT_Rule>& entries, qint64& bytes)
+// adds its size in bytes (an Array or a String its Length, a fixed-size type
+// its own size). An Array or String whose Length is outside the editor's
+// range stops the reading with `error`.
+bool collectEntries(const std::vector<EtherCATVariableRow>& rows, const QString& path, const char* direction,
+                    std::vector<TEtherCAT_Rule>& entries, qint64& bytes, QString& error)
 {
     int bitCounter = 0;
-    for (const EtherCATVariableRow& row : rows) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const EtherCATVariableRow& row = rows[i];
         if (!row.enabled())
             continue;
         const int32_t length = platform::parseIntOr(row.Length, 0);
+        const bool takesLength = sizedByLength(row.Type);
+        if (takesLength && (length < kMinimumLength || length > kMaximumLength)) {
+            error = lengthError(path, direction, i, row.Length);
+            return false;
+        }
         TEtherCAT_Rule rule;
         rule.Name = row.Name;
         ESI_Data_Type(row.Type, length, rule.Length, rule.DataType);
@@ -94,10 +127,11 @@ void collectEntries(const std::vector<EtherCATVariableRow>& rows, std::vector<TE
             }
         } else {
             bitCounter = 0;
-            bytes += length;
+            bytes += takesLength ? length : rule.Length / 8;
         }
         entries.push_back(rule);
     }
+    return true;
 }
 
 void writePdos(Esi_Lines& out, const std::vector<TEtherCAT_Rule>& entries, const Pdo_Direction& dir)
@@ -149,12 +183,12 @@ void writePdos(Esi_Lines& out, const std::vector<TEtherCAT_Rule>& entries, const
 
 }  // namespace
 
-void ESI_Data_Type(const QString& typeName, int32_t lengthBytes, int32_t& bitLength, QString& esiType)
+void ESI_Data_Type(const QString& typeName, int64_t lengthBytes, int64_t& bitLength, QString& esiType)
 {
     struct Fixed_Type {
         const char* name;
         const char* esi;
-        int32_t bits;
+        int64_t bits;
     };
     static const Fixed_Type fixed[] = {
         {"BOOL", "BIT", 1},     {"INT8", "SINT", 8},    {"INT16", "INT", 16},   {"INT32", "DINT", 32},
@@ -192,24 +226,13 @@ QString Three_Digits(int n)
 ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml)
 {
     ESI_Data data;
-    QString reason;
-    if (platform::fileExists(state.ParGen_Path) && !xml.load(state.ParGen_Path, &reason))
-        data.error = QStringLiteral("The file \"%1\" cannot be read: %2").arg(state.ParGen_Path, reason);
-    if (data.error.isEmpty() && platform::fileExists(state.ParGen_Path)) {
-        const platform::XmlElement root = xml.root();
-        // The revision is a 32-bit unsigned number (the form accepts up to
-        // 4294967295); anything else reads as 0.
-        const platform::XmlElement revision = root.child(QStringLiteral("EtherCAT_Slave_Revision_Number"));
-        if (!revision.isNull()) {
-            const auto value = platform::parseInt64(revision.text());
-            data.revision = value && *value >= 0 && *value <= 0xFFFFFFFFLL ? static_cast<uint32_t>(*value) : 0;
-        }
-        const platform::XmlElement name = root.child(QStringLiteral("EtherCAT_Slave_Name"));
-        if (!name.isNull())
-            data.deviceName = name.text();
-        const platform::XmlElement node = root.child(QStringLiteral("EtherCAT_Slave_Node_Address"));
-        if (!node.isNull())
-            data.nodeAddress = static_cast<uint16_t>(platform::parseIntOr(node.text(), 1));
+    params::ParGenFile parGen;
+    if (params::readParGenFile(state.ParGen_Path, xml, parGen, &data.error) && parGen.exists()) {
+        // Read as the device image reads them, so that both agree.
+        const params::ParGenReader reader(parGen);
+        data.deviceName = reader.textOr("EtherCAT_Slave_Name", data.deviceName);
+        data.revision = params::EtherCAT_Revision_Number(reader);
+        data.nodeAddress = params::EtherCAT_Node_Address(reader);
     }
     xml.clear();
     data.nodeText = hex2(data.nodeAddress & 0xFF) + hex2(data.nodeAddress >> 8);
@@ -222,8 +245,11 @@ ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml)
             data.error = read.error;
     }
     xml.clear();
-    collectEntries(variables.SlaveToMaster, data.slaveToMaster, data.inputBytes);
-    collectEntries(variables.MasterToSlave, data.masterToSlave, data.outputBytes);
+    if (data.error.isEmpty()
+        && collectEntries(variables.SlaveToMaster, state.EtherCAT_Slave_Path, "slave-to-master", data.slaveToMaster,
+                          data.inputBytes, data.error))
+        collectEntries(variables.MasterToSlave, state.EtherCAT_Slave_Path, "master-to-slave", data.masterToSlave,
+                       data.outputBytes, data.error);
     return data;
 }
 

@@ -24,7 +24,7 @@ inline const QString kEsiProductCode = QStringLiteral("0041A017");
 // One process-data entry of the ESI file.
 struct TEtherCAT_Rule {
     QString DataType;
-    int32_t Length = 0;  // bits
+    int64_t Length = 0;  // bits
     QString Name;
 };
 
@@ -41,20 +41,22 @@ struct ESI_Data {
     std::vector<TEtherCAT_Rule> masterToSlave;  // the master's outputs
     qint64 inputBytes = 0;
     qint64 outputBytes = 0;
-    // Why a project file that exists could not be read (empty when all went
-    // well); no ESI file is written then.
+    // Why a project file that exists could not be read, or why a variable
+    // cannot be described (an Array or String whose Length is not 1 .. 255);
+    // empty when all went well. No ESI file is written then.
     QString error;
 };
 
 // ESI data type and bit length of a variable type (trimmed, any case) of
 // `lengthBytes` bytes; unknown types are single bits.
-void ESI_Data_Type(const QString& typeName, int32_t lengthBytes, int32_t& bitLength, QString& esiType);
+void ESI_Data_Type(const QString& typeName, int64_t lengthBytes, int64_t& bitLength, QString& esiType);
 
 // "00" + n up to 9, "0" + n up to 99, n from 100.
 QString Three_Digits(int n);
 
 // Reads ParGen.xml and EtherCAT_Slave.xml of the open project; a missing
-// file gives the defaults, an unreadable one sets `error`.
+// file gives the defaults, an unreadable one or a variable that cannot be
+// described sets `error`.
 ESI_Data Load_ESI_Data(const app::AppState& state, platform::XmlDocument& xml);
 
 // The ESI file's lines for `data`; every value is XML-escaped.

@@ -15,6 +15,8 @@
 namespace params {
 namespace par_gen_form_detail {
 
+// The question before OK replaces a ParGen.xml changed since it was loaded.
+constexpr int kTextFileChanged = 407;
 constexpr int kClientWidth = 460;
 constexpr int kClientHeight = 700;
 constexpr int kTitleHeight = 69;
@@ -342,6 +344,8 @@ bool TFParGen::FormShow()
 {
     ParGenFile file;
     QString error;
+    // Stamped before reading: a change while reading is then seen on OK.
+    loaded_ = platform::FileStamp::of(app::appState().ParGen_Path);
     if (!readParGenFile(app::appState().ParGen_Path, XML1, file, &error)) {
         platform::dialogs().error(error, this);
         return false;
@@ -362,11 +366,14 @@ void TFParGen::Btn_OKClick()
 {
     if (!Controllo_Dati())
         return;
+    const QString& path = app::appState().ParGen_Path;
+    if (loaded_.changedOn(path) && !platform::dialogs().confirm(app::langText(pgf::kTextFileChanged), this))
+        return;
     QHash<QString, QString> values;
     for (const ParGenElement& element : parGenElements())
         values.insert(QString::fromLatin1(element.name), valueOf(element));
     QString error;
-    if (!writeParGenFile(app::appState().ParGen_Path, XML1, values, &error)) {
+    if (!writeParGenFile(path, XML1, values, &error)) {
         platform::dialogs().error(error, this);
         return;
     }

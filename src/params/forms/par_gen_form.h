@@ -14,6 +14,7 @@
 #include "params/forms/par_gen_panels.h"
 #include "params/par_gen_file.h"
 #include "platform/category_panels.h"
+#include "platform/file_stamp.h"
 #include "platform/xml_document.h"
 
 namespace params {
@@ -35,6 +36,8 @@ public:
     // exists but cannot be read; the form must not open then.
     bool FormShow();
     // Runs the checks; when they pass, writes ParGen.xml and closes with OK.
+    // A ParGen.xml changed since the form loaded it is replaced only after
+    // the user agrees.
     void Btn_OKClick();
     // True when every check passes; otherwise shows the first failure.
     bool Controllo_Dati();
@@ -133,6 +136,8 @@ private:
     QHash<QWidget*, QWidget*> dotNext_;
     QList<QWidget*> octetFields_;
     platform::XmlDocument XML1;
+    // ParGen.xml as it was when the form loaded it.
+    platform::FileStamp loaded_;
     bool building_ = true;
     bool layingOut_ = false;
 };

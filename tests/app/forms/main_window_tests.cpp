@@ -12,30 +12,12 @@
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/soft_options_dialog.h"
 #include "app/language.h"
+#include "main_window_fixture.h"
 #include "support/loopback_http_server.h"
-#include "support/scripted_dialogs.h"
-#include "support/temp_folder.h"
 
 using namespace app_forms;
 
-// A fresh program in a scratch folder: the form set and a dialogs double.
-struct MainWindowTest : ::testing::Test {
-    testing_support::TempFolder dir;
-    testing_support::ScriptedDialogs script;
-    std::unique_ptr<FormSet> forms;
-
-    MainWindowTest() { app::appState() = app::AppState(); }
-
-    void start() { forms = std::make_unique<FormSet>(dir.path()); }
-    TFZuderivuridFirmWare& main() { return forms->mainWindow(); }
-    template <typename Form>
-    Form* form(const char* name)
-    {
-        return qobject_cast<Form*>(forms->form(name));
-    }
-    // Runs `action` on the next event-loop turn (to answer a modal dialog).
-    static void soon(std::function<void()> action) { QTimer::singleShot(0, std::move(action)); }
-};
+using main_window_testing::MainWindowTest;
 
 TEST_F(MainWindowTest, FirstStartCreatesFoldersAndShowsNoProject)
 {
@@ -126,6 +108,10 @@ TEST_F(MainWindowTest, NewConfigurationOpensItAndRefusesBadNames)
         {"PLANT", "Error! Name project is not valid because directory already exists"},
         {"a/b", "Error! Name project is not valid"},
         {"..", "Error! Name project is not valid"},
+        {"Plant ", "Error! Name project is not valid"},
+        {" Line", "Error! Name project is not valid"},
+        {"Line:4", "Error! Name project is not valid"},
+        {"Line*", "Error! Name project is not valid"},
     };
     for (const Case& c : refused) {
         SCOPED_TRACE(c.name.toStdString());
@@ -147,6 +133,16 @@ TEST_F(MainWindowTest, NewConfigurationOpensItAndRefusesBadNames)
     EXPECT_EQ(app::appState().ParGen_Path, dir.file("PROJECTS/Line 4/ParGen.xml"));
     EXPECT_EQ(main().L_Name_Conf->text(), "Opened Configuration of the Converter : ");
     EXPECT_EQ(main().L_Name_Conf_L2->text(), "Line 4");
+
+    // PROJECTS unusable: the folder and the system's reason, not a bad name.
+    ASSERT_TRUE(QDir(dir.file("PROJECTS")).removeRecursively());
+    dir.write("PROJECTS", "not a folder");
+    script.reset();
+    dialog->E_New_Proj->setText("Line 5");
+    dialog->Btn_OKClick();
+    EXPECT_EQ(script.texts(), QStringList{"Error! The folder of the new configuration cannot be created: " +
+                                          dir.file("PROJECTS/Line 5") + " (Not a directory)"});
+    EXPECT_EQ(app::appState().Project_Name, "Line 4");
 }
 
 TEST_F(MainWindowTest, OpenListsAndPreselectsWithoutRegardToCase)
@@ -159,7 +155,10 @@ TEST_F(MainWindowTest, OpenListsAndPreselectsWithoutRegardToCase)
     EXPECT_EQ(app::appState().Project_Path, dir.file("PROJECTS/C"));
     auto* dialog = form<TFOpenConf>("TFOpenConf");
     soon([dialog] {
-        EXPECT_EQ(dialog->ListBox1->count(), 3);
+        ASSERT_EQ(dialog->ListBox1->count(), 3);
+        EXPECT_EQ(dialog->ListBox1->item(0)->text(), "a");
+        EXPECT_EQ(dialog->ListBox1->item(1)->text(), "B");
+        EXPECT_EQ(dialog->ListBox1->item(2)->text(), "C");
         EXPECT_EQ(dialog->ListBox1->currentItem()->text(), "C");
         dialog->ListBox1->setCurrentRow(dialog->SL.indexOf("a"));
         dialog->accept();
@@ -290,4 +289,23 @@ TEST_F(MainWindowTest, ClosingSavesTheSettingsAndKeepsTheRememberedProject)
     EXPECT_TRUE(main().close());
     ASSERT_EQ(script.shown().size(), 1u);
     EXPECT_EQ(script.shown()[0].kind, platform::MessageKind::Error);
+}
+
+TEST_F(MainWindowTest, StepsOnAProjectWhoseFolderWasDeletedSayItIsGoneAndWriteNothing)
+{
+    startWithProject("P1");
+    ASSERT_TRUE(app::appState().projectOpen());
+    ASSERT_TRUE(QDir(dir.file("PROJECTS/P1")).removeRecursively());
+    const QString gone = "Error! The folder of the open configuration no longer exists: " + dir.file("PROJECTS/P1");
+    for (const char* step : {"Btn_CreateBin", "Btn_EtherCAT_ESI_File"}) {
+        SCOPED_TRACE(step);
+        script.reset();
+        script.chooseFile(dir.file("esi.xml"));
+        main().Btn_Click(main().stepButton(step));
+        ASSERT_EQ(script.texts(), QStringList{gone});
+        EXPECT_EQ(script.shown()[0].kind, platform::MessageKind::Error);
+        EXPECT_TRUE(script.fileDialogs().empty()) << "no file is asked for";
+        EXPECT_FALSE(QFileInfo::exists(dir.file("PROJECTS/P1"))) << "the folder is not made again";
+        EXPECT_FALSE(QFileInfo::exists(dir.file("esi.xml")));
+    }
 }

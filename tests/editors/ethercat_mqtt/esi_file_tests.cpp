@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "editors/ethercat_mqtt/esi_icon.h"
+#include "params/bank_compiler.h"
 #include "platform/xml_document.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -82,19 +83,22 @@ TEST(EsiRules, DataTypesAndThreeDigits)
 {
     struct Case {
         const char* type;
-        int length;
+        int64_t length;
         const char* esi;
-        int bits;
+        int64_t bits;
     };
     const Case cases[] = {
         {"Bool", 1, "BIT", 1},          {"Int8", 1, "SINT", 8},       {"Int16", 2, "INT", 16},
         {"Int32", 4, "DINT", 32},       {"UInt8", 1, "USINT", 8},     {"UInt16", 2, "UINT", 16},
         {"UInt32", 4, "UDINT", 32},     {" float32 ", 4, "REAL", 32}, {"Array", 4, "ARRAY [0..3] OF BYTE", 32},
         {"String", 10, "STRING(10)", 88}, {"", 0, "BIT", 1},          {"Double", 8, "BIT", 1},
+        // Sizes beyond 32 bits are computed whole.
+        {"Array", 300000000, "ARRAY [0..299999999] OF BYTE", 2400000000},
+        {"String", 300000000, "STRING(300000000)", 2400000008},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.type);
-        int bits = -1;
+        int64_t bits = -1;
         QString esi;
         ESI_Data_Type(c.type, c.length, bits, esi);
         EXPECT_EQ(esi, c.esi);
@@ -327,6 +331,88 @@ TEST_F(EsiFileTest, IdentityFromParGen)
         EXPECT_TRUE(trimmed.contains(c.typeLine)) << trimmed.join('\n').toStdString();
         EXPECT_TRUE(trimmed.contains("<ConfigData>" + c.configData + "</ConfigData>"));
     }
+}
+
+TEST_F(EsiFileTest, RevisionNumberIsReadAsTheDeviceImageReadsIt)
+{
+    // 0 for anything that is not a number in 0 .. 4294967295, in the ESI
+    // file and in bank2.bin alike.
+    const std::pair<const char*, uint32_t> cases[] = {
+        {"300", 300}, {"4294967295", 0xFFFFFFFF}, {"-1", 0}, {"4294967296", 0},
+        {"4294967297", 0}, {"-4294967295", 0}, {"x", 0}, {"", 0},
+    };
+    for (const auto& [text, revision] : cases) {
+        SCOPED_TRACE(text);
+        dir.write("ParGen.xml", QByteArray("<Par_Gen><EtherCAT_Slave_Revision_Number>") + text
+                                    + "</EtherCAT_Slave_Revision_Number></Par_Gen>");
+        const QString hex = QString::number(revision, 16).toUpper().rightJustified(2, '0');
+        QStringList trimmed;
+        for (const QString& line : esiLines())
+            trimmed << line.trimmed();
+        EXPECT_TRUE(trimmed.contains("<Type ProductCode=\"#x0041A017\" RevisionNo=\"#x" + hex + "\">EtherCAT Slave</Type>"))
+            << trimmed.join('\n').toStdString();
+
+        platform::XmlDocument doc;
+        params::BankImages images;
+        const params::BankSources sources{dir.path(), state.ParGen_Path, state.EtherCAT_Slave_Path,
+                                          dir.file("EtherCAT_Slave_Group.xml"), dir.file("MQTT_Set_Topic.xml")};
+        ASSERT_TRUE(params::Build_Bank_Images(sources, doc, images).ok);
+        const auto byte = [&images](int at) { return static_cast<uint32_t>(static_cast<uint8_t>(images.bank2[at])); };
+        EXPECT_EQ(byte(24) | byte(25) << 8 | byte(26) << 16 | byte(27) << 24, revision);
+    }
+}
+
+TEST_F(EsiFileTest, ArrayAndStringLengthsOutsideTheEditorsRangeAreRefused)
+{
+    struct Case {
+        const char* name;
+        QByteArray inputs;
+        QByteArray outputs;
+        const char* messagePart;  // null: accepted
+    };
+    const QByteArray b = row("Y", "Bool", 1, "b");
+    const Case cases[] = {
+        {"array of 300000000 bytes", b + row("Y", "Array", 300000000, "a"), "", "slave-to-master variable 2"},
+        {"negative array length", row("Y", "Array", -100000, "a"), "", "\"-100000\""},
+        {"string of 0 bytes", row("Y", "String", 0, "s"), "", "slave-to-master variable 1"},
+        {"string of 256 bytes", "", b + b + row("Y", " string ", 256, "s"), "master-to-slave variable 3"},
+        {"array without a number", "<row Enable=\"Y\" Type=\"ARRAY\" Length=\"ten\" Name=\"a\"/>", "", "\"ten\""},
+        {"array without a length", "<row Enable=\"Y\" Type=\"Array\" Name=\"a\"/>", "", "slave-to-master variable 1"},
+        {"the largest array and the smallest string", row("Y", "Array", 255, "a") + row("Y", "String", 1, "s"), "", nullptr},
+        {"a disabled row is not looked at", row("N", "Array", -100000, "a"), "", nullptr},
+        {"a fixed-size type does not take its size from Length", row("Y", "Int16", -100000, "i"), "", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write("EtherCAT_Slave.xml", slaveFile(c.inputs, c.outputs));
+        dir.write("esi.xml", "keep");
+        QString error;
+        const bool written = Create_ESI_File(dir.file("esi.xml"), state, xml, &error);
+        if (!c.messagePart) {
+            EXPECT_TRUE(written) << error.toStdString();
+            validate(dir.file("esi.xml"));
+            continue;
+        }
+        EXPECT_FALSE(written);
+        EXPECT_TRUE(error.contains("EtherCAT_Slave.xml")) << error.toStdString();
+        EXPECT_TRUE(error.contains(c.messagePart)) << error.toStdString();
+        EXPECT_TRUE(error.contains("1 to 255")) << error.toStdString();
+        EXPECT_EQ(dir.read("esi.xml"), "keep");
+    }
+}
+
+TEST_F(EsiFileTest, FixedSizeTypesCountTheirOwnSizeTowardsTheInputs)
+{
+    // An Int16 and a UInt32 whose Length attributes are out of step with
+    // their types take 2 and 4 bytes: outputs at ((18 + 3) div 4) * 4 + 4096.
+    dir.write("EtherCAT_Slave.xml",
+              slaveFile(row("Y", "Int16", -100000, "i") + row("Y", "UInt32", 300000000, "u"), ""));
+    QStringList trimmed;
+    for (const QString& line : esiLines())
+        trimmed << line.trimmed();
+    EXPECT_TRUE(trimmed.contains("<Sm StartAddress=\"#x1014\" ControlByte=\"#x64\" DefaultSize=\"1\" "
+                                 "Enable=\"1\">Outputs</Sm>"))
+        << trimmed.join('\n').toStdString();
 }
 
 TEST_F(EsiFileTest, FilesAreValidForTheSchema)
