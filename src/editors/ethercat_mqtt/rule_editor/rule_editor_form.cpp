@@ -237,7 +237,7 @@ bool TRuleEditorForm::FormShow()
         table(i).reset();
     // The stamp comes first: a change made while the file is read shows as a
     // change at OK.
-    loadedFile_.remember(projectFilePath());
+    loadedFile_ = platform::FileStamp::of(projectFilePath());
     LoadedProject project = loadProject();
     if (!project.failure.isEmpty()) {
         platform::dialogs().error(project.failure, this);
@@ -400,7 +400,7 @@ void TRuleEditorForm::Btn_OKClick()
 {
     if (!Controllo_dati() || !confirmRowsAfterLists())
         return;
-    if (loadedFile_.changed()
+    if (loadedFile_.changedOn(projectFilePath())
         && !platform::dialogs().confirm(formatText(text(frame_texts::FileChanged), {projectFilePath()}), this))
         return;
     std::vector<RuleRows> saved;
@@ -411,7 +411,7 @@ void TRuleEditorForm::Btn_OKClick()
         platform::dialogs().error(formatText(text(frame_texts::FileNotWritten), {error}), this);
         return;
     }
-    loadedFile_.remember(projectFilePath());
+    loadedFile_ = platform::FileStamp::of(projectFilePath());
     done(platform::mrOk);
 }
 

@@ -19,9 +19,9 @@
 
 #include "app/translatable_form.h"
 #include "controls/button/form_parts.h"
-#include "editors/ethercat_mqtt/rule_editor/loaded_file_check.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_failure.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_table.h"
+#include "platform/file_stamp.h"
 
 class QTabWidget;
 
@@ -136,7 +136,8 @@ private:
     RuleEditorLayout layout_;
     std::vector<std::unique_ptr<RuleTable>> tables_;
     int buttonCount_ = 0;
-    LoadedFileCheck loadedFile_;
+    // The project file as it was when loaded.
+    platform::FileStamp loadedFile_;
     // exec() has loaded the tables for the showing that follows.
     bool loadedForShow_ = false;
 };
