@@ -34,6 +34,7 @@ TRuleEditorForm::TRuleEditorForm(RuleEditorLayout layout, QWidget* parent)
     : QDialog(parent), layout_(std::move(layout))
 {
     buildForm();
+    setActiveTable(0);
     TRuleEditorForm::Set_Lang();
 }
 
@@ -215,7 +216,9 @@ int TRuleEditorForm::exec()
     if (!FormShow())
         return QDialog::Rejected;
     loadedForShow_ = true;
-    return QDialog::exec();
+    const int result = QDialog::exec();
+    loadedForShow_ = false;
+    return result;
 }
 
 void TRuleEditorForm::showEvent(QShowEvent* event)
@@ -261,7 +264,6 @@ bool TRuleEditorForm::FormShow()
         table(i).Do_Copy = false;
         focusRow(i, 1);
     }
-    setActiveTable(0);
     if (!notices.isEmpty())
         QMetaObject::invokeMethod(this, [this, notices] { showNotices(notices); }, Qt::QueuedConnection);
     return true;
