@@ -205,6 +205,30 @@ TEST_F(VariableEditorTest, ComputedColumnsAndLocksFollowEveryChange)
     EXPECT_TRUE(g.ReadOnly(6, 256));
 }
 
+TEST_F(VariableEditorTest, ChoosingATypeSetsLengthAndLocksItForFixedSizes)
+{
+    show(form);
+    grid::TExStringGrid& g = grid(1);
+    struct Case {
+        const char* type;
+        const char* length;
+        bool locked;
+    };
+    const Case cases[] = {
+        {"Array", "10", false}, {"Bool", "1", true},    {"Int8", "1", true},   {"Int16", "2", true},
+        {"Int32", "4", true},   {"UInt8", "1", true},   {"UInt16", "2", true}, {"UInt32", "4", true},
+        {"Float32", "4", true}, {"String", "10", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.type);
+        g.SetCellEx(3, 1, QStringLiteral("99"));
+        g.OnComboChange(&g, 2, 1, 0, QString::fromLatin1(c.type));
+        EXPECT_EQ(cell(2, 1, 1), c.type);
+        EXPECT_EQ(cell(3, 1, 1), c.length);
+        EXPECT_EQ(lengthLocked(1, 1), c.locked);
+    }
+}
+
 TEST_F(VariableEditorTest, MoveStopsAtTheEndsOfTheTable)
 {
     writeSlave(variablesXml({"Y|Int8|1|first", "Y|Int16|2|second"}));
