@@ -7,6 +7,8 @@
 #include "app/forms/new_project_dialog.h"
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/soft_options_dialog.h"
+#include "editors/ethercat_mqtt/ethercat_slave_form.h"
+#include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -35,7 +37,7 @@ std::vector<Creation> creationList()
         {"TFAbout", make<TFAbout>()},
         {"TFSoftOptions", make<TFSoftOptions>()},
         {"TFParGen", make<params::TFParGen>()},
-        {"TFEtherCATSlave", {}},
+        {"TFEtherCATSlave", make<ethercat_mqtt::TFEtherCATSlave>()},
         {"TFBoot", {}},
         {"TFSetAccess", {}},
         {"TFModbus_TCP_Master_Set_Access", {}},
@@ -70,7 +72,7 @@ std::vector<Creation> creationList()
         {"TFEtherNEtIP_EDS", {}},
         {"TFEtherNetIP_Master_Access", {}},
         {"TFS7_Protocol_Set_Access", {}},
-        {"TFEtherCATSlave_Group", {}},
+        {"TFEtherCATSlave_Group", make<ethercat_mqtt::TFEtherCATSlave_Group>()},
     };
 }
 

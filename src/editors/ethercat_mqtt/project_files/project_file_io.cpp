@@ -14,6 +14,7 @@ ProjectFileRead load(const QString& path, platform::XmlDocument& doc, platform::
     result.exists = true;
     QString reason;
     if (!doc.load(path, &reason)) {
+        result.reason = reason;
         result.error = QStringLiteral("The file \"%1\" cannot be read: %2").arg(path, reason);
         return result;
     }
@@ -25,8 +26,10 @@ platform::XmlElement list(const platform::XmlElement& parent, const QString& nam
                           ProjectFileRead& result)
 {
     platform::XmlElement element = parent.child(name);
-    if (element.isNull() && result.error.isEmpty())
+    if (element.isNull() && result.error.isEmpty()) {
+        result.missingElement = name;
         result.error = QStringLiteral("The file \"%1\" has no element \"%2\".").arg(path, name);
+    }
     return element;
 }
 

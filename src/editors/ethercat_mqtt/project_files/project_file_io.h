@@ -16,6 +16,11 @@ struct ProjectFileRead {
     // Empty when the file was missing or read whole; otherwise what went wrong
     // (the file is not XML, a list element is missing), naming the file.
     QString error;
+    // The parts of the error, for a message of the reader's own: the
+    // parser's message for a file that cannot be loaded, or the name of the
+    // first list element missing.
+    QString reason;
+    QString missingElement;
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -1,0 +1,420 @@
+#include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
+
+#include <QHelpEvent>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "app/app_state.h"
+#include "app/language.h"
+#include "controls/button/lb_button.h"
+#include "controls/grid/column_grid/ex_column_grid.h"
+#include "controls/grid/grid_row_commands.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
+#include "platform/dialogs.h"
+#include "platform/modal_result.h"
+
+namespace rule_editor {
+namespace {
+
+constexpr int kTitleHeight = 69;
+constexpr int kButtonBarHeight = 40;
+constexpr int kButtonWidth = 110;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonPitch = 118;
+constexpr TColor kFormColor = 0x00EDF7F8;     // RGB(248, 247, 237)
+constexpr TColor kPressedOrange = 0x000080FF; // RGB(255, 128, 0)
+
+QString text(int id) { return app::langText(id); }
+
+}  // namespace
+
+TRuleEditorForm::TRuleEditorForm(RuleEditorLayout layout, QWidget* parent)
+    : QDialog(parent), layout_(std::move(layout))
+{
+    buildForm();
+    setActiveTable(0);
+    TRuleEditorForm::Set_Lang();
+}
+
+TRuleEditorForm::~TRuleEditorForm() = default;
+
+// ---------------------------------------------------------------- creation
+
+void TRuleEditorForm::buildForm()
+{
+    setObjectName(layout_.formName);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(form_parts::formFont());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toQColor(kFormColor));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    resize(layout_.clientSize);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
+    title.P_Title->setFixedHeight(kTitleHeight);
+    title.L_SW_Code->move(16, 8);
+    title.L_SW_Desc->move(16, 42);
+    column->addWidget(title.P_Title);
+
+    const bool twoTables = layout_.tables.size() > 1;
+    if (twoTables) {
+        PageControl1 = new QTabWidget(this);
+        PageControl1->setObjectName(QStringLiteral("PageControl1"));
+        column->addWidget(PageControl1, 1);
+    }
+    for (size_t i = 0; i < layout_.tables.size(); ++i) {
+        const RuleTableLayout& tableLayout = layout_.tables[i];
+        QWidget* holder = this;
+        if (twoTables) {
+            holder = new QWidget(PageControl1);
+            holder->setObjectName(tableLayout.sheetName);
+            auto* sheet = new QVBoxLayout(holder);
+            sheet->setContentsMargins(0, 0, 0, 0);
+            PageControl1->addTab(holder, QString());
+        }
+        grid::TExStringGrid* g = tableLayout.gridKind == GridKind::ColumnGrid ? new grid::TExColumnGrid(holder)
+                                                                            : new grid::TExStringGrid(holder);
+        tables_.push_back(std::make_unique<RuleTable>(*g, tableLayout));
+        if (twoTables)
+            holder->layout()->addWidget(g);
+        else
+            column->addWidget(g, 1);
+        wireGrid(int(i));
+    }
+
+    P_Button = new QWidget(this);
+    P_Button->setObjectName(QStringLiteral("P_Button"));
+    P_Button->setFixedHeight(kButtonBarHeight);
+    column->addWidget(P_Button);
+    Btn_OK = addButton(QStringLiteral("Btn_OK"), QString());
+    Btn_Cancel = addButton(QStringLiteral("Btn_Cancel"), QString());
+    Btn_DelRow = addButton(QStringLiteral("Btn_DelRow"), QString());
+    Btn_InsRow = addButton(QStringLiteral("Btn_InsRow"), QString());
+    Btn_CopyRow = addButton(QStringLiteral("Btn_CopyRow"), QString());
+    Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
+    Btn_Cancel->SetModalResult(platform::mrCancel);
+    Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
+    Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
+    Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
+    Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
+    Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
+}
+
+button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+{
+    button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
+                                                   kButtonWidth, kButtonHeight);
+    b->SetStyle(button::bsEncarta);
+    b->SetColor(kFormColor);
+    b->SetColorWhenDown(kPressedOrange);
+    b->SetHotTrackColor(clYellow);
+    b->SetLightColor(clGray);
+    b->SetCaption(caption);
+    return b;
+}
+
+void TRuleEditorForm::wireGrid(int index)
+{
+    grid::TExStringGrid& g = table(index).grid();
+    g.OnKeyPress = [this, index](QObject*, QChar& key) { rowCommands().KeyPress_Next_Cell(table(index).grid(), key); };
+    g.OnDblClickCell = [this, index](QObject*, int row, int col) {
+        rowCommands().DblClickCell_AutoSize(table(index).grid(), row, col);
+    };
+    g.OnClickCell = [this, index](QObject*, int row, int col) {
+        if (col == 0 && row > 0)
+            table(index).grid().SelectRows(row, 1);
+    };
+    g.OnGridHint = [this, index](QObject*, int row, int col, QString& hint) {
+        if (row == 0 && col > 0)
+            hint = headerHint(index, col);
+    };
+    // The grid asks for no hints of its own: the header hints are shown here.
+    g.viewport()->installEventFilter(this);
+}
+
+QString TRuleEditorForm::headerHint(int index, int displayColumn) const
+{
+    const RuleTable& t = table(index);
+    const int real = t.grid().RealColIndex(displayColumn);
+    if (real < 1 || real >= int(t.layout().columns.size()))
+        return {};
+    const int id = t.layout().columns[size_t(real)].hintId;
+    return id >= 0 ? text(id) : QString();
+}
+
+bool TRuleEditorForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        for (int i = 0; i < tableCount(); ++i) {
+            grid::TExStringGrid& g = table(i).grid();
+            if (watched != g.viewport())
+                continue;
+            const auto* help = static_cast<QHelpEvent*>(event);
+            int col = -1;
+            int row = -1;
+            g.MouseToCell(help->pos().x(), help->pos().y(), col, row);
+            QString hint;
+            if (g.OnGridHint && col >= 0 && row >= 0)
+                g.OnGridHint(&g, row, col, hint);
+            if (hint.trimmed().isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(help->globalPos(), hint, g.viewport());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+grid::TGridRowCommands TRuleEditorForm::rowCommands() const
+{
+    app::AppState& state = app::appState();
+    return grid::TGridRowCommands({state.Row_Clipboard, state.Row_Clipboard_Check},
+                                  {state.Enable_Jump_Field_Tables, state.Double_Click_Auto_Size}, app::langText,
+                                  platform::dialogs());
+}
+
+// ---------------------------------------------------------------- texts
+
+void TRuleEditorForm::Set_Lang()
+{
+    const int base = layout_.textBase;
+    setWindowTitle(text(base));
+    title.L_SW_Desc->setText(text(base + 1));
+    title.L_SW_Desc->adjustSize();
+    button::TLbButton* const rowButtons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    for (int k = 0; k < 6; ++k) {
+        rowButtons[k]->SetCaption(text(base + 2 + k));
+        if (layout_.buttonHintFirst >= 0)
+            rowButtons[k]->setToolTip(text(layout_.buttonHintFirst + k));
+    }
+    for (int i = 0; i < tableCount(); ++i) {
+        if (PageControl1 != nullptr && table(i).layout().sheetCaptionId >= 0)
+            PageControl1->setTabText(i, text(table(i).layout().sheetCaptionId));
+        table(i).applyHeaders();
+    }
+}
+
+QString TRuleEditorForm::tableName(int index) const
+{
+    if (PageControl1 != nullptr)
+        return PageControl1->tabText(index);
+    return windowTitle();
+}
+
+// ---------------------------------------------------------------- showing
+
+int TRuleEditorForm::exec()
+{
+    if (!FormShow())
+        return QDialog::Rejected;
+    loadedForShow_ = true;
+    const int result = QDialog::exec();
+    loadedForShow_ = false;
+    return result;
+}
+
+void TRuleEditorForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (loadedForShow_) {
+        loadedForShow_ = false;
+        return;
+    }
+    if (!FormShow())
+        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
+}
+
+bool TRuleEditorForm::FormShow()
+{
+    for (int i = 0; i < tableCount(); ++i)
+        table(i).reset();
+    // The stamp comes first: a change made while the file is read shows as a
+    // change at OK.
+    loadedFile_ = platform::FileStamp::of(projectFilePath());
+    LoadedProject project = loadProject();
+    if (!project.failure.isEmpty()) {
+        platform::dialogs().error(project.failure, this);
+        return false;
+    }
+    QStringList notices = project.notices;
+    for (int i = 0; i < tableCount() && i < int(project.tables.size()); ++i) {
+        RuleTable& t = table(i);
+        const RuleRows& rows = project.tables[size_t(i)];
+        const int shown = std::min(int(rows.size()), t.dataRows());
+        t.grid().BeginUpdate();
+        for (int r = 0; r < shown; ++r)
+            t.setRowTexts(r + 1, rows[size_t(r)]);
+        t.grid().EndUpdate();
+        if (int(rows.size()) > t.dataRows())
+            notices << formatText(text(frame_texts::RowsNotShown),
+                                  {projectFilePath(), QString::number(int(rows.size()) - t.dataRows()), tableName(i)});
+    }
+    for (int i = 0; i < tableCount(); ++i) {
+        refresh(i);
+        table(i).Do_Copy = false;
+        focusRow(i, 1);
+    }
+    if (!notices.isEmpty())
+        QMetaObject::invokeMethod(this, [this, notices] { showNotices(notices); }, Qt::QueuedConnection);
+    return true;
+}
+
+void TRuleEditorForm::showNotices(const QStringList& notices)
+{
+    for (const QString& notice : notices)
+        platform::dialogs().warning(notice, this);
+}
+
+void TRuleEditorForm::refresh(int index)
+{
+    RuleTable& t = table(index);
+    t.grid().BeginUpdate();
+    t.restoreBaseLocks();
+    recompute(index);
+    t.grid().EndUpdate();
+}
+
+int TRuleEditorForm::activeTable() const
+{
+    return PageControl1 != nullptr ? std::max(0, PageControl1->currentIndex()) : 0;
+}
+
+void TRuleEditorForm::setActiveTable(int index)
+{
+    if (PageControl1 != nullptr)
+        PageControl1->setCurrentIndex(index);
+}
+
+int TRuleEditorForm::currentRow(int index) const
+{
+    return std::max(1, table(index).grid().Row());
+}
+
+void TRuleEditorForm::focusRow(int index, int row)
+{
+    grid::TExStringGrid& g = table(index).grid();
+    g.FocusCell(std::max(1, g.Col()), std::clamp(row, 1, table(index).dataRows()));
+}
+
+// ---------------------------------------------------------------- row commands
+
+void TRuleEditorForm::Btn_DelRowClick()
+{
+    const int index = activeTable();
+    RuleTable& t = table(index);
+    const int row = currentRow(index);
+    if (platform::dialogs().confirm(deleteQuestion(text(layout_.deleteQuestionId), row), this)) {
+        if (grid::TExColumnGrid* cg = t.columnGrid())
+            rowCommands().DeleteRow_ECG(row, *cg);
+        else
+            rowCommands().DeleteRow_ESG(row, t.grid(), t.enableFirst());
+    }
+    refresh(index);
+}
+
+void TRuleEditorForm::Btn_InsRowClick()
+{
+    const int index = activeTable();
+    RuleTable& t = table(index);
+    const int row = currentRow(index);
+    if (grid::TExColumnGrid* cg = t.columnGrid())
+        rowCommands().InsertRow_ECG(row, *cg, t.enableFirst());
+    else
+        rowCommands().InsertRow_ESG(row, t.grid(), t.enableFirst());
+    refresh(index);
+}
+
+void TRuleEditorForm::Btn_CopyRowClick()
+{
+    const int index = activeTable();
+    RuleTable& t = table(index);
+    if (grid::TExColumnGrid* cg = t.columnGrid())
+        rowCommands().CopyRow_ECG(*cg, currentRow(index));
+    else
+        rowCommands().CopyRow_ESG(t.grid(), currentRow(index));
+    for (int i = 0; i < tableCount(); ++i)
+        table(i).Do_Copy = i == index;
+}
+
+void TRuleEditorForm::Btn_PasteRowClick()
+{
+    const int index = activeTable();
+    RuleTable& t = table(index);
+    if (grid::TExColumnGrid* cg = t.columnGrid())
+        rowCommands().PasteRow_ECG(*cg, currentRow(index), t.Do_Copy);
+    else
+        rowCommands().PasteRow_ESG(t.grid(), currentRow(index), t.Do_Copy);
+    refresh(index);
+}
+
+// ---------------------------------------------------------------- OK
+
+bool TRuleEditorForm::Controllo_dati()
+{
+    std::vector<RuleRows> saved;
+    for (int i = 0; i < tableCount(); ++i)
+        saved.push_back(table(i).savedRows());
+    const std::optional<RuleFailure> failure = checkRows(saved);
+    if (!failure)
+        return true;
+    const QString rule = text(failure->textId);
+    platform::dialogs().error(failure->row > 0 ? text(layout_.errorRowId) + QString::number(failure->row) + rule : rule,
+                              this);
+    if (failure->table >= 0 && failure->table < tableCount()) {
+        setActiveTable(failure->table);
+        if (failure->row > 0)
+            focusRow(failure->table, failure->row);
+    }
+    return false;
+}
+
+bool TRuleEditorForm::confirmRowsAfterLists()
+{
+    for (int i = 0; i < tableCount(); ++i) {
+        const RuleTable& t = table(i);
+        const int lost = t.rowsHoldingDataAfterList();
+        if (lost == 0)
+            continue;
+        const int end = t.savedRowCount() + 1;
+        const QString key = text(t.layout().columns[size_t(t.layout().keyColumn)].headerId);
+        const QString question = formatText(text(frame_texts::RowsNotSaved),
+                                            {tableName(i), QString::number(end), key, QString::number(lost)});
+        if (!platform::dialogs().confirm(question, this)) {
+            setActiveTable(i);
+            focusRow(i, end);
+            return false;
+        }
+    }
+    return true;
+}
+
+void TRuleEditorForm::Btn_OKClick()
+{
+    if (!Controllo_dati() || !confirmRowsAfterLists())
+        return;
+    if (loadedFile_.changedOn(projectFilePath())
+        && !platform::dialogs().confirm(formatText(text(frame_texts::FileChanged), {projectFilePath()}), this))
+        return;
+    std::vector<RuleRows> saved;
+    for (int i = 0; i < tableCount(); ++i)
+        saved.push_back(table(i).savedRows());
+    QString error;
+    if (!saveProject(saved, &error)) {
+        platform::dialogs().error(formatText(text(frame_texts::FileNotWritten), {error}), this);
+        return;
+    }
+    loadedFile_ = platform::FileStamp::of(projectFilePath());
+    done(platform::mrOk);
+}
+
+}  // namespace rule_editor

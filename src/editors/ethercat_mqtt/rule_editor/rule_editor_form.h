@@ -1,0 +1,145 @@
+#pragma once
+
+// The frame of every rule editor: a modal form with the title band, one rule
+// table (or two, on the tab sheets of PageControl1), the row buttons and
+// OK / Cancel. The frame does what all editors share: it builds the tables
+// from their layouts, applies the texts of the form's block, resets and
+// loads the tables at every showing, runs the row commands on the active
+// table, checks the rows OK would save and writes the file. An editor
+// states its choices (layout, text block, project file, checks, computed
+// columns) by overriding the hooks below.
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include <QDialog>
+#include <QSize>
+#include <QStringList>
+
+#include "app/translatable_form.h"
+#include "controls/button/form_parts.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_failure.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_table.h"
+#include "platform/file_stamp.h"
+
+class QTabWidget;
+
+namespace button {
+class TLbButton;
+}
+
+namespace grid {
+class TGridRowCommands;
+}
+
+namespace rule_editor {
+
+struct RuleEditorLayout {
+    QString formName;            // object name, e.g. "FEtherCATSlave"
+    // The form's text block: base + 0 caption, + 1 description, + 2 .. + 7
+    // the captions of OK, Cancel, Delete Row, Insert Row, Copy Row, Paste Row.
+    int textBase = 0;
+    int buttonHintFirst = -1;    // the six button hints from here; -1: none
+    int errorRowId = -1;         // "Error row "
+    int deleteQuestionId = -1;   // "Are you sure to delete the Row number" (%d or appended)
+    QSize clientSize;
+    std::vector<RuleTableLayout> tables;  // one, or two on tab sheets
+};
+
+// What an editor read from its project file.
+struct LoadedProject {
+    std::vector<RuleRows> tables;  // rows per table, in file order
+    // The editor's own file exists but cannot be used: shown, and the form
+    // does not open (so that OK cannot write over it).
+    QString failure;
+    // Shown once the form is open (e.g. a file it only reads is damaged).
+    QStringList notices;
+};
+
+class TRuleEditorForm : public QDialog, public app::TranslatableForm {
+    Q_OBJECT
+
+public:
+    explicit TRuleEditorForm(RuleEditorLayout layout, QWidget* parent = nullptr);
+    ~TRuleEditorForm() override;
+
+    // Loads the project file before the form shows; a file that cannot be
+    // used is reported and the form does not open (result Rejected).
+    int exec() override;
+
+    void Set_Lang() override;
+    // Resets and loads the tables; false (after an error box) when the
+    // editor's file cannot be used.
+    bool FormShow();
+    // Checks the rows OK would save; false after an error box naming the
+    // first failing rule.
+    bool Controllo_dati();
+    void Btn_OKClick();
+    void Btn_DelRowClick();
+    void Btn_InsRowClick();
+    void Btn_CopyRowClick();
+    void Btn_PasteRowClick();
+
+    int tableCount() const { return int(tables_.size()); }
+    RuleTable& table(int index) const { return *tables_[size_t(index)]; }
+    // The table of the active tab sheet (a one-table form: its only table).
+    int activeTable() const;
+    void setActiveTable(int index);
+
+    form_parts::TitlePanel title;
+    QWidget* P_Button = nullptr;
+    button::TLbButton* Btn_OK = nullptr;
+    button::TLbButton* Btn_Cancel = nullptr;
+    button::TLbButton* Btn_DelRow = nullptr;
+    button::TLbButton* Btn_InsRow = nullptr;
+    button::TLbButton* Btn_CopyRow = nullptr;
+    button::TLbButton* Btn_PasteRow = nullptr;
+    QTabWidget* PageControl1 = nullptr;  // two-table forms only
+
+protected:
+    // The file OK writes: stamped when loaded, compared before OK replaces it.
+    virtual QString projectFilePath() const = 0;
+    // Reads the project; rows of a table beyond its limit are reported and
+    // dropped by the frame.
+    virtual LoadedProject loadProject() = 0;
+    // The editor's checks over the rows OK would save, table by table.
+    virtual std::optional<RuleFailure> checkRows(const std::vector<RuleRows>& saved) const = 0;
+    // Writes the project file; false with `error` when it cannot be written.
+    virtual bool saveProject(const std::vector<RuleRows>& saved, QString* error) = 0;
+    // Computed columns and per-cell locks of a table, after a load and after
+    // every row command (the base locks are restored just before).
+    virtual void recompute(int table) { Q_UNUSED(table); }
+
+    // A form-specific button after the row buttons, with a fixed caption.
+    button::TLbButton* addButton(const QString& name, const QString& caption);
+    // The current row of a table's grid (a data row).
+    int currentRow(int table) const;
+    // Base locks, then recompute.
+    void refresh(int table);
+
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildForm();
+    void wireGrid(int index);
+    grid::TGridRowCommands rowCommands() const;
+    QString tableName(int index) const;
+    // Asks about rows with data after the end of a table's list; false to
+    // return to the table.
+    bool confirmRowsAfterLists();
+    void showNotices(const QStringList& notices);
+    void focusRow(int table, int row);
+    QString headerHint(int table, int displayColumn) const;
+
+    RuleEditorLayout layout_;
+    std::vector<std::unique_ptr<RuleTable>> tables_;
+    int buttonCount_ = 0;
+    // The project file as it was when loaded.
+    platform::FileStamp loadedFile_;
+    // exec() has loaded the tables for the showing that follows.
+    bool loadedForShow_ = false;
+};
+
+}  // namespace rule_editor

@@ -1,0 +1,123 @@
+#pragma once
+
+// One rule table of a rule editor: the layout an editor states for it (its
+// columns, size and key column) and the grid built from that layout, with
+// the cell access every editor needs: a row as texts (check boxes as
+// "Y"/"N"), the reset of a showing, the rows OK saves (up to the first empty
+// key cell) and the base lock of each cell.
+
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "platform/colors.h"
+
+namespace grid {
+class TExStringGrid;
+class TExColumnGrid;
+}  // namespace grid
+
+namespace rule_editor {
+
+// Cell colours that mark the kind of a column.
+namespace column_colors {
+constexpr TColor CheckBox = 0x00B0D8FF;  // RGB(255, 216, 176): Enable, Retained ...
+constexpr TColor Key = 0x00FEFAE0;       // RGB(224, 250, 254): key and type columns
+constexpr TColor Size = 0x00A8FFA8;      // RGB(168, 255, 168): size and choice columns
+constexpr TColor Position = 0x00F4D6FC;  // RGB(252, 214, 244): computed positions
+constexpr TColor Group = 0x00A8FFFF;     // RGB(255, 255, 168): group and template columns
+constexpr TColor Description = clWhite;  // the description column
+}  // namespace column_colors
+
+enum class ColumnKind {
+    RowNumber,  // column 0: the row number
+    Text,       // typed text
+    Choice,     // drop-down list that accepts only its items
+    CheckBox,   // a check box, saved as "Y"/"N"
+    Computed,   // shown by the editor, never typed (read-only)
+};
+
+struct RuleColumn {
+    int headerId = -1;  // text of the header
+    int width = 64;
+    ColumnKind kind = ColumnKind::Text;
+    TColor color = clWindow;
+    int hintId = -1;  // text of the header's hint; -1: none
+};
+
+enum class GridKind {
+    StringGrid,  // check boxes are objects in the cells
+    ColumnGrid,  // check boxes are data check boxes: the cell text is "Y"/"N"
+};
+
+struct RuleTableLayout {
+    QString gridName;       // e.g. "ESG_SlaveMaster"
+    QString sheetName;      // its tab sheet in a two-table form
+    int sheetCaptionId = -1;
+    GridKind gridKind = GridKind::ColumnGrid;
+    int dataRows = 0;       // the table's limit: RowCount - 1
+    std::vector<RuleColumn> columns;  // from column 0
+    int keyColumn = 1;      // a row with this cell empty (trimmed) ends the list
+};
+
+// A table's rows as texts of its columns 1 .. last, one list per row.
+using RuleRows = std::vector<QStringList>;
+
+class RuleTable {
+public:
+    // Builds `grid` (created by the caller, owned by its Qt parent) from
+    // `layout`: sizes, fixed header row and row-number column, widths,
+    // check boxes, colours, alignment and the base locks.
+    RuleTable(grid::TExStringGrid& grid, RuleTableLayout layout);
+
+    grid::TExStringGrid& grid() const { return *grid_; }
+    // The grid as a column grid, or nullptr for a string grid.
+    grid::TExColumnGrid* columnGrid() const;
+    const RuleTableLayout& layout() const { return layout_; }
+    int dataRows() const { return layout_.dataRows; }
+    // Column count of a row's texts: every column but the row number.
+    int rowWidth() const { return int(layout_.columns.size()) - 1; }
+    // Column 1 is an Enable check box: checked in a reset and an inserted row.
+    bool enableFirst() const;
+    bool isCheckBoxColumn(int column) const;
+
+    // The header texts (ids of the layout) into the grid.
+    void applyHeaders();
+
+    // A cell as saved: "Y"/"N" for a check box, else its text.
+    QString cellText(int column, int row) const;
+    void setCellText(int column, int row, const QString& text);
+    bool checked(int column, int row) const;
+    QStringList rowTexts(int row) const;
+    // Writes the texts from column 1 on; missing texts leave their cells.
+    void setRowTexts(int row, const QStringList& texts);
+
+    // The reset of a showing: row numbers, Enable checked, the other cells
+    // empty, the base locks.
+    void reset();
+    // The base lock of every data row: computed columns read-only, the
+    // others editable.
+    void restoreBaseLocks();
+    void restoreBaseLocks(int row);
+
+    bool keyEmpty(int row) const;
+    // Number of rows OK saves: those before the first empty key cell.
+    int savedRowCount() const;
+    RuleRows savedRows() const;
+    // Rows from the first empty key cell on that hold data in a column the
+    // user types or chooses: what OK would not save.
+    int rowsHoldingDataAfterList() const;
+
+    // Per-form copy flag: a row was copied from this grid in this showing.
+    bool Do_Copy = false;
+
+private:
+    void build();
+    bool holdsData(int row) const;
+
+    grid::TExStringGrid* grid_;
+    RuleTableLayout layout_;
+};
+
+}  // namespace rule_editor
