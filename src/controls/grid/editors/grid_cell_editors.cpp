@@ -85,6 +85,13 @@ TExInplaceEdit::TExInplaceEdit(TExStringGrid* grid) : platform::TInplaceEdit(gri
 {
     FFilter = new TInplaceCharFilter(this);
     installEventFilter(FFilter);
+    // A character the filter typed in may fill the text: AdvanceAuto moves on.
+    connect(FFilter, &TInplaceCharFilter::Inserted, this, [this] {
+        try {
+            if (FGrid != nullptr) AdvanceWhenFull();
+        } catch (...) {
+        }
+    });
     // Installed last, so it sees every key before the character filter.
     installEventFilter(this);
     connect(this, &QLineEdit::textChanged, this, &TExInplaceEdit::TextChangedByUser);
@@ -439,16 +446,16 @@ void TExInplaceEdit::keyPressEvent(QKeyEvent* event)
             return;
         }
         platform::TInplaceEdit::keyPressEvent(event);
-        AdvanceWhenFull(*event);
+        if (!event->text().isEmpty()) AdvanceWhenFull();
     } catch (...) {
     }
 }
 
-void TExInplaceEdit::AdvanceWhenFull(const QKeyEvent& event)
+void TExInplaceEdit::AdvanceWhenFull()
 {
     // Full length reached with AdvanceAuto: the edit ends and the cursor moves on.
     TExStringGrid& g = *FGrid;
-    if (!g.Navigation().AdvanceAuto() || !g.Navigation().AdvanceOnEnter || event.text().isEmpty()) return;
+    if (!g.Navigation().AdvanceAuto() || !g.Navigation().AdvanceOnEnter) return;
     if (g.InplaceEditor() != this || !isVisible()) return;
     if (!InplaceAutoAdvanceDue(g.MaxEditLength, EditText(), Caret(), HasSelection())) return;
     if (g.ValidateCell(EditText())) {
@@ -770,7 +777,7 @@ void TExInplaceEdit::GrowColumnToText()
 
 void TExInplaceEdit::MemoKeyDone(QKeyEvent* event)
 {
-    if (FGrid != nullptr) AdvanceWhenFull(*event);
+    if (FGrid != nullptr && !event->text().isEmpty()) AdvanceWhenFull();
 }
 
 void TExInplaceEdit::MemoKeyUp(QKeyEvent* event)

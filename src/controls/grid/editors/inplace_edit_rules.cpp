@@ -122,6 +122,7 @@ bool TInplaceCharFilter::eventFilter(QObject* watched, QEvent* event)
     if (ch.isNull()) return false;
     const TInplaceCharOutcome outcome = TypeInplaceChar(*edit, Rules, ch, key->modifiers() & Qt::ControlModifier,
                                                         key->modifiers() & Qt::KeypadModifier);
+    if (outcome == TInplaceCharOutcome::Inserted) emit Inserted(edit);
     return outcome != TInplaceCharOutcome::PassOn;
 }
 

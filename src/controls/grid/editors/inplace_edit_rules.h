@@ -89,6 +89,10 @@ public:
     using QObject::QObject;
     TInplaceEditRules Rules;
 
+signals:
+    // A typed character went into the edit (after the filter's own insert).
+    void Inserted(QLineEdit* edit);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
