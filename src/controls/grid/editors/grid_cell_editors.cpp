@@ -536,7 +536,8 @@ void TExInplaceEdit::LookupComplete()
 {
     TExStringGrid& g = *FGrid;
     if (!g.Lookup || HasSelection() || !Workmode) return;
-    const auto completion = LookupCompletion(EditText(), Caret(), g.LookupItems(), g.LookupCaseSensitive);
+    const auto completion =
+        LookupCompletion(EditText(), Caret(), g.LookupItems(), g.LookupCaseSensitive, TTypedPart::AsTyped);
     if (!completion) return;
     SetEditText(completion->Text);
     SelectRange(completion->SelStart, completion->SelLength);
@@ -979,13 +980,17 @@ void TGridCombo::DoChange()
     QLineEdit* edit = lineEdit();
     if (edit->hasSelectedText()) return;
     const int caret = edit->cursorPosition();
-    if (auto completion = LookupCompletion(edit->text(), caret, Items().Texts(), FGrid->LookupCaseSensitive)) {
+    // The completed text is the item's own, as the item it selects shows it.
+    const auto complete = [&](const QStringList& items) {
+        return LookupCompletion(edit->text(), caret, items, FGrid->LookupCaseSensitive, TTypedPart::AsInItem);
+    };
+    if (auto completion = complete(Items().Texts())) {
         SetItemIndex(completion->ItemIndex);
         edit->setText(completion->Text);
         edit->setSelection(completion->SelStart, completion->SelLength);
         return;
     }
-    if (auto completion = LookupCompletion(edit->text(), caret, FGrid->LookupItems(), FGrid->LookupCaseSensitive)) {
+    if (auto completion = complete(FGrid->LookupItems())) {
         edit->setText(completion->Text);
         edit->setSelection(completion->SelStart, completion->SelLength);
     }
