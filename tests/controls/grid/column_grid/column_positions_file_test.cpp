@@ -6,8 +6,6 @@ using namespace grid;
 
 namespace {
 
-QByteArray bytesOf(const char* text) { return QByteArray(text); }
-
 // The UTF-16 form of a text of characters up to U+00FF, given byte by byte.
 QByteArray utf16(const QByteArray& latin1, bool bigEndian)
 {
