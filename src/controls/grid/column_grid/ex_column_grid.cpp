@@ -6,15 +6,15 @@
 
 #include <algorithm>
 
+#include <QFile>
 #include <QMenu>
 
+#include "controls/grid/column_grid/column_positions_file.h"
 #include "controls/grid/editors/grid_cell_editors.h"
 #include "controls/grid/text/grid_format.h"
 #include "controls/grid/text/grid_number_text.h"
 #include "controls/grid/text/grid_text_utils.h"
 #include "platform/atomic_file.h"
-#include "platform/strings.h"
-#include "platform/text_lines.h"
 
 namespace grid {
 
@@ -201,89 +201,34 @@ void TExColumnGrid::ColWidthsChanged()
 
 // ------------------------------------------------------------ column positions
 
-namespace column_grid_detail {
-
-struct IniText {
-    QStringList lines;
-    int sectionStart = -1;  // line of "[Section]"
-    int sectionEnd = -1;    // first line after the section
-};
-
-IniText readIni(const QString& path, const QString& section)
+bool TExColumnGrid::SaveColumnPositions(const QString& Key, const QString& Section, QString* error)
 {
-    IniText ini;
-    if (auto lines = platform::readTextFileLines(path)) ini.lines = *lines;
-    for (int i = 0; i < ini.lines.size(); ++i) {
-        const QString line = platform::trimBlanks(ini.lines[i]);
-        if (!line.startsWith(QLatin1Char('[')) || !line.endsWith(QLatin1Char(']'))) continue;
-        if (ini.sectionStart >= 0) {
-            ini.sectionEnd = i;
-            break;
+    // The file is rewritten whole: one that exists but cannot be read is
+    // left alone rather than replaced by the positions alone.
+    QByteArray file;
+    if (QFile current(Key); current.exists()) {
+        if (!current.open(QIODevice::ReadOnly)) {
+            if (error != nullptr) *error = current.errorString();
+            return false;
         }
-        if (line.mid(1, line.size() - 2).compare(section, Qt::CaseInsensitive) == 0) ini.sectionStart = i;
+        file = current.readAll();
     }
-    if (ini.sectionStart >= 0 && ini.sectionEnd < 0) ini.sectionEnd = int(ini.lines.size());
-    return ini;
-}
-
-// The value of a key of the section, when present.
-std::optional<QString> iniValue(const IniText& ini, const QString& key)
-{
-    if (ini.sectionStart < 0) return std::nullopt;
-    for (int i = ini.sectionStart + 1; i < ini.sectionEnd; ++i) {
-        const int eq = ini.lines[i].indexOf(QLatin1Char('='));
-        if (eq < 0) continue;
-        if (platform::trimBlanks(ini.lines[i].left(eq)).compare(key, Qt::CaseInsensitive) == 0)
-            return platform::trimBlanks(ini.lines[i].mid(eq + 1));
-    }
-    return std::nullopt;
-}
-
-}  // namespace column_grid_detail
-
-void TExColumnGrid::SaveColumnPositions(const QString& Key, const QString& Section)
-{
-    using namespace column_grid_detail;
-    IniText ini = readIni(Key, Section);
-    QStringList section;
-    for (int i = 0; i < FColumnCollection->Count(); ++i)
-        section << QStringLiteral("CP%1=%2").arg(i).arg(FColumnCollection->Items(i)->DefIdx);
-    QStringList out;
-    if (ini.sectionStart < 0) {
-        out = ini.lines;
-        out << QStringLiteral("[%1]").arg(Section);
-        out << section;
-    } else {
-        // Other keys of the section stay; the positions are written anew.
-        out = ini.lines.mid(0, ini.sectionStart + 1);
-        for (int i = ini.sectionStart + 1; i < ini.sectionEnd; ++i)
-            if (!platform::trimBlanks(ini.lines[i]).startsWith(QStringLiteral("CP"), Qt::CaseInsensitive))
-                out << ini.lines[i];
-        out << section;
-        out << ini.lines.mid(ini.sectionEnd);
-    }
-    platform::writeFileAtomically(Key, (out.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
+    std::vector<int> positions;
+    for (int i = 0; i < FColumnCollection->Count(); ++i) positions.push_back(FColumnCollection->Items(i)->DefIdx);
+    return platform::writeFileAtomically(Key, WriteColumnPositions(file, Section, positions), error);
 }
 
 bool TExColumnGrid::LoadColumnPositions(const QString& Key, const QString& Section)
 {
-    using namespace column_grid_detail;
-    const IniText ini = readIni(Key, Section);
+    QFile file(Key);
+    if (!file.open(QIODevice::ReadOnly)) return false;
     const int n = FColumnCollection->Count();
-    std::vector<int> positions;
-    std::vector<bool> seen(size_t(n), false);
-    for (int i = 0; i < n; ++i) {
-        const auto text = iniValue(ini, QStringLiteral("CP%1").arg(i));
-        const auto value = text ? platform::parseInt(*text) : std::nullopt;
-        // Every column named exactly once, or nothing changes.
-        if (!value || *value < 0 || *value >= n || seen[size_t(*value)]) return false;
-        seen[size_t(*value)] = true;
-        positions.push_back(*value);
-    }
+    const auto positions = ReadColumnPositions(file.readAll(), Section, n);
+    if (!positions) return false;
     ResetColumnOrder();
-    for (int j = 0; j < n; ++j) FColumnCollection->Items(positions[size_t(j)])->DefIdx = j;
+    for (int j = 0; j < n; ++j) FColumnCollection->Items((*positions)[size_t(j)])->DefIdx = j;
     FColumnCollection->ResetOrganization();
-    for (int k = 0; k < n; ++k) FColumnCollection->Items(k)->DefIdx = positions[size_t(k)];
+    for (int k = 0; k < n; ++k) FColumnCollection->Items(k)->DefIdx = (*positions)[size_t(k)];
     return true;
 }
 

@@ -55,7 +55,9 @@ public:
     void RebuildColumnHeaders();
 
     // Column positions in an INI file: "CP<i>" = DefIdx of the column at i.
-    void SaveColumnPositions(const QString& Key, const QString& Section);
+    // The rest of the file keeps its bytes. False (with the reason in
+    // `error` when given) when the file could not be read or written.
+    bool SaveColumnPositions(const QString& Key, const QString& Section, QString* error = nullptr);
     // Restores them; a file that does not name every column exactly once
     // (a key missing, a value out of range or repeated) changes nothing.
     bool LoadColumnPositions(const QString& Key, const QString& Section);

@@ -85,6 +85,13 @@ TExInplaceEdit::TExInplaceEdit(TExStringGrid* grid) : platform::TInplaceEdit(gri
 {
     FFilter = new TInplaceCharFilter(this);
     installEventFilter(FFilter);
+    // A character the filter typed in may fill the text: AdvanceAuto moves on.
+    connect(FFilter, &TInplaceCharFilter::Inserted, this, [this] {
+        try {
+            if (FGrid != nullptr) AdvanceWhenFull();
+        } catch (...) {
+        }
+    });
     // Installed last, so it sees every key before the character filter.
     installEventFilter(this);
     connect(this, &QLineEdit::textChanged, this, &TExInplaceEdit::TextChangedByUser);
@@ -439,16 +446,16 @@ void TExInplaceEdit::keyPressEvent(QKeyEvent* event)
             return;
         }
         platform::TInplaceEdit::keyPressEvent(event);
-        AdvanceWhenFull(*event);
+        if (!event->text().isEmpty()) AdvanceWhenFull();
     } catch (...) {
     }
 }
 
-void TExInplaceEdit::AdvanceWhenFull(const QKeyEvent& event)
+void TExInplaceEdit::AdvanceWhenFull()
 {
     // Full length reached with AdvanceAuto: the edit ends and the cursor moves on.
     TExStringGrid& g = *FGrid;
-    if (!g.Navigation().AdvanceAuto() || !g.Navigation().AdvanceOnEnter || event.text().isEmpty()) return;
+    if (!g.Navigation().AdvanceAuto() || !g.Navigation().AdvanceOnEnter) return;
     if (g.InplaceEditor() != this || !isVisible()) return;
     if (!InplaceAutoAdvanceDue(g.MaxEditLength, EditText(), Caret(), HasSelection())) return;
     if (g.ValidateCell(EditText())) {
@@ -529,7 +536,8 @@ void TExInplaceEdit::LookupComplete()
 {
     TExStringGrid& g = *FGrid;
     if (!g.Lookup || HasSelection() || !Workmode) return;
-    const auto completion = LookupCompletion(EditText(), Caret(), g.LookupItems(), g.LookupCaseSensitive);
+    const auto completion =
+        LookupCompletion(EditText(), Caret(), g.LookupItems(), g.LookupCaseSensitive, TTypedPart::AsTyped);
     if (!completion) return;
     SetEditText(completion->Text);
     SelectRange(completion->SelStart, completion->SelLength);
@@ -770,7 +778,7 @@ void TExInplaceEdit::GrowColumnToText()
 
 void TExInplaceEdit::MemoKeyDone(QKeyEvent* event)
 {
-    if (FGrid != nullptr) AdvanceWhenFull(*event);
+    if (FGrid != nullptr && !event->text().isEmpty()) AdvanceWhenFull();
 }
 
 void TExInplaceEdit::MemoKeyUp(QKeyEvent* event)
@@ -972,13 +980,17 @@ void TGridCombo::DoChange()
     QLineEdit* edit = lineEdit();
     if (edit->hasSelectedText()) return;
     const int caret = edit->cursorPosition();
-    if (auto completion = LookupCompletion(edit->text(), caret, Items().Texts(), FGrid->LookupCaseSensitive)) {
+    // The completed text is the item's own, as the item it selects shows it.
+    const auto complete = [&](const QStringList& items) {
+        return LookupCompletion(edit->text(), caret, items, FGrid->LookupCaseSensitive, TTypedPart::AsInItem);
+    };
+    if (auto completion = complete(Items().Texts())) {
         SetItemIndex(completion->ItemIndex);
         edit->setText(completion->Text);
         edit->setSelection(completion->SelStart, completion->SelLength);
         return;
     }
-    if (auto completion = LookupCompletion(edit->text(), caret, FGrid->LookupItems(), FGrid->LookupCaseSensitive)) {
+    if (auto completion = complete(FGrid->LookupItems())) {
         edit->setText(completion->Text);
         edit->setSelection(completion->SelStart, completion->SelLength);
     }

@@ -115,7 +115,7 @@ private:
     // the value is validated and the editor closes, the cell stays.
     void CloseByShiftWalk(const QString& oldText);
     // AdvanceAuto: a typed character filled the text to MaxEditLength.
-    void AdvanceWhenFull(const QKeyEvent& event);
+    void AdvanceWhenFull();
     // Ctrl/Shift+Enter with SizeWhileTyping.Height in multi-line cells:
     // the row gets room for one more line.
     void GrowRowForNewLine();

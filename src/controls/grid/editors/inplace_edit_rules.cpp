@@ -122,6 +122,7 @@ bool TInplaceCharFilter::eventFilter(QObject* watched, QEvent* event)
     if (ch.isNull()) return false;
     const TInplaceCharOutcome outcome = TypeInplaceChar(*edit, Rules, ch, key->modifiers() & Qt::ControlModifier,
                                                         key->modifiers() & Qt::KeypadModifier);
+    if (outcome == TInplaceCharOutcome::Inserted) emit Inserted(edit);
     return outcome != TInplaceCharOutcome::PassOn;
 }
 
@@ -205,7 +206,7 @@ std::optional<TPasteResult> InplacePasteResult(const TInplaceEditRules& rules, c
 }
 
 std::optional<TLookupCompletion> LookupCompletion(const QString& text, int caret, const QStringList& items,
-                                                  bool caseSensitive)
+                                                  bool caseSensitive, TTypedPart typedPart)
 {
     const QString typed = text.left(caret);
     if (typed.isEmpty()) return std::nullopt;
@@ -214,7 +215,8 @@ std::optional<TLookupCompletion> LookupCompletion(const QString& text, int caret
         const QString& item = items.at(i);
         if (!item.startsWith(typed, cs)) continue;
         TLookupCompletion completion;
-        completion.Text = typed + item.mid(typed.size()).left(255);
+        const QString head = typedPart == TTypedPart::AsTyped ? typed : item.left(typed.size());
+        completion.Text = head + item.mid(typed.size()).left(255);
         completion.SelStart = int(typed.size());
         completion.SelLength = int(completion.Text.size() - typed.size());
         completion.ItemIndex = i;

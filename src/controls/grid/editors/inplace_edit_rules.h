@@ -89,6 +89,10 @@ public:
     using QObject::QObject;
     TInplaceEditRules Rules;
 
+signals:
+    // A typed character went into the edit (after the filter's own insert).
+    void Inserted(QLineEdit* edit);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
@@ -115,8 +119,10 @@ std::optional<TPasteResult> InplacePasteResult(const TInplaceEditRules& rules, c
                                                int selLength, const QString& value);
 
 // Look-up completion: the first item that begins with the text before the
-// caret completes the text (the typed characters as typed, then the rest
-// of the item, at most 255 characters), with the completed tail selected.
+// caret completes the text (the typed part, then the rest of the item, at
+// most 255 characters), with the completed tail selected. The typed part
+// stays as typed in the inline editor; a combo shows the item's own text.
+enum class TTypedPart : uint8_t { AsTyped, AsInItem };
 struct TLookupCompletion {
     QString Text;
     int SelStart = 0;
@@ -124,7 +130,7 @@ struct TLookupCompletion {
     int ItemIndex = -1;
 };
 std::optional<TLookupCompletion> LookupCompletion(const QString& text, int caret, const QStringList& items,
-                                                  bool caseSensitive);
+                                                  bool caseSensitive, TTypedPart typedPart);
 
 // The text just reached the grid's MaxEditLength with the caret at its end
 // and nothing selected: the edit ends and the cursor moves on.

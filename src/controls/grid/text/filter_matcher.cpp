@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/format_settings.h"
 #include "platform/strings.h"
@@ -61,24 +63,34 @@ int threeWay(const T& a, const T& b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
+// A text read once for comparisons: as a date and as a number.
+struct ComparedText {
+    bool isDate = false;
+    QDateTime date;
+    bool isNumber = false;
+    double number = 0;
+};
+
+ComparedText readForComparison(const QString& text)
+{
+    ComparedText read;
+    read.isDate = LocaleTextToDateTime(text, read.date);
+    read.isNumber = readDecimalNumber(DotDecimalText(text), read.number);
+    return read;
+}
+
 // Compares a cell value with a comparison operand: as numbers when both are
 // numbers and neither is a date, else as dates when both are dates, else as
 // texts by character codes over at most 255 characters. <0, 0, >0 as the
 // value is below, equal to or above the operand.
-int compareValueWithOperand(const QString& value, const QString& operand)
+int compareValueWithOperand(const ComparedText& value, QStringView valueText, const ComparedText& operand,
+                            QStringView operandText)
 {
-    QDateTime valueDate;
-    QDateTime operandDate;
-    const bool valueIsDate = LocaleTextToDateTime(value, valueDate);
-    const bool operandIsDate = LocaleTextToDateTime(operand, operandDate);
-    double valueNumber = 0;
-    double operandNumber = 0;
-    if (!valueIsDate && !operandIsDate && readDecimalNumber(DotDecimalText(value), valueNumber) &&
-        readDecimalNumber(DotDecimalText(operand), operandNumber))
-        return threeWay(valueNumber, operandNumber);
-    if (valueIsDate && operandIsDate)
-        return threeWay(valueDate, operandDate);
-    return QStringView(value).left(255).compare(QStringView(operand).left(255), Qt::CaseSensitive);
+    if (!value.isDate && !operand.isDate && value.isNumber && operand.isNumber)
+        return threeWay(value.number, operand.number);
+    if (value.isDate && operand.isDate)
+        return threeWay(value.date, operand.date);
+    return valueText.left(255).compare(operandText.left(255), Qt::CaseSensitive);
 }
 
 // The operand of a comparison that starts at `start`: blanks skipped, then up
@@ -104,16 +116,6 @@ QString readOperand(QStringView term, qsizetype start)
     if (operand.endsWith(Quote))
         operand.chop(1);
     return operand.toString();
-}
-
-// One comparison of a term (">" or "<" at `at`, "=" after it included).
-// `wanted` is the sign the comparison accepts (+1 for ">", -1 for "<").
-bool compareAt(QStringView term, qsizetype at, QStringView value, int wanted)
-{
-    const bool orEqual = at + 1 < term.size() && term[at + 1] == u'=';
-    const QString operand = readOperand(term, at + 1 + (orEqual ? 1 : 0));
-    const int order = compareValueWithOperand(value.toString(), operand);
-    return (order > 0 && wanted > 0) || (order < 0 && wanted < 0) || (order == 0 && orEqual);
 }
 
 // "*" and "?" alone (double quotes skipped): a linear scan that goes back
@@ -145,99 +147,369 @@ bool globMatch(QStringView pattern, QStringView value)
     return p == plain.size();
 }
 
-// The wildcard match of a term (pattern) against a value: "*" any run, "?"
-// one character, "!" negates the whole, double quotes are not matched.
-bool wildcardMatch(QStringView pattern, QStringView value)
+// One term against one value. A term is matched as a whole (comparisons,
+// then the wildcard match); behind a "*" the rest of the term is matched as
+// a term of its own against every tail of the value. Each such match is a
+// pair (position in the term after a run of "*", position in the value);
+// the pairs are worked out once each, run by run from the last, so the work
+// stays within term length times value length.
+class TermMatcher {
+public:
+    TermMatcher(QStringView term, QStringView value);
+    bool Match();
+
+private:
+    enum SuffixFlag : uint8_t { HasBang = 1, HasCaret = 2, HasAmpersand = 4, HasComparisonOrBang = 8 };
+    struct Operand {
+        bool orEqual = false;
+        QString text;
+        ComparedText read;
+    };
+
+    // The comparisons of the term from `i` decide against the value from
+    // `k`, or leave it to the wildcard match.
+    std::optional<bool> Decide(qsizetype i, qsizetype k);
+    bool CompareAt(qsizetype at, qsizetype k, int wanted);
+    const ComparedText& ValueTail(qsizetype k);
+    // The wildcard match of the term from `i` against the value from `k` up
+    // to the term's next "*"; beyond it `tail` answers for a value position.
+    template <typename Tail>
+    bool Wildcard(qsizetype i, qsizetype k, const Tail& tail) const;
+    // Per value position v: the rest behind the term's first run of "*"
+    // matches some tail of the value that starts at v or later.
+    const std::vector<char>& FirstRunTails();
+
+    QStringView FTerm;
+    QStringView FValue;
+    std::vector<qsizetype> FFirstGreater;  // per term position: first ">" from there on, or -1
+    std::vector<qsizetype> FFirstLess;
+    std::vector<qsizetype> FNextStar;      // per term position: next "*" from there on, or the term's end
+    std::vector<uint8_t> FFlags;           // per term position: SuffixFlag of the term from there on
+    std::vector<qsizetype> FRunRests;      // the position after each run of "*", in order
+    std::unordered_map<qsizetype, Operand> FOperands;
+    std::vector<std::optional<ComparedText>> FValueTails;
+    std::vector<char> FFirstRunTails;
+    bool FRunsDone = false;
+};
+
+TermMatcher::TermMatcher(QStringView term, QStringView value) : FTerm(term), FValue(value)
 {
-    qsizetype p = 0;
-    qsizetype v = 0;
-    bool match = true;
+    const qsizetype n = term.size();
+    FFirstGreater.assign(size_t(n + 1), -1);
+    FFirstLess.assign(size_t(n + 1), -1);
+    FNextStar.assign(size_t(n + 1), n);
+    FFlags.assign(size_t(n + 1), 0);
+    for (qsizetype i = n - 1; i >= 0; --i) {
+        const size_t at = size_t(i);
+        const QChar c = term[i];
+        FFirstGreater[at] = c == u'>' ? i : FFirstGreater[at + 1];
+        FFirstLess[at] = c == u'<' ? i : FFirstLess[at + 1];
+        FNextStar[at] = c == u'*' ? i : FNextStar[at + 1];
+        uint8_t flags = FFlags[at + 1];
+        if (c == u'!')
+            flags |= HasBang | HasComparisonOrBang;
+        else if (c == u'>' || c == u'<')
+            flags |= HasComparisonOrBang;
+        else if (c == u'^')
+            flags |= HasCaret;
+        else if (c == u'&')
+            flags |= HasAmpersand;
+        FFlags[at] = flags;
+    }
+    for (qsizetype i = 0; i < n; ++i) {
+        if (term[i] != u'*' || (i > 0 && term[i - 1] == u'*'))
+            continue;
+        qsizetype rest = i;
+        while (rest < n && term[rest] == u'*')
+            ++rest;
+        FRunRests.push_back(rest);
+    }
+}
+
+const ComparedText& TermMatcher::ValueTail(qsizetype k)
+{
+    if (FValueTails.empty())
+        FValueTails.resize(size_t(FValue.size() + 1));
+    std::optional<ComparedText>& tail = FValueTails[size_t(k)];
+    if (!tail)
+        tail = readForComparison(FValue.mid(k).toString());
+    return *tail;
+}
+
+bool TermMatcher::CompareAt(qsizetype at, qsizetype k, int wanted)
+{
+    auto found = FOperands.find(at);
+    if (found == FOperands.end()) {
+        Operand operand;
+        operand.orEqual = at + 1 < FTerm.size() && FTerm[at + 1] == u'=';
+        operand.text = readOperand(FTerm, at + 1 + (operand.orEqual ? 1 : 0));
+        operand.read = readForComparison(operand.text);
+        found = FOperands.emplace(at, std::move(operand)).first;
+    }
+    const Operand& operand = found->second;
+    const int order = compareValueWithOperand(ValueTail(k), FValue.mid(k), operand.read, operand.text);
+    return (order > 0 && wanted > 0) || (order < 0 && wanted < 0) || (order == 0 && operand.orEqual);
+}
+
+std::optional<bool> TermMatcher::Decide(qsizetype i, qsizetype k)
+{
+    const size_t at = size_t(i);
+    const uint8_t flags = FFlags[at];
+    if (!(flags & HasComparisonOrBang))
+        return std::nullopt;
+    const qsizetype gt = FFirstGreater[at];
+    const qsizetype lt = FFirstLess[at];
+    const bool greater = gt < 0 || CompareAt(gt, k, +1);
+    const bool less = lt < 0 || CompareAt(lt, k, -1);
+    const bool bang = flags & HasBang;
+    const bool greaterDone = gt >= 0 || bang;
+    const bool lessDone = lt >= 0 || bang;
+    if ((flags & HasCaret) && (greaterDone || lessDone))
+        return less || greater;
+    if ((flags & HasAmpersand) && greaterDone && lessDone)
+        return less && greater;
+    if ((gt >= 0 && greater) || (lt >= 0 && less))
+        return true;
+    return std::nullopt;
+}
+
+template <typename Tail>
+bool TermMatcher::Wildcard(qsizetype i, qsizetype k, const Tail& tail) const
+{
+    const qsizetype end = FNextStar[size_t(i)];
+    qsizetype p = i;
+    qsizetype v = k;
     bool negate = false;
-    while (match && (p < pattern.size() || v < value.size())) {
-        if (p < pattern.size()) {
-            const QChar c = pattern[p];
-            if (c == u'!') {
-                negate = true;
-                ++p;
-                continue;
-            }
-            if (c == Quote) {
-                ++p;
-                continue;
-            }
-            if (c == u'*') {
-                const qsizetype firstStar = p;
-                while (p < pattern.size() && pattern[p] == u'*')
-                    ++p;
-                const QStringView rest = pattern.mid(p);
-                // The rest is a term of its own; without comparisons or
-                // negation in it, it is a plain wildcard pattern.
-                if (!rest.contains(u'!') && !rest.contains(u'>') && !rest.contains(u'<')) {
-                    match = globMatch(pattern.mid(firstStar), value.mid(v));
-                    break;
-                }
-                bool found = false;
-                for (qsizetype k = value.size(); k >= v && !found; --k)
-                    found = MatchTerm(rest, value.mid(k));
-                match = found;
-                break;
-            }
-            if (v >= value.size()) {
-                match = false;
-            } else if (c == u'?' || c == value[v]) {
-                ++p;
-                ++v;
-            } else {
-                match = false;
-            }
+    bool match = true;
+    for (;;) {
+        if (p == end) {
+            // The term's end (the value must be used up too) or a "*".
+            match = end == FTerm.size() ? v == FValue.size() : tail(end, v);
+            break;
+        }
+        const QChar c = FTerm[p];
+        if (c == u'!') {
+            negate = true;
+            ++p;
+        } else if (c == Quote) {
+            ++p;
+        } else if (v < FValue.size() && (c == u'?' || c == FValue[v])) {
+            ++p;
+            ++v;
         } else {
-            match = false;  // the value goes on after the pattern ended
+            match = false;
+            break;
         }
     }
     return negate ? !match : match;
+}
+
+const std::vector<char>& TermMatcher::FirstRunTails()
+{
+    if (FRunsDone)
+        return FFirstRunTails;
+    FRunsDone = true;
+    // From the last run to the first; each run's answers use those of the
+    // run after it, which its rest reaches at its next "*".
+    const size_t width = size_t(FValue.size() + 2);
+    std::vector<char> next(width, 0);
+    std::vector<char> current(width, 0);
+    for (qsizetype run = qsizetype(FRunRests.size()) - 1; run >= 0; --run) {
+        const qsizetype rest = FRunRests[size_t(run)];
+        const auto fromNextRun = [&next](qsizetype, qsizetype v) { return next[size_t(v)] != 0; };
+        std::fill(current.begin(), current.end(), 0);
+        for (qsizetype k = FValue.size(); k >= 0; --k) {
+            const std::optional<bool> decided = Decide(rest, k);
+            if (decided ? *decided : Wildcard(rest, k, fromNextRun)) {
+                std::fill(current.begin(), current.begin() + k + 1, 1);
+                break;
+            }
+        }
+        std::swap(next, current);
+    }
+    FFirstRunTails = std::move(next);
+    return FFirstRunTails;
+}
+
+bool TermMatcher::Match()
+{
+    if (const std::optional<bool> decided = Decide(0, 0))
+        return *decided;
+    const auto beyondStar = [this](qsizetype star, qsizetype v) {
+        // Without comparisons or "!" behind it the rest is a plain
+        // wildcard pattern.
+        if (!(FFlags[size_t(star)] & HasComparisonOrBang))
+            return globMatch(FTerm.mid(star), FValue.mid(v));
+        return FirstRunTails()[size_t(v)] != 0;
+    };
+    return Wildcard(0, 0, beyondStar);
+}
+
+// The normalised condition that MatchFilter reads: the trimmed condition
+// without the blanks outside double quotes.
+class ConditionReader {
+public:
+    ConditionReader(const QString& condition, const QString& value, bool caseSensitive);
+    bool Evaluate();
+
+private:
+    // One condition being read: the whole or a group's inside, read from
+    // `pos` to `end` of the normalised text. A group sees the blanks that
+    // are left inside quotes only when its quote count from the start of
+    // the text is even; otherwise its own blank removal drops them all.
+    struct Frame {
+        qsizetype pos = 0;
+        qsizetype end = 0;
+        bool blankFree = false;
+        bool result = true;
+        QChar previous = NoOperator;
+        bool inUnclosedGroup = false;  // the group being read runs to the end
+        void Combine(bool item);
+    };
+    Frame Group(const Frame& parent, qsizetype open) const;
+    QString Text(const Frame& frame, qsizetype from, qsizetype to) const;
+    bool Term(const Frame& frame, qsizetype from, qsizetype to) const;
+    bool OnlyBlanks(const Frame& frame, qsizetype from, qsizetype to) const;
+
+    QString FText;
+    std::vector<uint8_t> FOddQuotesBefore;  // per position: an odd number of quotes before it
+    std::vector<qsizetype> FClosing;        // per "(": its ")" or -1
+    QString FValue;
+    bool FCaseSensitive;
+};
+
+ConditionReader::ConditionReader(const QString& condition, const QString& value, bool caseSensitive)
+    : FText(RemoveBlanksOutsideQuotes(platform::trimBlanks(condition))),
+      FValue(caseSensitive ? value : value.toUpper()),
+      FCaseSensitive(caseSensitive)
+{
+    const qsizetype n = FText.size();
+    FOddQuotesBefore.assign(size_t(n + 1), 0);
+    FClosing.assign(size_t(n), -1);
+    std::vector<qsizetype> open;
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = FText[i];
+        FOddQuotesBefore[size_t(i + 1)] = FOddQuotesBefore[size_t(i)] ^ (c == Quote ? 1 : 0);
+        if (c == u'(') {
+            open.push_back(i);
+        } else if (c == u')' && !open.empty()) {
+            FClosing[size_t(open.back())] = i;
+            open.pop_back();
+        }
+    }
+}
+
+void ConditionReader::Frame::Combine(bool item)
+{
+    if (previous == NoOperator)
+        result = item;
+    else if (previous == u'&')
+        result = result && item;
+    else if (previous != u'(')
+        result = result || item;  // "|", ";" and "^" alike
+}
+
+ConditionReader::Frame ConditionReader::Group(const Frame& parent, qsizetype open) const
+{
+    // The inside is read as a condition of its own: trimmed, its blanks
+    // outside quotes removed, a leading "=" dropped.
+    const qsizetype close = FClosing[size_t(open)];
+    Frame group;
+    group.pos = open + 1;
+    group.end = close >= 0 ? close : parent.end;
+    while (group.pos < group.end && FText[group.pos].unicode() <= 0x20)
+        ++group.pos;
+    while (group.end > group.pos && FText[group.end - 1].unicode() <= 0x20)
+        --group.end;
+    group.blankFree = parent.blankFree || FOddQuotesBefore[size_t(group.pos)] != 0;
+    if (group.pos < group.end && FText[group.pos] == u'=')
+        ++group.pos;
+    return group;
+}
+
+QString ConditionReader::Text(const Frame& frame, qsizetype from, qsizetype to) const
+{
+    QString text = FText.mid(from, to - from);
+    if (frame.blankFree)
+        text.remove(u' ');
+    return text;
+}
+
+bool ConditionReader::Term(const Frame& frame, qsizetype from, qsizetype to) const
+{
+    const QString term = Text(frame, from, to);
+    return MatchTerm(FCaseSensitive ? term : term.toUpper(), FValue);
+}
+
+bool ConditionReader::OnlyBlanks(const Frame& frame, qsizetype from, qsizetype to) const
+{
+    if (!frame.blankFree)
+        return from == to;
+    for (qsizetype i = from; i < to; ++i)
+        if (FText[i] != u' ')
+            return false;
+    return true;
+}
+
+bool ConditionReader::Evaluate()
+{
+    std::vector<Frame> frames;
+    Frame whole;
+    whole.end = FText.size();
+    if (FText.startsWith(u'='))
+        whole.pos = 1;
+    frames.push_back(whole);
+    for (;;) {
+        Frame& frame = frames.back();
+        // The next operator outside quotes, quotes counted from here.
+        qsizetype at = frame.pos;
+        bool quoted = false;
+        for (; at < frame.end; ++at) {
+            const QChar c = FText[at];
+            if (c == Quote)
+                quoted = !quoted;
+            else if (!quoted && (c == u'(' || c == u';' || c == u'^' || c == u'&' || c == u'|'))
+                break;
+        }
+        if (at < frame.end && FText[at] == u'(' && OnlyBlanks(frame, frame.pos, at)) {
+            const Frame group = Group(frame, at);
+            const qsizetype close = FClosing[size_t(at)];
+            frame.inUnclosedGroup = close < 0;
+            frame.pos = close + 1;
+            frames.push_back(group);
+            continue;
+        }
+        if (at < frame.end) {
+            frame.Combine(Term(frame, frame.pos, at));
+            frame.previous = FText[at];
+            frame.pos = at + 1;
+            continue;
+        }
+        // The rest is the last term; the condition read, its value goes to
+        // the group that holds it, and on out of every group that ran to
+        // the end with it.
+        frame.Combine(Term(frame, frame.pos, frame.end));
+        bool done = frame.result;
+        frames.pop_back();
+        while (!frames.empty()) {
+            Frame& outer = frames.back();
+            outer.Combine(done);
+            outer.previous = u'(';
+            if (!outer.inUnclosedGroup)
+                break;
+            done = outer.result;
+            frames.pop_back();
+        }
+        if (frames.empty())
+            return done;
+    }
 }
 
 }  // namespace matcher
 
 bool MatchFilter(const QString& condition, const QString& value, bool caseSensitive)
 {
-    QString rest = RemoveBlanksOutsideQuotes(platform::trimBlanks(condition));
-    if (rest.startsWith(u'='))
-        rest.remove(0, 1);
-
-    bool result = true;
-    QChar previous = matcher::NoOperator;
-    const auto combine = [&](bool item) {
-        if (previous == matcher::NoOperator)
-            result = item;
-        else if (previous == u'&')
-            result = result && item;
-        else if (previous != u'(')
-            result = result || item;  // "|", ";" and "^" alike
-    };
-
-    qsizetype index = -1;
-    for (;;) {
-        const QChar op = FindOperatorOutsideQuotes(u"(;^&|", rest, index);
-        if (op == matcher::NoOperator)
-            break;
-        if (rest.startsWith(u'(')) {
-            const int close = ClosingParenthesisPos(rest);
-            if (close == 0) {
-                // A group never closed runs to the end of the condition.
-                combine(MatchFilter(rest.mid(1), value, caseSensitive));
-                return result;
-            }
-            combine(MatchFilter(rest.mid(1, close - 2), value, caseSensitive));
-            rest.remove(0, close);
-        } else {
-            combine(MatchTermWithCase(rest.left(index), value, caseSensitive));
-            rest.remove(0, index + 1);
-        }
-        previous = op;
-    }
-    combine(MatchTermWithCase(rest, value, caseSensitive));
-    return result;
+    return matcher::ConditionReader(condition, value, caseSensitive).Evaluate();
 }
 
 bool MatchTermWithCase(const QString& term, const QString& value, bool caseSensitive)
@@ -249,35 +521,7 @@ bool MatchTermWithCase(const QString& term, const QString& value, bool caseSensi
 
 bool MatchTerm(QStringView term, QStringView value)
 {
-    bool greater = true;
-    bool less = true;
-    bool greaterDone = false;
-    bool lessDone = false;
-    const qsizetype gt = term.indexOf(u'>');
-    const qsizetype lt = term.indexOf(u'<');
-    if (gt >= 0) {
-        greater = matcher::compareAt(term, gt, value, +1);
-        greaterDone = true;
-    }
-    if (lt >= 0) {
-        less = matcher::compareAt(term, lt, value, -1);
-        lessDone = true;
-    }
-    if (term.contains(u'!')) {
-        if (gt < 0)
-            greaterDone = true;
-        if (lt < 0)
-            lessDone = true;
-    }
-    if (term.contains(u'^') && (greaterDone || lessDone))
-        return less || greater;
-    if (term.contains(u'&') && greaterDone && lessDone)
-        return less && greater;
-    if (gt >= 0 && greater)
-        return true;
-    if (lt >= 0 && less)
-        return true;
-    return matcher::wildcardMatch(term, value);
+    return matcher::TermMatcher(term, value).Match();
 }
 
 QString RemoveBlanksOutsideQuotes(const QString& text)

@@ -109,7 +109,10 @@ bool LinkifyURL(const QString& text, const QString& upperScheme, QString& html)
     escaped.replace(u'<', QStringLiteral("&lt;"));
     escaped.replace(u'>', QStringLiteral("&gt;"));
 
+    // A scheme holding "<" or ">" is no longer there once they are escaped.
     const qsizetype start = htmltext::upperSameLength(escaped).indexOf(upperScheme);
+    if (start < 0)
+        return false;
     qsizetype end = start;
     while (end < escaped.size() && htmltext::isUrlChar(escaped[end]))
         ++end;

@@ -28,9 +28,9 @@ QString CRToBR(const QString& text);
 QString ColorToHTMLHex(uint32_t color);
 
 // When the text holds `upperScheme` (such as "MAILTO:" or "FTP://") in any
-// case: `html` := the text with "<" and ">" escaped and the URL that starts
-// with the scheme wrapped in an anchor to itself; true. Otherwise false and
-// `html` is left alone.
+// case, and still does once "<" and ">" are escaped: `html` := the escaped
+// text with the URL that starts with the scheme wrapped in an anchor to
+// itself; true. Otherwise false and `html` is left alone.
 bool LinkifyURL(const QString& text, const QString& upperScheme, QString& html);
 // True when the text holds "://" or "mailto:" (case-sensitive).
 bool IsURL(const QString& text);

@@ -457,6 +457,36 @@ TEST(ColumnGridOrganization, ColumnPositionsRoundTripThroughAnIniFile)
     EXPECT_EQ(fresh.GetCellEx(1, 2), "3,2");
 }
 
+TEST(ColumnGridOrganization, SavingPositionsKeepsTheRestOfTheFileByteForByte)
+{
+    // A Windows-1252 file (no byte-order mark): "Caf\xE9" is "Café" in it.
+    testing_support::TempFolder folder;
+    const QString ini = folder.write("grid.ini",
+                                     "[Other]\r\nName=Caf\xE9\r\n\r\n"
+                                     "[Columns]\r\nWidth=5\r\nCP0=4\r\nCP1=3\r\nCP2=2\r\nCP3=1\r\nCP4=0\r\n\r\n"
+                                     "[Last]\r\nX=\xE9\r\n");
+    TExColumnGrid g;
+    g.Columns().SetOrganization();
+    g.MoveColumn(3, 1);
+    for (int save = 0; save < 2; ++save) {
+        SCOPED_TRACE(save);
+        ASSERT_TRUE(g.SaveColumnPositions(ini, "Columns"));
+        EXPECT_EQ(folder.read("grid.ini"), QByteArray("[Other]\r\nName=Caf\xE9\r\n\r\n"
+                                                      "[Columns]\r\nWidth=5\r\nCP0=0\r\nCP1=3\r\nCP2=1\r\nCP3=2\r\nCP4=4\r\n\r\n"
+                                                      "[Last]\r\nX=\xE9\r\n"));
+    }
+}
+
+TEST(ColumnGridOrganization, SavingPositionsReportsAFileItCannotWrite)
+{
+    testing_support::TempFolder folder;
+    TExColumnGrid g;
+    QString error;
+    EXPECT_FALSE(g.SaveColumnPositions(folder.path() + "/no such folder/grid.ini", "Columns", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(g.SaveColumnPositions(folder.path(), "Columns")) << "a folder is no file";
+}
+
 TEST(ColumnGridOrganization, InvalidPositionFilesAreIgnored)
 {
     testing_support::TempFolder folder;

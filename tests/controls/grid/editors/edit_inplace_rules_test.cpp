@@ -260,23 +260,40 @@ TEST(InplacePaste, WhatEachKindTakes)
 TEST(InplaceLookup, FirstItemStartingWithTheTypedTextCompletesIt)
 {
     const QStringList items = {QStringLiteral("Apple"), QStringLiteral("Apricot")};
-    auto completion = LookupCompletion(QStringLiteral("ap"), 2, items, false);
+    constexpr TTypedPart asTyped = TTypedPart::AsTyped;
+    auto completion = LookupCompletion(QStringLiteral("ap"), 2, items, false, asTyped);
     ASSERT_TRUE(completion.has_value());
     EXPECT_EQ(completion->Text, QStringLiteral("apple")) << "the typed characters as typed";
     EXPECT_EQ(completion->SelStart, 2);
     EXPECT_EQ(completion->SelLength, 3);
     EXPECT_EQ(completion->ItemIndex, 0);
-    completion = LookupCompletion(QStringLiteral("Apr"), 3, items, false);
+    completion = LookupCompletion(QStringLiteral("Apr"), 3, items, false, asTyped);
     EXPECT_EQ(completion->ItemIndex, 1);
-    EXPECT_FALSE(LookupCompletion(QStringLiteral("ap"), 2, items, true)) << "case-sensitive";
-    EXPECT_FALSE(LookupCompletion(QStringLiteral("ap"), 0, items, false)) << "an empty prefix completes nothing";
-    EXPECT_FALSE(LookupCompletion(QStringLiteral("x"), 1, items, false));
+    EXPECT_FALSE(LookupCompletion(QStringLiteral("ap"), 2, items, true, asTyped)) << "case-sensitive";
+    EXPECT_FALSE(LookupCompletion(QStringLiteral("ap"), 0, items, false, asTyped)) << "an empty prefix completes nothing";
+    EXPECT_FALSE(LookupCompletion(QStringLiteral("x"), 1, items, false, asTyped));
     // Only the text before the caret counts.
-    completion = LookupCompletion(QStringLiteral("Apzz"), 2, items, false);
+    completion = LookupCompletion(QStringLiteral("Apzz"), 2, items, false, asTyped);
     EXPECT_EQ(completion->Text, QStringLiteral("Apple"));
     // At most 255 characters are added.
-    completion = LookupCompletion(QStringLiteral("L"), 1, {QStringLiteral("L") + QString(300, u'x')}, false);
+    completion = LookupCompletion(QStringLiteral("L"), 1, {QStringLiteral("L") + QString(300, u'x')}, false, asTyped);
     EXPECT_EQ(completion->Text.size(), 256);
+}
+
+TEST(InplaceLookup, ACompletionAsInTheItemTakesTheItemsOwnText)
+{
+    const QStringList items = {QStringLiteral("Apple"), QStringLiteral("apRicot")};
+    constexpr TTypedPart asInItem = TTypedPart::AsInItem;
+    auto completion = LookupCompletion(QStringLiteral("ap"), 2, items, false, asInItem);
+    ASSERT_TRUE(completion.has_value());
+    EXPECT_EQ(completion->Text, QStringLiteral("Apple"));
+    EXPECT_EQ(completion->SelStart, 2);
+    EXPECT_EQ(completion->SelLength, 3);
+    completion = LookupCompletion(QStringLiteral("APRzz"), 3, items, false, asInItem);
+    EXPECT_EQ(completion->Text, QStringLiteral("apRicot"));
+    EXPECT_EQ(completion->ItemIndex, 1);
+    completion = LookupCompletion(QStringLiteral("l"), 1, {QStringLiteral("L") + QString(300, u'x')}, false, asInItem);
+    EXPECT_EQ(completion->Text, QStringLiteral("L") + QString(255, u'x'));
 }
 
 TEST(InplaceAutoAdvance, OnlyAtFullLengthWithTheCaretAtTheEnd)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "controls/grid/text/filter_matcher.h"
 #include "controls/grid/text/grid_text_test_settings.h"
 
@@ -197,6 +199,50 @@ TEST(FilterMatcher, UnclosedGroupRunsToTheEnd)
         {"((a)", "a", true},
         {"a(b)", "a", true},  // "(" after a term: the group's value is not combined
     });
+}
+
+TEST(FilterMatcher, RestBehindAStarWithComparisonsOrNegationIsATermOfItsOwn)
+{
+    FormatSettingsScope settings(u'.', u',');
+    expectFilterMatches({
+        {"1*>b", "1c", true},    // the tail "c" is above "b"
+        {"1*>b", "1a", false},   // no tail is, none spells ">b"
+        {"1*>b", "1>b", true},   // a tail spells the rest
+        {"a*!b", "ac", true},
+        {"a*!b", "ab", true},    // the empty tail is not "b"
+        {"b*!*a*", "ba", true},  // the empty tail holds no "a"
+        {"x*a*<b", "xaa", true},
+        {"x*a*<b", "xbb", true},  // the empty tail is below "b"
+        {"1*a*>b", "1ac", true},
+        {"1*a*>b", "1ab", false},
+    });
+}
+
+TEST(FilterMatcher, WorkStaysBoundedForStarsBeforeComparisonsAndDeepGroups)
+{
+    FormatSettingsScope settings(u'.', u',');
+    using Clock = std::chrono::steady_clock;
+    const auto millisecondsOf = [](Clock::time_point start) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+    };
+
+    // Every "*" tries every tail of the value; without memory of the pairs
+    // already tried the work grows with the power of the number of "*".
+    const QString stars = QStringLiteral("*a*a*a*a*a*a*>z");
+    Clock::time_point start = Clock::now();
+    EXPECT_FALSE(MatchFilter(stars, QString(40, u'a'), true));
+    EXPECT_TRUE(MatchFilter(stars, QString(39, u'a') + u'}', true));  // "}" is above "z"
+    EXPECT_LT(millisecondsOf(start), 100);
+
+    // Groups nested 50,000 deep, closed and never closed.
+    const QString open(50000, u'(');
+    start = Clock::now();
+    EXPECT_TRUE(MatchFilter(open + u'x' + QString(50000, u')'), QStringLiteral("x"), true));
+    EXPECT_FALSE(MatchFilter(open + u'x' + QString(50000, u')'), QStringLiteral("y"), true));
+    EXPECT_TRUE(MatchFilter(open, QString(), true));  // the innermost empty condition
+    EXPECT_FALSE(MatchFilter(open, QStringLiteral("x"), true));
+    EXPECT_TRUE(MatchFilter(open + QStringLiteral("x|y"), QStringLiteral("y"), true));
+    EXPECT_LT(millisecondsOf(start), 1000);
 }
 
 TEST(FilterMatcher, CaseInsensitiveMatching)

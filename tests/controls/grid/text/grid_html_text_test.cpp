@@ -80,6 +80,9 @@ TEST(GridHtmlText, LinkifyURL)
          "&lt;b&gt;<a href=\"http://a.b/c\">http://a.b/c</a>?d&lt;/b&gt;"},
         {"Http://x", "HTTP://", true, "<a href=\"Http://x\">Http://x</a>"},
         {"no link here", "HTTP://", false, "unchanged"},
+        // A scheme that escaping changes is in the text but no longer in the escaped text.
+        {"see a<b://x", "A<B://", false, "unchanged"},
+        {"x>y:z", "X>Y:", false, "unchanged"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());

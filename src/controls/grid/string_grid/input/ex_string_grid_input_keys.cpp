@@ -366,7 +366,13 @@ bool TExStringGrid::KeyHomeEnd(TWMKey& Msg, TShiftState shift)
         }
     } else {
         if (he == heFirstLastCell && !ctrl) {
-            MoveColRow(ColCount() - 1, RowCount() - 1, true, true);
+            // The very last cell, also when it lies in a fixed footer row or
+            // a fixed right column, which an ordinary move refuses.
+            const int lastCol = ColCount() - 1, lastRow = RowCount() - 1;
+            if (IsFixed(lastCol, lastRow))
+                SetCellForced(lastCol, lastRow);
+            else
+                MoveColRow(lastCol, lastRow, true, true);
             SelectBaseCell();
         } else if (he == heFirstLastRow && !ctrl) {
             const bool floating = FFloatingFooter.Visible;

@@ -140,10 +140,11 @@ TEST(EditingCombo, EditableComboCompletesFromItemsThenFromLookupItems)
         int expectIndex;
     };
     const Case cases[] = {
-        {"ap", false, "apple", 3, 0},
+        // The completed text is the item's own, not the letters as typed.
+        {"ap", false, "Apple", 3, 0},
         {"ap", true, "ap", 0, -1},
-        {"apr", false, "apricot", 4, 1},
-        {"ch", false, "cherry", 4, -1},  // from the grid's LookupItems: no item index
+        {"apr", false, "Apricot", 4, 1},
+        {"ch", false, "Cherry", 4, -1},  // from the grid's LookupItems: no item index
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -171,9 +172,9 @@ TEST(EditingCombo, BackspaceAfterCompletionDoesNotCompleteAgain)
     ASSERT_TRUE(g.show());
     g.open(2, 1);
     g.type(QStringLiteral("ap"));
-    ASSERT_EQ(g.combo()->lineEdit()->text(), QStringLiteral("apple"));
+    ASSERT_EQ(g.combo()->lineEdit()->text(), QStringLiteral("Apple"));
     g.key(Qt::Key_Backspace);
-    EXPECT_EQ(g.combo()->lineEdit()->text(), QStringLiteral("ap"));
+    EXPECT_EQ(g.combo()->lineEdit()->text(), QStringLiteral("Ap"));
 }
 
 TEST(EditingCombo, TypedTextThatIsNoItemIsWrittenAsTyped)

@@ -134,6 +134,30 @@ TEST(EditingInline, LengthLimitAbove32767StaysALimit)
     EXPECT_EQ(g.inplace()->text(), QStringLiteral("abc"));
 }
 
+TEST(EditingInline, AdvanceAutoWritesTheCellAndMovesOnWhenTheTextIsFull)
+{
+    for (const bool advanceAuto : {true, false}) {
+        SCOPED_TRACE(advanceAuto ? "AdvanceAuto" : "no AdvanceAuto");
+        EditingGrid g;
+        g.grid->SetCellEx(1, 1, QString());
+        g.grid->MaxEditLength = 4;
+        g.grid->Navigation().SetAdvanceAuto(advanceAuto);
+        g.grid->Navigation().AdvanceOnEnter = true;
+        ASSERT_TRUE(g.show());
+        g.open(1, 1);
+        g.type(QStringLiteral("abc"));
+        EXPECT_EQ(QPoint(g.grid->Col(), g.grid->Row()), QPoint(1, 1)) << "three of four characters: still editing";
+        g.type(QStringLiteral("d"));
+        EXPECT_EQ(g.grid->GetCellEx(1, 1), advanceAuto ? QStringLiteral("abcd") : QString());
+        const bool moved = g.grid->Col() != 1 || g.grid->Row() != 1;
+        EXPECT_EQ(moved, advanceAuto);
+        if (!advanceAuto) {
+            g.type(QStringLiteral("e"));
+            EXPECT_EQ(g.inplace()->text(), QStringLiteral("abcd")) << "a full text takes no more";
+        }
+    }
+}
+
 // ------------------------------------------------------------ write-back
 
 TEST(EditingInline, EnterWritesBackAndAnnouncesTheEndOfTheEdit)

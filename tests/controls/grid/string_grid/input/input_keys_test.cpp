@@ -43,6 +43,13 @@ TEST(InputKeys, NavigationKeysFollowTheNavigationSettings)
          Qt::Key_Home, Qt::NoModifier, {1, 1}},
         {"End, first/last cell", [](TExStringGrid& g) { g.Navigation().HomeEndKey = heFirstLastCell; }, {3, 5},
          Qt::Key_End, Qt::NoModifier, {5, 11}},
+        {"End, first/last cell with fixed footer rows and fixed right columns",
+         [](TExStringGrid& g) {
+             g.Navigation().HomeEndKey = heFirstLastCell;
+             g.SetFixedFooters(2);
+             g.SetFixedRightCols(1);
+         },
+         {3, 5}, Qt::Key_End, Qt::NoModifier, {5, 11}},
         {"Home, first/last column", [](TExStringGrid&) {}, {3, 5}, Qt::Key_Home, Qt::NoModifier, {1, 5}},
         {"End, first/last column", [](TExStringGrid&) {}, {3, 5}, Qt::Key_End, Qt::NoModifier, {5, 5}},
         {"Ctrl+Home, first/last column", [](TExStringGrid&) {}, {3, 5}, Qt::Key_Home, Qt::ControlModifier, {1, 1}},
