@@ -133,7 +133,7 @@ CompileResult Build_Bank_Images(const BankSources& sources, platform::XmlDocumen
 CompileResult Write_Bank_Files(const QString& projectPath, const BankImages& images)
 {
     const QString bin = platform::joinPath(projectPath, QStringLiteral("bin"));
-    if (!platform::folderExists(bin) && !platform::createFolderPath(bin))
+    if (!platform::folderExists(bin) && !platform::createFolder(bin))
         return CompileResult::failure(
             QStringLiteral("The folder \"%1\" cannot be created, so the device images cannot be saved.").arg(bin));
     const std::vector<platform::FileContent> files = {

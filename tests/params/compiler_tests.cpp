@@ -113,6 +113,16 @@ TEST(CompileAndSave, BinFolderThatCannotBeCreatedIsReported)
     EXPECT_TRUE(saved.error.contains(project.bin())) << saved.error.toStdString();
 }
 
+TEST(CompileAndSave, AProjectFolderRemovedAfterCompilingIsNotMadeAgain)
+{
+    OpenProject project(QStringLiteral("root_only"));
+    ASSERT_TRUE(params::Compile_Banks().ok);
+    ASSERT_TRUE(QDir(project.folder().path()).removeRecursively());
+    const params::CompileResult saved = params::Save_Banks();
+    EXPECT_FALSE(saved.ok);
+    EXPECT_FALSE(QFileInfo::exists(project.folder().path()));
+}
+
 TEST(CompileAndSave, FileThatCannotBeWrittenIsReportedAndTheOldSetStays)
 {
     OpenProject project(QStringLiteral("root_only"));
