@@ -2,33 +2,79 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include "platform/codepage.h"
 
 namespace platform {
 
+namespace {
+
+const QByteArray kUtf8Mark("\xEF\xBB\xBF");
+const QByteArray kUtf16LeMark("\xFF\xFE");
+const QByteArray kUtf16BeMark("\xFE\xFF");
+
+}  // namespace
+
+TextFileEncoding detectTextEncoding(QByteArrayView bytes)
+{
+    for (const TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16Le, TextEncoding::Utf16Be}) {
+        const QByteArray mark = byteOrderMark(encoding);
+        if (bytes.startsWith(mark))
+            return {encoding, mark.size()};
+    }
+    return {};
+}
+
+QByteArray byteOrderMark(TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return kUtf8Mark;
+    case TextEncoding::Utf16Le:
+        return kUtf16LeMark;
+    case TextEncoding::Utf16Be:
+        return kUtf16BeMark;
+    case TextEncoding::Ansi:
+        break;
+    }
+    return {};
+}
+
+QString decodeText(QByteArrayView bytes, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Ansi:
+        return fromAnsi(bytes.toByteArray());
+    case TextEncoding::Utf8:
+        return QString::fromUtf8(bytes);
+    case TextEncoding::Utf16Le:
+        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes);
+    case TextEncoding::Utf16Be:
+        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes);
+    }
+    return {};
+}
+
+QByteArray encodeText(const QString& text, TextEncoding encoding)
+{
+    switch (encoding) {
+    case TextEncoding::Ansi:
+        return toAnsi(text);
+    case TextEncoding::Utf8:
+        return text.toUtf8();
+    case TextEncoding::Utf16Le:
+        return QStringEncoder(QStringEncoder::Utf16LE).encode(text);
+    case TextEncoding::Utf16Be:
+        return QStringEncoder(QStringEncoder::Utf16BE).encode(text);
+    }
+    return {};
+}
+
 QString decodeTextFile(const QByteArray& bytes)
 {
-    auto startsWith = [&](std::initializer_list<unsigned char> mark) {
-        if (bytes.size() < static_cast<qsizetype>(mark.size()))
-            return false;
-        qsizetype i = 0;
-        for (unsigned char m : mark)
-            if (static_cast<unsigned char>(bytes[i++]) != m)
-                return false;
-        return true;
-    };
-    if (startsWith({0xEF, 0xBB, 0xBF}))
-        return QString::fromUtf8(bytes.mid(3));
-    if (startsWith({0xFF, 0xFE})) {
-        QStringDecoder dec(QStringDecoder::Utf16LE);
-        return dec.decode(bytes.mid(2));
-    }
-    if (startsWith({0xFE, 0xFF})) {
-        QStringDecoder dec(QStringDecoder::Utf16BE);
-        return dec.decode(bytes.mid(2));
-    }
-    return fromAnsi(bytes);
+    const TextFileEncoding found = detectTextEncoding(bytes);
+    return decodeText(QByteArrayView(bytes).sliced(found.markSize), found.encoding);
 }
 
 QStringList splitLines(const QString& text)

@@ -1,21 +1,16 @@
 #include "controls/grid/column_grid/column_positions_file.h"
 
 #include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 #include "platform/codepage.h"
 #include "platform/strings.h"
+#include "platform/text_lines.h"
 
 namespace grid {
 
 namespace column_positions_detail {
 
-enum class Encoding : uint8_t { Ansi, Utf8, Utf16Le, Utf16Be };
-
-const QByteArray Utf8Mark("\xEF\xBB\xBF");
-const QByteArray Utf16LeMark("\xFF\xFE");
-const QByteArray Utf16BeMark("\xFE\xFF");
+using platform::TextEncoding;
 
 // One line of the file: its bytes (content, then line end) and its text.
 struct Line {
@@ -27,7 +22,7 @@ struct Line {
 };
 
 struct IniBytes {
-    Encoding encoding = Encoding::Ansi;
+    TextEncoding encoding = TextEncoding::Ansi;
     qsizetype bodyStart = 0;  // the first byte after the byte-order mark
     std::vector<Line> lines;
 };
@@ -39,44 +34,14 @@ struct SectionLines {
     int end = -1;
 };
 
-QString decode(QByteArrayView bytes, Encoding encoding)
-{
-    switch (encoding) {
-    case Encoding::Ansi:
-        return platform::fromAnsi(bytes.toByteArray());
-    case Encoding::Utf8:
-        return QString::fromUtf8(bytes);
-    case Encoding::Utf16Le:
-        return QStringDecoder(QStringDecoder::Utf16LE).decode(bytes);
-    case Encoding::Utf16Be:
-        return QStringDecoder(QStringDecoder::Utf16BE).decode(bytes);
-    }
-    return {};
-}
-
-QByteArray encode(const QString& text, Encoding encoding)
-{
-    switch (encoding) {
-    case Encoding::Ansi:
-        return platform::toAnsi(text);
-    case Encoding::Utf8:
-        return text.toUtf8();
-    case Encoding::Utf16Le:
-        return QStringEncoder(QStringEncoder::Utf16LE).encode(text);
-    case Encoding::Utf16Be:
-        return QStringEncoder(QStringEncoder::Utf16BE).encode(text);
-    }
-    return {};
-}
-
 // The code unit at byte `at`: a byte, or two of them in UTF-16.
-char16_t unitAt(const QByteArray& bytes, qsizetype at, Encoding encoding)
+char16_t unitAt(const QByteArray& bytes, qsizetype at, TextEncoding encoding)
 {
     const auto byte = [&](qsizetype i) { return char16_t(uchar(bytes[i])); };
     switch (encoding) {
-    case Encoding::Utf16Le:
+    case TextEncoding::Utf16Le:
         return char16_t(byte(at) | (byte(at + 1) << 8));
-    case Encoding::Utf16Be:
+    case TextEncoding::Utf16Be:
         return char16_t((byte(at) << 8) | byte(at + 1));
     default:
         return byte(at);
@@ -86,17 +51,10 @@ char16_t unitAt(const QByteArray& bytes, qsizetype at, Encoding encoding)
 IniBytes readLines(const QByteArray& file)
 {
     IniBytes ini;
-    if (file.startsWith(Utf8Mark)) {
-        ini.encoding = Encoding::Utf8;
-        ini.bodyStart = Utf8Mark.size();
-    } else if (file.startsWith(Utf16LeMark)) {
-        ini.encoding = Encoding::Utf16Le;
-        ini.bodyStart = Utf16LeMark.size();
-    } else if (file.startsWith(Utf16BeMark)) {
-        ini.encoding = Encoding::Utf16Be;
-        ini.bodyStart = Utf16BeMark.size();
-    }
-    const qsizetype width = ini.encoding == Encoding::Utf16Le || ini.encoding == Encoding::Utf16Be ? 2 : 1;
+    const platform::TextFileEncoding found = platform::detectTextEncoding(file);
+    ini.encoding = found.encoding;
+    ini.bodyStart = found.markSize;
+    const qsizetype width = found.unitSize();
     const qsizetype n = file.size();
     qsizetype lineStart = ini.bodyStart;
     qsizetype at = ini.bodyStart;
@@ -116,7 +74,7 @@ IniBytes readLines(const QByteArray& file)
     if (lineStart < n)
         ini.lines.push_back({lineStart, n, n, {}});
     for (Line& line : ini.lines)
-        line.text = decode(QByteArrayView(file).sliced(line.start, line.contentEnd - line.start), ini.encoding);
+        line.text = platform::decodeText(QByteArrayView(file).sliced(line.start, line.contentEnd - line.start), ini.encoding);
     return ini;
 }
 
@@ -200,13 +158,13 @@ QByteArray WriteColumnPositions(const QByteArray& file, const QString& section, 
     IniBytes ini = readLines(file);
     const QString header = QStringLiteral("[%1]").arg(section);
     QByteArray bytes = file;
-    if (ini.encoding == Encoding::Ansi && platform::fromAnsi(platform::toAnsi(header)) != header) {
+    if (ini.encoding == TextEncoding::Ansi && platform::fromAnsi(platform::toAnsi(header)) != header) {
         // Windows-1252 cannot hold the section's name: the file becomes UTF-8.
-        bytes = Utf8Mark + platform::fromAnsi(file).toUtf8();
+        bytes = platform::byteOrderMark(TextEncoding::Utf8) + platform::fromAnsi(file).toUtf8();
         ini = readLines(bytes);
     }
-    const Encoding encoding = ini.encoding;
-    QByteArray lineEnd = encode(QStringLiteral("\r\n"), encoding);
+    const TextEncoding encoding = ini.encoding;
+    QByteArray lineEnd = platform::encodeText(QStringLiteral("\r\n"), encoding);
     for (const Line& line : ini.lines) {
         if (line.HasLineEnd()) {
             lineEnd = bytes.sliced(line.contentEnd, line.end - line.contentEnd);
@@ -215,7 +173,7 @@ QByteArray WriteColumnPositions(const QByteArray& file, const QString& section, 
     }
     QByteArray newLines;
     for (size_t i = 0; i < positions.size(); ++i)
-        newLines += encode(positionLine(int(i), positions[i]), encoding) + lineEnd;
+        newLines += platform::encodeText(positionLine(int(i), positions[i]), encoding) + lineEnd;
 
     QByteArray out = bytes.left(ini.bodyStart);
     const bool endsWithoutLineEnd = !ini.lines.empty() && !ini.lines.back().HasLineEnd();
@@ -224,7 +182,7 @@ QByteArray WriteColumnPositions(const QByteArray& file, const QString& section, 
         out += bytes.sliced(ini.bodyStart);
         if (endsWithoutLineEnd)
             out += lineEnd;
-        return out + encode(header, encoding) + lineEnd + newLines;
+        return out + platform::encodeText(header, encoding) + lineEnd + newLines;
     }
     const auto replaced = [&](int i) {
         if (i <= found.header || i >= found.end)
