@@ -34,7 +34,6 @@ Device_Search_Result Send_Ping(const QString& address, platform::IcmpEcho& echo,
     int answered = 0;
     for (;;) {
         const platform::EchoReply reply = echo.echo(address, payload, std::chrono::milliseconds(kEchoTimeoutMs));
-        ++result.echoesSent;
         switch (reply.status) {
         case platform::EchoReply::Status::Answered: result.ping_res = Ping_Answered; break;
         case platform::EchoReply::Status::NotAnswered: result.ping_res = Ping_Not_Answered; break;

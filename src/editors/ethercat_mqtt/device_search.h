@@ -43,7 +43,6 @@ struct Device_Search_Result {
     QString error;
     // The search was given up because serving the events asked for it.
     bool abandoned = false;
-    int echoesSent = 0;
 };
 
 // The device search: echo requests back to back to one address until two

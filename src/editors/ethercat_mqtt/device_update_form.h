@@ -42,8 +42,6 @@ public:
     void update_ComPort();
     // The address as typed: the four octet texts joined with ".".
     QString Typed_Address() const;
-    // A device search is running (the dialog serves events meanwhile).
-    bool Searching() const { return searching_; }
 
     // Set by the caller before showing the dialog.
     int32_t Form_Type = Form_Serial;
