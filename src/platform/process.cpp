@@ -1,7 +1,6 @@
 #include "platform/process.h"
 
 #include <cerrno>
-#include <cstring>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -11,15 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "platform/strings.h"
+
 extern char** environ;
 
 namespace platform {
 namespace {
-
-QString errnoText(int err)
-{
-    return QString::fromLocal8Bit(std::strerror(err));
-}
 
 // Reaps a program the caller stopped waiting for, so that it leaves no
 // zombie behind when it ends.
@@ -60,7 +56,7 @@ ProgramRun runProgramAndWait(const QString& program, const QStringList& argument
     pid_t pid = 0;
     const int rc = ::posix_spawn(&pid, storage.front().constData(), nullptr, nullptr, argv.data(), environ);
     if (rc != 0) {
-        run.error = QStringLiteral("\"%1\" cannot be started: %2").arg(program, errnoText(rc));
+        run.error = QStringLiteral("\"%1\" cannot be started: %2").arg(program, systemErrorText(rc));
         return run;
     }
     run.started = true;

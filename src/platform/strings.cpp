@@ -1,5 +1,6 @@
 #include "platform/strings.h"
 
+#include <cstring>
 #include <limits>
 
 namespace platform {
@@ -126,6 +127,11 @@ std::optional<int32_t> parseDecimal(const QString& text)
     if (!v)
         return std::nullopt;
     return static_cast<int32_t>(*v);
+}
+
+QString systemErrorText(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
 }
 
 }  // namespace platform

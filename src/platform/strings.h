@@ -28,4 +28,7 @@ int hexDigitValue(QChar c);
 // Plain decimal digits with an optional sign and nothing else.
 std::optional<int32_t> parseDecimal(const QString& text);
 
+// The operating system's text for the error number `err` (errno).
+QString systemErrorText(int err);
+
 }  // namespace platform

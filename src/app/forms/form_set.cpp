@@ -7,6 +7,7 @@
 #include "app/forms/new_project_dialog.h"
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/soft_options_dialog.h"
+#include "editors/ethercat_mqtt/device_update_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "params/forms/par_gen_form.h"
@@ -38,7 +39,7 @@ std::vector<Creation> creationList()
         {"TFSoftOptions", make<TFSoftOptions>()},
         {"TFParGen", make<params::TFParGen>()},
         {"TFEtherCATSlave", make<ethercat_mqtt::TFEtherCATSlave>()},
-        {"TFBoot", {}},
+        {"TFBoot", make<ethercat_mqtt::TFBoot>()},
         {"TFSetAccess", {}},
         {"TFModbus_TCP_Master_Set_Access", {}},
         {"TFBACnetAccess", {}},

@@ -15,6 +15,7 @@
 #include "app/language.h"
 #include "app/settings_file.h"
 #include "app/version_check.h"
+#include "editors/ethercat_mqtt/device_update_form.h"
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "params/bank_compiler.h"
 #include "platform/dialogs.h"
@@ -361,7 +362,10 @@ void TFZuderivuridFirmWare::Update_Device()
         platform::dialogs().error(result.error, this);
         return;
     }
-    showForm(QStringLiteral("TFBoot"));
+    if (auto* boot = qobject_cast<ethercat_mqtt::TFBoot*>(forms_.form(QStringLiteral("TFBoot")))) {
+        boot->Form_Type = ethercat_mqtt::TFBoot::Form_Ethernet;
+        boot->exec();
+    }
 }
 
 void TFZuderivuridFirmWare::Update_Timer()

@@ -12,6 +12,7 @@
 #include "app/forms/open_conf_dialog.h"
 #include "app/forms/soft_options_dialog.h"
 #include "app/language.h"
+#include "editors/ethercat_mqtt/device_update_form.h"
 #include "main_window_fixture.h"
 #include "support/loopback_http_server.h"
 
@@ -260,17 +261,40 @@ TEST_F(MainWindowTest, OptionsConnectionBoxesAndPages)
     EXPECT_EQ(main().Timer_Update->interval(), 7200000);
 }
 
-TEST_F(MainWindowTest, UpdateDeviceWritesTheImagesOfTheOpenProject)
+TEST_F(MainWindowTest, UpdateDeviceWritesTheImagesOfTheOpenProjectThenShowsTheEthernetUpdate)
 {
     QDir().mkpath(dir.file("PROJECTS/P1"));
     dir.write("Velmoraxis.xml", "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj></Conf_Settings>");
     start();
     ASSERT_TRUE(app::appState().projectOpen());
+    auto* boot = form<ethercat_mqtt::TFBoot>("TFBoot");
+    ASSERT_NE(boot, nullptr);
+    const QStringList created = forms->created();
+    EXPECT_EQ(created.indexOf("TFBoot"), created.indexOf("TFEtherCATSlave") + 1);
+    bool shownModal = false;
+    QStringList banksWhenShown;
+    QString caption;
+    soon([&] {
+        shownModal = boot->isVisible() && boot->isModal();
+        caption = boot->windowTitle();
+        for (const char* bank : {"bank1.bin", "bank2.bin", "bank3.bin"})
+            if (QFile::exists(dir.file(QString("PROJECTS/P1/bin/") + bank)))
+                banksWhenShown << bank;
+        QTest::mouseClick(boot->Btn_Cancel, Qt::LeftButton);
+    });
     main().Btn_Click(main().stepButton("Btn_CreateBin"));
     EXPECT_TRUE(script.texts().isEmpty()) << script.texts().join('\n').toStdString();
-    for (const char* bank : {"bank1.bin", "bank2.bin", "bank3.bin"})
-        EXPECT_TRUE(QFile::exists(dir.file(QString("PROJECTS/P1/bin/") + bank))) << bank;
+    EXPECT_TRUE(shownModal);
+    EXPECT_EQ(boot->Form_Type, ethercat_mqtt::TFBoot::Form_Ethernet);
+    EXPECT_EQ(caption, "Update Device by Ethernet (UDP)");
+    EXPECT_EQ(banksWhenShown, (QStringList{"bank1.bin", "bank2.bin", "bank3.bin"}));
+    EXPECT_FALSE(boot->isVisible());
     EXPECT_EQ(dir.read("PROJECTS/P1/bin/bank1.bin").size(), 2048);
+
+    // A language change reaches the hidden dialog.
+    app::textTable().Lang_Texts[1202] = "Aggiorna via Ethernet";
+    forms->Change_Language();
+    EXPECT_EQ(boot->windowTitle(), "Aggiorna via Ethernet");
 }
 
 TEST_F(MainWindowTest, ClosingSavesTheSettingsAndKeepsTheRememberedProject)
