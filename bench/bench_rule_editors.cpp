@@ -1,9 +1,11 @@
-// The EtherCAT editors on full tables: 256 + 256 variables and 16 + 16
-// groups.
+// The rule editors on full tables: 256 + 256 variables, 16 + 16 groups and
+// 1024 + 1024 MQTT topics (every column filled, hidden ones too).
 //
-//   BM_OpenVariableEditor / BM_OpenGroupEditor: showing the editor (reset,
-//   load, computed columns, first paint) and closing it again.
-//   BM_OkVariableEditor / BM_OkGroupEditor: OK on the full tables: the
+//   BM_OpenVariableEditor / BM_OpenGroupEditor / BM_OpenTopicEditor: showing
+//   the editor (reset, load, computed columns, first paint) and closing it
+//   again.
+//   BM_OkVariableEditor / BM_OkGroupEditor / BM_OkTopicEditor: OK on the
+//   full tables: the
 //   checks, the questions' counts and the file written (the editor is shown
 //   again between iterations, outside the timing).
 //
@@ -17,8 +19,10 @@
 #include "bench_support.h"
 #include "editors/ethercat_mqtt/ethercat_slave_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
+#include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_group_file.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_slave_file.h"
+#include "editors/ethercat_mqtt/project_files/mqtt_topic_file.h"
 #include "platform/dialogs.h"
 
 namespace {
@@ -86,6 +90,43 @@ struct FullProject {
             groups.Master_to_Slave.push_back({text("Output_Group_", g, 40), QStringLiteral("16"), text("M", g, 30)});
         }
         ethercat_mqtt::writeEtherCATGroupFile(state.EtherCAT_Slave_Group_Path, doc, groups);
+
+        state.MQTT_Set_Topic_Path = dir.path() + QStringLiteral("/MQTT_Set_Topic.xml");
+        const char* const dataTypes[] = {"Int", "Float", "String", "Base64"};
+        const char* const sizes[] = {"4", "8", "32", "64"};
+        ethercat_mqtt::MQTTTopicFile topics;
+        for (int i = 0; i < 1024; ++i) {
+            ethercat_mqtt::MQTTPublishRow pub;
+            pub.Topic = text("plant/area/line/publish/", i, 60);
+            pub.Retained = QStringLiteral("Y");
+            pub.QoS = QString::number(i % 3);
+            pub.DataType = QString::fromLatin1(dataTypes[i % 4]);
+            pub.Dimension = QString::fromLatin1(sizes[i % 4]);
+            pub.Position = QString::number(i);
+            pub.IPAddress = QStringLiteral("192.168.1.10");
+            pub.InputTemplate = QStringLiteral("$IN$");
+            pub.Template = QStringLiteral("{\n  \"value\": $VALUE$,\n  \"time\": \"$TIME$\"\n}");
+            pub.OnChange = QStringLiteral("Y");
+            pub.OnTimer = i % 2 == 0 ? QStringLiteral("Y") : QStringLiteral("N");
+            pub.Time = QStringLiteral("1000");
+            pub.Mnemonic = text("Description of ", i, 64);
+            topics.Publish.push_back(pub);
+            ethercat_mqtt::MQTTSubscribeRow sub;
+            sub.Topic = text("plant/area/line/subscribe/", i, 60);
+            sub.Retained = QStringLiteral("N");
+            sub.QoS = QString::number(i % 3);
+            sub.DataType = pub.DataType;
+            sub.Dimension = pub.Dimension;
+            sub.Position = QString::number(1499 - i);
+            sub.IPAddress = QStringLiteral("10.0.0.1");
+            sub.Port = QStringLiteral("502");
+            sub.EthType = QStringLiteral("TCP");
+            sub.InputTemplate = QStringLiteral("$IN$");
+            sub.Template = QStringLiteral("$VALUE$");
+            sub.Mnemonic = text("Description of ", i, 64);
+            topics.Subscribe.push_back(sub);
+        }
+        ethercat_mqtt::writeMQTTTopicFile(state.MQTT_Set_Topic_Path, doc, topics);
     }
 };
 
@@ -129,6 +170,8 @@ void BM_OpenVariableEditor(benchmark::State& state) { openEditor<ethercat_mqtt::
 void BM_OkVariableEditor(benchmark::State& state) { okEditor<ethercat_mqtt::TFEtherCATSlave>(state); }
 void BM_OpenGroupEditor(benchmark::State& state) { openEditor<ethercat_mqtt::TFEtherCATSlave_Group>(state); }
 void BM_OkGroupEditor(benchmark::State& state) { okEditor<ethercat_mqtt::TFEtherCATSlave_Group>(state); }
+void BM_OpenTopicEditor(benchmark::State& state) { openEditor<ethercat_mqtt::TFMQTT_Set_Topic>(state); }
+void BM_OkTopicEditor(benchmark::State& state) { okEditor<ethercat_mqtt::TFMQTT_Set_Topic>(state); }
 
 }  // namespace
 
@@ -136,6 +179,8 @@ BENCHMARK(BM_OpenVariableEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OkVariableEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenGroupEditor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OkGroupEditor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenTopicEditor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OkTopicEditor)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

@@ -10,6 +10,8 @@
 #include "editors/ethercat_mqtt/device_update_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
+#include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
+#include "editors/ethercat_mqtt/topic_template_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -59,8 +61,8 @@ std::vector<Creation> creationList()
         {"TFTLS_Server_Known_Cert", {}},
         {"TFReceiveJ1939", {}},
         {"TFTransmitJ1939", {}},
-        {"TFMQTT_Set_Topic", {}},
-        {"TFTopicTemplate", {}},
+        {"TFMQTT_Set_Topic", make<ethercat_mqtt::TFMQTT_Set_Topic>()},
+        {"TFTopicTemplate", make<ethercat_mqtt::TFTopicTemplate>()},
         {"TFReceiveNMEA", {}},
         {"TFTransmitNMEA", {}},
         {"TFOPC_UA_Add_Server", {}},
@@ -102,6 +104,8 @@ FormSet::FormSet(const QString& exeFolder)
             forms_.push_back({QString::fromLatin1(c.className), c.factory()});
     if (auto* options = qobject_cast<TFSoftOptions*>(form(QStringLiteral("TFSoftOptions"))))
         options->OnLanguageChanged = [this] { Change_Language(); };
+    if (auto* topics = qobject_cast<ethercat_mqtt::TFMQTT_Set_Topic*>(form(QStringLiteral("TFMQTT_Set_Topic"))))
+        topics->setTemplateDialog(qobject_cast<ethercat_mqtt::TFTopicTemplate*>(form(QStringLiteral("TFTopicTemplate"))));
 }
 
 FormSet::~FormSet()

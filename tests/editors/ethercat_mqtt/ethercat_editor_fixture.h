@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
@@ -45,6 +46,7 @@ protected:
         state.Project_Path = folder.path();
         state.EtherCAT_Slave_Path = slavePath();
         state.EtherCAT_Slave_Group_Path = groupPath();
+        state.MQTT_Set_Topic_Path = topicPath();
         state.ParGen_Path = folder.file(QStringLiteral("ParGen.xml"));
         state.Row_Clipboard.clear();
         state.Row_Clipboard_Check.clear();
@@ -53,10 +55,12 @@ protected:
 
     QString slavePath() const { return folder.file(QStringLiteral("EtherCAT_Slave.xml")); }
     QString groupPath() const { return folder.file(QStringLiteral("EtherCAT_Slave_Group.xml")); }
+    QString topicPath() const { return folder.file(QStringLiteral("MQTT_Set_Topic.xml")); }
+    void writeTopics(const QByteArray& xml) const { folder.write(QStringLiteral("MQTT_Set_Topic.xml"), xml); }
     void writeSlave(const QByteArray& xml) const { folder.write(QStringLiteral("EtherCAT_Slave.xml"), xml); }
     void writeGroups(const QByteArray& xml) const { folder.write(QStringLiteral("EtherCAT_Slave_Group.xml"), xml); }
 
-        // Shown modal (as the main window shows the editors) without a modal
+    // Shown modal (as the main window shows the editors) without a modal
     // loop of its own, so that the buttons' results close it.
     static void show(QDialog& form)
     {
@@ -72,6 +76,27 @@ protected:
 private:
     app::AppState saved_;
 };
+
+// Runs `action`; if `dialog` is shown meanwhile (modally, from inside the
+// action), runs `inDialog` then, which is to close it. True when it was shown.
+template <typename Action, typename InDialog>
+bool whileShown(QDialog& dialog, Action action, InDialog inDialog)
+{
+    bool shown = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (shown || !dialog.isVisible())
+            return;
+        shown = true;
+        poll.stop();
+        inDialog();
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return shown;
+}
 
 // A group file as the group editor writes it, of the given slave-to-master
 // and master-to-slave groups ("name=count" each, no mnemonic).

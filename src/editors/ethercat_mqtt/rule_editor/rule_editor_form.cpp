@@ -125,8 +125,28 @@ void TRuleEditorForm::wireGrid(int index)
     grid::TExStringGrid& g = table(index).grid();
     g.OnKeyPress = [this, index](QObject*, QChar& key) { rowCommands().KeyPress_Next_Cell(table(index).grid(), key); };
     g.OnDblClickCell = [this, index](QObject*, int row, int col) {
-        rowCommands().DblClickCell_AutoSize(table(index).grid(), row, col);
+        grid::TExStringGrid& grid = table(index).grid();
+        rowCommands().DblClickCell_AutoSize(grid, row, col);
+        // A double click on a data cell acts on the cursor's cell, by its
+        // real column.
+        if (row > 0 && grid.Row() > 0)
+            cellDoubleClicked(index, grid.Row(), grid.RealCol());
     };
+    // A string grid offers the items of its drop-down columns; a column
+    // grid has them in its column descriptions.
+    if (table(index).columnGrid() == nullptr)
+        g.OnGetEditorType = [this, index](QObject*, int col, int, grid::TEditorType& editor) {
+            // `col` is the real column.
+            const RuleTable& t = table(index);
+            const QStringList& items = t.choiceItems(col);
+            if (items.isEmpty())
+                return;
+            editor = t.layout().columns[size_t(col)].kind == ColumnKind::Choice ? grid::edComboList
+                                                                                 : grid::edComboEdit;
+            t.grid().ClearComboString();
+            for (const QString& item : items)
+                t.grid().AddComboString(item);
+        };
     g.OnClickCell = [this, index](QObject*, int row, int col) {
         if (col == 0 && row > 0)
             table(index).grid().SelectRows(row, 1);
@@ -236,6 +256,8 @@ void TRuleEditorForm::showEvent(QShowEvent* event)
 
 bool TRuleEditorForm::FormShow()
 {
+    prepareShow();
+    tablesLoaded_ = false;
     for (int i = 0; i < tableCount(); ++i)
         table(i).reset();
     // The stamp comes first: a change made while the file is read shows as a
@@ -264,6 +286,7 @@ bool TRuleEditorForm::FormShow()
         table(i).Do_Copy = false;
         focusRow(i, 1);
     }
+    tablesLoaded_ = true;
     if (!notices.isEmpty())
         QMetaObject::invokeMethod(this, [this, notices] { showNotices(notices); }, Qt::QueuedConnection);
     return true;
@@ -367,7 +390,7 @@ bool TRuleEditorForm::Controllo_dati()
     const std::optional<RuleFailure> failure = checkRows(saved);
     if (!failure)
         return true;
-    const QString rule = text(failure->textId);
+    const QString rule = text(failure->textId) + failure->tail;
     platform::dialogs().error(failure->row > 0 ? text(layout_.errorRowId) + QString::number(failure->row) + rule : rule,
                               this);
     if (failure->table >= 0 && failure->table < tableCount()) {
@@ -400,7 +423,7 @@ bool TRuleEditorForm::confirmRowsAfterLists()
 
 void TRuleEditorForm::Btn_OKClick()
 {
-    if (!Controllo_dati() || !confirmRowsAfterLists())
+    if (!tablesLoaded_ || !Controllo_dati() || !confirmRowsAfterLists())
         return;
     if (loadedFile_.changedOn(projectFilePath())
         && !platform::dialogs().confirm(formatText(text(frame_texts::FileChanged), {projectFilePath()}), this))

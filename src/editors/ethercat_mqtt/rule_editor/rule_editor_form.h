@@ -70,7 +70,8 @@ public:
 
     void Set_Lang() override;
     // Resets and loads the tables; false (after an error box) when the
-    // editor's file cannot be used.
+    // editor's file cannot be used: OK then writes nothing until a showing
+    // has loaded it.
     bool FormShow();
     // Checks the rows OK would save; false after an error box naming the
     // first failing rule.
@@ -107,9 +108,21 @@ protected:
     virtual std::optional<RuleFailure> checkRows(const std::vector<RuleRows>& saved) const = 0;
     // Writes the project file; false with `error` when it cannot be written.
     virtual bool saveProject(const std::vector<RuleRows>& saved, QString* error) = 0;
+    // Form-specific settings of a showing, before the tables are reset and
+    // loaded (limits, the page made active).
+    virtual void prepareShow() {}
     // Computed columns and per-cell locks of a table, after a load and after
     // every row command (the base locks are restored just before).
     virtual void recompute(int table) { Q_UNUSED(table); }
+    // A double click on a data cell, after the frame's own handling (the
+    // header sizing), with the cursor's row and real column: an editor's
+    // action for certain columns.
+    virtual void cellDoubleClicked(int table, int row, int column)
+    {
+        Q_UNUSED(table);
+        Q_UNUSED(row);
+        Q_UNUSED(column);
+    }
 
     // A form-specific button after the row buttons, with a fixed caption.
     button::TLbButton* addButton(const QString& name, const QString& caption);
@@ -140,6 +153,9 @@ private:
     platform::FileStamp loadedFile_;
     // exec() has loaded the tables for the showing that follows.
     bool loadedForShow_ = false;
+    // The tables hold the project file's rows: the last FormShow could use
+    // the file. OK writes nothing otherwise.
+    bool tablesLoaded_ = false;
 };
 
 }  // namespace rule_editor

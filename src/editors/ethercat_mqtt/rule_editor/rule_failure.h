@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QString>
+
 namespace rule_editor {
 
 // The first rule a check found broken. The frame shows it as the form's
-// "Error row " text + the row number + the rule's text, or as the rule's
-// text alone when it names no row, and puts the cursor on that row.
+// "Error row " text + the row number + the rule's text (+ the tail), or as
+// the rule's text alone when it names no row, and puts the cursor on that
+// row.
 struct RuleFailure {
     int table = 0;   // index of the rule table (0: the first)
     int row = 0;     // table row, from 1; 0 when the message names no row
     int textId = 0;  // the rule's text
+    QString tail = {};  // appended to the rule's text, e.g. the limit broken
     bool operator==(const RuleFailure&) const = default;
 };
 

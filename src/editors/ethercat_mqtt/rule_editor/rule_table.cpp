@@ -62,6 +62,11 @@ void RuleTable::build()
                 break;
             case ColumnKind::Choice:
                 item->SetEditor(grid::edComboList);
+                item->ComboItems = column.items;
+                break;
+            case ColumnKind::ChoiceOrText:
+                item->SetEditor(grid::edComboEdit);
+                item->ComboItems = column.items;
                 break;
             default:
                 item->SetEditor(grid::edNormal);
@@ -87,7 +92,28 @@ void RuleTable::build()
     }
     for (int r = 1; r <= layout_.dataRows; ++r)
         g.SetCellEx(0, r, QString::number(r));
+    applyColumnVisibility();
     restoreBaseLocks();
+}
+
+void RuleTable::applyColumnVisibility()
+{
+    for (int c = 1; c < int(layout_.columns.size()); ++c) {
+        const bool hidden = layout_.columns[size_t(c)].hidden;
+        if (hidden && !grid_->IsHiddenColumn(c))
+            grid_->HideColumn(c);
+        else if (!hidden && grid_->IsHiddenColumn(c))
+            grid_->UnHideColumn(c);
+    }
+}
+
+const QStringList& RuleTable::choiceItems(int column) const
+{
+    static const QStringList none;
+    if (column < 1 || column >= int(layout_.columns.size()))
+        return none;
+    const RuleColumn& c = layout_.columns[size_t(column)];
+    return c.kind == ColumnKind::Choice || c.kind == ColumnKind::ChoiceOrText ? c.items : none;
 }
 
 void RuleTable::applyHeaders()
@@ -113,7 +139,7 @@ bool RuleTable::checked(int column, int row) const
 
 QString RuleTable::cellText(int column, int row) const
 {
-    if (isCheckBoxColumn(column))
+    if (isCheckBoxColumn(column) && columnGrid() == nullptr)
         return checked(column, row) ? kChecked : kUnchecked;
     return grid_->GetCellEx(column, row);
 }
@@ -146,6 +172,7 @@ void RuleTable::reset()
 {
     grid::TExStringGrid& g = *grid_;
     g.BeginUpdate();
+    applyColumnVisibility();
     for (int r = 1; r <= layout_.dataRows; ++r) {
         g.SetCellEx(0, r, QString::number(r));
         for (int c = 1; c <= rowWidth(); ++c) {
@@ -198,7 +225,7 @@ bool RuleTable::holdsData(int row) const
 {
     for (int c = 1; c <= rowWidth(); ++c) {
         const ColumnKind kind = layout_.columns[size_t(c)].kind;
-        if ((kind == ColumnKind::Text || kind == ColumnKind::Choice)
+        if ((kind == ColumnKind::Text || kind == ColumnKind::Choice || kind == ColumnKind::ChoiceOrText)
             && !platform::trimBlanks(grid_->GetCellEx(c, row)).isEmpty())
             return true;
     }

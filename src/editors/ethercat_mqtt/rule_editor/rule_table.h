@@ -34,6 +34,7 @@ enum class ColumnKind {
     RowNumber,  // column 0: the row number
     Text,       // typed text
     Choice,     // drop-down list that accepts only its items
+    ChoiceOrText,  // drop-down list that also takes typed text
     CheckBox,   // a check box, saved as "Y"/"N"
     Computed,   // shown by the editor, never typed (read-only)
 };
@@ -44,6 +45,8 @@ struct RuleColumn {
     ColumnKind kind = ColumnKind::Text;
     TColor color = clWindow;
     int hintId = -1;  // text of the header's hint; -1: none
+    QStringList items = {};  // the drop-down items of a Choice / ChoiceOrText column
+    bool hidden = false;  // kept out of sight at every showing; its cells stay and are saved
 };
 
 enum class GridKind {
@@ -84,8 +87,14 @@ public:
 
     // The header texts (ids of the layout) into the grid.
     void applyHeaders();
+    // Hides the columns the layout hides and shows the others.
+    void applyColumnVisibility();
+    // The drop-down items of a column (real index); empty for other kinds.
+    const QStringList& choiceItems(int column) const;
 
-    // A cell as saved: "Y"/"N" for a check box, else its text.
+    // A cell as saved: a column grid's cell text (its check boxes hold their
+    // own text, which a file may have given as other than "Y"/"N"); in a
+    // string grid "Y"/"N" for a check box, else the text.
     QString cellText(int column, int row) const;
     void setCellText(int column, int row, const QString& text);
     bool checked(int column, int row) const;
@@ -93,8 +102,8 @@ public:
     // Writes the texts from column 1 on; missing texts leave their cells.
     void setRowTexts(int row, const QStringList& texts);
 
-    // The reset of a showing: row numbers, Enable checked, the other cells
-    // empty, the base locks.
+    // The reset of a showing: the columns' visibility, row numbers, Enable
+    // checked, the other cells empty, the base locks.
     void reset();
     // The base lock of every data row: computed columns read-only, the
     // others editable.

@@ -77,6 +77,9 @@ TEST_F(RuleFrameTest, AFileThatCannotBeParsedIsReportedAndTheFormStaysClosed)
         << dialogs.shown()[0].text.toStdString();
     EXPECT_TRUE(dialogs.shown()[0].text.contains(QStringLiteral("XML"))) << "the parser's message";
 
+    // OK, however reached, does not write the empty tables over the file.
+    form->Btn_OKClick();
+    EXPECT_EQ(fileBytes(), damaged);
     // Shown without a modal loop, it closes again at once.
     show(*form);
     EXPECT_FALSE(form->isVisible());
@@ -424,6 +427,51 @@ TEST_F(RuleFrameTest, AClickOnTheRowNumberSelectsTheRow)
     EXPECT_EQ(selection.Bottom, 3);
     EXPECT_EQ(selection.Left, 1);
     EXPECT_EQ(selection.Right, 5);
+}
+
+// A hidden column keeps its cells through load, row commands and OK; the
+// header hints and the double-click action address the real column behind
+// a shown one.
+TEST_F(RuleFrameTest, HiddenColumnsKeepTheirCellsAndShownColumnsMapToRealOnes)
+{
+    const QByteArray original = testFile({"Y,k1,11,1,n1", "N,k2,22,1,n2"});
+    for (GridKind kind : kBothKinds) {
+        SCOPED_TRACE(kindName(kind));
+        dialogs.reset();
+        writeFile(original);
+        TestRulesForm form(path(), kind, 1, 6, true);
+        grid::TExStringGrid& g = form.table(0).grid();
+        g.UnHideColumn(3);  // what another use may have left
+        form.resize(640, 360);
+        show(form);
+        EXPECT_TRUE(g.IsHiddenColumn(3));
+        EXPECT_EQ(g.ColCount(), 5);
+        EXPECT_EQ(row(form, 2), (QStringList{"N", "k2", "22", "1", "n2"}));
+
+        // Shown column 3 is Pos (real 4).
+        QString hint;
+        g.OnGridHint(&g, 0, 3, hint);
+        EXPECT_EQ(hint, QStringLiteral("about Pos"));
+        form.activateWindow();
+        const platform::TRect r = g.CellRect(3, 2);
+        const QPoint at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+        QTest::mouseClick(g.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        ASSERT_EQ(form.doubleClicks.size(), 1u);
+        EXPECT_EQ(form.doubleClicks[0], (std::array<int, 3>{0, 2, 4}));
+
+        // Rows move with their hidden cells; OK writes them as they were.
+        g.FocusCell(1, 1);
+        form.Btn_InsRowClick();
+        EXPECT_EQ(form.table(0).cellText(3, 3), QStringLiteral("22"));
+        dialogs.answer(platform::MessageResult::Yes);
+        form.Btn_DelRowClick();
+        form.Btn_OKClick();
+        EXPECT_FALSE(form.isVisible());
+        // A one-table form writes its one list.
+        EXPECT_EQ(fileBytes(), QByteArray(original).replace("\t<Rules_B />\n", ""));
+        EXPECT_EQ(dialogs.shown().size(), 1u) << "the delete question only";
+    }
 }
 
 }  // namespace rule_editor_form_tests

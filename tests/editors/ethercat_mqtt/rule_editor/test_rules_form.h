@@ -6,7 +6,9 @@
 // file Test_Rules.xml (lists Rules_A and Rules_B). Its texts live in a spare
 // block of the text table (5350 ..), set by the fixture.
 
+#include <array>
 #include <memory>
+#include <vector>
 
 #include <QApplication>
 #include <QDialog>
@@ -78,13 +80,15 @@ inline RuleTableLayout testTable(const char* grid, const char* sheet, int captio
             2};
 }
 
-inline RuleEditorLayout testLayout(GridKind kind, int tables, int rows)
+inline RuleEditorLayout testLayout(GridKind kind, int tables, int rows, bool hideValue)
 {
     using namespace test_texts;
     RuleEditorLayout layout{QStringLiteral("FTestRules"), Base, ButtonHints, ErrorRow, DeleteQuestion,
                             QSize(640, 360), {testTable("Grid_A", "TS_A", SheetA, kind, rows)}};
     if (tables > 1)
         layout.tables.push_back(testTable("Grid_B", "TS_B", SheetB, kind, rows));
+    for (RuleTableLayout& table : layout.tables)
+        table.columns[3].hidden = hideValue;
     return layout;
 }
 
@@ -93,13 +97,16 @@ inline const char* const kLists[] = {"Rules_A", "Rules_B"};
 
 class TestRulesForm : public TRuleEditorForm {
 public:
-    TestRulesForm(QString file, GridKind kind, int tables = 1, int rows = 6)
-        : TRuleEditorForm(testLayout(kind, tables, rows)), path(std::move(file))
+    // `hideValue`: the Value column is kept hidden.
+    TestRulesForm(QString file, GridKind kind, int tables = 1, int rows = 6, bool hideValue = false)
+        : TRuleEditorForm(testLayout(kind, tables, rows, hideValue)), path(std::move(file))
     {
     }
 
     QString path;
     int recomputed = 0;
+    // The double clicks on data cells: table, row, real column.
+    std::vector<std::array<int, 3>> doubleClicks;
 
 protected:
     QString projectFilePath() const override { return path; }
@@ -151,6 +158,8 @@ protected:
         }
         return doc.save(path, error);
     }
+
+    void cellDoubleClicked(int table, int row, int column) override { doubleClicks.push_back({table, row, column}); }
 
     // Pos: the count of enabled rows up to this one.
     void recompute(int index) override
