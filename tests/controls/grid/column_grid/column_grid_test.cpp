@@ -540,3 +540,32 @@ TEST(ColumnGridAnswers, MaskPrintLookAndScaling)
     EXPECT_EQ(g.Columns()[2]->Font().Size, 10);
     EXPECT_EQ(g.Columns()[2]->HeaderFont().Size, (g.Font().Size * 120 * 2 + 96) / 192);
 }
+
+// ------------------------------------------------------------ painting
+
+// The shared check boxes (a data check-box column, the row check box of
+// column 0) are what the cell shows: the painter lays them out in place of
+// the cell text.
+TEST(ColumnGridPainting, SharedCheckBoxesAreLaidOutInPlaceOfTheText)
+{
+    TExColumnGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(3);
+    g.Columns()[1]->SetEditor(edDataCheckBox);
+    g.SetCellEx(1, 1, "Y");
+    g.MouseActions().SetHotmailRowSelect(true);
+    struct Case {
+        int col;
+        TCellType kind;
+    };
+    for (const Case& c : {Case{1, ctVirtCheckBox}, Case{0, ctRowCheckBox}}) {
+        TCellHAlign ha;
+        TCellVAlign va;
+        bool textShown = true;
+        int h = 0, w = 0;
+        const TCellGraphic* graphic = g.GetCellGraphicLayout(c.col, 1, ha, va, textShown, h, w);
+        ASSERT_NE(graphic, nullptr) << "column " << c.col;
+        EXPECT_EQ(graphic->CellType(), c.kind) << "column " << c.col;
+        EXPECT_FALSE(textShown) << "column " << c.col;
+    }
+}

@@ -238,7 +238,7 @@ TCellGraphic* TExStringGrid::GetCellGraphicLayout(int ACol, int ARow, TCellHAlig
     TextShown = true;
     Height = 0;
     Width = 0;
-    TCellGraphic* graphic = GetGraphicObjectEx(ACol, ARow);
+    TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (graphic != nullptr) {
         HAlign = graphic->CellHAlign();
         VAlign = graphic->CellVAlign();
