@@ -7,6 +7,7 @@ namespace topic_rules_detail {
 
 // The texts of one list's rules.
 struct ListTexts {
+    int qos;
     int dataType;
     int dimensionInt;
     int dimensionFloat;
@@ -15,20 +16,23 @@ struct ListTexts {
     int templateText;
 };
 
-constexpr ListTexts kPublishTexts = {topic_texts::PubDataType,       topic_texts::PubDimensionInt,
+constexpr ListTexts kPublishTexts = {topic_texts::PubQoS,            topic_texts::PubDataType,       topic_texts::PubDimensionInt,
                                      topic_texts::PubDimensionFloat, topic_texts::PubDimensionOther,
                                      topic_texts::PubPosition,       topic_texts::PubTemplate};
-constexpr ListTexts kSubscribeTexts = {topic_texts::SubDataType,       topic_texts::SubDimensionInt,
+constexpr ListTexts kSubscribeTexts = {topic_texts::SubQoS,            topic_texts::SubDataType,       topic_texts::SubDimensionInt,
                                        topic_texts::SubDimensionFloat, topic_texts::SubDimensionOther,
                                        topic_texts::SubPosition,       topic_texts::SubTemplate};
 
 int32_t number(const QString& text) { return platform::parseIntOr(text, -1); }
 
 // The rules both lists share; the text of the first one broken.
-std::optional<int> commonRuleBroken(const QString& dataTypeText, const QString& dimensionText,
+std::optional<int> commonRuleBroken(const QString& qosText, const QString& dataTypeText, const QString& dimensionText,
                                     const QString& positionText, const QString& templateText, int byteCount,
                                     const ListTexts& texts, QString& tail)
 {
+    const int32_t qos = number(platform::trimBlanks(qosText));
+    if (qos < 0 || qos > 2)
+        return texts.qos;
     const QString dataType = platform::trimBlanks(dataTypeText).toUpper();
     if (dataType.isEmpty())
         return texts.dataType;
@@ -66,7 +70,7 @@ std::optional<rule_editor::RuleFailure> checkMQTTTopics(const MQTTTopicFile& fil
         const MQTTPublishRow& r = file.Publish[i];
         const int row = int(i) + 1;
         QString tail;
-        if (const auto text = commonRuleBroken(r.DataType, r.Dimension, r.Position, r.Template, arrays.Byte_IN,
+        if (const auto text = commonRuleBroken(r.QoS, r.DataType, r.Dimension, r.Position, r.Template, arrays.Byte_IN,
                                                kPublishTexts, tail))
             return rule_editor::RuleFailure{publish, row, *text, tail};
         if (platform::trimBlanks(r.OnTimer).toUpper() == QStringLiteral("Y")) {
@@ -78,7 +82,7 @@ std::optional<rule_editor::RuleFailure> checkMQTTTopics(const MQTTTopicFile& fil
     for (size_t i = 0; i < file.Subscribe.size(); ++i) {
         const MQTTSubscribeRow& r = file.Subscribe[i];
         QString tail;
-        if (const auto text = commonRuleBroken(r.DataType, r.Dimension, r.Position, r.Template, arrays.Byte_OUT,
+        if (const auto text = commonRuleBroken(r.QoS, r.DataType, r.Dimension, r.Position, r.Template, arrays.Byte_OUT,
                                                kSubscribeTexts, tail))
             return rule_editor::RuleFailure{subscribe, int(i) + 1, *text, tail};
     }

@@ -15,6 +15,8 @@ namespace ethercat_mqtt {
 // text where it differs.
 namespace topic_texts {
 constexpr int ErrorRow = 3751;
+constexpr int PubQoS = 3774;
+constexpr int SubQoS = 3775;
 constexpr int PubDataType = 3752;
 constexpr int PubDimensionInt = 3753;
 constexpr int PubDimensionFloat = 3754;
@@ -44,7 +46,8 @@ bool Error_In_Topic_Template(const QString& text);
 
 // Controllo_dati of the topic editor over the rows OK would save (every row
 // has a Topic): the publish rows first, then the subscribe rows. Per row, in
-// this order: a Data Type chosen; the Dimension for the type (Int 1, 2, 4 or
+// this order: a QoS of 0, 1 or 2 chosen (the device needs one: the image
+// compiler refuses a row without it); a Data Type chosen; the Dimension for the type (Int 1, 2, 4 or
 // 8; Float 4 or 8; any other type above 0); the Position inside the data
 // array (the message ends with the last position); an even number of "$" in
 // the Template; publish rows with OnTimer on: Time 1 .. 1000000000.

@@ -20,6 +20,7 @@ MQTTPublishRow publishRow(const QString& fields = QStringLiteral("Int|4|0|$VALUE
     const QStringList f = fields.split(u'|');
     MQTTPublishRow row;
     row.Topic = QStringLiteral("plant/value");
+    row.QoS = QStringLiteral("1");
     row.DataType = f[0];
     row.Dimension = f[1];
     row.Position = f[2];
@@ -35,6 +36,7 @@ MQTTSubscribeRow subscribeRow(const QString& fields = QStringLiteral("Int|4|0|$V
     const QStringList f = fields.split(u'|');
     MQTTSubscribeRow row;
     row.Topic = QStringLiteral("plant/set");
+    row.QoS = QStringLiteral("1");
     row.DataType = f[0];
     row.Dimension = f[1];
     row.Position = f[2];
@@ -140,6 +142,27 @@ TEST(MQTTTopicChecks, SubscribeRowsHaveTheirOwnTextsAndNoTime)
     }
 }
 
+// The device needs a QoS on every row: without one the image compiler
+// refuses the file, so the editor asks for it first.
+TEST(MQTTTopicChecks, EveryRowNeedsAQoSOfZeroToTwoBeforeAnyOtherRule)
+{
+    using namespace topic_texts;
+    const std::pair<const char*, bool> cases[] = {
+        {"0", true}, {"1", true}, {"2", true}, {" 2 ", true},
+        {"", false}, {"   ", false}, {"3", false}, {"-1", false}, {"x", false},
+    };
+    for (const auto& [qos, valid] : cases) {
+        MQTTTopicFile file;
+        file.Publish = {publishRow(QStringLiteral("|3|1500|$|Y|0"))};
+        file.Publish[0].QoS = QString::fromUtf8(qos);
+        EXPECT_EQ(checkMQTTTopics(file), valid ? fail(0, 1, PubDataType) : fail(0, 1, PubQoS)) << qos;
+        file.Publish.clear();
+        file.Subscribe = {subscribeRow(QStringLiteral("|3|1500|$"))};
+        file.Subscribe[0].QoS = QString::fromUtf8(qos);
+        EXPECT_EQ(checkMQTTTopics(file), valid ? fail(1, 1, SubDataType) : fail(1, 1, SubQoS)) << qos;
+    }
+}
+
 TEST(MQTTTopicChecks, PublishBeforeSubscribeAndTheLimitsFollowTheArrays)
 {
     using namespace topic_texts;
@@ -187,6 +210,8 @@ TEST(MQTTTopicChecks, TheMessagesOfTheTextTable)
         {3778, "!! [MQTT Publish] Template not Correct, Check the Keywords"},
         {3780, "!! [MQTT Subscribe] Template not Correct, Check the Keywords"},
         {3789, "!! [MQTT Publish] Time(ms) must be between 1 and 1000000000"},
+        {3774, "!! [MQTT Publish] QoS must be selected (0, 1 or 2)"},
+        {3775, "!! [MQTT Subscribe] QoS must be selected (0, 1 or 2)"},
         {3723, "Are you sure to delete the Row number "},
     };
     for (const auto& [id, text] : texts)
