@@ -72,7 +72,7 @@ struct EsiFileTest : ::testing::Test {
     void validate(const QString& file)
     {
         QProcess xmllint;
-        xmllint.start("xmllint", {"--noout", "--schema", SHARED_DATA_DIR "/esi-schema/EtherCATInfo.xsd", file});
+        xmllint.start("xmllint", {"--noout", "--schema", TEST_DATA_DIR "/esi-schema/EtherCATInfo.xsd", file});
         ASSERT_TRUE(xmllint.waitForFinished(30000)) << "xmllint (package libxml2-utils) must be installed";
         EXPECT_EQ(xmllint.exitCode(), 0) << xmllint.readAllStandardError().toStdString();
     }
