@@ -47,6 +47,6 @@ function(configurator_tests name dir)
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    ENVIRONMENT "${CONFIGURATOR_TEST_ENVIRONMENT}"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
