@@ -48,8 +48,9 @@ private:
 bool registerCorpusReplay(const char* name, TargetBody body)
 {
     // GoogleTest owns the tests its factories make.
-    testing::RegisterTest("FuzzCorpus", name, nullptr, nullptr, __FILE__, __LINE__,
-                          [name, body]() -> testing::Test* { return new CorpusReplay(QString::fromLatin1(name), body); });
+    testing::RegisterTest("FuzzCorpus", name, nullptr, nullptr, __FILE__, __LINE__, [name, body]() -> testing::Test* {
+        return new CorpusReplay(QString::fromLatin1(name), body);
+    });
     return true;
 }
 

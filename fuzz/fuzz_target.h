@@ -8,7 +8,7 @@
 //
 //   FUZZ_TARGET(par_gen_file)
 //   {
-//       FuzzedData input(data, size);
+//       fuzz::FuzzedData input(data, size);
 //       ...
 //   }
 //
@@ -31,12 +31,13 @@ using TargetBody = void (*)(const uint8_t* data, size_t size);
 // corpus replay, an abort (and so a saved crash input) under libFuzzer.
 void propertyFailed(const char* property, const char* file, int line);
 
-// Readable forms of compared values: control characters and bytes above
-// 0x7E escaped, long values cut around the first difference.
+// Readable forms of compared values: control characters, backslashes and
+// bytes above 0x7E escaped as \xNN.
 QByteArray printable(const QByteArray& bytes);
 QByteArray printable(const QString& text);
 QByteArray printable(const QStringList& lines);
-// Reports two values that should be equal, with both.
+// Reports two values that should be equal, with both (long ones cut around
+// their first difference).
 void valuesDiffer(const char* expression, const QByteArray& left, const QByteArray& right, const char* file, int line);
 
 // Corpus replay only: registers the body as the test of its corpus folder.
@@ -44,19 +45,19 @@ bool registerCorpusReplay(const char* name, TargetBody body);
 
 }  // namespace fuzz
 
-#define FUZZ_CHECK(condition)                                     \
-    do {                                                          \
-        if (!(condition))                                         \
+#define FUZZ_CHECK(condition)                                       \
+    do {                                                            \
+        if (!(condition))                                           \
             ::fuzz::propertyFailed(#condition, __FILE__, __LINE__); \
     } while (false)
 
-#define FUZZ_CHECK_EQUAL(left, right)                                                                   \
-    do {                                                                                              \
-        const auto& fuzzLeft = (left);                                                                \
-        const auto& fuzzRight = (right);                                                              \
-        if (!(fuzzLeft == fuzzRight))                                                                 \
-            ::fuzz::valuesDiffer(#left " == " #right, ::fuzz::printable(fuzzLeft), ::fuzz::printable(fuzzRight), \
-                                 __FILE__, __LINE__);                                                 \
+#define FUZZ_CHECK_EQUAL(left, right)                                                        \
+    do {                                                                                     \
+        const auto& fuzzLeft = (left);                                                       \
+        const auto& fuzzRight = (right);                                                     \
+        if (!(fuzzLeft == fuzzRight))                                                        \
+            ::fuzz::valuesDiffer(#left " == " #right, ::fuzz::printable(fuzzLeft),           \
+                                 ::fuzz::printable(fuzzRight), __FILE__, __LINE__);          \
     } while (false)
 
 #ifdef CONFIGURATOR_LIBFUZZER

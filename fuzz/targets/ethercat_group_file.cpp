@@ -43,6 +43,7 @@ FUZZ_TARGET(ethercat_group_file)
     checkMembership(file.Master_to_Slave);
 
     fuzz::checkWriteReadWrite(
-        file, [&](const QString& to, const EtherCATGroupFile& groups) { return writeEtherCATGroupFile(to, doc, groups); },
+        file,
+        [&](const QString& to, const EtherCATGroupFile& groups) { return writeEtherCATGroupFile(to, doc, groups); },
         [&](const QString& from, EtherCATGroupFile& groups) { return readEtherCATGroupFile(from, doc, groups).ok(); });
 }

@@ -28,9 +28,11 @@ FUZZ_TARGET(par_gen_file)
     params::ParGenFile file;
     if (!params::readParGenFile(path, doc, file) || !file.exists())
         return;
+    using Values = QHash<QString, QString>;
     fuzz::checkWriteReadWrite(
-        formValues(file), [&](const QString& to, const QHash<QString, QString>& values) { return params::writeParGenFile(to, doc, values); },
-        [&](const QString& from, QHash<QString, QString>& values) {
+        formValues(file),
+        [&](const QString& to, const Values& values) { return params::writeParGenFile(to, doc, values); },
+        [&](const QString& from, Values& values) {
             params::ParGenFile reread;
             const bool read = params::readParGenFile(from, doc, reread);
             values = formValues(reread);

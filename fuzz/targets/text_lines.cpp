@@ -13,7 +13,8 @@ FUZZ_TARGET(text_lines)
     fuzz::FuzzedData input(data, size);
     const QByteArray bytes = input.takeRest();
     const QStringList lines = platform::splitLines(platform::decodeTextFile(bytes));
-    const std::optional<QStringList> read = platform::readTextFileLines(fuzz::scratchFile(QStringLiteral("lines.txt"), bytes));
+    const QString file = fuzz::scratchFile(QStringLiteral("lines.txt"), bytes);
+    const std::optional<QStringList> read = platform::readTextFileLines(file);
     FUZZ_CHECK(read.has_value());
     FUZZ_CHECK_EQUAL(read.value_or(QStringList()), lines);
     for (const QString& line : lines)
