@@ -41,13 +41,12 @@ function(configurator_tests name dir)
   target_compile_options(${name} PRIVATE ${CONFIGURATOR_WARNINGS})
   target_link_libraries(${name} PRIVATE testsupport ${ARG_UNPARSED_ARGUMENTS})
   target_compile_definitions(${name} PRIVATE
-    TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
-    SHARED_DATA_DIR="${CMAKE_SOURCE_DIR}/../shared/data")
+    TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
   if(CONFIGURATOR_UNITY)
     set_target_properties(${name} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    ENVIRONMENT "${CONFIGURATOR_TEST_ENVIRONMENT}"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the configurator and starts it.
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/build_env.sh"
 "$root/scripts/build.sh" configurator
-exec "$root/build/bin/configurator" "$@"
+exec "$build/bin/configurator" "$@"

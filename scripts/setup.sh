@@ -10,6 +10,11 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-utils fonts-dejavu-core
 )
+# clang builds (CXX=clang++, the fuzz targets) need clang and its sanitizer
+# and libFuzzer runtimes.
+case "$(basename "${CXX:-}")" in
+  clang*) packages+=(clang libclang-rt-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything (tests and benchmarks included) and runs every test,
-# headless.
+# headless. SANITIZE=1 builds and runs them under AddressSanitizer and
+# UndefinedBehaviorSanitizer; CXX=clang++ builds with clang (see
+# scripts/build_env.sh for the build folders).
 set -euo pipefail
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$(dirname "${BASH_SOURCE[0]}")/build_env.sh"
 "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
-cd "$root/build"
+cd "$build"
 ctest --output-on-failure -j "$(nproc)"

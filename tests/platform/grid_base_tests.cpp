@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
@@ -169,7 +170,7 @@ TEST(GridBaseKeys, OnKeyDownRunsFirstAndCanCancelEveryMove)
     const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
                             Qt::Key_End, Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Tab};
     for (Qt::Key key : keys) {
-        SCOPED_TRACE(QTest::toString(key));
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
         FixtureGrid g;
         setUpGrid(g);
         g.SetOptions(g.Options() | goTabs);

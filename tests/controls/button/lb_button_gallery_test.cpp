@@ -95,7 +95,7 @@ TEST(LbButtonGallery, EveryStyleInEveryState)
     };
     std::vector<GalleryRow> rows;
     for (const auto& [style, name] : styles) {
-        rows.push_back({QString::fromLatin1(name), [style](TLbButton& button) {
+        rows.push_back({QString::fromLatin1(name), [style = style](TLbButton& button) {
                             formLook(button);
                             button.SetStyle(style);
                             if (style == bsModern || style == bsQuicken)
@@ -126,7 +126,7 @@ TEST(LbButtonGallery, KindsColourPresetsAndLayouts)
     };
     std::vector<GalleryRow> kindRows;
     for (const auto& [kind, name] : kinds)
-        kindRows.push_back({QString::fromLatin1(name), [kind](TLbButton& button) {
+        kindRows.push_back({QString::fromLatin1(name), [kind = kind](TLbButton& button) {
                                 formLook(button);
                                 button.SetStyle(bsEncarta);
                                 button.SetKind(kind);
@@ -144,7 +144,7 @@ TEST(LbButtonGallery, KindsColourPresetsAndLayouts)
     };
     std::vector<GalleryRow> presetRows;
     for (const auto& [preset, name] : presets)
-        presetRows.push_back({QString::fromLatin1(name), [preset](TLbButton& button) {
+        presetRows.push_back({QString::fromLatin1(name), [preset = preset](TLbButton& button) {
                                   button.SetColorStyle(preset);
                                   button.SetCaption(QStringLiteral("Preset"));
                               }});
@@ -161,7 +161,7 @@ TEST(LbButtonGallery, KindsColourPresetsAndLayouts)
         {taLeftJustify, "left"}, {taCenter, "centre"}, {taRightJustify, "right"}};
     std::vector<GalleryRow> layoutRows;
     for (const auto& [layout, name] : layouts)
-        layoutRows.push_back({QString::fromLatin1(name), [layout](TLbButton& button) {
+        layoutRows.push_back({QString::fromLatin1(name), [layout = layout](TLbButton& button) {
                                   formLook(button);
                                   button.SetStyle(bsEncarta);
                                   button.SetKind(bkRetry);

@@ -406,6 +406,8 @@ TEST(BaseGridPropertiesTest, LookSettersRepaintTheirCellOnlyWhereTheyShould)
 
 TEST(BaseGridPropertiesTest, AssignCopiesTheLookButNotTheObjectsOrCalculation)
 {
+    // Counted by the graphic when the grid destroys it: declared first, so it outlives the grid.
+    int destroyed = 0;
     MergeTestGrid grid(4, 4);
     TCellProperties* source = grid.GetCellProperties(1, 1);
     source->SetIsBaseCell(false);
@@ -430,7 +432,6 @@ TEST(BaseGridPropertiesTest, AssignCopiesTheLookButNotTheObjectsOrCalculation)
     source->SetCalcType(acSUM);
     source->SetGradientDirection(GradientHorizontal);
     source->SetPaintID(9);
-    int destroyed = 0;
     source->AdoptGraphic(std::make_unique<PropsCountedGraphic>(destroyed));
 
     TCellProperties target(&grid, 0, 0);
