@@ -14,6 +14,13 @@ function(configurator_library name dir)
   foreach(sub ${ARG_EXCLUDE})
     list(FILTER sources EXCLUDE REGEX "/${dir}/${sub}/")
   endforeach()
+  if(NOT sources)
+    # A subsystem whose units are still to come: its dependents link it all
+    # the same.
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS})
+    return()
+  endif()
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
   target_compile_options(${name} PRIVATE ${CONFIGURATOR_WARNINGS})
