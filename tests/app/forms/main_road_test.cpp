@@ -1,13 +1,15 @@
 // The main road as a new user goes through it, by keys and clicks on a fresh
 // program: a new configuration, the general parameters, the EtherCAT groups
-// and variables, the ESI file, and Update Device with a gateway that answers
-// and a fake updater next to the executable. Every file the road writes is
-// compared with what its rules give for the values typed, worked out by hand.
+// and variables, the MQTT topics, the ESI file, and Update Device with a
+// gateway that answers and a fake updater next to the executable. Every file
+// the road writes is compared with what its rules give for the values typed,
+// worked out by hand.
 
 #include <sys/stat.h>
 
 #include <QApplication>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTabBar>
 #include <QTest>
@@ -18,9 +20,12 @@
 #include "editors/ethercat_mqtt/esi_icon.h"
 #include "editors/ethercat_mqtt/ethercat_slave_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
+#include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
+#include "editors/ethercat_mqtt/topic_template_form.h"
 #include "main_window_fixture.h"
 #include "params/forms/par_gen_form.h"
 #include "support/esi_schema.h"
+#include "support/qt_printers.h"
 #include "support/scripted_network.h"
 
 namespace main_road_tests {
@@ -70,11 +75,20 @@ struct GridUser {
     rule_editor::TRuleEditorForm& form;
 
     grid::TExStringGrid& grid() const { return form.table(form.activeTable()).grid(); }
-    void clickCell(int col, int row)
+    QPoint centre(int col, int row) const
     {
         const platform::TRect r = grid().CellRect(col, row);
-        QTest::mouseClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+    }
+    void clickCell(int col, int row)
+    {
+        QTest::mouseClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier, centre(col, row));
+        User::settle();
+    }
+    void doubleClickCell(int col, int row)
+    {
+        clickCell(col, row);
+        QTest::mouseDClick(grid().viewport(), Qt::LeftButton, Qt::NoModifier, centre(col, row));
         User::settle();
     }
     void typeInto(int col, int row, const QString& text)
@@ -102,6 +116,9 @@ struct GridUser {
 
 // Drop-down positions of the variable types.
 constexpr int kBool = 0, kInt16 = 2, kUInt8 = 4, kUInt16 = 5;
+// Drop-down positions of the topic editor's data types; its QoS items are
+// "0", "1", "2", each at the position of its value.
+constexpr int kInt = 0;
 
 // ---------------------------------------------------------------- expectations
 
@@ -186,6 +203,11 @@ struct Image {
         bytes.replace(at, s.size(), s);
         return *this;
     }
+    // A text's address, its length and the address again.
+    Image& reference(int at, uint32_t address, uint32_t length)
+    {
+        return u32(at, address).u32(at + 4, length).u32(at + 8, address);
+    }
 };
 
 // The general block for the form's new-project values: cable 192.168.0.5 /
@@ -254,20 +276,54 @@ QByteArray expectedBank2()
     return b.bytes;
 }
 
+// One publish topic: line4/speed, retained, QoS 1, Int of 2 bytes at 1,
+// the template "rpm=" and "$VALUE$" on two lines, on a timer of 1000 ms,
+// mnemonic Speed; its OnChange box never touched. One subscribe topic:
+// line4/mode, QoS 2, Int of 1 byte at 1, template "$VALUE$", mnemonic Mode.
+// A check box nobody set stays empty; the line break is a character
+// reference in the attribute.
+const QByteArray kTopicFile =
+    "<MQTT_Set_Topic>\n"
+    "\t<MQTT_Publish>\n"
+    "\t\t<row Topic=\"line4/speed\" Retained=\"Y\" QoS=\"1\" DataType=\"Int\" Dimension=\"2\" Position=\"1\" "
+    "IPAddress=\"\" InputTemplate=\"\" Template=\"rpm=&#10;$VALUE$\" OnChange=\"\" OnTimer=\"Y\" Time=\"1000\" "
+    "Mnemonic=\"Speed\" />\n"
+    "\t</MQTT_Publish>\n"
+    "\t<MQTT_Subscribe>\n"
+    "\t\t<row Topic=\"line4/mode\" Retained=\"\" QoS=\"2\" DataType=\"Int\" Dimension=\"1\" Position=\"1\" "
+    "IPAddress=\"\" Port=\"\" EthType=\"\" InputTemplate=\"\" Template=\"$VALUE$\" Mnemonic=\"Mode\" />\n"
+    "\t</MQTT_Subscribe>\n"
+    "</MQTT_Set_Topic>\n"
+    "<!--SW_VERSION = 1.001-->\n";
+
 // The MQTT configuration: broker.lan (at 174) port 1883, client gw41 (at
-// 185), asynchronous send time 10 s, NTP poll 60 s, no topics, no TLS.
+// 185), asynchronous send time 10 s, NTP poll 60 s, no TLS; then the topics:
+//   190 the topic-filter reference, 202 "line4/mode", 213 its QoS,
+//   217 the subscribe record, 244 its template "$VALUE$",
+//   252 the publish record, 301 "Speed", 307 "line4/speed",
+//   319 "rpm=$VALUE$" (the line break removed); 331 bytes.
 QByteArray expectedBank3()
 {
     constexpr uint32_t base = 0xA0000;
     constexpr uint32_t empty = base + 173;
-    Image b(190);
+    Image b(331);
     b.u32(0, 2).u32(4, 10).u32(8, base + 174).u16(12, 1883).text(14, "MQTC").u32(18, 0).u8(22, 4);
-    b.u32(23, base + 185).u32(27, 4).u32(31, base + 185);
+    b.reference(23, base + 185, 4);
     b.u16(35, 0).u8(37, 0).u8(38, 0).text(39, "MQTW").u32(43, 0);
-    b.u32(97, 0).u32(101, base).u32(105, base).u32(109, base).u32(113, 0).u32(117, base);
+    b.u32(97, 1).u32(101, base + 190).u32(105, base + 213).u32(109, base + 217).u32(113, 1).u32(117, base + 252);
     b.u32(121, 0).u32(125, 0).u32(129, empty).u32(133, 0).u32(137, 0).u32(141, empty).u32(145, 0);
     b.u32(149, empty).u32(153, 0).u32(157, 0).u32(161, empty).u32(165, empty).u32(169, 60);
     b.text(174, QByteArray("broker.lan\0gw41\0", 16));
+    // The subscription: position 1, length 1, Int, its template, no output
+    // template.
+    b.reference(190, base + 202, 10).text(202, "line4/mode").u32(213, 2);
+    b.u32(217, 1).u32(221, 1).u32(225, 1).u32(229, base + 244).u32(233, empty).text(244, "$VALUE$");
+    // The publish topic: description, topic, retained, QoS 1, no input
+    // template, its template, position 1, length 2, Int, timer 1000, options
+    // "on timer".
+    b.u32(252, base + 301).reference(256, base + 307, 11).u8(268, 1).u32(269, 1).u32(273, empty);
+    b.u32(277, base + 319).u32(285, 1).u16(289, 2).u16(291, 1).u32(293, 1000).u32(297, 4);
+    b.text(301, "Speed").text(307, "line4/speed").text(319, "rpm=$VALUE$");
     return b.bytes;
 }
 
@@ -484,25 +540,41 @@ const QByteArray kFakeUpdater =
 
 class MainRoadTest : public MainWindowTest {
 protected:
-    // Shows the form of `button` modally, runs `steps` in it and checks that
-    // the form has closed when the click returns.
+    // `open` shows the form `formName` modally; runs `steps` in it and
+    // checks that the form has closed when `open` returns, without a message.
+    template <typename Form>
+    void inModal(const char* formName, const std::function<void()>& open, const std::function<void(Form&)>& steps)
+    {
+        SCOPED_TRACE(formName);
+        auto* shown = form<Form>(formName);
+        ASSERT_NE(shown, nullptr);
+        // Waits for the form to show: `open` may settle the events (a click
+        // before the double click) before it shows the form.
+        bool ran = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (!shown->isVisible())
+                return;
+            poll.stop();
+            ran = true;
+            EXPECT_TRUE(shown->isModal());
+            EXPECT_TRUE(QTest::qWaitForWindowActive(shown));
+            steps(*shown);
+        });
+        poll.start();
+        open();
+        poll.stop();
+        EXPECT_TRUE(ran);
+        EXPECT_FALSE(shown->isVisible());
+        EXPECT_TRUE(script.shown().empty()) << script.texts().join(u'\n').toStdString();
+    }
+    // The form of the main window's step `button`.
     template <typename Form>
     void step(const char* button, const char* formName, const std::function<void(Form&)>& steps)
     {
         SCOPED_TRACE(button);
-        auto* shown = form<Form>(formName);
-        ASSERT_NE(shown, nullptr);
-        bool ran = false;
-        soon([&] {
-            ran = true;
-            EXPECT_TRUE(shown->isVisible() && shown->isModal());
-            EXPECT_TRUE(QTest::qWaitForWindowActive(shown));
-            steps(*shown);
-        });
-        User::click(main().stepButton(button));
-        EXPECT_TRUE(ran);
-        EXPECT_FALSE(shown->isVisible());
-        EXPECT_TRUE(script.shown().empty()) << script.texts().join(u'\n').toStdString();
+        inModal<Form>(formName, [&] { User::click(main().stepButton(button)); }, steps);
     }
     QString project(const QString& name) const { return dir.file("PROJECTS/Line 4/" + name); }
 };
@@ -563,6 +635,51 @@ TEST_F(MainRoadTest, ANewUserGoesFromANewConfigurationToTheUpdater)
             User::click(f.Btn_OK);
         });
 
+    // Shown publish columns: 1 Topic, 2 Retained, 3 QoS, 4 Data Type, 5
+    // Dimension, 6 Position, 7 Template, 8 OnChange, 9 OnTimer, 10 Time(ms),
+    // 11 Mnemonic (beyond the right edge: reached with the arrow key).
+    // Shown subscribe columns: 1 Topic, 2 QoS, 3 Data Type, 4 Dimension, 5
+    // Position, 6 Template, 7 Mnemonic.
+    step<ethercat_mqtt::TFMQTT_Set_Topic>(
+        "Btn_MQTT_Set_Topic", "TFMQTT_Set_Topic", [this](ethercat_mqtt::TFMQTT_Set_Topic& f) {
+            GridUser user{f};
+            user.typeInto(1, 1, "line4/speed");
+            user.clickCell(2, 1);
+            user.choose(3, 1, 1);
+            user.choose(4, 1, kInt);
+            user.typeInto(5, 1, "2");
+            user.typeInto(6, 1, "1");
+            inModal<ethercat_mqtt::TFTopicTemplate>(
+                "TFTopicTemplate", [&] { user.doubleClickCell(7, 1); },
+                [](ethercat_mqtt::TFTopicTemplate& d) {
+                    EXPECT_EQ(d.windowTitle(), "Set Template");
+                    EXPECT_EQ(QApplication::focusWidget(), d.RE_TopicTemplate);
+                    User::type("rpm=");
+                    User::key(Qt::Key_Return);
+                    User::type("$VALUE$");
+                    User::click(d.buttons.Btn_OK);
+                });
+            // The window manager gives the editor back the focus; the
+            // offscreen platform has none.
+            f.activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+            user.clickCell(9, 1);
+            user.typeInto(10, 1, "1000");
+            User::key(Qt::Key_Right);
+            User::type("Speed");
+            User::key(Qt::Key_Return);
+
+            user.choosePage(1);
+            user.typeInto(1, 1, "line4/mode");
+            user.choose(2, 1, 2);
+            user.choose(3, 1, kInt);
+            user.typeInto(4, 1, "1");
+            user.typeInto(5, 1, "1");
+            user.typeInto(6, 1, "$VALUE$");
+            user.typeInto(7, 1, "Mode");
+            User::click(f.Btn_OK);
+        });
+
     // The ESI file, saved where the user chooses.
     script.chooseFile(dir.file("Line 4 gateway.xml"));
     User::click(main().stepButton("Btn_EtherCAT_ESI_File"));
@@ -582,6 +699,7 @@ TEST_F(MainRoadTest, ANewUserGoesFromANewConfigurationToTheUpdater)
     EXPECT_EQ(dir.read("PROJECTS/Line 4/ParGen.xml"), expectedParGen());
     EXPECT_EQ(dir.read("PROJECTS/Line 4/EtherCAT_Slave_Group.xml"), kGroupFile);
     EXPECT_EQ(dir.read("PROJECTS/Line 4/EtherCAT_Slave.xml"), kVariableFile);
+    EXPECT_EQ(dir.read("PROJECTS/Line 4/MQTT_Set_Topic.xml"), kTopicFile);
     EXPECT_EQ(dir.read("PROJECTS/Line 4/bin/bank1.bin").toHex(), expectedBank1().toHex());
     EXPECT_EQ(dir.read("PROJECTS/Line 4/bin/bank2.bin").toHex(), expectedBank2().toHex());
     EXPECT_EQ(dir.read("PROJECTS/Line 4/bin/bank3.bin").toHex(), expectedBank3().toHex());
@@ -590,7 +708,8 @@ TEST_F(MainRoadTest, ANewUserGoesFromANewConfigurationToTheUpdater)
     EXPECT_EQ(dir.read("Velmoraxis.xml"), kSettingsFile);
     // Nothing else was written into the project.
     EXPECT_EQ(QDir(dir.file("PROJECTS/Line 4")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries, QDir::Name),
-              (QStringList{"EtherCAT_Slave.xml", "EtherCAT_Slave_Group.xml", "ParGen.xml", "bin"}));
+              (QStringList{"EtherCAT_Slave.xml", "EtherCAT_Slave_Group.xml", "MQTT_Set_Topic.xml", "ParGen.xml",
+                           "bin"}));
 
     // Two echoes to the device, answered; the updater ran once, without
     // arguments, found the job and every file it names.
@@ -602,7 +721,7 @@ TEST_F(MainRoadTest, ANewUserGoesFromANewConfigurationToTheUpdater)
               "found 2 " + dir.path() + "/MASTER/Sim41T17.sim\n"
               "found 2048 " + bin + "bank1.bin\n"
               "found 16595 " + bin + "bank2.bin\n"
-              "found 190 " + bin + "bank3.bin\n");
+              "found 331 " + bin + "bank3.bin\n");
     EXPECT_EQ(dir.read("updater_job_seen.xml"), dir.read("Ethernet_Update.xml"));
 
     EXPECT_TRUE(testing_support::validatesAgainstEsiSchema(dir.file("Line 4 gateway.xml")));

@@ -190,19 +190,19 @@ TEST_F(TopicEditorGuiTest, TheTemplateDialogOpensWithTheCellTextAndOkStoresItsLi
 // bytes at 10, "$VALUE$", on change and every 500 ms, mnemonic "T1") and
 // "plant/name" (QoS 0, String of 8 bytes at 20, the template "name:" and
 // "$VALUE$" on two lines); subscribe "cmd/speed" (QoS 2, Float of 4 bytes at
-// 0, "$VALUE$", mnemonic "s").
+// 0, "$VALUE$", mnemonic "s"). Boxes nobody clicked are saved empty.
 const QByteArray kExpectedFile =
     "<MQTT_Set_Topic>\n"
     "\t<MQTT_Publish>\n"
     "\t\t<row Topic=\"plant/temp\" Retained=\"Y\" QoS=\"1\" DataType=\"Int\" Dimension=\"2\" Position=\"10\" "
     "IPAddress=\"\" InputTemplate=\"\" Template=\"$VALUE$\" OnChange=\"Y\" OnTimer=\"Y\" Time=\"500\" "
     "Mnemonic=\"T1\" />\n"
-    "\t\t<row Topic=\"plant/name\" Retained=\"N\" QoS=\"0\" DataType=\"String\" Dimension=\"8\" Position=\"20\" "
-    "IPAddress=\"\" InputTemplate=\"\" Template=\"name:&#10;$VALUE$\" OnChange=\"N\" OnTimer=\"N\" Time=\"\" "
+    "\t\t<row Topic=\"plant/name\" Retained=\"\" QoS=\"0\" DataType=\"String\" Dimension=\"8\" Position=\"20\" "
+    "IPAddress=\"\" InputTemplate=\"\" Template=\"name:&#10;$VALUE$\" OnChange=\"\" OnTimer=\"\" Time=\"\" "
     "Mnemonic=\"\" />\n"
     "\t</MQTT_Publish>\n"
     "\t<MQTT_Subscribe>\n"
-    "\t\t<row Topic=\"cmd/speed\" Retained=\"N\" QoS=\"2\" DataType=\"Float\" Dimension=\"4\" Position=\"0\" "
+    "\t\t<row Topic=\"cmd/speed\" Retained=\"\" QoS=\"2\" DataType=\"Float\" Dimension=\"4\" Position=\"0\" "
     "IPAddress=\"\" Port=\"\" EthType=\"\" InputTemplate=\"\" Template=\"$VALUE$\" Mnemonic=\"s\" />\n"
     "\t</MQTT_Subscribe>\n"
     "</MQTT_Set_Topic>\n"

@@ -93,6 +93,41 @@ TEST_F(TopicEditorTest, MissingAttributesLoadTheirDefaults)
     EXPECT_TRUE(form.table(0).keyEmpty(3));
 }
 
+// Showing empties every cell, check boxes included (only an Enable column
+// starts checked): a box nobody set is saved as an empty text, not as "N".
+TEST_F(TopicEditorTest, CheckBoxesNobodySetAreEmptyAndSavedEmpty)
+{
+    // What an earlier use may leave.
+    form.table(0).setRowTexts(1, {"old", "Y", "", "", "", "", "", "", "", "Y", "Y", "Y", "", "", "Y", "Y"});
+    form.table(1).setRowTexts(1, {"old", "Y", "", "", "", "", "", "", "", "", "", "Y", "Y"});
+    show(form);
+    EXPECT_EQ(row(0, 1), QStringList(17, QString()));
+    EXPECT_EQ(row(1, 1), QStringList(14, QString()));
+
+    // Rows filled without touching a box.
+    const auto fill = [this](int t, std::initializer_list<std::pair<int, const char*>> cells) {
+        for (const auto& [column, text] : cells)
+            form.table(t).setCellText(column, 1, QString::fromLatin1(text));
+    };
+    fill(0, {{1, "t"}, {3, "0"}, {4, "Int"}, {5, "2"}, {6, "0"}, {9, "$VALUE$"}});
+    fill(1, {{1, "s"}, {3, "1"}, {4, "Int"}, {5, "1"}, {6, "0"}, {11, "$VALUE$"}});
+    form.Btn_OKClick();
+    EXPECT_TRUE(dialogs.shown().empty()) << dialogs.texts().join(u'\n').toStdString();
+    EXPECT_EQ(readFile(topicPath()),
+              "<MQTT_Set_Topic>\n"
+              "\t<MQTT_Publish>\n"
+              "\t\t<row Topic=\"t\" Retained=\"\" QoS=\"0\" DataType=\"Int\" Dimension=\"2\" Position=\"0\" "
+              "IPAddress=\"\" InputTemplate=\"\" Template=\"$VALUE$\" OnChange=\"\" OnTimer=\"\" Time=\"\" "
+              "Mnemonic=\"\" />\n"
+              "\t</MQTT_Publish>\n"
+              "\t<MQTT_Subscribe>\n"
+              "\t\t<row Topic=\"s\" Retained=\"\" QoS=\"1\" DataType=\"Int\" Dimension=\"1\" Position=\"0\" "
+              "IPAddress=\"\" Port=\"\" EthType=\"\" InputTemplate=\"\" Template=\"$VALUE$\" Mnemonic=\"\" />\n"
+              "\t</MQTT_Subscribe>\n"
+              "</MQTT_Set_Topic>\n"
+              "<!--SW_VERSION = 1.001-->\n");
+}
+
 // The header hint of a shown column is that of the real column behind it.
 TEST_F(TopicEditorTest, HeaderHintsFollowTheRealColumnsBehindTheShownOnes)
 {

@@ -175,8 +175,10 @@ void RuleTable::reset()
     applyColumnVisibility();
     for (int r = 1; r <= layout_.dataRows; ++r) {
         g.SetCellEx(0, r, QString::number(r));
+        // Enable starts checked; a string grid's other boxes unchecked; every
+        // other cell, a column grid's other boxes included, empty.
         for (int c = 1; c <= rowWidth(); ++c) {
-            if (isCheckBoxColumn(c))
+            if (isCheckBoxColumn(c) && (c == 1 || columnGrid() == nullptr))
                 setCellText(c, r, c == 1 ? kChecked : kUnchecked);
             else
                 g.SetCellEx(c, r, QString());
