@@ -4,6 +4,12 @@
 
 namespace ethernet_editors {
 
+rule_editor::RuleColumn shapeColumn(rule_editor::ColumnKind kind, int width, TColor color, const QStringList& items,
+                                    bool hidden)
+{
+    return {-1, width, kind, color, -1, items, hidden};
+}
+
 std::vector<rule_editor::RuleColumn> withTexts(std::vector<rule_editor::RuleColumn> shape,
                                                const std::vector<int>& headers, const std::vector<int>& hints)
 {
@@ -13,6 +19,24 @@ std::vector<rule_editor::RuleColumn> withTexts(std::vector<rule_editor::RuleColu
         shape[c].hintId = c > 0 && c - 1 < hints.size() ? hints[c - 1] : -1;
     }
     return shape;
+}
+
+std::vector<rule_editor::RuleColumn> dataPlacementColumns(int arraySize)
+{
+    using rule_editor::ColumnKind;
+    namespace colors = rule_editor::column_colors;
+    return {shapeColumn(ColumnKind::Choice, 62, colors::Position, numberItems(arraySize)),
+            shapeColumn(ColumnKind::Choice, 62, colors::Position, numberItems(8)),
+            shapeColumn(ColumnKind::CheckBox, 44, colors::CheckBox),
+            shapeColumn(ColumnKind::CheckBox, 76, colors::CheckBox)};
+}
+
+std::vector<rule_editor::RuleColumn> writeTriggerColumns()
+{
+    using rule_editor::ColumnKind;
+    namespace colors = rule_editor::column_colors;
+    return {shapeColumn(ColumnKind::CheckBox, 72, colors::CheckBox),
+            shapeColumn(ColumnKind::CheckBox, 58, colors::CheckBox)};
 }
 
 QStringList numberItems(int count)

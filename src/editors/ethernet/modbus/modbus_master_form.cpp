@@ -18,11 +18,6 @@ namespace colors = rule_editor::column_colors;
 constexpr int kTopicColumnSerial = 12;
 constexpr bool kHidden = true;
 
-RuleColumn column(ColumnKind kind, int width, TColor color, const QStringList& items = {}, bool hidden = false)
-{
-    return {-1, width, kind, color, -1, items, hidden};
-}
-
 // The columns of a table, without texts: as the file's attributes (see
 // modbusAttributes), behind the row number.
 std::vector<RuleColumn> tableShape(ModbusMaster master, int table, const ModbusDataArrays& arrays)
@@ -33,27 +28,27 @@ std::vector<RuleColumn> tableShape(ModbusMaster master, int table, const ModbusD
                                                                 QStringLiteral("Input Register")}
                                                   : QStringList{QStringLiteral("Coil Status"),
                                                                 QStringLiteral("Holding Register")};
-    std::vector<RuleColumn> c = {column(ColumnKind::RowNumber, 32, clWindow),
-                                 column(ColumnKind::CheckBox, 52, colors::CheckBox)};
+    std::vector<RuleColumn> c = {shapeColumn(ColumnKind::RowNumber, 32, clWindow),
+                                 shapeColumn(ColumnKind::CheckBox, 52, colors::CheckBox)};
     if (master == ModbusMaster::Tcp)
-        c.insert(c.end(), {column(ColumnKind::Text, 112, colors::Key), column(ColumnKind::Text, 48, colors::Key)});
-    c.insert(c.end(), {column(ColumnKind::Text, 58, colors::Key),
-                       column(ColumnKind::Choice, 118, colors::Key, types),
-                       column(ColumnKind::Text, 62, colors::Size),
-                       column(ColumnKind::Text, 54, colors::Size),
-                       column(ColumnKind::Text, 64, colors::Size)});
-    if (table == ModbusWrite)
-        c.insert(c.end(), {column(ColumnKind::CheckBox, 72, colors::CheckBox),
-                           column(ColumnKind::CheckBox, 58, colors::CheckBox)});
-    c.insert(c.end(), {column(ColumnKind::Text, 68, colors::Size),
-                       column(ColumnKind::Choice, 62, colors::Position,
-                              numberItems(table == ModbusRead ? arrays.NByte_IN : arrays.NByte_OUT)),
-                       column(ColumnKind::Choice, 62, colors::Position, numberItems(8)),
-                       column(ColumnKind::CheckBox, 44, colors::CheckBox),
-                       column(ColumnKind::CheckBox, 76, colors::CheckBox)});
+        c.insert(c.end(),
+                 {shapeColumn(ColumnKind::Text, 112, colors::Key), shapeColumn(ColumnKind::Text, 48, colors::Key)});
+    c.insert(c.end(), {shapeColumn(ColumnKind::Text, 58, colors::Key),
+                       shapeColumn(ColumnKind::Choice, 118, colors::Key, types),
+                       shapeColumn(ColumnKind::Text, 62, colors::Size),
+                       shapeColumn(ColumnKind::Text, 54, colors::Size),
+                       shapeColumn(ColumnKind::Text, 64, colors::Size)});
+    if (table == ModbusWrite) {
+        const std::vector<RuleColumn> triggers = writeTriggerColumns();
+        c.insert(c.end(), triggers.begin(), triggers.end());
+    }
+    c.push_back(shapeColumn(ColumnKind::Text, 68, colors::Size));
+    const std::vector<RuleColumn> placement =
+        dataPlacementColumns(table == ModbusRead ? arrays.NByte_IN : arrays.NByte_OUT);
+    c.insert(c.end(), placement.begin(), placement.end());
     if (table == ModbusRead)
-        c.push_back(column(ColumnKind::Choice, 120, colors::Group, {}, kHidden));
-    c.push_back(column(ColumnKind::Text, 200, colors::Description));
+        c.push_back(shapeColumn(ColumnKind::Choice, 120, colors::Group, {}, kHidden));
+    c.push_back(shapeColumn(ColumnKind::Text, 200, colors::Description));
     return c;
 }
 

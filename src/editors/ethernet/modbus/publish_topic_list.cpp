@@ -7,10 +7,8 @@ QString PublishTopicList::Get_Topic_From_Index(int index) const
     return index >= 0 && index < items.size() ? items[index] : QString();
 }
 
-int PublishTopicList::Get_Index_From_Topic(const QString& topic, int remembered) const
+int PublishTopicList::Get_Index_From_Topic(const QString& topic) const
 {
-    if (remembered >= 0 && remembered < items.size() && items[remembered] == topic)
-        return remembered;
     return int(items.indexOf(topic));
 }
 

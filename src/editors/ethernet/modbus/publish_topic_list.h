@@ -13,9 +13,8 @@ struct PublishTopicList {
 
     // The topic at `index`; empty for an index outside the list.
     QString Get_Topic_From_Index(int index) const;
-    // The index of `topic`: `remembered` when the item there is the topic,
-    // else the first item equal to it; -1 when none is.
-    int Get_Index_From_Topic(const QString& topic, int remembered = -1) const;
+    // The index of the first item equal to `topic`; -1 when none is.
+    int Get_Index_From_Topic(const QString& topic) const;
 };
 
 }  // namespace ethernet_editors

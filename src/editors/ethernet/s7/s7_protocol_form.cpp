@@ -14,11 +14,6 @@ using rule_editor::ColumnKind;
 using rule_editor::RuleColumn;
 namespace colors = rule_editor::column_colors;
 
-RuleColumn column(ColumnKind kind, int width, TColor color, const QStringList& items = {})
-{
-    return {-1, width, kind, color, -1, items};
-}
-
 // The columns of a table, without texts: as the file's attributes (see
 // s7Attributes), behind the row number.
 std::vector<RuleColumn> tableShape(int table, const S7DataArrays& arrays)
@@ -27,29 +22,28 @@ std::vector<RuleColumn> tableShape(int table, const S7DataArrays& arrays)
     const QStringList dataTypes = {"Bit", "Byte", "Char", "Word", "Int", "DWord", "DInt", "Real"};
     const QStringList identifiers = {"OB", "DB", "SDB", "FC", "SFC", "FB", "SFB"};
     const QStringList areas = {"Direct peripheral access (P)", "Inputs (I)", "Output (Q)", "Flags (M) (Merker)"};
-    std::vector<RuleColumn> c = {column(ColumnKind::RowNumber, 32, clWindow),
-                                 column(ColumnKind::CheckBox, 52, colors::CheckBox),
-                                 column(ColumnKind::Text, 104, colors::Key),
-                                 column(ColumnKind::Text, 60, colors::Key),
-                                 column(ColumnKind::Choice, 70, colors::Key, plcTypes),
-                                 column(ColumnKind::Text, 40, colors::Key),
-                                 column(ColumnKind::Text, 36, colors::Key),
-                                 column(ColumnKind::Choice, 70, colors::Size, dataTypes),
-                                 column(ColumnKind::Choice, 96, colors::Size, identifiers),
-                                 column(ColumnKind::Text, 74, colors::Size),
-                                 column(ColumnKind::Choice, 180, colors::Size, areas),
-                                 column(ColumnKind::Text, 56, colors::Size),
-                                 column(ColumnKind::Choice, 52, colors::Size, numberItems(8)),
-                                 column(ColumnKind::Text, 64, colors::Size)};
-    if (table == S7Write)
-        c.insert(c.end(), {column(ColumnKind::CheckBox, 72, colors::CheckBox),
-                           column(ColumnKind::CheckBox, 58, colors::CheckBox)});
-    c.insert(c.end(), {column(ColumnKind::Choice, 62, colors::Position,
-                              numberItems(table == S7Read ? arrays.NByte_IN : arrays.NByte_OUT)),
-                       column(ColumnKind::Choice, 62, colors::Position, numberItems(8)),
-                       column(ColumnKind::CheckBox, 44, colors::CheckBox),
-                       column(ColumnKind::CheckBox, 76, colors::CheckBox),
-                       column(ColumnKind::Text, 200, colors::Description)});
+    std::vector<RuleColumn> c = {shapeColumn(ColumnKind::RowNumber, 32, clWindow),
+                                 shapeColumn(ColumnKind::CheckBox, 52, colors::CheckBox),
+                                 shapeColumn(ColumnKind::Text, 104, colors::Key),
+                                 shapeColumn(ColumnKind::Text, 60, colors::Key),
+                                 shapeColumn(ColumnKind::Choice, 70, colors::Key, plcTypes),
+                                 shapeColumn(ColumnKind::Text, 40, colors::Key),
+                                 shapeColumn(ColumnKind::Text, 36, colors::Key),
+                                 shapeColumn(ColumnKind::Choice, 70, colors::Size, dataTypes),
+                                 shapeColumn(ColumnKind::Choice, 96, colors::Size, identifiers),
+                                 shapeColumn(ColumnKind::Text, 74, colors::Size),
+                                 shapeColumn(ColumnKind::Choice, 180, colors::Size, areas),
+                                 shapeColumn(ColumnKind::Text, 56, colors::Size),
+                                 shapeColumn(ColumnKind::Choice, 52, colors::Size, numberItems(8)),
+                                 shapeColumn(ColumnKind::Text, 64, colors::Size)};
+    if (table == S7Write) {
+        const std::vector<RuleColumn> triggers = writeTriggerColumns();
+        c.insert(c.end(), triggers.begin(), triggers.end());
+    }
+    const std::vector<RuleColumn> placement =
+        dataPlacementColumns(table == S7Read ? arrays.NByte_IN : arrays.NByte_OUT);
+    c.insert(c.end(), placement.begin(), placement.end());
+    c.push_back(shapeColumn(ColumnKind::Text, 200, colors::Description));
     return c;
 }
 

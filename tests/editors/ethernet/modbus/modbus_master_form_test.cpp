@@ -51,7 +51,7 @@ TEST_F(ModbusFormTest, MissingAttributesShowTheirDefaultsAndTheTopicColumnStaysH
                   (QStringList{"Y", "10.0.0.2", "", "", "", "", "", "", "", "N", "", "", "", "Y", "N", ""}));
         EXPECT_EQ(serial.topicColumn(), 12);
         EXPECT_EQ(tcp.topicColumn(), 14);
-        for (TModbusMasterForm* form : {static_cast<TModbusMasterForm*>(&serial), static_cast<TModbusMasterForm*>(&tcp)}) {
+        for (TModbusMasterForm* form : std::initializer_list<TModbusMasterForm*>{&serial, &tcp}) {
             EXPECT_TRUE(form->ECG_Modbus_Read->IsHiddenColumn(form->topicColumn()));
             EXPECT_EQ(form->ECG_Modbus_Read->NumHiddenColumns(), 1);
             EXPECT_EQ(form->ECG_Modbus_Write->NumHiddenColumns(), 0);

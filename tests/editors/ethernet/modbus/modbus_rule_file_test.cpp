@@ -143,7 +143,8 @@ TEST(ModbusRuleFile, AMissingFileIsEmptyADamagedOneAnError)
     EXPECT_TRUE(read.ok());
     EXPECT_TRUE(data.Read.empty());
 
-    const QString noWrite = folder.write(QStringLiteral("a.xml"), "<r><Modbus_Read><row Slave_ID=\"1\" /></Modbus_Read></r>");
+    const QString noWrite =
+        folder.write(QStringLiteral("a.xml"), "<r><Modbus_Read><row Slave_ID=\"1\" /></Modbus_Read></r>");
     read = readModbusRuleFile(ModbusMaster::Serial, noWrite, doc, data);
     EXPECT_FALSE(read.ok());
     EXPECT_EQ(read.missingElement, QStringLiteral("Modbus_Write"));
