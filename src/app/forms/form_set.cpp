@@ -12,6 +12,9 @@
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
 #include "editors/ethercat_mqtt/topic_template_form.h"
+#include "editors/ethernet/modbus/modbus_set_access_form.h"
+#include "editors/ethernet/modbus/modbus_tcp_master_form.h"
+#include "editors/ethernet/s7/s7_protocol_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -42,8 +45,8 @@ std::vector<Creation> creationList()
         {"TFParGen", make<params::TFParGen>()},
         {"TFEtherCATSlave", make<ethercat_mqtt::TFEtherCATSlave>()},
         {"TFBoot", make<ethercat_mqtt::TFBoot>()},
-        {"TFSetAccess", {}},
-        {"TFModbus_TCP_Master_Set_Access", {}},
+        {"TFSetAccess", make<ethernet_editors::TFSetAccess>()},
+        {"TFModbus_TCP_Master_Set_Access", make<ethernet_editors::TFModbus_TCP_Master_Set_Access>()},
         {"TFBACnetAccess", {}},
         {"TFImportEDEFile", {}},
         {"TFBACnet_Eng_Unit", {}},
@@ -74,7 +77,7 @@ std::vector<Creation> creationList()
         {"TFProfinetFileName", {}},
         {"TFEtherNEtIP_EDS", {}},
         {"TFEtherNetIP_Master_Access", {}},
-        {"TFS7_Protocol_Set_Access", {}},
+        {"TFS7_Protocol_Set_Access", make<ethernet_editors::TFS7_Protocol_Set_Access>()},
         {"TFEtherCATSlave_Group", make<ethercat_mqtt::TFEtherCATSlave_Group>()},
     };
 }

@@ -45,9 +45,10 @@ ProjectFileRead load(const QString& path, platform::XmlDocument& doc, platform::
 platform::XmlElement list(const platform::XmlElement& parent, const QString& name, const QString& path,
                           ProjectFileRead& result);
 
-// Empties `doc`, adds the root `rootName` and the version comment after it,
-// and returns the root.
-platform::XmlElement start(platform::XmlDocument& doc, const QString& rootName);
+// Empties `doc`, adds the root `rootName` and the version comment after it
+// (the editor's own where it has one), and returns the root.
+platform::XmlElement start(platform::XmlDocument& doc, const QString& rootName,
+                           const QString& version = kProjectFileVersion);
 
 // Every row element of `list` in document order (element names not checked),
 // with the attributes of `attributes` copied into a Row; a missing attribute
