@@ -33,11 +33,11 @@ platform::XmlElement list(const platform::XmlElement& parent, const QString& nam
     return element;
 }
 
-platform::XmlElement start(platform::XmlDocument& doc, const QString& rootName)
+platform::XmlElement start(platform::XmlDocument& doc, const QString& rootName, const QString& version)
 {
     doc.clear();
     platform::XmlElement root = doc.appendRoot(rootName);
-    doc.appendComment(kProjectFileVersion);
+    doc.appendComment(version);
     return root;
 }
 

@@ -47,7 +47,8 @@ platform::XmlElement list(const platform::XmlElement& parent, const QString& nam
 
 // Empties `doc`, adds the root `rootName` and the version comment after it,
 // and returns the root.
-platform::XmlElement start(platform::XmlDocument& doc, const QString& rootName);
+platform::XmlElement start(platform::XmlDocument& doc, const QString& rootName,
+                           const QString& version = kProjectFileVersion);
 
 // Every row element of `list` in document order (element names not checked),
 // with the attributes of `attributes` copied into a Row; a missing attribute
@@ -62,6 +63,25 @@ std::vector<Row> readRows(const platform::XmlElement& list, const std::vector<Ro
             row.*member = element.attribute(QString::fromLatin1(name));
         rows.push_back(std::move(row));
     }
+    return rows;
+}
+
+// An attribute's value when a row element lacks it.
+using AttributeDefault = std::pair<const char*, QString>;
+
+// readRows, where a row element lacking an attribute of `defaults` reads as
+// that attribute's default.
+template <typename Row>
+std::vector<Row> readRows(const platform::XmlElement& list, const std::vector<RowAttribute<Row>>& attributes,
+                          const std::vector<AttributeDefault>& defaults)
+{
+    std::vector<Row> rows = readRows(list, attributes);
+    const std::vector<platform::XmlElement> elements = list.children();
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (const auto& [name, member] : attributes)
+            for (const auto& [missing, value] : defaults)
+                if (qstrcmp(name, missing) == 0 && !elements[i].hasAttribute(QString::fromLatin1(name)))
+                    rows[i].*member = value;
     return rows;
 }
 
