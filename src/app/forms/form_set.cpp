@@ -12,6 +12,8 @@
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
 #include "editors/ethercat_mqtt/topic_template_form.h"
+#include "editors/ethernet/snmp/snmp_manager_form.h"
+#include "editors/ethernet/snmp/snmp_trap_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -69,8 +71,8 @@ std::vector<Creation> creationList()
         {"TFOPC_UA_Client_Access", {}},
         {"TFOPC_UA_Scan_Server", {}},
         {"TFOPC_UA_Server_Access", {}},
-        {"TFSNMPManagerAccess", {}},
-        {"TFSNMP_Trap_Access", {}},
+        {"TFSNMPManagerAccess", make<snmp::TFSNMPManagerAccess>()},
+        {"TFSNMP_Trap_Access", make<snmp::TFSNMP_Trap_Access>()},
         {"TFProfinetFileName", {}},
         {"TFEtherNEtIP_EDS", {}},
         {"TFEtherNetIP_Master_Access", {}},
