@@ -19,6 +19,9 @@ namespace mib_detail {
 // "File already exists. Do you want to overwrite?"
 constexpr int kTextFileExists = 1105;
 
+// Longest object name (descriptor) of a module.
+constexpr int kMaxNameLength = 64;
+
 // The blocks of each data buffer ahead of its variables.
 constexpr int kBufferBlocks = 8;
 
@@ -47,14 +50,15 @@ QString quotedText(const QString& description)
     return text;
 }
 
-// A description's letters and digits: what an object name can hold of it.
+// A description's letters and digits, as many as a name takes: what an
+// object name can hold of it.
 QString nameCharacters(const QString& description)
 {
     QString name;
     for (const QChar c : description)
         if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9'))
             name += c;
-    return name;
+    return name.left(kMaxNameLength);
 }
 
 // The object names of a buffer's variables, none among `used` (which they

@@ -54,7 +54,7 @@ MibVariables Load_SNMP_Trap_Variables(const QString& path, platform::XmlDocument
 
 // The module's lines for `variables`, any number of them. A variable's
 // object name is its description without the characters a name cannot
-// hold (only the letters and digits are kept); a description that leaves
+// hold (only the letters and digits are kept, at most 64); a description that leaves
 // no name beginning with a lowercase letter, or the name of another object
 // of the module, gives the name "bufferinval" / "bufferoutval" + k instead
 // (with "x" added while that is taken). A description's double quotes are

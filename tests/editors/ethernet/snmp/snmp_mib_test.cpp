@@ -172,21 +172,25 @@ TEST(SNMPMibModule, HandEditedDescriptionsGiveWellFormedDistinctNames)
                       {QString(), true},
                       {QStringLiteral("line\r\nbreak"), false},
                       {QStringLiteral("data"), true}};          // an object of the module
-    variables.write = {{QStringLiteral("trapval2"), true}, {QStringLiteral("tank level"), true}};
+    const QString longName = QStringLiteral("a") + QString(70, u'b');
+    variables.write = {{QStringLiteral("trapval2"), true},
+                       {QStringLiteral("tank level"), true},
+                       {longName, true},          // longer than a name may be
+                       {longName + u'c', true}};  // the same name once cut
     const QStringList lines = variableLines(snmp::Write_MIB_Lines(variables));
-    ASSERT_EQ(lines.size(), 9 + 2 + 9);
+    ASSERT_EQ(lines.size(), 9 + 4 + 9);
     QStringList names;
-    for (const QString& line : lines.mid(0, 11))
+    for (const QString& line : lines.mid(0, 13))
         names << line.section(u' ', 0, 0);
     EXPECT_EQ(names, (QStringList{"temp", "tanklevel", "bufferinval3", "bufferinval4", "bufferinval5",
                                   "bufferinval7", "bufferinval7x", "linebreak", "bufferinval9", "bufferoutval1",
-                                  "bufferoutval2"}));
+                                  "bufferoutval2", longName.left(64), "bufferoutval4"}));
     EXPECT_EQ(lines[0], QStringLiteral("temp OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-only STATUS current "
                                        "DESCRIPTION \"temp\" ::= { bufferinval 1 }"));
     EXPECT_EQ(lines[1], QStringLiteral("tanklevel OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS "
                                        "current DESCRIPTION \" tank level \" ::= { bufferinval 2 }"));
     EXPECT_TRUE(lines[7].contains(QStringLiteral("DESCRIPTION \"line  break\" ::=")));
-    EXPECT_EQ(lines[12], QStringLiteral("trapval2 NOTIFICATION-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS "
+    EXPECT_EQ(lines[14], QStringLiteral("trapval2 NOTIFICATION-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only STATUS "
                                         "current DESCRIPTION \" tank level \" ::= { trapsval 2 }"));
     for (const QString& line : lines) {
         EXPECT_EQ(line.count(u'"'), 2) << line.toStdString();
