@@ -100,7 +100,8 @@ TEST(SNMPTrapFile, MissingAttributesAndListsAndFilesThatCannotBeUsed)
     EXPECT_EQ((QStringList{r.Enable, r.On_Change, r.On_Command, r.On_Timer, r.Conversion, r.Time, r.Description}),
               (QStringList{"Y", "N", "N", "N", "None", "", ""}));
 
-    const auto neither = snmp::readSNMPTrapFile(dir.write(QStringLiteral("c.xml"), "<Other><row /></Other>"), doc, file);
+    const QString other = dir.write(QStringLiteral("c.xml"), "<Other><row /></Other>");
+    const auto neither = snmp::readSNMPTrapFile(other, doc, file);
     EXPECT_FALSE(neither.ok()) << "a file with neither list is no variable file";
     EXPECT_EQ(neither.missingElement, QStringLiteral("SNMP_Trap_Read"));
 

@@ -178,7 +178,8 @@ TEST_F(ManagerEditorTest, TextsOfTheBlock)
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Set SNMP Manager Access"));
     EXPECT_EQ(form.title.L_SW_Desc->text(), QStringLiteral("Set SNMP Manager Access"));
     EXPECT_EQ(form.title.L_SW_Code->text(), QStringLiteral("CQ41T17"));
-    EXPECT_EQ(form.Btn_OK->toolTip(), QStringLiteral("Confirm and Save the current configuration of SNMP Manager Request"));
+    EXPECT_EQ(form.Btn_OK->toolTip(),
+              QStringLiteral("Confirm and Save the current configuration of SNMP Manager Request"));
     EXPECT_EQ(form.Btn_PasteRow->toolTip(), QStringLiteral("Paste the fields in the selected row"));
     const QStringList headers = {"N", "Enable", "IP Address", "Version", "Community Name", "OID", "Type", "Mode",
                                  "OnChange", "OnCMD", "OnTimer", "Time", "Position", "Num Bytes", "Conversion",
