@@ -177,6 +177,23 @@ TEST_F(TrapEditorTest, FilesThatCannotBeUsedAreNeverOverwrittenAndAMissingListLe
     EXPECT_EQ(form.table(1).rowTexts(1), (QStringList{"N", "Vorstik", "", "", "", "", "w", "None", ""}));
 }
 
+TEST_F(TrapEditorTest, SurplusRowsAreReportedWithTheirPageWhenTheEditorIsShown)
+{
+    QByteArray xml = "<SNMP_Trap><SNMP_Trap_Read /><SNMP_Trap_Write>";
+    for (int i = 1; i <= 258; ++i)
+        xml += "<row Community_Name=\"c" + QByteArray::number(i) + "\" />";
+    xml += "</SNMP_Trap_Write></SNMP_Trap>";
+    writeTrap(xml);
+    show(form);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(dialogs.texts(), QStringList{QStringLiteral("The file ") + trapPath()
+                                           + QStringLiteral(" holds 2 rows more than the table \"SNMP Write\" can "
+                                                            "show: they are not shown, and OK would remove them from "
+                                                            "the file.")});
+    EXPECT_EQ(form.table(1).cellText(2, 256), QStringLiteral("c256"));
+    EXPECT_EQ(grid(1).GetCellEx(0, 256), QStringLiteral("256"));
+}
+
 TEST_F(TrapEditorTest, TextsOfTheBlock)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Set SNMP Trap Access"));
