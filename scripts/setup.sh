@@ -9,6 +9,8 @@ packages=(
   libpugixml-dev libcurl4-openssl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-utils fonts-dejavu-core
+  # the SMI parser (smilint, smidump) the tests of the MIB module writer use
+  smitools
 )
 # clang builds (CXX=clang++, the fuzz targets) need clang and its sanitizer
 # and libFuzzer runtimes.

@@ -15,6 +15,8 @@
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
+#include "editors/ethernet/snmp/snmp_manager_form.h"
+#include "editors/ethernet/snmp/snmp_trap_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -72,8 +74,8 @@ std::vector<Creation> creationList()
         {"TFOPC_UA_Client_Access", {}},
         {"TFOPC_UA_Scan_Server", {}},
         {"TFOPC_UA_Server_Access", {}},
-        {"TFSNMPManagerAccess", {}},
-        {"TFSNMP_Trap_Access", {}},
+        {"TFSNMPManagerAccess", make<snmp::TFSNMPManagerAccess>()},
+        {"TFSNMP_Trap_Access", make<snmp::TFSNMP_Trap_Access>()},
         {"TFProfinetFileName", {}},
         {"TFEtherNEtIP_EDS", {}},
         {"TFEtherNetIP_Master_Access", {}},

@@ -35,14 +35,9 @@ const std::vector<RowAttribute<Row>>& masterToSlaveAttributes()
 std::vector<Row> readVariableList(const platform::XmlElement& list, const std::vector<RowAttribute<Row>>& attributes,
                                   MissingEnable missingEnable)
 {
-    std::vector<Row> rows = project_file_io::readRows(list, attributes);
-    if (missingEnable == MissingEnable::Enabled) {
-        const std::vector<platform::XmlElement> elements = list.children();
-        for (size_t i = 0; i < rows.size(); ++i)
-            if (!elements[i].hasAttribute(QStringLiteral("Enable")))
-                rows[i].Enable = QStringLiteral("Y");
-    }
-    return rows;
+    if (missingEnable == MissingEnable::Disabled)
+        return project_file_io::readRows(list, attributes);
+    return project_file_io::readRows(list, attributes, {{"Enable", QStringLiteral("Y")}});
 }
 
 }  // namespace slave_file_detail

@@ -36,16 +36,8 @@ const std::vector<RowAttribute<Sub>>& subscribeAttributes()
 }
 
 // A missing check-box attribute reads as "N".
-void defaultMissingFlags(const platform::XmlElement& list, std::vector<Pub>& rows)
-{
-    const std::vector<platform::XmlElement> elements = list.children();
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (!elements[i].hasAttribute(QStringLiteral("OnChange")))
-            rows[i].OnChange = QStringLiteral("N");
-        if (!elements[i].hasAttribute(QStringLiteral("OnTimer")))
-            rows[i].OnTimer = QStringLiteral("N");
-    }
-}
+const std::vector<project_file_io::AttributeDefault> kPublishDefaults = {{"OnChange", QStringLiteral("N")},
+                                                        {"OnTimer", QStringLiteral("N")}};
 
 }  // namespace topic_file_detail
 using namespace topic_file_detail;
@@ -59,8 +51,7 @@ ProjectFileRead readMQTTTopicFile(const QString& path, platform::XmlDocument& do
         return result;
     const platform::XmlElement publish = project_file_io::list(root, kPublishList, path, result);
     const platform::XmlElement subscribe = project_file_io::list(root, kSubscribeList, path, result);
-    data.Publish = project_file_io::readRows(publish, publishAttributes());
-    defaultMissingFlags(publish, data.Publish);
+    data.Publish = project_file_io::readRows(publish, publishAttributes(), kPublishDefaults);
     data.Subscribe = project_file_io::readRows(subscribe, subscribeAttributes());
     return result;
 }

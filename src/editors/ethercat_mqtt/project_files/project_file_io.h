@@ -66,6 +66,25 @@ std::vector<Row> readRows(const platform::XmlElement& list, const std::vector<Ro
     return rows;
 }
 
+// An attribute's value when a row element lacks it.
+using AttributeDefault = std::pair<const char*, QString>;
+
+// readRows, where a row element lacking an attribute of `defaults` reads as
+// that attribute's default.
+template <typename Row>
+std::vector<Row> readRows(const platform::XmlElement& list, const std::vector<RowAttribute<Row>>& attributes,
+                          const std::vector<AttributeDefault>& defaults)
+{
+    std::vector<Row> rows = readRows(list, attributes);
+    const std::vector<platform::XmlElement> elements = list.children();
+    for (size_t i = 0; i < rows.size(); ++i)
+        for (const auto& [name, member] : attributes)
+            for (const auto& [missing, value] : defaults)
+                if (qstrcmp(name, missing) == 0 && !elements[i].hasAttribute(QString::fromLatin1(name)))
+                    rows[i].*member = value;
+    return rows;
+}
+
 // Appends one `row` element per row to `list`, its attributes in the order of
 // `attributes`.
 template <typename Row>

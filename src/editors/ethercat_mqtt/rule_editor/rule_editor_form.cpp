@@ -390,9 +390,13 @@ bool TRuleEditorForm::Controllo_dati()
     const std::optional<RuleFailure> failure = checkRows(saved);
     if (!failure)
         return true;
-    const QString rule = text(failure->textId) + failure->tail;
-    platform::dialogs().error(failure->row > 0 ? text(layout_.errorRowId) + QString::number(failure->row) + rule : rule,
-                              this);
+    QString message = text(failure->textId) + failure->tail;
+    if (failure->row > 0 && failure->otherRow > 0)
+        message = text(layout_.errorRowsId) + QString::number(failure->row) + text(layout_.errorRowsJoinId)
+                  + QString::number(failure->otherRow) + message;
+    else if (failure->row > 0)
+        message = text(layout_.errorRowId) + QString::number(failure->row) + message;
+    platform::dialogs().error(message, this);
     if (failure->table >= 0 && failure->table < tableCount()) {
         setActiveTable(failure->table);
         if (failure->row > 0)

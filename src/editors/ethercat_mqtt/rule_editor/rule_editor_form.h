@@ -45,6 +45,9 @@ struct RuleEditorLayout {
     int deleteQuestionId = -1;   // "Are you sure to delete the Row number" (%d or appended)
     QSize clientSize;
     std::vector<RuleTableLayout> tables;  // one, or two on tab sheets
+    // A failure naming a pair of rows: "Error in rows " and " and ".
+    int errorRowsId = -1;
+    int errorRowsJoinId = -1;
 };
 
 // What an editor read from its project file.

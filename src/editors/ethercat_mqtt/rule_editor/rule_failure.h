@@ -7,12 +7,15 @@ namespace rule_editor {
 // The first rule a check found broken. The frame shows it as the form's
 // "Error row " text + the row number + the rule's text (+ the tail), or as
 // the rule's text alone when it names no row, and puts the cursor on that
-// row.
+// row. A rule broken by a pair of rows (two rows that may not be alike)
+// names both: the form's "Error in rows " text + the row + its " and " text
+// + the other row + the rule's text.
 struct RuleFailure {
     int table = 0;   // index of the rule table (0: the first)
     int row = 0;     // table row, from 1; 0 when the message names no row
     int textId = 0;  // the rule's text
     QString tail = {};  // appended to the rule's text, e.g. the limit broken
+    int otherRow = 0;   // the second row of a pair, from 1; 0 for a one-row rule
     bool operator==(const RuleFailure&) const = default;
 };
 

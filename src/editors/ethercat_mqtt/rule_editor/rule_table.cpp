@@ -55,6 +55,7 @@ void RuleTable::build()
                 continue;
             item->SetColor(column.color);
             item->ReadOnly = column.kind == ColumnKind::Computed;
+            item->EditLength = column.maxLength;
             switch (column.kind) {
             case ColumnKind::CheckBox:
                 item->SetEditor(grid::edDataCheckBox);

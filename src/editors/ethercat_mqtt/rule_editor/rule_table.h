@@ -47,6 +47,7 @@ struct RuleColumn {
     int hintId = -1;  // text of the header's hint; -1: none
     QStringList items = {};  // the drop-down items of a Choice / ChoiceOrText column
     bool hidden = false;  // kept out of sight at every showing; its cells stay and are saved
+    int maxLength = 0;    // most characters the text editor of a column grid's cell takes; 0: no limit
 };
 
 enum class GridKind {

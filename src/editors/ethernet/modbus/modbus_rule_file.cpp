@@ -44,14 +44,13 @@ Attributes attributesOf(ModbusMaster master, int table)
     return a;
 }
 
-const std::vector<AttributeDefault<Rule>>& defaultsOf(int table)
+const std::vector<ethercat_mqtt::project_file_io::AttributeDefault>& defaultsOf(int table)
 {
-    static const std::vector<AttributeDefault<Rule>> read = {
-        {"Enable", &Rule::Enable, "Y"}, {"Swap", &Rule::Swap, "N"}, {"SwapWord", &Rule::SwapWord, "N"}};
-    static const std::vector<AttributeDefault<Rule>> write = {{"Enable", &Rule::Enable, "Y"},
-                                                              {"Swap", &Rule::Swap, "N"},
-                                                              {"SwapWord", &Rule::SwapWord, "N"},
-                                                              {"OnCMD", &Rule::OnCMD, "N"}};
+    static const std::vector<ethercat_mqtt::project_file_io::AttributeDefault> read = {
+        {"Enable", QStringLiteral("Y")}, {"Swap", QStringLiteral("N")}, {"SwapWord", QStringLiteral("N")}};
+    static const std::vector<ethercat_mqtt::project_file_io::AttributeDefault> write = {
+        {"Enable", QStringLiteral("Y")}, {"Swap", QStringLiteral("N")}, {"SwapWord", QStringLiteral("N")},
+        {"OnCMD", QStringLiteral("N")}};
     return table == ModbusRead ? read : write;
 }
 
@@ -79,8 +78,8 @@ ethercat_mqtt::ProjectFileRead readModbusRuleFile(ModbusMaster master, const QSt
         return result;
     const platform::XmlElement read = io::list(root, kReadList, path, result);
     const platform::XmlElement write = io::list(root, kWriteList, path, result);
-    data.Read = readRowsWithDefaults(read, modbusAttributes(master, ModbusRead), defaultsOf(ModbusRead));
-    data.Write = readRowsWithDefaults(write, modbusAttributes(master, ModbusWrite), defaultsOf(ModbusWrite));
+    data.Read = ethercat_mqtt::project_file_io::readRows(read, modbusAttributes(master, ModbusRead), defaultsOf(ModbusRead));
+    data.Write = ethercat_mqtt::project_file_io::readRows(write, modbusAttributes(master, ModbusWrite), defaultsOf(ModbusWrite));
     return result;
 }
 

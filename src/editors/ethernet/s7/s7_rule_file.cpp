@@ -40,8 +40,8 @@ Attributes attributesOf(int table)
     return a;
 }
 
-const std::vector<AttributeDefault<Rule>> kDefaults = {
-    {"Enable", &Rule::Enable, "Y"}, {"Rack", &Rule::Rack, "0"}, {"Slot", &Rule::Slot, "0"}};
+const std::vector<ethercat_mqtt::project_file_io::AttributeDefault> kDefaults = {
+    {"Enable", QStringLiteral("Y")}, {"Rack", QStringLiteral("0")}, {"Slot", QStringLiteral("0")}};
 
 }  // namespace s7_file_detail
 
@@ -63,8 +63,8 @@ ethercat_mqtt::ProjectFileRead readS7RuleFile(const QString& path, platform::Xml
         return result;
     const platform::XmlElement read = io::list(root, kReadList, path, result);
     const platform::XmlElement write = io::list(root, kWriteList, path, result);
-    data.Read = readRowsWithDefaults(read, s7Attributes(S7Read), kDefaults);
-    data.Write = readRowsWithDefaults(write, s7Attributes(S7Write), kDefaults);
+    data.Read = ethercat_mqtt::project_file_io::readRows(read, s7Attributes(S7Read), kDefaults);
+    data.Write = ethercat_mqtt::project_file_io::readRows(write, s7Attributes(S7Write), kDefaults);
     return result;
 }
 

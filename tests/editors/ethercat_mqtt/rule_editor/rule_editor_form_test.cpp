@@ -283,6 +283,24 @@ TEST_F(RuleFrameTest, TheFirstFailingRuleIsShownWithItsRowAndNothingIsWritten)
     EXPECT_FALSE(QFile::exists(path()));
 }
 
+TEST_F(RuleFrameTest, ARuleBrokenByTwoRowsNamesBothAndPutsTheCursorOnTheFirst)
+{
+    auto form = makeForm(GridKind::ColumnGrid, 2);
+    form->keysMustDiffer = true;
+    show(*form);
+    form->table(1).setRowTexts(1, {"Y", "b1", "1", "", ""});
+    form->table(1).setRowTexts(2, {"Y", "b2", "2", "", ""});
+    form->table(1).setRowTexts(3, {"Y", "b2", "3", "", ""});
+    form->Btn_OKClick();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].kind, MessageKind::Error);
+    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Error in rows 2 and 3!! Same key"));
+    EXPECT_EQ(form->activeTable(), 1);
+    EXPECT_EQ(form->table(1).grid().Row(), 2);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
 TEST_F(RuleFrameTest, AFileThatCannotBeWrittenIsReportedAndTheFormStaysOpen)
 {
     auto form = std::make_unique<TestRulesForm>(folder.file(QStringLiteral("missing/Test_Rules.xml")),

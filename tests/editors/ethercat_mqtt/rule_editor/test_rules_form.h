@@ -42,6 +42,9 @@ constexpr int SheetB = 5367;
 constexpr int Headers = 5370;  // N, Enable, Key, Value, Pos, Note
 constexpr int Hints = 5376;    // Enable .. Note
 constexpr int ValueNotNumber = 5385;
+constexpr int ErrorRows = 5386;
+constexpr int ErrorRowsJoin = 5387;
+constexpr int SameKey = 5388;
 }  // namespace test_texts
 
 inline void setTestTexts()
@@ -59,6 +62,9 @@ inline void setTestTexts()
     for (int i = 1; i < headers.size(); ++i)
         t[Hints + i - 1] = QStringLiteral("about ") + headers[i];
     t[ValueNotNumber] = QStringLiteral("!! Value must be a number");
+    t[ErrorRows] = QStringLiteral("Error in rows ");
+    t[ErrorRowsJoin] = QStringLiteral(" and ");
+    t[SameKey] = QStringLiteral("!! Same key");
 }
 
 inline RuleTableLayout testTable(const char* grid, const char* sheet, int caption, GridKind kind, int rows)
@@ -85,6 +91,8 @@ inline RuleEditorLayout testLayout(GridKind kind, int tables, int rows, bool hid
     using namespace test_texts;
     RuleEditorLayout layout{QStringLiteral("FTestRules"), Base, ButtonHints, ErrorRow, DeleteQuestion,
                             QSize(640, 360), {testTable("Grid_A", "TS_A", SheetA, kind, rows)}};
+    layout.errorRowsId = ErrorRows;
+    layout.errorRowsJoinId = ErrorRowsJoin;
     if (tables > 1)
         layout.tables.push_back(testTable("Grid_B", "TS_B", SheetB, kind, rows));
     for (RuleTableLayout& table : layout.tables)
@@ -104,6 +112,8 @@ public:
     }
 
     QString path;
+    // Two enabled rows of a table may not have the same Key.
+    bool keysMustDiffer = false;
     int recomputed = 0;
     // The double clicks on data cells: table, row, real column.
     std::vector<std::array<int, 3>> doubleClicks;
@@ -140,6 +150,12 @@ protected:
             for (size_t r = 0; r < saved[t].size(); ++r)
                 if (saved[t][r][0] == QStringLiteral("Y") && !platform::parseInt(saved[t][r][2]))
                     return RuleFailure{int(t), int(r) + 1, test_texts::ValueNotNumber};
+        for (size_t t = 0; t < saved.size() && keysMustDiffer; ++t)
+            for (size_t a = 0; a < saved[t].size(); ++a)
+                for (size_t b = a + 1; b < saved[t].size(); ++b)
+                    if (saved[t][a][0] == QStringLiteral("Y") && saved[t][b][0] == QStringLiteral("Y")
+                        && saved[t][a][1] == saved[t][b][1])
+                        return RuleFailure{int(t), int(a) + 1, test_texts::SameKey, {}, int(b) + 1};
         return std::nullopt;
     }
 
