@@ -15,6 +15,7 @@
 #include "app/language.h"
 #include "app/settings_file.h"
 #include "app/version_check.h"
+#include "editors/ethernet/snmp/snmp_mib.h"
 #include "editors/ethercat_mqtt/device_update_form.h"
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "params/bank_compiler.h"
@@ -136,7 +137,11 @@ void TFZuderivuridFirmWare::createButtons()
         {"Btn_OPC_UA_Server_Access", 71, 72, true, Step_Picture::Other, editor("TFOPC_UA_Server_Access")},
         {"Btn_SNMP_Manager_Access", 67, 68, true, Step_Picture::Other, editor("TFSNMPManagerAccess")},
         {"Btn_SNMP_Trap", 63, 64, true, Step_Picture::Other, editor("TFSNMP_Trap_Access")},
-        {"Btn_SNMP_MIB", 65, 66, true, Step_Picture::Other, none},
+        {"Btn_SNMP_MIB", 65, 66, true, Step_Picture::Other,
+         [this, &state] {
+             if (Project_Folder_Present())
+                 snmp::Build_MIB_File(state, this);
+         }},
         {"Btn_EtherCAT_ESI_File", -1, -1, true, Step_Picture::DescriptionFile,
          [this, &state] {
              if (Project_Folder_Present())

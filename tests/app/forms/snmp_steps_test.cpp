@@ -65,4 +65,20 @@ TEST_F(MainWindowTest, TheSnmpEditorsAreCreatedShownByTheirStepsAndFollowTheLang
     EXPECT_EQ(agent->PageControl1->tabText(0), QStringLiteral("Lettura SNMP"));
 }
 
+// The MIB step (hidden in this variant) writes the module of the open
+// project's agent variables where the user chooses.
+TEST_F(MainWindowTest, TheMibStepWritesTheModuleOfTheProjectsVariables)
+{
+    startWithProject(QStringLiteral("Plant"));
+    dir.write(QStringLiteral("PROJECTS/Plant/SNMP_Trap.xml"),
+              "<SNMP_Trap><SNMP_Trap_Read><row Enable=\"Y\" Type=\"Int\" Description=\"ovenTemperature\" />"
+              "</SNMP_Trap_Read><SNMP_Trap_Write /></SNMP_Trap>");
+    const QString target = dir.file(QStringLiteral("plant.mib"));
+    script.chooseFile(target);
+    main().Btn_Click(main().stepButton("Btn_SNMP_MIB"));
+    EXPECT_TRUE(script.shown().empty()) << script.texts().join(u'\n').toStdString();
+    ASSERT_EQ(script.fileDialogs().size(), 1u);
+    EXPECT_TRUE(dir.read(QStringLiteral("plant.mib")).contains("ovenTemperature OBJECT-TYPE"));
+}
+
 }  // namespace snmp_steps_tests
