@@ -1,5 +1,6 @@
 #include "editors/ethernet/ethernet_ip/eds_picker_form.h"
 
+#include <QHideEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -104,6 +105,12 @@ void TFEtherNEtIP_EDS::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
+}
+
+void TFEtherNEtIP_EDS::hideEvent(QHideEvent* event)
+{
+    TClose->stop();
+    QDialog::hideEvent(event);
 }
 
 void TFEtherNEtIP_EDS::FormShow()

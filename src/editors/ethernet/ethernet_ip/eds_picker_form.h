@@ -65,6 +65,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A hidden form reports nothing: the close timer stops.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void buildGrid();

@@ -103,4 +103,15 @@ TEST_F(PickerTest, NoConnectionIsReportedAndTheFormClosesAsCancelled)
     }
 }
 
+// Shown and hidden again before the close timer runs (as when every form is
+// shown once): nothing is reported afterwards.
+TEST_F(PickerTest, AHiddenPickerReportsNothing)
+{
+    picker.EDS_FileName = edsFixture("missing.eds");
+    picker.show();
+    picker.hide();
+    QTest::qWait(50);
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
 }  // namespace eds_picker_form_tests
