@@ -34,7 +34,7 @@ constexpr int FirstHeader = 5006;  // 5006 .. 5014, one per column
 constexpr int NoConnection = 5015;
 }  // namespace texts
 
-constexpr int kColumnWidths[TFEtherNEtIP_EDS::ColumnCount] = {100, 220, 260, 90, 105, 90, 105, 80, 80};
+constexpr int kColumnWidths[TFEtherNEtIP_EDS::ColumnCount] = {95, 200, 210, 95, 110, 95, 110, 115, 115};
 
 QString text(int id) { return app::langText(id); }
 
