@@ -12,8 +12,11 @@
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
 #include "editors/ethercat_mqtt/topic_template_form.h"
+#include "editors/ethernet/ethernet_ip/eds_picker_form.h"
+#include "editors/ethernet/ethernet_ip/scanner_form.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
+#include "editors/ethernet/profinet/profinet_file_name_form.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
 #include "editors/ethernet/snmp/snmp_trap_form.h"
@@ -76,9 +79,9 @@ std::vector<Creation> creationList()
         {"TFOPC_UA_Server_Access", {}},
         {"TFSNMPManagerAccess", make<snmp::TFSNMPManagerAccess>()},
         {"TFSNMP_Trap_Access", make<snmp::TFSNMP_Trap_Access>()},
-        {"TFProfinetFileName", {}},
-        {"TFEtherNEtIP_EDS", {}},
-        {"TFEtherNetIP_Master_Access", {}},
+        {"TFProfinetFileName", make<profinet::TFProfinetFileName>()},
+        {"TFEtherNEtIP_EDS", make<ethernet_ip::TFEtherNEtIP_EDS>()},
+        {"TFEtherNetIP_Master_Access", make<ethernet_ip::TFEtherNetIP_Master_Access>()},
         {"TFS7_Protocol_Set_Access", make<ethernet_editors::TFS7_Protocol_Set_Access>()},
         {"TFEtherCATSlave_Group", make<ethercat_mqtt::TFEtherCATSlave_Group>()},
     };
@@ -111,6 +114,8 @@ FormSet::FormSet(const QString& exeFolder)
         options->OnLanguageChanged = [this] { Change_Language(); };
     if (auto* topics = qobject_cast<ethercat_mqtt::TFMQTT_Set_Topic*>(form(QStringLiteral("TFMQTT_Set_Topic"))))
         topics->setTemplateDialog(qobject_cast<ethercat_mqtt::TFTopicTemplate*>(form(QStringLiteral("TFTopicTemplate"))));
+    if (auto* scanner = qobject_cast<ethernet_ip::TFEtherNetIP_Master_Access*>(form(QStringLiteral("TFEtherNetIP_Master_Access"))))
+        scanner->setEdsPicker(qobject_cast<ethernet_ip::TFEtherNEtIP_EDS*>(form(QStringLiteral("TFEtherNEtIP_EDS"))));
 }
 
 FormSet::~FormSet()
