@@ -51,6 +51,10 @@ void RuleTable::build()
             const RuleColumn& column = layout_.columns[size_t(c)];
             grid::TGridColumnItem* item = cg->Columns()[c];
             item->SetWidth(column.width);
+            // A column grid draws its header in each column's own font.
+            grid::TCellFont columnHeader = item->HeaderFont();
+            columnHeader.Style = grid::fsBold;
+            item->SetHeaderFont(columnHeader);
             if (c == 0)
                 continue;
             item->SetColor(column.color);

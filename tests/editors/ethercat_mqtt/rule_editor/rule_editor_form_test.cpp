@@ -45,6 +45,33 @@ TEST_F(RuleFrameTest, ShowingResetsEveryRowThenLoadsTheFile)
     }
 }
 
+TEST_F(RuleFrameTest, HeadersAndRowNumbersAreBoldAndDataCellsAreNot)
+{
+    for (GridKind kind : kBothKinds) {
+        SCOPED_TRACE(kindName(kind));
+        auto form = makeForm(kind);
+        grid::TExStringGrid& g = form->table(0).grid();
+        const auto paintedFont = [&g](int c, int r) {
+            platform::TGridDrawState state{};
+            platform::TBrush brush;
+            TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
+            platform::TFont font;
+            grid::TAlignment ha;
+            grid::TVAlignment va;
+            bool ww = false;
+            grid::TCellGradientDirection gd{};
+            g.GetVisualProperties(c, r, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww,
+                                  gd);
+            return font;
+        };
+        // The row numbers are fixed cells too.
+        for (int c = 0; c <= 5; ++c) {
+            EXPECT_TRUE(paintedFont(c, 0).bold()) << "header of column " << c;
+            EXPECT_EQ(paintedFont(c, 1).bold(), c == 0) << "cell of column " << c;
+        }
+    }
+}
+
 TEST_F(RuleFrameTest, AMissingFileGivesEmptyTablesAndOkWritesEmptyLists)
 {
     auto form = makeForm(GridKind::StringGrid, 2);
