@@ -5,14 +5,14 @@
 #include "editors/ethernet/ethernet_editor_fixture.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
-#include "editors/ethernet/rule_form_user.h"
+#include "support/rule_form_user.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
 
 namespace ethernet_rule_forms_gui_tests {
 
 using ethernet_editor_testing::EthernetEditorTest;
 using ethernet_editor_testing::readFile;
-using ethernet_editor_testing::RuleFormUser;
+using testing_support::RuleFormUser;
 
 class RuleFormsGuiTest : public EthernetEditorTest {
 protected:

@@ -13,7 +13,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
 
-namespace ethernet_editor_testing {
+namespace testing_support {
 
 class RuleFormUser {
 public:
@@ -72,4 +72,4 @@ private:
     rule_editor::TRuleEditorForm& form_;
 };
 
-}  // namespace ethernet_editor_testing
+}  // namespace testing_support
