@@ -10,6 +10,7 @@ using rule_editor::ColumnKind;
 using rule_editor::RuleColumn;
 namespace colors = rule_editor::column_colors;
 
+// Column widths and client sizes leave room for every bold header whole.
 rule_editor::RuleTableLayout frameTable(const char* gridName, std::vector<RuleColumn> columns)
 {
     return {QString::fromLatin1(gridName), QString(), -1, rule_editor::GridKind::ColumnGrid,
@@ -25,13 +26,13 @@ rule_editor::RuleEditorLayout receiveLayout()
         {2409, 50, ColumnKind::CheckBox, colors::CheckBox, 2429},
         {2410, 90, ColumnKind::Text, colors::Key, 2430},
         typeColumn(2411, 2431),
-        {2412, 70, ColumnKind::Text, colors::Key, 2432},
+        {2412, 76, ColumnKind::Text, colors::Key, 2432},
         {2413, 75, ColumnKind::Text, colors::Size, 2433},
     };
     const std::vector<RuleColumn> bytes = byteColumns(2414, 2434, CANReceiveKind::kArrayBytes);
     columns.insert(columns.end(), bytes.begin(), bytes.end());
     columns.push_back({2422, 185, ColumnKind::Text, clWindow, 2442});
-    return {QStringLiteral("FReceiveCAN"), 2400, 2423, 2444, 2458, QSize(1010, 337),
+    return {QStringLiteral("FReceiveCAN"), 2400, 2423, 2444, 2458, QSize(1030, 337),
             {frameTable("ECG_CAN_Receive", std::move(columns))}};
 }
 
@@ -44,16 +45,16 @@ rule_editor::RuleEditorLayout transmitLayout()
         {2509, 50, ColumnKind::CheckBox, colors::CheckBox, 2531},
         {2510, 90, ColumnKind::Text, colors::Key, 2532},
         typeColumn(2511, 2533),
-        {2512, 70, ColumnKind::Text, colors::Key, 2534},
-        {2513, 65, ColumnKind::CheckBox, colors::Size, 2535},
-        {2562, 50, ColumnKind::CheckBox, colors::Size, 2563},
-        {2514, 55, ColumnKind::CheckBox, colors::Size, 2536},
+        {2512, 76, ColumnKind::Text, colors::Key, 2534},
+        {2513, 74, ColumnKind::CheckBox, colors::Size, 2535},
+        {2562, 56, ColumnKind::CheckBox, colors::Size, 2563},
+        {2514, 64, ColumnKind::CheckBox, colors::Size, 2536},
         {2515, 70, ColumnKind::Text, colors::Size, 2537},
     };
     const std::vector<RuleColumn> bytes = byteColumns(2516, 2538, CANTransmitKind::kArrayBytes);
     columns.insert(columns.end(), bytes.begin(), bytes.end());
     columns.push_back({2524, 110, ColumnKind::Text, clWindow, 2546});
-    return {QStringLiteral("FTransmitCAN"), 2500, 2525, 2547, 2561, QSize(1100, 337),
+    return {QStringLiteral("FTransmitCAN"), 2500, 2525, 2547, 2561, QSize(1130, 337),
             {frameTable("ECG_CAN_Transmit", std::move(columns))}};
 }
 

@@ -10,6 +10,7 @@ using rule_editor::ColumnKind;
 using rule_editor::RuleColumn;
 namespace colors = rule_editor::column_colors;
 
+// Column widths and client sizes leave room for every bold header whole.
 RuleColumn rowNumber(int headerId) { return {headerId, 40, ColumnKind::RowNumber}; }
 
 RuleColumn text(int headerId, int width, TColor color, int hintId)
@@ -39,14 +40,14 @@ rule_editor::RuleTableLayout page(const char* grid, const char* sheet, int capti
 rule_editor::RuleEditorLayout pdoLayout()
 {
     std::vector<RuleColumn> receive = {rowNumber(2616), text(2617, 65, colors::Key, 2643),
-                                       text(2618, 65, colors::Key, 2644)};
-    addAddresses(receive, 8, 2619, 45, 2645);
+                                       text(2618, 76, colors::Key, 2644)};
+    addAddresses(receive, 8, 2619, 54, 2645);
     receive.insert(receive.end(), {text(2627, 65, colors::Size, 2653), text(2628, 173, colors::Description, 2654)});
 
     std::vector<RuleColumn> transmit = {rowNumber(2629), text(2630, 65, colors::Key, 2655),
-                                        text(2631, 65, colors::Key, 2656)};
-    addAddresses(transmit, 8, 2632, 45, 2657);
-    transmit.insert(transmit.end(), {text(2640, 65, colors::Size, 2665), checkBox(2641, 68, 2666),
+                                        text(2631, 76, colors::Key, 2656)};
+    addAddresses(transmit, 8, 2632, 54, 2657);
+    transmit.insert(transmit.end(), {text(2640, 76, colors::Size, 2665), checkBox(2641, 78, 2666),
                                      text(2642, 105, colors::Description, 2667)});
     constexpr int rows = TFSet_PDO_Access::kRules;
     return {QStringLiteral("FSet_PDO_Access"),
@@ -54,7 +55,7 @@ rule_editor::RuleEditorLayout pdoLayout()
             2608,
             2668,
             2691,
-            QSize(798, 337),
+            QSize(900, 337),
             {page("sga", "TS_Receive_PDO", 2614, rows, std::move(receive)),
              page("sgb", "TS_Transmit_PDO", 2615, rows, std::move(transmit))}};
 }
@@ -66,22 +67,22 @@ std::vector<RuleColumn> requestColumns(int firstHeaderId, int firstHintId)
     const int h = firstHeaderId;
     const int i = firstHintId;
     return {rowNumber(h),
-            text(h + 1, 60, colors::Key, i),
+            text(h + 1, 70, colors::Key, i),
             text(h + 2, 55, colors::Key, i + 1),
-            text(h + 3, 60, colors::Key, i + 2),
-            text(h + 4, 45, colors::Key, i + 3),
-            text(h + 5, 60, colors::Size, i + 4)};
+            text(h + 3, 68, colors::Key, i + 2),
+            text(h + 4, 52, colors::Key, i + 3),
+            text(h + 5, 68, colors::Size, i + 4)};
 }
 
 rule_editor::RuleEditorLayout sdoClientLayout()
 {
     std::vector<RuleColumn> read = requestColumns(2716, 2739);
-    addAddresses(read, 4, 2722, 70, 2744);
+    addAddresses(read, 4, 2722, 74, 2744);
     read.insert(read.end(), {text(2780, 65, colors::Group, 2781), text(2726, 163, colors::Description, 2748)});
 
     std::vector<RuleColumn> write = requestColumns(2727, 2749);
-    write.push_back(checkBox(2733, 68, 2754));
-    addAddresses(write, 4, 2734, 70, 2755);
+    write.push_back(checkBox(2733, 78, 2754));
+    addAddresses(write, 4, 2734, 74, 2755);
     write.push_back(text(2738, 160, colors::Description, 2759));
     constexpr int rows = TFSet_SDO_Client_Access::kRules;
     return {QStringLiteral("FSet_SDO_Client_Access"),
@@ -89,7 +90,7 @@ rule_editor::RuleEditorLayout sdoClientLayout()
             2708,
             2760,
             2779,
-            QSize(863, 337),
+            QSize(910, 337),
             {page("sga", "TS_SDO_Read", 2714, rows, std::move(read)),
              page("sgb", "TS_SDO_Write", 2715, rows, std::move(write))}};
 }
@@ -100,7 +101,7 @@ std::vector<RuleColumn> objectColumns(int firstHeaderId, int firstHintId)
     const int h = firstHeaderId;
     const int i = firstHintId;
     std::vector<RuleColumn> columns = {rowNumber(h), text(h + 1, 65, colors::Key, i),
-                                       text(h + 2, 61, colors::Key, i + 1), text(h + 3, 55, colors::Key, i + 2)};
+                                       text(h + 2, 68, colors::Key, i + 1), text(h + 3, 55, colors::Key, i + 2)};
     addAddresses(columns, 4, h + 4, 80, i + 3);
     columns.push_back(text(h + 8, 170, colors::Description, i + 7));
     return columns;
