@@ -20,6 +20,8 @@
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
 #include "editors/ethernet/snmp/snmp_trap_form.h"
+#include "editors/fieldbus/can/can_frame_forms.h"
+#include "editors/fieldbus/canopen/canopen_forms.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -56,11 +58,11 @@ std::vector<Creation> creationList()
         {"TFImportEDEFile", {}},
         {"TFBACnet_Eng_Unit", {}},
         {"TFBACnetSlaveSetAccess", {}},
-        {"TFReceiveCAN", {}},
-        {"TFTransmitCAN", {}},
-        {"TFSet_PDO_Access", {}},
-        {"TFSet_SDO_Client_Access", {}},
-        {"TFSet_SDO_Server_Access", {}},
+        {"TFReceiveCAN", make<can_editors::TFReceiveCAN>()},
+        {"TFTransmitCAN", make<can_editors::TFTransmitCAN>()},
+        {"TFSet_PDO_Access", make<canopen::TFSet_PDO_Access>()},
+        {"TFSet_SDO_Client_Access", make<canopen::TFSet_SDO_Client_Access>()},
+        {"TFSet_SDO_Server_Access", make<canopen::TFSet_SDO_Server_Access>()},
         {"TFDefOffset", {}},
         {"TFDNet", {}},
         {"TFDMXDefVal", {}},

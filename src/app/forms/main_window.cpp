@@ -16,6 +16,7 @@
 #include "app/settings_file.h"
 #include "app/version_check.h"
 #include "editors/ethernet/snmp/snmp_mib.h"
+#include "editors/fieldbus/canopen/eds_writer.h"
 #include "editors/ethercat_mqtt/device_update_form.h"
 #include "editors/ethercat_mqtt/esi_file.h"
 #include "params/bank_compiler.h"
@@ -125,7 +126,11 @@ void TFZuderivuridFirmWare::createButtons()
         {"Btn_PDO_CANopen", 45, 46, true, Step_Picture::Other, editor("TFSet_PDO_Access")},
         {"Btn_SDO_Client_CANopen", 43, 44, true, Step_Picture::Other, editor("TFSet_SDO_Client_Access")},
         {"Btn_SDO_Server_CANopen", 41, 42, true, Step_Picture::Other, editor("TFSet_SDO_Server_Access")},
-        {"Btn_CANopen_EDS", 47, 48, true, Step_Picture::Other, none},
+        {"Btn_CANopen_EDS", 47, 48, true, Step_Picture::Other,
+         [this, &state] {
+             if (Project_Folder_Present())
+                 canopen::Build_EDS_File(state, xml_, this);
+         }},
         {"Btn_DNet_Net", 49, 50, true, Step_Picture::Other, editor("TFDNet")},
         {"Btn_DNet_Offset", 51, 52, true, Step_Picture::Other, editor("TFDefOffset")},
         {"Btn_DMX_Default", 53, 54, true, Step_Picture::Other, editor("TFDMXDefVal")},

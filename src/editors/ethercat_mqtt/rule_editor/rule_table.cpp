@@ -121,6 +121,18 @@ const QStringList& RuleTable::choiceItems(int column) const
     return c.kind == ColumnKind::Choice || c.kind == ColumnKind::ChoiceOrText ? c.items : none;
 }
 
+void RuleTable::setChoiceItems(int column, const QStringList& items)
+{
+    if (column < 1 || column >= int(layout_.columns.size()))
+        return;
+    RuleColumn& c = layout_.columns[size_t(column)];
+    if (c.kind != ColumnKind::Choice && c.kind != ColumnKind::ChoiceOrText)
+        return;
+    c.items = items;
+    if (grid::TExColumnGrid* cg = columnGrid())
+        cg->Columns()[column]->ComboItems = items;
+}
+
 void RuleTable::applyHeaders()
 {
     for (int c = 0; c < int(layout_.columns.size()); ++c) {

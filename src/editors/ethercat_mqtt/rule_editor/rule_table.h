@@ -92,6 +92,9 @@ public:
     void applyColumnVisibility();
     // The drop-down items of a column (real index); empty for other kinds.
     const QStringList& choiceItems(int column) const;
+    // Replaces the drop-down items of a Choice / ChoiceOrText column (e.g.
+    // a list rebuilt at every showing); the next drop-down offers them.
+    void setChoiceItems(int column, const QStringList& items);
 
     // A cell as saved: a column grid's cell text (its check boxes hold their
     // own text, which a file may have given as other than "Y"/"N"); in a
