@@ -16,6 +16,7 @@
 #include "editors/ethernet/ethernet_ip/scanner_form.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
+#include "editors/ethernet/opc_ua/opc_ua_server_form.h"
 #include "editors/ethernet/profinet/profinet_file_name_form.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
@@ -76,7 +77,7 @@ std::vector<Creation> creationList()
         {"TFOPC_UA_Add_Server", {}},
         {"TFOPC_UA_Client_Access", {}},
         {"TFOPC_UA_Scan_Server", {}},
-        {"TFOPC_UA_Server_Access", {}},
+        {"TFOPC_UA_Server_Access", make<opc_ua::TFOPC_UA_Server_Access>()},
         {"TFSNMPManagerAccess", make<snmp::TFSNMPManagerAccess>()},
         {"TFSNMP_Trap_Access", make<snmp::TFSNMP_Trap_Access>()},
         {"TFProfinetFileName", make<profinet::TFProfinetFileName>()},
