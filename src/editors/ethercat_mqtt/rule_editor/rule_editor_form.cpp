@@ -111,13 +111,18 @@ button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString
 {
     button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
                                                    kButtonWidth, kButtonHeight);
-    b->SetStyle(button::bsEncarta);
-    b->SetColor(kFormColor);
-    b->SetColorWhenDown(kPressedOrange);
-    b->SetHotTrackColor(clYellow);
-    b->SetLightColor(clGray);
+    styleButton(*b);
     b->SetCaption(caption);
     return b;
+}
+
+void TRuleEditorForm::styleButton(button::TLbButton& b)
+{
+    b.SetStyle(button::bsEncarta);
+    b.SetColor(kFormColor);
+    b.SetColorWhenDown(kPressedOrange);
+    b.SetHotTrackColor(clYellow);
+    b.SetLightColor(clGray);
 }
 
 void TRuleEditorForm::wireGrid(int index)

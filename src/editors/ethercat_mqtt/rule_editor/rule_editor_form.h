@@ -88,6 +88,9 @@ public:
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
 
+    // The look of the form's push buttons, for buttons a form places itself.
+    static void styleButton(button::TLbButton& button);
+
     int tableCount() const { return int(tables_.size()); }
     RuleTable& table(int index) const { return *tables_[size_t(index)]; }
     // The table of the active tab sheet (a one-table form: its only table).

@@ -97,6 +97,7 @@ public:
             result_.where = where;
             result_.attribute = QStringLiteral("NameSpaceIndex");
             result_.badNumber = nameSpace;
+            result_.notNumber = true;
             return false;
         }
         v.nameSpaceIndex = static_cast<uint16_t>(*index);

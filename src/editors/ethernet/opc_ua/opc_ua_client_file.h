@@ -25,6 +25,7 @@ struct ClientFileRead {
     QString where;
     QString attribute;
     QString badNumber;
+    bool notNumber = false;
 
     bool ok() const { return parseError.isEmpty() && missingElement.isEmpty() && attribute.isEmpty(); }
 };

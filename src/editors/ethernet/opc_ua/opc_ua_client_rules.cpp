@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editors/ethernet/opc_ua/opc_ua_search.h"
 #include "platform/strings.h"
 
 namespace opc_ua {
@@ -132,6 +133,20 @@ TOPC_UA_Variable variableOfRow(const QStringList& texts, VariableList list)
     v.Position = texts.value(10);
     v.Mnemonic = texts.value(11);
     return v;
+}
+
+std::vector<TOPC_UA_Variable> markedVariables(const std::vector<BrowsedVariable>& found, const std::vector<bool>& marks)
+{
+    std::vector<TOPC_UA_Variable> variables;
+    for (size_t i = 0; i < found.size() && i < marks.size(); ++i) {
+        if (!marks[i])
+            continue;
+        TOPC_UA_Variable v = variableFromBrowse(found[i]);
+        if (blank(v.DispalyName))
+            v.DispalyName = !blank(v.NodeID()) ? v.NodeID() : QStringLiteral("Variable %1").arg(i + 1);
+        variables.push_back(std::move(v));
+    }
+    return variables;
 }
 
 QStringList serverRowTexts(const TOPC_UA_Server& s, int number)

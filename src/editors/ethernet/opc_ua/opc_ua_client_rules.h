@@ -67,6 +67,12 @@ QStringList variableRowTexts(const TOPC_UA_Variable& variable, VariableList list
 // variables empty Var/Array, Start and Length.
 TOPC_UA_Variable variableOfRow(const QStringList& texts, VariableList list);
 
+// The browse's variables whose mark is set, in browse order, as new
+// variables. One without a display name is named by its node id, or by its
+// number in the browse when it has none either: an empty Display Name would
+// end its list in the grid, and the variables after it with it.
+std::vector<TOPC_UA_Variable> markedVariables(const std::vector<BrowsedVariable>& found, const std::vector<bool>& marks);
+
 // A server as a row of the server grid, columns 0 .. 10.
 QStringList serverRowTexts(const TOPC_UA_Server& server, int number);
 

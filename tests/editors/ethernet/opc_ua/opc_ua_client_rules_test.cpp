@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/ethernet/opc_ua/opc_ua_client_rules.h"
+#include "editors/ethernet/opc_ua/opc_ua_search.h"
 #include "opc_ua_editor_fixture.h"
 #include "support/qt_printers.h"
 
@@ -214,6 +215,21 @@ TEST(OpcUaClientRows, AGridReplacesTheVariablesItShowsAndKeepsThoseBeyondIt)
     replaceShownVariables(list, 11, {numericVariable("only", 1, "Byte")});
     ASSERT_EQ(list.size(), 1u);
     EXPECT_EQ(list[0].DispalyName, "only");
+}
+
+TEST(OpcUaClientRows, MarkedBrowsedVariablesAreNamedSoThatNoneEndsItsList)
+{
+    std::vector<BrowsedVariable> found(4);
+    found[0].displayName = QStringLiteral("Level");
+    found[1].record.numeric = 42;  // numeric id, no name
+    found[2].record.identifierType = 7;  // no name, no id it can show
+    found[3].displayName = QStringLiteral("Skipped");
+    const std::vector<TOPC_UA_Variable> taken = markedVariables(found, {true, true, true, false});
+    ASSERT_EQ(taken.size(), 3u);
+    EXPECT_EQ(taken[0].DispalyName, "Level");
+    EXPECT_EQ(taken[1].DispalyName, "42");
+    EXPECT_EQ(taken[2].DispalyName, "Variable 3");
+    EXPECT_TRUE(taken[2].Enable);
 }
 
 TEST(OpcUaAddServerCheck, AddressAlwaysAndTheFieldsOfTheAuthorization)
