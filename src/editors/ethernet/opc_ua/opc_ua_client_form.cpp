@@ -45,6 +45,7 @@ const QStringList kVarArray = {"Variable", "Array"};
 
 rule_editor::RuleTableLayout variableTable(bool read)
 {
+    // The widths show every header whole in the form's font.
     std::vector<RuleColumn> columns;
     if (read)
         columns = {
@@ -52,15 +53,15 @@ rule_editor::RuleTableLayout variableTable(bool read)
             RuleColumn{4146, 50, K::CheckBox, colors::CheckBox, 4155},
             RuleColumn{4147, 100, K::Text, colors::Key, 4156},
             RuleColumn{4148, 90, K::Choice, colors::Key, 4157, kNodeTypes},
-            RuleColumn{4149, 100, K::Text, colors::Key, 4158},
+            RuleColumn{4149, 140, K::Text, colors::Key, 4158},
             RuleColumn{4150, 90, K::Choice, colors::Size, 4159, app::dataTypeNames()},
-            RuleColumn{4151, 120, K::Text, colors::Key, 4160},
+            RuleColumn{4151, 135, K::Text, colors::Key, 4160},
             RuleColumn{4205, 75, K::Choice, colors::Group, 4208, kVarArray},
             RuleColumn{4206, 55, K::Text, colors::Group, 4209},
             RuleColumn{4207, 55, K::Text, colors::Group, 4210},
             RuleColumn{4152, 80, K::Text, colors::Size, 4161},
             RuleColumn{4153, 70, K::Text, colors::Position, 4162},
-            RuleColumn{4154, 187, K::Text, colors::Description, 4163},
+            RuleColumn{4154, 145, K::Text, colors::Description, 4163},
         };
     else
         columns = {
@@ -68,15 +69,15 @@ rule_editor::RuleTableLayout variableTable(bool read)
             RuleColumn{4165, 50, K::CheckBox, colors::CheckBox, 4177},
             RuleColumn{4166, 100, K::Text, colors::Key, 4178},
             RuleColumn{4167, 90, K::Choice, colors::Key, 4179, kNodeTypes},
-            RuleColumn{4168, 100, K::Text, colors::Key, 4180},
+            RuleColumn{4168, 140, K::Text, colors::Key, 4180},
             RuleColumn{4169, 90, K::Choice, colors::Size, 4181, app::dataTypeNames()},
-            RuleColumn{4170, 120, K::Text, colors::Key, 4182},
-            RuleColumn{4171, 68, K::CheckBox, colors::CheckBox, 4184},
-            RuleColumn{4172, 52, K::CheckBox, colors::CheckBox, 4183},
-            RuleColumn{4173, 70, K::CheckBox, colors::CheckBox, 4185},
+            RuleColumn{4170, 135, K::Text, colors::Key, 4182},
+            RuleColumn{4171, 85, K::CheckBox, colors::CheckBox, 4184},
+            RuleColumn{4172, 70, K::CheckBox, colors::CheckBox, 4183},
+            RuleColumn{4173, 75, K::CheckBox, colors::CheckBox, 4185},
             RuleColumn{4174, 80, K::Text, colors::Size, 4186},
             RuleColumn{4175, 70, K::Text, colors::Position, 4187},
-            RuleColumn{4176, 182, K::Text, colors::Description, 4188},
+            RuleColumn{4176, 100, K::Text, colors::Description, 4188},
         };
     return {read ? QStringLiteral("ECG_OPC_UA_Var_R") : QStringLiteral("ECG_OPC_UA_Var_W"),
             read ? QStringLiteral("TS_OPC_UA_Var_Read") : QStringLiteral("TS_OPC_UA_Var_Write"),

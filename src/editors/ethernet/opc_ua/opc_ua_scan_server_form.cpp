@@ -49,7 +49,7 @@ constexpr int FunctionMissing = 4431;
 // Headers of columns 0 .. 7 (column 8 keeps its own) and the column hints.
 constexpr int kHeaders[] = {4410, 4411, 4424, 4412, 4413, 4414, 4415, 4416};
 constexpr int kHints[] = {4417, 4425, 4418, 4419, 4420, 4421, 4422};
-constexpr int kWidths[TFOPC_UA_Scan_Server::ColumnCount] = {40, 50, 50, 165, 115, 245, 115, 115, 113};
+constexpr int kWidths[TFOPC_UA_Scan_Server::ColumnCount] = {40, 50, 50, 150, 115, 245, 115, 130, 113};
 
 QString scanText(int id) { return app::langText(id); }
 

@@ -143,6 +143,13 @@ TEST_F(OpcUaClientFormTest, AGridIsStoredIntoTheServerSelectedWhenItWasEntered)
     EXPECT_EQ(cell(F::Read, kDisplayName, 1), "b1");
     EXPECT_EQ(cell(F::Read, kDisplayName, 2), "");
 
+    // An edit still open in its cell goes with the grid too.
+    user.clickCell(kPosition, 1);
+    user.type(QStringLiteral("77"));
+    clickServer(1);
+    EXPECT_EQ(form.OPC_UA_Server_List[1].Var_List_R[0].Position, "77");
+    EXPECT_EQ(form.OPC_UA_Server_List[0].Var_List_R[0].Position, "0");
+
     // A list ends at its first empty Display Name when it is left.
     clickServer(1);
     user.clickCell(kDisplayName, 1);
