@@ -182,8 +182,14 @@ void TFOPC_UA_Client_Access::buildServerPanel()
     g.OnDblClickCell = [this](QObject*, int row, int col) {
         if (row == 0)
             rowCommands().DblClickCell_AutoSize(*ECG_OPC_UA_Server, row, col);
-        else if (row - 1 < int(OPC_UA_Server_List.size()))
+        else if (row - 1 < int(OPC_UA_Server_List.size())) {
+            // The server double-clicked is the one changed.
+            if (row != ECG_OPC_UA_Server->Row()) {
+                ECG_OPC_UA_Server->FocusCell(1, row);
+                ECG_OPC_UA_ServerClickCell(row);
+            }
             Modify_Server();
+        }
     };
     g.OnGridHint = [this](QObject*, int row, int col, QString& hint) {
         const int entry = ECG_OPC_UA_Server->RealColIndex(col) - 1;

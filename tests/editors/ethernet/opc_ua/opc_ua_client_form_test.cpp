@@ -334,6 +334,31 @@ TEST_F(OpcUaClientFormTest, AddAndModifyGoThroughTheDialog)
     EXPECT_EQ(cell(F::Read, kDisplayName, 1), "kept");
 }
 
+TEST_F(OpcUaClientFormTest, ADoubleClickOnAServerModifiesItAndElsewhereAddsOne)
+{
+    writeServers(twoServers());
+    show(form);
+    grid::TExColumnGrid& g = *form.ECG_OPC_UA_Server;
+    const auto doubleClick = [&g](QPoint at) {
+        QTest::mouseDClick(g.viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+    };
+    const platform::TRect second = g.CellRect(2, 2);
+    QString title;
+    EXPECT_TRUE(whileShown(addServer, [&] { doubleClick(QPoint(second.Left + 5, second.Top + 5)); }, [&] {
+        title = addServer.windowTitle();
+        EXPECT_EQ(addServer.E_Server_Add->text(), "opc.tcp://b");
+        addServer.reject();
+    }));
+    EXPECT_EQ(title, "Modify OPC UA Server");
+    EXPECT_TRUE(whileShown(addServer, [&] { doubleClick(QPoint(second.Left + 5, second.Bottom + 40)); }, [&] {
+        title = addServer.windowTitle();
+        addServer.reject();
+    }));
+    EXPECT_EQ(title, "Add OPC UA Server");
+    EXPECT_EQ(form.OPC_UA_Server_List.size(), 2u);
+}
+
 TEST_F(OpcUaClientFormTest, ScanAsksBeforeAppendingToAListThatHoldsVariables)
 {
     writeServers(twoServers());
