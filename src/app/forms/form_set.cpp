@@ -16,6 +16,10 @@
 #include "editors/ethernet/ethernet_ip/scanner_form.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
+#include "editors/ethernet/opc_ua/opc_ua_add_server_form.h"
+#include "editors/ethernet/opc_ua/opc_ua_client_form.h"
+#include "editors/ethernet/opc_ua/opc_ua_scan_server_form.h"
+#include "editors/ethernet/opc_ua/opc_ua_server_form.h"
 #include "editors/ethernet/profinet/profinet_file_name_form.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
@@ -75,10 +79,10 @@ std::vector<Creation> creationList()
         {"TFTopicTemplate", make<ethercat_mqtt::TFTopicTemplate>()},
         {"TFReceiveNMEA", {}},
         {"TFTransmitNMEA", {}},
-        {"TFOPC_UA_Add_Server", {}},
-        {"TFOPC_UA_Client_Access", {}},
-        {"TFOPC_UA_Scan_Server", {}},
-        {"TFOPC_UA_Server_Access", {}},
+        {"TFOPC_UA_Add_Server", make<opc_ua::TFOPC_UA_Add_Server>()},
+        {"TFOPC_UA_Client_Access", make<opc_ua::TFOPC_UA_Client_Access>()},
+        {"TFOPC_UA_Scan_Server", make<opc_ua::TFOPC_UA_Scan_Server>()},
+        {"TFOPC_UA_Server_Access", make<opc_ua::TFOPC_UA_Server_Access>()},
         {"TFSNMPManagerAccess", make<snmp::TFSNMPManagerAccess>()},
         {"TFSNMP_Trap_Access", make<snmp::TFSNMP_Trap_Access>()},
         {"TFProfinetFileName", make<profinet::TFProfinetFileName>()},
@@ -118,6 +122,10 @@ FormSet::FormSet(const QString& exeFolder)
         topics->setTemplateDialog(qobject_cast<ethercat_mqtt::TFTopicTemplate*>(form(QStringLiteral("TFTopicTemplate"))));
     if (auto* scanner = qobject_cast<ethernet_ip::TFEtherNetIP_Master_Access*>(form(QStringLiteral("TFEtherNetIP_Master_Access"))))
         scanner->setEdsPicker(qobject_cast<ethernet_ip::TFEtherNEtIP_EDS*>(form(QStringLiteral("TFEtherNEtIP_EDS"))));
+    if (auto* opcUa = qobject_cast<opc_ua::TFOPC_UA_Client_Access*>(form(QStringLiteral("TFOPC_UA_Client_Access")))) {
+        opcUa->setAddServerDialog(qobject_cast<opc_ua::TFOPC_UA_Add_Server*>(form(QStringLiteral("TFOPC_UA_Add_Server"))));
+        opcUa->setScanDialog(qobject_cast<opc_ua::TFOPC_UA_Scan_Server*>(form(QStringLiteral("TFOPC_UA_Scan_Server"))));
+    }
 }
 
 FormSet::~FormSet()

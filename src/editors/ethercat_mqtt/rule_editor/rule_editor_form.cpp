@@ -111,13 +111,18 @@ button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString
 {
     button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
                                                    kButtonWidth, kButtonHeight);
-    b->SetStyle(button::bsEncarta);
-    b->SetColor(kFormColor);
-    b->SetColorWhenDown(kPressedOrange);
-    b->SetHotTrackColor(clYellow);
-    b->SetLightColor(clGray);
+    styleButton(*b);
     b->SetCaption(caption);
     return b;
+}
+
+void TRuleEditorForm::styleButton(button::TLbButton& b)
+{
+    b.SetStyle(button::bsEncarta);
+    b.SetColor(kFormColor);
+    b.SetColorWhenDown(kPressedOrange);
+    b.SetHotTrackColor(clYellow);
+    b.SetLightColor(clGray);
 }
 
 void TRuleEditorForm::wireGrid(int index)
@@ -156,7 +161,13 @@ void TRuleEditorForm::wireGrid(int index)
             hint = headerHint(index, col);
     };
     // The grid asks for no hints of its own: the header hints are shown here.
-    g.viewport()->installEventFilter(this);
+    watchHints(g);
+}
+
+void TRuleEditorForm::watchHints(grid::TExStringGrid& grid)
+{
+    hintGrids_.push_back(&grid);
+    grid.viewport()->installEventFilter(this);
 }
 
 QString TRuleEditorForm::headerHint(int index, int displayColumn) const
@@ -172,8 +183,8 @@ QString TRuleEditorForm::headerHint(int index, int displayColumn) const
 bool TRuleEditorForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ToolTip) {
-        for (int i = 0; i < tableCount(); ++i) {
-            grid::TExStringGrid& g = table(i).grid();
+        for (grid::TExStringGrid* watchedGrid : hintGrids_) {
+            grid::TExStringGrid& g = *watchedGrid;
             if (watched != g.viewport())
                 continue;
             const auto* help = static_cast<QHelpEvent*>(event);
@@ -210,8 +221,9 @@ void TRuleEditorForm::Set_Lang()
     title.L_SW_Desc->setText(text(base + 1));
     title.L_SW_Desc->adjustSize();
     button::TLbButton* const rowButtons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
+    const int captions = layout_.buttonCaptionFirst >= 0 ? layout_.buttonCaptionFirst : base + 2;
     for (int k = 0; k < 6; ++k) {
-        rowButtons[k]->SetCaption(text(base + 2 + k));
+        rowButtons[k]->SetCaption(text(captions + k));
         if (layout_.buttonHintFirst >= 0)
             rowButtons[k]->setToolTip(text(layout_.buttonHintFirst + k));
     }
@@ -384,6 +396,7 @@ void TRuleEditorForm::Btn_PasteRowClick()
 
 bool TRuleEditorForm::Controllo_dati()
 {
+    commitEdits();
     std::vector<RuleRows> saved;
     for (int i = 0; i < tableCount(); ++i)
         saved.push_back(table(i).savedRows());
@@ -391,7 +404,10 @@ bool TRuleEditorForm::Controllo_dati()
     if (!failure)
         return true;
     QString message = text(failure->textId) + failure->tail;
-    if (failure->row > 0 && failure->otherRow > 0)
+    if (!failure->values.isEmpty())
+        // A format text is the whole message.
+        message = formatText(text(failure->textId), failure->values) + failure->tail;
+    else if (failure->row > 0 && failure->otherRow > 0)
         message = text(layout_.errorRowsId) + QString::number(failure->row) + text(layout_.errorRowsJoinId)
                   + QString::number(failure->otherRow) + message;
     else if (failure->row > 0)

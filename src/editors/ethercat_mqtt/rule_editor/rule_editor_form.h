@@ -48,6 +48,9 @@ struct RuleEditorLayout {
     // A failure naming a pair of rows: "Error in rows " and " and ".
     int errorRowsId = -1;
     int errorRowsJoinId = -1;
+    // The captions of the six row buttons from here, where they do not
+    // follow the description; -1: base + 2.
+    int buttonCaptionFirst = -1;
 };
 
 // What an editor read from its project file.
@@ -85,6 +88,9 @@ public:
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
 
+    // The look of the form's push buttons, for buttons a form places itself.
+    static void styleButton(button::TLbButton& button);
+
     int tableCount() const { return int(tables_.size()); }
     RuleTable& table(int index) const { return *tables_[size_t(index)]; }
     // The table of the active tab sheet (a one-table form: its only table).
@@ -111,6 +117,9 @@ protected:
     virtual std::optional<RuleFailure> checkRows(const std::vector<RuleRows>& saved) const = 0;
     // Writes the project file; false with `error` when it cannot be written.
     virtual bool saveProject(const std::vector<RuleRows>& saved, QString* error) = 0;
+    // A form whose tables only show a model of its own takes the edits of
+    // the tables into it here, before the check (and so before OK saves).
+    virtual void commitEdits() {}
     // Form-specific settings of a showing, before the tables are reset and
     // loaded (limits, the page made active).
     virtual void prepareShow() {}
@@ -129,6 +138,12 @@ protected:
 
     // A form-specific button after the row buttons, with a fixed caption.
     button::TLbButton* addButton(const QString& name, const QString& caption);
+    // A grid of the form besides its rule tables whose header hints show,
+    // like the tables', through its OnGridHint.
+    void watchHints(grid::TExStringGrid& grid);
+    // The shared row commands and cell helpers, with the application's
+    // clipboard and options.
+    grid::TGridRowCommands rowCommands() const;
     // The current row of a table's grid (a data row).
     int currentRow(int table) const;
     // Base locks, then recompute.
@@ -140,7 +155,6 @@ protected:
 private:
     void buildForm();
     void wireGrid(int index);
-    grid::TGridRowCommands rowCommands() const;
     QString tableName(int index) const;
     // Asks about rows with data after the end of a table's list; false to
     // return to the table.
@@ -151,6 +165,7 @@ private:
 
     RuleEditorLayout layout_;
     std::vector<std::unique_ptr<RuleTable>> tables_;
+    std::vector<grid::TExStringGrid*> hintGrids_;  // the tables' grids and the watched ones
     int buttonCount_ = 0;
     // The project file as it was when loaded.
     platform::FileStamp loadedFile_;

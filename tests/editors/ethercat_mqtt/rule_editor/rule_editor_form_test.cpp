@@ -2,9 +2,11 @@
 // loading, OK with its checks, questions and file, Cancel, the row buttons
 // with their copy flags, and the texts.
 
+#include <QHelpEvent>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include "controls/button/lb_button.h"
 #include "test_rules_form.h"
@@ -419,6 +421,64 @@ TEST_F(RuleFrameTest, PasteNeedsACopyFromTheSameGridInThisShowing)
 }
 
 // ---------------------------------------------------------------- texts
+
+TEST_F(RuleFrameTest, AFormatRuleTextIsFilledWithItsValuesAndIsTheWholeMessage)
+{
+    app::textTable().Lang_Texts[test_texts::SameKey] = QStringLiteral("Error in list %s at %d!! 100%% wrong");
+    auto form = makeForm(GridKind::ColumnGrid, 2);
+    show(*form);
+    form->failFirst = RuleFailure{1, 0, test_texts::SameKey, {}, 0, {"B", "3"}};
+    form->Btn_OKClick();
+    ASSERT_EQ(dialogs.texts(), QStringList{"Error in list B at 3!! 100% wrong"});
+    EXPECT_EQ(form->activeTable(), 1);
+    // The form's own model is taken over before every check.
+    EXPECT_EQ(form->commits, 1);
+    EXPECT_FALSE(form->Controllo_dati());
+    EXPECT_EQ(form->commits, 2);
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(RuleFrameTest, RowButtonCaptionsMayStandApartFromTheDescription)
+{
+    RuleEditorLayout layout = testLayout(GridKind::ColumnGrid, 1, 6, false);
+    layout.buttonCaptionFirst = test_texts::Headers;  // "N", "Enable", "Key", ...
+    class CaptionForm : public TRuleEditorForm {
+    public:
+        using TRuleEditorForm::TRuleEditorForm;
+        QString projectFilePath() const override { return {}; }
+        LoadedProject loadProject() override { return {}; }
+        std::optional<RuleFailure> checkRows(const std::vector<RuleRows>&) const override { return {}; }
+        bool saveProject(const std::vector<RuleRows>&, QString*) override { return true; }
+    };
+    CaptionForm form(layout);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Test Rules"));
+    EXPECT_EQ(form.Btn_OK->Caption(), QStringLiteral("N"));
+    EXPECT_EQ(form.Btn_PasteRow->Caption(), QStringLiteral("Note"));
+    EXPECT_EQ(form.Btn_OK->toolTip(), QStringLiteral("hint OK"));
+}
+
+TEST_F(RuleFrameTest, AWatchedGridShowsItsHeaderHintsAsTheTablesDo)
+{
+    auto form = makeForm(GridKind::ColumnGrid);
+    grid::TExColumnGrid extra(form.get());
+    extra.SetColCount(3);
+    extra.SetRowCount(2);
+    extra.SetFixedRows(1);
+    extra.setGeometry(0, 0, 300, 100);
+    extra.OnGridHint = [](QObject*, int row, int col, QString& hint) {
+        if (row == 0)
+            hint = QStringLiteral("extra hint %1").arg(col);
+    };
+    form->watchHints(extra);
+    show(*form);
+    extra.show();
+    const platform::TRect r = extra.CellRect(1, 0);
+    const QPoint at((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    QHelpEvent help(QEvent::ToolTip, at, extra.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(extra.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("extra hint 1"));
+    QToolTip::hideText();
+}
 
 TEST_F(RuleFrameTest, TextsComeFromTheFormsBlockAgainAfterALanguageChange)
 {

@@ -111,9 +111,14 @@ public:
     {
     }
 
+    using TRuleEditorForm::watchHints;
+
     QString path;
     // Two enabled rows of a table may not have the same Key.
     bool keysMustDiffer = false;
+    // A failure the check gives before its own rules.
+    std::optional<RuleFailure> failFirst;
+    int commits = 0;
     int recomputed = 0;
     // The double clicks on data cells: table, row, real column.
     std::vector<std::array<int, 3>> doubleClicks;
@@ -144,8 +149,12 @@ protected:
         return project;
     }
 
+    void commitEdits() override { ++commits; }
+
     std::optional<RuleFailure> checkRows(const std::vector<RuleRows>& saved) const override
     {
+        if (failFirst)
+            return failFirst;
         for (size_t t = 0; t < saved.size(); ++t)
             for (size_t r = 0; r < saved[t].size(); ++r)
                 if (saved[t][r][0] == QStringLiteral("Y") && !platform::parseInt(saved[t][r][2]))
