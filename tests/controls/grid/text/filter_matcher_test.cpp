@@ -232,7 +232,10 @@ TEST(FilterMatcher, WorkStaysBoundedForStarsBeforeComparisonsAndDeepGroups)
     Clock::time_point start = Clock::now();
     EXPECT_FALSE(MatchFilter(stars, QString(40, u'a'), true));
     EXPECT_TRUE(MatchFilter(stars, QString(39, u'a') + u'}', true));  // "}" is above "z"
-    EXPECT_LT(millisecondsOf(start), 100);
+    // Bounds far above the work (about 1 ms and 150 ms here) and far below
+    // what an unbounded search takes, so that a loaded or sanitized run
+    // passes as well.
+    EXPECT_LT(millisecondsOf(start), 2000);
 
     // Groups nested 50,000 deep, closed and never closed.
     const QString open(50000, u'(');
@@ -242,7 +245,7 @@ TEST(FilterMatcher, WorkStaysBoundedForStarsBeforeComparisonsAndDeepGroups)
     EXPECT_TRUE(MatchFilter(open, QString(), true));  // the innermost empty condition
     EXPECT_FALSE(MatchFilter(open, QStringLiteral("x"), true));
     EXPECT_TRUE(MatchFilter(open + QStringLiteral("x|y"), QStringLiteral("y"), true));
-    EXPECT_LT(millisecondsOf(start), 1000);
+    EXPECT_LT(millisecondsOf(start), 10000);
 }
 
 TEST(FilterMatcher, CaseInsensitiveMatching)
