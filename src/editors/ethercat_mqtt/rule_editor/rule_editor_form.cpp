@@ -97,20 +97,22 @@ void TRuleEditorForm::buildForm()
     Btn_Cancel = addButton(QStringLiteral("Btn_Cancel"), QString());
     Btn_DelRow = addButton(QStringLiteral("Btn_DelRow"), QString());
     Btn_InsRow = addButton(QStringLiteral("Btn_InsRow"), QString());
-    Btn_CopyRow = addButton(QStringLiteral("Btn_CopyRow"), QString());
-    Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
     Btn_Cancel->SetModalResult(platform::mrCancel);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
     Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
+    if (!layout_.rowClipboardButtons)
+        return;
+    Btn_CopyRow = addButton(QStringLiteral("Btn_CopyRow"), QString());
+    Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
     Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
     Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
 }
 
-button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+button::TLbButton* placeRuleFormButton(QWidget* panel, const QString& name, int index, const QString& caption)
 {
-    button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
-                                                   kButtonWidth, kButtonHeight);
+    button::TLbButton* b =
+        form_parts::placeButton(panel, name, 16 + kButtonPitch * index, 6, kButtonWidth, kButtonHeight);
     b->SetStyle(button::bsEncarta);
     b->SetColor(kFormColor);
     b->SetColorWhenDown(kPressedOrange);
@@ -118,6 +120,11 @@ button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString
     b->SetLightColor(clGray);
     b->SetCaption(caption);
     return b;
+}
+
+button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+{
+    return placeRuleFormButton(P_Button, name, buttonCount_++, caption);
 }
 
 void TRuleEditorForm::wireGrid(int index)
@@ -211,6 +218,8 @@ void TRuleEditorForm::Set_Lang()
     title.L_SW_Desc->adjustSize();
     button::TLbButton* const rowButtons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     for (int k = 0; k < 6; ++k) {
+        if (rowButtons[k] == nullptr)
+            continue;
         rowButtons[k]->SetCaption(text(base + 2 + k));
         if (layout_.buttonHintFirst >= 0)
             rowButtons[k]->setToolTip(text(layout_.buttonHintFirst + k));
@@ -220,6 +229,13 @@ void TRuleEditorForm::Set_Lang()
             PageControl1->setTabText(i, text(table(i).layout().sheetCaptionId));
         table(i).applyHeaders();
     }
+}
+
+int TRuleEditorForm::errorRowText(int index) const
+{
+    if (index >= 0 && index < tableCount() && table(index).layout().errorRowId >= 0)
+        return table(index).layout().errorRowId;
+    return layout_.errorRowId;
 }
 
 QString TRuleEditorForm::tableName(int index) const
@@ -395,7 +411,7 @@ bool TRuleEditorForm::Controllo_dati()
         message = text(layout_.errorRowsId) + QString::number(failure->row) + text(layout_.errorRowsJoinId)
                   + QString::number(failure->otherRow) + message;
     else if (failure->row > 0)
-        message = text(layout_.errorRowId) + QString::number(failure->row) + message;
+        message = text(errorRowText(failure->table)) + QString::number(failure->row) + message;
     platform::dialogs().error(message, this);
     if (failure->table >= 0 && failure->table < tableCount()) {
         setActiveTable(failure->table);

@@ -63,6 +63,8 @@ struct RuleTableLayout {
     int dataRows = 0;       // the table's limit: RowCount - 1
     std::vector<RuleColumn> columns;  // from column 0
     int keyColumn = 1;      // a row with this cell empty (trimmed) ends the list
+    // The table's own "Error row " text for its failures; -1: the form's.
+    int errorRowId = -1;
 };
 
 // A table's rows as texts of its columns 1 .. last, one list per row.
@@ -92,6 +94,15 @@ public:
     void applyColumnVisibility();
     // The drop-down items of a column (real index); empty for other kinds.
     const QStringList& choiceItems(int column) const;
+
+    // Choices an editor makes when a showing starts (before the reset, which
+    // applies them): the table's limit (RowCount - 1; the rows kept keep
+    // their cells), the column whose empty cell ends the list, whether a
+    // column is kept hidden, and the text id of a column's header.
+    void setDataRows(int rows);
+    void setKeyColumn(int column);
+    void setColumnHidden(int column, bool hidden);
+    void setHeaderId(int column, int headerId);
 
     // A cell as saved: a column grid's cell text (its check boxes hold their
     // own text, which a file may have given as other than "Y"/"N"); in a
@@ -124,6 +135,9 @@ public:
 
 private:
     void build();
+    // A string grid's data rows first .. last: check boxes, colours and
+    // alignment of their cells (a column grid has them per column).
+    void formatStringGridRows(int first, int last);
     bool holdsData(int row) const;
 
     grid::TExStringGrid* grid_;
