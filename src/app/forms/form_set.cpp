@@ -20,6 +20,10 @@
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
 #include "editors/ethernet/snmp/snmp_trap_form.h"
+#include "editors/fieldbus/bacnet/bacnet_client_form.h"
+#include "editors/fieldbus/bacnet/bacnet_server_form.h"
+#include "editors/fieldbus/bacnet/ede_import_form.h"
+#include "editors/fieldbus/bacnet/eng_unit_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -52,10 +56,10 @@ std::vector<Creation> creationList()
         {"TFBoot", make<ethercat_mqtt::TFBoot>()},
         {"TFSetAccess", make<ethernet_editors::TFSetAccess>()},
         {"TFModbus_TCP_Master_Set_Access", make<ethernet_editors::TFModbus_TCP_Master_Set_Access>()},
-        {"TFBACnetAccess", {}},
-        {"TFImportEDEFile", {}},
-        {"TFBACnet_Eng_Unit", {}},
-        {"TFBACnetSlaveSetAccess", {}},
+        {"TFBACnetAccess", make<bacnet::TFBACnetAccess>()},
+        {"TFImportEDEFile", make<bacnet::TFImportEDEFile>()},
+        {"TFBACnet_Eng_Unit", make<bacnet::TFBACnet_Eng_Unit>()},
+        {"TFBACnetSlaveSetAccess", make<bacnet::TFBACnetSlaveSetAccess>()},
         {"TFReceiveCAN", {}},
         {"TFTransmitCAN", {}},
         {"TFSet_PDO_Access", {}},
@@ -116,6 +120,10 @@ FormSet::FormSet(const QString& exeFolder)
         topics->setTemplateDialog(qobject_cast<ethercat_mqtt::TFTopicTemplate*>(form(QStringLiteral("TFTopicTemplate"))));
     if (auto* scanner = qobject_cast<ethernet_ip::TFEtherNetIP_Master_Access*>(form(QStringLiteral("TFEtherNetIP_Master_Access"))))
         scanner->setEdsPicker(qobject_cast<ethernet_ip::TFEtherNEtIP_EDS*>(form(QStringLiteral("TFEtherNEtIP_EDS"))));
+    if (auto* client = qobject_cast<bacnet::TFBACnetAccess*>(form(QStringLiteral("TFBACnetAccess"))))
+        client->setImportDialog(qobject_cast<bacnet::TFImportEDEFile*>(form(QStringLiteral("TFImportEDEFile"))));
+    if (auto* server = qobject_cast<bacnet::TFBACnetSlaveSetAccess*>(form(QStringLiteral("TFBACnetSlaveSetAccess"))))
+        server->setUnitPicker(qobject_cast<bacnet::TFBACnet_Eng_Unit*>(form(QStringLiteral("TFBACnet_Eng_Unit"))));
 }
 
 FormSet::~FormSet()

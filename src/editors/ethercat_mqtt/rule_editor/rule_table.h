@@ -129,6 +129,9 @@ public:
     // Rows from the first empty key cell on that hold data in a column the
     // user types or chooses: what OK would not save.
     int rowsHoldingDataAfterList() const;
+    // A cell of a column the user types or chooses holds text other than
+    // blanks (check boxes do not count).
+    bool holdsData(int row) const;
 
     // Per-form copy flag: a row was copied from this grid in this showing.
     bool Do_Copy = false;
@@ -138,7 +141,6 @@ private:
     // A string grid's data rows first .. last: check boxes, colours and
     // alignment of their cells (a column grid has them per column).
     void formatStringGridRows(int first, int last);
-    bool holdsData(int row) const;
 
     grid::TExStringGrid* grid_;
     RuleTableLayout layout_;

@@ -8,13 +8,28 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "app/app_state.h"
 #include "app/language.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
+#include "editors/ethercat_mqtt/ethercat_editor_fixture.h"
 #include "support/qt_printers.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 namespace bacnet_testing {
+
+using ethercat_editor_testing::whileShown;
+
+// A mouse click in the middle of a grid's cell (shown column position).
+inline void clickCell(grid::TExStringGrid& grid, int col, int row)
+{
+    const platform::TRect r = grid.CellRect(col, row);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    QApplication::processEvents();
+}
 
 inline QString fixture(const QString& name)
 {
