@@ -114,7 +114,7 @@ rule_editor::RuleTableLayout writeLayout()
             RuleColumn{2024, 100, ClientKind::Choice, client_colors::Key, -1, dataTypes},
             RuleColumn{2025, 66, ClientKind::Text, client_colors::Key},
             RuleColumn{2026, 130, ClientKind::ChoiceOrText, client_colors::Size, -1, {QStringLiteral("Present Value (85)")}},
-            RuleColumn{2027, 50, ClientKind::Text, client_colors::Size},
+            RuleColumn{2027, 62, ClientKind::Text, client_colors::Size},
             RuleColumn{2028, 50, ClientKind::Text, client_colors::Size},
             RuleColumn{2066, 56, ClientKind::CheckBox, client_colors::CheckBox},
             RuleColumn{2067, 50, ClientKind::Text, client_colors::Group},
