@@ -34,17 +34,12 @@ QString Get_ObjType_EDE(int32_t objectType);
 QString Get_DataType_EDE(int32_t objectType);
 int Get_NumByte_EDE(int32_t objectType);
 
-// Real columns of the client's tables that the import reads and fills.
+// Real columns of the client's tables that give the next free position.
 namespace import_columns {
-constexpr int Address = 2;
-constexpr int ReadObjectType = 3;
 constexpr int ReadNumByte = 6;
 constexpr int ReadPosition = 13;
-constexpr int ReadColumns = 17;  // columns 1 .. 17
-constexpr int WriteObjectType = 3;
 constexpr int WriteNumByte = 8;
 constexpr int WritePosition = 17;
-constexpr int WriteColumns = 21;  // columns 1 .. 21
 }  // namespace import_columns
 
 // The first byte after the rules of a table (rows as texts of columns
