@@ -38,9 +38,11 @@ TEST_F(MainWindowTest, TheBACnetFormsAreCreatedTheClientShownByItsStepAndAllFoll
     EXPECT_EQ(&server->unitPicker(), picker);
     EXPECT_TRUE(main().stepButton("Btn_BACnet_SetAccess")->isHidden()) << "not a step of this variant";
 
-    dir.write(QStringLiteral("PROJECTS/Plant/ParGen.xml"), "<Par_Gen><BACnet_Master_Type>1</BACnet_Master_Type></Par_Gen>");
-    const QByteArray rules = "<BACnet_Master_Access><BACnet_Read><row IP_Address_Slave_ID=\"12\" /></BACnet_Read>"
-                             "<BACnet_Write /></BACnet_Master_Access>";
+    dir.write(QStringLiteral("PROJECTS/Plant/ParGen.xml"),
+              "<Par_Gen><BACnet_Master_Type>1</BACnet_Master_Type></Par_Gen>");
+    const QByteArray rules =
+        "<BACnet_Master_Access><BACnet_Read><row IP_Address_Slave_ID=\"12\" /></BACnet_Read>"
+        "<BACnet_Write /></BACnet_Master_Access>";
     dir.write(QStringLiteral("PROJECTS/Plant/BACnet_Master_Access.xml"), rules);
     bool shownModal = false;
     QString header;

@@ -83,7 +83,8 @@ ethercat_mqtt::ProjectFileRead readBACnetClientFile(const QString& path, platfor
     rules = BACnetClientFile();
     platform::XmlElement read;
     platform::XmlElement write;
-    const ethercat_mqtt::ProjectFileRead result = loadListPair(path, doc, kClientReadList, kClientWriteList, read, write);
+    const ethercat_mqtt::ProjectFileRead result =
+        loadListPair(path, doc, kClientReadList, kClientWriteList, read, write);
     if (!result.ok())
         return result;
     rules.Read = io::readRows(read, readRuleAttributes(), clientDefaults());

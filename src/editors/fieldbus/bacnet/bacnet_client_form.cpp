@@ -50,14 +50,13 @@ const QStringList kDestinationLengths = {"1", "2", "6", "M1", "M2", "M3", "M4", 
 
 rule_editor::RuleTableLayout readLayout()
 {
-    const QStringList objects = {"Accumulator",      "Multi-State Input",      "Multi-State Output",
-                                 "Multi-State Value", "Analog Input",          "Analog Output",
-                                 "Analog Value",      "Binary Input",          "Binary Output",
-                                 "Binary Value",      "Integer Value",         "Large Analog Value",
-                                 "Positive Integer Value", "Life Safety Point", "Life Safety Zone"};
-    const QStringList properties = {"Present Value (85)", "Object Identifier (75)", "Units (117)",
-                                    "Scale (187)",        "PreScale (185)",         "Polarity (84)",
-                                    "Event State (36)",   "Status Flags (111)",     "Object Type (79)",
+    const QStringList objects = {
+        "Accumulator",   "Multi-State Input",  "Multi-State Output",     "Multi-State Value", "Analog Input",
+        "Analog Output", "Analog Value",       "Binary Input",           "Binary Output",     "Binary Value",
+        "Integer Value", "Large Analog Value", "Positive Integer Value", "Life Safety Point", "Life Safety Zone"};
+    const QStringList properties = {"Present Value (85)",   "Object Identifier (75)", "Units (117)",
+                                    "Scale (187)",          "PreScale (185)",         "Polarity (84)",
+                                    "Event State (36)",     "Status Flags (111)",     "Object Type (79)",
                                     "Number of States (74)"};
     const QStringList conversions = {"None", "Float to Int", "(Float to Int) * 10", "(Float to Int) * 100"};
     rule_editor::RuleTableLayout layout{
@@ -80,7 +79,8 @@ rule_editor::RuleTableLayout readLayout()
             RuleColumn{2065, 90, ClientKind::Text, client_colors::Group},
             RuleColumn{2015, 66, ClientKind::Text, client_colors::Size},
             RuleColumn{2016, 56, ClientKind::Text, client_colors::Size},
-            RuleColumn{2017, 62, ClientKind::Choice, client_colors::Position, -1, clientNumbers(TFBACnetAccess::kPositions)},
+            RuleColumn{2017, 62, ClientKind::Choice, client_colors::Position, -1,
+                       clientNumbers(TFBACnetAccess::kPositions)},
             RuleColumn{2018, 62, ClientKind::Choice, client_colors::Position, -1, clientNumbers(8)},
             RuleColumn{2060, 44, ClientKind::CheckBox, client_colors::CheckBox, -1, {}, true},
             RuleColumn{2080, 120, ClientKind::Choice, client_colors::Size, -1, conversions, true},
@@ -96,9 +96,9 @@ rule_editor::RuleTableLayout writeLayout()
     const QStringList objects = {"Multi-State Output", "Multi-State Value",  "Analog Output",
                                  "Analog Value",       "Binary Output",      "Binary Value",
                                  "Integer Value",      "Large Analog Value", "Positive Integer Value"};
-    const QStringList dataTypes = {"Null", "Boolean",         "Unsigned Int", "Signed Int", "Real",
-                                   "Double", "Octet String",  "Character String", "Bit String", "Enumerated",
-                                   "Date", "Time",            "Object ID"};
+    const QStringList dataTypes = {"Null",   "Boolean",      "Unsigned Int",     "Signed Int", "Real",
+                                   "Double", "Octet String", "Character String", "Bit String", "Enumerated",
+                                   "Date",   "Time",         "Object ID"};
     const QStringList conversions = {"None", "Int to Float", "(Int to Float) / 10", "(Int to Float) / 100"};
     rule_editor::RuleTableLayout layout{
         QStringLiteral("ECG2"),
@@ -113,7 +113,8 @@ rule_editor::RuleTableLayout writeLayout()
             RuleColumn{2023, 130, ClientKind::ChoiceOrText, client_colors::Key, -1, objects},
             RuleColumn{2024, 100, ClientKind::Choice, client_colors::Key, -1, dataTypes},
             RuleColumn{2025, 66, ClientKind::Text, client_colors::Key},
-            RuleColumn{2026, 130, ClientKind::ChoiceOrText, client_colors::Size, -1, {QStringLiteral("Present Value (85)")}},
+            RuleColumn{
+                2026, 130, ClientKind::ChoiceOrText, client_colors::Size, -1, {QStringLiteral("Present Value (85)")}},
             RuleColumn{2027, 62, ClientKind::Text, client_colors::Size},
             RuleColumn{2028, 50, ClientKind::Text, client_colors::Size},
             RuleColumn{2066, 56, ClientKind::CheckBox, client_colors::CheckBox},
@@ -124,7 +125,8 @@ rule_editor::RuleTableLayout writeLayout()
             RuleColumn{2030, 50, ClientKind::CheckBox, client_colors::CheckBox},
             RuleColumn{2031, 66, ClientKind::Text, client_colors::Size},
             RuleColumn{2032, 56, ClientKind::Text, client_colors::Size},
-            RuleColumn{2033, 62, ClientKind::Choice, client_colors::Position, -1, clientNumbers(TFBACnetAccess::kPositions)},
+            RuleColumn{2033, 62, ClientKind::Choice, client_colors::Position, -1,
+                       clientNumbers(TFBACnetAccess::kPositions)},
             RuleColumn{2034, 62, ClientKind::Choice, client_colors::Position, -1, clientNumbers(8)},
             RuleColumn{2061, 44, ClientKind::CheckBox, client_colors::CheckBox, -1, {}, true},
             RuleColumn{2081, 120, ClientKind::Choice, client_colors::Size, -1, conversions, true},
@@ -139,8 +141,9 @@ rule_editor::RuleEditorLayout clientLayout()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int width = screen != nullptr && screen->geometry().width() > 1270 ? 1305 : 1000;
-    rule_editor::RuleEditorLayout layout{QStringLiteral("FBACnetAccess"), kClientTextBase,   -1, -1, kDeleteQuestion,
-                                         QSize(width, 337),              {readLayout(), writeLayout()}};
+    rule_editor::RuleEditorLayout layout{
+        QStringLiteral("FBACnetAccess"), kClientTextBase, -1, -1, kDeleteQuestion, QSize(width, 337),
+        {readLayout(), writeLayout()}};
     layout.rowClipboardButtons = false;
     return layout;
 }
@@ -148,21 +151,46 @@ rule_editor::RuleEditorLayout clientLayout()
 // The file's attributes in table column order; the Swap and Convertion
 // columns are not saved.
 const rule_editor::RecordColumns<ReadRule> kReadColumns = {
-    &ReadRule::Enable,           &ReadRule::IP_Address_Slave_ID, &ReadRule::Object_Type,
-    &ReadRule::Instance,         &ReadRule::Property,            &ReadRule::NumByte,
-    &ReadRule::Enable_Destination, &ReadRule::Destination_Network, &ReadRule::Destination_Length,
-    &ReadRule::Destination_Address, &ReadRule::PollTime,          &ReadRule::MaxError,
-    &ReadRule::Position,         &ReadRule::StartBit,            nullptr,
-    nullptr,                     &ReadRule::Mnemonic,
+    &ReadRule::Enable,
+    &ReadRule::IP_Address_Slave_ID,
+    &ReadRule::Object_Type,
+    &ReadRule::Instance,
+    &ReadRule::Property,
+    &ReadRule::NumByte,
+    &ReadRule::Enable_Destination,
+    &ReadRule::Destination_Network,
+    &ReadRule::Destination_Length,
+    &ReadRule::Destination_Address,
+    &ReadRule::PollTime,
+    &ReadRule::MaxError,
+    &ReadRule::Position,
+    &ReadRule::StartBit,
+    nullptr,
+    nullptr,
+    &ReadRule::Mnemonic,
 };
 const rule_editor::RecordColumns<WriteRule> kWriteColumns = {
-    &WriteRule::Enable,           &WriteRule::IP_Address_Slave_ID, &WriteRule::Object_Type,
-    &WriteRule::Data_Type,        &WriteRule::Instance,            &WriteRule::Property,
-    &WriteRule::Priority,         &WriteRule::NumByte,             &WriteRule::Enable_Destination,
-    &WriteRule::Destination_Network, &WriteRule::Destination_Length, &WriteRule::Destination_Address,
-    &WriteRule::OnChange,         &WriteRule::OnTimer,             &WriteRule::PollTime,
-    &WriteRule::MaxError,         &WriteRule::Position,            &WriteRule::StartBit,
-    nullptr,                      nullptr,                         &WriteRule::Mnemonic,
+    &WriteRule::Enable,
+    &WriteRule::IP_Address_Slave_ID,
+    &WriteRule::Object_Type,
+    &WriteRule::Data_Type,
+    &WriteRule::Instance,
+    &WriteRule::Property,
+    &WriteRule::Priority,
+    &WriteRule::NumByte,
+    &WriteRule::Enable_Destination,
+    &WriteRule::Destination_Network,
+    &WriteRule::Destination_Length,
+    &WriteRule::Destination_Address,
+    &WriteRule::OnChange,
+    &WriteRule::OnTimer,
+    &WriteRule::PollTime,
+    &WriteRule::MaxError,
+    &WriteRule::Position,
+    &WriteRule::StartBit,
+    nullptr,
+    nullptr,
+    &WriteRule::Mnemonic,
 };
 
 BACnetClientFile clientFileOf(const std::vector<rule_editor::RuleRows>& saved)
@@ -246,8 +274,8 @@ void TFBACnetAccess::applyBACnetType()
         t.setColumnHidden(kAddressColumn, !addressed);
         t.setKeyColumn(addressed ? kAddressColumn : kObjectTypeColumn);
         if (addressed)
-            t.setHeaderId(kAddressColumn, App_BACnet_Type == kBACnetIP ? kIpAddressHeaders[index]
-                                                                       : kSlaveIdHeaders[index]);
+            t.setHeaderId(kAddressColumn,
+                          App_BACnet_Type == kBACnetIP ? kIpAddressHeaders[index] : kSlaveIdHeaders[index]);
     }
 }
 
@@ -335,8 +363,7 @@ rule_editor::LoadedProject TFBACnetAccess::loadProject()
     return project;
 }
 
-std::optional<rule_editor::RuleFailure>
-TFBACnetAccess::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
+std::optional<rule_editor::RuleFailure> TFBACnetAccess::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
 {
     return checkBACnetClientRules(App_BACnet_Type, clientFileOf(saved));
 }

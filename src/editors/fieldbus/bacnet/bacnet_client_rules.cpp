@@ -25,11 +25,14 @@ struct NamedObject {
     bool writable;
 };
 constexpr NamedObject kObjects[] = {
-    {"ACCUMULATOR", 1, false},          {"MULTI-STATE INPUT", 2, false},   {"MULTI-STATE OUTPUT", 3, true},
-    {"ANALOG INPUT", 4, false},         {"ANALOG OUTPUT", 5, true},        {"BINARY INPUT", 6, false},
-    {"BINARY OUTPUT", 7, true},         {"INTEGER VALUE", 8, true},        {"LARGE ANALOG VALUE", 9, true},
-    {"POSITIVE INTEGER VALUE", 10, true}, {"MULTI-STATE VALUE", 11, true}, {"ANALOG VALUE", 12, true},
-    {"BINARY VALUE", 13, true},         {"LIFE SAFETY POINT", 14, true},   {"LIFE SAFETY ZONE", 15, true},
+    {"ACCUMULATOR", 1, false},       {"MULTI-STATE INPUT", 2, false},
+    {"MULTI-STATE OUTPUT", 3, true}, {"ANALOG INPUT", 4, false},
+    {"ANALOG OUTPUT", 5, true},      {"BINARY INPUT", 6, false},
+    {"BINARY OUTPUT", 7, true},      {"INTEGER VALUE", 8, true},
+    {"LARGE ANALOG VALUE", 9, true}, {"POSITIVE INTEGER VALUE", 10, true},
+    {"MULTI-STATE VALUE", 11, true}, {"ANALOG VALUE", 12, true},
+    {"BINARY VALUE", 13, true},      {"LIFE SAFETY POINT", 14, true},
+    {"LIFE SAFETY ZONE", 15, true},
 };
 
 QString clientKey(const QString& text) { return platform::trimBlanks(text).toUpper(); }
@@ -92,9 +95,11 @@ std::optional<int> destinationFailure(const QString& network, const QString& len
     if (const std::optional<int32_t> bytes = platform::parseInt(length)) {
         switch (*bytes) {
         case 1:
-            return clientInRange(clientNumber(address), 0, 255) ? std::nullopt : std::optional<int>(t.destinationAddress1);
+            return clientInRange(clientNumber(address), 0, 255) ? std::nullopt
+                                                                : std::optional<int>(t.destinationAddress1);
         case 2:
-            return clientInRange(clientNumber(address), 1, 65535) ? std::nullopt : std::optional<int>(t.destinationAddress2);
+            return clientInRange(clientNumber(address), 1, 65535) ? std::nullopt
+                                                                  : std::optional<int>(t.destinationAddress2);
         case 6: {
             uint8_t octets[4] = {};
             uint16_t port = 0;
@@ -201,7 +206,8 @@ int Check_Property(const QString& text, RuleKind kind, int objectCode)
     if (kind == RuleKind::Read)
         if (const std::optional<int> bytes = namedReadProperty(name, objectCode))
             return *bytes;
-    return clientInRange(clientNumber(name), kProprietaryPropertyFirst, kProprietaryPropertyLast) ? kProprietaryProperty : -1;
+    return clientInRange(clientNumber(name), kProprietaryPropertyFirst, kProprietaryPropertyLast) ? kProprietaryProperty
+                                                                                                  : -1;
 }
 
 int Check_Data_Type(const QString& dataType, int objectCode, int propertyCode)
@@ -250,8 +256,7 @@ int Check_Num_Byte_Max(const QString& dataType)
         return 8;
     if (name == QLatin1String("BIT STRING"))
         return 120;
-    for (const char* fourBytes :
-         {"UNSIGNED INT", "SIGNED INT", "REAL", "ENUMERATED", "DATE", "TIME", "OBJECT ID"})
+    for (const char* fourBytes : {"UNSIGNED INT", "SIGNED INT", "REAL", "ENUMERATED", "DATE", "TIME", "OBJECT ID"})
         if (name == QLatin1String(fourBytes))
             return 4;
     return 255;  // the strings, and any other text

@@ -38,10 +38,10 @@ struct TableTexts {
     int pollTime;
     int maxError;
 };
-constexpr TableTexts Read = {2038, 2039, 2040, 2041, 2042, 2070, 2071, 2086, 2072,
-                             2073, 2074, 2082, 2084, 2088, 2044, 2045};
-constexpr TableTexts Write = {2047, 2048, 2049, 2050, 2051, 2075, 2076, 2087, 2077,
-                              2078, 2079, 2083, 2085, 2089, 2055, 2056};
+constexpr TableTexts Read = {2038, 2039, 2040, 2041, 2042, 2070, 2071, 2086,
+                             2072, 2073, 2074, 2082, 2084, 2088, 2044, 2045};
+constexpr TableTexts Write = {2047, 2048, 2049, 2050, 2051, 2075, 2076, 2087,
+                              2077, 2078, 2079, 2083, 2085, 2089, 2055, 2056};
 constexpr int DataType = 2052;          // a write's data type does not fit
 constexpr int DataTypeExpected = 2058;  // ... + the data type it must be
 constexpr int Priority = 2053;

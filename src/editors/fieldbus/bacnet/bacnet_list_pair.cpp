@@ -2,9 +2,9 @@
 
 namespace bacnet {
 
-ethercat_mqtt::ProjectFileRead loadListPair(const QString& path, platform::XmlDocument& doc,
-                                            const QString& firstName, const QString& secondName,
-                                            platform::XmlElement& first, platform::XmlElement& second)
+ethercat_mqtt::ProjectFileRead loadListPair(const QString& path, platform::XmlDocument& doc, const QString& firstName,
+                                            const QString& secondName, platform::XmlElement& first,
+                                            platform::XmlElement& second)
 {
     first = platform::XmlElement();
     second = platform::XmlElement();

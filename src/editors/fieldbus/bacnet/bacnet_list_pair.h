@@ -14,8 +14,8 @@ namespace bacnet {
 // `secondName` under its root (a missing one stays null). A file that cannot
 // be parsed, or that has neither list (it is no file of this kind), sets the
 // error of the result; a missing file gives two null lists and no error.
-ethercat_mqtt::ProjectFileRead loadListPair(const QString& path, platform::XmlDocument& doc,
-                                            const QString& firstName, const QString& secondName,
-                                            platform::XmlElement& first, platform::XmlElement& second);
+ethercat_mqtt::ProjectFileRead loadListPair(const QString& path, platform::XmlDocument& doc, const QString& firstName,
+                                            const QString& secondName, platform::XmlElement& first,
+                                            platform::XmlElement& second);
 
 }  // namespace bacnet

@@ -20,9 +20,8 @@ const std::vector<ethercat_mqtt::RowAttribute<BACnetServerObject>>& serverObject
 {
     using O = BACnetServerObject;
     static const std::vector<ethercat_mqtt::RowAttribute<O>> attributes = {
-        {"Data_Type", &O::Data_Type}, {"Eng_Unit", &O::Eng_Unit}, {"Position", &O::Position},
-        {"Bit", &O::Bit},             {"Length", &O::Length},     {"Swap", &O::Swap},
-        {"Mnemonic", &O::Mnemonic},
+        {"Data_Type", &O::Data_Type}, {"Eng_Unit", &O::Eng_Unit}, {"Position", &O::Position}, {"Bit", &O::Bit},
+        {"Length", &O::Length},       {"Swap", &O::Swap},         {"Mnemonic", &O::Mnemonic},
     };
     return attributes;
 }
@@ -33,7 +32,8 @@ ethercat_mqtt::ProjectFileRead readBACnetServerFile(const QString& path, platfor
     objects = BACnetServerFile();
     platform::XmlElement read;
     platform::XmlElement write;
-    const ethercat_mqtt::ProjectFileRead result = loadListPair(path, doc, kServerReadList, kServerWriteList, read, write);
+    const ethercat_mqtt::ProjectFileRead result =
+        loadListPair(path, doc, kServerReadList, kServerWriteList, read, write);
     if (!result.ok())
         return result;
     objects.Read = io::readRows(read, serverObjectAttributes());

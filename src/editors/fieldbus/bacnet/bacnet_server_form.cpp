@@ -43,7 +43,8 @@ rule_editor::RuleTableLayout serverTableLayout(ServerTable table)
                 RuleColumn{header, 40, ServerKind::RowNumber},
                 RuleColumn{header + 1, 160, ServerKind::Choice, server_colors::Key, -1, serverObjectKinds(table)},
                 RuleColumn{header + 2, 70, ServerKind::Text, server_colors::Size},
-                RuleColumn{header + 3, 70, ServerKind::Choice, server_colors::Position, -1, serverNumbers(kServerDataArrayBytes)},
+                RuleColumn{header + 3, 70, ServerKind::Choice, server_colors::Position, -1,
+                           serverNumbers(kServerDataArrayBytes)},
                 RuleColumn{header + 4, 70, ServerKind::Choice, server_colors::Position, -1, serverNumbers(8)},
                 RuleColumn{header + 5, 60, ServerKind::Text, server_colors::Size},
                 RuleColumn{header + 6, 50, ServerKind::CheckBox, server_colors::CheckBox, -1, {}, true},
@@ -54,8 +55,13 @@ rule_editor::RuleTableLayout serverTableLayout(ServerTable table)
 
 rule_editor::RuleEditorLayout serverLayout()
 {
-    return {QStringLiteral("FBACnetSlaveSetAccess"), kServerTextBase, kServerButtonHints, server_texts::ErrorRow,
-            server_texts::DeleteQuestion, QSize(764, 337), {serverTableLayout(InRead), serverTableLayout(InWrite)}};
+    return {QStringLiteral("FBACnetSlaveSetAccess"),
+            kServerTextBase,
+            kServerButtonHints,
+            server_texts::ErrorRow,
+            server_texts::DeleteQuestion,
+            QSize(764, 337),
+            {serverTableLayout(InRead), serverTableLayout(InWrite)}};
 }
 
 // Every column of a table is an attribute of the file, in the same order.
@@ -66,7 +72,8 @@ const rule_editor::RecordColumns<Object> kServerColumns = {
 
 BACnetServerFile serverFileOf(const std::vector<rule_editor::RuleRows>& saved)
 {
-    return {rule_editor::toRecords(saved[InRead], kServerColumns), rule_editor::toRecords(saved[InWrite], kServerColumns)};
+    return {rule_editor::toRecords(saved[InRead], kServerColumns),
+            rule_editor::toRecords(saved[InWrite], kServerColumns)};
 }
 
 }  // namespace server_form_detail
@@ -146,12 +153,13 @@ rule_editor::LoadedProject TFBACnetSlaveSetAccess::loadProject()
         project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
         return project;
     }
-    project.tables = {rule_editor::toRows(objects.Read, kServerColumns), rule_editor::toRows(objects.Write, kServerColumns)};
+    project.tables = {rule_editor::toRows(objects.Read, kServerColumns),
+                      rule_editor::toRows(objects.Write, kServerColumns)};
     return project;
 }
 
-std::optional<rule_editor::RuleFailure>
-TFBACnetSlaveSetAccess::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
+std::optional<rule_editor::RuleFailure> TFBACnetSlaveSetAccess::checkRows(
+    const std::vector<rule_editor::RuleRows>& saved) const
 {
     return checkBACnetServerObjects(serverFileOf(saved), {NByte_IN, NByte_OUT, serverObjectLimit(Desc_Lenght)});
 }

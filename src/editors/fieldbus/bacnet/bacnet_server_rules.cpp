@@ -110,10 +110,10 @@ QStringList serverObjectKinds(ServerTable table)
 std::optional<QString> writeLengthPreset(const QString& kind)
 {
     static const std::vector<std::pair<const char*, const char*>> presets = {
-        {"ANALOG OUT", "4"},         {"ANALOG VALUE", "4"},       {"BINARY OUT", "1"},
-        {"BINARY VALUE", "1"},       {"POSITIVE INTEGER VALUE", "4"}, {"LARGE ANALOG VALUE", "8"},
-        {"INTEGER VALUE", "4"},      {"MULTI STATE OUTPUT", "4"}, {"MULTI STATE VALUE", "4"},
-        {"ACCESS DOOR", "1"},        {"OCTET STRING", "1"},
+        {"ANALOG OUT", "4"},    {"ANALOG VALUE", "4"},           {"BINARY OUT", "1"},
+        {"BINARY VALUE", "1"},  {"POSITIVE INTEGER VALUE", "4"}, {"LARGE ANALOG VALUE", "8"},
+        {"INTEGER VALUE", "4"}, {"MULTI STATE OUTPUT", "4"},     {"MULTI STATE VALUE", "4"},
+        {"ACCESS DOOR", "1"},   {"OCTET STRING", "1"},
     };
     const QString name = kind.toUpper();
     for (const auto& [preset, length] : presets)

@@ -15,8 +15,8 @@
 namespace bacnet {
 
 namespace server_texts {
-constexpr int ErrorRow = 2232;         // "Error row "
-constexpr int TooManyObjects = 2259;   // ... + the limit, without a row
+constexpr int ErrorRow = 2232;        // "Error row "
+constexpr int TooManyObjects = 2259;  // ... + the limit, without a row
 constexpr int DeleteQuestion = 2260;
 
 // The texts of one table's checks that every kind shares.

@@ -41,8 +41,21 @@ using namespace ede_file_detail;
 bool isEdeImportType(int32_t objectType)
 {
     switch (objectType) {
-    case 0: case 1: case 2: case 3: case 4: case 5: case 13: case 14: case 19:
-    case 21: case 22: case 23: case 45: case 46: case 48:
+    case 0:
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+    case 13:
+    case 14:
+    case 19:
+    case 21:
+    case 22:
+    case 23:
+    case 45:
+    case 46:
+    case 48:
         return true;
     default:
         return false;

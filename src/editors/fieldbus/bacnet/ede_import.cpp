@@ -47,20 +47,49 @@ const QString kPresentValue = QStringLiteral("Present Value (85)");
 QStringList readRule(const TBACnet_Var& v, const QString& address, int position)
 {
     const ImportedType& t = importedType(v.object_type);
-    return {QStringLiteral("Y"), address, QString::fromLatin1(t.name), QString::number(v.object_instance),
-            kPresentValue, QString::number(t.numByte), QStringLiteral("N"), QString(), QString(), QString(),
-            QStringLiteral("1000"), QStringLiteral("0"), QString::number(position), QStringLiteral("0"),
-            QStringLiteral("N"), QString(), v.object_name + QStringLiteral(" - ") + v.description};
+    return {QStringLiteral("Y"),
+            address,
+            QString::fromLatin1(t.name),
+            QString::number(v.object_instance),
+            kPresentValue,
+            QString::number(t.numByte),
+            QStringLiteral("N"),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral("1000"),
+            QStringLiteral("0"),
+            QString::number(position),
+            QStringLiteral("0"),
+            QStringLiteral("N"),
+            QString(),
+            v.object_name + QStringLiteral(" - ") + v.description};
 }
 
 QStringList writeRule(const TBACnet_Var& v, const QString& address, int position)
 {
     const ImportedType& t = importedType(v.object_type);
-    return {QStringLiteral("Y"), address, QString::fromLatin1(t.name), QString::fromLatin1(t.dataType),
-            QString::number(v.object_instance), kPresentValue, QStringLiteral("0"), QString::number(t.numByte),
-            QStringLiteral("N"), QString(), QString(), QString(), QStringLiteral("N"), QStringLiteral("N"),
-            QStringLiteral("1000"), QStringLiteral("0"), QString::number(position), QStringLiteral("0"),
-            QStringLiteral("N"), QString(), v.object_name + QStringLiteral(" - ") + v.description};
+    return {QStringLiteral("Y"),
+            address,
+            QString::fromLatin1(t.name),
+            QString::fromLatin1(t.dataType),
+            QString::number(v.object_instance),
+            kPresentValue,
+            QStringLiteral("0"),
+            QString::number(t.numByte),
+            QStringLiteral("N"),
+            QString(),
+            QString(),
+            QString(),
+            QStringLiteral("N"),
+            QStringLiteral("N"),
+            QStringLiteral("1000"),
+            QStringLiteral("0"),
+            QString::number(position),
+            QStringLiteral("0"),
+            QStringLiteral("N"),
+            QString(),
+            v.object_name + QStringLiteral(" - ") + v.description};
 }
 
 // Places one rule in the next free row of a table; false when none is left.
@@ -122,12 +151,12 @@ EdeImport placeEdeObjects(const std::vector<TBACnet_Var>& objects, const QString
             continue;
         const int numByte = Get_NumByte_EDE(v.object_type);
         if (v.read
-            && !place(read, nextRead, result.read, [&](int position) { return readRule(v, address, position); },
-                      numByte))
+            && !place(
+                read, nextRead, result.read, [&](int position) { return readRule(v, address, position); }, numByte))
             ++result.readLeftOut;
         if (v.write
-            && !place(write, nextWrite, result.write, [&](int position) { return writeRule(v, address, position); },
-                      numByte))
+            && !place(
+                write, nextWrite, result.write, [&](int position) { return writeRule(v, address, position); }, numByte))
             ++result.writeLeftOut;
     }
     return result;

@@ -47,9 +47,14 @@ struct ImportColumnLook {
 };
 namespace import_colors = rule_editor::column_colors;
 constexpr ImportColumnLook kImportColumns[TFImportEDEFile::ColumnCount] = {
-    {34, clWindow, false, true},         {54, import_colors::CheckBox, true, false}, {48, import_colors::CheckBox, true, false},
-    {48, import_colors::CheckBox, true, false}, {170, import_colors::Key, false, true},    {90, import_colors::Key, false, true},
-    {70, import_colors::Size, false, true},     {240, import_colors::Description, false, true},
+    {34, clWindow, false, true},
+    {54, import_colors::CheckBox, true, false},
+    {48, import_colors::CheckBox, true, false},
+    {48, import_colors::CheckBox, true, false},
+    {170, import_colors::Key, false, true},
+    {90, import_colors::Key, false, true},
+    {70, import_colors::Size, false, true},
+    {240, import_colors::Description, false, true},
     {96, import_colors::CheckBox, true, true},
 };
 
@@ -192,7 +197,9 @@ void TFImportEDEFile::ECGCheckBoxClick(int col, int row, bool state)
         return;
     TBACnet_Var& v = List_EDE_Var[size_t(row - 1)];
     if (col == ColWrite && !v.commandable) {
-        platform::dialogs().error(importText(import_dialog_texts::ErrorLine) + QString::number(row) + importText(import_dialog_texts::OnlyRead), this);
+        platform::dialogs().error(importText(import_dialog_texts::ErrorLine) + QString::number(row)
+                                      + importText(import_dialog_texts::OnlyRead),
+                                  this);
         ECG->SetCellEx(ColWrite, row, importTick(false));
         v.write = false;
         return;

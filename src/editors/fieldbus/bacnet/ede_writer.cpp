@@ -22,12 +22,15 @@ const QString kExtension = QStringLiteral(".csv");
 
 // The object type of each server object kind.
 const std::vector<std::pair<const char*, int>> kObjectTypes = {
-    {"ANALOG INPUT", 0},           {"ANALOG OUT", 1},          {"ANALOG VALUE", 2},
-    {"BINARY INPUT", 3},           {"BINARY OUT", 4},          {"BINARY VALUE", 5},
-    {"MULTI STATE INPUT", 13},     {"MULTI STATE OUTPUT", 14}, {"MULTI STATE VALUE", 19},
-    {"LIFE SAFETY POINT", 21},     {"LIFE SAFETY ZONE", 22},   {"ACCUMULATOR", 23},
-    {"ACCESS DOOR", 30},           {"CHARACTERSTRING VALUE", 40}, {"DATETIME VALUE", 44},
-    {"INTEGER VALUE", 45},         {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
+    {"ANALOG INPUT", 0},        {"ANALOG OUT", 1},
+    {"ANALOG VALUE", 2},        {"BINARY INPUT", 3},
+    {"BINARY OUT", 4},          {"BINARY VALUE", 5},
+    {"MULTI STATE INPUT", 13},  {"MULTI STATE OUTPUT", 14},
+    {"MULTI STATE VALUE", 19},  {"LIFE SAFETY POINT", 21},
+    {"LIFE SAFETY ZONE", 22},   {"ACCUMULATOR", 23},
+    {"ACCESS DOOR", 30},        {"CHARACTERSTRING VALUE", 40},
+    {"DATETIME VALUE", 44},     {"INTEGER VALUE", 45},
+    {"LARGE ANALOG VALUE", 46}, {"POSITIVE INTEGER VALUE", 48},
 };
 
 // The next instance number of each object type of one generation.

@@ -112,8 +112,9 @@ void TFBACnet_Eng_Unit::Set_Lang()
     title.L_SW_Desc->adjustSize();
     Btn_OK->SetCaption(text(picker_texts::OK));
     Btn_Cancel->SetCaption(text(picker_texts::Cancel));
-    for (const auto& [label, id] : {std::pair{Label1, picker_texts::Selected}, std::pair{Label2, picker_texts::SelectNew},
-                                    std::pair{Label3, picker_texts::SelectType}, std::pair{Label4, picker_texts::SelectUnit}}) {
+    for (const auto& [label, id] :
+         {std::pair{Label1, picker_texts::Selected}, std::pair{Label2, picker_texts::SelectNew},
+          std::pair{Label3, picker_texts::SelectType}, std::pair{Label4, picker_texts::SelectUnit}}) {
         label->setText(text(id));
         label->adjustSize();
     }
@@ -153,9 +154,6 @@ void TFBACnet_Eng_Unit::preset(const QString& code)
 
 QString TFBACnet_Eng_Unit::selectedCode() const { return E_Selected_EU->text(); }
 
-void TFBACnet_Eng_Unit::showDescription(int code)
-{
-    Label5->setText(QStringLiteral("-> ") + Desc_Unit(code));
-}
+void TFBACnet_Eng_Unit::showDescription(int code) { Label5->setText(QStringLiteral("-> ") + Desc_Unit(code)); }
 
 }  // namespace bacnet

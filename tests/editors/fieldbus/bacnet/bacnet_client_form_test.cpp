@@ -42,10 +42,12 @@ protected:
     bool importEde(const QString& file, const QString& address)
     {
         dialogs.chooseFile(file);
-        return whileShown(importDialog, [this] { form.Btn_Import_CSVClick(); }, [&] {
-            importDialog.E_ID_IP->setText(address);
-            QTest::mouseClick(importDialog.Btn_OK, Qt::LeftButton);
-        });
+        return whileShown(
+            importDialog, [this] { form.Btn_Import_CSVClick(); },
+            [&] {
+                importDialog.E_ID_IP->setText(address);
+                QTest::mouseClick(importDialog.Btn_OK, Qt::LeftButton);
+            });
     }
     QString roomController() const { return fixture(QStringLiteral("room_controller.csv")); }
     // Columns `columns` (real) of rows 1 .. count of a table.
@@ -80,9 +82,17 @@ TEST_F(ClientEditorTest, TheAddressColumnAndTheKeyColumnFollowTheBACnetType)
         {"MS/TP", {{"BACnet_Master_Type", "1"}}, 1, "Slave ID", "Slave ID", nullptr},
         {"another type", {{"BACnet_Master_Type", "2"}}, 2, nullptr, nullptr, nullptr},
         {"a type that is no number", {{"BACnet_Master_Type", "ip"}}, 0, "IP Address", "IP Address", nullptr},
-        {"without the element", {{"BACnet_Type", "1"}}, 0, "IP Address", "IP Address",
+        {"without the element",
+         {{"BACnet_Type", "1"}},
+         0,
+         "IP Address",
+         "IP Address",
          "Select the BACnet Type in the \"Set Communication\" section"},
-        {"without ParGen.xml", {}, 0, "IP Address", "IP Address",
+        {"without ParGen.xml",
+         {},
+         0,
+         "IP Address",
+         "IP Address",
          "Select the BACnet Type in the \"Set Communication\" section"},
     };
     for (const Case& c : cases) {
@@ -116,9 +126,27 @@ TEST_F(ClientEditorTest, BothTablesComeFromTheFileAndOkWritesItBackUnchanged)
     ASSERT_FALSE(original.isEmpty());
     writeClient(original);
     show(form);
-    EXPECT_EQ(form.table(1).rowTexts(1),
-              (QStringList{"Y", "192.168.1.40", "Analog Value", "Real", "1", "Present Value (85)", "8", "4", "N", "",
-                           "", "", "Y", "N", "", "0", "0", "0", "", "", "Setpoint"}));
+    EXPECT_EQ(form.table(1).rowTexts(1), (QStringList{"Y",
+                                                      "192.168.1.40",
+                                                      "Analog Value",
+                                                      "Real",
+                                                      "1",
+                                                      "Present Value (85)",
+                                                      "8",
+                                                      "4",
+                                                      "N",
+                                                      "",
+                                                      "",
+                                                      "",
+                                                      "Y",
+                                                      "N",
+                                                      "",
+                                                      "0",
+                                                      "0",
+                                                      "0",
+                                                      "",
+                                                      "",
+                                                      "Setpoint"}));
     // The Swap and Convertion columns never reach the file.
     form.table(0).setCellText(15, 1, QStringLiteral("Y"));
     form.table(0).setCellText(16, 1, QStringLiteral("Float to Int"));
@@ -132,8 +160,9 @@ TEST_F(ClientEditorTest, BothTablesComeFromTheFileAndOkWritesItBackUnchanged)
     form.close();
 
     // Missing attributes: Enable "Y", En Dest, Change and Timer "N".
-    writeClient("<BACnet_Master_Access><BACnet_Read><row IP_Address_Slave_ID=\"10.0.0.1\" /></BACnet_Read>"
-                "<BACnet_Write><row IP_Address_Slave_ID=\"10.0.0.2\" /></BACnet_Write></BACnet_Master_Access>");
+    writeClient(
+        "<BACnet_Master_Access><BACnet_Read><row IP_Address_Slave_ID=\"10.0.0.1\" /></BACnet_Read>"
+        "<BACnet_Write><row IP_Address_Slave_ID=\"10.0.0.2\" /></BACnet_Write></BACnet_Master_Access>");
     show(form);
     EXPECT_EQ(cells(0, 1, {1, 2, 7}), QStringList{"Y|10.0.0.1|N"});
     EXPECT_EQ(cells(1, 1, {1, 2, 9, 13, 14}), QStringList{"Y|10.0.0.2|N|N|N"});
@@ -145,23 +174,41 @@ TEST_F(ClientEditorTest, AnImportIntoEmptyTablesStartsAtRowOneAndPositionZero)
     ASSERT_TRUE(importEde(roomController(), QStringLiteral("192.168.1.40")));
     EXPECT_TRUE(dialogs.shown().empty()) << messages().toStdString();
     // Read: type, instance, property, NByte, position, mnemonic.
-    EXPECT_EQ(cells(0, 7, {2, 3, 4, 5, 6, 13, 17}),
-              (QStringList{"192.168.1.40|Analog Input|1|Present Value (85)|4|0|RoomTemp - Room temperature",
-                           "192.168.1.40|Analog Value|1|Present Value (85)|4|4|Setpoint - Temperature setpoint",
-                           "192.168.1.40|Binary Input|1|Present Value (85)|1|8|Window - Window contact",
-                           "192.168.1.40|Binary Output|1|Present Value (85)|1|9|Valve - Heating valve",
-                           "192.168.1.40|Multi-State Value|1|Present Value (85)|4|10|Mode - Operating mode",
-                           "192.168.1.40|Large Analog Value|1|Present Value (85)|8|14|Energy - Energy meter",
-                           "||||||"}));
+    EXPECT_EQ(
+        cells(0, 7, {2, 3, 4, 5, 6, 13, 17}),
+        (QStringList{"192.168.1.40|Analog Input|1|Present Value (85)|4|0|RoomTemp - Room temperature",
+                     "192.168.1.40|Analog Value|1|Present Value (85)|4|4|Setpoint - Temperature setpoint",
+                     "192.168.1.40|Binary Input|1|Present Value (85)|1|8|Window - Window contact",
+                     "192.168.1.40|Binary Output|1|Present Value (85)|1|9|Valve - Heating valve",
+                     "192.168.1.40|Multi-State Value|1|Present Value (85)|4|10|Mode - Operating mode",
+                     "192.168.1.40|Large Analog Value|1|Present Value (85)|8|14|Energy - Energy meter", "||||||"}));
     EXPECT_EQ(form.table(0).rowTexts(1),
-              (QStringList{"Y", "192.168.1.40", "Analog Input", "1", "Present Value (85)", "4", "N", "", "", "",
-                           "1000", "0", "0", "0", "N", "", "RoomTemp - Room temperature"}));
+              (QStringList{"Y", "192.168.1.40", "Analog Input", "1", "Present Value (85)", "4", "N", "", "", "", "1000",
+                           "0", "0", "0", "N", "", "RoomTemp - Room temperature"}));
     // Write: the commandable objects, with their data types.
     EXPECT_EQ(cells(1, 4, {3, 4, 8, 17}), (QStringList{"Analog Value|Real|4|0", "Binary Output|Enumerated|1|4",
                                                        "Multi-State Value|Unsigned Int|4|5", "|||"}));
-    EXPECT_EQ(form.table(1).rowTexts(2),
-              (QStringList{"Y", "192.168.1.40", "Binary Output", "Enumerated", "1", "Present Value (85)", "0", "1",
-                           "N", "", "", "", "N", "N", "1000", "0", "4", "0", "N", "", "Valve - Heating valve"}));
+    EXPECT_EQ(form.table(1).rowTexts(2), (QStringList{"Y",
+                                                      "192.168.1.40",
+                                                      "Binary Output",
+                                                      "Enumerated",
+                                                      "1",
+                                                      "Present Value (85)",
+                                                      "0",
+                                                      "1",
+                                                      "N",
+                                                      "",
+                                                      "",
+                                                      "",
+                                                      "N",
+                                                      "N",
+                                                      "1000",
+                                                      "0",
+                                                      "4",
+                                                      "0",
+                                                      "N",
+                                                      "",
+                                                      "Valve - Heating valve"}));
     // The imported rules pass the checks.
     form.Btn_OKClick();
     EXPECT_TRUE(dialogs.shown().empty()) << messages().toStdString();
@@ -176,9 +223,10 @@ TEST_F(ClientEditorTest, AnImportFollowsTheRulesThereAndNeverWritesOverRowsThatH
     form.table(0).setCellText(2, 4, QStringLiteral("192.168.1.99"));
     form.table(0).setCellText(17, 5, QStringLiteral("a note"));
     // Only the Analog Value and the Binary Output.
-    const QString file = folder.write(QStringLiteral("two.csv"), "P;\nV;\nT;\nA;\nL;\n;\n# mandatory;\n# keyname;\n"
-                                                                "k1;1;Setpoint;2;7;sp;;;;Y;N;;;;;\n"
-                                                                "k2;1;Valve;4;3;v;;;;Y;N;;;;;\n");
+    const QString file = folder.write(QStringLiteral("two.csv"),
+                                      "P;\nV;\nT;\nA;\nL;\n;\n# mandatory;\n# keyname;\n"
+                                      "k1;1;Setpoint;2;7;sp;;;;Y;N;;;;;\n"
+                                      "k2;1;Valve;4;3;v;;;;Y;N;;;;;\n");
     ASSERT_TRUE(importEde(file, QStringLiteral("10.0.0.8")));
     EXPECT_TRUE(dialogs.shown().empty()) << messages().toStdString();
     // Rules ending at Position 10 + NByte 4: the new ones from 14, in row 3
@@ -194,15 +242,17 @@ TEST_F(ClientEditorTest, AnImportFollowsTheRulesThereAndNeverWritesOverRowsThatH
 TEST_F(ClientEditorTest, WithoutAddressColumnAnImportKeepsTheRulesListedByObjectType)
 {
     writeParGen({{"BACnet_Master_Type", "2"}});
-    writeClient("<BACnet_Master_Access><BACnet_Read>"
-                "<row Object_Type=\"Analog Input\" Instance=\"9\" NumByte=\"4\" Position=\"0\" Mnemonic=\"kept\" />"
-                "</BACnet_Read><BACnet_Write /></BACnet_Master_Access>");
+    writeClient(
+        "<BACnet_Master_Access><BACnet_Read>"
+        "<row Object_Type=\"Analog Input\" Instance=\"9\" NumByte=\"4\" Position=\"0\" Mnemonic=\"kept\" />"
+        "</BACnet_Read><BACnet_Write /></BACnet_Master_Access>");
     show(form);
     ASSERT_EQ(form.table(0).savedRowCount(), 1);
     ASSERT_TRUE(importEde(roomController(), QStringLiteral("ignored")));
     EXPECT_TRUE(dialogs.shown().empty()) << messages().toStdString();
-    EXPECT_EQ(cells(0, 3, {3, 4, 13, 17}), (QStringList{"Analog Input|9|0|kept", "Analog Input|1|4|RoomTemp - Room temperature",
-                                                        "Analog Value|1|8|Setpoint - Temperature setpoint"}));
+    EXPECT_EQ(cells(0, 3, {3, 4, 13, 17}),
+              (QStringList{"Analog Input|9|0|kept", "Analog Input|1|4|RoomTemp - Room temperature",
+                           "Analog Value|1|8|Setpoint - Temperature setpoint"}));
     EXPECT_EQ(form.table(0).savedRowCount(), 7);
 }
 
@@ -238,14 +288,16 @@ TEST_F(ClientEditorTest, TheFolderOfTheChosenFileIsRememberedWhateverTheDialogRe
 
     // The dialog cancelled: nothing changes; the next open starts there.
     dialogs.chooseFile(roomController());
-    EXPECT_TRUE(whileShown(importDialog, [this] { form.Btn_Import_CSVClick(); },
-                           [this] { QTest::mouseClick(importDialog.Btn_Cancel, Qt::LeftButton); }));
+    EXPECT_TRUE(whileShown(
+        importDialog, [this] { form.Btn_Import_CSVClick(); },
+        [this] { QTest::mouseClick(importDialog.Btn_Cancel, Qt::LeftButton); }));
     EXPECT_EQ(dialogs.fileDialogs()[1].initialFolder, folder.file(QStringLiteral("ede")));
     EXPECT_EQ(form.table(0).savedRowCount(), 0);
     EXPECT_EQ(app::appState().BACnet_CSV_Path, QFileInfo(roomController()).absolutePath());
     // Cancel in the file dialog: nothing.
     dialogs.chooseFile(std::nullopt);
-    EXPECT_FALSE(whileShown(importDialog, [this] { form.Btn_Import_CSVClick(); }, [] {}));
+    EXPECT_FALSE(whileShown(
+        importDialog, [this] { form.Btn_Import_CSVClick(); }, [] {}));
     EXPECT_TRUE(dialogs.shown().empty()) << messages().toStdString();
 }
 
@@ -284,12 +336,18 @@ TEST_F(ClientEditorTest, ChecksThroughTheFormWithTheTablesPrefixAndPage)
     };
     const Case cases[] = {
         {"write Max Err", {{1, 1, 16, "70000"}}, "Error in Write, row 1!! Max Err must be between 0 and 65535", 1},
-        {"read object type", {{0, 1, 3, "Analog Output Value"}},
-         "Error in Read, row 1!! Object Type is not correct. Select one from the list", 0},
-        {"write data type", {{1, 1, 4, "Double"}},
-         "Error in Write, row 1!! Data Type is not correct. Aspected Data Type is Real", 1},
-        {"the disabled read rule is not checked, the enabled one is", {{0, 2, 4, "x"}, {0, 1, 12, "x"}},
-         "Error in Read, row 1!! Max Err must be between 0 and 65535", 0},
+        {"read object type",
+         {{0, 1, 3, "Analog Output Value"}},
+         "Error in Read, row 1!! Object Type is not correct. Select one from the list",
+         0},
+        {"write data type",
+         {{1, 1, 4, "Double"}},
+         "Error in Write, row 1!! Data Type is not correct. Aspected Data Type is Real",
+         1},
+        {"the disabled read rule is not checked, the enabled one is",
+         {{0, 2, 4, "x"}, {0, 1, 12, "x"}},
+         "Error in Read, row 1!! Max Err must be between 0 and 65535",
+         0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -337,13 +395,13 @@ TEST_F(ClientEditorTest, ButtonsAndTheTextsOfTheBlock)
     EXPECT_EQ(form.Btn_InsRow->Caption(), QStringLiteral("Insert Row"));
     EXPECT_EQ(form.PageControl1->tabText(0), QStringLiteral("BACnet Read"));
     EXPECT_EQ(form.PageControl1->tabText(1), QStringLiteral("BACnet Write"));
-    const QStringList read = {"N",       "Enable", "IP Address", "Object Type", "Instance", "Property",
-                              "NByte",   "En Dest", "D Net",     "D Len",       "D Add",    "Poll Time",
-                              "Max Err", "Position", "Start Bit", "Swap",       "Convertion", "Mnemonic"};
-    const QStringList write = {"N",      "Enable",  "IP Address", "Object Type", "Data Type", "Instance",
-                               "Property", "Priority", "NByte",   "En Dest",     "D Net",     "D Len",
-                               "D Add",  "Change",  "Timer",      "Poll Time",   "Max Err",   "Position",
-                               "Start Bit", "Swap", "Convertion", "Mnemonic"};
+    const QStringList read = {"N",       "Enable",   "IP Address", "Object Type", "Instance",   "Property",
+                              "NByte",   "En Dest",  "D Net",      "D Len",       "D Add",      "Poll Time",
+                              "Max Err", "Position", "Start Bit",  "Swap",        "Convertion", "Mnemonic"};
+    const QStringList write = {"N",         "Enable",   "IP Address", "Object Type", "Data Type", "Instance",
+                               "Property",  "Priority", "NByte",      "En Dest",     "D Net",     "D Len",
+                               "D Add",     "Change",   "Timer",      "Poll Time",   "Max Err",   "Position",
+                               "Start Bit", "Swap",     "Convertion", "Mnemonic"};
     ASSERT_EQ(form.ECG1->Columns().Count(), read.size());
     ASSERT_EQ(form.ECG2->Columns().Count(), write.size());
     for (int c = 0; c < read.size(); ++c)

@@ -93,10 +93,12 @@ TEST_F(ClientRules, AddressObjectTypeInstanceAndProperty)
              r.Object_Type.clear();
          },
          nullptr},
-        {"Enable must be exactly Y", [](BACnetReadRule& r, BACnetWriteRule&) {
+        {"Enable must be exactly Y",
+         [](BACnetReadRule& r, BACnetWriteRule&) {
              r.Enable = QStringLiteral("y");
              r.Object_Type.clear();
-         }, nullptr},
+         },
+         nullptr},
         {"the same rule enabled", [](BACnetReadRule& r, BACnetWriteRule&) { r.Object_Type.clear(); },
          "Error in Read, row 1!! Object Type is not correct. Select one from the list"},
         {"an octet above 255", [](BACnetReadRule& r, BACnetWriteRule&) { r.IP_Address_Slave_ID = "192.168.1.256"; },
@@ -111,61 +113,75 @@ TEST_F(ClientRules, AddressObjectTypeInstanceAndProperty)
              w.IP_Address_Slave_ID = "254";
          },
          nullptr, bacnet::kBACnetMSTP},
-        {"MS/TP write slave id", [](BACnetReadRule& r, BACnetWriteRule& w) {
+        {"MS/TP write slave id",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.IP_Address_Slave_ID = "3";
              w.IP_Address_Slave_ID = "x";
          },
          "Error in Write, row 1!! Slave ID must be between 0 and 254", bacnet::kBACnetMSTP},
-        {"a type without address", [](BACnetReadRule& r, BACnetWriteRule& w) {
+        {"a type without address",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.IP_Address_Slave_ID.clear();
              w.IP_Address_Slave_ID = "anything";
-         }, nullptr, 2},
+         },
+         nullptr, 2},
         {"object type in lower case with a trailing blank",
          [](BACnetReadRule& r, BACnetWriteRule&) { r.Object_Type = "analog input "; }, nullptr},
         {"an input type in a write rule", [](BACnetReadRule&, BACnetWriteRule& w) { w.Object_Type = "Analog Input"; },
          "Error in Write, row 1!! Object Type is not correct. Select one from the list"},
         {"the Accumulator in a write rule", [](BACnetReadRule&, BACnetWriteRule& w) { w.Object_Type = "Accumulator"; },
          "Error in Write, row 1!! Object Type is not correct. Select one from the list"},
-        {"proprietary type 130 in both", [](BACnetReadRule& r, BACnetWriteRule& w) {
+        {"proprietary type 130 in both",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.Object_Type = "130";
              w.Object_Type = "130";
              w.Data_Type = "Octet String";
-         }, nullptr},
+         },
+         nullptr},
         {"127 is no proprietary type", [](BACnetReadRule& r, BACnetWriteRule&) { r.Object_Type = "127"; },
          "Error in Read, row 1!! Object Type is not correct. Select one from the list"},
         {"1024 is no proprietary type", [](BACnetReadRule&, BACnetWriteRule& w) { w.Object_Type = "1024"; },
          "Error in Write, row 1!! Object Type is not correct. Select one from the list"},
-        {"instance 4294967295", [](BACnetReadRule& r, BACnetWriteRule& w) {
+        {"instance 4294967295",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.Instance = "4294967295";
              w.Instance = "0";
-         }, nullptr},
+         },
+         nullptr},
         {"instance 4294967296", [](BACnetReadRule& r, BACnetWriteRule&) { r.Instance = "4294967296"; },
          "Error in Read, row 1!! Instance must be between 0 and 4294967295"},
         {"instance -1", [](BACnetReadRule&, BACnetWriteRule& w) { w.Instance = "-1"; },
          "Error in Write, row 1!! Instance must be between 0 and 4294967295"},
-        {"Units on a Binary Input", [](BACnetReadRule& r, BACnetWriteRule&) {
+        {"Units on a Binary Input",
+         [](BACnetReadRule& r, BACnetWriteRule&) {
              r.Object_Type = "Binary Input";
              r.Property = "Units (117)";
-         }, "Error in Read, row 1!! Property is not correct. Select one from the list"},
-        {"Units on an Analog Input", [](BACnetReadRule& r, BACnetWriteRule&) { r.Property = "Units (117)"; },
-         nullptr},
-        {"Scale on an Accumulator", [](BACnetReadRule& r, BACnetWriteRule&) {
+         },
+         "Error in Read, row 1!! Property is not correct. Select one from the list"},
+        {"Units on an Analog Input", [](BACnetReadRule& r, BACnetWriteRule&) { r.Property = "Units (117)"; }, nullptr},
+        {"Scale on an Accumulator",
+         [](BACnetReadRule& r, BACnetWriteRule&) {
              r.Object_Type = "Accumulator";
              r.Property = "scale (187)";
-         }, nullptr},
+         },
+         nullptr},
         {"Scale on an Analog Input", [](BACnetReadRule& r, BACnetWriteRule&) { r.Property = "Scale (187)"; },
          "Error in Read, row 1!! Property is not correct. Select one from the list"},
-        {"Number of States of a Multi-State Value", [](BACnetReadRule& r, BACnetWriteRule&) {
+        {"Number of States of a Multi-State Value",
+         [](BACnetReadRule& r, BACnetWriteRule&) {
              r.Object_Type = "Multi-State Value";
              r.Property = "Number of States (74)";
-         }, nullptr},
+         },
+         nullptr},
         {"a named property other than Present Value in a write rule",
          [](BACnetReadRule&, BACnetWriteRule& w) { w.Property = "Object Identifier (75)"; },
          "Error in Write, row 1!! Property is not correct. Select one from the list"},
-        {"proprietary property 600 in both", [](BACnetReadRule& r, BACnetWriteRule& w) {
+        {"proprietary property 600 in both",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.Property = "600";
              w.Property = "600";
-         }, nullptr},
+         },
+         nullptr},
         {"511 is no proprietary property", [](BACnetReadRule& r, BACnetWriteRule&) { r.Property = "511"; },
          "Error in Read, row 1!! Property is not correct. Select one from the list"},
     });
@@ -174,7 +190,8 @@ TEST_F(ClientRules, AddressObjectTypeInstanceAndProperty)
 TEST_F(ClientRules, DataTypeNBytePriorityTimesAndTheOrderOfRows)
 {
     checkCases({
-        {"Analog Value written as Unsigned Int", [](BACnetReadRule&, BACnetWriteRule& w) { w.Data_Type = "Unsigned Int"; },
+        {"Analog Value written as Unsigned Int",
+         [](BACnetReadRule&, BACnetWriteRule& w) { w.Data_Type = "Unsigned Int"; },
          "Error in Write, row 1!! Data Type is not correct. Aspected Data Type is Real"},
         {"Positive Integer Value written as Real",
          [](BACnetReadRule&, BACnetWriteRule& w) { w.Object_Type = "Positive Integer Value"; },
@@ -185,11 +202,13 @@ TEST_F(ClientRules, DataTypeNBytePriorityTimesAndTheOrderOfRows)
              w.Data_Type = "Enumerated";
          },
          "Error in Write, row 1!! Data Type is not correct"},
-        {"Binary Value written as enumerated, any case", [](BACnetReadRule&, BACnetWriteRule& w) {
+        {"Binary Value written as enumerated, any case",
+         [](BACnetReadRule&, BACnetWriteRule& w) {
              w.Object_Type = "Binary Value";
              w.Data_Type = " enumerated";
              w.NumByte = "1";
-         }, nullptr},
+         },
+         nullptr},
         {"Boolean takes one byte",
          [](BACnetReadRule&, BACnetWriteRule& w) {
              w.Property = "600";
@@ -197,16 +216,20 @@ TEST_F(ClientRules, DataTypeNBytePriorityTimesAndTheOrderOfRows)
              w.NumByte = "2";
          },
          "Error in Write, row 1!! NByte must be between 0 and 1"},
-        {"Octet String takes 255 bytes", [](BACnetReadRule&, BACnetWriteRule& w) {
+        {"Octet String takes 255 bytes",
+         [](BACnetReadRule&, BACnetWriteRule& w) {
              w.Property = "600";
              w.Data_Type = "Octet String";
              w.NumByte = "255";
-         }, nullptr},
-        {"an unknown data type takes 255 bytes", [](BACnetReadRule&, BACnetWriteRule& w) {
+         },
+         nullptr},
+        {"an unknown data type takes 255 bytes",
+         [](BACnetReadRule&, BACnetWriteRule& w) {
              w.Property = "600";
              w.Data_Type = "Whatever";
              w.NumByte = "256";
-         }, "Error in Write, row 1!! NByte must be between 0 and 255"},
+         },
+         "Error in Write, row 1!! NByte must be between 0 and 255"},
         {"Real takes 4 bytes", [](BACnetReadRule&, BACnetWriteRule& w) { w.NumByte = "5"; },
          "Error in Write, row 1!! NByte must be between 0 and 4"},
         {"read NByte 256", [](BACnetReadRule& r, BACnetWriteRule&) { r.NumByte = "256"; },
@@ -215,26 +238,34 @@ TEST_F(ClientRules, DataTypeNBytePriorityTimesAndTheOrderOfRows)
          "Error in Write, row 1!! Priority must be between 0 and 16"},
         {"read poll time above 100000000", [](BACnetReadRule& r, BACnetWriteRule&) { r.PollTime = "100000001"; },
          "Error in Read, row 1!! Poll Time must be between 0 and 100000000 ms"},
-        {"a write on timer without poll time", [](BACnetReadRule&, BACnetWriteRule& w) {
+        {"a write on timer without poll time",
+         [](BACnetReadRule&, BACnetWriteRule& w) {
              w.OnTimer = "y";
              w.PollTime.clear();
-         }, "Error in Write, row 1!! Poll Time must be between 0 and 100000000"},
-        {"a write not on timer needs no poll time", [](BACnetReadRule&, BACnetWriteRule& w) {
+         },
+         "Error in Write, row 1!! Poll Time must be between 0 and 100000000"},
+        {"a write not on timer needs no poll time",
+         [](BACnetReadRule&, BACnetWriteRule& w) {
              w.OnTimer = "N";
              w.PollTime.clear();
-         }, nullptr},
-        {"Max Err 65535 in both", [](BACnetReadRule& r, BACnetWriteRule& w) {
+         },
+         nullptr},
+        {"Max Err 65535 in both",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.MaxError = "65535";
              w.MaxError = "65535";
-         }, nullptr},
+         },
+         nullptr},
         {"read Max Err 65536", [](BACnetReadRule& r, BACnetWriteRule&) { r.MaxError = "65536"; },
          "Error in Read, row 1!! Max Err must be between 0 and 65535"},
         {"write Max Err empty", [](BACnetReadRule&, BACnetWriteRule& w) { w.MaxError.clear(); },
          "Error in Write, row 1!! Max Err must be between 0 and 65535"},
-        {"the read rules are checked first", [](BACnetReadRule& r, BACnetWriteRule& w) {
+        {"the read rules are checked first",
+         [](BACnetReadRule& r, BACnetWriteRule& w) {
              r.MaxError = "-1";
              w.Priority = "-1";
-         }, "Error in Read, row 1!! Max Err must be between 0 and 65535"},
+         },
+         "Error in Read, row 1!! Max Err must be between 0 and 65535"},
     });
 
     BACnetClientFile rules{{rightRead(), rightRead(), rightRead()}, {rightWrite()}};
@@ -267,7 +298,8 @@ TEST_F(ClientRules, Destinations)
          nullptr},
         {"M3 with three bytes and blanks", destination("5", "M3", " 1, 2 ,3 "), nullptr},
         {"m2 in lower case", destination("65535", "m2", "10,255"), nullptr},
-        {"M3 with two bytes", destination("5", "M3", "1,2"), "Error in Read, row 1!! Destination Address has too few bytes"},
+        {"M3 with two bytes", destination("5", "M3", "1,2"),
+         "Error in Read, row 1!! Destination Address has too few bytes"},
         {"M3 with four bytes", destination("5", "M3", "1,2,3,4"),
          "Error in Read, row 1!! Destination Address has too many bytes"},
         {"an empty part", destination("5", "M3", "1,,3"),

@@ -31,10 +31,7 @@ inline void clickCell(grid::TExStringGrid& grid, int col, int row)
     QApplication::processEvents();
 }
 
-inline QString fixture(const QString& name)
-{
-    return QStringLiteral(TEST_DATA_DIR "/editors/fieldbus/bacnet/") + name;
-}
+inline QString fixture(const QString& name) { return QStringLiteral(TEST_DATA_DIR "/editors/fieldbus/bacnet/") + name; }
 
 inline QByteArray readFile(const QString& path)
 {

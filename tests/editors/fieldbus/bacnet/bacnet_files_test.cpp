@@ -76,8 +76,9 @@ TEST_F(BACnetFiles, TheClientFileAsWrittenAndReadBack)
 
 TEST_F(BACnetFiles, MissingAttributesListsAndFilesThatAreNotRuleFiles)
 {
-    writeClient("<BACnet_Master_Access><BACnet_Write><row Object_Type=\"Analog Value\" /></BACnet_Write>"
-                "</BACnet_Master_Access>");
+    writeClient(
+        "<BACnet_Master_Access><BACnet_Write><row Object_Type=\"Analog Value\" /></BACnet_Write>"
+        "</BACnet_Master_Access>");
     bacnet::BACnetClientFile rules;
     ethercat_mqtt::ProjectFileRead read = bacnet::readBACnetClientFile(clientPath(), doc, rules);
     EXPECT_TRUE(read.ok());
@@ -102,8 +103,9 @@ TEST_F(BACnetFiles, MissingAttributesListsAndFilesThatAreNotRuleFiles)
     EXPECT_TRUE(read.ok());
     EXPECT_FALSE(read.exists);
 
-    writeServer("<BACnet_to_Modbus><BACnet_in_Read><row Data_Type=\"Analog Input\" Mnemonic=\"m\" /></BACnet_in_Read>"
-                "</BACnet_to_Modbus>");
+    writeServer(
+        "<BACnet_to_Modbus><BACnet_in_Read><row Data_Type=\"Analog Input\" Mnemonic=\"m\" /></BACnet_in_Read>"
+        "</BACnet_to_Modbus>");
     bacnet::BACnetServerFile objects;
     EXPECT_TRUE(bacnet::readBACnetServerFile(serverPath(), doc, objects).ok());
     ASSERT_EQ(objects.Read.size(), 1u);

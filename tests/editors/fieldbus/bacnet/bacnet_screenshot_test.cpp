@@ -46,12 +46,14 @@ TEST_F(BACnetScreenshots, TheImportDialogAndBothPagesOfTheClientEditor)
     show(client);
     ASSERT_TRUE(client.isVisible());
     dialogs.chooseFile(fixture(QStringLiteral("room_controller.csv")));
-    EXPECT_TRUE(whileShown(dialog, [&] { client.Btn_Import_CSVClick(); }, [&] {
-        dialog.E_ID_IP->setText(QStringLiteral("192.168.1.40"));
-        QApplication::processEvents();
-        grab(dialog, QStringLiteral("01_ede_import"));
-        QTest::mouseClick(dialog.Btn_OK, Qt::LeftButton);
-    }));
+    EXPECT_TRUE(whileShown(
+        dialog, [&] { client.Btn_Import_CSVClick(); },
+        [&] {
+            dialog.E_ID_IP->setText(QStringLiteral("192.168.1.40"));
+            QApplication::processEvents();
+            grab(dialog, QStringLiteral("01_ede_import"));
+            QTest::mouseClick(dialog.Btn_OK, Qt::LeftButton);
+        }));
     grab(client, QStringLiteral("02_client_read"));
     client.ECG1->SetLeftCol(8);
     grab(client, QStringLiteral("03_client_read_right"));

@@ -27,19 +27,20 @@ using platform::MessageKind;
 using platform::MessageResult;
 using testing_support::RuleFormUser;
 
-const QByteArray kObjects = "<BACnet_to_Modbus>\n"
-                            "\t<BACnet_in_Read>\n"
-                            "\t\t<row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Position=\"0\" Bit=\"\" Length=\"4\" "
-                            "Swap=\"Y\" Mnemonic=\"Boiler temperature\" />\n"
-                            "\t\t<row Data_Type=\"Binary Input\" Eng_Unit=\"95\" Position=\"4\" Bit=\"3\" Length=\"\" "
-                            "Swap=\"\" Mnemonic=\"Pump running\" />\n"
-                            "\t</BACnet_in_Read>\n"
-                            "\t<BACnet_in_Write>\n"
-                            "\t\t<row Data_Type=\"Analog Out\" Eng_Unit=\"98\" Position=\"1496\" Bit=\"\" Length=\"4\" "
-                            "Swap=\"\" Mnemonic=\"Valve\" />\n"
-                            "\t</BACnet_in_Write>\n"
-                            "</BACnet_to_Modbus>\n"
-                            "<!--SW_VERSION = 1.000-->\n";
+const QByteArray kObjects =
+    "<BACnet_to_Modbus>\n"
+    "\t<BACnet_in_Read>\n"
+    "\t\t<row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Position=\"0\" Bit=\"\" Length=\"4\" "
+    "Swap=\"Y\" Mnemonic=\"Boiler temperature\" />\n"
+    "\t\t<row Data_Type=\"Binary Input\" Eng_Unit=\"95\" Position=\"4\" Bit=\"3\" Length=\"\" "
+    "Swap=\"\" Mnemonic=\"Pump running\" />\n"
+    "\t</BACnet_in_Read>\n"
+    "\t<BACnet_in_Write>\n"
+    "\t\t<row Data_Type=\"Analog Out\" Eng_Unit=\"98\" Position=\"1496\" Bit=\"\" Length=\"4\" "
+    "Swap=\"\" Mnemonic=\"Valve\" />\n"
+    "\t</BACnet_in_Write>\n"
+    "</BACnet_to_Modbus>\n"
+    "<!--SW_VERSION = 1.000-->\n";
 
 class ServerEditorTest : public BACnetEditorTest {
 protected:
@@ -159,33 +160,40 @@ TEST_F(ServerEditorTest, ADoubleClickOnAnEngUnitCellOpensThePickerWithTheCellsCo
     // Shown with the cell's code; a unit chosen and OK puts its code in.
     QString shownCode;
     QString shownName;
-    EXPECT_TRUE(whileShown(picker, [&] { doubleClick(2, 1); }, [&] {
-        shownCode = picker.E_Selected_EU->text();
-        shownName = picker.Label5->text();
-        picker.CB_Select_Type->setCurrentIndex(1);
-        picker.CB_Select_TypeSelect();
-        picker.CB_Select_Unit->setCurrentIndex(1);
-        QTest::mouseClick(picker.Btn_Select_Eng_Unit, Qt::LeftButton);
-        QTest::mouseClick(picker.Btn_OK, Qt::LeftButton);
-    }));
+    EXPECT_TRUE(whileShown(
+        picker, [&] { doubleClick(2, 1); },
+        [&] {
+            shownCode = picker.E_Selected_EU->text();
+            shownName = picker.Label5->text();
+            picker.CB_Select_Type->setCurrentIndex(1);
+            picker.CB_Select_TypeSelect();
+            picker.CB_Select_Unit->setCurrentIndex(1);
+            QTest::mouseClick(picker.Btn_Select_Eng_Unit, Qt::LeftButton);
+            QTest::mouseClick(picker.Btn_OK, Qt::LeftButton);
+        }));
     EXPECT_EQ(shownCode, QStringLiteral("62"));
     EXPECT_EQ(shownName, QStringLiteral("-> degrees-Celsius"));
     EXPECT_EQ(form.table(0).cellText(2, 1), QStringLiteral("116"));
 
     // Cancel leaves the cell; OK after typing takes the typed code.
-    EXPECT_TRUE(whileShown(picker, [&] { doubleClick(2, 2); }, [&] {
-        picker.E_Selected_EU->setText(QStringLiteral("5"));
-        QTest::mouseClick(picker.Btn_Cancel, Qt::LeftButton);
-    }));
+    EXPECT_TRUE(whileShown(
+        picker, [&] { doubleClick(2, 2); },
+        [&] {
+            picker.E_Selected_EU->setText(QStringLiteral("5"));
+            QTest::mouseClick(picker.Btn_Cancel, Qt::LeftButton);
+        }));
     EXPECT_EQ(form.table(0).cellText(2, 2), QStringLiteral("95"));
-    EXPECT_TRUE(whileShown(picker, [&] { doubleClick(2, 3); }, [&] {
-        EXPECT_EQ(picker.Label5->text(), QStringLiteral("-> unknown"));
-        picker.E_Selected_EU->setText(QStringLiteral("999"));
-        QTest::mouseClick(picker.Btn_OK, Qt::LeftButton);
-    }));
+    EXPECT_TRUE(whileShown(
+        picker, [&] { doubleClick(2, 3); },
+        [&] {
+            EXPECT_EQ(picker.Label5->text(), QStringLiteral("-> unknown"));
+            picker.E_Selected_EU->setText(QStringLiteral("999"));
+            QTest::mouseClick(picker.Btn_OK, Qt::LeftButton);
+        }));
     EXPECT_EQ(form.table(0).cellText(2, 3), QStringLiteral("999"));
     // Other columns open nothing.
-    EXPECT_FALSE(whileShown(picker, [&] { doubleClick(5, 1); }, [&] { picker.reject(); }));
+    EXPECT_FALSE(whileShown(
+        picker, [&] { doubleClick(5, 1); }, [&] { picker.reject(); }));
 }
 
 TEST_F(ServerEditorTest, ChecksThroughTheFormOnTheirPage)
@@ -199,11 +207,17 @@ TEST_F(ServerEditorTest, ChecksThroughTheFormOnTheirPage)
         int page;
     };
     const Case cases[] = {
-        {"Analog Out one byte beyond", {{1, 1, 3, "1497"}},
-         "Error row 1!! [BACnet in Write] Too many bytes to save starting from the Position indicate", 1},
-        {"Binary Input without Start Bit", {{0, 2, 4, ""}}, "Error row 2!! [BACnet in Read] Bit must be between 0 and 7",
+        {"Analog Out one byte beyond",
+         {{1, 1, 3, "1497"}},
+         "Error row 1!! [BACnet in Write] Too many bytes to save starting from the Position indicate",
+         1},
+        {"Binary Input without Start Bit",
+         {{0, 2, 4, ""}},
+         "Error row 2!! [BACnet in Read] Bit must be between 0 and 7",
          0},
-        {"Eng. Unit 70000", {{1, 1, 2, "70000"}}, "Error row 1!! [BACnet in Write] Eng. Unit must be between 0 and 65535",
+        {"Eng. Unit 70000",
+         {{1, 1, 2, "70000"}},
+         "Error row 1!! [BACnet in Write] Eng. Unit must be between 0 and 65535",
          1},
         {"a row after an empty Data Type is not checked", {{0, 4, 1, "Analog Input"}, {0, 4, 2, "x"}}, nullptr, 0},
     };

@@ -85,8 +85,8 @@ TEST(EdeReader, KeepsTheObjectTypesTheClientHandlesAndTicksThem)
 {
     QStringList lines(6, QStringLiteral("x;"));
     lines << QStringLiteral("# mandatory") << QStringLiteral("# keyname");
-    const QStringList types = {"0", "1", "2",  "3",  "4",  "5",  "6",  "8",  "13", "14",  "15",
-                               "17", "19", "21", "22", "23", "30", "45", "46", "48", "x", "0x13"};
+    const QStringList types = {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "8",  "13", "14", "15",
+                               "17", "19", "21", "22", "23", "30", "45", "46", "48", "x",  "0x13"};
     for (const QString& type : types)
         lines << QStringLiteral("k%1;9;n;%1;1;;;;;Y;N;;;;;").arg(type);
     QStringList kept;
@@ -95,8 +95,8 @@ TEST(EdeReader, KeepsTheObjectTypesTheClientHandlesAndTicksThem)
         EXPECT_TRUE(v.import && v.read && v.write) << v.object_type;
     }
     // 0x13 is 19 to the shared integer reader.
-    EXPECT_EQ(kept, (QStringList{"0", "1", "2", "3", "4", "5", "13", "14", "19", "21", "22", "23", "45", "46", "48",
-                                 "19"}));
+    EXPECT_EQ(kept,
+              (QStringList{"0", "1", "2", "3", "4", "5", "13", "14", "19", "21", "22", "23", "45", "46", "48", "19"}));
 }
 
 TEST(EdeReader, CutsALineIntoItsFields)
@@ -162,8 +162,9 @@ TEST(EdeReader, ReadsAToolsExportWithItsDeviceAndCalendarLeftOut)
 
 TEST(EdeReader, TakesUtf16Utf8And8BitFilesWithAnyLineEnd)
 {
-    const QString text = QStringLiteral("P;;\r\nV;;\r\nT;;\r\nA;;\r\nL;;\r\n;;\r\n# mandatory;\r\n# keyname;\r\n"
-                                        "K1;5;K\u00fcche;0;3;W\u00e4rme \u20ac;;;;N;N;;;;;\r\n");
+    const QString text = QStringLiteral(
+        "P;;\r\nV;;\r\nT;;\r\nA;;\r\nL;;\r\n;;\r\n# mandatory;\r\n# keyname;\r\n"
+        "K1;5;K\u00fcche;0;3;W\u00e4rme \u20ac;;;;N;N;;;;;\r\n");
     const auto withLineEnds = [&text](const char* end) {
         return QString(text).replace(QStringLiteral("\r\n"), QString::fromLatin1(end));
     };

@@ -143,11 +143,13 @@ TEST_F(ImportDialogTest, OkChecksTheDeviceAddressByBACnetType)
 TEST_F(ImportDialogTest, EachShowingReadsTheFileAgainAndKeepsTheAddressTyped)
 {
     int result = -1;
-    whileShown(dialog, [&] { result = dialog.exec(); }, [&] {
-        dialog.E_ID_IP->setText(QStringLiteral("10.1.2.3"));
-        QTest::mouseClick(dialog.Btn_Unselect_All, Qt::LeftButton);
-        QTest::mouseClick(dialog.Btn_Cancel, Qt::LeftButton);
-    });
+    whileShown(
+        dialog, [&] { result = dialog.exec(); },
+        [&] {
+            dialog.E_ID_IP->setText(QStringLiteral("10.1.2.3"));
+            QTest::mouseClick(dialog.Btn_Unselect_All, Qt::LeftButton);
+            QTest::mouseClick(dialog.Btn_Cancel, Qt::LeftButton);
+        });
     EXPECT_EQ(result, platform::mrCancel);
 
     show(dialog);

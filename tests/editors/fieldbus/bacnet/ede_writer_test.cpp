@@ -68,9 +68,10 @@ TEST_F(EdeWriterTest, ASmallServerTableLineByLine)
 
 TEST_F(EdeWriterTest, DeviceInstanceAndNameLengthFromParGen)
 {
-    writeServer("<BACnet_to_Modbus><BACnet_in_Read>"
-                "<row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Mnemonic=\"Supply air temperature 2\" />"
-                "</BACnet_in_Read><BACnet_in_Write /></BACnet_to_Modbus>");
+    writeServer(
+        "<BACnet_to_Modbus><BACnet_in_Read>"
+        "<row Data_Type=\"Analog Input\" Eng_Unit=\"62\" Mnemonic=\"Supply air temperature 2\" />"
+        "</BACnet_in_Read><BACnet_in_Write /></BACnet_to_Modbus>");
     struct Case {
         const char* name;
         std::vector<std::pair<const char*, const char*>> parGen;
@@ -81,7 +82,9 @@ TEST_F(EdeWriterTest, DeviceInstanceAndNameLengthFromParGen)
          {{"BACnet_Type", "0"}, {"BACnet_DEV_IDE", "4194303"}, {"BACnet_Ser_DEV_IDE", "77"}},
          "4194303_Supply air temperature 2_0;4194303;Supply air tempe;0;0;Supply air tempe;62;"},
         {"MS/TP, long names",
-         {{"BACnet_Type", "1"}, {"BACnet_DEV_IDE", "4194303"}, {"BACnet_Ser_DEV_IDE", "77"},
+         {{"BACnet_Type", "1"},
+          {"BACnet_DEV_IDE", "4194303"},
+          {"BACnet_Ser_DEV_IDE", "77"},
           {"BACnet_Desc_Chars_Limit", "1"}},
          "77_Supply air temperature 2_0;77;Supply air temperature 2;0;0;Supply air temperature 2;62;"},
         {"a type that is no number is BACnet/IP",
@@ -108,9 +111,10 @@ TEST_F(EdeWriterTest, ValuesThatWouldBreakTheFilesColumnsOrLinesAreWrittenWithBl
 {
     writeParGen({{"BACnet_DEV_IDE", "12;34"}});
     app::appState().Project_Name = QStringLiteral("Hall;3");
-    writeServer("<BACnet_to_Modbus><BACnet_in_Read>"
-                "<row Data_Type=\"Binary Value\" Eng_Unit=\"9;5\" Mnemonic=\"a;b&#13;&#10;c&#10;d\" />"
-                "</BACnet_in_Read></BACnet_to_Modbus>");
+    writeServer(
+        "<BACnet_to_Modbus><BACnet_in_Read>"
+        "<row Data_Type=\"Binary Value\" Eng_Unit=\"9;5\" Mnemonic=\"a;b&#13;&#10;c&#10;d\" />"
+        "</BACnet_in_Read></BACnet_to_Modbus>");
     ASSERT_TRUE(create());
     EXPECT_EQ(written().size(), 8);
     EXPECT_EQ(written()[0], QStringLiteral("PROJECT_NAME; Olvenk--Hall 3;;;;;;"));
@@ -122,8 +126,8 @@ TEST_F(EdeWriterTest, InstancesPerObjectTypeAcrossBothTablesAndTheTimestamp)
 {
     bacnet::BACnetServerFile objects;
     const auto o = [](const char* kind) { return bacnet::BACnetServerObject{kind, "", "", "", "", "", "m"}; };
-    objects.Read = {o("Analog Value"), o("Binary Input"), o("Analog Value"), o("Multi State Value"),
-                    o(" access door "), o("CharacterString Value")};
+    objects.Read = {o("Analog Value"),      o("Binary Input"),  o("Analog Value"),
+                    o("Multi State Value"), o(" access door "), o("CharacterString Value")};
     objects.Write = {o("Analog Value"), o("Multi State Value"), o("Binary Out")};
     QStringList typeAndInstance;
     for (const bacnet::TBACnet_EDE_Obj& line : bacnet::Load_EDE_Objects({}, objects))
