@@ -24,6 +24,10 @@
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
 #include "editors/ethernet/snmp/snmp_trap_form.h"
+#include "editors/fieldbus/bacnet/bacnet_client_form.h"
+#include "editors/fieldbus/bacnet/bacnet_server_form.h"
+#include "editors/fieldbus/bacnet/ede_import_form.h"
+#include "editors/fieldbus/bacnet/eng_unit_form.h"
 #include "editors/fieldbus/can/can_frame_forms.h"
 #include "editors/fieldbus/canopen/canopen_forms.h"
 #include "params/forms/par_gen_form.h"
@@ -58,10 +62,10 @@ std::vector<Creation> creationList()
         {"TFBoot", make<ethercat_mqtt::TFBoot>()},
         {"TFSetAccess", make<ethernet_editors::TFSetAccess>()},
         {"TFModbus_TCP_Master_Set_Access", make<ethernet_editors::TFModbus_TCP_Master_Set_Access>()},
-        {"TFBACnetAccess", {}},
-        {"TFImportEDEFile", {}},
-        {"TFBACnet_Eng_Unit", {}},
-        {"TFBACnetSlaveSetAccess", {}},
+        {"TFBACnetAccess", make<bacnet::TFBACnetAccess>()},
+        {"TFImportEDEFile", make<bacnet::TFImportEDEFile>()},
+        {"TFBACnet_Eng_Unit", make<bacnet::TFBACnet_Eng_Unit>()},
+        {"TFBACnetSlaveSetAccess", make<bacnet::TFBACnetSlaveSetAccess>()},
         {"TFReceiveCAN", make<can_editors::TFReceiveCAN>()},
         {"TFTransmitCAN", make<can_editors::TFTransmitCAN>()},
         {"TFSet_PDO_Access", make<canopen::TFSet_PDO_Access>()},
@@ -126,6 +130,10 @@ FormSet::FormSet(const QString& exeFolder)
         opcUa->setAddServerDialog(qobject_cast<opc_ua::TFOPC_UA_Add_Server*>(form(QStringLiteral("TFOPC_UA_Add_Server"))));
         opcUa->setScanDialog(qobject_cast<opc_ua::TFOPC_UA_Scan_Server*>(form(QStringLiteral("TFOPC_UA_Scan_Server"))));
     }
+    if (auto* client = qobject_cast<bacnet::TFBACnetAccess*>(form(QStringLiteral("TFBACnetAccess"))))
+        client->setImportDialog(qobject_cast<bacnet::TFImportEDEFile*>(form(QStringLiteral("TFImportEDEFile"))));
+    if (auto* server = qobject_cast<bacnet::TFBACnetSlaveSetAccess*>(form(QStringLiteral("TFBACnetSlaveSetAccess"))))
+        server->setUnitPicker(qobject_cast<bacnet::TFBACnet_Eng_Unit*>(form(QStringLiteral("TFBACnet_Eng_Unit"))));
 }
 
 FormSet::~FormSet()

@@ -19,6 +19,7 @@
 #include "editors/fieldbus/canopen/eds_writer.h"
 #include "editors/ethercat_mqtt/device_update_form.h"
 #include "editors/ethercat_mqtt/esi_file.h"
+#include "editors/fieldbus/bacnet/ede_writer.h"
 #include "params/bank_compiler.h"
 #include "platform/dialogs.h"
 #include "platform/paths.h"
@@ -120,7 +121,11 @@ void TFZuderivuridFirmWare::createButtons()
         {"Btn_EtherCAT_Set_Group", 79, 80, true, Step_Picture::Group, editor("TFEtherCATSlave_Group")},
         {"Btn_Modbus_Set_Access", 27, 28, true, Step_Picture::Other, editor("TFModbus_TCP_Master_Set_Access")},
         {"Btn_BACnet_SetAccess", 29, 30, true, Step_Picture::Other, editor("TFBACnetAccess")},
-        {"Btn_BACnet_EDE_File", 31, 32, true, Step_Picture::Other, none},
+        {"Btn_BACnet_EDE_File", 31, 32, true, Step_Picture::Other,
+         [this, &state] {
+             if (Project_Folder_Present())
+                 bacnet::Build_EDE_File(state, xml_, this);
+         }},
         {"Btn_CAN_Rec_Frame", 33, 34, true, Step_Picture::Other, editor("TFReceiveCAN")},
         {"Btn_CAN_Send_Frame", 35, 36, true, Step_Picture::Other, editor("TFTransmitCAN")},
         {"Btn_PDO_CANopen", 45, 46, true, Step_Picture::Other, editor("TFSet_PDO_Access")},

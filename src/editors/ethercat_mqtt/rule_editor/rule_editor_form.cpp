@@ -97,21 +97,23 @@ void TRuleEditorForm::buildForm()
     Btn_Cancel = addButton(QStringLiteral("Btn_Cancel"), QString());
     Btn_DelRow = addButton(QStringLiteral("Btn_DelRow"), QString());
     Btn_InsRow = addButton(QStringLiteral("Btn_InsRow"), QString());
-    Btn_CopyRow = addButton(QStringLiteral("Btn_CopyRow"), QString());
-    Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
     Btn_Cancel->SetModalResult(platform::mrCancel);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
     Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
+    if (!layout_.rowClipboardButtons)
+        return;
+    Btn_CopyRow = addButton(QStringLiteral("Btn_CopyRow"), QString());
+    Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
     Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
     Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
 }
 
-button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+button::TLbButton* placeRuleFormButton(QWidget* panel, const QString& name, int index, const QString& caption)
 {
-    button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
-                                                   kButtonWidth, kButtonHeight);
-    styleButton(*b);
+    button::TLbButton* b =
+        form_parts::placeButton(panel, name, 16 + kButtonPitch * index, 6, kButtonWidth, kButtonHeight);
+    TRuleEditorForm::styleButton(*b);
     b->SetCaption(caption);
     return b;
 }
@@ -123,6 +125,11 @@ void TRuleEditorForm::styleButton(button::TLbButton& b)
     b.SetColorWhenDown(kPressedOrange);
     b.SetHotTrackColor(clYellow);
     b.SetLightColor(clGray);
+}
+
+button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+{
+    return placeRuleFormButton(P_Button, name, buttonCount_++, caption);
 }
 
 void TRuleEditorForm::wireGrid(int index)
@@ -223,6 +230,8 @@ void TRuleEditorForm::Set_Lang()
     button::TLbButton* const rowButtons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     const int captions = layout_.buttonCaptionFirst >= 0 ? layout_.buttonCaptionFirst : base + 2;
     for (int k = 0; k < 6; ++k) {
+        if (rowButtons[k] == nullptr)
+            continue;
         rowButtons[k]->SetCaption(text(captions + k));
         if (layout_.buttonHintFirst >= 0)
             rowButtons[k]->setToolTip(text(layout_.buttonHintFirst + k));
@@ -232,6 +241,13 @@ void TRuleEditorForm::Set_Lang()
             PageControl1->setTabText(i, text(table(i).layout().sheetCaptionId));
         table(i).applyHeaders();
     }
+}
+
+int TRuleEditorForm::errorRowText(int index) const
+{
+    if (index >= 0 && index < tableCount() && table(index).layout().errorRowId >= 0)
+        return table(index).layout().errorRowId;
+    return layout_.errorRowId;
 }
 
 QString TRuleEditorForm::tableName(int index) const
@@ -411,7 +427,7 @@ bool TRuleEditorForm::Controllo_dati()
         message = text(layout_.errorRowsId) + QString::number(failure->row) + text(layout_.errorRowsJoinId)
                   + QString::number(failure->otherRow) + message;
     else if (failure->row > 0)
-        message = text(layout_.errorRowId) + QString::number(failure->row) + message;
+        message = text(errorRowText(failure->table)) + QString::number(failure->row) + message;
     platform::dialogs().error(message, this);
     if (failure->table >= 0 && failure->table < tableCount()) {
         setActiveTable(failure->table);

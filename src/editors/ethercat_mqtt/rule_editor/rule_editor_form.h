@@ -51,7 +51,15 @@ struct RuleEditorLayout {
     // The captions of the six row buttons from here, where they do not
     // follow the description; -1: base + 2.
     int buttonCaptionFirst = -1;
+    // The form has the Copy Row and Paste Row buttons (its own buttons then
+    // follow Insert Row when it has not).
+    bool rowClipboardButtons = true;
 };
+
+// A push button of a rule editor's button band: the `index`-th from the
+// left (0: OK), in the frame's looks, with a fixed caption. Dialogs that
+// share the frame's looks without being rule editors place theirs with it.
+button::TLbButton* placeRuleFormButton(QWidget* panel, const QString& name, int index, const QString& caption = {});
 
 // What an editor read from its project file.
 struct LoadedProject {
@@ -103,8 +111,8 @@ public:
     button::TLbButton* Btn_Cancel = nullptr;
     button::TLbButton* Btn_DelRow = nullptr;
     button::TLbButton* Btn_InsRow = nullptr;
-    button::TLbButton* Btn_CopyRow = nullptr;
-    button::TLbButton* Btn_PasteRow = nullptr;
+    button::TLbButton* Btn_CopyRow = nullptr;   // null without the clipboard buttons
+    button::TLbButton* Btn_PasteRow = nullptr;  // null without the clipboard buttons
     QTabWidget* PageControl1 = nullptr;  // two-table forms only
 
 protected:
@@ -156,6 +164,8 @@ private:
     void buildForm();
     void wireGrid(int index);
     QString tableName(int index) const;
+    // The "Error row " text of a table's failures.
+    int errorRowText(int index) const;
     // Asks about rows with data after the end of a table's list; false to
     // return to the table.
     bool confirmRowsAfterLists();

@@ -80,25 +80,63 @@ void RuleTable::build()
         }
     } else {
         g.SetOptions(g.Options() | platform::goEditing);
-        for (int c = 0; c < columns; ++c) {
-            const RuleColumn& column = layout_.columns[size_t(c)];
-            g.SetColWidths(c, column.width);
-            if (c == 0)
-                continue;
-            if (column.kind == ColumnKind::CheckBox)
-                g.AddCheckBoxColumn(c, false, false);
-            for (int r = 1; r <= layout_.dataRows; ++r) {
-                if (column.color != clWindow)
-                    g.SetColors(c, r, column.color);
-                if (column.kind == ColumnKind::CheckBox)
-                    g.SetAlignments(c, r, grid::taCenter);
-            }
-        }
+        for (int c = 0; c < columns; ++c)
+            g.SetColWidths(c, layout_.columns[size_t(c)].width);
+        formatStringGridRows(1, layout_.dataRows);
     }
     for (int r = 1; r <= layout_.dataRows; ++r)
         g.SetCellEx(0, r, QString::number(r));
     applyColumnVisibility();
     restoreBaseLocks();
+}
+
+void RuleTable::formatStringGridRows(int first, int last)
+{
+    for (int c = 1; c < int(layout_.columns.size()); ++c) {
+        const RuleColumn& column = layout_.columns[size_t(c)];
+        for (int r = first; r <= last; ++r) {
+            if (column.kind == ColumnKind::CheckBox) {
+                grid_->AddCheckBox(c, r, false, false);
+                grid_->SetAlignments(c, r, grid::taCenter);
+            }
+            if (column.color != clWindow)
+                grid_->SetColors(c, r, column.color);
+        }
+    }
+}
+
+void RuleTable::setDataRows(int rows)
+{
+    const int previous = layout_.dataRows;
+    if (rows == previous || rows < 1)
+        return;
+    layout_.dataRows = rows;
+    grid_->SetRowCount(rows + 1);
+    if (columnGrid() == nullptr && rows > previous)
+        formatStringGridRows(previous + 1, rows);
+    for (int r = previous + 1; r <= rows; ++r)
+        grid_->SetCellEx(0, r, QString::number(r));
+    restoreBaseLocks();
+}
+
+void RuleTable::setKeyColumn(int column)
+{
+    if (column >= 1 && column < int(layout_.columns.size()))
+        layout_.keyColumn = column;
+}
+
+void RuleTable::setColumnHidden(int column, bool hidden)
+{
+    if (column >= 1 && column < int(layout_.columns.size()))
+        layout_.columns[size_t(column)].hidden = hidden;
+}
+
+void RuleTable::setHeaderId(int column, int headerId)
+{
+    if (column < 0 || column >= int(layout_.columns.size()))
+        return;
+    layout_.columns[size_t(column)].headerId = headerId;
+    applyHeaders();
 }
 
 void RuleTable::applyColumnVisibility()

@@ -63,6 +63,8 @@ struct RuleTableLayout {
     int dataRows = 0;       // the table's limit: RowCount - 1
     std::vector<RuleColumn> columns;  // from column 0
     int keyColumn = 1;      // a row with this cell empty (trimmed) ends the list
+    // The table's own "Error row " text for its failures; -1: the form's.
+    int errorRowId = -1;
 };
 
 // A table's rows as texts of its columns 1 .. last, one list per row.
@@ -96,6 +98,15 @@ public:
     // a list rebuilt at every showing); the next drop-down offers them.
     void setChoiceItems(int column, const QStringList& items);
 
+    // Choices an editor makes when a showing starts (before the reset, which
+    // applies them): the table's limit (RowCount - 1; the rows kept keep
+    // their cells), the column whose empty cell ends the list, whether a
+    // column is kept hidden, and the text id of a column's header.
+    void setDataRows(int rows);
+    void setKeyColumn(int column);
+    void setColumnHidden(int column, bool hidden);
+    void setHeaderId(int column, int headerId);
+
     // A cell as saved: a column grid's cell text (its check boxes hold their
     // own text, which a file may have given as other than "Y"/"N"); in a
     // string grid "Y"/"N" for a check box, else the text.
@@ -121,13 +132,18 @@ public:
     // Rows from the first empty key cell on that hold data in a column the
     // user types or chooses: what OK would not save.
     int rowsHoldingDataAfterList() const;
+    // A cell of a column the user types or chooses holds text other than
+    // blanks (check boxes do not count).
+    bool holdsData(int row) const;
 
     // Per-form copy flag: a row was copied from this grid in this showing.
     bool Do_Copy = false;
 
 private:
     void build();
-    bool holdsData(int row) const;
+    // A string grid's data rows first .. last: check boxes, colours and
+    // alignment of their cells (a column grid has them per column).
+    void formatStringGridRows(int first, int last);
 
     grid::TExStringGrid* grid_;
     RuleTableLayout layout_;

@@ -7,6 +7,7 @@
 // block of the text table (5350 ..), set by the fixture.
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -110,10 +111,16 @@ public:
         : TRuleEditorForm(testLayout(kind, tables, rows, hideValue)), path(std::move(file))
     {
     }
+    // A test editor of a layout of its own (the columns of testTable).
+    TestRulesForm(QString file, RuleEditorLayout layout) : TRuleEditorForm(std::move(layout)), path(std::move(file)) {}
+
+    using TRuleEditorForm::addButton;
 
     using TRuleEditorForm::watchHints;
 
     QString path;
+    // The editor's choices when a showing starts.
+    std::function<void(TestRulesForm&)> onPrepareShow;
     // Two enabled rows of a table may not have the same Key.
     bool keysMustDiffer = false;
     // A failure the check gives before its own rules.
@@ -182,6 +189,12 @@ protected:
             }
         }
         return doc.save(path, error);
+    }
+
+    void prepareShow() override
+    {
+        if (onPrepareShow)
+            onPrepareShow(*this);
     }
 
     void cellDoubleClicked(int table, int row, int column) override { doubleClicks.push_back({table, row, column}); }
