@@ -61,8 +61,9 @@ TEST_F(EdeWriterTest, ASmallServerTableLineByLine)
     const QStringList second = written();
     ASSERT_EQ(second.size(), first.size());
     for (int i = 0; i < first.size(); ++i) {
-        if (i != 2)
+        if (i != 2) {
             EXPECT_EQ(second[i], first[i]) << i;
+        }
     }
     EXPECT_EQ(second[2], QStringLiteral("TIMESTAMP_OF_LAST_CHANGE;10:05:07 03/02/2024;;;;;;"));
 }
