@@ -84,7 +84,7 @@ FUZZ_TARGET(ede_file)
     fuzz::FuzzedData input(data, size);
     const bool longNames = input.takeBool();
     const QByteArray bytes = input.takeRest();
-    const QStringList lines = platform::splitLines(bacnet::decodeEdeText(bytes));
+    const QStringList lines = platform::splitLines(platform::decodeExportedText(bytes));
     const std::vector<bacnet::TBACnet_Var> objects = bacnet::readEdeLines(lines);
     FUZZ_CHECK(bacnet::readEdeFile(fuzz::scratchFile(QStringLiteral("device.csv"), bytes)) == objects);
     FUZZ_CHECK(objects.size() <= size_t(lines.size()));

@@ -31,7 +31,7 @@ FUZZ_TARGET(eds_connections)
 {
     fuzz::FuzzedData input(data, size);
     const QByteArray bytes = input.takeRest();
-    const QStringList lines = platform::splitLines(ethernet_ip::decodeEdsText(bytes));
+    const QStringList lines = platform::splitLines(platform::decodeExportedText(bytes));
     const std::vector<ethernet_ip::TConnData> found = ethernet_ip::readEdsConnections(lines);
     const std::vector<ethernet_ip::TConnData> fromFile =
         ethernet_ip::readEdsFile(fuzz::scratchFile(QStringLiteral("device.eds"), bytes));

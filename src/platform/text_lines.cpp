@@ -96,12 +96,37 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-std::optional<QStringList> readTextFileLines(const QString& path)
+QString decodeExportedText(const QByteArray& bytes)
+{
+    if (detectTextEncoding(bytes).markSize > 0)
+        return decodeTextFile(bytes);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return decodeText(bytes, TextEncoding::Ansi);
+}
+
+namespace {
+
+std::optional<QStringList> readLines(const QString& path, QString (*decode)(const QByteArray&))
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return splitLines(decodeTextFile(file.readAll()));
+    return splitLines(decode(file.readAll()));
+}
+
+}  // namespace
+
+std::optional<QStringList> readTextFileLines(const QString& path)
+{
+    return readLines(path, decodeTextFile);
+}
+
+std::optional<QStringList> readExportedTextLines(const QString& path)
+{
+    return readLines(path, decodeExportedText);
 }
 
 }  // namespace platform

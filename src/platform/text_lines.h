@@ -36,11 +36,19 @@ QByteArray encodeText(const QString& text, TextEncoding encoding);
 // dropped).
 QString decodeTextFile(const QByteArray& bytes);
 
+// Decodes text another tool exported, in whatever encoding it chose: a
+// byte-order mark decides; without one the bytes are UTF-8 when they are
+// valid UTF-8, else Windows-1252.
+QString decodeExportedText(const QByteArray& bytes);
+
 // Cuts text into lines at CR LF, LF or CR. A line end at the very end of the
 // text does not start another, empty line.
 QStringList splitLines(const QString& text);
 
 // Reads a text file as lines; nothing when it cannot be opened.
 std::optional<QStringList> readTextFileLines(const QString& path);
+// Reads a file another tool exported as lines (see decodeExportedText);
+// nothing when it cannot be opened.
+std::optional<QStringList> readExportedTextLines(const QString& path);
 
 }  // namespace platform

@@ -1,7 +1,5 @@
 #include "editors/ethernet/ethernet_ip/eds_connections.h"
 
-#include <QFile>
-#include <QStringDecoder>
 
 #include "platform/strings.h"
 #include "platform/text_lines.h"
@@ -204,23 +202,10 @@ std::vector<TConnData> readEdsConnections(const QStringList& lines)
     return connections;
 }
 
-QString decodeEdsText(const QByteArray& bytes)
-{
-    if (platform::detectTextEncoding(bytes).markSize > 0)
-        return platform::decodeTextFile(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return platform::decodeText(bytes, platform::TextEncoding::Ansi);
-}
-
 std::vector<TConnData> readEdsFile(const QString& path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return readEdsConnections(platform::splitLines(decodeEdsText(file.readAll())));
+    const std::optional<QStringList> lines = platform::readExportedTextLines(path);
+    return lines ? readEdsConnections(*lines) : std::vector<TConnData>{};
 }
 
 QStringList connectionCells(const TConnData& connection, int number)

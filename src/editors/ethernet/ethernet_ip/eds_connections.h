@@ -64,9 +64,6 @@ QString DecodeConnStr(const QString& entry, std::vector<TConnData>& list);
 // The connections of an EDS file's lines, in file order.
 std::vector<TConnData> readEdsConnections(const QStringList& lines);
 
-// An EDS file's text: by its byte-order mark when it has one, else UTF-8
-// when the bytes are valid UTF-8, else Windows-1252.
-QString decodeEdsText(const QByteArray& bytes);
 
 // The connections of the EDS file at `path`; none when the file is missing
 // or cannot be read.

@@ -1,7 +1,5 @@
 #include "editors/fieldbus/bacnet/ede_file.h"
 
-#include <QFile>
-#include <QStringDecoder>
 
 #include "platform/strings.h"
 #include "platform/text_lines.h"
@@ -130,23 +128,10 @@ std::vector<TBACnet_Var> readEdeLines(const QStringList& lines)
     return objects;
 }
 
-QString decodeEdeText(const QByteArray& bytes)
-{
-    if (platform::detectTextEncoding(bytes).markSize > 0)
-        return platform::decodeTextFile(bytes);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return platform::decodeText(bytes, platform::TextEncoding::Ansi);
-}
-
 std::vector<TBACnet_Var> readEdeFile(const QString& path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        return {};
-    return readEdeLines(platform::splitLines(decodeEdeText(file.readAll())));
+    const std::optional<QStringList> lines = platform::readExportedTextLines(path);
+    return lines ? readEdeLines(*lines) : std::vector<TBACnet_Var>{};
 }
 
 }  // namespace bacnet

@@ -60,9 +60,6 @@ TBACnet_Var decodeEdeLine(const QString& line);
 // commandable.
 std::vector<TBACnet_Var> readEdeLines(const QStringList& lines);
 
-// An EDE file's text: by its byte-order mark (UTF-8, UTF-16 LE or BE) when
-// it has one, else UTF-8 when the bytes are valid UTF-8, else Windows-1252.
-QString decodeEdeText(const QByteArray& bytes);
 
 // The objects of the EDE file at `path`; none when it cannot be read.
 std::vector<TBACnet_Var> readEdeFile(const QString& path);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/ethernet/ethernet_ip/eds_connections.h"
+#include "platform/text_lines.h"
 #include "support/qt_printers.h"
 #include "support/temp_folder.h"
 
@@ -80,9 +81,9 @@ TEST(EdsConnections, NamesInUtf8AndInWindows1252)
         EXPECT_EQ(found[0].HelpStr, QStringLiteral("\"Zustand lesen\""));
     }
     // A byte-order mark is honoured.
-    EXPECT_EQ(ethernet_ip::decodeEdsText(QByteArray("\xEF\xBB\xBF\xC3\x9C")), QStringLiteral("Ü"));
-    EXPECT_EQ(ethernet_ip::decodeEdsText(QByteArray("\xDC\x80")), QString(QChar(0x0700)));
-    EXPECT_EQ(ethernet_ip::decodeEdsText(QByteArray("\xDC" "ber \x80")), QStringLiteral("Über €"));
+    EXPECT_EQ(platform::decodeExportedText(QByteArray("\xEF\xBB\xBF\xC3\x9C")), QStringLiteral("Ü"));
+    EXPECT_EQ(platform::decodeExportedText(QByteArray("\xDC\x80")), QString(QChar(0x0700)));
+    EXPECT_EQ(platform::decodeExportedText(QByteArray("\xDC" "ber \x80")), QStringLiteral("Über €"));
 }
 
 TEST(EdsConnections, FilesWithoutConnections)
