@@ -17,7 +17,7 @@
 #include "app/forms/new_project_dialog.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "editors/ethercat_mqtt/device_update_form.h"
-#include "editors/ethercat_mqtt/esi_icon.h"
+#include "editors/ethercat_mqtt/esi_expectation.h"
 #include "editors/ethercat_mqtt/ethercat_slave_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
@@ -354,26 +354,7 @@ QString padding(int bits)
 // address 7 gives the node text 0700.
 QString expectedEsi()
 {
-    const QString icon = ethercat_mqtt::esiIconHex();
-    return "<?xml version=\"1.0\"?>\r\n"
-           "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-           "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">\r\n"
-           "  <Vendor>\r\n"
-           "    <Id>#x00000B2E</Id>\r\n"
-           "    <Name>Olvenk</Name>\r\n"
-           "    <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
-           "  </Vendor>\r\n"
-           "  <Descriptions>\r\n"
-           "    <Groups>\r\n"
-           "      <Group SortOrder=\"0\">\r\n"
-           "        <Type>Olvenk Slaves</Type>\r\n"
-           "        <Name LcId=\"1031\">Olvenk Slaves</Name>\r\n"
-           "        <Name LcId=\"1033\">Olvenk Slaves</Name>\r\n"
-           "        <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
-           "      </Group>\r\n"
-           "    </Groups>\r\n"
-           "    <Devices>\r\n"
-           "      <Device Physics=\"YY\">\r\n"
+    return esi_expectation::esiHead() +
            "        <Type ProductCode=\"#x0041A017\" RevisionNo=\"#x00\">devicename1</Type>\r\n"
            "        <Name LcId=\"1033\">devicename1</Name>\r\n"
            "        <Name LcId=\"1031\">devicename1</Name>\r\n"
@@ -416,38 +397,7 @@ QString expectedEsi()
            + pdoEntry("#x6000", 1, "Run", "BIT") + padding(7) + pdoEntry("#x6001", 16, "Speed", "UINT")
            + pdoEntry("#x6002", 16, "Temp", "INT")
            + "        </TxPdo>\r\n"
-             "        <Mailbox DataLinkLayer=\"true\">\r\n"
-             "          <EoE />\r\n"
-             "          <CoE SdoInfo=\"true\" SegmentedSdo=\"true\" CompleteAccess=\"true\" />\r\n"
-             "          <FoE />\r\n"
-             "        </Mailbox>\r\n"
-             "        <Dc>\r\n"
-             "          <OpMode>\r\n"
-             "            <Name>Synchron</Name>\r\n"
-             "            <Desc>SM-Synchron</Desc>\r\n"
-             "            <AssignActivate>#x0</AssignActivate>\r\n"
-             "            <CycleTimeSync0 Factor=\"1\">0</CycleTimeSync0>\r\n"
-             "            <ShiftTimeSync0>0</ShiftTimeSync0>\r\n"
-             "            <CycleTimeSync1 Factor=\"1\">0</CycleTimeSync1>\r\n"
-             "          </OpMode>\r\n"
-             "          <OpMode>\r\n"
-             "            <Name>DC</Name>\r\n"
-             "            <Desc>DC-Synchron</Desc>\r\n"
-             "            <AssignActivate>#x300</AssignActivate>\r\n"
-             "            <CycleTimeSync0 Factor=\"1\">0</CycleTimeSync0>\r\n"
-             "            <ShiftTimeSync0>0</ShiftTimeSync0>\r\n"
-             "            <CycleTimeSync1 Factor=\"1\">0</CycleTimeSync1>\r\n"
-             "          </OpMode>\r\n"
-             "        </Dc>\r\n"
-             "        <Eeprom>\r\n"
-             "          <ByteSize>2048</ByteSize>\r\n"
-             "          <ConfigData>800F00CC8813ff00070000800000</ConfigData>\r\n"
-             "        </Eeprom>\r\n"
-             "        <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
-             "      </Device>\r\n"
-             "    </Devices>\r\n"
-             "  </Descriptions>\r\n"
-             "</EtherCATInfo>\r\n";
+           + esi_expectation::esiTail("800F00CC8813ff00070000800000");
 }
 
 // One load step of the job: the twenty values in their order.

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "app/language.h"
+#include "editors/ethercat_mqtt/esi_expectation.h"
 #include "editors/ethercat_mqtt/esi_file.h"
-#include "editors/ethercat_mqtt/esi_icon.h"
 #include "params/bank_compiler.h"
 #include "platform/xml_document.h"
 #include "support/esi_schema.h"
@@ -112,27 +112,8 @@ TEST_F(EsiFileTest, ThreeBoolsAndAnIntWithoutParGenIsTheExactFile)
                                                   + row("Y", "Bool", 1, "B3") + row("Y", "Int16", 2, "Counter"),
                                               ""));
     ASSERT_TRUE(Create_ESI_File(dir.file("out.xml"), state, xml));
-    const QString icon = esiIconHex();
     const QString expected =
-        "<?xml version=\"1.0\"?>\r\n"
-        "<EtherCATInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
-        "xsi:noNamespaceSchemaLocation=\"EtherCATInfo.xsd\" Version=\"1.6\">\r\n"
-        "  <Vendor>\r\n"
-        "    <Id>#x00000B2E</Id>\r\n"
-        "    <Name>Olvenk</Name>\r\n"
-        "    <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
-        "  </Vendor>\r\n"
-        "  <Descriptions>\r\n"
-        "    <Groups>\r\n"
-        "      <Group SortOrder=\"0\">\r\n"
-        "        <Type>Olvenk Slaves</Type>\r\n"
-        "        <Name LcId=\"1031\">Olvenk Slaves</Name>\r\n"
-        "        <Name LcId=\"1033\">Olvenk Slaves</Name>\r\n"
-        "        <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
-        "      </Group>\r\n"
-        "    </Groups>\r\n"
-        "    <Devices>\r\n"
-        "      <Device Physics=\"YY\">\r\n"
+        esi_expectation::esiHead() +
         "        <Type ProductCode=\"#x0041A017\" RevisionNo=\"#x00\">EtherCAT Slave</Type>\r\n"
         "        <Name LcId=\"1033\">EtherCAT Slave</Name>\r\n"
         "        <Name LcId=\"1031\">EtherCAT Slave</Name>\r\n"
@@ -205,38 +186,7 @@ TEST_F(EsiFileTest, ThreeBoolsAndAnIntWithoutParGenIsTheExactFile)
         "          </Entry>\r\n"
         "\r\n"
         "        </TxPdo>\r\n"
-        "        <Mailbox DataLinkLayer=\"true\">\r\n"
-        "          <EoE />\r\n"
-        "          <CoE SdoInfo=\"true\" SegmentedSdo=\"true\" CompleteAccess=\"true\" />\r\n"
-        "          <FoE />\r\n"
-        "        </Mailbox>\r\n"
-        "        <Dc>\r\n"
-        "          <OpMode>\r\n"
-        "            <Name>Synchron</Name>\r\n"
-        "            <Desc>SM-Synchron</Desc>\r\n"
-        "            <AssignActivate>#x0</AssignActivate>\r\n"
-        "            <CycleTimeSync0 Factor=\"1\">0</CycleTimeSync0>\r\n"
-        "            <ShiftTimeSync0>0</ShiftTimeSync0>\r\n"
-        "            <CycleTimeSync1 Factor=\"1\">0</CycleTimeSync1>\r\n"
-        "          </OpMode>\r\n"
-        "          <OpMode>\r\n"
-        "            <Name>DC</Name>\r\n"
-        "            <Desc>DC-Synchron</Desc>\r\n"
-        "            <AssignActivate>#x300</AssignActivate>\r\n"
-        "            <CycleTimeSync0 Factor=\"1\">0</CycleTimeSync0>\r\n"
-        "            <ShiftTimeSync0>0</ShiftTimeSync0>\r\n"
-        "            <CycleTimeSync1 Factor=\"1\">0</CycleTimeSync1>\r\n"
-        "          </OpMode>\r\n"
-        "        </Dc>\r\n"
-        "        <Eeprom>\r\n"
-        "          <ByteSize>2048</ByteSize>\r\n"
-        "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>\r\n"
-        "        </Eeprom>\r\n"
-        "        <ImageData16x14>" + icon + "</ImageData16x14>\r\n"
-        "      </Device>\r\n"
-        "    </Devices>\r\n"
-        "  </Descriptions>\r\n"
-        "</EtherCATInfo>\r\n";
+        + esi_expectation::esiTail("800F00CC8813ff00010000800000");
     EXPECT_EQ(QString::fromUtf8(dir.read("out.xml")), expected);
     validate(dir.file("out.xml"));
 }
