@@ -22,36 +22,18 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "bench_support.h"
+#include "rule_editor_bench.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/editors/grid_cell_editors.h"
 #include "editors/fieldbus/can/can_frame_forms.h"
 #include "editors/fieldbus/canopen/canopen_forms.h"
 #include "editors/fieldbus/canopen/eds_writer.h"
-#include "platform/dialogs.h"
 
 namespace {
 
+using namespace rule_editor_bench;
 using namespace can_editors;
 using namespace canopen;
-
-// Answers every message No and counts them, so that no box ever waits.
-class CountingDialogs final : public platform::Dialogs {
-public:
-    CountingDialogs() : previous_(platform::setDialogs(this)) {}
-    ~CountingDialogs() override { platform::setDialogs(previous_); }
-    platform::MessageResult message(platform::MessageKind, const QString&, platform::MessageButtons,
-                                    QWidget*) override
-    {
-        ++count;
-        return platform::MessageResult::No;
-    }
-    std::optional<QString> openFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    std::optional<QString> saveFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    int count = 0;
-
-private:
-    platform::Dialogs* previous_;
-};
 
 QString mnemonic(int i) { return QStringLiteral("Description of frame %1 of the line").arg(i); }
 
@@ -152,31 +134,11 @@ struct FullProject {
     }
 };
 
-void showNow(QDialog& form)
-{
-    form.setModal(true);
-    form.show();
-    QApplication::processEvents();
-}
-
-template <typename Form>
-void openEditor(benchmark::State& state)
-{
-    FullProject project;
-    CountingDialogs dialogs;
-    Form form;
-    for (auto _ : state) {
-        showNow(form);
-        form.close();
-    }
-    state.counters["messages"] = dialogs.count;
-}
-
-void BM_OpenCANReceiveEditor(benchmark::State& state) { openEditor<TFReceiveCAN>(state); }
-void BM_OpenCANTransmitEditor(benchmark::State& state) { openEditor<TFTransmitCAN>(state); }
-void BM_OpenPDOEditor(benchmark::State& state) { openEditor<TFSet_PDO_Access>(state); }
-void BM_OpenSDOClientEditor(benchmark::State& state) { openEditor<TFSet_SDO_Client_Access>(state); }
-void BM_OpenSDOServerEditor(benchmark::State& state) { openEditor<TFSet_SDO_Server_Access>(state); }
+void BM_OpenCANReceiveEditor(benchmark::State& state) { openEditor<FullProject, TFReceiveCAN>(state); }
+void BM_OpenCANTransmitEditor(benchmark::State& state) { openEditor<FullProject, TFTransmitCAN>(state); }
+void BM_OpenPDOEditor(benchmark::State& state) { openEditor<FullProject, TFSet_PDO_Access>(state); }
+void BM_OpenSDOClientEditor(benchmark::State& state) { openEditor<FullProject, TFSet_SDO_Client_Access>(state); }
+void BM_OpenSDOServerEditor(benchmark::State& state) { openEditor<FullProject, TFSet_SDO_Server_Access>(state); }
 
 void BM_OpenTransmitByteDropDown(benchmark::State& state)
 {
@@ -200,20 +162,7 @@ void BM_OpenTransmitByteDropDown(benchmark::State& state)
     state.counters["messages"] = dialogs.count;
 }
 
-void BM_OkCANTransmitEditor(benchmark::State& state)
-{
-    FullProject project;
-    CountingDialogs dialogs;
-    TFTransmitCAN form;
-    for (auto _ : state) {
-        state.PauseTiming();
-        showNow(form);
-        state.ResumeTiming();
-        form.Btn_OKClick();
-    }
-    state.counters["messages"] = dialogs.count;
-    state.counters["closed"] = form.isVisible() ? 0 : 1;
-}
+void BM_OkCANTransmitEditor(benchmark::State& state) { okEditor<FullProject, TFTransmitCAN>(state); }
 
 void BM_WriteEDS(benchmark::State& state)
 {

@@ -16,35 +16,17 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "bench_support.h"
+#include "rule_editor_bench.h"
 #include "editors/ethernet/modbus/modbus_rule_file.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/s7/s7_rule_file.h"
-#include "platform/dialogs.h"
 
 namespace {
 
+using namespace rule_editor_bench;
 using namespace ethernet_editors;
-
-// Answers every message No and counts them, so that no box ever waits.
-class CountingDialogs final : public platform::Dialogs {
-public:
-    CountingDialogs() : previous_(platform::setDialogs(this)) {}
-    ~CountingDialogs() override { platform::setDialogs(previous_); }
-    platform::MessageResult message(platform::MessageKind, const QString&, platform::MessageButtons,
-                                    QWidget*) override
-    {
-        ++count;
-        return platform::MessageResult::No;
-    }
-    std::optional<QString> openFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    std::optional<QString> saveFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    int count = 0;
-
-private:
-    platform::Dialogs* previous_;
-};
 
 QString mnemonic(int i) { return QStringLiteral("Description of rule %1 of the plant").arg(i); }
 
@@ -120,44 +102,11 @@ struct FullProject {
     }
 };
 
-void showNow(QDialog& form)
-{
-    form.setModal(true);
-    form.show();
-    QApplication::processEvents();
-}
+void BM_OpenModbusSerialEditor(benchmark::State& state) { openEditor<FullProject, TFSetAccess>(state); }
+void BM_OpenModbusTcpEditor(benchmark::State& state) { openEditor<FullProject, TFModbus_TCP_Master_Set_Access>(state); }
+void BM_OpenS7Editor(benchmark::State& state) { openEditor<FullProject, TFS7_Protocol_Set_Access>(state); }
 
-template <typename Form>
-void openEditor(benchmark::State& state)
-{
-    FullProject project;
-    CountingDialogs dialogs;
-    Form form;
-    for (auto _ : state) {
-        showNow(form);
-        form.close();
-    }
-    state.counters["messages"] = dialogs.count;
-}
-
-void BM_OpenModbusSerialEditor(benchmark::State& state) { openEditor<TFSetAccess>(state); }
-void BM_OpenModbusTcpEditor(benchmark::State& state) { openEditor<TFModbus_TCP_Master_Set_Access>(state); }
-void BM_OpenS7Editor(benchmark::State& state) { openEditor<TFS7_Protocol_Set_Access>(state); }
-
-void BM_OkS7Editor(benchmark::State& state)
-{
-    FullProject project;
-    CountingDialogs dialogs;
-    TFS7_Protocol_Set_Access form;
-    for (auto _ : state) {
-        state.PauseTiming();
-        showNow(form);
-        state.ResumeTiming();
-        form.Btn_OKClick();
-    }
-    state.counters["messages"] = dialogs.count;
-    state.counters["closed"] = form.isVisible() ? 0 : 1;
-}
+void BM_OkS7Editor(benchmark::State& state) { okEditor<FullProject, TFS7_Protocol_Set_Access>(state); }
 
 }  // namespace
 

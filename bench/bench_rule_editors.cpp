@@ -17,34 +17,17 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "bench_support.h"
+#include "rule_editor_bench.h"
 #include "editors/ethercat_mqtt/ethercat_slave_form.h"
 #include "editors/ethercat_mqtt/ethercat_slave_group_form.h"
 #include "editors/ethercat_mqtt/mqtt_set_topic_form.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_group_file.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_slave_file.h"
 #include "editors/ethercat_mqtt/project_files/mqtt_topic_file.h"
-#include "platform/dialogs.h"
 
 namespace {
 
-// Answers every message No and counts them, so that no box ever waits.
-class CountingDialogs final : public platform::Dialogs {
-public:
-    CountingDialogs() : previous_(platform::setDialogs(this)) {}
-    ~CountingDialogs() override { platform::setDialogs(previous_); }
-    platform::MessageResult message(platform::MessageKind, const QString&, platform::MessageButtons,
-                                    QWidget*) override
-    {
-        ++count;
-        return platform::MessageResult::No;
-    }
-    std::optional<QString> openFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    std::optional<QString> saveFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    int count = 0;
-
-private:
-    platform::Dialogs* previous_;
-};
+using namespace rule_editor_bench;
 
 QString text(const char* prefix, int index, int length)
 {
@@ -130,48 +113,12 @@ struct FullProject {
     }
 };
 
-void showNow(QDialog& form)
-{
-    form.setModal(true);
-    form.show();
-    QApplication::processEvents();
-}
-
-template <typename Form>
-void openEditor(benchmark::State& state)
-{
-    FullProject project;
-    CountingDialogs dialogs;
-    Form form;
-    for (auto _ : state) {
-        showNow(form);
-        form.close();
-    }
-    state.counters["messages"] = dialogs.count;
-}
-
-template <typename Form>
-void okEditor(benchmark::State& state)
-{
-    FullProject project;
-    CountingDialogs dialogs;
-    Form form;
-    for (auto _ : state) {
-        state.PauseTiming();
-        showNow(form);
-        state.ResumeTiming();
-        form.Btn_OKClick();
-    }
-    state.counters["messages"] = dialogs.count;
-    state.counters["closed"] = form.isVisible() ? 0 : 1;
-}
-
-void BM_OpenVariableEditor(benchmark::State& state) { openEditor<ethercat_mqtt::TFEtherCATSlave>(state); }
-void BM_OkVariableEditor(benchmark::State& state) { okEditor<ethercat_mqtt::TFEtherCATSlave>(state); }
-void BM_OpenGroupEditor(benchmark::State& state) { openEditor<ethercat_mqtt::TFEtherCATSlave_Group>(state); }
-void BM_OkGroupEditor(benchmark::State& state) { okEditor<ethercat_mqtt::TFEtherCATSlave_Group>(state); }
-void BM_OpenTopicEditor(benchmark::State& state) { openEditor<ethercat_mqtt::TFMQTT_Set_Topic>(state); }
-void BM_OkTopicEditor(benchmark::State& state) { okEditor<ethercat_mqtt::TFMQTT_Set_Topic>(state); }
+void BM_OpenVariableEditor(benchmark::State& state) { openEditor<FullProject, ethercat_mqtt::TFEtherCATSlave>(state); }
+void BM_OkVariableEditor(benchmark::State& state) { okEditor<FullProject, ethercat_mqtt::TFEtherCATSlave>(state); }
+void BM_OpenGroupEditor(benchmark::State& state) { openEditor<FullProject, ethercat_mqtt::TFEtherCATSlave_Group>(state); }
+void BM_OkGroupEditor(benchmark::State& state) { okEditor<FullProject, ethercat_mqtt::TFEtherCATSlave_Group>(state); }
+void BM_OpenTopicEditor(benchmark::State& state) { openEditor<FullProject, ethercat_mqtt::TFMQTT_Set_Topic>(state); }
+void BM_OkTopicEditor(benchmark::State& state) { okEditor<FullProject, ethercat_mqtt::TFMQTT_Set_Topic>(state); }
 
 }  // namespace
 
