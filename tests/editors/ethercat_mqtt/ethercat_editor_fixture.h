@@ -16,6 +16,7 @@
 #include "app/language.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "support/editor_project_test.h"
 #include "support/qt_printers.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -27,31 +28,20 @@ inline QString fixture(const QString& name)
     return QStringLiteral(TEST_DATA_DIR "/editors/ethercat_mqtt/editors/") + name;
 }
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing_support::readFile;
 
 // A scratch project: the application state points at its files while the
 // test runs.
-class EditorTest : public ::testing::Test {
+class EditorTest : public testing_support::EditorProjectTest {
 protected:
     EditorTest()
     {
-        app::Load_Default_Texts(app::textTable());
-        saved_ = app::appState();
         app::AppState& state = app::appState();
-        state.SW_Code = app::kSoftwareCode;
-        state.Project_Path = folder.path();
         state.EtherCAT_Slave_Path = slavePath();
         state.EtherCAT_Slave_Group_Path = groupPath();
         state.MQTT_Set_Topic_Path = topicPath();
         state.ParGen_Path = folder.file(QStringLiteral("ParGen.xml"));
-        state.Row_Clipboard.clear();
-        state.Row_Clipboard_Check.clear();
     }
-    ~EditorTest() override { app::appState() = saved_; }
 
     QString slavePath() const { return folder.file(QStringLiteral("EtherCAT_Slave.xml")); }
     QString groupPath() const { return folder.file(QStringLiteral("EtherCAT_Slave_Group.xml")); }
@@ -60,21 +50,6 @@ protected:
     void writeSlave(const QByteArray& xml) const { folder.write(QStringLiteral("EtherCAT_Slave.xml"), xml); }
     void writeGroups(const QByteArray& xml) const { folder.write(QStringLiteral("EtherCAT_Slave_Group.xml"), xml); }
 
-    // Shown modal (as the main window shows the editors) without a modal
-    // loop of its own, so that the buttons' results close it.
-    static void show(QDialog& form)
-    {
-        form.setModal(true);
-        form.show();
-        QApplication::processEvents();
-        QApplication::processEvents();
-    }
-
-    testing_support::TempFolder folder;
-    testing_support::ScriptedDialogs dialogs;
-
-private:
-    app::AppState saved_;
 };
 
 // Runs `action`; if `dialog` is shown meanwhile (modally, from inside the

@@ -24,6 +24,7 @@
 #include "platform/paths.h"
 #include "platform/strings.h"
 #include "platform/xml_document.h"
+#include "support/editor_project_test.h"
 #include "support/qt_printers.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -213,18 +214,12 @@ protected:
 };
 
 // The test editor on a scratch folder with scripted message boxes.
-class RuleFrameTest : public ::testing::Test {
+class RuleFrameTest : public testing_support::EditorProjectTest {
 protected:
     RuleFrameTest()
     {
-        app::Load_Default_Texts(app::textTable());
         setTestTexts();
-        saved_ = app::appState();
-        app::appState().SW_Code = app::kSoftwareCode;
-        app::appState().Row_Clipboard.clear();
-        app::appState().Row_Clipboard_Check.clear();
     }
-    ~RuleFrameTest() override { app::appState() = saved_; }
 
     QString path() const { return folder.file(QStringLiteral("Test_Rules.xml")); }
     QByteArray fileBytes() const { return folder.read(QStringLiteral("Test_Rules.xml")); }
@@ -234,21 +229,6 @@ protected:
     {
         return std::make_unique<TestRulesForm>(path(), kind, tables, rows);
     }
-    // Shown modal (as the main window shows the editors) without a modal
-    // loop of its own, so that the buttons' results close it.
-    static void show(QDialog& form)
-    {
-        form.setModal(true);
-        form.show();
-        QApplication::processEvents();
-        QApplication::processEvents();
-    }
-
-    testing_support::TempFolder folder;
-    testing_support::ScriptedDialogs dialogs;
-
-private:
-    app::AppState saved_;
 };
 
 // A file of the test editor: rows "Enable,Key,Value,Pos,Note" per list.

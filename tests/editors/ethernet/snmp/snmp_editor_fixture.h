@@ -11,6 +11,7 @@
 
 #include "app/app_state.h"
 #include "app/language.h"
+#include "support/editor_project_test.h"
 #include "support/qt_printers.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -22,50 +23,24 @@ inline QString fixture(const QString& name)
     return QStringLiteral(TEST_DATA_DIR "/editors/ethernet/snmp/") + name;
 }
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing_support::readFile;
 
 // A scratch project: the application state points at its files while the
 // test runs.
-class SNMPEditorTest : public ::testing::Test {
+class SNMPEditorTest : public testing_support::EditorProjectTest {
 protected:
     SNMPEditorTest()
     {
-        app::Load_Default_Texts(app::textTable());
-        saved_ = app::appState();
         app::AppState& state = app::appState();
-        state.SW_Code = app::kSoftwareCode;
-        state.Project_Path = folder.path();
         state.SNMP_Manager_Path = managerPath();
         state.SNMP_Trap_Path = trapPath();
-        state.Row_Clipboard.clear();
-        state.Row_Clipboard_Check.clear();
     }
-    ~SNMPEditorTest() override { app::appState() = saved_; }
 
     QString managerPath() const { return folder.file(QStringLiteral("SNMP_Manager.xml")); }
     QString trapPath() const { return folder.file(QStringLiteral("SNMP_Trap.xml")); }
     void writeManager(const QByteArray& xml) const { folder.write(QStringLiteral("SNMP_Manager.xml"), xml); }
     void writeTrap(const QByteArray& xml) const { folder.write(QStringLiteral("SNMP_Trap.xml"), xml); }
 
-    // Shown modal (as the main window shows the editors) without a modal
-    // loop of its own, so that the buttons' results close it.
-    static void show(QDialog& form)
-    {
-        form.setModal(true);
-        form.show();
-        QApplication::processEvents();
-        QApplication::processEvents();
-    }
-
-    testing_support::TempFolder folder;
-    testing_support::ScriptedDialogs dialogs;
-
-private:
-    app::AppState saved_;
 };
 
 }  // namespace snmp_testing

@@ -14,6 +14,7 @@
 #include "app/language.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "editors/ethercat_mqtt/ethercat_editor_fixture.h"
+#include "support/editor_project_test.h"
 #include "support/qt_printers.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
@@ -33,11 +34,7 @@ inline void clickCell(grid::TExStringGrid& grid, int col, int row)
 
 inline QString fixture(const QString& name) { return QStringLiteral(TEST_DATA_DIR "/editors/fieldbus/bacnet/") + name; }
 
-inline QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing_support::readFile;
 
 // ParGen.xml holding `elements` ("name", "value") under its root.
 inline QByteArray parGen(const std::vector<std::pair<const char*, const char*>>& elements)
@@ -50,24 +47,17 @@ inline QByteArray parGen(const std::vector<std::pair<const char*, const char*>>&
 
 // A scratch project: the application state points at its files while the
 // test runs.
-class BACnetEditorTest : public ::testing::Test {
+class BACnetEditorTest : public testing_support::EditorProjectTest {
 protected:
     BACnetEditorTest()
     {
-        app::Load_Default_Texts(app::textTable());
-        saved_ = app::appState();
         app::AppState& state = app::appState();
-        state.SW_Code = app::kSoftwareCode;
         state.Project_Name = QStringLiteral("Plant 7");
-        state.Project_Path = folder.path();
         state.ParGen_Path = folder.file(QStringLiteral("ParGen.xml"));
         state.BACnet_Master_Access_Path = clientPath();
         state.BACnet_Slave_Path = serverPath();
         state.BACnet_CSV_Path.clear();
-        state.Row_Clipboard.clear();
-        state.Row_Clipboard_Check.clear();
     }
-    ~BACnetEditorTest() override { app::appState() = saved_; }
 
     QString clientPath() const { return folder.file(QStringLiteral("BACnet_Master_Access.xml")); }
     QString serverPath() const { return folder.file(QStringLiteral("BACnet_Slave.xml")); }
@@ -79,21 +69,6 @@ protected:
     void writeServer(const QByteArray& xml) const { folder.write(QStringLiteral("BACnet_Slave.xml"), xml); }
     QString messages() const { return dialogs.texts().join(u'\n'); }
 
-    // Shown modal (as the main window shows the editors) without a modal
-    // loop of its own, so that the buttons' results close it.
-    static void show(QDialog& form)
-    {
-        form.setModal(true);
-        form.show();
-        QApplication::processEvents();
-        QApplication::processEvents();
-    }
-
-    testing_support::TempFolder folder;
-    testing_support::ScriptedDialogs dialogs;
-
-private:
-    app::AppState saved_;
 };
 
 }  // namespace bacnet_testing
