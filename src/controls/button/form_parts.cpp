@@ -1,5 +1,7 @@
 #include "controls/button/form_parts.h"
 
+#include <QPalette>
+
 namespace form_parts {
 
 QFont formFont()
@@ -7,6 +9,16 @@ QFont formFont()
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(11);
     return font;
+}
+
+void setFormLook(QWidget* form, const QString& name, const QColor& background)
+{
+    form->setObjectName(name);
+    form->setFont(formFont());
+    QPalette pal = form->palette();
+    pal.setColor(QPalette::Window, background);
+    form->setPalette(pal);
+    form->setAutoFillBackground(true);
 }
 
 void setClientArea(QWidget* form, int width, int height, bool resizable)

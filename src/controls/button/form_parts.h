@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QFont>
 #include <QLabel>
@@ -13,6 +14,10 @@ namespace form_parts {
 
 // The configurator's form font: Verdana with a character height of 11 px.
 QFont formFont();
+
+// Names a form, gives it the form font and fills its background with
+// `background`.
+void setFormLook(QWidget* form, const QString& name, const QColor& background);
 
 // Gives a form a fixed client area (`resizable` keeps it as the start size).
 void setClientArea(QWidget* form, int width, int height, bool resizable = false);

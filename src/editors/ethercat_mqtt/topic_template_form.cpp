@@ -53,13 +53,8 @@ using namespace topic_template_detail;
 
 TFTopicTemplate::TFTopicTemplate(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FTopicTemplate"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FTopicTemplate"), toQColor(kFormColor));
     platform::setFixedSizeForm(this, kClientWidth, kClientHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kFormColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
     buttons = form_parts::makeButtonPanel(this);

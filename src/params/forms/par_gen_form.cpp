@@ -93,13 +93,8 @@ private:
 
 TFParGen::TFParGen(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FParGen"));
+    form_parts::setFormLook(this, QStringLiteral("FParGen"), pgf::kFormColor);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(form_parts::formFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, pgf::kFormColor);
-    setPalette(pal);
-    setAutoFillBackground(true);
     resize(pgf::kClientWidth, pgf::kClientHeight);
     setFixedWidth(pgf::kClientWidth);
     setMinimumHeight(pgf::kTitleHeight + pgf::kButtonBarHeight + 60);
@@ -115,7 +110,7 @@ TFParGen::TFParGen(QWidget* parent) : QDialog(parent)
     CPG = new platform::TCategoryPanelGroup(this);
     CPG->setObjectName(QStringLiteral("CPG"));
     CPG->viewport()->setAutoFillBackground(true);
-    CPG->viewport()->setPalette(pal);
+    CPG->viewport()->setPalette(palette());
     for (const ParGenPanel& desc : parGenPanels())
         buildPanel(desc);
     buildDotChains();

@@ -44,13 +44,8 @@ TRuleEditorForm::~TRuleEditorForm() = default;
 
 void TRuleEditorForm::buildForm()
 {
-    setObjectName(layout_.formName);
+    form_parts::setFormLook(this, layout_.formName, toQColor(kFormColor));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setFont(form_parts::formFont());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kFormColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
     resize(layout_.clientSize);
 
     auto* column = new QVBoxLayout(this);

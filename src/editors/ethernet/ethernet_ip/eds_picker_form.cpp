@@ -44,13 +44,8 @@ using namespace eds_picker_detail;
 
 TFEtherNEtIP_EDS::TFEtherNEtIP_EDS(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FEtherNEtIP_EDS"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FEtherNEtIP_EDS"), toQColor(kFormColor));
     platform::setFixedSizeForm(this, kClientWidth, kClientHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kFormColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
     buttons = form_parts::makeButtonPanel(this);

@@ -61,13 +61,8 @@ using namespace add_server_detail;
 
 TFOPC_UA_Add_Server::TFOPC_UA_Add_Server(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FOPC_UA_Add_Server"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FOPC_UA_Add_Server"), toQColor(kFormColor));
     platform::setFixedSizeForm(this, kClientWidth, 308);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kFormColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
     buttons = form_parts::makeButtonPanel(this);

@@ -58,13 +58,8 @@ using namespace scan_form_detail;
 
 TFOPC_UA_Scan_Server::TFOPC_UA_Scan_Server(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FOPC_UA_Scan_Server"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FOPC_UA_Scan_Server"), toQColor(kFormColor));
     platform::setFixedSizeForm(this, kClientWidth, kClientHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kFormColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
     searchFolders = {platform::executableFolder()};
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);

@@ -48,13 +48,8 @@ using namespace file_name_form_detail;
 
 TFProfinetFileName::TFProfinetFileName(QWidget* parent, const QDate& created) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FProfinetFileName"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FProfinetFileName"), toQColor(kFormColor));
     platform::setFixedSizeForm(this, kClientWidth, kClientHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kFormColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
     buttons = form_parts::makeButtonPanel(this);

@@ -67,13 +67,8 @@ using namespace ede_import_form_detail;
 
 TFImportEDEFile::TFImportEDEFile(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FImportEDEFile"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FImportEDEFile"), toQColor(kImportColor));
     platform::setFixedSizeForm(this, kImportWidth, kImportHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kImportColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
     P_ID_IP = new QWidget(this);

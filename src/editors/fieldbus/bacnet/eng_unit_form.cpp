@@ -51,13 +51,8 @@ using namespace eng_unit_form_detail;
 
 TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("FBACnet_Eng_Unit"));
-    setFont(form_parts::formFont());
+    form_parts::setFormLook(this, QStringLiteral("FBACnet_Eng_Unit"), toQColor(kPickerColor));
     platform::setFixedSizeForm(this, kPickerWidth, kPickerHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(kPickerColor));
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     title = form_parts::makeTitlePanel(this, app::appState().SW_Code);
 
