@@ -30,6 +30,18 @@ QString text(int id) { return app::langText(id); }
 
 }  // namespace
 
+button::TLbButton* placeRuleButton(QWidget* band, const QString& name, int index)
+{
+    button::TLbButton* b =
+        form_parts::placeButton(band, name, 16 + kButtonPitch * index, 6, kButtonWidth, kButtonHeight);
+    b->SetStyle(button::bsEncarta);
+    b->SetColor(kFormColor);
+    b->SetColorWhenDown(kPressedOrange);
+    b->SetHotTrackColor(clYellow);
+    b->SetLightColor(clGray);
+    return b;
+}
+
 TRuleEditorForm::TRuleEditorForm(RuleEditorLayout layout, QWidget* parent)
     : QDialog(parent), layout_(std::move(layout))
 {
@@ -95,12 +107,14 @@ void TRuleEditorForm::buildForm()
     column->addWidget(P_Button);
     Btn_OK = addButton(QStringLiteral("Btn_OK"), QString());
     Btn_Cancel = addButton(QStringLiteral("Btn_Cancel"), QString());
+    Btn_Cancel->SetModalResult(platform::mrCancel);
+    Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
+    if (!layout_.rowCommands)
+        return;
     Btn_DelRow = addButton(QStringLiteral("Btn_DelRow"), QString());
     Btn_InsRow = addButton(QStringLiteral("Btn_InsRow"), QString());
     Btn_CopyRow = addButton(QStringLiteral("Btn_CopyRow"), QString());
     Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
-    Btn_Cancel->SetModalResult(platform::mrCancel);
-    Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
     Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
     Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
@@ -109,13 +123,7 @@ void TRuleEditorForm::buildForm()
 
 button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
 {
-    button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
-                                                   kButtonWidth, kButtonHeight);
-    b->SetStyle(button::bsEncarta);
-    b->SetColor(kFormColor);
-    b->SetColorWhenDown(kPressedOrange);
-    b->SetHotTrackColor(clYellow);
-    b->SetLightColor(clGray);
+    button::TLbButton* b = placeRuleButton(P_Button, name, buttonCount_++);
     b->SetCaption(caption);
     return b;
 }
@@ -210,7 +218,7 @@ void TRuleEditorForm::Set_Lang()
     title.L_SW_Desc->setText(text(base + 1));
     title.L_SW_Desc->adjustSize();
     button::TLbButton* const rowButtons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < (layout_.rowCommands ? 6 : 2); ++k) {
         rowButtons[k]->SetCaption(text(base + 2 + k));
         if (layout_.buttonHintFirst >= 0)
             rowButtons[k]->setToolTip(text(layout_.buttonHintFirst + k));
@@ -333,6 +341,8 @@ void TRuleEditorForm::focusRow(int index, int row)
 
 void TRuleEditorForm::Btn_DelRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     const int row = currentRow(index);
@@ -347,6 +357,8 @@ void TRuleEditorForm::Btn_DelRowClick()
 
 void TRuleEditorForm::Btn_InsRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     const int row = currentRow(index);
@@ -359,6 +371,8 @@ void TRuleEditorForm::Btn_InsRowClick()
 
 void TRuleEditorForm::Btn_CopyRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     if (grid::TExColumnGrid* cg = t.columnGrid())
@@ -371,6 +385,8 @@ void TRuleEditorForm::Btn_CopyRowClick()
 
 void TRuleEditorForm::Btn_PasteRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     if (grid::TExColumnGrid* cg = t.columnGrid())

@@ -48,7 +48,15 @@ struct RuleEditorLayout {
     // A failure naming a pair of rows: "Error in rows " and " and ".
     int errorRowsId = -1;
     int errorRowsJoinId = -1;
+    // False: the form has OK and Cancel only (its block then holds their two
+    // captions, and their two hints from buttonHintFirst); the row commands
+    // do nothing.
+    bool rowCommands = true;
 };
+
+// The k-th push button (from 0) of a form's button band, in the frame's
+// place, size and colours.
+button::TLbButton* placeRuleButton(QWidget* band, const QString& name, int index);
 
 // What an editor read from its project file.
 struct LoadedProject {
@@ -95,6 +103,7 @@ public:
     QWidget* P_Button = nullptr;
     button::TLbButton* Btn_OK = nullptr;
     button::TLbButton* Btn_Cancel = nullptr;
+    // The row buttons; nullptr on a form without row commands.
     button::TLbButton* Btn_DelRow = nullptr;
     button::TLbButton* Btn_InsRow = nullptr;
     button::TLbButton* Btn_CopyRow = nullptr;

@@ -80,14 +80,22 @@ void RuleTable::build()
         }
     } else {
         g.SetOptions(g.Options() | platform::goEditing);
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < columns; ++c)
+            g.SetColWidths(c, layout_.columns[size_t(c)].width);
+    }
+    decorateRows(1, layout_.dataRows);
+    applyColumnVisibility();
+}
+
+void RuleTable::decorateRows(int first, int last)
+{
+    grid::TExStringGrid& g = *grid_;
+    if (columnGrid() == nullptr) {
+        for (int c = 1; c < int(layout_.columns.size()); ++c) {
             const RuleColumn& column = layout_.columns[size_t(c)];
-            g.SetColWidths(c, column.width);
-            if (c == 0)
-                continue;
-            if (column.kind == ColumnKind::CheckBox)
-                g.AddCheckBoxColumn(c, false, false);
-            for (int r = 1; r <= layout_.dataRows; ++r) {
+            for (int r = first; r <= last; ++r) {
+                if (column.kind == ColumnKind::CheckBox && !g.HasCheckBox(c, r))
+                    g.AddCheckBox(c, r, false, false);
                 if (column.color != clWindow)
                     g.SetColors(c, r, column.color);
                 if (column.kind == ColumnKind::CheckBox)
@@ -95,10 +103,23 @@ void RuleTable::build()
             }
         }
     }
-    for (int r = 1; r <= layout_.dataRows; ++r)
+    for (int r = first; r <= last; ++r) {
         g.SetCellEx(0, r, QString::number(r));
-    applyColumnVisibility();
-    restoreBaseLocks();
+        restoreBaseLocks(r);
+    }
+}
+
+void RuleTable::setDataRows(int rows)
+{
+    const int before = layout_.dataRows;
+    if (rows == before)
+        return;
+    layout_.dataRows = rows;
+    grid_->BeginUpdate();
+    grid_->SetRowCount(rows + 1);
+    if (rows > before)
+        decorateRows(before + 1, rows);
+    grid_->EndUpdate();
 }
 
 void RuleTable::applyColumnVisibility()
@@ -207,7 +228,10 @@ void RuleTable::restoreBaseLocks()
 
 bool RuleTable::keyEmpty(int row) const
 {
-    return platform::trimBlanks(cellText(layout_.keyColumn, row)).isEmpty();
+    if (layout_.keyColumn < 0)
+        return false;
+    const QString key = cellText(layout_.keyColumn, row);
+    return layout_.keyTrimmed ? platform::trimBlanks(key).isEmpty() : key.isEmpty();
 }
 
 int RuleTable::savedRowCount() const

@@ -62,7 +62,13 @@ struct RuleTableLayout {
     GridKind gridKind = GridKind::ColumnGrid;
     int dataRows = 0;       // the table's limit: RowCount - 1
     std::vector<RuleColumn> columns;  // from column 0
-    int keyColumn = 1;      // a row with this cell empty (trimmed) ends the list
+    // A row with this cell empty ends the list; -1: the table has no key
+    // column, every row is a rule and is saved.
+    int keyColumn = 1;
+    // True: a key cell of blanks counts as empty. False: only a key cell
+    // without any text does, so a cell of blanks is a row (which the checks
+    // then meet).
+    bool keyTrimmed = true;
 };
 
 // A table's rows as texts of its columns 1 .. last, one list per row.
@@ -80,6 +86,10 @@ public:
     grid::TExColumnGrid* columnGrid() const;
     const RuleTableLayout& layout() const { return layout_; }
     int dataRows() const { return layout_.dataRows; }
+    // Changes the table's limit (a table sized at each showing): the grid
+    // gets `rows` data rows, the rows added are numbered, decorated and
+    // unlocked like the others; the reset of the showing follows.
+    void setDataRows(int rows);
     // Column count of a row's texts: every column but the row number.
     int rowWidth() const { return int(layout_.columns.size()) - 1; }
     // Column 1 is an Enable check box: checked in a reset and an inserted row.
@@ -111,6 +121,7 @@ public:
     void restoreBaseLocks();
     void restoreBaseLocks(int row);
 
+    // The row's key cell is empty (never, for a table without a key column).
     bool keyEmpty(int row) const;
     // Number of rows OK saves: those before the first empty key cell.
     int savedRowCount() const;
@@ -124,6 +135,9 @@ public:
 
 private:
     void build();
+    // Row numbers, a string grid's check boxes, colours and alignment, and
+    // the base locks of the data rows `first` .. `last`.
+    void decorateRows(int first, int last);
     bool holdsData(int row) const;
 
     grid::TExStringGrid* grid_;

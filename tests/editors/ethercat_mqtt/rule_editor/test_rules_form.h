@@ -110,8 +110,12 @@ public:
         : TRuleEditorForm(testLayout(kind, tables, rows, hideValue)), path(std::move(file))
     {
     }
+    // A layout of the test editor changed by the test.
+    TestRulesForm(QString file, RuleEditorLayout layout) : TRuleEditorForm(std::move(layout)), path(std::move(file)) {}
 
     QString path;
+    // > 0: the first table gets this many rows at each showing.
+    int rowsAtShow = 0;
     // Two enabled rows of a table may not have the same Key.
     bool keysMustDiffer = false;
     int recomputed = 0;
@@ -120,6 +124,12 @@ public:
 
 protected:
     QString projectFilePath() const override { return path; }
+
+    void prepareShow() override
+    {
+        if (rowsAtShow > 0)
+            table(0).setDataRows(rowsAtShow);
+    }
 
     LoadedProject loadProject() override
     {
