@@ -121,6 +121,13 @@ void TRuleEditorForm::buildForm()
     Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
 }
 
+void TRuleEditorForm::addClientWidget(QWidget* widget)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    // Before the button band, the last item.
+    column->insertWidget(column->count() - 1, widget, 1);
+}
+
 button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
 {
     button::TLbButton* b = placeRuleButton(P_Button, name, buttonCount_++);
@@ -400,6 +407,7 @@ void TRuleEditorForm::Btn_PasteRowClick()
 
 bool TRuleEditorForm::Controllo_dati()
 {
+    takeEdits();
     std::vector<RuleRows> saved;
     for (int i = 0; i < tableCount(); ++i)
         saved.push_back(table(i).savedRows());

@@ -126,6 +126,10 @@ protected:
     // Computed columns and per-cell locks of a table, after a load and after
     // every row command (the base locks are restored just before).
     virtual void recompute(int table) { Q_UNUSED(table); }
+    // Before the checks of OK: an editor that keeps data outside its rule
+    // tables (e.g. one page of it in a table of its own) brings it up to
+    // date with what the user typed.
+    virtual void takeEdits() {}
     // A double click on a data cell, after the frame's own handling (the
     // header sizing), with the cursor's row and real column: an editor's
     // action for certain columns.
@@ -138,6 +142,9 @@ protected:
 
     // A form-specific button after the row buttons, with a fixed caption.
     button::TLbButton* addButton(const QString& name, const QString& caption);
+    // Puts a form-specific widget into the client area, below the rule
+    // tables (a form without rule tables: the whole client area).
+    void addClientWidget(QWidget* widget);
     // The current row of a table's grid (a data row).
     int currentRow(int table) const;
     // Base locks, then recompute.

@@ -609,4 +609,26 @@ TEST_F(RuleFrameTest, AFormWithoutRowCommandsHasOkAndCancelOnly)
     EXPECT_TRUE(form.table(0).keyEmpty(3));
 }
 
+// A form of its own on the frame: no rule table, a client widget of its
+// own between the title and the buttons, its edits taken before the checks.
+TEST_F(RuleFrameTest, AFormWithoutRuleTablesHasItsOwnClientAreaAndTakesItsEditsBeforeTheChecks)
+{
+    RuleEditorLayout layout = testLayout(GridKind::ColumnGrid, 1, 4, false);
+    layout.tables.clear();
+    layout.rowCommands = false;
+    TestRulesForm form(path(), layout);
+    auto* client = new QWidget;
+    form.addClient(client);
+    form.resize(640, 360);
+    show(form);
+    EXPECT_EQ(client->parentWidget(), &form);
+    EXPECT_EQ(client->y(), form.title.P_Title->height());
+    EXPECT_EQ(client->y() + client->height(), form.P_Button->y());
+    EXPECT_EQ(form.editsTaken, 0);
+    form.Btn_OKClick();
+    EXPECT_EQ(form.editsTaken, 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(fileBytes(), QByteArray("<Test_Rules />\n<!--SW_VERSION = 1.001-->\n"));
+}
+
 }  // namespace rule_editor_form_tests

@@ -116,6 +116,8 @@ public:
     QString path;
     // > 0: the first table gets this many rows at each showing.
     int rowsAtShow = 0;
+    int editsTaken = 0;
+    void addClient(QWidget* widget) { addClientWidget(widget); }
     // Two enabled rows of a table may not have the same Key.
     bool keysMustDiffer = false;
     int recomputed = 0;
@@ -184,6 +186,8 @@ protected:
         }
         return doc.save(path, error);
     }
+
+    void takeEdits() override { ++editsTaken; }
 
     void cellDoubleClicked(int table, int row, int column) override { doubleClicks.push_back({table, row, column}); }
 
