@@ -3,8 +3,8 @@
 namespace devicenet {
 namespace network_file_detail {
 
-const QString kRoot = QStringLiteral("DNET_Net");
-const QString kVersion = QStringLiteral("SW_VERSION = 1.000");
+const QString kNetworkRoot = QStringLiteral("DNET_Net");
+const QString kNetworkVersion = QStringLiteral("SW_VERSION = 1.000");
 
 }  // namespace network_file_detail
 
@@ -37,7 +37,7 @@ bool writeDeviceNetNetworkFile(const QString& path, platform::XmlDocument& doc,
                                const std::vector<DeviceNetSlave>& slaves, QString* error)
 {
     namespace io = ethercat_mqtt::project_file_io;
-    io::writeRows(io::start(doc, kRoot, kVersion), slaves, deviceNetSlaveAttributes());
+    io::writeRows(io::start(doc, kNetworkRoot, kNetworkVersion), slaves, deviceNetSlaveAttributes());
     return doc.save(path, error);
 }
 
