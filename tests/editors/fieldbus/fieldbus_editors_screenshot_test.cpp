@@ -7,6 +7,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/fieldbus/devicenet/devicenet_network_form.h"
 #include "editors/fieldbus/devicenet/devicenet_offset_form.h"
+#include "editors/fieldbus/dmx/dmx_default_values_form.h"
 #include "editors/fieldbus/fieldbus_project_fixture.h"
 
 namespace fieldbus_editors_screenshot_tests {
@@ -33,6 +34,17 @@ TEST_F(FieldbusEditorsScreenshot, TheDeviceNetEditors)
     offsets.ECG_DN_SlavesClick();
     offsets.PageControl1->setCurrentIndex(devicenet::TFDefOffset::OutputPage);
     screenshot(offsets, QStringLiteral("devicenet"), QStringLiteral("03_offsets_outputs_of_the_second_slave"));
+    EXPECT_TRUE(dialogs.shown().empty()) << dialogs.texts().join(u'\n').toStdString();
+}
+
+TEST_F(FieldbusEditorsScreenshot, TheDMXEditor)
+{
+    write("ParGen.xml", "<Par_Gen><DMX_Num_Channels>24</DMX_Num_Channels></Par_Gen>");
+    writeFixture("DMX_Default_Values.xml", QStringLiteral("dmx/DMX_Default_Values.xml"));
+    dmx::TFDMXDefVal form;
+    show(form);
+    ASSERT_TRUE(form.isVisible());
+    screenshot(form, QStringLiteral("dmx"), QStringLiteral("01_default_values"));
     EXPECT_TRUE(dialogs.shown().empty()) << dialogs.texts().join(u'\n').toStdString();
 }
 
