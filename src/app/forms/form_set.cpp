@@ -30,6 +30,13 @@
 #include "editors/fieldbus/bacnet/eng_unit_form.h"
 #include "editors/fieldbus/can/can_frame_forms.h"
 #include "editors/fieldbus/canopen/canopen_forms.h"
+#include "editors/fieldbus/devicenet/devicenet_network_form.h"
+#include "editors/fieldbus/devicenet/devicenet_offset_form.h"
+#include "editors/fieldbus/dmx/dmx_default_values_form.h"
+#include "editors/fieldbus/j1939/j1939_receive_form.h"
+#include "editors/fieldbus/j1939/j1939_transmit_form.h"
+#include "editors/fieldbus/nmea2000/nmea_receive_form.h"
+#include "editors/fieldbus/nmea2000/nmea_transmit_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -71,18 +78,18 @@ std::vector<Creation> creationList()
         {"TFSet_PDO_Access", make<canopen::TFSet_PDO_Access>()},
         {"TFSet_SDO_Client_Access", make<canopen::TFSet_SDO_Client_Access>()},
         {"TFSet_SDO_Server_Access", make<canopen::TFSet_SDO_Server_Access>()},
-        {"TFDefOffset", {}},
-        {"TFDNet", {}},
-        {"TFDMXDefVal", {}},
+        {"TFDefOffset", make<devicenet::TFDefOffset>()},
+        {"TFDNet", make<devicenet::TFDNet>()},
+        {"TFDMXDefVal", make<dmx::TFDMXDefVal>()},
         {"TFIEC_61850_Access", {}},
         {"TFIEC61850_Variables", {}},
         {"TFTLS_Server_Known_Cert", {}},
-        {"TFReceiveJ1939", {}},
-        {"TFTransmitJ1939", {}},
+        {"TFReceiveJ1939", make<j1939::TFReceiveJ1939>()},
+        {"TFTransmitJ1939", make<j1939::TFTransmitJ1939>()},
         {"TFMQTT_Set_Topic", make<ethercat_mqtt::TFMQTT_Set_Topic>()},
         {"TFTopicTemplate", make<ethercat_mqtt::TFTopicTemplate>()},
-        {"TFReceiveNMEA", {}},
-        {"TFTransmitNMEA", {}},
+        {"TFReceiveNMEA", make<nmea2000::TFReceiveNMEA>()},
+        {"TFTransmitNMEA", make<nmea2000::TFTransmitNMEA>()},
         {"TFOPC_UA_Add_Server", make<opc_ua::TFOPC_UA_Add_Server>()},
         {"TFOPC_UA_Client_Access", make<opc_ua::TFOPC_UA_Client_Access>()},
         {"TFOPC_UA_Scan_Server", make<opc_ua::TFOPC_UA_Scan_Server>()},

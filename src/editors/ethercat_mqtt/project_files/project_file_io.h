@@ -85,14 +85,14 @@ std::vector<Row> readRows(const platform::XmlElement& list, const std::vector<Ro
     return rows;
 }
 
-// Appends one `row` element per row to `list`, its attributes in the order of
-// `attributes`.
+// Appends one `row` element (or one named `rowName`) per row to `list`, its
+// attributes in the order of `attributes`.
 template <typename Row>
 void writeRows(platform::XmlElement list, const std::vector<Row>& rows,
-               const std::vector<RowAttribute<Row>>& attributes)
+               const std::vector<RowAttribute<Row>>& attributes, const QString& rowName = QStringLiteral("row"))
 {
     for (const Row& row : rows) {
-        platform::XmlElement element = list.appendChild(QStringLiteral("row"));
+        platform::XmlElement element = list.appendChild(rowName);
         for (const auto& [name, member] : attributes)
             element.setAttribute(QString::fromLatin1(name), row.*member);
     }

@@ -90,10 +90,12 @@ void TRuleEditorForm::buildForm()
     column->addWidget(P_Button);
     Btn_OK = addButton(QStringLiteral("Btn_OK"), QString());
     Btn_Cancel = addButton(QStringLiteral("Btn_Cancel"), QString());
-    Btn_DelRow = addButton(QStringLiteral("Btn_DelRow"), QString());
-    Btn_InsRow = addButton(QStringLiteral("Btn_InsRow"), QString());
     Btn_Cancel->SetModalResult(platform::mrCancel);
     Btn_OK->OnClick = [this](QObject*) { Btn_OKClick(); };
+    if (!layout_.rowCommands)
+        return;
+    Btn_DelRow = addButton(QStringLiteral("Btn_DelRow"), QString());
+    Btn_InsRow = addButton(QStringLiteral("Btn_InsRow"), QString());
     Btn_DelRow->OnClick = [this](QObject*) { Btn_DelRowClick(); };
     Btn_InsRow->OnClick = [this](QObject*) { Btn_InsRowClick(); };
     if (!layout_.rowClipboardButtons)
@@ -102,6 +104,13 @@ void TRuleEditorForm::buildForm()
     Btn_PasteRow = addButton(QStringLiteral("Btn_PasteRow"), QString());
     Btn_CopyRow->OnClick = [this](QObject*) { Btn_CopyRowClick(); };
     Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
+}
+
+void TRuleEditorForm::addClientWidget(QWidget* widget)
+{
+    auto* column = static_cast<QVBoxLayout*>(layout());
+    // Before the button band, the last item.
+    column->insertWidget(column->count() - 1, widget, 1);
 }
 
 button::TLbButton* placeRuleFormButton(QWidget* panel, const QString& name, int index, const QString& caption)
@@ -356,6 +365,8 @@ void TRuleEditorForm::focusRow(int index, int row)
 
 void TRuleEditorForm::Btn_DelRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     const int row = currentRow(index);
@@ -370,6 +381,8 @@ void TRuleEditorForm::Btn_DelRowClick()
 
 void TRuleEditorForm::Btn_InsRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     const int row = currentRow(index);
@@ -382,6 +395,8 @@ void TRuleEditorForm::Btn_InsRowClick()
 
 void TRuleEditorForm::Btn_CopyRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     if (grid::TExColumnGrid* cg = t.columnGrid())
@@ -394,6 +409,8 @@ void TRuleEditorForm::Btn_CopyRowClick()
 
 void TRuleEditorForm::Btn_PasteRowClick()
 {
+    if (!layout_.rowCommands)
+        return;
     const int index = activeTable();
     RuleTable& t = table(index);
     if (grid::TExColumnGrid* cg = t.columnGrid())

@@ -54,6 +54,10 @@ struct RuleEditorLayout {
     // The form has the Copy Row and Paste Row buttons (its own buttons then
     // follow Insert Row when it has not).
     bool rowClipboardButtons = true;
+    // False: the form has OK and Cancel only (its block then holds their two
+    // captions, and their two hints from buttonHintFirst); the row commands
+    // do nothing.
+    bool rowCommands = true;
 };
 
 // A push button of a rule editor's button band: the `index`-th from the
@@ -109,6 +113,7 @@ public:
     QWidget* P_Button = nullptr;
     button::TLbButton* Btn_OK = nullptr;
     button::TLbButton* Btn_Cancel = nullptr;
+    // The row buttons; nullptr on a form without row commands.
     button::TLbButton* Btn_DelRow = nullptr;
     button::TLbButton* Btn_InsRow = nullptr;
     button::TLbButton* Btn_CopyRow = nullptr;   // null without the clipboard buttons
@@ -125,8 +130,10 @@ protected:
     virtual std::optional<RuleFailure> checkRows(const std::vector<RuleRows>& saved) const = 0;
     // Writes the project file; false with `error` when it cannot be written.
     virtual bool saveProject(const std::vector<RuleRows>& saved, QString* error) = 0;
-    // A form whose tables only show a model of its own takes the edits of
-    // the tables into it here, before the check (and so before OK saves).
+    // Before the checks of OK (and so before it saves): a form whose tables
+    // only show a model of its own, or that keeps data outside its rule
+    // tables (e.g. one page of it in a table of its own), takes what the
+    // user typed into it.
     virtual void commitEdits() {}
     // Form-specific settings of a showing, before the tables are reset and
     // loaded (limits, the page made active).
@@ -152,6 +159,9 @@ protected:
     // The shared row commands and cell helpers, with the application's
     // clipboard and options.
     grid::TGridRowCommands rowCommands() const;
+    // Puts a form-specific widget into the client area, below the rule
+    // tables (a form without rule tables: the whole client area).
+    void addClientWidget(QWidget* widget);
     // The current row of a table's grid (a data row).
     int currentRow(int table) const;
     // Base locks, then recompute.

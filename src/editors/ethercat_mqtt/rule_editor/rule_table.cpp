@@ -82,41 +82,44 @@ void RuleTable::build()
         g.SetOptions(g.Options() | platform::goEditing);
         for (int c = 0; c < columns; ++c)
             g.SetColWidths(c, layout_.columns[size_t(c)].width);
-        formatStringGridRows(1, layout_.dataRows);
     }
-    for (int r = 1; r <= layout_.dataRows; ++r)
-        g.SetCellEx(0, r, QString::number(r));
+    decorateRows(1, layout_.dataRows);
     applyColumnVisibility();
-    restoreBaseLocks();
 }
 
-void RuleTable::formatStringGridRows(int first, int last)
+void RuleTable::decorateRows(int first, int last)
 {
-    for (int c = 1; c < int(layout_.columns.size()); ++c) {
-        const RuleColumn& column = layout_.columns[size_t(c)];
-        for (int r = first; r <= last; ++r) {
-            if (column.kind == ColumnKind::CheckBox) {
-                grid_->AddCheckBox(c, r, false, false);
-                grid_->SetAlignments(c, r, grid::taCenter);
+    grid::TExStringGrid& g = *grid_;
+    if (columnGrid() == nullptr) {
+        for (int c = 1; c < int(layout_.columns.size()); ++c) {
+            const RuleColumn& column = layout_.columns[size_t(c)];
+            for (int r = first; r <= last; ++r) {
+                if (column.kind == ColumnKind::CheckBox && !g.HasCheckBox(c, r))
+                    g.AddCheckBox(c, r, false, false);
+                if (column.color != clWindow)
+                    g.SetColors(c, r, column.color);
+                if (column.kind == ColumnKind::CheckBox)
+                    g.SetAlignments(c, r, grid::taCenter);
             }
-            if (column.color != clWindow)
-                grid_->SetColors(c, r, column.color);
         }
+    }
+    for (int r = first; r <= last; ++r) {
+        g.SetCellEx(0, r, QString::number(r));
+        restoreBaseLocks(r);
     }
 }
 
 void RuleTable::setDataRows(int rows)
 {
-    const int previous = layout_.dataRows;
-    if (rows == previous || rows < 1)
+    const int before = layout_.dataRows;
+    if (rows == before || rows < 1)
         return;
     layout_.dataRows = rows;
+    grid_->BeginUpdate();
     grid_->SetRowCount(rows + 1);
-    if (columnGrid() == nullptr && rows > previous)
-        formatStringGridRows(previous + 1, rows);
-    for (int r = previous + 1; r <= rows; ++r)
-        grid_->SetCellEx(0, r, QString::number(r));
-    restoreBaseLocks();
+    if (rows > before)
+        decorateRows(before + 1, rows);
+    grid_->EndUpdate();
 }
 
 void RuleTable::setKeyColumn(int column)
@@ -257,7 +260,10 @@ void RuleTable::restoreBaseLocks()
 
 bool RuleTable::keyEmpty(int row) const
 {
-    return platform::trimBlanks(cellText(layout_.keyColumn, row)).isEmpty();
+    if (layout_.keyColumn < 0)
+        return false;
+    const QString key = cellText(layout_.keyColumn, row);
+    return layout_.keyTrimmed ? platform::trimBlanks(key).isEmpty() : key.isEmpty();
 }
 
 int RuleTable::savedRowCount() const

@@ -62,7 +62,13 @@ struct RuleTableLayout {
     GridKind gridKind = GridKind::ColumnGrid;
     int dataRows = 0;       // the table's limit: RowCount - 1
     std::vector<RuleColumn> columns;  // from column 0
-    int keyColumn = 1;      // a row with this cell empty (trimmed) ends the list
+    // A row with this cell empty ends the list; -1: the table has no key
+    // column, every row is a rule and is saved.
+    int keyColumn = 1;
+    // True: a key cell of blanks counts as empty. False: only a key cell
+    // without any text does, so a cell of blanks is a row (which the checks
+    // then meet).
+    bool keyTrimmed = true;
     // The table's own "Error row " text for its failures; -1: the form's.
     int errorRowId = -1;
 };
@@ -100,7 +106,8 @@ public:
 
     // Choices an editor makes when a showing starts (before the reset, which
     // applies them): the table's limit (RowCount - 1; the rows kept keep
-    // their cells), the column whose empty cell ends the list, whether a
+    // their cells; the rows added are numbered, decorated and unlocked like
+    // the others), the column whose empty cell ends the list, whether a
     // column is kept hidden, and the text id of a column's header.
     void setDataRows(int rows);
     void setKeyColumn(int column);
@@ -125,6 +132,7 @@ public:
     void restoreBaseLocks();
     void restoreBaseLocks(int row);
 
+    // The row's key cell is empty (never, for a table without a key column).
     bool keyEmpty(int row) const;
     // Number of rows OK saves: those before the first empty key cell.
     int savedRowCount() const;
@@ -141,9 +149,9 @@ public:
 
 private:
     void build();
-    // A string grid's data rows first .. last: check boxes, colours and
-    // alignment of their cells (a column grid has them per column).
-    void formatStringGridRows(int first, int last);
+    // Row numbers, a string grid's check boxes, colours and alignment, and
+    // the base locks of the data rows `first` .. `last`.
+    void decorateRows(int first, int last);
 
     grid::TExStringGrid* grid_;
     RuleTableLayout layout_;

@@ -579,4 +579,117 @@ TEST_F(RuleFrameTest, HiddenColumnsKeepTheirCellsAndShownColumnsMapToRealOnes)
     }
 }
 
+// ---------------------------------------------------------------- table shapes
+
+// A table whose every row is a rule (no key column), sized at each
+// showing: the rows added are numbered and decorated like the others, and
+// OK saves every row, empty ones too.
+TEST_F(RuleFrameTest, ATableWithoutKeyColumnSizedAtEachShowingSavesEveryRow)
+{
+    for (GridKind kind : kBothKinds) {
+        SCOPED_TRACE(kindName(kind));
+        QFile::remove(path());
+        RuleEditorLayout layout = testLayout(kind, 1, 4, false);
+        layout.tables[0].keyColumn = -1;
+        TestRulesForm form(path(), layout);
+        RuleTable& t = form.table(0);
+        int rowsAtShow = 7;
+        form.onPrepareShow = [&rowsAtShow](TestRulesForm& f) { f.table(0).setDataRows(rowsAtShow); };
+        show(form);
+        EXPECT_EQ(t.grid().RowCount(), 8);
+        EXPECT_EQ(t.dataRows(), 7);
+        for (int r = 1; r <= 7; ++r) {
+            EXPECT_EQ(t.grid().GetCellEx(0, r), QString::number(r));
+            EXPECT_EQ(row(form, r), (QStringList{"Y", "", "", QString::number(r), ""})) << r;
+            for (int c = 1; c <= 5; ++c)
+                EXPECT_EQ(t.grid().ReadOnly(c, r), c == 4) << c << "," << r;
+        }
+        EXPECT_FALSE(t.keyEmpty(7));
+        t.setCellText(1, 6, QStringLiteral("N"));
+        EXPECT_TRUE(!t.checked(1, 6) && t.checked(1, 7)) << "the added rows have their own check boxes";
+        for (int r = 1; r <= 7; ++r)
+            t.setCellText(3, r, QString::number(r));
+
+        form.Btn_OKClick();
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(fileBytes().count("<row "), 7);
+
+        rowsAtShow = 2;
+        show(form);
+        EXPECT_EQ(t.grid().RowCount(), 3);
+        EXPECT_EQ(t.savedRowCount(), 2);
+        EXPECT_TRUE(dialogs.texts().join(u'\n').contains(QStringLiteral("holds 5 rows more")))
+            << "the file's surplus rows are reported";
+        dialogs.reset();
+    }
+}
+
+// With an untrimmed key only a key cell without any text ends the list: a
+// key of blanks is a row, which is saved and checked.
+TEST_F(RuleFrameTest, AnUntrimmedKeyEndsTheListOnlyWhenItHoldsNoText)
+{
+    RuleEditorLayout layout = testLayout(GridKind::ColumnGrid, 1, 6, false);
+    layout.tables[0].keyTrimmed = false;
+    TestRulesForm form(path(), layout);
+    show(form);
+    RuleTable& t = form.table(0);
+    t.setRowTexts(1, {"Y", "k1", "1", "", ""});
+    t.setRowTexts(2, {"Y", " ", "x", "", ""});
+    EXPECT_FALSE(t.keyEmpty(2));
+    EXPECT_EQ(t.savedRowCount(), 2);
+    form.Btn_OKClick();
+    EXPECT_EQ(dialogs.texts(), QStringList{"Error row 2!! Value must be a number"});
+    t.setCellText(3, 2, QStringLiteral("2"));
+    form.Btn_OKClick();
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(fileBytes().contains("Key=\" \""));
+}
+
+// A form without row commands has OK and Cancel only, with the first two
+// captions and hints of its block; the row commands do nothing.
+TEST_F(RuleFrameTest, AFormWithoutRowCommandsHasOkAndCancelOnly)
+{
+    RuleEditorLayout layout = testLayout(GridKind::ColumnGrid, 1, 4, false);
+    layout.rowCommands = false;
+    TestRulesForm form(path(), layout);
+    EXPECT_EQ(form.Btn_DelRow, nullptr);
+    EXPECT_EQ(form.Btn_PasteRow, nullptr);
+    EXPECT_EQ(form.P_Button->findChildren<button::TLbButton*>().size(), 2);
+    EXPECT_EQ(form.Btn_Cancel->Caption(), QStringLiteral("Cancel"));
+    EXPECT_EQ(form.Btn_Cancel->toolTip(), QStringLiteral("hint Cancel"));
+    EXPECT_EQ(form.Btn_Cancel->x(), 16 + 118);
+    show(form);
+    form.table(0).setRowTexts(2, {"Y", "k2", "2", "", ""});
+    form.table(0).grid().FocusCell(2, 2);
+    form.Btn_DelRowClick();
+    form.Btn_InsRowClick();
+    form.Btn_CopyRowClick();
+    form.Btn_PasteRowClick();
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_EQ(row(form, 2), (QStringList{"Y", "k2", "2", "", ""}));
+    EXPECT_TRUE(form.table(0).keyEmpty(3));
+}
+
+// A form of its own on the frame: no rule table, a client widget of its
+// own between the title and the buttons, its edits taken before the checks.
+TEST_F(RuleFrameTest, AFormWithoutRuleTablesHasItsOwnClientAreaAndTakesItsEditsBeforeTheChecks)
+{
+    RuleEditorLayout layout = testLayout(GridKind::ColumnGrid, 1, 4, false);
+    layout.tables.clear();
+    layout.rowCommands = false;
+    TestRulesForm form(path(), layout);
+    auto* client = new QWidget;
+    form.addClientWidget(client);
+    form.resize(640, 360);
+    show(form);
+    EXPECT_EQ(client->parentWidget(), &form);
+    EXPECT_EQ(client->y(), form.title.P_Title->height());
+    EXPECT_EQ(client->y() + client->height(), form.P_Button->y());
+    EXPECT_EQ(form.commits, 0);
+    form.Btn_OKClick();
+    EXPECT_EQ(form.commits, 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(fileBytes(), QByteArray("<Test_Rules />\n<!--SW_VERSION = 1.001-->\n"));
+}
+
 }  // namespace rule_editor_form_tests

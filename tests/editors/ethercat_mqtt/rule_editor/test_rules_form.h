@@ -116,7 +116,7 @@ public:
     TestRulesForm(QString file, RuleEditorLayout layout) : TRuleEditorForm(std::move(layout)), path(std::move(file)) {}
 
     using TRuleEditorForm::addButton;
-
+    using TRuleEditorForm::addClientWidget;
     using TRuleEditorForm::watchHints;
 
     QString path;

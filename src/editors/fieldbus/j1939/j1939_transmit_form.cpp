@@ -1,0 +1,89 @@
+#include "editors/fieldbus/j1939/j1939_transmit_form.h"
+
+#include "app/app_state.h"
+#include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_records.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
+#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/fieldbus/j1939/frame_rule_checks.h"
+
+namespace j1939 {
+namespace j1939_transmit_form_detail {
+
+using K = rule_editor::ColumnKind;
+using rule_editor::RuleColumn;
+namespace colors = rule_editor::column_colors;
+
+// Column widths that show every header whole; the client area fits them.
+rule_editor::RuleEditorLayout transmitFormLayout()
+{
+    rule_editor::RuleTableLayout rules{QStringLiteral("sga"),
+                                       QString(),
+                                       -1,
+                                       rule_editor::GridKind::ColumnGrid,
+                                       TFTransmitJ1939::kRules,
+                                       {
+                                           RuleColumn{3614, 40, K::RowNumber},
+                                           RuleColumn{3615, 56, K::Text, colors::Key, 3625},
+                                           RuleColumn{3616, 74, K::Choice, colors::Key, 3626, {"0", "1"}},
+                                           RuleColumn{3617, 85, K::Text, colors::Key, 3627},
+                                           RuleColumn{3618, 106, K::Text, colors::Key, 3628},
+                                           RuleColumn{3619, 60, K::Text, colors::Group, 3629},
+                                           RuleColumn{3620, 61, K::CheckBox, kTriggerColor, 3630},
+                                           RuleColumn{3621, 90, K::CheckBox, kTriggerColor, 3631},
+                                           RuleColumn{3622, 67, K::CheckBox, kTriggerColor, 3632},
+                                           RuleColumn{3623, 80, K::Text, kTriggerColor, 3633},
+                                           RuleColumn{3624, 115, K::Text, colors::Description, 3634},
+                                       },
+                                       TFTransmitJ1939::PGN};
+    // Only a PGN cell without any text ends the list.
+    rules.keyTrimmed = false;
+    return {QStringLiteral("FTransmitJ1939"), 3600, 3608, 3635, 3643, QSize(854, 337), {rules}};
+}
+
+const rule_editor::RecordColumns<J1939TransmitRule>& transmitColumns()
+{
+    static const rule_editor::RecordColumns<J1939TransmitRule> columns =
+        ethernet_editors::columnsOf(j1939TransmitAttributes());
+    return columns;
+}
+
+}  // namespace j1939_transmit_form_detail
+using namespace j1939_transmit_form_detail;
+
+TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TRuleEditorForm(transmitFormLayout(), parent)
+{
+    sga = table(0).columnGrid();
+}
+
+QString TFTransmitJ1939::projectFilePath() const { return app::appState().J1939_Send_Frames_Path; }
+
+void TFTransmitJ1939::prepareShow() { NUM_BYTE_OUT = kJ1939OutputBytes; }
+
+rule_editor::LoadedProject TFTransmitJ1939::loadProject()
+{
+    rule_editor::LoadedProject project;
+    const QString path = projectFilePath();
+    std::vector<J1939TransmitRule> rules;
+    const ethercat_mqtt::ProjectFileRead read = readJ1939TransmitFile(path, XML1, rules);
+    if (!read.ok()) {
+        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
+        return project;
+    }
+    project.tables = {rule_editor::toRows(rules, transmitColumns())};
+    return project;
+}
+
+std::optional<rule_editor::RuleFailure>
+TFTransmitJ1939::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
+{
+    return checkJ1939TransmitRules(rule_editor::toRecords(saved[0], transmitColumns()), NUM_BYTE_OUT);
+}
+
+bool TFTransmitJ1939::saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error)
+{
+    return writeJ1939TransmitFile(projectFilePath(), XML1, rule_editor::toRecords(saved[0], transmitColumns()),
+                                  error);
+}
+
+}  // namespace j1939

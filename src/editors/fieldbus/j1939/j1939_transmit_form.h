@@ -1,0 +1,43 @@
+#pragma once
+
+#include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
+#include "editors/fieldbus/j1939/j1939_frame_rules.h"
+#include "platform/xml_document.h"
+
+namespace grid {
+class TExColumnGrid;
+}
+
+namespace j1939 {
+
+// "Transmit J1939 Frames": the parameter groups the gateway sends on the
+// J1939 network (priority, Data Page, PGN, source address, data bytes) and
+// when (on request, on data change, on a timer). Every listed row is a
+// rule. Reads (also in its older form) and writes J1939_Send_Frames.xml. No
+// button of this variant shows it.
+class TFTransmitJ1939 : public rule_editor::TRuleEditorForm {
+    Q_OBJECT
+
+public:
+    // Real column indexes of the table.
+    enum Column { Priority = 1, DataPage, PGN, SourceAddress, NBytes, Request, DataChange, OnTimer, SendTimer, Mnemonic };
+    static constexpr int kRules = 512;
+
+    explicit TFTransmitJ1939(QWidget* parent = nullptr);
+
+    grid::TExColumnGrid* sga = nullptr;
+    // Size of the output data array, the limit of all data bytes.
+    int NUM_BYTE_OUT = kJ1939OutputBytes;
+
+protected:
+    QString projectFilePath() const override;
+    void prepareShow() override;
+    rule_editor::LoadedProject loadProject() override;
+    std::optional<rule_editor::RuleFailure> checkRows(const std::vector<rule_editor::RuleRows>& saved) const override;
+    bool saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error) override;
+
+private:
+    platform::XmlDocument XML1;
+};
+
+}  // namespace j1939

@@ -1,0 +1,85 @@
+#include "editors/fieldbus/nmea2000/nmea_receive_form.h"
+
+#include "app/app_state.h"
+#include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_records.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
+#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/fieldbus/j1939/frame_rule_checks.h"
+
+namespace nmea2000 {
+namespace nmea_receive_form_detail {
+
+using K = rule_editor::ColumnKind;
+using rule_editor::RuleColumn;
+namespace colors = rule_editor::column_colors;
+
+// Column widths that show every header whole; the client area fits them.
+rule_editor::RuleEditorLayout receiveFormLayout()
+{
+    rule_editor::RuleTableLayout rules{QStringLiteral("sga"),
+                                       QString(),
+                                       -1,
+                                       rule_editor::GridKind::ColumnGrid,
+                                       TFReceiveNMEA::kRules,
+                                       {
+                                           RuleColumn{3914, 40, K::RowNumber},
+                                           RuleColumn{3915, 80, K::Text, colors::Key, 3923},
+                                           RuleColumn{3916, 106, K::Text, colors::Key, 3924},
+                                           RuleColumn{3917, 124, K::CheckBox, colors::Group, 3925},
+                                           RuleColumn{3918, 81, K::CheckBox, colors::Group, 3926},
+                                           RuleColumn{3919, 72, K::Text, j1939::kTriggerColor, 3927},
+                                           RuleColumn{3920, 50, K::Text, j1939::kTriggerColor, 3928},
+                                           RuleColumn{3921, 84, K::CheckBox, colors::Position, 3929},
+                                           RuleColumn{3922, 195, K::Text, colors::Description, 3930},
+                                       },
+                                       TFReceiveNMEA::PGN};
+    // Only a PGN cell without any text ends the list.
+    rules.keyTrimmed = false;
+    return {QStringLiteral("FReceiveNMEA"), 3900, 3908, 3931, 3943, QSize(852, 337), {rules}};
+}
+
+const rule_editor::RecordColumns<NMEAReceiveRule>& receiveColumns()
+{
+    static const rule_editor::RecordColumns<NMEAReceiveRule> columns =
+        ethernet_editors::columnsOf(nmeaReceiveAttributes());
+    return columns;
+}
+
+}  // namespace nmea_receive_form_detail
+using namespace nmea_receive_form_detail;
+
+TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : TRuleEditorForm(receiveFormLayout(), parent)
+{
+    sga = table(0).columnGrid();
+}
+
+QString TFReceiveNMEA::projectFilePath() const { return app::appState().NMEA_Rec_Frames_Path; }
+
+void TFReceiveNMEA::prepareShow() { NUM_BYTE_IN = kNMEAInputBytes; }
+
+rule_editor::LoadedProject TFReceiveNMEA::loadProject()
+{
+    rule_editor::LoadedProject project;
+    const QString path = projectFilePath();
+    std::vector<NMEAReceiveRule> rules;
+    const ethercat_mqtt::ProjectFileRead read = readNMEAReceiveFile(path, XML1, rules);
+    if (!read.ok()) {
+        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
+        return project;
+    }
+    project.tables = {rule_editor::toRows(rules, receiveColumns())};
+    return project;
+}
+
+std::optional<rule_editor::RuleFailure> TFReceiveNMEA::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
+{
+    return checkNMEAReceiveRules(rule_editor::toRecords(saved[0], receiveColumns()), NUM_BYTE_IN);
+}
+
+bool TFReceiveNMEA::saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error)
+{
+    return writeNMEAReceiveFile(projectFilePath(), XML1, rule_editor::toRecords(saved[0], receiveColumns()), error);
+}
+
+}  // namespace nmea2000
