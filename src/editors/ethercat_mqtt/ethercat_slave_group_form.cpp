@@ -4,6 +4,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/ethercat_group_rules.h"
 #include "editors/ethercat_mqtt/project_files/ethercat_group_file.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 
@@ -72,17 +73,11 @@ QString TFEtherCATSlave_Group::projectFilePath() const { return app::appState().
 
 rule_editor::LoadedProject TFEtherCATSlave_Group::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    EtherCATGroupFile groups;
-    const ProjectFileRead read = readEtherCATGroupFile(path, XML1, groups);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(groups.Slave_to_Master, kGroupColumns),
-                      rule_editor::toRows(groups.Master_to_Slave, kGroupColumns)};
-    return project;
+    return rule_editor::loadProjectFile<EtherCATGroupFile>(
+        projectFilePath(), XML1, readEtherCATGroupFile, [&](EtherCATGroupFile& groups) {
+            return std::vector<rule_editor::RuleRows>{rule_editor::toRows(groups.Slave_to_Master, kGroupColumns),
+                                                      rule_editor::toRows(groups.Master_to_Slave, kGroupColumns)};
+        });
 }
 
 std::optional<rule_editor::RuleFailure>

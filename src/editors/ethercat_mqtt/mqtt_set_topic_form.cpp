@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/project_files/mqtt_topic_file.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethercat_mqtt/topic_template_form.h"
@@ -202,17 +203,12 @@ void TFMQTT_Set_Topic::prepareShow()
 
 rule_editor::LoadedProject TFMQTT_Set_Topic::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    MQTTTopicFile topics;
-    const ProjectFileRead read = readMQTTTopicFile(path, XML1, topics);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rowsShown(rule_editor::toRows(topics.Publish, kPublishColumns), kPublishSwapTexts),
-                      rowsShown(rule_editor::toRows(topics.Subscribe, kSubscribeColumns), kSubscribeSwapTexts)};
-    return project;
+    return rule_editor::loadProjectFile<MQTTTopicFile>(
+        projectFilePath(), XML1, readMQTTTopicFile, [&](MQTTTopicFile& topics) {
+            return std::vector<rule_editor::RuleRows>{
+                rowsShown(rule_editor::toRows(topics.Publish, kPublishColumns), kPublishSwapTexts),
+                rowsShown(rule_editor::toRows(topics.Subscribe, kSubscribeColumns), kSubscribeSwapTexts)};
+        });
 }
 
 std::optional<rule_editor::RuleFailure>

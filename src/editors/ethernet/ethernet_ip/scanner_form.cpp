@@ -4,6 +4,7 @@
 #include "app/language.h"
 #include "controls/button/lb_button.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/ethernet_ip/eds_picker_form.h"
@@ -134,16 +135,7 @@ void TFEtherNetIP_Master_Access::prepareShow()
 
 rule_editor::LoadedProject TFEtherNetIP_Master_Access::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<Row> rows;
-    const ProjectFileRead read = readEtherNetIPScannerFile(path, XML1, rows);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rows, kColumns)};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readEtherNetIPScannerFile, kColumns);
 }
 
 std::optional<rule_editor::RuleFailure>

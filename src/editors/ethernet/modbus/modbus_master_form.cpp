@@ -5,7 +5,7 @@
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/common/rule_columns.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "platform/strings.h"
 
 namespace ethernet_editors {
@@ -119,16 +119,16 @@ rule_editor::LoadedProject TModbusMasterForm::loadProject()
     // The Topic cell shows the topic the saved index stands for.
     for (ModbusRule& rule : file.Read)
         rule.Index_Topic = List_Publish_Topic.Get_Topic_From_Index(platform::parseIntOr(rule.Index_Topic, -1));
-    project.tables = {rule_editor::toRows(file.Read, columnsOf(modbusAttributes(master_, Read))),
-                      rule_editor::toRows(file.Write, columnsOf(modbusAttributes(master_, Write)))};
+    project.tables = {rule_editor::toRows(file.Read, rule_editor::columnsOf(modbusAttributes(master_, Read))),
+                      rule_editor::toRows(file.Write, rule_editor::columnsOf(modbusAttributes(master_, Write)))};
     return project;
 }
 
 ModbusRuleFile TModbusMasterForm::fileOf(const std::vector<rule_editor::RuleRows>& saved) const
 {
     ModbusRuleFile file;
-    file.Read = rule_editor::toRecords(saved[Read], columnsOf(modbusAttributes(master_, Read)));
-    file.Write = rule_editor::toRecords(saved[Write], columnsOf(modbusAttributes(master_, Write)));
+    file.Read = rule_editor::toRecords(saved[Read], rule_editor::columnsOf(modbusAttributes(master_, Read)));
+    file.Write = rule_editor::toRecords(saved[Write], rule_editor::columnsOf(modbusAttributes(master_, Write)));
     // The serial master saves no index while its Topic column is hidden.
     const bool indexSaved = master_ == ModbusMaster::Tcp || !table(Read).grid().IsHiddenColumn(topicColumn());
     for (ModbusRule& rule : file.Read)

@@ -1,6 +1,6 @@
 #include "editors/ethernet/modbus/modbus_rule_file.h"
 
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 
 namespace ethernet_editors {
 namespace modbus_file_detail {

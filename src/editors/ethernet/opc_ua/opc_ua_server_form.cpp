@@ -5,7 +5,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethernet/opc_ua/opc_ua_model.h"
 #include "editors/ethernet/opc_ua/opc_ua_server_variables.h"
 
@@ -38,8 +38,7 @@ rule_editor::RuleEditorLayout serverFormLayout()
             {table}};
 }
 
-const rule_editor::RecordColumns<OPCUAServerVariable> kColumns =
-    ethernet_editors::columnsOf(serverVariableAttributes());
+const rule_editor::RecordColumns<OPCUAServerVariable> kColumns = rule_editor::columnsOf(serverVariableAttributes());
 
 }  // namespace server_form_detail
 using namespace server_form_detail;
@@ -94,19 +93,13 @@ QString TFOPC_UA_Server_Access::projectFilePath() const { return app::appState()
 
 rule_editor::LoadedProject TFOPC_UA_Server_Access::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<OPCUAServerVariable> rows;
-    const ethercat_mqtt::ProjectFileRead read = readOPCUAServerFile(path, XML1, rows);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    // The check box is checked unless the file says "N".
-    for (OPCUAServerVariable& row : rows)
-        row.Enable = row.Enable == kNo ? kNo : kYes;
-    project.tables = {rule_editor::toRows(rows, kColumns)};
-    return project;
+    return rule_editor::loadProjectFile<std::vector<OPCUAServerVariable>>(
+        projectFilePath(), XML1, readOPCUAServerFile, [&](std::vector<OPCUAServerVariable>& rows) {
+            // The check box is checked unless the file says "N".
+            for (OPCUAServerVariable& row : rows)
+                row.Enable = row.Enable == kNo ? kNo : kYes;
+            return std::vector<rule_editor::RuleRows>{rule_editor::toRows(rows, kColumns)};
+        });
 }
 
 std::optional<rule_editor::RuleFailure>

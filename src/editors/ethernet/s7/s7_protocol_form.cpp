@@ -5,7 +5,7 @@
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/common/rule_columns.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 
 namespace ethernet_editors {
 namespace s7_form_detail {
@@ -86,8 +86,8 @@ rule_editor::RuleEditorLayout formLayout()
 S7RuleFile fileOf(const std::vector<rule_editor::RuleRows>& saved)
 {
     S7RuleFile file;
-    file.Read = rule_editor::toRecords(saved[S7Read], columnsOf(s7Attributes(S7Read)));
-    file.Write = rule_editor::toRecords(saved[S7Write], columnsOf(s7Attributes(S7Write)));
+    file.Read = rule_editor::toRecords(saved[S7Read], rule_editor::columnsOf(s7Attributes(S7Read)));
+    file.Write = rule_editor::toRecords(saved[S7Write], rule_editor::columnsOf(s7Attributes(S7Write)));
     return file;
 }
 
@@ -113,17 +113,11 @@ void TFS7_Protocol_Set_Access::prepareShow()
 
 rule_editor::LoadedProject TFS7_Protocol_Set_Access::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    S7RuleFile file;
-    const ethercat_mqtt::ProjectFileRead read = readS7RuleFile(path, XML1, file);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(file.Read, columnsOf(s7Attributes(Read))),
-                      rule_editor::toRows(file.Write, columnsOf(s7Attributes(Write)))};
-    return project;
+    return rule_editor::loadProjectFile<S7RuleFile>(projectFilePath(), XML1, readS7RuleFile, [&](S7RuleFile& file) {
+        return std::vector<rule_editor::RuleRows>{
+            rule_editor::toRows(file.Read, rule_editor::columnsOf(s7Attributes(Read))),
+            rule_editor::toRows(file.Write, rule_editor::columnsOf(s7Attributes(Write)))};
+    });
 }
 
 std::optional<rule_editor::RuleFailure>

@@ -1,6 +1,6 @@
 #include "editors/ethernet/s7/s7_rule_file.h"
 
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 
 namespace ethernet_editors {
 namespace s7_file_detail {

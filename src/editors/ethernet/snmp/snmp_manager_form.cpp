@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/snmp/snmp_manager_file.h"
@@ -92,16 +93,7 @@ QString TFSNMPManagerAccess::projectFilePath() const { return app::appState().SN
 
 rule_editor::LoadedProject TFSNMPManagerAccess::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<SNMPManagerRow> rows;
-    const ethercat_mqtt::ProjectFileRead read = readSNMPManagerFile(path, XML1, rows);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rows, kRequestColumns)};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readSNMPManagerFile, kRequestColumns);
 }
 
 std::optional<rule_editor::RuleFailure>

@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/snmp/snmp_shared.h"
@@ -148,17 +149,14 @@ QString TFSNMP_Trap_Access::projectFilePath() const { return app::appState().SNM
 
 rule_editor::LoadedProject TFSNMP_Trap_Access::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    SNMPTrapFile variables;
-    const ethercat_mqtt::ProjectFileRead read = readSNMPTrapFile(path, XML1, variables);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(variables.Read, kReadColumns),
-                      rule_editor::toRows(variables.Write, kWriteColumns)};
-    return project;
+    const auto read = [](const QString& path, platform::XmlDocument& doc, SNMPTrapFile& variables) {
+        return readSNMPTrapFile(path, doc, variables);
+    };
+    return rule_editor::loadProjectFile<SNMPTrapFile>(
+        projectFilePath(), XML1, read, [&](SNMPTrapFile& variables) {
+            return std::vector<rule_editor::RuleRows>{rule_editor::toRows(variables.Read, kReadColumns),
+                                                      rule_editor::toRows(variables.Write, kWriteColumns)};
+        });
 }
 
 std::optional<rule_editor::RuleFailure>

@@ -9,6 +9,7 @@
 #include "app/language.h"
 #include "controls/button/lb_button.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/fieldbus/bacnet/bacnet_client_rules.h"
@@ -351,16 +352,11 @@ QString TFBACnetAccess::projectFilePath() const { return app::appState().BACnet_
 
 rule_editor::LoadedProject TFBACnetAccess::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    BACnetClientFile rules;
-    const ethercat_mqtt::ProjectFileRead read = readBACnetClientFile(path, XML1, rules);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rules.Read, kReadColumns), rule_editor::toRows(rules.Write, kWriteColumns)};
-    return project;
+    return rule_editor::loadProjectFile<BACnetClientFile>(
+        projectFilePath(), XML1, readBACnetClientFile, [&](BACnetClientFile& rules) {
+            return std::vector<rule_editor::RuleRows>{rule_editor::toRows(rules.Read, kReadColumns),
+                                                      rule_editor::toRows(rules.Write, kWriteColumns)};
+        });
 }
 
 std::optional<rule_editor::RuleFailure> TFBACnetAccess::checkRows(const std::vector<rule_editor::RuleRows>& saved) const

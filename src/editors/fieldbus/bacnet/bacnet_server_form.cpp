@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/fieldbus/bacnet/bacnet_server_rules.h"
@@ -145,17 +146,11 @@ QString TFBACnetSlaveSetAccess::projectFilePath() const { return app::appState()
 
 rule_editor::LoadedProject TFBACnetSlaveSetAccess::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    BACnetServerFile objects;
-    const ethercat_mqtt::ProjectFileRead read = readBACnetServerFile(path, XML1, objects);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(objects.Read, kServerColumns),
-                      rule_editor::toRows(objects.Write, kServerColumns)};
-    return project;
+    return rule_editor::loadProjectFile<BACnetServerFile>(
+        projectFilePath(), XML1, readBACnetServerFile, [&](BACnetServerFile& objects) {
+            return std::vector<rule_editor::RuleRows>{rule_editor::toRows(objects.Read, kServerColumns),
+                                                      rule_editor::toRows(objects.Write, kServerColumns)};
+        });
 }
 
 std::optional<rule_editor::RuleFailure> TFBACnetSlaveSetAccess::checkRows(

@@ -12,7 +12,7 @@
 #include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/can/can_frame_columns.h"
 #include "platform/xml_document.h"
 
@@ -43,15 +43,8 @@ protected:
 
     rule_editor::LoadedProject loadProject() override
     {
-        rule_editor::LoadedProject project;
-        const QString path = projectFilePath();
-        std::vector<Frame> frames;
-        const ethercat_mqtt::ProjectFileRead read = Kind::read(path, XML1, frames);
-        if (!read.ok())
-            project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        else
-            project.tables = {rule_editor::toRows(frames, ethernet_editors::columnsOf(Kind::attributes()))};
-        return project;
+        return rule_editor::loadRecordTable(projectFilePath(), XML1, Kind::read,
+                                            rule_editor::columnsOf(Kind::attributes()));
     }
 
     std::optional<rule_editor::RuleFailure> checkRows(const std::vector<rule_editor::RuleRows>& saved) const override
@@ -67,7 +60,7 @@ protected:
 private:
     static std::vector<Frame> framesOf(const rule_editor::RuleRows& rows)
     {
-        return rule_editor::toRecords(rows, ethernet_editors::columnsOf(Kind::attributes()));
+        return rule_editor::toRecords(rows, rule_editor::columnsOf(Kind::attributes()));
     }
 
     platform::XmlDocument XML1;

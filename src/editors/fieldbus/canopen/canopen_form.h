@@ -11,7 +11,7 @@
 #include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/canopen/canopen_rules.h"
 #include "platform/xml_document.h"
 
@@ -67,7 +67,7 @@ protected:
 private:
     static rule_editor::RecordColumns<Row> columnsOf(size_t table)
     {
-        return ethernet_editors::columnsOf(Kind::file().attributes[table]);
+        return rule_editor::columnsOf(Kind::file().attributes[table]);
     }
     static TwoLists<Row> listsOf(const std::vector<rule_editor::RuleRows>& saved)
     {

@@ -4,7 +4,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/devicenet/devicenet_network_file.h"
 #include "editors/fieldbus/devicenet/devicenet_network_rules.h"
 
@@ -37,8 +37,8 @@ rule_editor::RuleEditorLayout networkFormLayout()
 
 const rule_editor::RecordColumns<DeviceNetSlave>& slaveColumns()
 {
-    static const rule_editor::RecordColumns<DeviceNetSlave> columns =
-        ethernet_editors::columnsOf(deviceNetSlaveAttributes());
+    static const rule_editor::RecordColumns<DeviceNetSlave> columns
+        = rule_editor::columnsOf(deviceNetSlaveAttributes());
     return columns;
 }
 
@@ -54,16 +54,7 @@ QString TFDNet::projectFilePath() const { return app::appState().DNETM_Net_Path;
 
 rule_editor::LoadedProject TFDNet::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<DeviceNetSlave> slaves;
-    const ethercat_mqtt::ProjectFileRead read = readDeviceNetNetworkFile(path, XML1, slaves);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(slaves, slaveColumns())};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readDeviceNetNetworkFile, slaveColumns());
 }
 
 std::optional<rule_editor::RuleFailure> TFDNet::checkRows(const std::vector<rule_editor::RuleRows>& saved) const

@@ -5,7 +5,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/dmx/dmx_default_values_file.h"
 #include "editors/fieldbus/dmx/dmx_default_values_rules.h"
 
@@ -36,7 +36,7 @@ rule_editor::RuleEditorLayout dmxFormLayout()
 
 const rule_editor::RecordColumns<DMXChannel>& channelColumns()
 {
-    static const rule_editor::RecordColumns<DMXChannel> columns = ethernet_editors::columnsOf(dmxChannelAttributes());
+    static const rule_editor::RecordColumns<DMXChannel> columns = rule_editor::columnsOf(dmxChannelAttributes());
     return columns;
 }
 

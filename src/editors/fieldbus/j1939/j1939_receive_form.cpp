@@ -4,7 +4,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace j1939 {
@@ -43,8 +43,8 @@ rule_editor::RuleEditorLayout receiveFormLayout()
 
 const rule_editor::RecordColumns<J1939ReceiveRule>& receiveColumns()
 {
-    static const rule_editor::RecordColumns<J1939ReceiveRule> columns =
-        ethernet_editors::columnsOf(j1939ReceiveAttributes());
+    static const rule_editor::RecordColumns<J1939ReceiveRule> columns
+        = rule_editor::columnsOf(j1939ReceiveAttributes());
     return columns;
 }
 
@@ -62,16 +62,7 @@ void TFReceiveJ1939::prepareShow() { NUM_BYTE_IN = kJ1939InputBytes; }
 
 rule_editor::LoadedProject TFReceiveJ1939::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<J1939ReceiveRule> rules;
-    const ethercat_mqtt::ProjectFileRead read = readJ1939ReceiveFile(path, XML1, rules);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rules, receiveColumns())};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readJ1939ReceiveFile, receiveColumns());
 }
 
 std::optional<rule_editor::RuleFailure>

@@ -4,7 +4,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace j1939 {
@@ -43,8 +43,8 @@ rule_editor::RuleEditorLayout transmitFormLayout()
 
 const rule_editor::RecordColumns<J1939TransmitRule>& transmitColumns()
 {
-    static const rule_editor::RecordColumns<J1939TransmitRule> columns =
-        ethernet_editors::columnsOf(j1939TransmitAttributes());
+    static const rule_editor::RecordColumns<J1939TransmitRule> columns
+        = rule_editor::columnsOf(j1939TransmitAttributes());
     return columns;
 }
 
@@ -62,16 +62,7 @@ void TFTransmitJ1939::prepareShow() { NUM_BYTE_OUT = kJ1939OutputBytes; }
 
 rule_editor::LoadedProject TFTransmitJ1939::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<J1939TransmitRule> rules;
-    const ethercat_mqtt::ProjectFileRead read = readJ1939TransmitFile(path, XML1, rules);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rules, transmitColumns())};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readJ1939TransmitFile, transmitColumns());
 }
 
 std::optional<rule_editor::RuleFailure>

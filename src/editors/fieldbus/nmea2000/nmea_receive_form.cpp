@@ -4,7 +4,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace nmea2000 {
@@ -41,8 +41,7 @@ rule_editor::RuleEditorLayout receiveFormLayout()
 
 const rule_editor::RecordColumns<NMEAReceiveRule>& receiveColumns()
 {
-    static const rule_editor::RecordColumns<NMEAReceiveRule> columns =
-        ethernet_editors::columnsOf(nmeaReceiveAttributes());
+    static const rule_editor::RecordColumns<NMEAReceiveRule> columns = rule_editor::columnsOf(nmeaReceiveAttributes());
     return columns;
 }
 
@@ -60,16 +59,7 @@ void TFReceiveNMEA::prepareShow() { NUM_BYTE_IN = kNMEAInputBytes; }
 
 rule_editor::LoadedProject TFReceiveNMEA::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<NMEAReceiveRule> rules;
-    const ethercat_mqtt::ProjectFileRead read = readNMEAReceiveFile(path, XML1, rules);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rules, receiveColumns())};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readNMEAReceiveFile, receiveColumns());
 }
 
 std::optional<rule_editor::RuleFailure> TFReceiveNMEA::checkRows(const std::vector<rule_editor::RuleRows>& saved) const

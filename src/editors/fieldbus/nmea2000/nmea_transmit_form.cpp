@@ -4,7 +4,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethernet/common/rule_file_rows.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace nmea2000 {
@@ -43,8 +43,8 @@ rule_editor::RuleEditorLayout transmitFormLayout()
 
 const rule_editor::RecordColumns<NMEATransmitRule>& transmitColumns()
 {
-    static const rule_editor::RecordColumns<NMEATransmitRule> columns =
-        ethernet_editors::columnsOf(nmeaTransmitAttributes());
+    static const rule_editor::RecordColumns<NMEATransmitRule> columns
+        = rule_editor::columnsOf(nmeaTransmitAttributes());
     return columns;
 }
 
@@ -62,16 +62,7 @@ void TFTransmitNMEA::prepareShow() { NUM_BYTE_OUT = kNMEAOutputBytes; }
 
 rule_editor::LoadedProject TFTransmitNMEA::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<NMEATransmitRule> rules;
-    const ethercat_mqtt::ProjectFileRead read = readNMEATransmitFile(path, XML1, rules);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rules, transmitColumns())};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readNMEATransmitFile, transmitColumns());
 }
 
 std::optional<rule_editor::RuleFailure>
