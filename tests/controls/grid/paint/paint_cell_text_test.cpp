@@ -134,23 +134,26 @@ TEST_F(PaintTextFixture, PasswordCellsShowOneCharacterPerCharacter)
 
 TEST_F(PaintTextFixture, HtmlTagsAreDetectedCaseSensitively)
 {
-    bool rendered = false;
-    P.RenderHTMLText = [&](TCanvas&, const TRect&, const QString&) {
-        rendered = true;
-        return 10;
-    };
+    const QFont font(QStringLiteral("Tahoma"), 9);
+    QFont bold = font;
+    bold.setBold(true);
+    // A lower-case opening tag alone is plain text, drawn with its tag.
     P.Text = QStringLiteral("<b>bold");
-    Draw();
-    EXPECT_FALSE(rendered);  // lower-case opening tag only: plain text
+    PaintTarget plain = Draw();
+    EXPECT_FALSE(Last.Html);
+    EXPECT_GE(plain.Ink().width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("<b>bold")) - 2);
+    // In upper case it is mini-HTML: the renderer draws the bold word alone,
+    // and its width + 2 is the measured width.
     P.Text = QStringLiteral("<B>bold");
-    Draw();
-    EXPECT_TRUE(rendered);
-    EXPECT_EQ(Last.MeasuredWidth, 12);
-    rendered = false;
+    PaintTarget html = Draw();
+    EXPECT_TRUE(Last.Html);
+    EXPECT_EQ(Last.MeasuredWidth, QFontMetrics(bold).horizontalAdvance(QStringLiteral("bold")) + 2);
+    EXPECT_LE(html.Ink().width(), QFontMetrics(bold).horizontalAdvance(QStringLiteral("bold")) + 1);
+    // Without HTML the tags are text.
     P.EnableHTML = false;
     P.Text = QStringLiteral("<B>bold</B>");
     Draw();
-    EXPECT_FALSE(rendered);
+    EXPECT_FALSE(Last.Html);
 }
 
 TEST_F(PaintTextFixture, UrlsShowWithoutSchemeUnderlinedInTheUrlColour)
