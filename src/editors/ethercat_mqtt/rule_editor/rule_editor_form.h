@@ -132,7 +132,6 @@ protected:
     void refresh(int table);
 
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildForm();

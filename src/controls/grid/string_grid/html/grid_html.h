@@ -106,8 +106,9 @@ public:
     // The cell's text laid out in hit-test mode at (X, Y), client points, as
     // a click and the mouse test it (display cell, base of its merged block).
     THTMLCellHit HitTestCell(int ACol, int ARow, int X, int Y);
-    // Links under the mouse on every move: the hovered link, the hand cursor,
-    // the anchor events; and the shown hint goes when the mouse leaves its cell.
+    // Links under the mouse on every move, after the base grid's move: the
+    // hovered link, the hand cursor, the anchor events; and the shown hint
+    // goes when the mouse leaves its cell.
     void MouseMove(int X, int Y);
     void MouseLeave();
     // A left press on an anchor or a form control of a cell (display cell,

@@ -110,7 +110,10 @@ void TGridHTML::ShowHint(QPoint clientPos)
     } else {
         if (FHintWindow != nullptr) FHintWindow->hide();
         // The plain window shows tags as text.
-        QToolTip::showText(info.HintPos, Qt::convertFromPlainText(info.HintStr, Qt::WhiteSpaceNormal), G.viewport());
+        const QString shown = Qt::mightBeRichText(info.HintStr)
+                                  ? Qt::convertFromPlainText(info.HintStr, Qt::WhiteSpaceNormal)
+                                  : info.HintStr;
+        QToolTip::showText(info.HintPos, shown, G.viewport());
     }
 }
 

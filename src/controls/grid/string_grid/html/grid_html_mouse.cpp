@@ -94,14 +94,12 @@ THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y)
 
 // ------------------------------------------------------------------- hover
 
+// Over a link the hand; elsewhere the cursor the base grid's move chose
+// (it runs first), or none once the mouse has left.
 void TGridHTML::SetLinkCursor(bool on)
 {
-    if (on == FLinkCursor) return;
+    if (on) G.viewport()->setCursor(GridURLCursor);
     FLinkCursor = on;
-    if (on)
-        G.viewport()->setCursor(GridURLCursor);
-    else
-        G.viewport()->unsetCursor();
 }
 
 void TGridHTML::SetHoverLink(int ACol, int ARow, int link)
@@ -171,7 +169,8 @@ void TGridHTML::MouseLeave()
         if (OnAnchorExit) OnAnchorExit(&G, -1, -1, QString());
         FAnchor.clear();
     }
-    SetLinkCursor(false);
+    if (FLinkCursor) G.viewport()->unsetCursor();
+    FLinkCursor = false;
 }
 
 // ------------------------------------------------------------------ presses

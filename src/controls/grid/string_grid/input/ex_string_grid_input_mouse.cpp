@@ -371,9 +371,10 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     // Which fixed cells light up is the painting's choice; the list-view
     // look lights its headers whatever HoverFixedCells says.
     if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
-    // Links under the mouse; a hint goes when the mouse leaves its cell.
-    FHTML->MouseMove(X, Y);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
+    // Links under the mouse (their hand cursor over the one the base chose);
+    // a hint goes when the mouse leaves its cell.
+    FHTML->MouseMove(X, Y);
 }
 
 void TExStringGrid::CMMouseLeave()
