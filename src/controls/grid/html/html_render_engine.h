@@ -7,9 +7,11 @@
 // implemented in html_renderer.cpp, html_render_tags.cpp and
 // html_render_objects.cpp.
 
-#include <optional>
+#include <memory>
+#include <vector>
 
 #include <QFontMetrics>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -51,6 +53,31 @@ private:
 
 enum class TParagraphAlign { Left, Right, Center };
 
+// A font as the runs use it: its metrics, the engine's line height, the
+// widths of a space and of "gh", and the widths of the runs measured in it.
+// Kept across calls (every paint lays the same texts out again), on the
+// user-interface thread only.
+struct TFontInfo {
+    explicit TFontInfo(const QFont& font, unsigned runFormat);
+    QFont Font;
+    QFontMetrics Metrics;
+    int LineHeight = 0;
+    int SpaceWidth = 0;
+    int Gh = 0;
+    QHash<QString, int> Widths;
+};
+
+class TFontInfoCache {
+public:
+    // The font's entry; none is dropped while a call holds entries.
+    TFontInfo& Of(const QFont& font, unsigned runFormat);
+    // At the start of a call: a cache grown too big starts again.
+    void Trim();
+
+private:
+    std::vector<std::unique_ptr<TFontInfo>> FFonts;
+};
+
 class TRenderEngine {
 public:
     TRenderEngine(platform::TCanvas& canvas, const platform::TRect& rect, const THTMLRenderParams& params,
@@ -66,11 +93,12 @@ private:
     QString RenderLine(TTextCursor& text, platform::TRect box, bool measuring, bool firstPass);
     void LayoutRun(TTextCursor& text, qsizetype sourceLength, const QString& run);
     void DrawRun(const QString& run, platform::TRect pen, int& width);
+    void DrawRunText(const QString& run, const platform::TRect& pen);
     void DrawErrorMark(int right);
     void CloseFocusPiece(bool lineEnd);
 
-    // Metrics of the canvas font, renewed when the font changes.
-    const QFontMetrics& Metrics();
+    // The canvas font's entry in the font cache, looked up when the font changed.
+    TFontInfo& Font();
     int RunWidth(const QString& run);
     int RunHeight();
     int GhHeight();
@@ -159,11 +187,8 @@ private:
     bool FMeasuring = true;
     bool FFirstPass = true;
 
-    // ----- metrics cache
-    QFont FMetricsFont;
-    std::optional<QFontMetrics> FMetrics;
-    int FMetricsLineHeight = 0;
-    int FSpaceWidth = 0;
+    // ----- fonts
+    TFontInfo* FFont = nullptr;
 };
 
 }  // namespace html_render

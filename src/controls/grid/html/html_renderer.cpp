@@ -25,6 +25,19 @@ int MulDiv(int a, int b, int c)
     return int(std::clamp(q, double(INT_MIN), double(INT_MAX)));
 }
 
+namespace renderer_detail {
+
+constexpr size_t kMaxFonts = 32;
+constexpr qsizetype kMaxWidths = 4096;
+
+TFontInfoCache& fontInfoCache()
+{
+    static TFontInfoCache cache;
+    return cache;
+}
+
+}  // namespace renderer_detail
+
 qsizetype TTextCursor::Find(QChar c)
 {
     for (Next& n : FNext) {
@@ -45,6 +58,7 @@ TRenderEngine::TRenderEngine(platform::TCanvas& canvas, const TRect& rect, const
 
 bool TRenderEngine::Run(const QString& text)
 {
+    renderer_detail::fontInfoCache().Trim();
     // 1. What the call changes on the canvas is put back at the end.
     const platform::TPen savedPen = C.Pen;
     const platform::TBrush savedBrush = C.Brush;
@@ -280,7 +294,7 @@ void TRenderEngine::LayoutRun(TTextCursor& text, qsizetype sourceLength, const Q
             text.Clear();  // the line is cut here; the ellipsis ends it
         else
             text.Skip(sourceLength);
-        FTrailing = run.size() >= sourceLength && run.at(sourceLength - 1) == u' ' ? FSpaceWidth : 0;
+        FTrailing = run.size() >= sourceLength && run.at(sourceLength - 1) == u' ' ? Font().SpaceWidth : 0;
     } else {
         FLineEnd = true;
         FAdvance -= w;
@@ -292,7 +306,7 @@ void TRenderEngine::DrawRun(const QString& run, TRect pen, int& width)
     const TColor textColor = C.Font.Color;
     auto draw = [&](TRect r) {
         if (FRotation == 0) {
-            C.DrawText(run, r, FRunFormat);
+            DrawRunText(run, r);
             return;
         }
         // A rotated run turns about the bottom-left corner of its place.
@@ -315,10 +329,38 @@ void TRenderEngine::DrawRun(const QString& run, TRect pen, int& width)
     draw(pen);
     width = RunWidth(run);
     if ((FRunFormat & platform::DT_END_ELLIPSIS) && width > pen.Width()) {
+        // The width of the cut run, as the engine measures it.
         TRect measured = pen;
         C.DrawText(run, measured, FRunFormat | platform::DT_CALCRECT);
         width = measured.Width();
     }
+}
+
+void TRenderEngine::DrawRunText(const QString& run, const TRect& pen)
+{
+    const int width = RunWidth(run);
+    if (run.contains(u'&') || ((FRunFormat & platform::DT_END_ELLIPSIS) && width > pen.Width())) {
+        // Prefix characters and cut runs: the engine lays them out itself.
+        TRect box = pen;
+        C.DrawText(run, box, FRunFormat);
+        return;
+    }
+    // One line of a known width, bottom-aligned in the pen rectangle: the
+    // layout the engine would make, without measuring the run again.
+    platform::TextLayout layout;
+    layout.LineHeight = layout.TextHeight = RunHeight();
+    platform::TextLine line;
+    line.Text = run;
+    line.X = pen.Left;
+    line.Y = pen.Bottom - layout.LineHeight;
+    line.Width = width;
+    layout.Lines.push_back(std::move(line));
+    layout.Bounds = TRect(pen.Left, pen.Bottom - layout.LineHeight, pen.Left + width, pen.Bottom);
+    QPainter& painter = C.Painter();
+    const QColor text = toQColor(C.Font.Color);
+    painter.setPen(text.isValid() ? text : QColor(Qt::transparent));
+    const bool opaque = C.Brush.Style != Qt::NoBrush && C.Brush.Color != clNone;
+    TextEngine::DrawLayout(painter, C.Font, layout, pen, FRunFormat, opaque ? toQColor(C.Brush.Color) : QColor());
 }
 
 void TRenderEngine::DrawErrorMark(int right)
@@ -336,35 +378,52 @@ void TRenderEngine::DrawErrorMark(int right)
     }
 }
 
-// ---------------------------------------------------------------- metrics
+// ------------------------------------------------------------------ fonts
 
-const QFontMetrics& TRenderEngine::Metrics()
+TFontInfo::TFontInfo(const QFont& font, unsigned runFormat) : Font(font), Metrics(font)
 {
-    const QFont& font = C.Font;
-    if (!FMetrics || !(font == FMetricsFont)) {
-        FMetricsFont = font;
-        FMetrics.emplace(font);
-        FMetricsLineHeight = TextEngine::Layout(font, QString(), TRect(), FRunFormat).LineHeight;
-        FSpaceWidth = TextEngine::LineWidth(*FMetrics, QStringLiteral(" "), FRunFormat);
-    }
-    return *FMetrics;
+    LineHeight = TextEngine::Layout(font, QString(), TRect(), runFormat).LineHeight;
+    SpaceWidth = TextEngine::LineWidth(Metrics, QStringLiteral(" "), runFormat);
+    Gh = Metrics.height();
+}
+
+TFontInfo& TFontInfoCache::Of(const QFont& font, unsigned runFormat)
+{
+    for (const auto& info : FFonts)
+        if (info->Font == font) return *info;
+    FFonts.push_back(std::make_unique<TFontInfo>(font, runFormat));
+    return *FFonts.back();
+}
+
+void TFontInfoCache::Trim()
+{
+    if (FFonts.size() > renderer_detail::kMaxFonts) FFonts.clear();
+    for (const auto& info : FFonts)
+        if (info->Widths.size() > renderer_detail::kMaxWidths) info->Widths.clear();
+}
+
+TFontInfo& TRenderEngine::Font()
+{
+    if (FFont == nullptr || !(FFont->Font == C.Font)) FFont = &renderer_detail::fontInfoCache().Of(C.Font, FRunFormat);
+    return *FFont;
 }
 
 int TRenderEngine::RunWidth(const QString& run)
 {
-    const QFontMetrics& fm = Metrics();
-    if (!run.contains(u'&')) return TextEngine::LineWidth(fm, run, FRunFormat);
-    // Prefix characters: the engine resolves them as it draws.
-    return TextEngine::Layout(C.Font, run, TRect(), FRunFormat & ~platform::DT_END_ELLIPSIS).Bounds.Width();
+    TFontInfo& font = Font();
+    const auto known = font.Widths.constFind(run);
+    if (known != font.Widths.constEnd()) return *known;
+    // Prefix characters ("&x", "&&") are resolved by the engine's layout.
+    const int width = run.contains(u'&')
+                          ? TextEngine::Layout(C.Font, run, TRect(), FRunFormat & ~platform::DT_END_ELLIPSIS).Bounds.Width()
+                          : TextEngine::LineWidth(font.Metrics, run, FRunFormat);
+    font.Widths.insert(run, width);
+    return width;
 }
 
-int TRenderEngine::RunHeight()
-{
-    Metrics();
-    return FMetricsLineHeight;
-}
+int TRenderEngine::RunHeight() { return Font().LineHeight; }
 
-int TRenderEngine::GhHeight() { return Metrics().height(); }
+int TRenderEngine::GhHeight() { return Font().Gh; }
 
 }  // namespace html_render
 

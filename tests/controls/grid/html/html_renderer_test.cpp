@@ -379,3 +379,20 @@ TEST(HtmlRenderer, ListItemsStartLinesWithBulletsIndentedByLevel)
     EXPECT_NEAR(s.Box(dark, QRect(1 + 22, f.Gh + 2 * f.Line, 100, f.Line)).left(), 1 + 24, 1);
     EXPECT_EQ(measure("<LI>x").Out.XSize, f.Width("x"));  // outside a list: no room taken
 }
+
+TEST(HtmlRenderer, RunsAreDrawnAsTheTextEngineDrawsThem)
+{
+    using namespace platform;
+    const Sizes f;
+    const unsigned format = DT_SINGLELINE | DT_BOTTOM | DT_EXPANDTABS | DT_EXTERNALLEADING;
+    Surface html(220, 40);
+    render(html, "ab c&amp;d", TRect(10, 5, 200, 40));
+    // The same runs through the canvas, each bottom-aligned on the line.
+    Surface engine(220, 40);
+    TRect first(11, 5, 200, 5 + f.Line);
+    engine.Canvas->Brush.Style = Qt::NoBrush;
+    engine.Canvas->DrawText("ab ", first, format);
+    TRect second(11 + f.Width("ab "), 5, 200, 5 + f.Line);
+    engine.Canvas->DrawText("c&&d", second, format);
+    EXPECT_EQ(html.Done(), engine.Done());
+}
