@@ -345,6 +345,10 @@ void TRenderEngine::DrawRunText(const QString& run, const TRect& pen)
         C.DrawText(run, box, FRunFormat);
         return;
     }
+    const bool opaque = C.Brush.Style != Qt::NoBrush && C.Brush.Color != clNone;
+    // Blanks leave no ink unless they are underlined, struck out or on a background.
+    const bool blank = std::all_of(run.begin(), run.end(), [](QChar c) { return c == u' ' || c == u'\t'; });
+    if (blank && !opaque && !C.Font.underline() && !C.Font.strikeOut()) return;
     // One line of a known width, bottom-aligned in the pen rectangle: the
     // layout the engine would make, without measuring the run again.
     platform::TextLayout layout;
@@ -359,7 +363,6 @@ void TRenderEngine::DrawRunText(const QString& run, const TRect& pen)
     QPainter& painter = C.Painter();
     const QColor text = toQColor(C.Font.Color);
     painter.setPen(text.isValid() ? text : QColor(Qt::transparent));
-    const bool opaque = C.Brush.Style != Qt::NoBrush && C.Brush.Color != clNone;
     TextEngine::DrawLayout(painter, C.Font, layout, pen, FRunFormat, opaque ? toQColor(C.Brush.Color) : QColor());
 }
 
