@@ -7,6 +7,7 @@
 // implemented in html_renderer.cpp, html_render_tags.cpp and
 // html_render_objects.cpp.
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 

@@ -1,5 +1,8 @@
 #include "controls/grid/string_grid/html/grid_html.h"
 
+#include <QLineEdit>
+
+#include "controls/grid/editors/esg_combo.h"
 #include "controls/grid/paint/html_hint_window.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 
@@ -7,8 +10,14 @@ namespace grid {
 
 TGridHTML::TGridHTML(TExStringGrid& grid) : G(grid) {}
 
-// The hint window and the form-control editors are children of the grid.
-TGridHTML::~TGridHTML() = default;
+// The hint window and the form-control editors are children of the grid;
+// the editors go now, so that no focus change of theirs reaches this
+// object while the grid is taken down.
+TGridHTML::~TGridHTML()
+{
+    delete FControlEdit.data();
+    delete FControlCombo.data();
+}
 
 THTMLRenderParams TGridHTML::GridRenderParams() const
 {
@@ -20,7 +29,7 @@ THTMLRenderParams TGridHTML::GridRenderParams() const
     p.HoverColor = clNone;
     p.HoverFontColor = clNone;
     p.ShadowColor = clGray;
-    p.PictureCache = const_cast<THTMLPictureCache*>(&FPictureCache);
+    p.PictureCache = &FPictureCache;
     p.PictureContainer = FPictureContainer;
     p.Window = G.viewport();
     p.BiDiMode = G.layoutDirection() == Qt::RightToLeft ? 1 : 0;

@@ -150,7 +150,8 @@ private:
     TExStringGrid& G;
     QHash<quint64, TInsets> FTextInsets;
     QPointer<TPictureContainer> FPictureContainer;
-    THTMLPictureCache FPictureCache;
+    // Filled by the renderer while it lays the grid's cells out.
+    mutable THTMLPictureCache FPictureCache;
     QPoint FHoverCell{-1, -1};
     int FHoverLink = -1;
     QString FAnchor;
