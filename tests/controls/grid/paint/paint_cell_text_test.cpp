@@ -212,6 +212,30 @@ TEST_F(PaintTextFixture, SortIndicatorFollowsTheText)
     EXPECT_TRUE(grey);
 }
 
+TEST_F(PaintTextFixture, AnHtmlHeaderOfTheSortedColumnHasItsIndicatorAtTheRightInItsVerticalPlace)
+{
+    P.Text = QStringLiteral("<B>Name</B>");
+    P.SortIndicatorCell = true;
+    auto greyRows = [&](TVAlignment va) {
+        P.VA = va;
+        PaintTarget t = Draw(160, 40);
+        t.Done();
+        QRect grey;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 160; ++x)
+                if (t.Image.pixelColor(x, y) == QColor(0x80, 0x80, 0x80)) grey |= QRect(x, y, 1, 1);
+        return grey;
+    };
+    // At 2 pixels right of the text box, which leaves the last 10 pixels for
+    // it; in the middle of the cell when centred, near its top otherwise.
+    const QRect centred = greyRows(vtaCenter);
+    ASSERT_FALSE(centred.isNull());
+    EXPECT_NEAR(centred.center().x(), 160 - 2 - 10 + 2, 4);
+    EXPECT_NEAR(centred.center().y(), 2 + (40 - 2) / 2, 3);
+    const QRect top = greyRows(vtaTop);
+    EXPECT_NEAR(top.center().y(), 2 + 8, 3);
+}
+
 TEST_F(PaintTextFixture, FormulasShowThePlainTextAndFixedCellsMoveIn)
 {
     P.Text = QStringLiteral("=A1+B1");

@@ -80,6 +80,31 @@ TEST(GridHtmlPaint, TheHoveredLinkAloneIsUnderlinedWithURLUnderlineOnHover)
     EXPECT_EQ(cellImage(g, 2, 3), before);
 }
 
+TEST(GridHtmlPaint, NodeTextsInMarkUpStartWhereTheirPlainTextWould)
+{
+    input_test::GridUnderTest t(4, 8);
+    TExStringGrid& g = *t.g;
+    g.SetFixedCols(0);
+    g.SetColWidths(0, 160);
+    g.AddNode(1, 3);
+    // The first dark column of a cell's text, right of its node mark (or indent).
+    auto textLeft = [&](int row, const QString& text) {
+        g.SetCellEx(0, row, text);
+        g.repaint();
+        const QImage cell = cellImage(g, 0, row);
+        for (int x = 13; x < cell.width(); ++x)
+            for (int y = 0; y < cell.height(); ++y)
+                if (cell.pixelColor(x, y).lightness() < 100) return x;
+        return -1;
+    };
+    for (int row : {1, 2}) {  // the node row with its mark, a child row with its indent
+        SCOPED_TRACE(row);
+        const int plain = textLeft(row, "Wgroup");
+        EXPECT_GT(plain, 0);
+        EXPECT_NEAR(textLeft(row, "<B>Wgroup</B>"), plain, 1);
+    }
+}
+
 TEST(GridHtmlPaint, ScreenshotOfHtmlCellsWithAHeaderHint)
 {
     input_test::GridUnderTest t(5, 8);
