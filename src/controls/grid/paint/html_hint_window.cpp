@@ -23,7 +23,8 @@ void SetHintFontName(const QString& name) { hint_window_detail::gHintFontName = 
 QString HintFontName() { return hint_window_detail::gHintFontName; }
 
 THTMLHintWindow::THTMLHintWindow(QWidget* owner)
-    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+    : QWidget(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                         Qt::WindowTransparentForInput)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_TransparentForMouseEvents);

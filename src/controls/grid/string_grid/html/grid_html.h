@@ -110,6 +110,7 @@ public:
     // hovered link, the hand cursor, the anchor events; and the shown hint
     // goes when the mouse leaves its cell.
     void MouseMove(int X, int Y);
+    // The mouse left the cells: no hovered link, no hand, no hint.
     void MouseLeave();
     // A left press on an anchor or a form control of a cell (display cell,
     // base of its block; press cell before mapping for OnClickCell): true

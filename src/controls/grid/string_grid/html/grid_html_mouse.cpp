@@ -164,6 +164,7 @@ void TGridHTML::MouseMove(int X, int Y)
 
 void TGridHTML::MouseLeave()
 {
+    if (FLastHintPos.x() >= 0) CancelHint();
     if (URLUnderlineOnHover) SetHoverLink(-1, -1, -1);
     if (!FAnchor.isEmpty()) {
         if (OnAnchorExit) OnAnchorExit(&G, -1, -1, QString());
