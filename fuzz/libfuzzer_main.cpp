@@ -4,7 +4,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
+#include <new>
 
 #include <QApplication>
 
@@ -18,7 +18,13 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("LANG", "C.UTF-8");
     static int appArgc = 1;
     static char* appArgv[] = {(*argv)[0], nullptr};
-    static const std::unique_ptr<QApplication> application = std::make_unique<QApplication>(appArgc, appArgv);
+    // libFuzzer leaves through exit(), which takes the static objects down in
+    // the reverse order of their making. Qt makes some of its own (the icon
+    // cache, on the first icon drawn) after the application, so they would go
+    // first and the application's clean-up routines would then use them. The
+    // application is therefore never destroyed: the end of the process takes it.
+    alignas(QApplication) static unsigned char applicationStorage[sizeof(QApplication)];
+    new (applicationStorage) QApplication(appArgc, appArgv);
     platform::formatSettings() = platform::FormatSettings{};
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/grid/html/html_renderer.h"
 #include "controls/grid/text/grid_html_text.h"
 #include "controls/grid/text/grid_text_utils.h"
 
@@ -129,19 +130,24 @@ TCellTextResult DrawCellText(TCanvas& canvas, const TRect& cell, const TCellText
         canvas.Pen.Color = canvas.Brush.Color;
         canvas.FillRect(r);
         if (p.DrawRichTextCell) p.DrawRichTextCell(canvas, r);
-    } else if (kind == 1 && p.RenderHTMLText) {
+    } else if (kind == TextKindHtml) {
         TRect hr = r;
         if (p.FilterGlyph) hr.Right -= 18;
         hr.Left -= 1;
         if (p.SortIndicatorCell) hr.Right -= 10;
-        const Qt::BrushStyle saved = canvas.Brush.Style;
-        canvas.Brush.Style = Qt::NoBrush;
-        result.MeasuredWidth = p.RenderHTMLText(canvas, hr, text) + 2;
-        canvas.Brush.Style = saved;
+        grid::THTMLRenderParams html = p.Html;
+        html.X = hr.Left;
+        html.Y = hr.Top;
+        html.URLColor = urlColor;
+        html.WordWrap = !p.EnhTextSize;
+        grid::THTMLRenderResult out;
+        grid::RenderHTMLText(canvas, text, hr, html, out);
+        result.MeasuredWidth = out.XSize + 2;
+        result.Html = true;
+        result.HtmlRect = hr;
         if (p.SortIndicatorCell && p.SortDrawn)
             DrawSortIndicator(canvas, hr.Right + 2, SortIndicatorY(r, p.VA), p.Sort, env);
     } else {
-        // Plain text (mini-HTML too while the grid has no renderer for it).
         if (p.SortRowCentredShift && p.HA == taCenter) r.Left += 10;
         const bool url = p.URLShow && IsURL(p.Text);
         if (url) {

@@ -7,6 +7,7 @@
 
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/grid_types.h"
+#include "controls/grid/html/html_renderer.h"
 #include "controls/grid/paint/cell_objects.h"
 #include "platform/canvas.h"
 
@@ -81,9 +82,11 @@ struct TCellTextParams {
     bool SortRowCentredShift = false;
     bool SortDrawn = true;          // first in the index list, not in it, or IndexShow
     TSortIndicator Sort;
-    // Mini-HTML and rich text renderers (set by the grid when it has them):
-    // each draws into the rectangle and returns the text width.
-    std::function<int(TCanvas&, const TRect&, const QString&)> RenderHTMLText;
+    // The mini-HTML renderer's settings for the cell (pictures, hovered
+    // link, blink phase, pressed control); the drawing adds the hit point
+    // and its URL colour.
+    grid::THTMLRenderParams Html;
+    // The rich text renderer (set by the grid when it has one).
     std::function<void(TCanvas&, const TRect&)> DrawRichTextCell;
     // The wavy underline of the error marker (text, length, start, line height, rectangle).
     std::function<void(TCanvas&, const QString&, int, int, int, const TRect&)> DrawErrorUnderline;
@@ -92,6 +95,8 @@ struct TCellTextParams {
 struct TCellTextResult {
     int MeasuredWidth = 0;  // measured text width + 2, 0 when nothing was measured
     int LineHeight = 0;     // the height of "hg"
+    bool Html = false;      // the text was mini-HTML, drawn in HtmlRect
+    TRect HtmlRect;
 };
 
 // Draws the text of a cell (canvas brush and font set by the painter).

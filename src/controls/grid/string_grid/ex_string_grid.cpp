@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "controls/grid/string_grid/html/grid_html.h"
 #include "platform/format_settings.h"
 
 namespace grid {
@@ -32,6 +33,7 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
 {
     // Internal state at rest; the settings objects and their wiring.
     FSearchFooter = std::make_unique<TSearchFooter>(false);
+    FHTML = std::make_unique<TGridHTML>(*this);
     FFixedFont.Name = QStringLiteral("Tahoma");
     FFixedFont.Style = fsBold;
     FActiveCellFont.Style = fsBold;

@@ -42,6 +42,8 @@
 namespace grid {
 
 class TExInplaceEdit;
+class TGridHTML;
+struct THintInfo;
 class TGridSpin;
 class TGridCombo;
 class TGridCheckBox;
@@ -154,6 +156,15 @@ public:
     // The owner form's resize: grows the grid with the form when SizeWithForm,
     // then fits the stretch column.
     void GridFormResize(QWidget* form);
+
+    // ============================================================
+    // Mini-HTML beyond the text drawing: pictures, links under the
+    // mouse, form controls, cell hints      html/grid_html*.cpp
+    // ============================================================
+    TGridHTML& HTML() { return *FHTML; }
+    const TGridHTML& HTML() const { return *FHTML; }
+    // The hint request: fills the hint record for the point it carries.
+    void GetCellHintInfo(QString& HintStr, bool& CanShow, THintInfo& HintInfo);
 
     // ============================================================
     // Cell query hooks                     ex_string_grid_queries.cpp
@@ -1402,7 +1413,6 @@ private:
     void ReleaseCellButton(int ACol, int ARow);
     void ReleaseDisjunctRow(int ARow, platform::TShiftState shift);
     bool PressButton(int ACol, int ARow);
-    bool PressAnchor(int ACol, int ARow, int X, int Y);
     bool PressResizer(int X, int Y);
     // A left press on the drop-down strip of a lit fixed cell (display cell).
     bool PressFixedDropDown(int ACol, int ARow, int X);
@@ -2017,6 +2027,9 @@ private:
 
     // Sorting bookkeeping of the data operations.
     TIntList FSortRowXRef;
+
+    // Mini-HTML: made by the constructor.
+    std::unique_ptr<TGridHTML> FHTML;
 };
 
 // Holds a grid's update lock (repaints wait) for a scope, when active, and

@@ -1,9 +1,7 @@
 #include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
 
-#include <QHelpEvent>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "app/app_state.h"
@@ -167,18 +165,11 @@ void TRuleEditorForm::wireGrid(int index)
         if (col == 0 && row > 0)
             table(index).grid().SelectRows(row, 1);
     };
+    // The grid asks for the hint of the cell under a resting mouse.
     g.OnGridHint = [this, index](QObject*, int row, int col, QString& hint) {
         if (row == 0 && col > 0)
             hint = headerHint(index, col);
     };
-    // The grid asks for no hints of its own: the header hints are shown here.
-    watchHints(g);
-}
-
-void TRuleEditorForm::watchHints(grid::TExStringGrid& grid)
-{
-    hintGrids_.push_back(&grid);
-    grid.viewport()->installEventFilter(this);
 }
 
 QString TRuleEditorForm::headerHint(int index, int displayColumn) const
@@ -189,30 +180,6 @@ QString TRuleEditorForm::headerHint(int index, int displayColumn) const
         return {};
     const int id = t.layout().columns[size_t(real)].hintId;
     return id >= 0 ? text(id) : QString();
-}
-
-bool TRuleEditorForm::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        for (grid::TExStringGrid* watchedGrid : hintGrids_) {
-            grid::TExStringGrid& g = *watchedGrid;
-            if (watched != g.viewport())
-                continue;
-            const auto* help = static_cast<QHelpEvent*>(event);
-            int col = -1;
-            int row = -1;
-            g.MouseToCell(help->pos().x(), help->pos().y(), col, row);
-            QString hint;
-            if (g.OnGridHint && col >= 0 && row >= 0)
-                g.OnGridHint(&g, row, col, hint);
-            if (hint.trimmed().isEmpty())
-                QToolTip::hideText();
-            else
-                QToolTip::showText(help->globalPos(), hint, g.viewport());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 grid::TGridRowCommands TRuleEditorForm::rowCommands() const

@@ -153,9 +153,6 @@ protected:
 
     // A form-specific button after the row buttons, with a fixed caption.
     button::TLbButton* addButton(const QString& name, const QString& caption);
-    // A grid of the form besides its rule tables whose header hints show,
-    // like the tables', through its OnGridHint.
-    void watchHints(grid::TExStringGrid& grid);
     // The shared row commands and cell helpers, with the application's
     // clipboard and options.
     grid::TGridRowCommands rowCommands() const;
@@ -168,7 +165,6 @@ protected:
     void refresh(int table);
 
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildForm();
@@ -185,7 +181,6 @@ private:
 
     RuleEditorLayout layout_;
     std::vector<std::unique_ptr<RuleTable>> tables_;
-    std::vector<grid::TExStringGrid*> hintGrids_;  // the tables' grids and the watched ones
     int buttonCount_ = 0;
     // The project file as it was when loaded.
     platform::FileStamp loadedFile_;

@@ -196,7 +196,6 @@ void TFOPC_UA_Client_Access::buildServerPanel()
         if (row == 0 && col > 0 && entry < Hint_Server_List.size())
             hint = Hint_Server_List[entry];
     };
-    watchHints(g);
     // A double click where no server stands adds one.
     g.viewport()->installEventFilter(this);
 

@@ -134,23 +134,26 @@ TEST_F(PaintTextFixture, PasswordCellsShowOneCharacterPerCharacter)
 
 TEST_F(PaintTextFixture, HtmlTagsAreDetectedCaseSensitively)
 {
-    bool rendered = false;
-    P.RenderHTMLText = [&](TCanvas&, const TRect&, const QString&) {
-        rendered = true;
-        return 10;
-    };
+    const QFont font(QStringLiteral("Tahoma"), 9);
+    QFont bold = font;
+    bold.setBold(true);
+    // A lower-case opening tag alone is plain text, drawn with its tag.
     P.Text = QStringLiteral("<b>bold");
-    Draw();
-    EXPECT_FALSE(rendered);  // lower-case opening tag only: plain text
+    PaintTarget plain = Draw();
+    EXPECT_FALSE(Last.Html);
+    EXPECT_GE(plain.Ink().width(), QFontMetrics(font).horizontalAdvance(QStringLiteral("<b>bold")) - 2);
+    // In upper case it is mini-HTML: the renderer draws the bold word alone,
+    // and its width + 2 is the measured width.
     P.Text = QStringLiteral("<B>bold");
-    Draw();
-    EXPECT_TRUE(rendered);
-    EXPECT_EQ(Last.MeasuredWidth, 12);
-    rendered = false;
+    PaintTarget html = Draw();
+    EXPECT_TRUE(Last.Html);
+    EXPECT_EQ(Last.MeasuredWidth, QFontMetrics(bold).horizontalAdvance(QStringLiteral("bold")) + 2);
+    EXPECT_LE(html.Ink().width(), QFontMetrics(bold).horizontalAdvance(QStringLiteral("bold")) + 1);
+    // Without HTML the tags are text.
     P.EnableHTML = false;
     P.Text = QStringLiteral("<B>bold</B>");
     Draw();
-    EXPECT_FALSE(rendered);
+    EXPECT_FALSE(Last.Html);
 }
 
 TEST_F(PaintTextFixture, UrlsShowWithoutSchemeUnderlinedInTheUrlColour)
@@ -207,6 +210,30 @@ TEST_F(PaintTextFixture, SortIndicatorFollowsTheText)
         for (int x = textRight + 4; x < textRight + 20; ++x)
             if (t.Image.pixelColor(x, y) == QColor(0x80, 0x80, 0x80)) grey = true;
     EXPECT_TRUE(grey);
+}
+
+TEST_F(PaintTextFixture, AnHtmlHeaderOfTheSortedColumnHasItsIndicatorAtTheRightInItsVerticalPlace)
+{
+    P.Text = QStringLiteral("<B>Name</B>");
+    P.SortIndicatorCell = true;
+    auto greyRows = [&](TVAlignment va) {
+        P.VA = va;
+        PaintTarget t = Draw(160, 40);
+        t.Done();
+        QRect grey;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 160; ++x)
+                if (t.Image.pixelColor(x, y) == QColor(0x80, 0x80, 0x80)) grey |= QRect(x, y, 1, 1);
+        return grey;
+    };
+    // At 2 pixels right of the text box, which leaves the last 10 pixels for
+    // it; in the middle of the cell when centred, near its top otherwise.
+    const QRect centred = greyRows(vtaCenter);
+    ASSERT_FALSE(centred.isNull());
+    EXPECT_NEAR(centred.center().x(), 160 - 2 - 10 + 2, 4);
+    EXPECT_NEAR(centred.center().y(), 2 + (40 - 2) / 2, 3);
+    const QRect top = greyRows(vtaTop);
+    EXPECT_NEAR(top.center().y(), 2 + 8, 3);
 }
 
 TEST_F(PaintTextFixture, FormulasShowThePlainTextAndFixedCellsMoveIn)

@@ -2,6 +2,7 @@
 // loading, OK with its checks, questions and file, Cancel, the row buttons
 // with their copy flags, and the texts.
 
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QTabWidget>
 #include <QTest>
@@ -9,6 +10,7 @@
 #include <QToolTip>
 
 #include "controls/button/lb_button.h"
+#include "controls/grid/string_grid/html/grid_html.h"
 #include "test_rules_form.h"
 
 namespace rule_editor_form_tests {
@@ -457,7 +459,9 @@ TEST_F(RuleFrameTest, RowButtonCaptionsMayStandApartFromTheDescription)
     EXPECT_EQ(form.Btn_OK->toolTip(), QStringLiteral("hint OK"));
 }
 
-TEST_F(RuleFrameTest, AWatchedGridShowsItsHeaderHintsAsTheTablesDo)
+// A grid of a form besides its rule tables shows its header hints through
+// the grid's own hints as the tables do.
+TEST_F(RuleFrameTest, AGridBesidesTheTablesShowsItsHeaderHintsAsTheTablesDo)
 {
     auto form = makeForm(GridKind::ColumnGrid);
     grid::TExColumnGrid extra(form.get());
@@ -469,7 +473,6 @@ TEST_F(RuleFrameTest, AWatchedGridShowsItsHeaderHintsAsTheTablesDo)
         if (row == 0)
             hint = QStringLiteral("extra hint %1").arg(col);
     };
-    form->watchHints(extra);
     show(*form);
     extra.show();
     const platform::TRect r = extra.CellRect(1, 0);
@@ -517,6 +520,42 @@ TEST_F(RuleFrameTest, TextsComeFromTheFormsBlockAgainAfterALanguageChange)
         EXPECT_EQ(hint, QString());
         g.OnGridHint(&g, 0, 0, hint);
         EXPECT_EQ(hint, QString());
+    }
+}
+
+// The header hints come through the grid's own hints: a resting mouse over
+// a header cell asks the grid, whose hint request ends in OnGridHint.
+TEST_F(RuleFrameTest, AMouseRestingOnAHeaderShowsItsHintThroughTheGrid)
+{
+    for (GridKind kind : kBothKinds) {
+        SCOPED_TRACE(kindName(kind));
+        auto form = makeForm(kind, 1, 6);
+        show(*form);
+        grid::TExStringGrid& g = form->table(0).grid();
+        const platform::TRect header = g.CellRect(2, 0);
+        const QPoint at(header.Left + 5, header.Top + 5);
+        grid::THintInfo info;
+        info.CursorPos = at;
+        bool canShow = true;
+        g.GetCellHintInfo(info.HintStr, canShow, info);
+        EXPECT_EQ(info.HintStr, QStringLiteral("about Key"));
+        EXPECT_EQ(info.HintPos, g.viewport()->mapToGlobal(QPoint(at.x(), header.Bottom + 6)));
+
+        QHelpEvent help(QEvent::ToolTip, at, g.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(g.viewport(), &help);
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), QStringLiteral("about Key"));
+        // A data cell has no hint.
+        const platform::TRect data = g.CellRect(2, 1);
+        QHelpEvent none(QEvent::ToolTip, QPoint(data.Left + 5, data.Top + 5),
+                        g.viewport()->mapToGlobal(QPoint(data.Left + 5, data.Top + 5)));
+        QApplication::sendEvent(g.viewport(), &none);
+        // The tool tip fades out.
+        QElapsedTimer waited;
+        waited.start();
+        while (QToolTip::isVisible() && waited.elapsed() < 2000)
+            QTest::qWait(20);
+        EXPECT_FALSE(QToolTip::isVisible());
     }
 }
 

@@ -117,7 +117,6 @@ public:
 
     using TRuleEditorForm::addButton;
     using TRuleEditorForm::addClientWidget;
-    using TRuleEditorForm::watchHints;
 
     QString path;
     // The editor's choices when a showing starts.

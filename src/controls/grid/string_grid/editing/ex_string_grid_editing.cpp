@@ -10,7 +10,7 @@
 #include "controls/grid/editors/inplace_edit_rules.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/settings/grid_app_style.h"
-#include "controls/grid/text/grid_markup.h"
+#include "controls/grid/html/html_text_utils.h"
 #include "platform/input_state.h"
 
 namespace grid {

@@ -6,7 +6,10 @@
 
 #include <utility>
 
+#include <QHelpEvent>
+
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
 
 namespace grid {
@@ -162,8 +165,8 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
         }
     }
 
-    // Anchors.
-    if (PressAnchor(ACol, ARow, X, Y)) return;
+    // Anchors and form controls of mini-HTML cells.
+    if (FHTML->Press(ACol, ARow, X, Y, origCol, origRow)) return;
 
     Movecell = -1;
     PressHeaderSelect(ACol, ARow, Msg.Keys);
@@ -369,9 +372,16 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     // look lights its headers whatever HoverFixedCells says.
     if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
+    // Links under the mouse (their hand cursor over the one the base chose);
+    // a hint goes when the mouse leaves its cell.
+    FHTML->MouseMove(X, Y);
 }
 
-void TExStringGrid::CMMouseLeave() { SetFixedHover(-1, -1, FMouseDownMove, FDropDownDown); }
+void TExStringGrid::CMMouseLeave()
+{
+    SetFixedHover(-1, -1, FMouseDownMove, FDropDownDown);
+    FHTML->MouseLeave();
+}
 
 bool TExStringGrid::viewportEvent(QEvent* event)
 {
@@ -383,6 +393,16 @@ bool TExStringGrid::viewportEvent(QEvent* event)
             // Leaving the grid never fails the event loop.
         }
     }
+    // The mouse rests: the grid answers with the hint of the cell under it.
+    if (event->type() == QEvent::ToolTip) {
+        try {
+            FHTML->ShowHint(static_cast<QHelpEvent*>(event)->pos());
+        } catch (...) {
+            // A hint that cannot be made is not shown.
+        }
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel) FHTML->CancelHint();
     const bool result = TBaseGrid::viewportEvent(event);
     if (event->type() == QEvent::Paint && (FFixedCellPushed || FPanning)) {
         try {
@@ -450,6 +470,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     const int X = Msg.XPos, Y = Msg.YPos;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    FHTML->Release();  // a pressed BUTTON control comes up
     ReleaseFixedAsButton(ACol, ARow);
     if (FPushedCellButton.x() >= 0) {
         const QPoint pushed = FPushedCellButton;

@@ -1,62 +1,16 @@
 // Clicks on the objects a cell holds: check boxes and column radio buttons,
 // radio groups, cell buttons and expand buttons, header selection clicks and
-// the anchors of link cells.
+// opening the links of anchors (the anchors themselves: html/grid_html_mouse.cpp).
 
 #include <QDesktopServices>
 #include <QFontMetrics>
-#include <QRegularExpression>
 #include <QUrl>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
-#include "controls/grid/text/grid_html_text.h"
 
 namespace grid {
 
 using platform::TShiftState;
-
-namespace grid_input_objects_detail {
-
-// One anchor of a cell text laid out on one line: its link and where its
-// text starts and ends, in pixels from the text's left edge.
-struct AnchorSpan {
-    QString href;
-    int from = 0;
-    int to = 0;
-};
-
-// Lays the cell text out on one line (tags take no room) and lists its
-// anchors with their horizontal extent.
-std::vector<AnchorSpan> anchorSpans(const QString& text, const QFontMetrics& fm)
-{
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    static const QRegularExpression href(QStringLiteral("href\\s*=\\s*\"([^\"]*)\""),
-                                         QRegularExpression::CaseInsensitiveOption);
-    std::vector<AnchorSpan> spans;
-    int x = 0;
-    int pos = 0;
-    bool inAnchor = false;
-    AnchorSpan current;
-    auto it = tag.globalMatch(text);
-    auto addText = [&](const QString& run) { x += fm.horizontalAdvance(run); };
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        addText(text.mid(pos, m.capturedStart() - pos));
-        pos = m.capturedEnd();
-        const QString t = m.captured();
-        if (t.size() > 2 && (t[1] == u'a' || t[1] == u'A') && (t[2].isSpace())) {
-            const QRegularExpressionMatch h = href.match(t);
-            current = AnchorSpan{h.hasMatch() ? h.captured(1) : QString(), x, x};
-            inAnchor = true;
-        } else if (inAnchor && t.compare(QStringLiteral("</a>"), Qt::CaseInsensitive) == 0) {
-            current.to = x;
-            spans.push_back(current);
-            inAnchor = false;
-        }
-    }
-    return spans;
-}
-
-}  // namespace grid_input_objects_detail
 
 // ------------------------------------------------------------ check boxes
 
@@ -256,45 +210,6 @@ bool TExStringGrid::OpenLink(const QString& url)
 {
     if (!IsOpenableLink(url)) return false;
     return QDesktopServices::openUrl(QUrl(url.trimmed()));
-}
-
-bool TExStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
-{
-    (void)Y;
-    const int sc = RealColIndex(ACol);
-    const QString text = GetCellEx(sc, ARow);
-    const platform::TRect cell = TBaseGrid::CellRect(ACol, ARow);
-    QString anchor;
-    if (EnableHTML && text.contains(QStringLiteral("<A"), Qt::CaseInsensitive)) {
-        const int left = cell.Left + XYOffset.x();
-        for (const auto& span : grid_input_objects_detail::anchorSpans(text, QFontMetrics(font()))) {
-            if (X >= left + span.from && X < left + span.to) {
-                anchor = span.href;
-                break;
-            }
-        }
-    } else if (URLShow && IsURL(text)) {
-        const int left = cell.Left + XYOffset.x();
-        if (X >= left && X < left + QFontMetrics(font()).horizontalAdvance(text)) anchor = text;
-    }
-    if (anchor.isEmpty()) return false;
-    bool autoHandle = true;
-    if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, anchor, autoHandle);
-    if (autoHandle) {
-        const qsizetype at = anchor.toUpper().indexOf(QStringLiteral("CELL://"));
-        if (at >= 0) {
-            QPoint target;
-            if (ParseCellRef(anchor.mid(at + 7), target) && target.x() >= 0 && target.y() >= 0 &&
-                target.x() < ColCount() && target.y() < RowCount()) {
-                SetRow(target.y());
-                SetCol(target.x());
-                ScrollInView(target.x(), target.y());
-            }
-        } else {
-            OpenLink(anchor);
-        }
-    }
-    return true;
 }
 
 }  // namespace grid

@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
 
 namespace grid {
@@ -313,6 +314,7 @@ void TExStringGrid::mousePressEvent(QMouseEvent* event)
 
 void TExStringGrid::keyPressEvent(QKeyEvent* event)
 {
+    FHTML->CancelHint();
     if (FPanning) {
         StopPanning();
         event->accept();

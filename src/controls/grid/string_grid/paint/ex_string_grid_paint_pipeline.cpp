@@ -9,6 +9,8 @@
 #include <QPainter>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/html/html_colors.h"
+#include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/text/grid_format.h"
 #include "controls/grid/text/grid_number_text.h"
@@ -532,7 +534,11 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         }
         p.DrawErrorUnderline = [](TCanvas& c, const QString& text, int length, int start, int lineHeight,
                                   const TRect& rect) { DrawErrorUnderline(c, text, length, start, lineHeight, rect); };
+        p.Html = FHTML->CellRenderParams(sc, ACol, ARow);
+        SetHTMLHighlightColors(HighlightColor, HighlightTextColor);
         measured = paint::DrawCellText(canvas, cell, p, env);
+        // Drawn on the grid itself (not a print or drag image): hit tests find it there.
+        if (measured.Html && &canvas == Canvas()) FHTML->NoteCellTextRect(ACol, ARow, measured.HtmlRect);
     }
     canvas.Brush.Color = savedBrush;
     canvas.Font.Color = savedFont;

@@ -3,7 +3,7 @@
 // per-cell property accessors with the row-wide colour setters.
 
 #include "controls/grid/string_grid/ex_string_grid.h"
-#include "controls/grid/text/grid_markup.h"
+#include "controls/grid/html/html_text_utils.h"
 #include "controls/grid/text/grid_text_utils.h"
 
 namespace grid {

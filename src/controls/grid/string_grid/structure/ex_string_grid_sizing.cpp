@@ -11,7 +11,9 @@
 
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/scoped_value.h"
-#include "controls/grid/text/grid_markup.h"
+#include "controls/grid/html/html_measure_canvas.h"
+#include "controls/grid/html/html_renderer.h"
+#include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/text/grid_text_utils.h"
 
 namespace grid {
@@ -51,7 +53,22 @@ QSize TExStringGrid::CellTextExtent(int ACol, int ARow)
     QString text = GetGridCell(s, ARow);
     GetDisplText(s, ARow, text);
     if (text.isEmpty() || HasDataGraphic(s, ARow)) return QSize(0, 0);
-    if (EnableHTML) text = StripHTMLTags(text);
+    if (TextType(text, EnableHTML) == TextKindHtml) {
+        // Laid out by the renderer as the painting lays it out, without a
+        // limit of width.
+        THTMLMeasureCanvas measure(viewport(), MeasureFont(ACol, ARow));
+        THTMLRenderParams p = FHTML->CellRenderParams(s, ACol, ARow);
+        p.X = p.Y = 0;
+        p.HoverLink = 0;
+        p.MeasureOnly = true;
+        p.Selected = true;
+        p.BlinkOn = true;
+        p.HoverStyle = false;
+        p.ControlDown = false;
+        THTMLRenderResult out;
+        RenderHTMLText(measure.Canvas(), text, platform::TRect(0, 0, 65535, 65535), p, out);
+        return QSize(out.XSize + 2, out.YSize + 2);
+    }
     const QFontMetrics metrics(MeasureFont(ACol, ARow));
     int width = 0;
     const QStringList lines = sizing_detail::textLines(text);

@@ -6,7 +6,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/text/grid_format.h"
-#include "controls/grid/text/grid_markup.h"
+#include "controls/grid/html/html_text_utils.h"
 #include "controls/grid/text/grid_number_text.h"
 #include "platform/format_settings.h"
 #include "platform/strings.h"
