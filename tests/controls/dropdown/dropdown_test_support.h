@@ -55,3 +55,43 @@ private:
 };
 
 }  // namespace dropdown_testing
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+
+#include "controls/dropdown/base/dropdown_form.h"
+#include "controls/dropdown/base/ex_custom_dropdown.h"
+
+namespace dropdown_testing {
+
+// A shown window holding a drop-down edit and a second edit after it.
+struct DropDownHost {
+    explicit DropDownHost(QPoint editAt = QPoint(20, 20))
+    {
+        Window.resize(320, 240);
+        Edit = new dropdown::TExCustomDropDown(&Window);
+        Edit->move(editAt);
+        Next = new QLineEdit(&Window);
+        Next->move(editAt + QPoint(0, 40));
+        Window.show();
+        Window.activateWindow();
+        (void)QTest::qWaitForWindowExposed(&Window, 1000);
+        Edit->setFocus();
+        QApplication::processEvents();
+    }
+    dropdown::TDropDownForm& Form() const { return *Edit->DropDownForm(); }
+
+    QWidget Window;
+    dropdown::TExCustomDropDown* Edit;
+    QLineEdit* Next;
+};
+
+// Marks a dropped-down pop-up as left for another window of the program.
+inline void deactivateFor(dropdown::TDropDownForm& form, QWidget* newActive)
+{
+    form.HandleActivation(false, newActive);
+}
+
+}  // namespace dropdown_testing

@@ -11,13 +11,10 @@
 #include <QSize>
 #include <QString>
 
+#include "controls/grid/cells/grid_image_list.h"
 #include "platform/canvas.h"
 #include "platform/colors.h"
 #include "platform/geometry.h"
-
-namespace grid {
-class TGridImageList;
-}
 
 namespace dropdown {
 

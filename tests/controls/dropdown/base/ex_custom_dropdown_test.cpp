@@ -1,0 +1,476 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include <QListWidget>
+#include <QPointer>
+#include <QScreen>
+#include <QTest>
+
+#include "controls/dropdown/base/dropdown_bars.h"
+#include "controls/dropdown/base/dropdown_button.h"
+#include "controls/dropdown/dropdown_test_support.h"
+
+using namespace dropdown;
+using namespace dropdown_testing;
+
+namespace {
+
+// A picker as the pickers to come are built: a list made in BeforeDropDown.
+class ListPicker final : public TExCustomDropDown {
+public:
+    using TExCustomDropDown::TExCustomDropDown;
+    QPointer<QListWidget> List;
+    int Prepared = 0;
+
+protected:
+    void BeforeDropDown() override
+    {
+        ++Prepared;
+        if (!List) {
+            auto* list = new QListWidget(this);
+            list->hide();
+            list->addItems({QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")});
+            list->resize(160, 90);
+            list->show();
+            List = list;
+            SetControl(list);
+            SetFocusControl(list);
+        }
+        TExCustomDropDown::BeforeDropDown();
+    }
+};
+
+// The drop-up reports, in order.
+struct DropUps {
+    std::vector<bool> Cancelled;
+    void Watch(TExCustomDropDown& edit)
+    {
+        edit.OnDropUp = [this](QObject*, bool cancelled) { Cancelled.push_back(cancelled); };
+    }
+};
+
+}  // namespace
+
+TEST(ExCustomDropDown, Defaults)
+{
+    TExCustomDropDown edit;
+    EXPECT_EQ(edit.width(), 200);
+    EXPECT_FALSE(edit.DroppedDown());
+    EXPECT_EQ(edit.DropPosition(), dpAuto);
+    EXPECT_EQ(edit.DropDownButtonWidth(), 17);
+    EXPECT_EQ(edit.Button()->width(), 17);
+    EXPECT_EQ(edit.DropDownBorderWidth(), 1);
+    EXPECT_TRUE(edit.EditorEnabled());
+    EXPECT_TRUE(edit.DefaultHandling());
+    EXPECT_TRUE(edit.CanUndo());
+    EXPECT_EQ(edit.Version(), QStringLiteral("1.2.1.4"));
+    // The Office 2007 selection colours and the Luna style of the constructor.
+    EXPECT_EQ(edit.SelectionColorStyle(), scOffice2007);
+    EXPECT_EQ(edit.SelectionColor(), 0xD7FFFDu);
+    EXPECT_EQ(edit.GetComponentStyle(), tsOffice2007Luna);
+    EXPECT_EQ(edit.DropDownColor(), 0xF3E5DAu);
+    EXPECT_EQ(edit.DropDownColorTo(), 0xF0DED0u);
+    EXPECT_EQ(edit.DropDownBorderColor(), clNone);
+    EXPECT_EQ(edit.DropDownHeader().Color(), 0xFFEFE3u);
+    EXPECT_EQ(edit.DropDownFooter().Font().Color, 0x723708u);
+    EXPECT_EQ(edit.ButtonAppearance().ColorTo(), 0xFFDDC4u);
+    EXPECT_EQ(edit.ButtonAppearance().ColorHot(), 0xEBFDFFu);
+    // The button sits inside the edit's right end.
+    EXPECT_LE(edit.Button()->geometry().right(), edit.width() - 1);
+    EXPECT_GE(edit.Button()->x(), edit.width() - 17 - 4);
+    EXPECT_GE(edit.height(), edit.GetMinHeight());
+}
+
+TEST(ExCustomDropDown, ComponentStylesAndTones)
+{
+    TExCustomDropDown edit;
+    edit.SetDropDownBorderColor(clRed);
+    edit.SetComponentStyle(tsWindowsXP);  // keeps the border colour
+    EXPECT_EQ(edit.DropDownBorderColor(), clRed);
+    EXPECT_EQ(edit.DropDownColorTo(), clNone);
+    EXPECT_EQ(edit.DropDownHeader().ColorTo(), clBtnFace);
+    EXPECT_EQ(edit.ButtonAppearance().ColorDown(), clInactiveCaption);
+    EXPECT_EQ(edit.ButtonAppearance().BorderColorChecked(), clBlack);
+
+    edit.SetComponentStyle(tsWindowsVista);
+    EXPECT_EQ(edit.DropDownBorderColor(), 0x979797u);
+    EXPECT_EQ(edit.DropDownHeader().Color(), 0xFFFDF9u);
+    EXPECT_EQ(edit.DropDownFooter().Color(), 0xFFFAF0u);
+
+    // The custom style changes nothing, the pop-up's colours included.
+    edit.SetDropDownColor(0x00123456);
+    edit.DropDownHeader().SetColor(0x00654321);
+    edit.SetComponentStyle(tsCustom);
+    EXPECT_EQ(edit.GetComponentStyle(), tsCustom);
+    EXPECT_EQ(edit.DropDownColor(), 0x00123456u);
+    EXPECT_EQ(edit.DropDownBorderColor(), 0x979797u);
+    EXPECT_EQ(edit.DropDownHeader().Color(), 0x00654321u);
+
+    TColorTones tones;
+    tones.Background = {0x00111111, 0x00222222, clNone};
+    tones.Hover = {0x00333333, clNone, clNone};
+    tones.Selected = {0x00444444, clNone, clNone};
+    edit.SetColorTones(tones);
+    EXPECT_EQ(edit.Button()->ButtonColor(), 0x00111111u);
+    EXPECT_EQ(edit.Button()->ButtonColorHot(), 0x00333333u);
+    EXPECT_EQ(edit.Button()->ButtonColorDown(), 0x00444444u);
+    EXPECT_EQ(edit.Button()->ButtonBorderColor(), 0x00222222u);
+    EXPECT_EQ(edit.BorderColor(), 0x00222222u);
+
+    edit.SetSelectionColorStyle(scWindows7);
+    EXPECT_EQ(edit.SelectionColor(), 0xFCEBDCu);
+    edit.SetSelectionColor(clRed);
+    edit.SetSelectionColorStyle(scCustom);
+    EXPECT_EQ(edit.SelectionColor(), clRed);
+}
+
+TEST(ExCustomDropDown, SelectionBackground)
+{
+    TExCustomDropDown edit;
+    {
+        PaintTarget t(40, 20);
+        edit.SetSelectionColorStyle(scCustom);
+        edit.SetSelectionColor(0x00336699);
+        edit.DrawSelectionBackground(*t.Canvas, platform::TRect(0, 0, 40, 20), clWhite, 0);
+        EXPECT_EQ(t.At(0, 0), 0x00336699u);
+        EXPECT_EQ(t.At(39, 19), 0x00336699u);
+    }
+    {
+        // The rounded Office 2007 frame: outer line, inner top line and the
+        // corner pixel in the item's background.
+        PaintTarget t(40, 20, clBlue);
+        edit.SetSelectionColorStyle(scOffice2007);
+        edit.DrawSelectionBackground(*t.Canvas, platform::TRect(0, 0, 40, 20), clWhite, 0);
+        EXPECT_EQ(t.At(20, 0), 0x8DD7D3u);
+        EXPECT_EQ(t.At(20, 1), 0xF4FEFFu);
+        EXPECT_EQ(t.At(0, 0), clWhite);
+    }
+}
+
+TEST(ExCustomDropDown, ShowDropDownOpensBelowTheEdit)
+{
+    DropDownHost host;
+    ListPicker* picker = new ListPicker(&host.Window);
+    picker->move(20, 80);
+    picker->show();
+    int before = 0;
+    picker->OnBeforeDropDown = [&](QObject*) { ++before; };
+    picker->ShowDropDown();
+    ASSERT_TRUE(picker->DroppedDown());
+    TDropDownForm& form = *picker->DropDownForm();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(before, 1);
+    const QPoint editAt = picker->mapToGlobal(QPoint(0, 0));
+    EXPECT_EQ(form.geometry().topLeft(), editAt + QPoint(0, picker->height() - 1));
+    // Width from the list; height from the border, the bars and the list.
+    EXPECT_EQ(form.width(), 160);
+    EXPECT_EQ(form.height(), 2 + 22 + 22 + 90);
+    // The list fills what the bars leave inside the border.
+    EXPECT_EQ(picker->List->parentWidget(), &form);
+    EXPECT_EQ(picker->List->geometry(), QRect(1, 23, 158, 90));
+    ASSERT_NE(form.Header(), nullptr);
+    EXPECT_EQ(form.Header()->geometry(), QRect(1, 1, 158, 22));
+    EXPECT_EQ(form.Footer()->geometry(), QRect(1, 113, 158, 22));
+
+    // Opening again while open changes nothing.
+    picker->ShowDropDown();
+    EXPECT_EQ(picker->Prepared, 1);
+    picker->HideDropDown(false);
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST(ExCustomDropDown, HiddenBarsAndAFixedSize)
+{
+    DropDownHost host;
+    host.Edit->DropDownHeader().SetVisible(false);
+    host.Edit->DropDownFooter().SetVisible(false);
+    host.Edit->SetDropDownWidth(30);
+    host.Edit->SetDropDownHeight(20);
+    host.Edit->ShowDropDown();
+    // Too small: the minimum of 80 x 50.
+    EXPECT_EQ(host.Form().size(), QSize(80, 50));
+    EXPECT_EQ(host.Form().Header(), nullptr);
+    host.Edit->HideDropDown(false);
+
+    // Without a control and without bars the pop-up is the edit's width.
+    host.Edit->SetDropDownWidth(0);
+    host.Edit->SetDropDownHeight(0);
+    host.Edit->ShowDropDown();
+    EXPECT_EQ(host.Form().size(), QSize(host.Edit->width(), 50));
+}
+
+TEST(ExCustomDropDown, RefusedOpenings)
+{
+    struct Case {
+        const char* name;
+        std::function<void(TExCustomDropDown&)> setUp;
+    } cases[] = {
+        {"disabled", [](TExCustomDropDown& e) { e.setEnabled(false); }},
+        {"read-only", [](TExCustomDropDown& e) { e.SetReadOnly(true); }},
+        {"OnDropDown refuses", [](TExCustomDropDown& e) { e.OnDropDown = [](QObject*, bool& accept) { accept = false; }; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DropDownHost host;
+        int before = 0;
+        host.Edit->OnBeforeDropDown = [&](QObject*) { ++before; };
+        c.setUp(*host.Edit);
+        host.Edit->ShowDropDown();
+        EXPECT_FALSE(host.Edit->DroppedDown());
+        EXPECT_FALSE(host.Form().isVisible());
+        // OnDropDown comes after the preparation; the other refusals before it.
+        EXPECT_EQ(before, std::string(c.name) == "OnDropDown refuses" ? 1 : 0);
+    }
+}
+
+TEST(ExCustomDropDown, AClickWithin250msOfTheCloseDoesNotReopen)
+{
+    ManualClock clock;
+    DropDownHost host;
+    TDropDownEditButton& button = *host.Edit->Button();
+    QWidget& face = *button.SpeedButton();
+    QTest::mouseClick(&face, Qt::LeftButton);
+    ASSERT_TRUE(host.Edit->DroppedDown());
+
+    // The press on the button activates the main window: the pop-up closes ...
+    deactivateFor(host.Form(), &host.Window);
+    EXPECT_FALSE(host.Edit->DroppedDown());
+    // ... and the click that follows does not open it again.
+    clock.advance(250);
+    QTest::mouseClick(&face, Qt::LeftButton);
+    EXPECT_FALSE(host.Edit->DroppedDown());
+    clock.advance(1);
+    QTest::mouseClick(&face, Qt::LeftButton);
+    EXPECT_TRUE(host.Edit->DroppedDown());
+}
+
+TEST(ExCustomDropDown, TheButtonRaisesOnEveryLeftRelease)
+{
+    ManualClock clock;
+    DropDownHost host;
+    TDropDownEditButton& button = *host.Edit->Button();
+    int clicks = 0;
+    button.OnClick = [&](QObject* sender) {
+        EXPECT_EQ(sender, &button);
+        ++clicks;
+    };
+    QWidget& face = *button.SpeedButton();
+    QTest::mouseClick(&face, Qt::RightButton);
+    EXPECT_EQ(clicks, 0);
+    QTest::mousePress(&face, Qt::LeftButton);
+    QTest::mouseRelease(&face, Qt::LeftButton, {}, QPoint(-30, 40));  // released off the button
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ExCustomDropDown, EscapeRestoresTheTextAndReportsACancelledDropUp)
+{
+    DropDownHost host;
+    ListPicker* picker = new ListPicker(&host.Window);
+    picker->show();
+    DropUps ups;
+    ups.Watch(*picker);
+    picker->SetText(QStringLiteral("old"));
+
+    picker->ShowDropDown();
+    picker->SetTextDirect(QStringLiteral("changed"));
+    QTest::keyClick(picker->List.data(), Qt::Key_Escape);
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(picker->Text(), QStringLiteral("old"));
+    ASSERT_EQ(ups.Cancelled, std::vector<bool>{true});
+
+    // Enter keeps the text and reports a drop-up that is not cancelled.
+    picker->ShowDropDown();
+    picker->SetTextDirect(QStringLiteral("chosen"));
+    QTest::keyClick(picker->List.data(), Qt::Key_Return);
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(picker->Text(), QStringLiteral("chosen"));
+    EXPECT_EQ(ups.Cancelled, (std::vector<bool>{true, false}));
+
+    // The same keys typed on the pop-up itself.
+    picker->ShowDropDown();
+    picker->SetTextDirect(QStringLiteral("again"));
+    picker->DropDownForm()->setFocus();
+    QTest::keyClick(picker->DropDownForm(), Qt::Key_Escape);
+    EXPECT_FALSE(picker->DroppedDown());
+    EXPECT_EQ(picker->Text(), QStringLiteral("old"));
+}
+
+TEST(ExCustomDropDown, PopupKeysReachTheEdit)
+{
+    DropDownHost host;
+    ListPicker* picker = new ListPicker(&host.Window);
+    picker->show();
+    std::vector<platform::Word> keys;
+    picker->OnKeyDown = [&](QObject*, platform::Word& key, platform::TShiftState) { keys.push_back(key); };
+    picker->ShowDropDown();
+    // The list keeps its own use of the key too.
+    picker->List->setCurrentRow(0);
+    QTest::keyClick(picker->List.data(), Qt::Key_Down);
+    EXPECT_EQ(picker->List->currentRow(), 1);
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(keys.back(), platform::VK_DOWN);
+    // F4 closes.
+    QTest::keyClick(picker->List.data(), Qt::Key_F4);
+    EXPECT_FALSE(picker->DroppedDown());
+    // F4 in the edit opens, Alt+Down closes again.
+    QTest::keyClick(picker, Qt::Key_F4);
+    EXPECT_TRUE(picker->DroppedDown());
+    QTest::keyClick(picker, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(picker->DroppedDown());
+    QTest::keyClick(picker, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_TRUE(picker->DroppedDown());
+    // A forwarded Alt+Down (Alt held on the keyboard) toggles once.
+    platform::setKeyboardStateOverride(platform::ssAlt);
+    picker->KeyDownMessage(platform::VK_DOWN);
+    platform::clearKeyboardStateOverride();
+    EXPECT_FALSE(picker->DroppedDown());
+}
+
+TEST(ExCustomDropDown, ReturnIsTabMovesTheFocusAndLeavesThePopupOpen)
+{
+    DropDownHost host;
+    host.Edit->SetReturnIsTab(true);
+    ASSERT_TRUE(host.Edit->hasFocus());
+    QTest::keyClick(host.Edit, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(host.Window.focusWidget(), host.Next);
+
+    host.Edit->setFocus();
+    host.Edit->ShowDropDown();
+    ASSERT_TRUE(host.Edit->DroppedDown());
+    host.Edit->KeyDownMessage(platform::VK_RETURN);
+    QApplication::processEvents();
+    EXPECT_TRUE(host.Edit->DroppedDown());
+    EXPECT_EQ(host.Window.focusWidget(), host.Next);
+
+    // Without it Enter stays in the edit (and closes an open pop-up).
+    DropDownHost plain;
+    QTest::keyClick(plain.Edit, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(plain.Window.focusWidget(), plain.Edit);
+}
+
+TEST(ExCustomDropDown, NonEditableMode)
+{
+    ManualClock clock;
+    DropDownHost host;
+    host.Edit->SetText(QStringLiteral("fixed"));
+    host.Edit->SetEditorEnabled(false);
+    QTest::keyClicks(host.Edit, QStringLiteral("abc"));
+    QTest::keyClick(host.Edit, Qt::Key_Backspace);
+    QTest::keyClick(host.Edit, Qt::Key_Delete);
+    EXPECT_EQ(host.Edit->Text(), QStringLiteral("fixed"));
+    // F4 toggles.
+    QTest::keyClick(host.Edit, Qt::Key_F4);
+    EXPECT_TRUE(host.Edit->DroppedDown());
+    QTest::keyClick(host.Edit, Qt::Key_F4);
+    EXPECT_FALSE(host.Edit->DroppedDown());
+    // A single click opens.
+    QTest::mouseClick(host.Edit, Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_TRUE(host.Edit->DroppedDown());
+    // Escape in the edit closes as cancelled.
+    DropUps ups;
+    ups.Watch(*host.Edit);
+    QTest::keyClick(host.Edit, Qt::Key_Escape);
+    EXPECT_FALSE(host.Edit->DroppedDown());
+    EXPECT_EQ(ups.Cancelled, std::vector<bool>{true});
+
+    // Read-only as well: F4 and clicks open nothing.
+    host.Edit->SetReadOnly(true);
+    clock.advance(1000);
+    QTest::keyClick(host.Edit, Qt::Key_F4);
+    QTest::mouseClick(host.Edit, Qt::LeftButton, {}, QPoint(10, 5));
+    EXPECT_FALSE(host.Edit->DroppedDown());
+}
+
+TEST(ExCustomDropDown, EditableTypingAndEscapeUndo)
+{
+    DropDownHost host;
+    host.Edit->SetText(QStringLiteral("start"));
+    host.Edit->clearFocus();
+    host.Edit->setFocus();
+    host.Edit->setCursorPosition(5);
+    QTest::keyClicks(host.Edit, QStringLiteral("ed"));
+    EXPECT_EQ(host.Edit->Text(), QStringLiteral("started"));
+    // Escape puts back the text of the focus entry, selected.
+    QTest::keyClick(host.Edit, Qt::Key_Escape);
+    EXPECT_EQ(host.Edit->Text(), QStringLiteral("start"));
+    EXPECT_EQ(host.Edit->selectedText(), QStringLiteral("start"));
+}
+
+TEST(ExCustomDropDown, TheUserSizeIsKeptUntilTheSizeIsSetAgain)
+{
+    DropDownHost host;
+    ListPicker* picker = new ListPicker(&host.Window);
+    picker->show();
+    picker->ShowDropDown();
+    TDropDownForm& form = *picker->DropDownForm();
+    ASSERT_EQ(form.size(), QSize(160, 136));
+
+    // The user drags the footer's size grip 40 to the right and 30 down.
+    TExFooter& footer = *form.Footer();
+    const QPoint grip(footer.width() - 4, footer.height() - 4);
+    QTest::mousePress(&footer, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(&footer, grip + QPoint(40, 30));
+    QTest::mouseRelease(&footer, Qt::LeftButton, {}, grip + QPoint(40, 30));
+    EXPECT_EQ(form.size(), QSize(200, 166));
+    picker->HideDropDown(false);
+
+    picker->ShowDropDown();
+    EXPECT_EQ(form.size(), QSize(200, 166));
+    picker->HideDropDown(false);
+
+    // A new DropDownWidth: computed again.
+    picker->SetDropDownWidth(250);
+    picker->ShowDropDown();
+    EXPECT_EQ(form.width(), 250);
+}
+
+TEST(ExCustomDropDown, AssignCopiesTheSettings)
+{
+    TExCustomDropDown source, target;
+    source.SetDropDownColor(clRed);
+    source.SetDropDownWidth(123);
+    source.SetDropPosition(dpUp);
+    source.SetReturnIsTab(true);
+    source.SetEditorEnabled(false);
+    source.SetDropDownButtonWidth(25);
+    source.SetDropDownButtonCaption(QStringLiteral("..."));
+    source.DropDownHeader().SetCaption(QStringLiteral("Head"));
+    source.DropDownFooter().Buttons().Add().SetCaption(QStringLiteral("OK"));
+    source.ButtonAppearance().SetColor(clLime);
+    source.SetSelectionColorStyle(scWindowsVista);
+    source.SetText(QStringLiteral("not copied"));
+    target.Assign(source);
+    EXPECT_EQ(target.DropDownColor(), clRed);
+    EXPECT_EQ(target.DropDownWidth(), 123);
+    EXPECT_EQ(target.DropPosition(), dpUp);
+    EXPECT_TRUE(target.ReturnIsTab());
+    EXPECT_FALSE(target.EditorEnabled());
+    EXPECT_EQ(target.DropDownButtonWidth(), 25);
+    EXPECT_EQ(target.Button()->width(), 25);
+    EXPECT_EQ(target.DropDownButtonCaption(), QStringLiteral("..."));
+    EXPECT_EQ(target.DropDownHeader().Caption(), QStringLiteral("Head"));
+    ASSERT_EQ(target.DropDownFooter().Buttons().Count(), 1);
+    EXPECT_EQ(target.ButtonAppearance().Color(), clLime);
+    EXPECT_EQ(target.SelectionColorStyle(), scWindowsVista);
+    EXPECT_EQ(target.SelectionColor(), 0xFDF8F1u);
+    EXPECT_TRUE(target.Text().isEmpty());
+}
+
+TEST(ExCustomDropDown, TextLessPrefixAndSuffix)
+{
+    TExCustomDropDown edit;
+    edit.SetPrefix(QStringLiteral("$ "));
+    edit.SetSuffix(QStringLiteral(" kg"));
+    edit.SetText(QStringLiteral("12"));
+    EXPECT_EQ(edit.text(), QStringLiteral("$ 12 kg"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("12"));
+    EXPECT_EQ(edit.OldText(), QStringLiteral("12"));
+    edit.SetTextDirect(QStringLiteral("raw"));
+    EXPECT_EQ(edit.text(), QStringLiteral("raw"));
+    EXPECT_EQ(edit.OldText(), QStringLiteral("12"));
+}
