@@ -46,6 +46,7 @@ void TDropDownForm::InitializeAndUpdate()
         FHeader->resize(FHeader->width(), edit.DropDownHeader().Height());
         FHeader->SetExDropDown(&edit);
         FHeader->InitButtons();
+        FHeader->show();
     }
     if (FHeader) {
         FHeader->OnDrawBackGround = edit.OnDrawHeader;
@@ -60,6 +61,7 @@ void TDropDownForm::InitializeAndUpdate()
         FFooter->resize(FFooter->width(), edit.DropDownFooter().Height());
         FFooter->SetExDropDown(&edit);
         FFooter->InitButtons();
+        FFooter->show();
     }
     if (FFooter) {
         FFooter->OnDrawBackGround = edit.OnDrawFooter;
@@ -102,7 +104,9 @@ void TDropDownForm::DrawBackground(TCanvas& canvas)
         canvas.FillRect(inside);
     }
     if (bw > 0) {
-        const TRect frame(client.Left + bw / 2, client.Top + bw / 2, client.Right, client.Bottom);
+        // The canvas keeps a wide pen inside the rectangle: the whole client
+        // rectangle gives the border its width on every side.
+        const TRect frame = client;
         canvas.Pen.Width = bw;
         canvas.Pen.Color = edit.DropDownBorderColor();
         canvas.Brush.Style = Qt::NoBrush;

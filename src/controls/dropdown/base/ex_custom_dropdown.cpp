@@ -48,6 +48,14 @@ QChar typedChar(const QKeyEvent& event)
     return QChar();
 }
 
+// Whether a widget shows when its parent does: it has not been hidden on
+// purpose (a child that was never shown counts as hidden to Qt until its
+// parent is shown).
+bool ShowsWithParent(const QWidget& widget)
+{
+    return !widget.isHidden() || !widget.testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 // The shift state of a key that reaches the key-down handling as a message:
 // Shift and Ctrl as the keyboard holds them, never Alt.
 TShiftState messageShiftState() { return platform::keyboardShiftState() & ~TShiftState(platform::ssAlt); }
@@ -437,13 +445,14 @@ void TExCustomDropDown::DoShowDropDown()
 void TExCustomDropDown::SizeDropDownForm()
 {
     int w = FDropDownWidth;
-    if (w <= 0) w = FControl && !FControl->isHidden() ? FControl->width() : width();
+    const bool controlShown = FControl && ex_custom_dropdown_detail::ShowsWithParent(*FControl);
+    if (w <= 0) w = controlShown ? FControl->width() : width();
     int h = FDropDownHeight;
     if (h <= 0) {
         h = 2 * FDropDownBorderWidth;
         if (FDropDownHeader->Visible() && FDropDownForm->Header()) h += FDropDownForm->Header()->height();
         if (FDropDownFooter->Visible() && FDropDownForm->Footer()) h += FDropDownForm->Footer()->height();
-        if (FControl && !FControl->isHidden()) h += FControl->height();
+        if (controlShown) h += FControl->height();
     }
     FDropDownForm->resize(w, h);
 }
@@ -452,9 +461,9 @@ void TExCustomDropDown::PlaceDropDownControl()
 {
     if (!FDropDownForm || !FControl) return;
     if (FControl->parentWidget() != FDropDownForm) {
-        const bool hidden = FControl->isHidden();
+        const bool shown = ex_custom_dropdown_detail::ShowsWithParent(*FControl);
         FControl->setParent(FDropDownForm);
-        FControl->setHidden(hidden);
+        FControl->setVisible(shown);
     }
     if (FDropDownForm->isVisible()) FDropDownForm->ArrangeChildren();
 }
