@@ -542,8 +542,7 @@ void TDropDownBar::paintEvent(QPaintEvent*)
             if (content.Height() > size.height()) content.Top += (content.Height() - size.height()) / 2;
             DrawHTMLCaption(canvas, text, content, true, FImages);
         }
-        if (auto* footer = qobject_cast<TExFooter*>(this); footer && footer->HasSizeGrip())
-            footer->DrawSizeGrip(canvas, TRect(r.Right - bw - 16, 1, r.Right - bw - 1, r.Bottom));
+        if (HasSizeGrip()) DrawSizeGrip(canvas, TRect(r.Right - bw - 16, 1, r.Right - bw - 1, r.Bottom));
     });
 }
 

@@ -169,6 +169,11 @@ protected:
     virtual bool IsFooter() const = 0;
     // The footer's grip.
     virtual bool HasSizeGrip() const { return false; }
+    virtual void DrawSizeGrip(platform::TCanvas& canvas, const platform::TRect& g) const
+    {
+        Q_UNUSED(canvas);
+        Q_UNUSED(g);
+    }
     // The item of the edit's button collection for this bar; null without an edit.
     virtual const TBarButtonsBase* EditButtonItems() const = 0;
 
@@ -220,7 +225,7 @@ public:
     // The grip shows when the appearance asks for it and the edit's pop-up is sizeable.
     bool HasSizeGrip() const override;
     // Draws the six dots of the grip into g.
-    void DrawSizeGrip(platform::TCanvas& canvas, const platform::TRect& g) const;
+    void DrawSizeGrip(platform::TCanvas& canvas, const platform::TRect& g) const override;
     // Whether a point lies in the grip's zone (the last 11 columns and 14 rows).
     bool InSizeGrip(QPoint pos) const;
 

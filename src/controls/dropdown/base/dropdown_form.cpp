@@ -23,7 +23,6 @@ TDropDownForm::TDropDownForm(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setFocusPolicy(Qt::StrongFocus);
-    hide();
 }
 
 TDropDownForm::~TDropDownForm()

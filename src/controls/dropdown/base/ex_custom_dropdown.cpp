@@ -89,9 +89,13 @@ TExCustomDropDown::~TExCustomDropDown()
 {
     FDestroying = true;
     if (FDropDownForm) {
+        // The form goes first, with the bars and the picker's control; it
+        // calls back into no part of the edit on its way out.
         FDropDownForm->SetExDropDown(nullptr);
         FDropDownForm->OnHide = nullptr;
-        delete FDropDownForm;  // with the bars and the picker's control
+        FDropDownForm->OnDestroy = nullptr;
+        FDropDownForm->OnSizing = nullptr;
+        delete FDropDownForm;
     }
 }
 
