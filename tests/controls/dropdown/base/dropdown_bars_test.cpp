@@ -291,3 +291,47 @@ TEST(DropDownBars, DbgListChecksTheUpperBound)
     EXPECT_EQ(list.Count(), 2);
     EXPECT_EQ(list.Items(1), 2);
 }
+
+TEST(DropDownBars, ButtonGroupsAndCheckButtons)
+{
+    QWidget parent;
+    TExButtonAppearance look;
+    TExButton* group[3];
+    for (TExButton*& b : group) {
+        b = new TExButton(&parent);
+        b->SetAppearance(&look);
+        b->SetGroupIndex(1);
+    }
+    parent.show();
+    auto click = [](TExButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(3, 3)); };
+    // One button of a group is down at a time.
+    click(group[0]);
+    EXPECT_TRUE(group[0]->Down());
+    click(group[1]);
+    EXPECT_TRUE(group[1]->Down());
+    EXPECT_FALSE(group[0]->Down());
+    // Without AllowAllUp the down button stays down.
+    click(group[1]);
+    EXPECT_TRUE(group[1]->Down());
+    // With it, the group may be all up (the setting spreads through the group).
+    group[2]->SetAllowAllUp(true);
+    click(group[2]);
+    EXPECT_TRUE(group[2]->Down());
+    EXPECT_FALSE(group[1]->Down());
+    EXPECT_TRUE(group[0]->AllowAllUp());
+    click(group[2]);
+    EXPECT_FALSE(group[2]->Down());
+
+    // An ungrouped push button is never down; a check button toggles.
+    TExButton push(&parent);
+    push.SetDown(true);
+    EXPECT_FALSE(push.Down());
+    TExButton check(&parent);
+    check.SetAppearance(&look);
+    check.SetStyle(tasCheck);
+    check.show();
+    click(&check);
+    EXPECT_TRUE(check.Down());
+    click(&check);
+    EXPECT_FALSE(check.Down());
+}
