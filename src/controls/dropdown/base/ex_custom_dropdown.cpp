@@ -256,7 +256,17 @@ void TExCustomDropDown::UpdateLineEditReadOnly()
 {
     // The line edit takes no typing (and shows no caret) while read-only or
     // not editable.
+    FApplyingReadOnly = true;
     QLineEdit::setReadOnly(FReadOnly || !FEditorEnabled);
+    FApplyingReadOnly = false;
+}
+
+void TExCustomDropDown::LineEditReadOnlyChanged()
+{
+    // Read-only set the line edit's way (QLineEdit::setReadOnly) is the
+    // edit's ReadOnly; the non-editable mode stays on top of it.
+    if (FApplyingReadOnly) return;
+    SetReadOnly(QLineEdit::isReadOnly());
 }
 
 void TExCustomDropDown::SetBorderColor(TColor value)
@@ -851,6 +861,8 @@ void TExCustomDropDown::changeEvent(QEvent* event)
     Guarded([&] {
         if (event->type() == QEvent::EnabledChange)
             FButton->setEnabled(isEnabled());
+        else if (event->type() == QEvent::ReadOnlyChange)
+            LineEditReadOnlyChanged();
         else if (event->type() == QEvent::FontChange)
             ResizeControl();
     });

@@ -113,7 +113,7 @@ public:
     // False: the text cannot be typed; a click or F4 opens the pop-up.
     bool EditorEnabled() const { return FEditorEnabled; }
     void SetEditorEnabled(bool value);
-    // Read-only: no typing and no opening.
+    // Read-only: no typing and no opening. QLineEdit::setReadOnly sets it too.
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value);
     // Enter acts as Tab.
@@ -281,6 +281,7 @@ private:
     void KeyDown(platform::Word key, QKeyEvent* native);
     void KeyPress(QChar key, QKeyEvent* native);
     void UpdateLineEditReadOnly();
+    void LineEditReadOnlyChanged();
     void DropDownHeaderChanged();
     void DropDownFooterChanged();
 
@@ -309,6 +310,7 @@ private:
     QString FDropDownButtonHint;
     bool FEditorEnabled = true;
     bool FReadOnly = false;
+    bool FApplyingReadOnly = false;
     bool FReturnIsTab = false;
     bool FDefaultHandling = true;
     bool FCanUndo = true;

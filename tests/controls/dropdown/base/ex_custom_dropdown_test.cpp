@@ -210,6 +210,8 @@ TEST(ExCustomDropDown, RefusedOpenings)
     } cases[] = {
         {"disabled", [](TExCustomDropDown& e) { e.setEnabled(false); }},
         {"read-only", [](TExCustomDropDown& e) { e.SetReadOnly(true); }},
+        // Read-only set the line edit's way counts the same.
+        {"read-only through the line edit", [](TExCustomDropDown& e) { e.setReadOnly(true); }},
         {"OnDropDown refuses", [](TExCustomDropDown& e) { e.OnDropDown = [](QObject*, bool& accept) { accept = false; }; }},
     };
     for (const Case& c : cases) {
@@ -224,6 +226,28 @@ TEST(ExCustomDropDown, RefusedOpenings)
         // OnDropDown comes after the preparation; the other refusals before it.
         EXPECT_EQ(before, std::string(c.name) == "OnDropDown refuses" ? 1 : 0);
     }
+}
+
+TEST(ExCustomDropDown, ReadOnlyThroughTheLineEditKeepsTheNonEditableMode)
+{
+    DropDownHost host;
+    TExCustomDropDown& edit = *host.Edit;
+    edit.setReadOnly(true);
+    EXPECT_TRUE(edit.ReadOnly());
+    edit.setReadOnly(false);
+    EXPECT_FALSE(edit.ReadOnly());
+    edit.ShowDropDown();
+    EXPECT_TRUE(edit.DroppedDown());
+    edit.HideDropDown(false);
+
+    // Not editable: clearing read-only leaves the text closed to typing.
+    edit.SetEditorEnabled(false);
+    edit.setReadOnly(true);
+    edit.setReadOnly(false);
+    EXPECT_FALSE(edit.ReadOnly());
+    EXPECT_TRUE(edit.isReadOnly());
+    edit.SetEditorEnabled(true);
+    EXPECT_FALSE(edit.isReadOnly());
 }
 
 TEST(ExCustomDropDown, AClickWithin250msOfTheCloseDoesNotReopen)
