@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEnterEvent>
 #include <QTest>
 
 #include "controls/dropdown/base/dropdown_bars.h"
@@ -27,6 +29,13 @@ struct BarHost : DropDownHost {
 };
 
 QImage grabBar(QWidget& bar) { return bar.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The pointer comes over a widget.
+void sendEnter(QWidget& widget)
+{
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), widget.mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(&widget, &enter);
+}
 
 }  // namespace
 
@@ -334,4 +343,66 @@ TEST(DropDownBars, ButtonGroupsAndCheckButtons)
     EXPECT_TRUE(check.Down());
     click(&check);
     EXPECT_FALSE(check.Down());
+}
+
+TEST(DropDownBars, ButtonFaceByState)
+{
+    // Each state its own fill and frame; the first that holds of disabled,
+    // pressed, latched down, hot or focused, and normal wins.
+    struct Case {
+        const char* name;
+        std::function<void(TExButton&)> enter;
+        TColor fill, frame;
+    } cases[] = {
+        {"normal", [](TExButton&) {}, 0x00000011, 0x00000012},
+        {"hot", [](TExButton& b) { sendEnter(b); }, 0x00000021, 0x00000022},
+        {"focused",
+         [](TExButton& b) {
+             QApplication::processEvents();  // the pop-up's activation arrives
+             b.setFocus();
+         },
+         0x00000021, 0x00000022},
+        {"pressed", [](TExButton& b) { sendEnter(b); QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(2, 2)); },
+         0x00000031, 0x00000032},
+        {"latched down", [](TExButton& b) { b.SetGroupIndex(1); b.SetDown(true); }, 0x00000041, 0x00000042},
+        {"latched down and hot", [](TExButton& b) { b.SetGroupIndex(1); b.SetDown(true); sendEnter(b); },
+         0x00000041, 0x00000042},
+        {"latched down and pressed",
+         [](TExButton& b) {
+             b.SetGroupIndex(1);
+             b.SetDown(true);
+             sendEnter(b);
+             QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(2, 2));
+         },
+         0x00000031, 0x00000032},
+        {"disabled and hot", [](TExButton& b) { b.setEnabled(false); sendEnter(b); }, 0x00000051, 0x00000052},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BarHost host;
+        TExButtonAppearance& a = host.Edit->ButtonAppearance();
+        a.SetColor(0x00000011);
+        a.SetColorTo(clNone);
+        a.SetBorderColor(0x00000012);
+        a.SetColorHot(0x00000021);
+        a.SetColorHotTo(clRed);  // not used by the bar buttons
+        a.SetBorderColorHot(0x00000022);
+        a.SetColorDown(0x00000031);
+        a.SetColorDownTo(clRed);  // not used either
+        a.SetBorderColorDown(0x00000032);
+        a.SetColorChecked(0x00000041);
+        a.SetBorderColorChecked(0x00000042);
+        a.SetColorDisabled(0x00000051);
+        a.SetColorDisabledTo(clNone);
+        a.SetBorderColorDisabled(0x00000052);
+        host.Edit->DropDownFooter().Buttons().Add().SetWidth(30);
+        host.Open();
+        TExButton& button = *host.Footer().Button(0);
+        c.enter(button);
+        const QImage face = grabBar(button);
+        EXPECT_EQ(PixelAt(face, 0, 0), c.frame);
+        EXPECT_EQ(PixelAt(face, face.width() - 1, face.height() - 1), c.frame);
+        EXPECT_EQ(PixelAt(face, 2, 2), c.fill);
+        EXPECT_EQ(PixelAt(face, face.width() - 3, face.height() - 3), c.fill);
+    }
 }

@@ -5,6 +5,7 @@
 
 #include <QListWidget>
 #include <QPointer>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
 
@@ -180,6 +181,43 @@ TEST(ExCustomDropDown, ShowDropDownOpensBelowTheEdit)
     picker->HideDropDown(false);
     EXPECT_FALSE(picker->DroppedDown());
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(ExCustomDropDown, ThePopupIsPlacedOnTheEditsScreen)
+{
+    // The edit's place on the screen decides: below unless the pop-up would
+    // reach the screen's bottom, and moved left to end at the available
+    // area's right edge.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    const QSize popup(200, 150);
+    struct Case {
+        const char* name;
+        QPoint windowAt;
+        bool above;
+        bool movedLeft;
+    } cases[] = {
+        {"room below", QPoint(work.left() + 10, screen.top() + 10), false, false},
+        {"near the bottom", QPoint(work.left() + 10, screen.bottom() - 120), true, false},
+        {"near the right edge", QPoint(work.right() - 120, screen.top() + 10), false, true},
+        {"bottom right", QPoint(work.right() - 120, screen.bottom() - 120), true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DropDownHost host;
+        host.Window.move(c.windowAt);
+        QApplication::processEvents();
+        TExCustomDropDown& edit = *host.Edit;
+        edit.SetDropDownWidth(popup.width());
+        edit.SetDropDownHeight(popup.height());
+        edit.ShowDropDown();
+        ASSERT_TRUE(edit.DroppedDown());
+        const QPoint editAt = edit.mapToGlobal(QPoint(0, 0));
+        const QRect at = host.Form().geometry();
+        EXPECT_EQ(at.size(), popup);
+        EXPECT_EQ(at.top(), c.above ? editAt.y() - popup.height() : editAt.y() + edit.height() - 1);
+        EXPECT_EQ(at.left(), c.movedLeft ? work.right() + 1 - popup.width() : editAt.x());
+    }
 }
 
 TEST(ExCustomDropDown, HiddenBarsAndAFixedSize)
