@@ -205,6 +205,7 @@ void TDropDownForm::resizeEvent(QResizeEvent* event)
 void TDropDownForm::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
+    qApp->removeEventFilter(this);
     FUserSizing.reset();
     if (OnHide) Guarded([this] { OnHide(this); });
 }
@@ -249,16 +250,37 @@ void TDropDownForm::keyReleaseEvent(QKeyEvent* event)
     event->accept();
 }
 
-void TDropDownForm::wheelEvent(QWheelEvent* event)
+void TDropDownForm::showEvent(QShowEvent* event)
 {
+    QWidget::showEvent(event);
+    // The wheel goes to the child under the pointer; the form hears of it
+    // first, from the application, while it is shown.
+    FLastWheelTurn.reset();
+    qApp->installEventFilter(this);
+}
+
+bool TDropDownForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType()) return QWidget::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    if (widget != this && !isAncestorOf(widget)) return false;
+    return WheelTurned(*static_cast<QWheelEvent*>(event));
+}
+
+bool TDropDownForm::WheelTurned(const QWheelEvent& event)
+{
+    const WheelTurn turn{event.timestamp(), event.angleDelta(), event.globalPosition()};
+    if (FLastWheelTurn == turn) return FLastWheelHandled;
+    FLastWheelTurn = turn;
     bool handled = false;
     Guarded([&] {
-        const platform::TShiftState shift = platform::shiftStateFromQt(event->modifiers(), event->buttons());
-        const QPoint pos = event->position().toPoint();
-        if (event->angleDelta().y() < 0 && OnMouseWheelDown) OnMouseWheelDown(this, shift, pos, handled);
-        if (event->angleDelta().y() > 0 && OnMouseWheelUp) OnMouseWheelUp(this, shift, pos, handled);
+        const platform::TShiftState shift = platform::shiftStateFromQt(event.modifiers(), event.buttons());
+        const QPoint pos = event.globalPosition().toPoint();
+        if (event.angleDelta().y() < 0 && OnMouseWheelDown) OnMouseWheelDown(this, shift, pos, handled);
+        if (event.angleDelta().y() > 0 && OnMouseWheelUp) OnMouseWheelUp(this, shift, pos, handled);
     });
-    event->setAccepted(handled);
+    FLastWheelHandled = handled;
+    return handled;
 }
 
 void TDropDownForm::mousePressEvent(QMouseEvent* event)

@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QPointer>
 #include <QSize>
+#include <QPointF>
 #include <QWidget>
 
 #include "platform/input_state.h"
@@ -90,6 +91,9 @@ public:
     std::function<void(QObject* Sender, platform::Word& Key, platform::TShiftState Shift)> OnKeyDown;
     std::function<void(QObject* Sender, platform::Word& Key, platform::TShiftState Shift)> OnKeyUp;
     std::function<void(QObject* Sender, QChar& Key)> OnKeyPress;
+    // The wheel turned anywhere over the shown form, its children included,
+    // before the child under the pointer uses it (MousePos in screen
+    // coordinates); Handled keeps the turn from the child.
     std::function<void(QObject* Sender, platform::TShiftState Shift, QPoint MousePos, bool& Handled)> OnMouseWheelDown;
     std::function<void(QObject* Sender, platform::TShiftState Shift, QPoint MousePos, bool& Handled)> OnMouseWheelUp;
     std::function<void(QObject* Sender)> OnDestroy;
@@ -103,7 +107,8 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -113,11 +118,23 @@ private:
     // Whether a key reaching the form is its own: the form is its window's
     // focus, or nothing in it is.
     bool OwnKey() const;
+    // Fires the wheel events for a turn over the form; true when handled.
+    bool WheelTurned(const QWheelEvent& event);
 
     TExCustomDropDown* FExDropDown = nullptr;
     TExHeader* FHeader = nullptr;
     TExFooter* FFooter = nullptr;
     bool FPlacing = false;
+    // The turn last seen: one turn reaches the filter again while it passes
+    // up to the parents or a scroll area hands it to its scroll bar.
+    struct WheelTurn {
+        ulong Timestamp = 0;
+        QPoint AngleDelta;
+        QPointF GlobalPosition;
+        bool operator==(const WheelTurn&) const = default;
+    };
+    std::optional<WheelTurn> FLastWheelTurn;
+    bool FLastWheelHandled = false;
     // A sizing the form does itself: where the pointer and the size started.
     std::optional<std::pair<QPoint, QSize>> FUserSizing;
 };

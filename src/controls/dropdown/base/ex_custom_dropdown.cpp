@@ -791,7 +791,7 @@ void TExCustomDropDown::wheelEvent(QWheelEvent* event)
         QLineEdit::wheelEvent(event);
         bool handled = false;
         const TShiftState shift = platform::shiftStateFromQt(event->modifiers(), event->buttons());
-        const QPoint pos = event->position().toPoint();
+        const QPoint pos = event->globalPosition().toPoint();
         if (event->angleDelta().y() < 0)
             HandleMouseWheelDown(shift, pos, handled);
         else if (event->angleDelta().y() > 0)

@@ -243,7 +243,8 @@ protected:
     virtual void ControlKeyUp(platform::Word& key, platform::TShiftState shift);
     virtual void ControlKeyPress(QChar& key);
     virtual void DropDownFormSizing() {}
-    // Pickers step their selection.
+    // The wheel over the edit or the open pop-up (mousePos in screen
+    // coordinates): pickers step their selection and set handled.
     virtual void HandleMouseWheelDown(platform::TShiftState shift, QPoint mousePos, bool& handled);
     virtual void HandleMouseWheelUp(platform::TShiftState shift, QPoint mousePos, bool& handled);
     virtual void SetEditRect();

@@ -4,6 +4,8 @@
 #include <string>
 
 #include <QListWidget>
+#include <QScrollBar>
+#include <QWheelEvent>
 #include <QPointer>
 #include <QGuiApplication>
 #include <QScreen>
@@ -489,6 +491,98 @@ TEST(ExCustomDropDown, TheUserSizeIsKeptUntilTheSizeIsSetAgain)
     picker->SetDropDownWidth(250);
     picker->ShowDropDown();
     EXPECT_EQ(form.width(), 250);
+}
+
+namespace {
+
+// A picker that steps on the wheel, as the list pickers do, and says
+// whether it took the turn.
+class WheelPicker final : public TExCustomDropDown {
+public:
+    using TExCustomDropDown::TExCustomDropDown;
+    QPointer<QListWidget> List;
+    std::vector<int> Steps;  // +1 down, -1 up
+    QPoint LastPos;
+    bool Takes = true;
+
+protected:
+    void BeforeDropDown() override
+    {
+        if (!List) {
+            auto* list = new QListWidget(this);
+            list->hide();
+            for (int i = 0; i < 50; ++i) list->addItem(QString::number(i));
+            list->resize(120, 80);
+            list->show();
+            List = list;
+            SetControl(list);
+            SetFocusControl(list);
+        }
+        TExCustomDropDown::BeforeDropDown();
+    }
+    void HandleMouseWheelDown(platform::TShiftState, QPoint pos, bool& handled) override { Step(+1, pos, handled); }
+    void HandleMouseWheelUp(platform::TShiftState, QPoint pos, bool& handled) override { Step(-1, pos, handled); }
+
+private:
+    void Step(int step, QPoint pos, bool& handled)
+    {
+        Steps.push_back(step);
+        LastPos = pos;
+        handled = Takes;
+    }
+};
+
+// One wheel notch (120 = one step) over a widget, at a point of it.
+void turnWheel(QWidget& widget, QPoint at, int delta, ulong timestamp)
+{
+    QWheelEvent wheel(QPointF(at), QPointF(widget.mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    wheel.setTimestamp(timestamp);
+    QApplication::sendEvent(&widget, &wheel);
+}
+
+}  // namespace
+
+TEST(ExCustomDropDown, TheWheelOverTheOpenPopupReachesThePickerFirst)
+{
+    DropDownHost host;
+    auto* picker = new WheelPicker(&host.Window);
+    picker->move(20, 100);
+    picker->show();
+    picker->ShowDropDown();
+    ASSERT_TRUE(picker->DroppedDown());
+    QListWidget& list = *picker->List;
+    QWidget& viewport = *list.viewport();
+
+    // Over the picker's list (its viewport takes the wheel): the picker
+    // steps once and the list does not scroll.
+    const int top = list.verticalScrollBar()->value();
+    turnWheel(viewport, QPoint(10, 10), -120, 1);
+    turnWheel(viewport, QPoint(10, 10), 120, 2);
+    EXPECT_EQ(picker->Steps, (std::vector<int>{+1, -1}));
+    EXPECT_EQ(list.verticalScrollBar()->value(), top);
+    EXPECT_EQ(picker->LastPos, viewport.mapToGlobal(QPoint(10, 10)));
+
+    // Over the header bar: the same hook.
+    turnWheel(*picker->DropDownForm()->Header(), QPoint(5, 5), -120, 3);
+    EXPECT_EQ(picker->Steps, (std::vector<int>{+1, -1, +1}));
+
+    // A turn the picker leaves alone scrolls the list as usual.
+    picker->Takes = false;
+    turnWheel(viewport, QPoint(10, 10), -120, 4);
+    EXPECT_EQ(picker->Steps.size(), 4u);
+    EXPECT_GT(list.verticalScrollBar()->value(), top);
+
+    // Over the edit: the picker's hook after the edit's own handling.
+    picker->HideDropDown(false);
+    picker->Takes = true;
+    turnWheel(*picker, QPoint(5, 5), 120, 5);
+    EXPECT_EQ(picker->Steps.back(), -1);
+    EXPECT_EQ(picker->LastPos, picker->mapToGlobal(QPoint(5, 5)));
+    // A closed pop-up's list is not listened to.
+    const size_t steps = picker->Steps.size();
+    turnWheel(viewport, QPoint(10, 10), -120, 6);
+    EXPECT_EQ(picker->Steps.size(), steps);
 }
 
 TEST(ExCustomDropDown, AssignCopiesTheSettings)
