@@ -16,6 +16,7 @@
 #include "controls/dropdown/base/dropdown_form.h"
 #include "controls/dropdown/base/guarded.h"
 #include "controls/grid/paint/grid_draw_utils.h"
+#include "controls/grid/scoped_value.h"
 #include "platform/tick_clock.h"
 
 namespace dropdown {
@@ -308,13 +309,13 @@ void TExCustomDropDown::TextChanged()
         BlockChange = false;
         return;
     }
-    if (Guarded([this] { Change(); }))
+    if (Guarded([this] { HandleChange(); }))
         FLastGoodText = QLineEdit::text();
     else
         RestoreText(FLastGoodText);
 }
 
-void TExCustomDropDown::Change()
+void TExCustomDropDown::HandleChange()
 {
     if (OnChange) OnChange(this);
 }
@@ -531,19 +532,19 @@ void TExCustomDropDown::ControlKeyPress(QChar& key) { CharMessage(key); }
 
 void TExCustomDropDown::KeyDownMessage(Word key)
 {
-    GuardedInput([&] { KeyDown(key, nullptr); });
+    grid::TScopedValue<QKeyEvent*> noNative(FNativeKey, nullptr);
+    GuardedInput([&] { HandleKeyDownMessage(key); });
 }
 
 void TExCustomDropDown::KeyUpMessage(Word key)
 {
-    GuardedInput([&] {
-        if (OnKeyUp) OnKeyUp(this, key, ex_custom_dropdown_detail::messageShiftState());
-    });
+    GuardedInput([&] { HandleKeyUp(key, ex_custom_dropdown_detail::messageShiftState()); });
 }
 
 void TExCustomDropDown::CharMessage(QChar key)
 {
-    GuardedInput([&] { KeyPress(key, nullptr); });
+    grid::TScopedValue<QKeyEvent*> noNative(FNativeKey, nullptr);
+    GuardedInput([&] { HandleCharMessage(key); });
 }
 
 bool TExCustomDropDown::HandleWantSpecialKey(Word key)
@@ -559,6 +560,7 @@ bool TExCustomDropDown::HandleWantSpecialKey(Word key)
 
 void TExCustomDropDown::HandleKeyDown(Word& key, TShiftState shift)
 {
+    if (key != 0 && OnKeyDown) OnKeyDown(this, key, shift);
     if ((shift & platform::ssAlt) && (key == platform::VK_UP || key == platform::VK_DOWN)) {
         if (FDroppedDown)
             DoHideDropDown(false);
@@ -573,26 +575,31 @@ void TExCustomDropDown::HandleKeyPress(QChar& key)
     if (key == QChar(u'\r')) key = QChar();
 }
 
-void TExCustomDropDown::BaseKeyDown(Word& key, TShiftState shift, QKeyEvent* native)
+void TExCustomDropDown::HandleKeyUp(Word& key, TShiftState shift)
+{
+    if (key != 0 && OnKeyUp) OnKeyUp(this, key, shift);
+}
+
+void TExCustomDropDown::BaseKeyDown(Word& key, TShiftState shift)
 {
     HandleKeyDown(key, shift);
-    if (key != 0 && OnKeyDown) OnKeyDown(this, key, shift);
     // The line edit's own keys (caret, selection, deleting, clipboard);
     // typed characters come with the key press.
     if (key == 0) return;
-    if (native) {
-        if (ex_custom_dropdown_detail::typedChar(*native).isNull()) QLineEdit::keyPressEvent(native);
+    if (FNativeKey) {
+        if (ex_custom_dropdown_detail::typedChar(*FNativeKey).isNull()) QLineEdit::keyPressEvent(FNativeKey);
     } else if (key != platform::VK_RETURN && key != platform::VK_ESCAPE && key != platform::VK_TAB) {
         QKeyEvent synthetic = ex_custom_dropdown_detail::keyEventFor(key, shift);
         QLineEdit::keyPressEvent(&synthetic);
     }
 }
 
-void TExCustomDropDown::KeyDown(Word key, QKeyEvent* native)
+void TExCustomDropDown::HandleKeyDownMessage(Word& key)
 {
     using namespace platform;
-    const TShiftState shift = native ? shiftStateFromQt(native->modifiers() & ~Qt::AltModifier)
-                                     : ex_custom_dropdown_detail::messageShiftState();
+    if (key == 0) return;
+    const TShiftState shift = FNativeKey ? shiftStateFromQt(FNativeKey->modifiers() & ~Qt::AltModifier)
+                                         : ex_custom_dropdown_detail::messageShiftState();
     // Alt+Up and Alt+Down, Alt as the keyboard holds it.
     if (isKeyDown(VK_MENU) && (key == VK_UP || key == VK_DOWN)) {
         if (FDroppedDown)
@@ -614,13 +621,12 @@ void TExCustomDropDown::KeyDown(Word key, QKeyEvent* native)
         if (key == VK_RETURN || key == VK_ESCAPE) {
             Word k = key;
             HandleKeyDown(k, shift);
-            if (k != 0 && OnKeyDown) OnKeyDown(this, k, shift);
         }
         return;
     }
     if ((shift & ssCtrl) && (key == VK_TAB || key == VK_RETURN)) {
         Word k = key;
-        BaseKeyDown(k, shift, native);
+        BaseKeyDown(k, shift);
         return;
     }
     bool becameTab = false;
@@ -630,7 +636,7 @@ void TExCustomDropDown::KeyDown(Word key, QKeyEvent* native)
         if (isVisible())
             QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
     }
-    BaseKeyDown(key, shift, native);
+    BaseKeyDown(key, shift);
     if (becameTab) return;
     if (key == VK_RETURN) DoHideDropDown(false);
     if (key == VK_ESCAPE) DoHideDropDown(true);
@@ -642,15 +648,15 @@ void TExCustomDropDown::KeyDown(Word key, QKeyEvent* native)
     }
 }
 
-void TExCustomDropDown::KeyPress(QChar key, QKeyEvent* native)
+void TExCustomDropDown::HandleCharMessage(QChar& key)
 {
     // Typed characters go nowhere while the text is not editable.
     if (!FEditorEnabled) return;
     const QChar typed = key;
     HandleKeyPress(key);
     if (key.isNull() || key == QChar(u'\r') || key == QChar(u'\x1b') || isReadOnly()) return;
-    if (native && key == typed) {
-        QLineEdit::keyPressEvent(native);
+    if (FNativeKey && key == typed) {
+        QLineEdit::keyPressEvent(FNativeKey);
     } else {
         insert(QString(key));
     }
@@ -661,6 +667,7 @@ void TExCustomDropDown::keyPressEvent(QKeyEvent* event)
     using namespace platform;
     const Word key = keyCodeFromQt(event->key());
     bool passOn = false;
+    grid::TScopedValue<QKeyEvent*> native(FNativeKey, event);
     GuardedInput([&] {
         if (event->modifiers() & Qt::AltModifier) {
             // An Alt combination is a system key: only the key-down handling sees it.
@@ -675,9 +682,10 @@ void TExCustomDropDown::keyPressEvent(QKeyEvent* event)
             // Escape goes on to the form after the edit's handling (its Cancel button).
             passOn = key == VK_ESCAPE && !wanted && FDefaultHandling && !wasDroppedDown;
         }
-        KeyDown(key, event);
-        const QChar typed = ex_custom_dropdown_detail::typedChar(*event);
-        if (!typed.isNull()) KeyPress(typed, event);
+        Word k = key;
+        HandleKeyDownMessage(k);
+        QChar typed = ex_custom_dropdown_detail::typedChar(*event);
+        if (!typed.isNull()) HandleCharMessage(typed);
     });
     if (passOn)
         event->ignore();
@@ -689,7 +697,7 @@ void TExCustomDropDown::keyReleaseEvent(QKeyEvent* event)
 {
     GuardedInput([&] {
         platform::Word key = platform::keyCodeFromQt(event->key());
-        if (OnKeyUp) OnKeyUp(this, key, platform::shiftStateFromQt(event->modifiers()));
+        HandleKeyUp(key, platform::shiftStateFromQt(event->modifiers()));
         QLineEdit::keyReleaseEvent(event);
     });
 }

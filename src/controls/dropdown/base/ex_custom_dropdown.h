@@ -187,16 +187,20 @@ public:
     int GetMinHeight() const;
 
     // ----- keys as they reach the edit: typed in it, forwarded from the
-    // pop-up and its control, or handed on by a grid editor.
-    // The key-down handling of a key (pop-up keys, non-editable mode, ReturnIsTab).
+    // pop-up and its control, or handed on by a grid editor. Each runs the
+    // matching hook below (HandleKeyDownMessage, HandleKeyUp,
+    // HandleCharMessage) as a message to the edit would, with Shift and Ctrl
+    // as the keyboard holds them.
     void KeyDownMessage(platform::Word key);
     void KeyUpMessage(platform::Word key);
-    // A typed character.
     void CharMessage(QChar key);
-    // The edit's own key handling, then Alt+Up / Alt+Down opens or closes the pop-up.
+    // The edit's key-down handling (OnKeyDown), then Alt+Up / Alt+Down opens
+    // or closes the pop-up. Pickers run theirs first and call it.
     virtual void HandleKeyDown(platform::Word& key, platform::TShiftState shift);
     // The edit's own key-press handling (OnKeyPress); Enter is swallowed.
     virtual void HandleKeyPress(QChar& key);
+    // The edit's key-up handling (OnKeyUp).
+    virtual void HandleKeyUp(platform::Word& key, platform::TShiftState shift);
     // Whether the edit keeps a special key (Escape while the pop-up is open);
     // Escape also undoes and selects. A key it does not keep goes on to the form.
     bool HandleWantSpecialKey(platform::Word key);
@@ -249,8 +253,17 @@ protected:
     virtual void HandleMouseWheelUp(platform::TShiftState shift, QPoint mousePos, bool& handled);
     virtual void SetEditRect();
     virtual void ResizeControl();
-    // The change notification of the edit: fires OnChange.
-    virtual void Change();
+    // The change notification of the edit: fires OnChange. Pickers call it
+    // first and then react to the new text.
+    virtual void HandleChange();
+    // A key-down as the edit's window gets it: Alt+arrows, the non-editable
+    // mode, ReturnIsTab, HandleKeyDown and the line edit's own editing keys,
+    // then the pop-up keys (Enter accepts, Escape cancels, F4 toggles). A
+    // picker's override that sets key to 0 stops it.
+    virtual void HandleKeyDownMessage(platform::Word& key);
+    // A typed character: HandleKeyPress, then into the text (nothing while
+    // not editable).
+    virtual void HandleCharMessage(QChar& key);
 
     // Qt's side.
     void keyPressEvent(QKeyEvent* event) override;
@@ -276,11 +289,9 @@ private:
     void TextChanged();
     // Puts the text back without a change notification.
     void RestoreText(const QString& text);
-    // The edit's base key-down handling: HandleKeyDown, OnKeyDown and the
-    // line edit's own editing keys.
-    void BaseKeyDown(platform::Word& key, platform::TShiftState shift, QKeyEvent* native);
-    void KeyDown(platform::Word key, QKeyEvent* native);
-    void KeyPress(QChar key, QKeyEvent* native);
+    // The edit's base key-down handling: HandleKeyDown and the line edit's
+    // own editing keys.
+    void BaseKeyDown(platform::Word& key, platform::TShiftState shift);
     void UpdateLineEditReadOnly();
     void LineEditReadOnlyChanged();
     void DropDownHeaderChanged();
@@ -336,6 +347,8 @@ private:
     QString FFocusText;
     QString FLastGoodText;
     bool FRestoring = false;
+    // The Qt key event being handled, while the key came from Qt (not sent).
+    QKeyEvent* FNativeKey = nullptr;
     bool FDestroying = false;
 };
 

@@ -393,6 +393,101 @@ TEST(ExCustomDropDown, PopupKeysReachTheEdit)
     EXPECT_FALSE(picker->DroppedDown());
 }
 
+TEST(ExCustomDropDown, OnKeyDownSeesAltArrowsFirstAndCanKeepThePopupShut)
+{
+    DropDownHost host;
+    TExCustomDropDown& edit = *host.Edit;
+    std::vector<std::pair<platform::Word, bool>> seen;  // key, Alt held
+    bool veto = true;
+    edit.OnKeyDown = [&](QObject*, platform::Word& key, platform::TShiftState shift) {
+        if (key == platform::VK_MENU) return;  // Alt itself
+        seen.emplace_back(key, bool(shift & platform::ssAlt));
+        if (veto) key = 0;
+    };
+    QTest::keyClick(&edit, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(seen, (std::vector<std::pair<platform::Word, bool>>{{platform::VK_DOWN, true}}));
+    EXPECT_FALSE(edit.DroppedDown());
+    veto = false;
+    QTest::keyClick(&edit, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_TRUE(edit.DroppedDown());
+}
+
+namespace {
+
+// A picker that states its own key and change handling through the hooks.
+class HookPicker final : public TExCustomDropDown {
+public:
+    using TExCustomDropDown::TExCustomDropDown;
+    QPointer<QListWidget> List;
+    std::vector<platform::Word> KeyUps;
+    std::vector<std::string> Log;
+    bool KeepF4 = false;
+
+protected:
+    void BeforeDropDown() override
+    {
+        if (!List) {
+            auto* list = new QListWidget(this);
+            list->addItems({QStringLiteral("a"), QStringLiteral("b")});
+            list->resize(100, 60);
+            List = list;
+            SetControl(list);
+            SetFocusControl(list);
+        }
+        TExCustomDropDown::BeforeDropDown();
+    }
+    void HandleKeyDownMessage(platform::Word& key) override
+    {
+        if (KeepF4 && key == platform::VK_F4) key = 0;
+        TExCustomDropDown::HandleKeyDownMessage(key);
+    }
+    void HandleKeyUp(platform::Word& key, platform::TShiftState shift) override
+    {
+        KeyUps.push_back(key);
+        TExCustomDropDown::HandleKeyUp(key, shift);
+    }
+    void HandleChange() override
+    {
+        TExCustomDropDown::HandleChange();
+        Log.push_back("picker saw " + Text().toStdString());
+    }
+};
+
+}  // namespace
+
+TEST(ExCustomDropDown, PickersStateTheirKeyAndChangeHandlingThroughHooks)
+{
+    DropDownHost host;
+    auto* picker = new HookPicker(&host.Window);
+    picker->move(20, 100);
+    picker->show();
+    picker->setFocus();
+    picker->OnChange = [&](QObject*) { picker->Log.push_back("OnChange " + picker->Text().toStdString()); };
+
+    // The change: the edit's OnChange first, then the picker's own.
+    picker->SetText(QStringLiteral("x"));
+    EXPECT_EQ(picker->Log, (std::vector<std::string>{"OnChange x", "picker saw x"}));
+
+    // Key-ups typed in the edit and forwarded from the pop-up's control.
+    QTest::keyRelease(picker, Qt::Key_A);
+    picker->ShowDropDown();
+    ASSERT_TRUE(picker->DroppedDown());
+    QTest::keyRelease(picker->List.data(), Qt::Key_B);
+    EXPECT_EQ(picker->KeyUps, (std::vector<platform::Word>{'A', 'B'}));
+
+    // The key-down message, typed or forwarded, goes through the picker.
+    picker->KeepF4 = true;
+    QTest::keyClick(picker->List.data(), Qt::Key_F4);
+    EXPECT_TRUE(picker->DroppedDown());
+    picker->HideDropDown(false);
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_F4);
+    EXPECT_FALSE(picker->DroppedDown());
+    picker->KeepF4 = false;
+    QTest::keyClick(picker, Qt::Key_F4);
+    EXPECT_TRUE(picker->DroppedDown());
+}
+
 TEST(ExCustomDropDown, ReturnIsTabMovesTheFocusAndLeavesThePopupOpen)
 {
     DropDownHost host;
