@@ -547,7 +547,7 @@ void TExCustomDropDown::CharMessage(QChar key)
     GuardedInput([&] { HandleCharMessage(key); });
 }
 
-bool TExCustomDropDown::HandleWantSpecialKey(Word key)
+bool TExCustomDropDown::HandleWantSpecialKeyMessage(Word key)
 {
     if (key == platform::VK_ESCAPE && FCanUndo) {
         // Back to the text the edit had when it got the focus, all selected.
@@ -678,7 +678,7 @@ void TExCustomDropDown::keyPressEvent(QKeyEvent* event)
         }
         const bool wasDroppedDown = FDroppedDown;
         if (key == VK_ESCAPE || key == VK_RETURN) {
-            const bool wanted = HandleWantSpecialKey(key);
+            const bool wanted = HandleWantSpecialKeyMessage(key);
             // Escape goes on to the form after the edit's handling (its Cancel button).
             passOn = key == VK_ESCAPE && !wanted && FDefaultHandling && !wasDroppedDown;
         }
@@ -727,16 +727,26 @@ bool TExCustomDropDown::eventFilter(QObject* watched, QEvent* event)
 
 // ----- focus
 
+void TExCustomDropDown::HandleSetFocusMessage()
+{
+    FFocusText = QLineEdit::text();
+    if (FEditorEnabled) {
+        if (FAutoSelect) selectAll();
+    } else {
+        update();
+    }
+}
+
+void TExCustomDropDown::HandleKillFocusMessage()
+{
+    if (!FEditorEnabled) update();
+}
+
 void TExCustomDropDown::focusInEvent(QFocusEvent* event)
 {
     GuardedInput([&] {
         QLineEdit::focusInEvent(event);
-        FFocusText = QLineEdit::text();
-        if (FEditorEnabled) {
-            if (FAutoSelect) selectAll();
-        } else {
-            update();
-        }
+        HandleSetFocusMessage();
         SetEditRect();
     });
 }
@@ -745,7 +755,7 @@ void TExCustomDropDown::focusOutEvent(QFocusEvent* event)
 {
     GuardedInput([&] {
         QLineEdit::focusOutEvent(event);
-        if (!FEditorEnabled) update();
+        HandleKillFocusMessage();
     });
 }
 

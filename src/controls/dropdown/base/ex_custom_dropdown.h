@@ -203,7 +203,7 @@ public:
     virtual void HandleKeyUp(platform::Word& key, platform::TShiftState shift);
     // Whether the edit keeps a special key (Escape while the pop-up is open);
     // Escape also undoes and selects. A key it does not keep goes on to the form.
-    bool HandleWantSpecialKey(platform::Word key);
+    virtual bool HandleWantSpecialKeyMessage(platform::Word key);
 
     // ----- events
     std::function<void(QObject* Sender)> OnBeforeDropDown;
@@ -264,6 +264,12 @@ protected:
     // A typed character: HandleKeyPress, then into the text (nothing while
     // not editable).
     virtual void HandleCharMessage(QChar& key);
+    // Focus gain, after the line edit's own handling: remembers the text
+    // Escape returns to and, when editable, selects it all with AutoSelect;
+    // a non-editable edit repaints (its caret stays hidden).
+    virtual void HandleSetFocusMessage();
+    // Focus loss, after the line edit's own handling.
+    virtual void HandleKillFocusMessage();
 
     // Qt's side.
     void keyPressEvent(QKeyEvent* event) override;

@@ -451,6 +451,11 @@ protected:
         TExCustomDropDown::HandleChange();
         Log.push_back("picker saw " + Text().toStdString());
     }
+    void HandleSetFocusMessage() override
+    {
+        TExCustomDropDown::HandleSetFocusMessage();
+        Log.push_back("focus with " + selectedText().toStdString());
+    }
 };
 
 }  // namespace
@@ -461,12 +466,14 @@ TEST(ExCustomDropDown, PickersStateTheirKeyAndChangeHandlingThroughHooks)
     auto* picker = new HookPicker(&host.Window);
     picker->move(20, 100);
     picker->show();
-    picker->setFocus();
     picker->OnChange = [&](QObject*) { picker->Log.push_back("OnChange " + picker->Text().toStdString()); };
 
     // The change: the edit's OnChange first, then the picker's own.
     picker->SetText(QStringLiteral("x"));
     EXPECT_EQ(picker->Log, (std::vector<std::string>{"OnChange x", "picker saw x"}));
+    // The focus: after the edit's own handling, which selected the text.
+    picker->setFocus();
+    EXPECT_EQ(picker->Log.back(), "focus with x");
 
     // Key-ups typed in the edit and forwarded from the pop-up's control.
     QTest::keyRelease(picker, Qt::Key_A);
