@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include "controls/dropdown/base/dropdown_bars.h"
 #include "controls/dropdown/base/dropdown_button.h"
@@ -634,12 +635,14 @@ private:
     }
 };
 
-// One wheel notch (120 = one step) over a widget, at a point of it.
+// One wheel notch (120 = one step) over a widget, at a point of it, as the
+// window system delivers it: a turn the widget leaves goes on to its parents.
 void turnWheel(QWidget& widget, QPoint at, int delta, ulong timestamp)
 {
     QWheelEvent wheel(QPointF(at), QPointF(widget.mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     wheel.setTimestamp(timestamp);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
     QApplication::sendEvent(&widget, &wheel);
 }
 
@@ -669,21 +672,24 @@ TEST(ExCustomDropDown, TheWheelOverTheOpenPopupReachesThePickerFirst)
     turnWheel(*picker->DropDownForm()->Header(), QPoint(5, 5), -120, 3);
     EXPECT_EQ(picker->Steps, (std::vector<int>{+1, -1, +1}));
 
-    // A turn the picker leaves alone scrolls the list as usual.
+    // A turn the picker leaves alone scrolls the list as usual; passing on
+    // to the scroll bar or up to the form it is still one turn.
     picker->Takes = false;
     turnWheel(viewport, QPoint(10, 10), -120, 4);
     EXPECT_EQ(picker->Steps.size(), 4u);
     EXPECT_GT(list.verticalScrollBar()->value(), top);
+    turnWheel(*picker->DropDownForm()->Header(), QPoint(5, 5), 120, 5);
+    EXPECT_EQ(picker->Steps.size(), 5u);
 
     // Over the edit: the picker's hook after the edit's own handling.
     picker->HideDropDown(false);
     picker->Takes = true;
-    turnWheel(*picker, QPoint(5, 5), 120, 5);
+    turnWheel(*picker, QPoint(5, 5), 120, 6);
     EXPECT_EQ(picker->Steps.back(), -1);
     EXPECT_EQ(picker->LastPos, picker->mapToGlobal(QPoint(5, 5)));
     // A closed pop-up's list is not listened to.
     const size_t steps = picker->Steps.size();
-    turnWheel(viewport, QPoint(10, 10), -120, 6);
+    turnWheel(viewport, QPoint(10, 10), -120, 7);
     EXPECT_EQ(picker->Steps.size(), steps);
 }
 
