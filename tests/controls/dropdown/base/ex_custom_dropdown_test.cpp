@@ -223,6 +223,38 @@ TEST(ExCustomDropDown, ThePopupIsPlacedOnTheEditsScreen)
     }
 }
 
+TEST(ExCustomDropDown, TheFocusGoesToThePickersControlAndBack)
+{
+    DropDownHost host;
+    ListPicker* picker = new ListPicker(&host.Window);
+    picker->show();
+    picker->setFocus();
+    picker->ShowDropDown();
+    QApplication::processEvents();  // the pop-up's activation arrives
+    EXPECT_TRUE(picker->List->hasFocus());
+    picker->HideDropDown(false);
+    QApplication::processEvents();
+    EXPECT_TRUE(picker->hasFocus());
+}
+
+TEST(ExCustomDropDown, APickerAdaptsThePopupHeight)
+{
+    // As list pickers round the height to whole rows.
+    class RowPicker final : public TExCustomDropDown {
+    public:
+        using TExCustomDropDown::TExCustomDropDown;
+
+    protected:
+        void AdaptDropDownHeight(int& height) override { height -= height % 16; }
+    };
+    DropDownHost host;
+    RowPicker* picker = new RowPicker(&host.Window);
+    picker->show();
+    picker->SetDropDownHeight(75);
+    picker->ShowDropDown();
+    EXPECT_EQ(picker->DropDownForm()->height(), 64);
+}
+
 TEST(ExCustomDropDown, HiddenBarsAndAFixedSize)
 {
     DropDownHost host;
