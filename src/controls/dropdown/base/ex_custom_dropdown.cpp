@@ -746,6 +746,7 @@ void TExCustomDropDown::focusInEvent(QFocusEvent* event)
 {
     GuardedInput([&] {
         QLineEdit::focusInEvent(event);
+        FButton->SpeedButton()->SetFocused(true);
         HandleSetFocusMessage();
         SetEditRect();
     });
@@ -755,6 +756,7 @@ void TExCustomDropDown::focusOutEvent(QFocusEvent* event)
 {
     GuardedInput([&] {
         QLineEdit::focusOutEvent(event);
+        FButton->SpeedButton()->SetFocused(false);
         HandleKillFocusMessage();
     });
 }
