@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <QApplication>
 #include <QEnterEvent>
 #include <QTest>
@@ -404,5 +406,63 @@ TEST(DropDownBars, ButtonFaceByState)
         EXPECT_EQ(PixelAt(face, face.width() - 1, face.height() - 1), c.frame);
         EXPECT_EQ(PixelAt(face, 2, 2), c.fill);
         EXPECT_EQ(PixelAt(face, face.width() - 3, face.height() - 3), c.fill);
+    }
+}
+
+TEST(DropDownBars, CaptionPlaceBesideTheButtons)
+{
+    // The caption's ink box in a plain 22-pixel header: a caption lower than
+    // the room is centred, a taller one starts at the top; it ends 2 pixels
+    // before the last button.
+    struct Ink {
+        int left = 999, top = 999, right = -1, bottom = -1;
+    };
+    auto inkOf = [](const QImage& image, int right) {
+        Ink ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < std::min(right, image.width()); ++x)
+                if (PixelAt(image, x, y) != clWhite) {
+                    ink.left = std::min(ink.left, x);
+                    ink.top = std::min(ink.top, y);
+                    ink.right = std::max(ink.right, x);
+                    ink.bottom = std::max(ink.bottom, y);
+                }
+        return ink;
+    };
+    auto open = [](BarHost& host, const QString& caption, bool withButton) {
+        THeaderAppearance& header = host.Edit->DropDownHeader();
+        header.SetColor(clWhite);
+        header.SetColorTo(clNone);
+        header.SetBorderColor(clNone);
+        header.SetBorderWidth(1);
+        header.Font().Color = clBlack;
+        header.SetCaption(caption);
+        if (withButton) header.Buttons().Add().SetWidth(60);
+        host.Edit->ButtonAppearance().SetColor(clNone);  // the caption would show through the button
+        host.Edit->ButtonAppearance().SetBorderColor(clNone);
+        host.Open();
+    };
+    {
+        BarHost host;
+        open(host, QStringLiteral("Mg"), false);
+        const Ink ink = inkOf(grabBar(host.Header()), INT_MAX);
+        ASSERT_GE(ink.bottom, ink.top);
+        EXPECT_NEAR((ink.top + ink.bottom) / 2.0, 11, 3);
+        EXPECT_GT(ink.top, 2);
+    }
+    {
+        BarHost host;
+        open(host, QStringLiteral("Mg<br>Mg<br>Mg"), false);
+        const Ink ink = inkOf(grabBar(host.Header()), INT_MAX);
+        EXPECT_LE(ink.top, 3);  // from the top of the room inside the border
+        EXPECT_EQ(ink.bottom, 20);  // cut at the bottom of the room inside the border
+    }
+    {
+        BarHost host;
+        open(host, QString(40, u'M'), true);
+        TExHeader& header = host.Header();
+        const Ink ink = inkOf(grabBar(header), header.Button(0)->x());
+        EXPECT_LT(ink.right, header.Button(0)->x() - 2);
+        EXPECT_GT(ink.right, header.Button(0)->x() - 20);
     }
 }
