@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <QPointer>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTest>
@@ -583,6 +584,47 @@ TEST(ExCustomDropDown, NonEditableMode)
     QTest::keyClick(host.Edit, Qt::Key_F4);
     QTest::mouseClick(host.Edit, Qt::LeftButton, {}, QPoint(10, 5));
     EXPECT_FALSE(host.Edit->DroppedDown());
+}
+
+TEST(ExCustomDropDown, EscapeGoesOnToTheDialogWithDefaultHandling)
+{
+    struct Case {
+        const char* name;
+        bool defaultHandling;
+        bool editorEnabled;
+        bool closesDialog;
+    } cases[] = {
+        {"default handling", true, true, true},
+        {"default handling, not editable", true, false, true},
+        {"no default handling", false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDialog dialog;
+        dialog.resize(300, 200);
+        auto* edit = new TExCustomDropDown(&dialog);
+        edit->move(10, 10);
+        edit->SetDefaultHandling(c.defaultHandling);
+        edit->SetEditorEnabled(c.editorEnabled);
+        dialog.show();
+        (void)QTest::qWaitForWindowExposed(&dialog, 1000);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Escape);
+        EXPECT_EQ(dialog.isVisible(), !c.closesDialog);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    // With the pop-up open Escape only closes the pop-up.
+    QDialog dialog;
+    auto* edit = new TExCustomDropDown(&dialog);
+    dialog.show();
+    (void)QTest::qWaitForWindowExposed(&dialog, 1000);
+    edit->setFocus();
+    edit->SetEditorEnabled(false);
+    QTest::keyClick(edit, Qt::Key_F4);
+    ASSERT_TRUE(edit->DroppedDown());
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_FALSE(edit->DroppedDown());
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST(ExCustomDropDown, EditableTypingAndEscapeUndo)
