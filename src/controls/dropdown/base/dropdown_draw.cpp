@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 
 #include "controls/grid/cells/grid_image_list.h"
+#include "controls/grid/text/grid_markup.h"
 
 namespace dropdown {
 
@@ -152,13 +153,13 @@ QSize DrawHTMLCaption(TCanvas& canvas, const QString& text, const TRect& rect, b
 {
     Q_UNUSED(images);
     if (text.isEmpty()) return QSize(0, 0);
-    // The caption's markup is left out until the mini-HTML renderer serves
-    // the bars; line breaks ("<br>") are kept.
+    // The caption's mark-up is left out until the mini-HTML renderer serves
+    // the bars: its text with the character entities resolved, a line break
+    // ("<br>") starting a new line.
     static const QRegularExpression lineBreak(QStringLiteral("<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
-    QString plain = text;
-    plain.replace(lineBreak, QStringLiteral("\n"));
-    plain.remove(tag);
+    QString broken = text;
+    broken.replace(lineBreak, QStringLiteral("\n"));
+    const QString plain = grid::StripHTMLTags(broken);
     const unsigned flags = platform::DT_LEFT | platform::DT_TOP | platform::DT_NOPREFIX;
     TRect measured = rect;
     canvas.DrawText(plain, measured, flags | platform::DT_CALCRECT);

@@ -200,3 +200,30 @@ TEST(DropDownDraw, CaseText)
     EXPECT_EQ(CaseText(QStringLiteral("Straße"), true), QStringLiteral("Straße"));
     EXPECT_EQ(CaseText(QStringLiteral("abc"), false), QStringLiteral("ABC"));
 }
+
+TEST(DropDownDraw, HTMLCaptionMeasuresAndDrawsTheShownText)
+{
+    PaintTarget t(200, 60);
+    platform::TCanvas& canvas = *t.Canvas;
+    const TRect room(0, 0, 200, 60);
+    EXPECT_EQ(DrawHTMLCaption(canvas, QString(), room, false, nullptr), QSize(0, 0));
+    // Mark-up and character entities take no room of their own; a line
+    // break starts a second line.
+    const QSize plain = GetTextExtent(canvas, QStringLiteral("A && B <x>"));  // "&&" measures one "&"
+    EXPECT_EQ(DrawHTMLCaption(canvas, QStringLiteral("<b>A</b> &amp; B &lt;x&gt;"), room, false, nullptr), plain);
+    const QSize twoLines = DrawHTMLCaption(canvas, QStringLiteral("A<br>B"), room, false, nullptr);
+    EXPECT_EQ(twoLines.height(), 2 * plain.height());
+    // Measuring draws nothing; drawing does.
+    canvas.Font.Color = clBlack;
+    t.Finish();
+    for (int x = 0; x < 200; ++x) ASSERT_EQ(dropdown_testing::PixelAt(t.Image, x, 8), clWhite);
+    PaintTarget drawn(200, 60);
+    drawn.Canvas->Font.Color = clBlack;
+    EXPECT_EQ(DrawHTMLCaption(*drawn.Canvas, QStringLiteral("<i>M</i>"), room, true, nullptr),
+              GetTextExtent(*drawn.Canvas, QStringLiteral("M")));
+    drawn.Finish();
+    bool ink = false;
+    for (int y = 0; y < 20 && !ink; ++y)
+        for (int x = 0; x < 20 && !ink; ++x) ink = dropdown_testing::PixelAt(drawn.Image, x, y) != clWhite;
+    EXPECT_TRUE(ink);
+}
