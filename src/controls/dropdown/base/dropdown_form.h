@@ -10,9 +10,9 @@
 #include <optional>
 
 #include <QPoint>
+#include <QPointF>
 #include <QPointer>
 #include <QSize>
-#include <QPointF>
 #include <QWidget>
 
 #include "platform/input_state.h"
