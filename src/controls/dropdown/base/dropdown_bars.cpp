@@ -617,10 +617,10 @@ void TExFooter::DrawSizeGrip(TCanvas& canvas, const TRect& g) const
 void TExFooter::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !InSizeGrip(event->position().toPoint())) return;
-    if (auto* form = qobject_cast<TDropDownForm*>(window())) {
-        FSizing = true;
-        form->BeginUserSizing(event->globalPosition().toPoint());
-    }
+    // The bar follows the drag only while the form sizes itself; the window
+    // system's sizing ends without telling the bar.
+    if (auto* form = qobject_cast<TDropDownForm*>(window()))
+        FSizing = form->BeginUserSizing(event->globalPosition().toPoint());
 }
 
 void TExFooter::mouseMoveEvent(QMouseEvent* event)

@@ -134,12 +134,13 @@ int TDropDownForm::HitTest(QPoint clientPos) const
     return 0;
 }
 
-void TDropDownForm::BeginUserSizing(QPoint globalPos)
+bool TDropDownForm::BeginUserSizing(QPoint globalPos)
 {
     if (QWindow* window = windowHandle()) {
-        if (window->startSystemResize(Qt::BottomEdge | Qt::RightEdge)) return;
+        if (window->startSystemResize(Qt::BottomEdge | Qt::RightEdge)) return false;
     }
     FUserSizing = std::make_pair(globalPos, size());
+    return true;
 }
 
 void TDropDownForm::ContinueUserSizing(QPoint globalPos)

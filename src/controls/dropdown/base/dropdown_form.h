@@ -80,7 +80,9 @@ public:
     // The user drags the bottom-right corner (the form's own or the
     // footer's grip): the window system sizes the window where it can, else
     // the form follows the pointer.
-    void BeginUserSizing(QPoint globalPos);
+    // True when the form follows the pointer itself (until EndUserSizing);
+    // false when the window system took the sizing over.
+    bool BeginUserSizing(QPoint globalPos);
     void ContinueUserSizing(QPoint globalPos);
     void EndUserSizing();
 
