@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 
 #include "controls/grid/cells/grid_image_list.h"
-#include "controls/grid/text/grid_markup.h"
+#include "controls/grid/html/html_text_utils.h"
 
 namespace dropdown {
 
@@ -159,7 +159,7 @@ QSize DrawHTMLCaption(TCanvas& canvas, const QString& text, const TRect& rect, b
     static const QRegularExpression lineBreak(QStringLiteral("<br\\s*/?>"), QRegularExpression::CaseInsensitiveOption);
     QString broken = text;
     broken.replace(lineBreak, QStringLiteral("\n"));
-    const QString plain = grid::StripHTMLTags(broken);
+    const QString plain = grid::DecodeHTMLEntities(grid::StripHTMLTags(broken), true);
     const unsigned flags = platform::DT_LEFT | platform::DT_TOP | platform::DT_NOPREFIX;
     TRect measured = rect;
     canvas.DrawText(plain, measured, flags | platform::DT_CALCRECT);
