@@ -18,32 +18,15 @@
 #include "app/app_state.h"
 #include "app/language.h"
 #include "bench_support.h"
+#include "rule_editor_bench.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "editors/fieldbus/devicenet/devicenet_network_file.h"
 #include "editors/fieldbus/devicenet/devicenet_offset_file.h"
 #include "editors/fieldbus/devicenet/devicenet_offset_form.h"
-#include "platform/dialogs.h"
 
 namespace {
 
-// Answers every message No and counts them, so that no box ever waits.
-class CountingDialogs final : public platform::Dialogs {
-public:
-    CountingDialogs() : previous_(platform::setDialogs(this)) {}
-    ~CountingDialogs() override { platform::setDialogs(previous_); }
-    platform::MessageResult message(platform::MessageKind, const QString&, platform::MessageButtons,
-                                    QWidget*) override
-    {
-        ++count;
-        return platform::MessageResult::No;
-    }
-    std::optional<QString> openFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    std::optional<QString> saveFile(const platform::FileDialogOptions&, QWidget*) override { return {}; }
-    int count = 0;
-
-private:
-    platform::Dialogs* previous_;
-};
+using namespace rule_editor_bench;
 
 // Two slaves of 65535 input and 65535 output bytes; every input byte and
 // 1440 output bytes of the first slave placed, with descriptions.
@@ -70,13 +53,6 @@ struct LargestSlaves {
         devicenet::writeDeviceNetOffsetFile(state.DNETM_DefOff_Path, doc, nodes);
     }
 };
-
-void showNow(QDialog& form)
-{
-    form.setModal(true);
-    form.show();
-    QApplication::processEvents();
-}
 
 void BM_ShowOffsetEditor(benchmark::State& state)
 {
@@ -108,20 +84,7 @@ void BM_SwitchOffsetSlave(benchmark::State& state)
     state.counters["messages"] = dialogs.count;
 }
 
-void BM_OkOffsetEditor(benchmark::State& state)
-{
-    LargestSlaves project;
-    CountingDialogs dialogs;
-    devicenet::TFDefOffset form;
-    for (auto _ : state) {
-        state.PauseTiming();
-        showNow(form);
-        state.ResumeTiming();
-        form.Btn_OKClick();
-    }
-    state.counters["messages"] = dialogs.count;
-    state.counters["closed"] = form.isVisible() ? 0 : 1;
-}
+void BM_OkOffsetEditor(benchmark::State& state) { okEditor<LargestSlaves, devicenet::TFDefOffset>(state); }
 
 }  // namespace
 
