@@ -13,7 +13,7 @@ class TExColumnGrid;
 namespace can_editors {
 
 struct CANReceiveKind {
-    using Frame = CANReceiveFrame;
+    using Record = CANReceiveFrame;
     static constexpr int kArrayBytes = kReceiveArrayBytes;
     static constexpr int kFirstByteColumn = 6;
     static constexpr auto attributes = &canReceiveAttributes;
@@ -24,7 +24,7 @@ struct CANReceiveKind {
 };
 
 struct CANTransmitKind {
-    using Frame = CANTransmitFrame;
+    using Record = CANTransmitFrame;
     static constexpr int kArrayBytes = kTransmitArrayBytes;
     static constexpr int kFirstByteColumn = 9;
     static constexpr auto attributes = &canTransmitAttributes;

@@ -2,9 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace j1939 {
@@ -41,39 +39,16 @@ rule_editor::RuleEditorLayout receiveFormLayout()
     return {QStringLiteral("FReceiveJ1939"), 3500, 3508, 3535, 3547, QSize(930, 337), {rules}};
 }
 
-const rule_editor::RecordColumns<J1939ReceiveRule>& receiveColumns()
-{
-    static const rule_editor::RecordColumns<J1939ReceiveRule> columns
-        = rule_editor::columnsOf(j1939ReceiveAttributes());
-    return columns;
-}
-
 }  // namespace j1939_receive_form_detail
 using namespace j1939_receive_form_detail;
 
-TFReceiveJ1939::TFReceiveJ1939(QWidget* parent) : TRuleEditorForm(receiveFormLayout(), parent)
+TFReceiveJ1939::TFReceiveJ1939(QWidget* parent) : RecordListForm(receiveFormLayout(), parent)
 {
     sga = table(0).columnGrid();
 }
 
-QString TFReceiveJ1939::projectFilePath() const { return app::appState().J1939_Rec_Frames_Path; }
+QString J1939ReceiveKind::path() { return app::appState().J1939_Rec_Frames_Path; }
 
 void TFReceiveJ1939::prepareShow() { NUM_BYTE_IN = kJ1939InputBytes; }
-
-rule_editor::LoadedProject TFReceiveJ1939::loadProject()
-{
-    return rule_editor::loadRecordTable(projectFilePath(), XML1, readJ1939ReceiveFile, receiveColumns());
-}
-
-std::optional<rule_editor::RuleFailure>
-TFReceiveJ1939::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
-{
-    return checkJ1939ReceiveRules(rule_editor::toRecords(saved[0], receiveColumns()), NUM_BYTE_IN);
-}
-
-bool TFReceiveJ1939::saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error)
-{
-    return writeJ1939ReceiveFile(projectFilePath(), XML1, rule_editor::toRecords(saved[0], receiveColumns()), error);
-}
 
 }  // namespace j1939

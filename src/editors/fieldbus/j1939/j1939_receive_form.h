@@ -1,8 +1,7 @@
 #pragma once
 
-#include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
+#include "editors/ethercat_mqtt/rule_editor/record_list_form.h"
 #include "editors/fieldbus/j1939/j1939_frame_rules.h"
-#include "platform/xml_document.h"
 
 namespace grid {
 class TExColumnGrid;
@@ -10,12 +9,21 @@ class TExColumnGrid;
 
 namespace j1939 {
 
+struct J1939ReceiveKind {
+    using Record = J1939ReceiveRule;
+    static constexpr auto attributes = &j1939ReceiveAttributes;
+    static constexpr auto read = &readJ1939ReceiveFile;
+    static constexpr auto write = &writeJ1939ReceiveFile;
+    static constexpr auto check = &checkJ1939ReceiveRules;
+    static QString path();
+};
+
 // "Receive J1939 Frames": the parameter groups the gateway captures on the
 // J1939 network (Data Page, PGN, source address), how they arrive, which
 // of their bytes it keeps, and whether it requests them periodically. Every
 // listed row is a rule. Reads and writes J1939_Rec_Frames.xml. No button of
 // this variant shows it.
-class TFReceiveJ1939 : public rule_editor::TRuleEditorForm {
+class TFReceiveJ1939 : public rule_editor::RecordListForm<J1939ReceiveKind> {
     Q_OBJECT
 
 public:
@@ -33,14 +41,8 @@ public:
     int NUM_BYTE_IN = kJ1939InputBytes;
 
 protected:
-    QString projectFilePath() const override;
     void prepareShow() override;
-    rule_editor::LoadedProject loadProject() override;
-    std::optional<rule_editor::RuleFailure> checkRows(const std::vector<rule_editor::RuleRows>& saved) const override;
-    bool saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error) override;
-
-private:
-    platform::XmlDocument XML1;
+    int dataArrayBytes() const override { return NUM_BYTE_IN; }
 };
 
 }  // namespace j1939

@@ -2,9 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace j1939 {
@@ -41,40 +39,16 @@ rule_editor::RuleEditorLayout transmitFormLayout()
     return {QStringLiteral("FTransmitJ1939"), 3600, 3608, 3635, 3643, QSize(854, 337), {rules}};
 }
 
-const rule_editor::RecordColumns<J1939TransmitRule>& transmitColumns()
-{
-    static const rule_editor::RecordColumns<J1939TransmitRule> columns
-        = rule_editor::columnsOf(j1939TransmitAttributes());
-    return columns;
-}
-
 }  // namespace j1939_transmit_form_detail
 using namespace j1939_transmit_form_detail;
 
-TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : TRuleEditorForm(transmitFormLayout(), parent)
+TFTransmitJ1939::TFTransmitJ1939(QWidget* parent) : RecordListForm(transmitFormLayout(), parent)
 {
     sga = table(0).columnGrid();
 }
 
-QString TFTransmitJ1939::projectFilePath() const { return app::appState().J1939_Send_Frames_Path; }
+QString J1939TransmitKind::path() { return app::appState().J1939_Send_Frames_Path; }
 
 void TFTransmitJ1939::prepareShow() { NUM_BYTE_OUT = kJ1939OutputBytes; }
-
-rule_editor::LoadedProject TFTransmitJ1939::loadProject()
-{
-    return rule_editor::loadRecordTable(projectFilePath(), XML1, readJ1939TransmitFile, transmitColumns());
-}
-
-std::optional<rule_editor::RuleFailure>
-TFTransmitJ1939::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
-{
-    return checkJ1939TransmitRules(rule_editor::toRecords(saved[0], transmitColumns()), NUM_BYTE_OUT);
-}
-
-bool TFTransmitJ1939::saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error)
-{
-    return writeJ1939TransmitFile(projectFilePath(), XML1, rule_editor::toRecords(saved[0], transmitColumns()),
-                                  error);
-}
 
 }  // namespace j1939

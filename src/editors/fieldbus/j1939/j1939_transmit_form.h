@@ -1,8 +1,7 @@
 #pragma once
 
-#include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
+#include "editors/ethercat_mqtt/rule_editor/record_list_form.h"
 #include "editors/fieldbus/j1939/j1939_frame_rules.h"
-#include "platform/xml_document.h"
 
 namespace grid {
 class TExColumnGrid;
@@ -10,12 +9,21 @@ class TExColumnGrid;
 
 namespace j1939 {
 
+struct J1939TransmitKind {
+    using Record = J1939TransmitRule;
+    static constexpr auto attributes = &j1939TransmitAttributes;
+    static constexpr auto read = &readJ1939TransmitFile;
+    static constexpr auto write = &writeJ1939TransmitFile;
+    static constexpr auto check = &checkJ1939TransmitRules;
+    static QString path();
+};
+
 // "Transmit J1939 Frames": the parameter groups the gateway sends on the
 // J1939 network (priority, Data Page, PGN, source address, data bytes) and
 // when (on request, on data change, on a timer). Every listed row is a
 // rule. Reads (also in its older form) and writes J1939_Send_Frames.xml. No
 // button of this variant shows it.
-class TFTransmitJ1939 : public rule_editor::TRuleEditorForm {
+class TFTransmitJ1939 : public rule_editor::RecordListForm<J1939TransmitKind> {
     Q_OBJECT
 
 public:
@@ -30,14 +38,8 @@ public:
     int NUM_BYTE_OUT = kJ1939OutputBytes;
 
 protected:
-    QString projectFilePath() const override;
     void prepareShow() override;
-    rule_editor::LoadedProject loadProject() override;
-    std::optional<rule_editor::RuleFailure> checkRows(const std::vector<rule_editor::RuleRows>& saved) const override;
-    bool saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error) override;
-
-private:
-    platform::XmlDocument XML1;
+    int dataArrayBytes() const override { return NUM_BYTE_OUT; }
 };
 
 }  // namespace j1939

@@ -2,9 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace nmea2000 {
@@ -39,37 +37,16 @@ rule_editor::RuleEditorLayout receiveFormLayout()
     return {QStringLiteral("FReceiveNMEA"), 3900, 3908, 3931, 3943, QSize(852, 337), {rules}};
 }
 
-const rule_editor::RecordColumns<NMEAReceiveRule>& receiveColumns()
-{
-    static const rule_editor::RecordColumns<NMEAReceiveRule> columns = rule_editor::columnsOf(nmeaReceiveAttributes());
-    return columns;
-}
-
 }  // namespace nmea_receive_form_detail
 using namespace nmea_receive_form_detail;
 
-TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : TRuleEditorForm(receiveFormLayout(), parent)
+TFReceiveNMEA::TFReceiveNMEA(QWidget* parent) : RecordListForm(receiveFormLayout(), parent)
 {
     sga = table(0).columnGrid();
 }
 
-QString TFReceiveNMEA::projectFilePath() const { return app::appState().NMEA_Rec_Frames_Path; }
+QString NMEAReceiveKind::path() { return app::appState().NMEA_Rec_Frames_Path; }
 
 void TFReceiveNMEA::prepareShow() { NUM_BYTE_IN = kNMEAInputBytes; }
-
-rule_editor::LoadedProject TFReceiveNMEA::loadProject()
-{
-    return rule_editor::loadRecordTable(projectFilePath(), XML1, readNMEAReceiveFile, receiveColumns());
-}
-
-std::optional<rule_editor::RuleFailure> TFReceiveNMEA::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
-{
-    return checkNMEAReceiveRules(rule_editor::toRecords(saved[0], receiveColumns()), NUM_BYTE_IN);
-}
-
-bool TFReceiveNMEA::saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error)
-{
-    return writeNMEAReceiveFile(projectFilePath(), XML1, rule_editor::toRecords(saved[0], receiveColumns()), error);
-}
 
 }  // namespace nmea2000

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
+#include "editors/ethercat_mqtt/rule_editor/record_list_form.h"
 #include "editors/fieldbus/nmea2000/nmea_frame_rules.h"
-#include "platform/xml_document.h"
 
 namespace grid {
 class TExColumnGrid;
@@ -10,12 +9,21 @@ class TExColumnGrid;
 
 namespace nmea2000 {
 
+struct NMEAReceiveKind {
+    using Record = NMEAReceiveRule;
+    static constexpr auto attributes = &nmeaReceiveAttributes;
+    static constexpr auto read = &readNMEAReceiveFile;
+    static constexpr auto write = &writeNMEAReceiveFile;
+    static constexpr auto check = &checkNMEAReceiveRules;
+    static QString path();
+};
+
 // "Receive NMEA 2000 Frames": the parameter groups the gateway captures on
 // the NMEA 2000 network (PGN, source address), how they arrive (transport
 // protocol, fast packet or a single frame) and which of their bytes it
 // keeps. Every listed row is a rule. Reads and writes NMEA_Rec_Frames.xml.
 // No button of this variant shows it.
-class TFReceiveNMEA : public rule_editor::TRuleEditorForm {
+class TFReceiveNMEA : public rule_editor::RecordListForm<NMEAReceiveKind> {
     Q_OBJECT
 
 public:
@@ -30,14 +38,8 @@ public:
     int NUM_BYTE_IN = kNMEAInputBytes;
 
 protected:
-    QString projectFilePath() const override;
     void prepareShow() override;
-    rule_editor::LoadedProject loadProject() override;
-    std::optional<rule_editor::RuleFailure> checkRows(const std::vector<rule_editor::RuleRows>& saved) const override;
-    bool saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error) override;
-
-private:
-    platform::XmlDocument XML1;
+    int dataArrayBytes() const override { return NUM_BYTE_IN; }
 };
 
 }  // namespace nmea2000

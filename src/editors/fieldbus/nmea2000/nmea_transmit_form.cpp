@@ -2,9 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
-#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/fieldbus/j1939/frame_rule_checks.h"
 
 namespace nmea2000 {
@@ -41,39 +39,16 @@ rule_editor::RuleEditorLayout transmitFormLayout()
     return {QStringLiteral("FTransmitNMEA"), 4000, 4008, 4035, 4042, QSize(863, 337), {rules}};
 }
 
-const rule_editor::RecordColumns<NMEATransmitRule>& transmitColumns()
-{
-    static const rule_editor::RecordColumns<NMEATransmitRule> columns
-        = rule_editor::columnsOf(nmeaTransmitAttributes());
-    return columns;
-}
-
 }  // namespace nmea_transmit_form_detail
 using namespace nmea_transmit_form_detail;
 
-TFTransmitNMEA::TFTransmitNMEA(QWidget* parent) : TRuleEditorForm(transmitFormLayout(), parent)
+TFTransmitNMEA::TFTransmitNMEA(QWidget* parent) : RecordListForm(transmitFormLayout(), parent)
 {
     sga = table(0).columnGrid();
 }
 
-QString TFTransmitNMEA::projectFilePath() const { return app::appState().NMEA_Send_Frames_Path; }
+QString NMEATransmitKind::path() { return app::appState().NMEA_Send_Frames_Path; }
 
 void TFTransmitNMEA::prepareShow() { NUM_BYTE_OUT = kNMEAOutputBytes; }
-
-rule_editor::LoadedProject TFTransmitNMEA::loadProject()
-{
-    return rule_editor::loadRecordTable(projectFilePath(), XML1, readNMEATransmitFile, transmitColumns());
-}
-
-std::optional<rule_editor::RuleFailure>
-TFTransmitNMEA::checkRows(const std::vector<rule_editor::RuleRows>& saved) const
-{
-    return checkNMEATransmitRules(rule_editor::toRecords(saved[0], transmitColumns()), NUM_BYTE_OUT);
-}
-
-bool TFTransmitNMEA::saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error)
-{
-    return writeNMEATransmitFile(projectFilePath(), XML1, rule_editor::toRecords(saved[0], transmitColumns()), error);
-}
 
 }  // namespace nmea2000

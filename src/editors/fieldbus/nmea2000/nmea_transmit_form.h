@@ -1,8 +1,7 @@
 #pragma once
 
-#include "editors/ethercat_mqtt/rule_editor/rule_editor_form.h"
+#include "editors/ethercat_mqtt/rule_editor/record_list_form.h"
 #include "editors/fieldbus/nmea2000/nmea_frame_rules.h"
-#include "platform/xml_document.h"
 
 namespace grid {
 class TExColumnGrid;
@@ -10,12 +9,21 @@ class TExColumnGrid;
 
 namespace nmea2000 {
 
+struct NMEATransmitKind {
+    using Record = NMEATransmitRule;
+    static constexpr auto attributes = &nmeaTransmitAttributes;
+    static constexpr auto read = &readNMEATransmitFile;
+    static constexpr auto write = &writeNMEATransmitFile;
+    static constexpr auto check = &checkNMEATransmitRules;
+    static QString path();
+};
+
 // "Transmit NMEA 2000 Frames": the parameter groups the gateway sends on
 // the NMEA 2000 network (priority, PGN, source address, fast packet, data
 // bytes) and when (on request, on data change, on a timer). Every listed
 // row is a rule. Reads and writes NMEA_Send_Frames.xml (whose root is named
 // as the receive file's). No button of this variant shows it.
-class TFTransmitNMEA : public rule_editor::TRuleEditorForm {
+class TFTransmitNMEA : public rule_editor::RecordListForm<NMEATransmitKind> {
     Q_OBJECT
 
 public:
@@ -32,14 +40,8 @@ public:
     int NUM_BYTE_OUT = kNMEAOutputBytes;
 
 protected:
-    QString projectFilePath() const override;
     void prepareShow() override;
-    rule_editor::LoadedProject loadProject() override;
-    std::optional<rule_editor::RuleFailure> checkRows(const std::vector<rule_editor::RuleRows>& saved) const override;
-    bool saveProject(const std::vector<rule_editor::RuleRows>& saved, QString* error) override;
-
-private:
-    platform::XmlDocument XML1;
+    int dataArrayBytes() const override { return NUM_BYTE_OUT; }
 };
 
 }  // namespace nmea2000
