@@ -1,0 +1,203 @@
+#include "controls/grid/highlight/tag_text.h"
+
+#include <vector>
+
+#include "controls/grid/text/grid_text_utils.h"
+
+namespace grid::highlight {
+
+namespace tag_text_detail {
+
+// Which characters of the text are visible: tags run from a "<" to the next
+// ">"; a ">" before the next "<", or a "<" without a later ">", ends the tags
+// and the rest is visible.
+std::vector<char> VisibleMask(const QString& text)
+{
+    std::vector<char> visible(size_t(text.size()), 1);
+    qsizetype i = 0;
+    for (;;) {
+        const qsizetype p = text.indexOf(u'<', i);
+        const qsizetype q = text.indexOf(u'>', i);
+        if (p < 0 || q < 0 || q < p) break;
+        for (qsizetype k = p; k <= q; ++k) visible[size_t(k)] = 0;
+        i = q + 1;
+    }
+    return visible;
+}
+
+QString EncodeAngles(QString text)
+{
+    text.replace(u'<', QStringLiteral("&lt;"));
+    text.replace(u'>', QStringLiteral("&gt;"));
+    return text;
+}
+
+struct TMatch {
+    qsizetype Start, End;  // visible-character indexes, End exclusive
+};
+
+bool HasMarkupCharacter(const QString& text)
+{
+    for (QChar c : text)
+        if (c == u'<' || c == u'>' || c == u'&' || c == u'"') return true;
+    return false;
+}
+
+bool IsMiniHTML(const QString& text) { return TextType(text, true) == 1; }
+
+}  // namespace tag_text_detail
+
+QString EncodeHTMLEntities(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case u'&': out += QStringLiteral("&amp;"); break;
+        case u'"': out += QStringLiteral("&quot;"); break;
+        case u'<': out += QStringLiteral("&lt;"); break;
+        case u'>': out += QStringLiteral("&gt;"); break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString DecodeHTMLEntities(const QString& text)
+{
+    static const struct {
+        const char16_t* Entity;
+        QChar Char;
+    } entities[] = {{u"&lt;", u'<'}, {u"&gt;", u'>'}, {u"&amp;", u'&'}, {u"&quot;", u'"'}};
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        bool decoded = false;
+        if (text[i] == u'&') {
+            for (const auto& e : entities) {
+                const QStringView entity(e.Entity);
+                if (QStringView(text).mid(i).startsWith(entity)) {
+                    out += e.Char;
+                    i += entity.size();
+                    decoded = true;
+                    break;
+                }
+            }
+        }
+        if (!decoded) out += text[i++];
+    }
+    return out;
+}
+
+QString HighlightHTMLText(const QString& text, const QString& find, const QString& tag, bool caseSensitive)
+{
+    namespace d = tag_text_detail;
+    if (find.isEmpty()) return text;
+    QString work = text;
+    QString wanted = find;
+    std::vector<char> visible = d::VisibleMask(work);
+    QString shown;
+    shown.reserve(work.size());
+    for (qsizetype i = 0; i < work.size(); ++i)
+        if (visible[size_t(i)]) shown += work[i];
+    if (text.contains(find) && (shown.contains(u'<') || shown.contains(u'>'))) {
+        // The visible text's own angle brackets would read as tags: write
+        // them as entities and give up the tags.
+        shown = d::EncodeAngles(shown);
+        wanted = d::EncodeAngles(wanted);
+        work = shown;
+        visible.assign(size_t(work.size()), 1);
+    }
+    const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    std::vector<d::TMatch> matches;
+    for (qsizetype from = 0;;) {
+        const qsizetype at = shown.indexOf(wanted, from, cs);
+        if (at < 0) break;
+        matches.push_back({at, at + wanted.size()});
+        from = at + wanted.size();
+    }
+    if (matches.empty()) return work;
+
+    const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
+    const QString close = QStringLiteral("</") + tag + QLatin1Char('>');
+    QString out;
+    out.reserve(work.size() + qsizetype(matches.size()) * (open.size() + close.size()));
+    size_t m = 0;
+    bool inMatch = false;
+    // Marks go in right after the visible character they follow, before any tag there.
+    auto marksAt = [&](qsizetype v) {
+        if (inMatch && matches[m].End == v) {
+            out += close;
+            inMatch = false;
+            ++m;
+        }
+        if (!inMatch && m < matches.size() && matches[m].Start == v) {
+            out += open;
+            inMatch = true;
+        }
+    };
+    qsizetype v = 0;
+    marksAt(0);
+    for (qsizetype i = 0; i < work.size(); ++i) {
+        out += work[i];
+        if (visible[size_t(i)]) marksAt(++v);
+    }
+    return out;
+}
+
+QString RemoveTag(const QString& text, const QString& tag)
+{
+    QString out = text;
+    out.remove(QLatin1Char('<') + tag + QLatin1Char('>'), Qt::CaseInsensitive);
+    out.remove(QStringLiteral("</") + tag + QLatin1Char('>'), Qt::CaseInsensitive);
+    return out;
+}
+
+bool HasTag(const QString& text, const QString& tag)
+{
+    return text.contains(QLatin1Char('<') + tag + QLatin1Char('>'), Qt::CaseInsensitive) ||
+           text.contains(QStringLiteral("</") + tag + QLatin1Char('>'), Qt::CaseInsensitive);
+}
+
+QString UnHighlightHTMLText(const QString& text, const QString& tag)
+{
+    QString out = RemoveTag(text, tag);
+    out.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    out.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
+    return out;
+}
+
+QString HilightText(bool doCase, const QString& s, const QString& text)
+{
+    return HighlightHTMLText(s, text, QLatin1String(kHighlightTag), doCase);
+}
+
+QString UnHilightText(const QString& s) { return UnHighlightHTMLText(s, QLatin1String(kHighlightTag)); }
+
+QString MarkText(bool doCase, const QString& s, const QString& text)
+{
+    return HighlightHTMLText(s, text, QLatin1String(kErrorTag), doCase);
+}
+
+QString UnMarkText(const QString& s) { return UnHighlightHTMLText(s, QLatin1String(kErrorTag)); }
+
+QString TagCellText(const QString& text, const QString& hiText, const QString& tag, bool doCase)
+{
+    namespace d = tag_text_detail;
+    if (hiText.isEmpty()) return text;
+    const Qt::CaseSensitivity cs = doCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    // Plain text without mark-up characters: no occurrence, nothing to do.
+    if (!d::HasMarkupCharacter(text) && !text.contains(hiText, cs)) return text;
+    const QString source = d::IsMiniHTML(text) ? text : EncodeHTMLEntities(text);
+    const QString tagged = HighlightHTMLText(source, EncodeHTMLEntities(hiText), tag, doCase);
+    return tagged == source ? text : tagged;
+}
+
+QString UnTagCellText(const QString& text, const QString& tag)
+{
+    if (!HasTag(text, tag)) return text;
+    const QString untagged = RemoveTag(text, tag);
+    return tag_text_detail::IsMiniHTML(untagged) ? untagged : DecodeHTMLEntities(untagged);
+}
+
+}  // namespace grid::highlight

@@ -1,0 +1,42 @@
+#include "controls/grid/search/find_matcher.h"
+
+#include "controls/grid/text/filter_matcher.h"
+#include "controls/grid/text/grid_markup.h"
+
+namespace grid::search {
+
+TFindMatcher::TFindMatcher(const QString& searchText, TFindParams params)
+    : FText(searchText),
+      FCase(params.Contains(fnMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive),
+      FEmptyOnly(searchText == QStringLiteral("\"\"")),
+      FFull(params.Contains(fnMatchFull)),
+      FStart(params.Contains(fnMatchStart)),
+      FRegular(params.Contains(fnMatchRegular)),
+      FStripTags(params.Contains(fnIgnoreHTMLTags))
+{
+}
+
+QString TFindMatcher::SearchCacheText(const QString& searchText, TFindParams params)
+{
+    return params.Contains(fnMatchCase) ? searchText : searchText.toUpper();
+}
+
+bool TFindMatcher::Matches(QStringView cellText) const
+{
+    if (FStripTags && (cellText.contains(u'<') || cellText.contains(u'&'))) {
+        const QString stripped = StripHTMLTags(cellText.toString());
+        return MatchesPlain(stripped);
+    }
+    return MatchesPlain(cellText);
+}
+
+bool TFindMatcher::MatchesPlain(QStringView text) const
+{
+    if (FEmptyOnly) return text.isEmpty();
+    if (FRegular) return MatchFilter(FText, text.toString(), FCase == Qt::CaseSensitive);
+    if (FFull) return text.compare(FText, FCase) == 0;
+    if (FStart) return text.startsWith(FText, FCase);
+    return text.contains(FText, FCase);
+}
+
+}  // namespace grid::search
