@@ -122,25 +122,21 @@ QString HighlightHTMLText(const QString& text, const QString& find, const QStrin
     const QString close = QStringLiteral("</") + tag + QLatin1Char('>');
     QString out;
     out.reserve(work.size() + qsizetype(matches.size()) * (open.size() + close.size()));
+    // An opening mark goes right before the first visible character of its
+    // occurrence, a closing mark right after the last, so that the marks
+    // nest inside the tags around them.
     size_t m = 0;
-    bool inMatch = false;
-    // Marks go in right after the visible character they follow, before any tag there.
-    auto marksAt = [&](qsizetype v) {
-        if (inMatch && matches[m].End == v) {
+    qsizetype v = 0;
+    for (qsizetype i = 0; i < work.size(); ++i) {
+        const bool isVisible = visible[size_t(i)] != 0;
+        if (isVisible && m < matches.size() && matches[m].Start == v) out += open;
+        out += work[i];
+        if (!isVisible) continue;
+        ++v;
+        if (m < matches.size() && matches[m].End == v) {
             out += close;
-            inMatch = false;
             ++m;
         }
-        if (!inMatch && m < matches.size() && matches[m].Start == v) {
-            out += open;
-            inMatch = true;
-        }
-    };
-    qsizetype v = 0;
-    marksAt(0);
-    for (qsizetype i = 0; i < work.size(); ++i) {
-        out += work[i];
-        if (visible[size_t(i)]) marksAt(++v);
     }
     return out;
 }

@@ -18,7 +18,8 @@ QString EncodeHTMLEntities(const QString& text);
 QString DecodeHTMLEntities(const QString& text);
 
 // The text with each occurrence of find among its visible characters (those
-// outside tags) enclosed in "<tag>" and "</tag>"; caseSensitive false
+// outside tags) enclosed in "<tag>" and "</tag>", placed next to the
+// occurrence's first and last visible characters (inside the tags around them); caseSensitive false
 // compares without regard to case. When the text holds find and its visible
 // text holds a "<" or ">" of its own, those are written as entities and the
 // tags are given up. An empty find changes nothing.
