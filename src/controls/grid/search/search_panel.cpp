@@ -182,6 +182,7 @@ void TSearchPanel::SetCaptions(const QString& findNext, const QString& findPrev,
     d::SetButtonCaption(FHiliteButton, highlight);
     FMatchCase->setText(matchCase);
     FMatchCase->setShortcut(QKeySequence());
+    LayoutControls();
 }
 
 void TSearchPanel::SetHints(const QString& close, const QString& findNext, const QString& findPrev,
@@ -211,19 +212,30 @@ void TSearchPanel::SetFlatButtons(bool flat)
 
 void TSearchPanel::LayoutControls()
 {
+    // The fixed places of the controls; a button whose caption does not fit
+    // its 90 pixels grows, and the controls after it move along.
+    const auto shownHeight = [this](QWidget* w, int height) { return w->isVisibleTo(this) ? height : 0; };
+    const auto buttonWidth = [this](QToolButton* b) {
+        return b->isVisibleTo(this) ? std::max(90, b->sizeHint().width()) : 90;
+    };
+    const int forwardWidth = buttonWidth(FForwardButton);
+    const int backwardWidth = buttonWidth(FBackwardButton);
+    const int hiliteWidth = buttonWidth(FHiliteButton);
+    const int backwardLeft = 235 + (forwardWidth - 90);
+    const int hiliteLeft = backwardLeft + 95 + (backwardWidth - 90);
+    const int matchLeft = FHiliteButton->isVisibleTo(this) ? hiliteLeft + 95 + (hiliteWidth - 90) : hiliteLeft;
     struct TPlace {
         QWidget* Control;
         int Left, Top, Width, Height;
         bool Mirrored;
     };
-    const auto height = [](QWidget* w, int shown) { return w->isVisibleTo(w->parentWidget()) ? shown : 0; };
     const TPlace places[] = {
         {FEdit, 25, 6, 110, FEdit->sizeHint().height(), true},
-        {FForwardButton, 140, 5, 90, height(FForwardButton, 23), true},
-        {FBackwardButton, 235, 5, 90, height(FBackwardButton, 23), true},
+        {FForwardButton, 140, 5, forwardWidth, shownHeight(FForwardButton, 23), true},
+        {FBackwardButton, backwardLeft, 5, backwardWidth, shownHeight(FBackwardButton, 23), true},
         {FExitButton, 5, 7, 14, 14, true},
-        {FHiliteButton, 330, 5, 90, height(FHiliteButton, 23), true},
-        {FMatchCase, FHiliteButton->isVisibleTo(this) ? 425 : 330, 8, 98, height(FMatchCase, 18), false},
+        {FHiliteButton, hiliteLeft, 5, hiliteWidth, shownHeight(FHiliteButton, 23), true},
+        {FMatchCase, matchLeft, 8, std::max(98, FMatchCase->sizeHint().width()), shownHeight(FMatchCase, 18), false},
     };
     for (const TPlace& p : places) {
         const int left = p.Mirrored && isRightToLeft() ? width() - p.Width - p.Left : p.Left;

@@ -71,7 +71,8 @@ public:
     // Shows the panel 32 pixels high along the viewport's bottom, or hides it.
     void SetShown(bool shown);
     bool Shown() const { return FShown; }
-    // Places the controls at their fixed positions (mirrored right to left).
+    // Places the controls at their fixed positions (mirrored right to left);
+    // a button too narrow for its caption grows and pushes the later ones on.
     void LayoutControls();
 
     std::function<void()> OnForwardClick;
