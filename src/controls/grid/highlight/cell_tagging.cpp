@@ -47,22 +47,16 @@ TCellRange GridRange(const TExStringGrid& grid, bool doFixed)
 
 void TagCells(TExStringGrid& grid, const QString& hiText, const char* tag, bool doCase, const TCellRange& range)
 {
-    const QString tagName = QLatin1String(tag);
+    const TCellTagger tagger(hiText, QLatin1String(tag), doCase);
     TGridUpdateLock lock(grid);
-    cell_tagging_detail::RewriteCells(
-        grid, range, [&](const QString& text) { return TagCellText(text, hiText, tagName, doCase); });
+    cell_tagging_detail::RewriteCells(grid, range, [&](const QString& text) { return tagger.Tag(text); });
 }
 
 void UnTagCells(TExStringGrid& grid, const char* tag, const TCellRange& range)
 {
-    const QString tagName = QLatin1String(tag);
-    const QString open = QLatin1Char('<') + tagName + QLatin1Char('>');
-    const QString close = QStringLiteral("</") + tagName + QLatin1Char('>');
+    const TCellUntagger untagger{QLatin1String(tag)};
     TGridUpdateLock lock(grid);
-    cell_tagging_detail::RewriteCells(grid, range, [&](const QString& text) {
-        if (!text.contains(open, Qt::CaseInsensitive) && !text.contains(close, Qt::CaseInsensitive)) return text;
-        return UnTagCellText(text, tagName);
-    });
+    cell_tagging_detail::RewriteCells(grid, range, [&](const QString& text) { return untagger.Untag(text); });
 }
 
 }  // namespace grid::highlight

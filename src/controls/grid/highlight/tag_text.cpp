@@ -49,6 +49,7 @@ bool IsMiniHTML(const QString& text) { return TextType(text, true) == 1; }
 
 QString EncodeHTMLEntities(const QString& text)
 {
+    if (!tag_text_detail::HasMarkupCharacter(text)) return text;
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
@@ -93,13 +94,17 @@ QString HighlightHTMLText(const QString& text, const QString& find, const QStrin
 {
     namespace d = tag_text_detail;
     if (find.isEmpty()) return text;
+    const bool hasTags = text.contains(u'<') && text.contains(u'>');
     QString work = text;
     QString wanted = find;
-    std::vector<char> visible = d::VisibleMask(work);
-    QString shown;
-    shown.reserve(work.size());
-    for (qsizetype i = 0; i < work.size(); ++i)
-        if (visible[size_t(i)]) shown += work[i];
+    std::vector<char> visible;
+    QString shown = text;
+    if (hasTags) {
+        visible = d::VisibleMask(work);
+        shown.clear();
+        for (qsizetype i = 0; i < work.size(); ++i)
+            if (visible[size_t(i)]) shown += work[i];
+    }
     if (text.contains(find) && (shown.contains(u'<') || shown.contains(u'>'))) {
         // The visible text's own angle brackets would read as tags: write
         // them as entities and give up the tags.
@@ -108,10 +113,10 @@ QString HighlightHTMLText(const QString& text, const QString& find, const QStrin
         work = shown;
         visible.assign(size_t(work.size()), 1);
     }
-    const Qt::CaseSensitivity cs = caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const search::TTextNeedle needle(wanted, caseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive);
     std::vector<d::TMatch> matches;
     for (qsizetype from = 0;;) {
-        const qsizetype at = shown.indexOf(wanted, from, cs);
+        const qsizetype at = needle.IndexIn(shown, from);
         if (at < 0) break;
         matches.push_back({at, at + wanted.size()});
         from = at + wanted.size();
@@ -122,6 +127,19 @@ QString HighlightHTMLText(const QString& text, const QString& find, const QStrin
     const QString close = QStringLiteral("</") + tag + QLatin1Char('>');
     QString out;
     out.reserve(work.size() + qsizetype(matches.size()) * (open.size() + close.size()));
+    if (visible.empty()) {
+        // No tags: visible and source positions are the same.
+        qsizetype pos = 0;
+        for (const d::TMatch& m : matches) {
+            out += QStringView(work).mid(pos, m.Start - pos);
+            out += open;
+            out += QStringView(work).mid(m.Start, m.End - m.Start);
+            out += close;
+            pos = m.End;
+        }
+        out += QStringView(work).mid(pos);
+        return out;
+    }
     // An opening mark goes right before the first visible character of its
     // occurrence, a closing mark right after the last, so that the marks
     // nest inside the tags around them.
@@ -177,23 +195,82 @@ QString MarkText(bool doCase, const QString& s, const QString& text)
 
 QString UnMarkText(const QString& s) { return UnHighlightHTMLText(s, QLatin1String(kErrorTag)); }
 
-QString TagCellText(const QString& text, const QString& hiText, const QString& tag, bool doCase)
+TCellTagger::TCellTagger(const QString& hiText, const QString& tag, bool doCase)
+    : FHiText(hiText),
+      FEncodedHiText(EncodeHTMLEntities(hiText)),
+      FTag(tag),
+      FOpen(QLatin1Char('<') + tag + QLatin1Char('>')),
+      FClose(QStringLiteral("</") + tag + QLatin1Char('>')),
+      FDoCase(doCase),
+      FNeedle(hiText, doCase ? Qt::CaseSensitive : Qt::CaseInsensitive)
+{
+}
+
+QString TCellTagger::Tag(const QString& text) const
 {
     namespace d = tag_text_detail;
-    if (hiText.isEmpty()) return text;
-    const Qt::CaseSensitivity cs = doCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    // Plain text without mark-up characters: no occurrence, nothing to do.
-    if (!d::HasMarkupCharacter(text) && !text.contains(hiText, cs)) return text;
+    if (FHiText.isEmpty()) return text;
+    if (!d::HasMarkupCharacter(text)) {
+        // Plain text without mark-up characters: every character is visible
+        // and reads the same once encoded.
+        qsizetype at = FNeedle.IndexIn(text);
+        if (at < 0) return text;
+        QString out;
+        out.reserve(text.size() + 2 * (FOpen.size() + FClose.size()));
+        qsizetype pos = 0;
+        for (; at >= 0; at = FNeedle.IndexIn(text, pos)) {
+            out += QStringView(text).mid(pos, at - pos);
+            out += FOpen;
+            out += QStringView(text).mid(at, FNeedle.Size());
+            out += FClose;
+            pos = at + FNeedle.Size();
+        }
+        out += QStringView(text).mid(pos);
+        return out;
+    }
     const QString source = d::IsMiniHTML(text) ? text : EncodeHTMLEntities(text);
-    const QString tagged = HighlightHTMLText(source, EncodeHTMLEntities(hiText), tag, doCase);
+    const QString tagged = HighlightHTMLText(source, FEncodedHiText, FTag, FDoCase);
     return tagged == source ? text : tagged;
 }
 
-QString UnTagCellText(const QString& text, const QString& tag)
+TCellUntagger::TCellUntagger(const QString& tag)
+    : FTag(tag),
+      FOpen(QLatin1Char('<') + tag + QLatin1Char('>'), Qt::CaseInsensitive),
+      FClose(QStringLiteral("</") + tag + QLatin1Char('>'), Qt::CaseInsensitive)
 {
-    if (!HasTag(text, tag)) return text;
-    const QString untagged = RemoveTag(text, tag);
+}
+
+QString TCellUntagger::WithoutTags(const QString& text) const
+{
+    QString out;
+    out.reserve(text.size());
+    qsizetype pos = 0;
+    for (;;) {
+        const qsizetype open = FOpen.IndexIn(text, pos);
+        const qsizetype close = FClose.IndexIn(text, pos);
+        if (open < 0 && close < 0) break;
+        const bool openFirst = close < 0 || (open >= 0 && open < close);
+        const qsizetype at = openFirst ? open : close;
+        out += QStringView(text).mid(pos, at - pos);
+        pos = at + (openFirst ? FOpen.Size() : FClose.Size());
+    }
+    out += QStringView(text).mid(pos);
+    return out;
+}
+
+QString TCellUntagger::Untag(const QString& text) const
+{
+    if (!HasTag(text)) return text;
+    const QString untagged = WithoutTags(text);
+    if (!untagged.contains(u'<') && !untagged.contains(u'&')) return untagged;
     return tag_text_detail::IsMiniHTML(untagged) ? untagged : DecodeHTMLEntities(untagged);
 }
+
+QString TagCellText(const QString& text, const QString& hiText, const QString& tag, bool doCase)
+{
+    return TCellTagger(hiText, tag, doCase).Tag(text);
+}
+
+QString UnTagCellText(const QString& text, const QString& tag) { return TCellUntagger(tag).Untag(text); }
 
 }  // namespace grid::highlight

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "controls/grid/search/text_needle.h"
+
 namespace grid::highlight {
 
 inline constexpr const char* kHighlightTag = "hi";
@@ -44,5 +46,34 @@ QString UnMarkText(const QString& s);
 // text unchanged when there is no occurrence (no tag) to act on.
 QString TagCellText(const QString& text, const QString& hiText, const QString& tag, bool doCase);
 QString UnTagCellText(const QString& text, const QString& tag);
+
+// The same two, prepared once for many cells.
+class TCellTagger {
+public:
+    TCellTagger(const QString& hiText, const QString& tag, bool doCase);
+    QString Tag(const QString& text) const;
+
+private:
+    QString FHiText;
+    QString FEncodedHiText;
+    QString FTag;
+    QString FOpen, FClose;
+    bool FDoCase;
+    search::TTextNeedle FNeedle;
+};
+
+class TCellUntagger {
+public:
+    explicit TCellUntagger(const QString& tag);
+    bool HasTag(QStringView text) const { return FOpen.FoundIn(text) || FClose.FoundIn(text); }
+    QString Untag(const QString& text) const;
+
+private:
+    // The text without any occurrence of the two tags.
+    QString WithoutTags(const QString& text) const;
+    QString FTag;
+    search::TTextNeedle FOpen;
+    search::TTextNeedle FClose;
+};
 
 }  // namespace grid::highlight

@@ -7,7 +7,8 @@ namespace grid::search {
 
 TFindMatcher::TFindMatcher(const QString& searchText, TFindParams params)
     : FText(searchText),
-      FCase(params.Contains(fnMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive),
+      FNeedle(searchText, params.Contains(fnMatchCase) ? Qt::CaseSensitive : Qt::CaseInsensitive),
+      FCaseSensitive(params.Contains(fnMatchCase)),
       FEmptyOnly(searchText == QStringLiteral("\"\"")),
       FFull(params.Contains(fnMatchFull)),
       FStart(params.Contains(fnMatchStart)),
@@ -33,10 +34,10 @@ bool TFindMatcher::Matches(QStringView cellText) const
 bool TFindMatcher::MatchesPlain(QStringView text) const
 {
     if (FEmptyOnly) return text.isEmpty();
-    if (FRegular) return MatchFilter(FText, text.toString(), FCase == Qt::CaseSensitive);
-    if (FFull) return text.compare(FText, FCase) == 0;
-    if (FStart) return text.startsWith(FText, FCase);
-    return text.contains(FText, FCase);
+    if (FRegular) return MatchFilter(FText, text.toString(), FCaseSensitive);
+    if (FFull) return FNeedle.Equals(text);
+    if (FStart) return FNeedle.StartOf(text);
+    return FNeedle.FoundIn(text);
 }
 
 }  // namespace grid::search

@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include "controls/grid/search/find_params.h"
+#include "controls/grid/search/text_needle.h"
 
 namespace grid::search {
 
@@ -23,7 +24,8 @@ public:
 private:
     bool MatchesPlain(QStringView text) const;
     QString FText;
-    Qt::CaseSensitivity FCase;
+    TTextNeedle FNeedle;
+    bool FCaseSensitive;
     bool FEmptyOnly;  // the search text is exactly two double quotes
     bool FFull;
     bool FStart;
