@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/text/grid_text_utils.h"
 
 using namespace grid;
 using namespace grid::search;
@@ -138,6 +139,15 @@ TEST(GridFinder, NothingFollowsTheLastCellOfTheArea)
     EXPECT_EQ(t.g.Find({4, 4}, "b", {}), QPoint(-1, -1));
     EXPECT_EQ(t.g.Find({1, 1}, "b", {fnBackward}), QPoint(-1, -1));
     EXPECT_EQ(t.g.Find({3, 4}, "b", {}), QPoint(4, 4));
+}
+
+TEST(GridFinder, WideFindReadsPackedWideTexts)
+{
+    FinderGrid t;
+    t.g.SetCellEx(3, 2, PackWideText(QStringLiteral("\u03a9mega")));
+    EXPECT_EQ(t.g.FindWide({-1, -1}, QStringLiteral("\u03c9MEGA"), {}), QPoint(3, 2));
+    EXPECT_EQ(t.g.FindWide({-1, -1}, QStringLiteral("\u03c9MEGA"), {fnMatchCase}), QPoint(-1, -1));
+    EXPECT_EQ(t.g.Find({-1, -1}, QStringLiteral("\u03a9mega"), {}), QPoint(-1, -1)) << "the packed form is not the text";
 }
 
 TEST(GridReplace, EachCellAtMostOnceWhateverTheCaseOfTheReplacement)

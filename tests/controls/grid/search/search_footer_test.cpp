@@ -21,8 +21,10 @@ namespace search_footer_test {
 struct FooterUnderTest : GridUnderTest {
     TSearchPanel* panel = nullptr;
     std::vector<TSearchAction> actions;
+    int created = 0;
     FooterUnderTest()
     {
+        g->OnCreatedSearchFooter = [this](QObject*) { ++created; };
         TSearchFooter& f = g->SearchFooter();
         f.SetFindNextCaption("Find &next");
         f.SetFindPrevCaption("Find &previous");
@@ -45,6 +47,7 @@ TEST(SearchFooter, LayoutFollowsTheFooterSettings)
 {
     FooterUnderTest t;
     ASSERT_TRUE(t.panel->isVisible());
+    EXPECT_EQ(t.created, 1) << "told once, when the panel first shows";
     const QRect vp = t.g->viewport()->geometry();
     EXPECT_EQ(t.panel->geometry(), QRect(vp.left(), vp.bottom() + 1 - 32, vp.width(), 32));
     // Captions short enough for the fixed places.
