@@ -57,7 +57,8 @@ void checkTagging(const QString& find, const QString& cell, bool doCase, const Q
     if (tagged != cell) FUZZ_CHECK(HasTag(tagged, tag));
     // The raw text functions never fail and keep the visible characters of a plain text.
     const QString marked = HighlightHTMLText(cell, find, tag, doCase);
-    if (!cell.contains(u'<') && !cell.contains(u'>')) FUZZ_CHECK_EQUAL(RemoveTag(marked, tag), hadTag ? RemoveTag(cell, tag) : cell);
+    if (!cell.contains(u'<') && !cell.contains(u'>'))
+        FUZZ_CHECK_EQUAL(RemoveTag(marked, tag), hadTag ? RemoveTag(cell, tag) : cell);
     UnHighlightHTMLText(marked, tag);
 }
 

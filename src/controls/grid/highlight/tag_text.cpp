@@ -121,7 +121,8 @@ QString HighlightHTMLText(const QString& text, const QString& find, const QStrin
         matches.push_back({at, at + wanted.size()});
         from = at + wanted.size();
     }
-    if (matches.empty()) return work;
+    // Nothing visible to mark: the text stays as it is, tags and all.
+    if (matches.empty()) return text;
 
     const QString open = QLatin1Char('<') + tag + QLatin1Char('>');
     const QString close = QStringLiteral("</") + tag + QLatin1Char('>');

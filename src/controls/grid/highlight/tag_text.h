@@ -24,7 +24,8 @@ QString DecodeHTMLEntities(const QString& text);
 // occurrence's first and last visible characters (inside the tags around them); caseSensitive false
 // compares without regard to case. When the text holds find and its visible
 // text holds a "<" or ">" of its own, those are written as entities and the
-// tags are given up. An empty find changes nothing.
+// tags are given up, unless there is no occurrence to mark: a text without
+// one comes back unchanged, as does any text for an empty find.
 QString HighlightHTMLText(const QString& text, const QString& find, const QString& tag, bool caseSensitive);
 // Every "<tag>" and "</tag>" (any case) removed, then "&lt;" and "&gt;" turned back.
 QString UnHighlightHTMLText(const QString& text, const QString& tag);

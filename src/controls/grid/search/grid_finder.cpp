@@ -80,7 +80,7 @@ TSearchArea AreaOf(const TExStringGrid& g, const TFindState& state, TFindParams 
         a = {g.FixedCols(), g.ColCount() - 1 - g.FixedRightCols(), g.FixedRows(), g.RowCount() - 1 - g.FixedFooters()};
     }
     if (p.Contains(fnSelectedCells)) {
-        const platform::TGridRect s = const_cast<TExStringGrid&>(g).Selection();
+        const platform::TGridRect s = g.Selection();
         a = {s.Left, s.Right, s.Top, s.Bottom};
     }
     if (p.Contains(fnIncludeHiddenColumns)) a.X1 += g.NumHiddenColumns();

@@ -43,9 +43,9 @@ TEST(CellTagging, DoFixedDecidesWhetherFixedCellsAreTouched)
         t.g.HilightInGrid(doFixed, false, "B");
         for (int r = 0; r < 6; ++r)
             for (int c = 0; c < 6; ++c) {
+                const QString plain = TagGrid::Plain(c, r);
                 const bool tagged = doFixed || IsNormal(c, r);
-                EXPECT_EQ(t.g.GetCellEx(c, r), tagged ? "<hi>b</hi>" + TagGrid::Plain(c, r).mid(1) : TagGrid::Plain(c, r))
-                    << c << "," << r;
+                EXPECT_EQ(t.g.GetCellEx(c, r), tagged ? "<hi>b</hi>" + plain.mid(1) : plain) << c << "," << r;
             }
         t.g.UnHilightInGrid(doFixed);
         EXPECT_TRUE(t.Changed().empty());

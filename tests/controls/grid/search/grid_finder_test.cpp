@@ -147,7 +147,8 @@ TEST(GridFinder, WideFindReadsPackedWideTexts)
     t.g.SetCellEx(3, 2, PackWideText(QStringLiteral("\u03a9mega")));
     EXPECT_EQ(t.g.FindWide({-1, -1}, QStringLiteral("\u03c9MEGA"), {}), QPoint(3, 2));
     EXPECT_EQ(t.g.FindWide({-1, -1}, QStringLiteral("\u03c9MEGA"), {fnMatchCase}), QPoint(-1, -1));
-    EXPECT_EQ(t.g.Find({-1, -1}, QStringLiteral("\u03a9mega"), {}), QPoint(-1, -1)) << "the packed form is not the text";
+    EXPECT_EQ(t.g.Find({-1, -1}, QStringLiteral("\u03a9mega"), {}), QPoint(-1, -1))
+        << "the packed form is not the text";
 }
 
 TEST(GridReplace, EachCellAtMostOnceWhateverTheCaseOfTheReplacement)

@@ -155,7 +155,9 @@ TEST(SearchFooter, WithoutAutoSearchTheSameTextGoesOnAndANewOneStartsAgain)
 TEST(SearchFooter, FindingAsTypedCanBeRefused)
 {
     FooterUnderTest t;
-    t.g->OnSearchEditChange = [](QObject*, const QString& value, bool& defaultSearch) { defaultSearch = value == "4,2"; };
+    t.g->OnSearchEditChange = [](QObject*, const QString& value, bool& defaultSearch) {
+        defaultSearch = value == "4,2";
+    };
     t.goTo(1, 1);
     t.typeInEdit("4,");
     EXPECT_EQ(t.cell(), QPoint(1, 1));
