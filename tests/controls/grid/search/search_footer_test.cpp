@@ -185,6 +185,13 @@ TEST(SearchFooter, TheHighlightToggleMarksAndUnmarksTheMatches)
     EXPECT_EQ(t.g->GetCellEx(3, 7), "<hi>3,7</hi>");
     t.g->SearchFooter().SetVisible(false);
     EXPECT_EQ(t.g->GetCellEx(3, 7), "3,7") << "closing the footer with the button down removes them";
+
+    t.g->SearchFooter().SetVisible(true);
+    QTest::mouseClick(t.panel->HiliteButton(), Qt::LeftButton);
+    ASSERT_FALSE(t.panel->HiliteButton()->isChecked());
+    t.g->HilightInCell(false, 3, 7, "3");
+    t.g->SearchFooter().SetVisible(false);
+    EXPECT_EQ(t.g->GetCellEx(3, 7), "<hi>3</hi>,7") << "with the button up they stay";
 }
 
 TEST(SearchFooter, TheCloseButtonHidesTheFooter)
