@@ -93,7 +93,7 @@ void ApplyFooterSettings(TExStringGrid& grid, TSearchPanel& panel)
     const paint::TControlStyle style = grid.ControlLook().ControlStyle();
     panel.SetFlatButtons(grid.AutoThemeAdapt() || style == paint::csFlat);
     panel.SetShownParts(f.ShowHighLight(), f.ShowClose(), f.ShowMatchCase(), f.ShowFindPrev(), f.ShowFindNext());
-    panel.MatchCase()->setAttribute(Qt::WA_TranslucentBackground);
+    panel.MatchCase()->setAutoFillBackground(false);
     panel.SetHints(f.HintClose(), f.HintFindNext(), f.HintFindPrev(), f.HintHighlight());
     panel.SetShown(f.Visible());
     if (f.Visible()) grid.ShowLastRowAboveFooter();
@@ -108,11 +108,11 @@ TFindParams FooterFindParams(TExStringGrid& grid, const TSearchPanel& panel, TFo
     if (panel.MatchCase()->isChecked()) p.Include(fnMatchCase);
     if (f.SearchActiveColumnOnly) p.Include(fnFindInCurrentCol);
     if (f.SearchMatchStart) p.Include(fnMatchStart);
-    if (action == TFooterAction::EditChange) {
-        if (f.SearchFixedCells) p.Include(fnIncludeFixed);
-        if (f.SearchHiddenRows) p.Include(fnIncludeHiddenRows);
-    }
-    if (action != TFooterAction::Backward && f.SearchDirection == sdLeftRight) p.Include(fnDirectionLeftRight);
+    // Every step searches the same cells in the same order as the find as
+    // typed, so that next and previous go on from the cell it found.
+    if (f.SearchFixedCells) p.Include(fnIncludeFixed);
+    if (f.SearchHiddenRows) p.Include(fnIncludeHiddenRows);
+    if (f.SearchDirection == sdLeftRight) p.Include(fnDirectionLeftRight);
     if (f.SearchColumn >= 0 && f.SearchColumn < grid.ColCount()) {
         p.Include(fnFindInPresetCol);
         grid.SetFindCol(f.SearchColumn);

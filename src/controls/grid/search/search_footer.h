@@ -29,7 +29,9 @@ TSearchPanel* CreateSearchPanel(TExStringGrid& grid);
 // colours, captions, hints, font, button look, shown parts and their sizes,
 // and the panel shown 32 pixels high or hidden.
 void ApplyFooterSettings(TExStringGrid& grid, TSearchPanel& panel);
-// The find flags a footer handler searches with.
+// The find flags a footer handler searches with: always fnAutoGoto, and
+// fnBackward for the backward step; the highlight button, the match-case box
+// and the footer settings add the same flags to every step.
 TFindParams FooterFindParams(TExStringGrid& grid, const TSearchPanel& panel, TFooterAction action);
 
 void FooterEditChange(TExStringGrid& grid, TSearchPanel& panel);

@@ -136,6 +136,30 @@ TEST(SearchFooter, EnterFindsTheNextCtrlEnterThePrevious)
     EXPECT_EQ(t.actions.back(), saFindNext);
 }
 
+TEST(SearchFooter, NextAndPreviousKeepTheOrderAndCellsOfTheFindAsTyped)
+{
+    FooterUnderTest t;
+    t.g->SearchFooter().SearchDirection = sdLeftRight;
+    t.typeInEdit("1");  // all of row 1, and more
+    EXPECT_EQ(t.cell(), QPoint(1, 1));
+    t.keyInEdit(Qt::Key_Return);
+    t.keyInEdit(Qt::Key_Return);
+    EXPECT_EQ(t.cell(), QPoint(3, 1));
+    t.keyInEdit(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(t.cell(), QPoint(2, 1)) << "previous goes back along the row";
+
+    FooterUnderTest h;
+    h.g->SearchFooter().SearchHiddenRows = true;
+    h.g->HideRow(3);
+    h.typeInEdit("4,");
+    EXPECT_EQ(h.g->SearchCell(), QPoint(4, 1));
+    h.keyInEdit(Qt::Key_Return);
+    h.keyInEdit(Qt::Key_Return);
+    EXPECT_EQ(h.g->SearchCell(), QPoint(4, 3)) << "the hidden row is searched by the steps too";
+    h.keyInEdit(Qt::Key_Return);
+    EXPECT_EQ(h.g->GetCellEx(4, h.g->Row()), "4,4") << "and the rows are counted alike";
+}
+
 TEST(SearchFooter, WithoutAutoSearchTheSameTextGoesOnAndANewOneStartsAgain)
 {
     FooterUnderTest t;
