@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QObject>
 #include <QString>
@@ -39,9 +40,13 @@ using TUnMarkText = std::function<QString(const QString& text)>;
 // A check run over the cells of columns ACol1 .. ACol2 and rows ARow1 ..
 // ARow2 (row by row): each cell's text (merged cells resolved) loses its
 // error marks, passes Correct and MarkError as the checker's switches say and
-// is written back. True when every result equals its text without marks,
-// and always without a checker (which leaves the cells untouched).
+// is written back when that changed it. True when every result equals its
+// text without marks, and always without a checker (which leaves the cells
+// untouched).
 bool CheckCells(TBaseGridCells& grid, TExStringGridCheck* checker, int ACol1, int ARow1, int ACol2, int ARow2,
                 const TUnMarkText& unMarkText);
+// The same over the listed columns (in their order) of rows ARow1 .. ARow2.
+bool CheckCells(TBaseGridCells& grid, TExStringGridCheck* checker, const std::vector<int>& cols, int ARow1,
+                int ARow2, const TUnMarkText& unMarkText);
 
 }  // namespace grid

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyle>
 
+#include "controls/grid/search/search_footer.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "platform/format_settings.h"
 
@@ -70,6 +71,7 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
     ScrollWidth = QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     FOldRowSel = Row();
     CreateEditorControls();
+    FSearchPanel = search::CreateSearchPanel(*this);
 }
 
 TExStringGrid::~TExStringGrid()
@@ -90,6 +92,7 @@ void TExStringGrid::WireSettings()
     FBands.OnChange = [this](void*) { RepaintGrid(); };
     FProgressAppearance.OnChange = [this](void*) { RepaintGrid(); };
     FShowModified.OnChange = [this](void*) { RepaintCol(0); };
+    FSearchFooter->OnChange = [this](void*) { SearchFooterChanged(); };
     FMergedColumns.OnChange = [this](TIntList*, int, int) {
         UnmergeColumns();
         RemergeColumns();
@@ -117,6 +120,7 @@ void TExStringGrid::Loaded()
     }
     UpdateScrollBarVisibility(false);
     ApplyStyleColors();
+    SearchFooterChanged();
 }
 
 // ------------------------------------------------------------ copying

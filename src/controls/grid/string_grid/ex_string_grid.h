@@ -38,6 +38,8 @@
 #include "controls/grid/paint/grid_looks.h"
 #include "controls/grid/settings/grid_settings.h"
 #include "controls/grid/cells/int_lists.h"
+#include "controls/grid/search/find_params.h"
+#include "controls/grid/search/find_state.h"
 
 namespace grid {
 
@@ -48,6 +50,9 @@ class TGridSpin;
 class TGridCombo;
 class TGridCheckBox;
 class TExStringGridCheck;
+namespace search {
+class TSearchPanel;
+}
 
 // Growth of the edited cell while typing: the row (Height) and the column (Width).
 class TSizeWhileTyping {
@@ -1819,6 +1824,70 @@ private:
     TDropList* FDropList = nullptr;            // Qt child of the viewport
     TDropCheckList* FDropCheckList = nullptr;  // Qt child of the viewport
     TFilterWiring FFilterWiring{*this};
+
+public:
+    // ============================================================
+    // Find, replace and the search footer (search/), highlighting,
+    // marking and cell checks (highlight/)  ex_string_grid_search.cpp
+    // ============================================================
+    // Columns are display columns and rows display rows unless the flags
+    // say storage columns / all-rows indexes; (-1, -1): none.
+    QPoint Find(QPoint StartCell, const QString& s, search::TFindParams FindParams);
+    QPoint FindWide(QPoint StartCell, const QString& s, search::TFindParams FindParams);
+    QPoint FindFirst(const QString& s, search::TFindParams FindParams);
+    QPoint FindNext();
+    int Replace(const QString& OrigStr, const QString& NewStr, search::TFindParams FindParams);
+    int Search(const QString& s);
+    int FindCol() const { return FFindState.FindCol; }
+    void SetFindCol(int value) { FFindState.FindCol = value; }
+    int FindRow() const { return FFindState.FindRow; }
+    void SetFindRow(int value) { FFindState.FindRow = value; }
+    bool FindBusy() const { return FFindState.FindBusy; }
+    QPoint SearchCell() const { return FFindState.SearchCell; }
+    void SetSearchCell(QPoint value) { FFindState.SearchCell = value; }
+    search::TFindParams FindParams() const { return FFindState.Params; }
+    const QString& SearchCache() const { return FFindState.SearchCache; }
+    // The search footer's panel (made with the grid) and its handlers.
+    search::TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    virtual void SearchEditChange();
+    virtual void SearchExitClick();
+    // The SearchFooter settings onto the panel (on every change and after loading).
+    void SearchFooterChanged();
+    std::function<void(Sender, const QString& Value, bool& DefaultSearch)> OnSearchEditChange;
+    std::function<void(Sender)> OnSearchFooterClose;
+    std::function<void(Sender)> OnCreatedSearchFooter;
+    // Text functions: S with every visible occurrence of Text tagged.
+    QString HilightText(bool DoCase, const QString& S, const QString& Text) const;
+    QString UnHilightText(const QString& S) const;
+    QString MarkText(bool DoCase, const QString& S, const QString& Text) const;
+    QString UnMarkText(const QString& S) const;
+    // Cell procedures (storage columns); DoFixed takes in the fixed cells.
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+    // Cell checks through CellChecker: true when every checked cell passed.
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCell(int Col, int Row);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
+private:
+    search::TFindState FFindState;
+    search::TSearchPanel* FSearchPanel = nullptr;  // Qt child of the grid
 
 public:
     // ============================================================

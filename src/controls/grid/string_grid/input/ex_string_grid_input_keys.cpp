@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "controls/grid/search/search_footer.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 
 namespace grid {
@@ -85,6 +86,7 @@ void TExStringGrid::HandleKeyDownMessage(TWMKey& Msg)
             openedEditor = EditorMode();
         }
     }
+    if (key == 'F' && (shift & ssCtrl) && FSearchPanel != nullptr) search::FocusFindEdit(*this, *FSearchPanel);
     if (enterOrF2) {
         if ((Options() & goEditing) && !IsEditable(RealCol(), Row())) {
             Word k = key;

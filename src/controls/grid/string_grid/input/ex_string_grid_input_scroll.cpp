@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "controls/grid/search/search_footer.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
@@ -317,6 +318,11 @@ void TExStringGrid::keyPressEvent(QKeyEvent* event)
     FHTML->CancelHint();
     if (FPanning) {
         StopPanning();
+        event->accept();
+        return;
+    }
+    // An Alt accelerator of the search footer's buttons.
+    if (const QChar ch = search::AcceleratorOfKey(*event); !ch.isNull() && HandleDialogChar(ch) == 1) {
         event->accept();
         return;
     }

@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include "controls/grid/editors/grid_cell_editors.h"
+#include "controls/grid/search/search_panel.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/string_grid/input/input_test_support.h"
 
@@ -123,17 +125,20 @@ TEST(InputTimer, HoveringMakesTheNormalCellUnderTheMouseCurrent)
 
 // ------------------------------------------------------------ search footer accelerators
 
-TEST(InputDialogChar, AcceleratorsClickTheVisibleFooterButtons)
+TEST(InputDialogChar, AcceleratorsClickTheVisibleEnabledFooterButtons)
 {
     GridUnderTest t;
     std::vector<TSearchAction> actions;
     t.g->OnSearchFooterAction = [&](QObject*, const QString&, int, int, TSearchAction a) { actions.push_back(a); };
+    t.g->SearchFooter().AutoSearch = false;
     t.g->SearchFooter().SetFindNextCaption(QStringLiteral("Find &next"));
     t.g->SearchFooter().SetFindPrevCaption(QStringLiteral("Find &previous"));
     t.g->SearchFooter().SetHighLightCaption(QStringLiteral("&Highlight"));
     EXPECT_EQ(t.g->HandleDialogChar(u'n'), 0) << "footer hidden";
 
     t.g->SearchFooter().SetVisible(true);
+    EXPECT_EQ(t.g->HandleDialogChar(u'n'), 0) << "the buttons stay disabled while the find edit is empty";
+    t.g->SearchPanel()->EditControl()->setText(QStringLiteral("3,"));
     struct Case {
         QChar ch;
         int result;
@@ -143,9 +148,8 @@ TEST(InputDialogChar, AcceleratorsClickTheVisibleFooterButtons)
         EXPECT_EQ(t.g->HandleDialogChar(c.ch), c.result);
     }
     EXPECT_EQ(actions, (std::vector<TSearchAction>{saFindNext, saFindPrevious}));
-    const bool highlight = t.g->SearchFooter().AlwaysHighLight;
     EXPECT_EQ(t.g->HandleDialogChar(u'h'), 1);
-    EXPECT_NE(t.g->SearchFooter().AlwaysHighLight, highlight);
+    EXPECT_TRUE(t.g->SearchPanel()->HiliteButton()->isChecked());
 
     t.g->SearchFooter().SetShowFindNext(false);
     EXPECT_EQ(t.g->HandleDialogChar(u'n'), 0) << "a hidden button takes no accelerator";
