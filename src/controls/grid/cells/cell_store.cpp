@@ -75,6 +75,33 @@ TStoredCell* TCellStore::CellForWrite(int col, int row)
     return &cells[static_cast<size_t>(col)];
 }
 
+namespace cell_store_detail {
+
+void prefetch(const void* address)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+}  // namespace cell_store_detail
+
+void TCellStore::PrefetchCell(int col, int row) const
+{
+    if (row < 0 || row >= RowCount() || col < 0) return;
+    const auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(&cells[static_cast<size_t>(col)]);
+}
+
+void TCellStore::PrefetchText(int col, int row) const
+{
+    if (row < 0 || row >= RowCount() || col < 0) return;
+    const auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(cells[static_cast<size_t>(col)].Text.constData());
+}
+
 void TCellStore::SetText(int col, int row, const QString& value)
 {
     if (!Contains(col, row)) return;

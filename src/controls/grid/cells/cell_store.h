@@ -47,6 +47,13 @@ public:
 
     const QString& Text(int col, int row) const;
     void SetText(int col, int row, const QString& value);
+    // Hints for a pass that reads a column over many rows: the processor
+    // starts loading a cell's slot (text and properties), or, once the slot
+    // is loaded, its text's characters, so that the reads of many rows
+    // overlap instead of waiting on memory one after another. They read
+    // nothing else and change nothing.
+    void PrefetchCell(int col, int row) const;
+    void PrefetchText(int col, int row) const;
 
     TCellProperties* Properties(int col, int row) const;
     // Stores value in the slot, freeing what the slot held; a position outside

@@ -70,11 +70,6 @@ enum TInvalidEntryIcon : uint8_t { ieNone, ieInfo, ieWarning, ieError };
 enum TScrollHintType : uint8_t { shNone, shVertical, shHorizontal, shBoth };
 enum TFilterDropDownColumns : uint8_t { fdNormal, fdAll };
 enum TScrollBarAlways : uint8_t { saNone, saVert, saHorz, saBoth };
-enum TSortStyle : uint8_t {
-    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS, ssCustom,
-    ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime,
-    ssAlphaNumeric, ssAlphaNumericNoCase
-};
 enum TSearchAction : uint8_t { saFindFirst, saFindPrevious, saFindNext };
 enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 using TCellBorders = uint8_t;
@@ -1112,9 +1107,13 @@ private:
         TExStringGrid& G;
     };
     class TSortRunScope;
+    // Counts its comparisons in FCompares.
+    friend class TGridSortKeys;
     enum class TSortKind : uint8_t { Column, Indexed, GroupColumn, GroupIndexed };
     void RunSort(TSortKind kind);
-    // The quicksort of one range; Col < 0: on the index list.
+    // The quicksort of one range; Col < 0: on the index list. The rows'
+    // keys are read once and the rows moved once at the end, unless a
+    // comparison needs the rows where they are at that moment.
     void QuickSortRange(int Col, int Left, int Right);
     // The last row a sort moves: fixed footers and a fixed-last-row floating footer stay.
     int LastSortRow() const;

@@ -71,11 +71,6 @@ QDate addWholeMonths(const QDate& date, int64_t months)
 
 }  // namespace numbertext
 
-bool IsNumberChar(QChar c)
-{
-    return c.isNumber();
-}
-
 int NumberTextType(const QString& text)
 {
     if (text.isEmpty())

@@ -22,7 +22,12 @@ enum NumberTextKind : int {
 
 // True for characters of the Unicode number categories (decimal digits,
 // letter numbers, other numbers such as "²" or "½").
-bool IsNumberChar(QChar c);
+inline bool IsNumberChar(QChar c)
+{
+    // Of the ASCII characters only the digits are numbers.
+    const char16_t u = c.unicode();
+    return u < 0x80 ? (u >= u'0' && u <= u'9') : c.isNumber();
+}
 
 // Integer, float with the locale separators, scientific notation or not a
 // number (also the empty text). Thousand separators need at least three
