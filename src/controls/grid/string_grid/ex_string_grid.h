@@ -28,6 +28,7 @@
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/cells/grid_change_notifier.h"
 #include "controls/grid/settings/grid_filter.h"
+#include "controls/grid/text/filter_matcher.h"
 #include "controls/grid/paint/grid_focus_glow.h"
 #include "controls/grid/cells/control_list.h"
 #include "controls/grid/cells/grid_image_list.h"
@@ -1805,6 +1806,19 @@ private:
     std::vector<TNarrowLevel> FNarrowLevels;
     QString FLastFilter;
     int FFilterCol = -1;
+    // A condition of Filter as read for matching (by its index). During a
+    // pass of ApplyFilter each is read once (again only when its text or
+    // case changes); outside a pass, for each row, as the format settings
+    // the reading depends on may have changed since.
+    struct TReadCondition {
+        QString Condition;
+        bool CaseSensitive = true;
+        std::unique_ptr<TFilterCondition> Matcher;
+        QString Upper;  // for fcRow
+    };
+    const TReadCondition& ReadCondition(int index, const TFilterData& f);
+    std::vector<TReadCondition> FReadConditions;
+    bool FFilterPass = false;
     TDropList* FDropList = nullptr;            // Qt child of the viewport
     TDropCheckList* FDropCheckList = nullptr;  // Qt child of the viewport
     TFilterWiring FFilterWiring{*this};

@@ -15,6 +15,7 @@
 #include "controls/grid/string_grid/data/grid_sort_keys.h"
 #include "controls/grid/string_grid/data/row_quick_sort.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/text/filter_matcher.h"
 #include "controls/grid/text/grid_text_test_settings.h"
 
 using namespace grid;
@@ -267,6 +268,58 @@ TEST(SortKeys, IndexedAndPartialSortsEndInTheOrderOfTheCellComparison)
         referenceSort(*reference, 2, sdAscending);
         EXPECT_EQ(records(*sorted), records(*reference));
         EXPECT_EQ(sorted->Compares(), reference->Compares());
+    }
+}
+
+TEST(SortKeys, ASortedMixedColumnFiltersToTheRowsOfAFreshReadingOfEachCondition)
+{
+    // Sorted by the read-once keys and by the cell comparison, then filtered
+    // on the sorted column: both keep the same rows in the same order, and
+    // these are the rows whose trimmed text matches the condition read
+    // afresh for that row alone.
+    constexpr int rows = 200;
+    struct Case {
+        const char* name;
+        QString condition;
+        bool caseSensitive;
+    };
+    const Case cases[] = {
+        {"above a number", ">5", true},
+        {"a range of numbers", ">=-3&<=1.5", true},
+        {"before a date", "<15/12/2020", true},
+        {"after a date and time", ">\"01/02/2020 10:00\"", true},
+        {"the error text", "#N/A", true},
+        {"blank or a text", "|zz", true},
+        {"not a number above 1", "!*1*", false},
+        {"texts from a on", ">=a", false},
+        {"number or date, grouped", "(>10&<100);(>1/1/2020&<1/1/2021)", true},
+    };
+    for (const Format& format : kFormats) {
+        grid_text_testing::FormatSettingsScope scope(format.decimal, format.thousand, format.date, format.shortDate);
+        for (const Case& tc : cases) {
+            for (const TSortDirection dir : {sdAscending, sdDescending}) {
+                SCOPED_TRACE(std::string(format.name) + ", " + tc.name + (dir == sdAscending ? ", up" : ", down"));
+                auto sorted = mixedGrid(rows, 77);
+                auto reference = mixedGrid(rows, 77);
+                sorted->Sort(1, dir);
+                referenceSort(*reference, 1, dir);
+                ASSERT_EQ(records(*sorted), records(*reference));
+                QStringList expected;
+                for (int r = 1; r < reference->RowCount(); ++r)
+                    if (MatchFilter(tc.condition, reference->GetCellEx(1, r).trimmed(), tc.caseSensitive))
+                        expected << reference->GetCellEx(0, r);
+                TFilterData& f = sorted->Filter().Add();
+                f.Column = 1;
+                f.Condition = tc.condition;
+                f.CaseSensitive = tc.caseSensitive;
+                sorted->SetFilterActive(true);
+                EXPECT_EQ(records(*sorted), expected);
+                EXPECT_FALSE(expected.isEmpty());
+                EXPECT_LT(expected.size(), rows);
+                sorted->SetFilterActive(false);
+                EXPECT_EQ(records(*sorted), records(*reference)) << "every row back in the sorted order";
+            }
+        }
     }
 }
 
