@@ -71,6 +71,13 @@ public:
     void RemoveRows(int row, int count);
     TCellRow TakeRow(int row);
     void InsertRow(int row, TCellRow cells);
+    // Takes the given rows (ascending, distinct, inside the store) out in
+    // one pass, in their order; the other rows close up in theirs.
+    std::vector<TCellRow> TakeRows(const std::vector<int>& rows);
+    // Puts rows[i] in at place places[i] of the result (places ascending,
+    // distinct, below the resulting row count) in one pass; the rows
+    // already in the store fill the other places in their order.
+    void InsertRowsAt(const std::vector<int>& places, std::vector<TCellRow> rows);
     void MoveRow(int from, int to);
     void SwapRows(int row1, int row2);
     // Empties a row (texts and properties freed), keeping it in place.

@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -54,6 +55,48 @@ bool isDecimalNumber(const char* text, qsizetype n)
     return i == n;
 }
 
+// The common short number read quickly: optional sign, at most 15 digits
+// with an optional decimal separator, no exponent, thousand separators
+// anywhere; nothing for any other text (which the full reading decides).
+// At most 15 digits make an integer a double holds exactly, and 10^k is
+// exact for k <= 22: one division, rounded as every division is, gives the
+// double nearest to the decimal value, as the full reading does.
+std::optional<double> readShortDecimal(QStringView text, QChar decimal, QChar thousand)
+{
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    bool negative = false;
+    bool point = false;
+    bool first = true;
+    int digits = 0;
+    int fraction = 0;
+    int64_t mantissa = 0;
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (c == decimal)
+            u = u'.';
+        else if (c == thousand)
+            continue;
+        if (u >= u'0' && u <= u'9') {
+            if (++digits > 15)
+                return std::nullopt;
+            mantissa = mantissa * 10 + (u - u'0');
+            fraction += point ? 1 : 0;
+        } else if (u == u'.' && !point) {
+            point = true;
+        } else if ((u == u'+' || u == u'-') && first) {
+            negative = u == u'-';
+        } else {
+            return std::nullopt;
+        }
+        first = false;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const double magnitude = double(mantissa) / powersOfTen[fraction];
+    return negative ? -magnitude : magnitude;
+}
+
 template <typename T>
 int threeWay(const T& a, const T& b)
 {
@@ -69,6 +112,18 @@ struct Operand {
     bool isDate = false;
     QDateTime date;
 };
+
+// A date holds at least two date separators: most values are no date by
+// this test alone.
+bool HasTwoDateSeparators(QStringView text)
+{
+    const QChar separator = platform::formatSettings().DateSeparator;
+    int found = 0;
+    for (const QChar c : text)
+        if (c == separator && ++found == 2)
+            return true;
+    return false;
+}
 
 // A value (or a tail of it) as comparisons read it: its number and its
 // date are worked out when a comparison first asks for them.
@@ -86,7 +141,7 @@ public:
     bool IsDate()
     {
         if (FDateState == Unread)
-            FDateState = LocaleTextToDateTime(FText, FDate) ? Yes : No;
+            FDateState = HasTwoDateSeparators(FText) && LocaleTextToDateTime(FText, FDate) ? Yes : No;
         return FDateState == Yes;
     }
     const QDateTime& Date() const { return FDate; }
@@ -197,7 +252,7 @@ private:
     std::vector<qsizetype> FNextStar;      // per term position: next "*" from there on, or the term's end
     std::vector<uint8_t> FFlags;           // per term position: SuffixFlag of the term from there on
     std::vector<qsizetype> FRunRests;      // the position after each run of "*", in order
-    mutable std::unordered_map<qsizetype, Operand> FOperands;
+    mutable std::vector<std::unique_ptr<Operand>> FOperands;  // per term position, read when first asked for
     mutable std::unordered_map<qsizetype, QString> FPlain;
 };
 
@@ -237,16 +292,18 @@ TermPattern::TermPattern(QString term) : FTerm(std::move(term))
 
 const Operand& TermPattern::OperandAt(qsizetype at) const
 {
-    auto found = FOperands.find(at);
-    if (found == FOperands.end()) {
+    if (FOperands.empty())
+        FOperands.resize(size_t(FTerm.size()));
+    std::unique_ptr<Operand>& found = FOperands[size_t(at)];
+    if (!found) {
         Operand operand;
         operand.orEqual = at + 1 < FTerm.size() && FTerm[at + 1] == u'=';
         operand.text = readOperand(FTerm, at + 1 + (operand.orEqual ? 1 : 0));
         operand.isNumber = ReadLocaleNumber(operand.text, operand.number);
         operand.isDate = LocaleTextToDateTime(operand.text, operand.date);
-        found = FOperands.emplace(at, std::move(operand)).first;
+        found = std::make_unique<Operand>(std::move(operand));
     }
-    return found->second;
+    return *found;
 }
 
 QStringView TermPattern::PlainFrom(qsizetype star) const
@@ -469,7 +526,13 @@ ConditionProgram::ConditionProgram(const QString& condition, bool caseSensitive)
 
 bool ConditionProgram::Match(const QString& value) const
 {
-    const QString matched = FCaseSensitive ? value : value.toUpper();
+    const QString upper = FCaseSensitive ? QString() : value.toUpper();
+    const QString& matched = FCaseSensitive ? value : upper;
+    // A condition read as one term is that term: there is no operator to
+    // join it with (a closed group always leaves a term behind it, and an
+    // unclosed one that holds the only term gives its outcome out).
+    if (FTerms.size() == 1)
+        return TermMatcher(FTerms.front(), matched).Match();
     size_t next = 0;
     return Walk([&](const Frame&, qsizetype, qsizetype) { return TermMatcher(FTerms[next++], matched).Match(); });
 }
@@ -612,6 +675,10 @@ bool ReadLocaleNumber(QStringView text, double& value)
     const auto& settings = platform::formatSettings();
     const QChar decimal = settings.DecimalSeparator;
     const QChar thousand = settings.ThousandSeparator;
+    if (const std::optional<double> quick = matcher::readShortDecimal(text, decimal, thousand)) {
+        value = *quick;
+        return true;
+    }
     // The text as DotDecimalText gives it, in a buffer: the grammar admits
     // nothing beyond ASCII.
     constexpr qsizetype longest = 128;

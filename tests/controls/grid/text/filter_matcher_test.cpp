@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <random>
 
 #include "controls/grid/text/filter_matcher.h"
@@ -420,5 +421,28 @@ TEST(FilterMatcher, AConditionReadOnceMatchesEveryValueAsAFreshReading)
                     << (caseSensitive ? "" : " ignoring case");
             }
         }
+    }
+}
+
+TEST(FilterMatcher, ShortNumbersReadToTheSameDoubleAsAFullParser)
+{
+    // Up to 15 digits, the point anywhere, either sign: the double read must
+    // be the one nearest to the decimal value, bit for bit (QString's parser
+    // rounds correctly).
+    FormatSettingsScope settings(u'.', u',');
+    std::mt19937_64 rng(7);
+    for (int n = 0; n < 20000; ++n) {
+        const int digits = 1 + int(rng() % 15);
+        QString text;
+        for (int d = 0; d < digits; ++d) text += QChar(u'0' + int(rng() % 10));
+        if (rng() % 4 != 0) text.insert(qsizetype(rng() % (digits + 1)), u'.');
+        if (rng() % 3 == 0) text.prepend(rng() % 2 ? u'-' : u'+');
+        bool ok = false;
+        const double expected = text.toDouble(&ok);
+        ASSERT_TRUE(ok) << text.toStdString();
+        double value = 0;
+        ASSERT_TRUE(ReadLocaleNumber(text, value)) << text.toStdString();
+        ASSERT_EQ(std::memcmp(&value, &expected, sizeof value), 0)
+            << text.toStdString() << ": " << value << " against " << expected;
     }
 }

@@ -99,8 +99,10 @@ QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
         case fcRow: text = GetCellEx(data.Column, ARow); break;
         }
     }
-    text = platform::trimBlanks(text);
-    if (text.contains(PackedWidePrefix)) text = UnpackWideText(text);
+    // Most texts have no blank at either end and no "|": they stay as they are.
+    if (!text.isEmpty() && (text.at(0).unicode() <= 0x20 || text.at(text.size() - 1).unicode() <= 0x20))
+        text = platform::trimBlanks(text);
+    if (text.contains(PackedWidePrefix.front()) && text.contains(PackedWidePrefix)) text = UnpackWideText(text);
     return text;
 }
 
