@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "controls/grid/text/grid_number_text.h"
 #include "platform/format_settings.h"
 #include "platform/strings.h"
 
@@ -53,48 +54,6 @@ bool isDecimalNumber(const char* text, qsizetype n)
             return false;
     }
     return i == n;
-}
-
-// The common short number read quickly: optional sign, at most 15 digits
-// with an optional decimal separator, no exponent, thousand separators
-// anywhere; nothing for any other text (which the full reading decides).
-// At most 15 digits make an integer a double holds exactly, and 10^k is
-// exact for k <= 22: one division, rounded as every division is, gives the
-// double nearest to the decimal value, as the full reading does.
-std::optional<double> readShortDecimal(QStringView text, QChar decimal, QChar thousand)
-{
-    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    bool negative = false;
-    bool point = false;
-    bool first = true;
-    int digits = 0;
-    int fraction = 0;
-    int64_t mantissa = 0;
-    for (const QChar c : text) {
-        char16_t u = c.unicode();
-        if (c == decimal)
-            u = u'.';
-        else if (c == thousand)
-            continue;
-        if (u >= u'0' && u <= u'9') {
-            if (++digits > 15)
-                return std::nullopt;
-            mantissa = mantissa * 10 + (u - u'0');
-            fraction += point ? 1 : 0;
-        } else if (u == u'.' && !point) {
-            point = true;
-        } else if ((u == u'+' || u == u'-') && first) {
-            negative = u == u'-';
-        } else {
-            return std::nullopt;
-        }
-        first = false;
-    }
-    if (digits == 0)
-        return std::nullopt;
-    const double magnitude = double(mantissa) / powersOfTen[fraction];
-    return negative ? -magnitude : magnitude;
 }
 
 template <typename T>
@@ -675,7 +634,7 @@ bool ReadLocaleNumber(QStringView text, double& value)
     const auto& settings = platform::formatSettings();
     const QChar decimal = settings.DecimalSeparator;
     const QChar thousand = settings.ThousandSeparator;
-    if (const std::optional<double> quick = matcher::readShortDecimal(text, decimal, thousand)) {
+    if (const std::optional<double> quick = ReadShortDecimal(text, decimal, thousand)) {
         value = *quick;
         return true;
     }

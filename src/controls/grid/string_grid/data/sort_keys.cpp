@@ -55,6 +55,10 @@ std::optional<double> readSortNumber(QStringView text)
 {
     QStringView view = text.trimmed();
     if (!view.isEmpty() && view.front() == u'+') view = view.mid(1);
+    // Short plain numbers without the general parser; a second "+" is left
+    // to it (which takes none).
+    if (!view.isEmpty() && view.front() != u'+')
+        if (const std::optional<double> quick = ReadShortDecimal(view, u'.', std::nullopt)) return quick;
     constexpr qsizetype longest = 64;
     if (view.isEmpty() || view.size() > longest) return std::nullopt;
     char buffer[longest];
