@@ -7,6 +7,10 @@
 //
 // fuzz options: -max_len=4096 -timeout=10
 
+#include <cstring>
+
+#include <QRegularExpression>
+
 #include "controls/grid/text/filter_matcher.h"
 #include "fuzz_support.h"
 #include "fuzz_target.h"
@@ -37,6 +41,23 @@ void checkHelpers(const QString& condition)
         FUZZ_CHECK(dateTime.isValid());
 }
 
+// A number read from a text is the text's own, spelled in the locale: the
+// text with the locale's separators turned into ".", a whole decimal number
+// (ASCII digits), read to the same double as Qt reads it.
+void checkNumber(const QString& text)
+{
+    static const QRegularExpression grammar(
+        QRegularExpression::anchoredPattern(QStringLiteral("[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?")));
+    const QString dotted = grid::DotDecimalText(text);
+    bool parsed = false;
+    const double expected = dotted.toDouble(&parsed);
+    double value = 0;
+    const bool read = grid::ReadLocaleNumber(text, value);
+    FUZZ_CHECK(read == (grammar.match(dotted).hasMatch() && parsed));
+    if (read)
+        FUZZ_CHECK(std::memcmp(&value, &expected, sizeof value) == 0);
+}
+
 }  // namespace
 
 FUZZ_TARGET(filter_matcher)
@@ -49,5 +70,12 @@ FUZZ_TARGET(filter_matcher)
     const QString condition = input.takeLine();
     const QString value = input.takeRestText();
     checkHelpers(condition);
-    grid::MatchFilter(condition, value, caseSensitive);
+    checkNumber(value);
+    const bool fresh = grid::MatchFilter(condition, value, caseSensitive);
+    // A condition read once answers every value as a fresh reading does,
+    // whatever it met before.
+    const grid::TFilterCondition once(condition, caseSensitive);
+    const QString other = value.mid(value.size() / 2);
+    FUZZ_CHECK(once.Match(other) == grid::MatchFilter(condition, other, caseSensitive));
+    FUZZ_CHECK(once.Match(value) == fresh);
 }

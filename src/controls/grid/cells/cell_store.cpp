@@ -75,6 +75,33 @@ TStoredCell* TCellStore::CellForWrite(int col, int row)
     return &cells[static_cast<size_t>(col)];
 }
 
+namespace cell_store_detail {
+
+void prefetch(const void* address)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(address);
+#else
+    (void)address;
+#endif
+}
+
+}  // namespace cell_store_detail
+
+void TCellStore::PrefetchCell(int col, int row) const
+{
+    if (row < 0 || row >= RowCount() || col < 0) return;
+    const auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(&cells[static_cast<size_t>(col)]);
+}
+
+void TCellStore::PrefetchText(int col, int row) const
+{
+    if (row < 0 || row >= RowCount() || col < 0) return;
+    const auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(cells[static_cast<size_t>(col)].Text.constData());
+}
+
 void TCellStore::SetText(int col, int row, const QString& value)
 {
     if (!Contains(col, row)) return;
@@ -173,6 +200,44 @@ void TCellStore::InsertRow(int row, TCellRow cells)
     FPropertiesCount += CountProperties(cells);
     FRows.insert(FRows.begin() + row, std::move(cells));
     RenumberRows(row, RowCount() - 1);
+}
+
+std::vector<TCellRow> TCellStore::TakeRows(const std::vector<int>& rows)
+{
+    std::vector<TCellRow> taken;
+    if (rows.empty()) return taken;
+    taken.reserve(rows.size());
+    size_t next = 0;
+    size_t kept = static_cast<size_t>(rows.front());
+    for (size_t r = kept; r < FRows.size(); ++r) {
+        if (next < rows.size() && static_cast<size_t>(rows[next]) == r) {
+            if (FPropertiesCount > 0) FPropertiesCount -= CountProperties(FRows[r]);
+            taken.push_back(std::move(FRows[r]));
+            ++next;
+        } else {
+            FRows[kept++] = std::move(FRows[r]);
+        }
+    }
+    FRows.resize(kept);
+    RenumberRows(rows.front(), RowCount() - 1);
+    return taken;
+}
+
+void TCellStore::InsertRowsAt(const std::vector<int>& places, std::vector<TCellRow> rows)
+{
+    if (rows.empty()) return;
+    for (const TCellRow& row : rows) FPropertiesCount += CountProperties(row);
+    size_t present = FRows.size();
+    FRows.resize(present + rows.size());
+    // From the end, so that every row moves once.
+    size_t next = rows.size();
+    for (size_t at = FRows.size(); at-- > 0 && next > 0;) {
+        if (static_cast<size_t>(places[next - 1]) == at)
+            FRows[at] = std::move(rows[--next]);
+        else
+            FRows[at] = std::move(FRows[--present]);
+    }
+    RenumberRows(places.front(), RowCount() - 1);
 }
 
 void TCellStore::MoveRow(int from, int to)

@@ -47,6 +47,13 @@ public:
 
     const QString& Text(int col, int row) const;
     void SetText(int col, int row, const QString& value);
+    // Hints for a pass that reads a column over many rows: the processor
+    // starts loading a cell's slot (text and properties), or, once the slot
+    // is loaded, its text's characters, so that the reads of many rows
+    // overlap instead of waiting on memory one after another. They read
+    // nothing else and change nothing.
+    void PrefetchCell(int col, int row) const;
+    void PrefetchText(int col, int row) const;
 
     TCellProperties* Properties(int col, int row) const;
     // Stores value in the slot, freeing what the slot held; a position outside
@@ -64,6 +71,13 @@ public:
     void RemoveRows(int row, int count);
     TCellRow TakeRow(int row);
     void InsertRow(int row, TCellRow cells);
+    // Takes the given rows (ascending, distinct, inside the store) out in
+    // one pass, in their order; the other rows close up in theirs.
+    std::vector<TCellRow> TakeRows(const std::vector<int>& rows);
+    // Puts rows[i] in at place places[i] of the result (places ascending,
+    // distinct, below the resulting row count) in one pass; the rows
+    // already in the store fill the other places in their order.
+    void InsertRowsAt(const std::vector<int>& places, std::vector<TCellRow> rows);
     void MoveRow(int from, int to);
     void SwapRows(int row1, int row2);
     // Empties a row (texts and properties freed), keeping it in place.

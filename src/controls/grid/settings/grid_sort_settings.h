@@ -19,6 +19,12 @@ namespace grid {
 enum TSortDirection : uint8_t { sdAscending, sdDescending };
 enum TSortBlankPosition : uint8_t { blFirst, blLast };
 enum TIndexSortKey : uint8_t { ikShift, ikCtrl };
+// The rule that compares two cells of a column.
+enum TSortStyle : uint8_t {
+    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS, ssCustom,
+    ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime,
+    ssAlphaNumeric, ssAlphaNumericNoCase
+};
 
 // What the settings need of the grid that owns them.
 class ISortSettingsOwner {

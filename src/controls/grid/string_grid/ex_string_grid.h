@@ -28,6 +28,7 @@
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/cells/grid_change_notifier.h"
 #include "controls/grid/settings/grid_filter.h"
+#include "controls/grid/text/filter_matcher.h"
 #include "controls/grid/paint/grid_focus_glow.h"
 #include "controls/grid/cells/control_list.h"
 #include "controls/grid/cells/grid_image_list.h"
@@ -77,11 +78,6 @@ enum TInvalidEntryIcon : uint8_t { ieNone, ieInfo, ieWarning, ieError };
 enum TScrollHintType : uint8_t { shNone, shVertical, shHorizontal, shBoth };
 enum TFilterDropDownColumns : uint8_t { fdNormal, fdAll };
 enum TScrollBarAlways : uint8_t { saNone, saVert, saHorz, saBoth };
-enum TSortStyle : uint8_t {
-    ssAutomatic, ssAlphabetic, ssNumeric, ssDate, ssAlphaNoCase, ssAlphaCase, ssShortDateEU, ssShortDateUS, ssCustom,
-    ssFinancial, ssAnsiAlphaCase, ssAnsiAlphaNoCase, ssRaw, ssHTML, ssImages, ssCheckBox, ssDateTime, ssTime,
-    ssAlphaNumeric, ssAlphaNumericNoCase
-};
 enum TSearchAction : uint8_t { saFindFirst, saFindPrevious, saFindNext };
 enum TCellBorder : uint8_t { cbTop = 1, cbLeft = 2, cbRight = 4, cbBottom = 8 };
 using TCellBorders = uint8_t;
@@ -1128,9 +1124,13 @@ private:
         TExStringGrid& G;
     };
     class TSortRunScope;
+    // Counts its comparisons in FCompares.
+    friend class TGridSortKeys;
     enum class TSortKind : uint8_t { Column, Indexed, GroupColumn, GroupIndexed };
     void RunSort(TSortKind kind);
-    // The quicksort of one range; Col < 0: on the index list.
+    // The quicksort of one range; Col < 0: on the index list. The rows'
+    // keys are read once and the rows moved once at the end, unless a
+    // comparison needs the rows where they are at that moment.
     void QuickSortRange(int Col, int Left, int Right);
     // The last row a sort moves: fixed footers and a fixed-last-row floating footer stay.
     int LastSortRow() const;
@@ -1821,6 +1821,19 @@ private:
     std::vector<TNarrowLevel> FNarrowLevels;
     QString FLastFilter;
     int FFilterCol = -1;
+    // A condition of Filter as read for matching (by its index). During a
+    // pass of ApplyFilter each is read once (again only when its text or
+    // case changes); outside a pass, for each row, as the format settings
+    // the reading depends on may have changed since.
+    struct TReadCondition {
+        QString Condition;
+        bool CaseSensitive = true;
+        std::unique_ptr<TFilterCondition> Matcher;
+        QString Upper;  // for fcRow
+    };
+    const TReadCondition& ReadCondition(int index, const TFilterData& f);
+    std::vector<TReadCondition> FReadConditions;
+    bool FFilterPass = false;
     TDropList* FDropList = nullptr;            // Qt child of the viewport
     TDropCheckList* FDropCheckList = nullptr;  // Qt child of the viewport
     TFilterWiring FFilterWiring{*this};

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <optional>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
+#include "controls/grid/text/grid_number_text.h"
 #include "platform/format_settings.h"
 #include "platform/strings.h"
 
@@ -16,45 +19,41 @@ namespace matcher {
 constexpr QChar Quote = u'"';
 constexpr QChar NoOperator = QChar(0);
 
-// A decimal number as a whole: optional sign, digits with an optional "."
-// part, optional exponent; at least one digit before the exponent.
-bool readDecimalNumber(const QString& text, double& value)
+// The grammar of a decimal number as a whole: optional sign, digits with an
+// optional "." part, optional exponent; at least one digit before the
+// exponent.
+bool isDecimalNumber(const char* text, qsizetype n)
 {
-    const qsizetype n = text.size();
     qsizetype i = 0;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
+    if (i < n && (text[i] == '+' || text[i] == '-'))
         ++i;
     int digits = 0;
-    while (i < n && text[i] >= u'0' && text[i] <= u'9') {
+    while (i < n && text[i] >= '0' && text[i] <= '9') {
         ++i;
         ++digits;
     }
-    if (i < n && text[i] == u'.') {
+    if (i < n && text[i] == '.') {
         ++i;
-        while (i < n && text[i] >= u'0' && text[i] <= u'9') {
+        while (i < n && text[i] >= '0' && text[i] <= '9') {
             ++i;
             ++digits;
         }
     }
     if (digits == 0)
         return false;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        if (i < n && (text[i] == '+' || text[i] == '-'))
             ++i;
         int exponentDigits = 0;
-        while (i < n && text[i] >= u'0' && text[i] <= u'9') {
+        while (i < n && text[i] >= '0' && text[i] <= '9') {
             ++i;
             ++exponentDigits;
         }
         if (exponentDigits == 0)
             return false;
     }
-    if (i != n)
-        return false;
-    bool ok = false;
-    value = text.toDouble(&ok);
-    return ok;
+    return i == n;
 }
 
 template <typename T>
@@ -63,34 +62,72 @@ int threeWay(const T& a, const T& b)
     return a < b ? -1 : (b < a ? 1 : 0);
 }
 
-// A text read once for comparisons: as a date and as a number.
-struct ComparedText {
-    bool isDate = false;
-    QDateTime date;
+// The operand of a comparison, read once: as a number and as a date.
+struct Operand {
+    bool orEqual = false;
+    QString text;
     bool isNumber = false;
     double number = 0;
+    bool isDate = false;
+    QDateTime date;
 };
 
-ComparedText readForComparison(const QString& text)
+// A date holds at least two date separators: most values are no date by
+// this test alone.
+bool HasTwoDateSeparators(QStringView text)
 {
-    ComparedText read;
-    read.isDate = LocaleTextToDateTime(text, read.date);
-    read.isNumber = readDecimalNumber(DotDecimalText(text), read.number);
-    return read;
+    const QChar separator = platform::formatSettings().DateSeparator;
+    int found = 0;
+    for (const QChar c : text)
+        if (c == separator && ++found == 2)
+            return true;
+    return false;
 }
+
+// A value (or a tail of it) as comparisons read it: its number and its
+// date are worked out when a comparison first asks for them.
+class ValueRead {
+public:
+    explicit ValueRead(QStringView text) : FText(text) {}
+    QStringView Text() const { return FText; }
+    bool IsNumber()
+    {
+        if (FNumberState == Unread)
+            FNumberState = ReadLocaleNumber(FText, FNumber) ? Yes : No;
+        return FNumberState == Yes;
+    }
+    double Number() const { return FNumber; }
+    bool IsDate()
+    {
+        if (FDateState == Unread)
+            FDateState = HasTwoDateSeparators(FText) && LocaleTextToDateTime(FText, FDate) ? Yes : No;
+        return FDateState == Yes;
+    }
+    const QDateTime& Date() const { return FDate; }
+
+private:
+    enum State : uint8_t { Unread, Yes, No };
+    QStringView FText;
+    State FNumberState = Unread;
+    State FDateState = Unread;
+    double FNumber = 0;
+    QDateTime FDate;
+};
 
 // Compares a cell value with a comparison operand: as numbers when both are
 // numbers and neither is a date, else as dates when both are dates, else as
 // texts by character codes over at most 255 characters. <0, 0, >0 as the
-// value is below, equal to or above the operand.
-int compareValueWithOperand(const ComparedText& value, QStringView valueText, const ComparedText& operand,
-                            QStringView operandText)
+// value is below, equal to or above the operand. The value is tried as a
+// date only when that can decide: the operand is one, or both are numbers.
+int compareValueWithOperand(ValueRead& value, const Operand& operand)
 {
-    if (!value.isDate && !operand.isDate && value.isNumber && operand.isNumber)
-        return threeWay(value.number, operand.number);
-    if (value.isDate && operand.isDate)
-        return threeWay(value.date, operand.date);
-    return valueText.left(255).compare(operandText.left(255), Qt::CaseSensitive);
+    if (operand.isDate) {
+        if (value.IsDate())
+            return threeWay(value.Date(), operand.date);
+    } else if (operand.isNumber && value.IsNumber() && !value.IsDate()) {
+        return threeWay(value.Number(), operand.number);
+    }
+    return value.Text().left(255).compare(QStringView(operand.text).left(255), Qt::CaseSensitive);
 }
 
 // The operand of a comparison that starts at `start`: blanks skipped, then up
@@ -118,12 +155,11 @@ QString readOperand(QStringView term, qsizetype start)
     return operand.toString();
 }
 
-// "*" and "?" alone (double quotes skipped): a linear scan that goes back
-// only to the last "*", so that patterns with many "*" stay fast.
-bool globMatch(QStringView pattern, QStringView value)
+// "*" and "?" alone (the double quotes already dropped from the pattern): a
+// linear scan that goes back only to the last "*", so that patterns with
+// many "*" stay fast.
+bool globMatch(QStringView plain, QStringView value)
 {
-    QString plain = pattern.toString();
-    plain.remove(Quote);
     qsizetype p = 0;
     qsizetype v = 0;
     qsizetype star = -1;
@@ -147,61 +183,48 @@ bool globMatch(QStringView pattern, QStringView value)
     return p == plain.size();
 }
 
-// One term against one value. A term is matched as a whole (comparisons,
-// then the wildcard match); behind a "*" the rest of the term is matched as
-// a term of its own against every tail of the value. Each such match is a
-// pair (position in the term after a run of "*", position in the value);
-// the pairs are worked out once each, run by run from the last, so the work
-// stays within term length times value length.
-class TermMatcher {
+// One term read once: what TermMatcher needs of it for any value. Its
+// operands and the quote-free rests behind its "*" are read the first time
+// a value needs them and kept for the next values.
+class TermPattern {
 public:
-    TermMatcher(QStringView term, QStringView value);
-    bool Match();
+    enum SuffixFlag : uint8_t { HasBang = 1, HasCaret = 2, HasAmpersand = 4, HasComparisonOrBang = 8 };
+
+    explicit TermPattern(QString term);
+
+    QStringView Term() const { return FTerm; }
+    qsizetype Size() const { return FTerm.size(); }
+    qsizetype FirstGreater(qsizetype i) const { return FFirstGreater[size_t(i)]; }
+    qsizetype FirstLess(qsizetype i) const { return FFirstLess[size_t(i)]; }
+    qsizetype NextStar(qsizetype i) const { return FNextStar[size_t(i)]; }
+    uint8_t Flags(qsizetype i) const { return FFlags[size_t(i)]; }
+    const std::vector<qsizetype>& RunRests() const { return FRunRests; }
+    // The comparison whose ">" or "<" stands at `at`.
+    const Operand& OperandAt(qsizetype at) const;
+    // The term from the "*" at `star` on, without its double quotes.
+    QStringView PlainFrom(qsizetype star) const;
 
 private:
-    enum SuffixFlag : uint8_t { HasBang = 1, HasCaret = 2, HasAmpersand = 4, HasComparisonOrBang = 8 };
-    struct Operand {
-        bool orEqual = false;
-        QString text;
-        ComparedText read;
-    };
-
-    // The comparisons of the term from `i` decide against the value from
-    // `k`, or leave it to the wildcard match.
-    std::optional<bool> Decide(qsizetype i, qsizetype k);
-    bool CompareAt(qsizetype at, qsizetype k, int wanted);
-    const ComparedText& ValueTail(qsizetype k);
-    // The wildcard match of the term from `i` against the value from `k` up
-    // to the term's next "*"; beyond it `tail` answers for a value position.
-    template <typename Tail>
-    bool Wildcard(qsizetype i, qsizetype k, const Tail& tail) const;
-    // Per value position v: the rest behind the term's first run of "*"
-    // matches some tail of the value that starts at v or later.
-    const std::vector<char>& FirstRunTails();
-
-    QStringView FTerm;
-    QStringView FValue;
+    QString FTerm;
     std::vector<qsizetype> FFirstGreater;  // per term position: first ">" from there on, or -1
     std::vector<qsizetype> FFirstLess;
     std::vector<qsizetype> FNextStar;      // per term position: next "*" from there on, or the term's end
     std::vector<uint8_t> FFlags;           // per term position: SuffixFlag of the term from there on
     std::vector<qsizetype> FRunRests;      // the position after each run of "*", in order
-    std::unordered_map<qsizetype, Operand> FOperands;
-    std::vector<std::optional<ComparedText>> FValueTails;
-    std::vector<char> FFirstRunTails;
-    bool FRunsDone = false;
+    mutable std::vector<std::unique_ptr<Operand>> FOperands;  // per term position, read when first asked for
+    mutable std::unordered_map<qsizetype, QString> FPlain;
 };
 
-TermMatcher::TermMatcher(QStringView term, QStringView value) : FTerm(term), FValue(value)
+TermPattern::TermPattern(QString term) : FTerm(std::move(term))
 {
-    const qsizetype n = term.size();
+    const qsizetype n = FTerm.size();
     FFirstGreater.assign(size_t(n + 1), -1);
     FFirstLess.assign(size_t(n + 1), -1);
     FNextStar.assign(size_t(n + 1), n);
     FFlags.assign(size_t(n + 1), 0);
     for (qsizetype i = n - 1; i >= 0; --i) {
         const size_t at = size_t(i);
-        const QChar c = term[i];
+        const QChar c = FTerm[i];
         FFirstGreater[at] = c == u'>' ? i : FFirstGreater[at + 1];
         FFirstLess[at] = c == u'<' ? i : FFirstLess[at + 1];
         FNextStar[at] = c == u'*' ? i : FNextStar[at + 1];
@@ -217,56 +240,106 @@ TermMatcher::TermMatcher(QStringView term, QStringView value) : FTerm(term), FVa
         FFlags[at] = flags;
     }
     for (qsizetype i = 0; i < n; ++i) {
-        if (term[i] != u'*' || (i > 0 && term[i - 1] == u'*'))
+        if (FTerm[i] != u'*' || (i > 0 && FTerm[i - 1] == u'*'))
             continue;
         qsizetype rest = i;
-        while (rest < n && term[rest] == u'*')
+        while (rest < n && FTerm[rest] == u'*')
             ++rest;
         FRunRests.push_back(rest);
     }
 }
 
-const ComparedText& TermMatcher::ValueTail(qsizetype k)
+const Operand& TermPattern::OperandAt(qsizetype at) const
 {
-    if (FValueTails.empty())
-        FValueTails.resize(size_t(FValue.size() + 1));
-    std::optional<ComparedText>& tail = FValueTails[size_t(k)];
+    if (FOperands.empty())
+        FOperands.resize(size_t(FTerm.size()));
+    std::unique_ptr<Operand>& found = FOperands[size_t(at)];
+    if (!found) {
+        Operand operand;
+        operand.orEqual = at + 1 < FTerm.size() && FTerm[at + 1] == u'=';
+        operand.text = readOperand(FTerm, at + 1 + (operand.orEqual ? 1 : 0));
+        operand.isNumber = ReadLocaleNumber(operand.text, operand.number);
+        operand.isDate = LocaleTextToDateTime(operand.text, operand.date);
+        found = std::make_unique<Operand>(std::move(operand));
+    }
+    return *found;
+}
+
+QStringView TermPattern::PlainFrom(qsizetype star) const
+{
+    auto found = FPlain.find(star);
+    if (found == FPlain.end())
+        found = FPlain.emplace(star, FTerm.mid(star).remove(Quote)).first;
+    return found->second;
+}
+
+// One term against one value. A term is matched as a whole (comparisons,
+// then the wildcard match); behind a "*" the rest of the term is matched as
+// a term of its own against every tail of the value. Each such match is a
+// pair (position in the term after a run of "*", position in the value);
+// the pairs are worked out once each, run by run from the last, so the work
+// stays within term length times value length.
+class TermMatcher {
+public:
+    TermMatcher(const TermPattern& pattern, QStringView value) : P(pattern), FValue(value), FWhole(value) {}
+    bool Match();
+
+private:
+    // The comparisons of the term from `i` decide against the value from
+    // `k`, or leave it to the wildcard match.
+    std::optional<bool> Decide(qsizetype i, qsizetype k);
+    bool CompareAt(qsizetype at, qsizetype k, int wanted);
+    ValueRead& ValueTail(qsizetype k);
+    // The wildcard match of the term from `i` against the value from `k` up
+    // to the term's next "*"; beyond it `tail` answers for a value position.
+    template <typename Tail>
+    bool Wildcard(qsizetype i, qsizetype k, const Tail& tail) const;
+    // Per value position v: the rest behind the term's first run of "*"
+    // matches some tail of the value that starts at v or later.
+    const std::vector<char>& FirstRunTails();
+
+    const TermPattern& P;
+    QStringView FValue;
+    ValueRead FWhole;                              // the value from position 0
+    std::vector<std::optional<ValueRead>> FTails;  // the tails from position 1 on
+    std::vector<char> FFirstRunTails;
+    bool FRunsDone = false;
+};
+
+ValueRead& TermMatcher::ValueTail(qsizetype k)
+{
+    if (k == 0)
+        return FWhole;
+    if (FTails.empty())
+        FTails.resize(size_t(FValue.size() + 1));
+    std::optional<ValueRead>& tail = FTails[size_t(k)];
     if (!tail)
-        tail = readForComparison(FValue.mid(k).toString());
+        tail.emplace(FValue.mid(k));
     return *tail;
 }
 
 bool TermMatcher::CompareAt(qsizetype at, qsizetype k, int wanted)
 {
-    auto found = FOperands.find(at);
-    if (found == FOperands.end()) {
-        Operand operand;
-        operand.orEqual = at + 1 < FTerm.size() && FTerm[at + 1] == u'=';
-        operand.text = readOperand(FTerm, at + 1 + (operand.orEqual ? 1 : 0));
-        operand.read = readForComparison(operand.text);
-        found = FOperands.emplace(at, std::move(operand)).first;
-    }
-    const Operand& operand = found->second;
-    const int order = compareValueWithOperand(ValueTail(k), FValue.mid(k), operand.read, operand.text);
+    const Operand& operand = P.OperandAt(at);
+    const int order = compareValueWithOperand(ValueTail(k), operand);
     return (order > 0 && wanted > 0) || (order < 0 && wanted < 0) || (order == 0 && operand.orEqual);
 }
 
 std::optional<bool> TermMatcher::Decide(qsizetype i, qsizetype k)
 {
-    const size_t at = size_t(i);
-    const uint8_t flags = FFlags[at];
-    if (!(flags & HasComparisonOrBang))
+    const uint8_t flags = P.Flags(i);
+    if (!(flags & TermPattern::HasComparisonOrBang))
         return std::nullopt;
-    const qsizetype gt = FFirstGreater[at];
-    const qsizetype lt = FFirstLess[at];
+    const qsizetype gt = P.FirstGreater(i);
+    const qsizetype lt = P.FirstLess(i);
     const bool greater = gt < 0 || CompareAt(gt, k, +1);
     const bool less = lt < 0 || CompareAt(lt, k, -1);
-    const bool bang = flags & HasBang;
+    const bool bang = flags & TermPattern::HasBang;
     const bool greaterDone = gt >= 0 || bang;
     const bool lessDone = lt >= 0 || bang;
-    if ((flags & HasCaret) && (greaterDone || lessDone))
+    if ((flags & TermPattern::HasCaret) && (greaterDone || lessDone))
         return less || greater;
-    if ((flags & HasAmpersand) && greaterDone && lessDone)
+    if ((flags & TermPattern::HasAmpersand) && greaterDone && lessDone)
         return less && greater;
     if ((gt >= 0 && greater) || (lt >= 0 && less))
         return true;
@@ -276,7 +349,8 @@ std::optional<bool> TermMatcher::Decide(qsizetype i, qsizetype k)
 template <typename Tail>
 bool TermMatcher::Wildcard(qsizetype i, qsizetype k, const Tail& tail) const
 {
-    const qsizetype end = FNextStar[size_t(i)];
+    const QStringView term = P.Term();
+    const qsizetype end = P.NextStar(i);
     qsizetype p = i;
     qsizetype v = k;
     bool negate = false;
@@ -284,10 +358,10 @@ bool TermMatcher::Wildcard(qsizetype i, qsizetype k, const Tail& tail) const
     for (;;) {
         if (p == end) {
             // The term's end (the value must be used up too) or a "*".
-            match = end == FTerm.size() ? v == FValue.size() : tail(end, v);
+            match = end == term.size() ? v == FValue.size() : tail(end, v);
             break;
         }
-        const QChar c = FTerm[p];
+        const QChar c = term[p];
         if (c == u'!') {
             negate = true;
             ++p;
@@ -314,8 +388,9 @@ const std::vector<char>& TermMatcher::FirstRunTails()
     const size_t width = size_t(FValue.size() + 2);
     std::vector<char> next(width, 0);
     std::vector<char> current(width, 0);
-    for (qsizetype run = qsizetype(FRunRests.size()) - 1; run >= 0; --run) {
-        const qsizetype rest = FRunRests[size_t(run)];
+    const std::vector<qsizetype>& rests = P.RunRests();
+    for (qsizetype run = qsizetype(rests.size()) - 1; run >= 0; --run) {
+        const qsizetype rest = rests[size_t(run)];
         const auto fromNextRun = [&next](qsizetype, qsizetype v) { return next[size_t(v)] != 0; };
         std::fill(current.begin(), current.end(), 0);
         for (qsizetype k = FValue.size(); k >= 0; --k) {
@@ -338,19 +413,22 @@ bool TermMatcher::Match()
     const auto beyondStar = [this](qsizetype star, qsizetype v) {
         // Without comparisons or "!" behind it the rest is a plain
         // wildcard pattern.
-        if (!(FFlags[size_t(star)] & HasComparisonOrBang))
-            return globMatch(FTerm.mid(star), FValue.mid(v));
+        if (!(P.Flags(star) & TermPattern::HasComparisonOrBang))
+            return globMatch(P.PlainFrom(star), FValue.mid(v));
         return FirstRunTails()[size_t(v)] != 0;
     };
     return Wildcard(0, 0, beyondStar);
 }
 
-// The normalised condition that MatchFilter reads: the trimmed condition
-// without the blanks outside double quotes.
-class ConditionReader {
+// A condition read once: its normalised text (trimmed, without the blanks
+// outside double quotes), its groups, and its terms in the order a match
+// meets them. The walk over the condition does not depend on the value (no
+// operator stops it early), so the terms are read once, on the first walk,
+// and every match walks again taking them in turn.
+class ConditionProgram {
 public:
-    ConditionReader(const QString& condition, const QString& value, bool caseSensitive);
-    bool Evaluate();
+    ConditionProgram(const QString& condition, bool caseSensitive);
+    bool Match(const QString& value) const;
 
 private:
     // One condition being read: the whole or a group's inside, read from
@@ -366,22 +444,23 @@ private:
         bool inUnclosedGroup = false;  // the group being read runs to the end
         void Combine(bool item);
     };
+    // The walk; term(frame, from, to) gives each term's outcome.
+    template <typename TermOutcome>
+    bool Walk(TermOutcome&& term) const;
     Frame Group(const Frame& parent, qsizetype open) const;
     QString Text(const Frame& frame, qsizetype from, qsizetype to) const;
-    bool Term(const Frame& frame, qsizetype from, qsizetype to) const;
     bool OnlyBlanks(const Frame& frame, qsizetype from, qsizetype to) const;
 
     QString FText;
     std::vector<uint8_t> FOddQuotesBefore;  // per position: an odd number of quotes before it
     std::vector<qsizetype> FClosing;        // per "(": its ")" or -1
-    QString FValue;
     bool FCaseSensitive;
+    std::vector<TermPattern> FTerms;
+    mutable std::vector<Frame> FFrames;  // the walk's stack, kept between matches
 };
 
-ConditionReader::ConditionReader(const QString& condition, const QString& value, bool caseSensitive)
-    : FText(RemoveBlanksOutsideQuotes(platform::trimBlanks(condition))),
-      FValue(caseSensitive ? value : value.toUpper()),
-      FCaseSensitive(caseSensitive)
+ConditionProgram::ConditionProgram(const QString& condition, bool caseSensitive)
+    : FText(RemoveBlanksOutsideQuotes(platform::trimBlanks(condition))), FCaseSensitive(caseSensitive)
 {
     const qsizetype n = FText.size();
     FOddQuotesBefore.assign(size_t(n + 1), 0);
@@ -397,9 +476,27 @@ ConditionReader::ConditionReader(const QString& condition, const QString& value,
             open.pop_back();
         }
     }
+    Walk([this](const Frame& frame, qsizetype from, qsizetype to) {
+        const QString term = Text(frame, from, to);
+        FTerms.emplace_back(FCaseSensitive ? term : term.toUpper());
+        return false;
+    });
 }
 
-void ConditionReader::Frame::Combine(bool item)
+bool ConditionProgram::Match(const QString& value) const
+{
+    const QString upper = FCaseSensitive ? QString() : value.toUpper();
+    const QString& matched = FCaseSensitive ? value : upper;
+    // A condition read as one term is that term: there is no operator to
+    // join it with (a closed group always leaves a term behind it, and an
+    // unclosed one that holds the only term gives its outcome out).
+    if (FTerms.size() == 1)
+        return TermMatcher(FTerms.front(), matched).Match();
+    size_t next = 0;
+    return Walk([&](const Frame&, qsizetype, qsizetype) { return TermMatcher(FTerms[next++], matched).Match(); });
+}
+
+void ConditionProgram::Frame::Combine(bool item)
 {
     if (previous == NoOperator)
         result = item;
@@ -409,7 +506,7 @@ void ConditionReader::Frame::Combine(bool item)
         result = result || item;  // "|", ";" and "^" alike
 }
 
-ConditionReader::Frame ConditionReader::Group(const Frame& parent, qsizetype open) const
+ConditionProgram::Frame ConditionProgram::Group(const Frame& parent, qsizetype open) const
 {
     // The inside is read as a condition of its own: trimmed, its blanks
     // outside quotes removed, a leading "=" dropped.
@@ -427,7 +524,7 @@ ConditionReader::Frame ConditionReader::Group(const Frame& parent, qsizetype ope
     return group;
 }
 
-QString ConditionReader::Text(const Frame& frame, qsizetype from, qsizetype to) const
+QString ConditionProgram::Text(const Frame& frame, qsizetype from, qsizetype to) const
 {
     QString text = FText.mid(from, to - from);
     if (frame.blankFree)
@@ -435,13 +532,7 @@ QString ConditionReader::Text(const Frame& frame, qsizetype from, qsizetype to) 
     return text;
 }
 
-bool ConditionReader::Term(const Frame& frame, qsizetype from, qsizetype to) const
-{
-    const QString term = Text(frame, from, to);
-    return MatchTerm(FCaseSensitive ? term : term.toUpper(), FValue);
-}
-
-bool ConditionReader::OnlyBlanks(const Frame& frame, qsizetype from, qsizetype to) const
+bool ConditionProgram::OnlyBlanks(const Frame& frame, qsizetype from, qsizetype to) const
 {
     if (!frame.blankFree)
         return from == to;
@@ -451,9 +542,11 @@ bool ConditionReader::OnlyBlanks(const Frame& frame, qsizetype from, qsizetype t
     return true;
 }
 
-bool ConditionReader::Evaluate()
+template <typename TermOutcome>
+bool ConditionProgram::Walk(TermOutcome&& term) const
 {
-    std::vector<Frame> frames;
+    std::vector<Frame>& frames = FFrames;
+    frames.clear();
     Frame whole;
     whole.end = FText.size();
     if (FText.startsWith(u'='))
@@ -480,7 +573,7 @@ bool ConditionReader::Evaluate()
             continue;
         }
         if (at < frame.end) {
-            frame.Combine(Term(frame, frame.pos, at));
+            frame.Combine(term(frame, frame.pos, at));
             frame.previous = FText[at];
             frame.pos = at + 1;
             continue;
@@ -488,7 +581,7 @@ bool ConditionReader::Evaluate()
         // The rest is the last term; the condition read, its value goes to
         // the group that holds it, and on out of every group that ran to
         // the end with it.
-        frame.Combine(Term(frame, frame.pos, frame.end));
+        frame.Combine(term(frame, frame.pos, frame.end));
         bool done = frame.result;
         frames.pop_back();
         while (!frames.empty()) {
@@ -507,9 +600,20 @@ bool ConditionReader::Evaluate()
 
 }  // namespace matcher
 
+TFilterCondition::TFilterCondition(const QString& condition, bool caseSensitive)
+    : FProgram(std::make_unique<matcher::ConditionProgram>(condition, caseSensitive))
+{
+}
+
+TFilterCondition::~TFilterCondition() = default;
+TFilterCondition::TFilterCondition(TFilterCondition&&) noexcept = default;
+TFilterCondition& TFilterCondition::operator=(TFilterCondition&&) noexcept = default;
+
+bool TFilterCondition::Match(const QString& value) const { return FProgram->Match(value); }
+
 bool MatchFilter(const QString& condition, const QString& value, bool caseSensitive)
 {
-    return matcher::ConditionReader(condition, value, caseSensitive).Evaluate();
+    return TFilterCondition(condition, caseSensitive).Match(value);
 }
 
 bool MatchTermWithCase(const QString& term, const QString& value, bool caseSensitive)
@@ -521,7 +625,54 @@ bool MatchTermWithCase(const QString& term, const QString& value, bool caseSensi
 
 bool MatchTerm(QStringView term, QStringView value)
 {
-    return matcher::TermMatcher(term, value).Match();
+    const matcher::TermPattern pattern(term.toString());
+    return matcher::TermMatcher(pattern, value).Match();
+}
+
+bool ReadLocaleNumber(QStringView text, double& value)
+{
+    const auto& settings = platform::formatSettings();
+    const QChar decimal = settings.DecimalSeparator;
+    const QChar thousand = settings.ThousandSeparator;
+    if (const std::optional<double> quick = ReadShortDecimal(text, decimal, thousand)) {
+        value = *quick;
+        return true;
+    }
+    // The text as DotDecimalText gives it, in a buffer: the grammar admits
+    // nothing beyond ASCII.
+    constexpr qsizetype longest = 128;
+    char buffer[longest];
+    qsizetype n = 0;
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (c == decimal)
+            u = u'.';
+        else if (c == thousand)
+            continue;
+        if (u > 0x7F)
+            return false;
+        if (n == longest) {
+            // Longer than any number needs: read the plain way.
+            const QString dotted = DotDecimalText(text.toString());
+            const QByteArray ascii = dotted.toLatin1();  // only ASCII gets here
+            if (!matcher::isDecimalNumber(ascii.constData(), ascii.size()))
+                return false;
+            bool ok = false;
+            value = dotted.toDouble(&ok);
+            return ok;
+        }
+        buffer[n++] = char(u);
+    }
+    if (!matcher::isDecimalNumber(buffer, n))
+        return false;
+    // from_chars takes no "+"; a number out of range is none.
+    const char* first = buffer[0] == '+' ? buffer + 1 : buffer;
+    double read = 0;
+    const auto [end, error] = std::from_chars(first, buffer + n, read);
+    if (error != std::errc() || end != buffer + n)
+        return false;
+    value = read;
+    return true;
 }
 
 QString RemoveBlanksOutsideQuotes(const QString& text)
@@ -585,9 +736,16 @@ QString DotDecimalText(const QString& text)
     return out;
 }
 
-bool LocaleTextToDateTime(const QString& text, QDateTime& dateTime)
+bool LocaleTextToDateTime(QStringView textView, QDateTime& dateTime)
 {
     const auto& settings = platform::formatSettings();
+
+    // Most texts have no two date separators: they are no date, quickly.
+    const QChar dateSeparator = settings.DateSeparator;
+    const qsizetype first = textView.indexOf(dateSeparator);
+    const qsizetype second = first < 0 ? -1 : textView.indexOf(dateSeparator, first + 1);
+    if (second < 0)
+        return false;
 
     // Field order: that of D, M and Y in the short date format.
     const QString format = settings.ShortDateFormat.toUpper();
@@ -598,11 +756,7 @@ bool LocaleTextToDateTime(const QString& text, QDateTime& dateTime)
             return false;
     std::sort(order.begin(), order.end());
 
-    const QChar dateSeparator = settings.DateSeparator;
-    const qsizetype first = text.indexOf(dateSeparator);
-    const qsizetype second = first < 0 ? -1 : text.indexOf(dateSeparator, first + 1);
-    if (second < 0)
-        return false;
+    const QString text = textView.toString();
     const QString rest = platform::trimBlanks(text.mid(second + 1));
     const qsizetype blank = rest.indexOf(u' ');
     const QString fieldTexts[3] = {text.left(first), text.mid(first + 1, second - first - 1),

@@ -16,12 +16,35 @@
 // else texts by character codes. A "(" without its ")" opens a group that
 // runs to the end of the condition.
 
+#include <memory>
+
 #include <QChar>
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
 
 namespace grid {
+
+namespace matcher {
+class ConditionProgram;
+}
+
+// A condition read once and matched against many values: Match gives what
+// MatchFilter gives for the condition and each value. It keeps what it has
+// worked out of the condition (operands, wildcard rests) between values, so
+// one object serves one thread.
+class TFilterCondition {
+public:
+    TFilterCondition(const QString& condition, bool caseSensitive);
+    ~TFilterCondition();
+    TFilterCondition(TFilterCondition&&) noexcept;
+    TFilterCondition& operator=(TFilterCondition&&) noexcept;
+
+    bool Match(const QString& value) const;
+
+private:
+    std::unique_ptr<matcher::ConditionProgram> FProgram;
+};
 
 // The whole condition against one value; the entry point.
 bool MatchFilter(const QString& condition, const QString& value, bool caseSensitive);
@@ -41,10 +64,19 @@ QChar FindOperatorOutsideQuotes(QStringView set, QStringView text, qsizetype& in
 int ClosingParenthesisPos(QStringView text);
 // The locale decimal separator turned into ".", thousand separators dropped.
 QString DotDecimalText(const QString& text);
+// The number of DotDecimalText(text) when it is a decimal number as a whole
+// (optional sign, digits with an optional "." part, optional exponent; at
+// least one digit) within the range of a double; false otherwise, value
+// untouched. Reads the text once, without making another.
+bool ReadLocaleNumber(QStringView text, double& value);
 // A date, optionally followed by a blank and a time ("h:n" or "h:n:s"), in
 // the field order of the locale short date format, with the locale date and
 // time separators. False when the text is no such date or names a day or
 // time that does not exist.
-bool LocaleTextToDateTime(const QString& text, QDateTime& dateTime);
+bool LocaleTextToDateTime(QStringView text, QDateTime& dateTime);
+inline bool LocaleTextToDateTime(const QString& text, QDateTime& dateTime)
+{
+    return LocaleTextToDateTime(QStringView(text), dateTime);
+}
 
 }  // namespace grid

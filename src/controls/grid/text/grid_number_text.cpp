@@ -71,12 +71,36 @@ QDate addWholeMonths(const QDate& date, int64_t months)
 
 }  // namespace numbertext
 
-bool IsNumberChar(QChar c)
+int NumberTextType(const QString& text)
 {
-    return c.isNumber();
+    // Plain numbers, the most common cell texts, are known by one quick
+    // look: "-" first, digits, at most one decimal separator (while the
+    // separators are no digits and the decimal one no sign or exponent, so
+    // that the scan reads such a text alike).
+    const auto& settings = platform::formatSettings();
+    const QChar decimal = settings.DecimalSeparator;
+    if (!text.isEmpty() && !IsNumberChar(decimal) && !IsNumberChar(settings.ThousandSeparator) &&
+        decimal != u'-' && decimal != u'+' && !numbertext::isExponentChar(decimal)) {
+        bool plain = true;
+        bool decimalSeen = false;
+        for (qsizetype i = 0; i < text.size() && plain; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c >= u'0' && c <= u'9')
+                continue;
+            if (c == u'-' && i == 0)
+                continue;
+            if (c == decimal.unicode() && !decimalSeen)
+                decimalSeen = true;
+            else
+                plain = false;
+        }
+        if (plain)
+            return decimalSeen ? NumberTextFloat : NumberTextInteger;
+    }
+    return NumberTextTypeByScan(text);
 }
 
-int NumberTextType(const QString& text)
+int NumberTextTypeByScan(const QString& text)
 {
     if (text.isEmpty())
         return NumberTextNone;
@@ -138,6 +162,42 @@ int NumberTextType(const QString& text)
     if (minusCount > allowedMinus || decimalCount > 1)
         return NumberTextNone;
     return kind;
+}
+
+std::optional<double> ReadShortDecimal(QStringView text, QChar decimal, std::optional<QChar> thousand)
+{
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    bool negative = false;
+    bool point = false;
+    bool first = true;
+    int digits = 0;
+    int fraction = 0;
+    int64_t mantissa = 0;
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (c == decimal)
+            u = u'.';
+        else if (thousand && c == *thousand)
+            continue;
+        if (u >= u'0' && u <= u'9') {
+            if (++digits > 15)
+                return std::nullopt;
+            mantissa = mantissa * 10 + (u - u'0');
+            fraction += point ? 1 : 0;
+        } else if (u == u'.' && !point) {
+            point = true;
+        } else if ((u == u'+' || u == u'-') && first) {
+            negative = u == u'-';
+        } else {
+            return std::nullopt;
+        }
+        first = false;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const double magnitude = double(mantissa) / powersOfTen[fraction];
+    return negative ? -magnitude : magnitude;
 }
 
 QString NormalizeNumberText(const QString& text)

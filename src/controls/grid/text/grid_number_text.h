@@ -5,10 +5,12 @@
 // separators).
 
 #include <cstdint>
+#include <optional>
 
 #include <QChar>
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 namespace grid {
 
@@ -22,13 +24,31 @@ enum NumberTextKind : int {
 
 // True for characters of the Unicode number categories (decimal digits,
 // letter numbers, other numbers such as "²" or "½").
-bool IsNumberChar(QChar c);
+inline bool IsNumberChar(QChar c)
+{
+    // Of the ASCII characters only the digits are numbers.
+    const char16_t u = c.unicode();
+    return u < 0x80 ? (u >= u'0' && u <= u'9') : c.isNumber();
+}
 
 // Integer, float with the locale separators, scientific notation or not a
 // number (also the empty text). Thousand separators need at least three
 // characters between them; their place relative to the decimal separator
 // is not checked.
 int NumberTextType(const QString& text);
+
+// The full character scan behind NumberTextType, which answers the plain
+// texts ("-" first, ASCII digits, at most one decimal separator) without it.
+int NumberTextTypeByScan(const QString& text);
+
+// The common short number, read quickly: an optional sign first, at most 15
+// ASCII digits with at most one `decimal`, no exponent; `thousand`, when
+// given, is skipped wherever it stands. Nothing for any other text, which a
+// full parser has to decide. The double is the one nearest to the decimal
+// value, as a correctly rounding parser gives: 15 digits make an integer a
+// double holds exactly, 10^k is exact for k <= 22, and one division rounds
+// once.
+std::optional<double> ReadShortDecimal(QStringView text, QChar decimal, std::optional<QChar> thousand);
 
 // A displayed number as text that a "."-decimal parser reads: currency
 // symbols, blanks and signs in front dropped, thousand separators dropped,

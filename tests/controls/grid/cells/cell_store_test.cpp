@@ -164,6 +164,44 @@ TEST(CellStoreTest, TakenRowsComeBackWithEveryStorageColumn)
     EXPECT_EQ(store.TakeRow(7).Cells.size(), 0u);
 }
 
+TEST(CellStoreTest, RowsTakenAndPutBackInOnePassKeepOrderPropertiesAndTheirPlaces)
+{
+    // Rows 0..7; rows 1, 4, 5 and 7 hold properties.
+    TCellStore store = makeLabelledCellStore(2, 8);
+    std::vector<TCellProperties*> props(8, nullptr);
+    for (int r : {1, 4, 5, 7}) {
+        props[size_t(r)] = new TCellProperties(nullptr, 0, 0);
+        store.SetProperties(1, r, std::unique_ptr<TCellProperties>(props[size_t(r)]));
+    }
+    const auto firstColumn = [&store] {
+        QStringList rows;
+        for (int r = 0; r < store.RowCount(); ++r) rows << store.Text(0, r);
+        return rows;
+    };
+
+    std::vector<TCellRow> taken = store.TakeRows({0, 4, 6, 7});
+    EXPECT_EQ(firstColumn(), (QStringList{"0,1", "0,2", "0,3", "0,5"}));
+    ASSERT_EQ(taken.size(), 4u);
+    EXPECT_EQ(taken[1].Text(1), "1,4");
+    EXPECT_EQ(taken[3].Properties(1), props[7]);
+    EXPECT_EQ(store.PropertiesCount(), 2);
+    EXPECT_EQ(props[5]->OwnerRow(), 3) << "a row that closed up knows its place";
+    EXPECT_EQ(props[1]->OwnerRow(), 0);
+    EXPECT_TRUE(store.TakeRows({}).empty());
+
+    // Back at other places: first, between, and last of the result.
+    store.InsertRowsAt({0, 2, 3, 7}, std::move(taken));
+    EXPECT_EQ(firstColumn(), (QStringList{"0,0", "0,1", "0,4", "0,6", "0,2", "0,3", "0,5", "0,7"}));
+    EXPECT_EQ(store.PropertiesCount(), 4);
+    for (int r = 0; r < store.RowCount(); ++r)
+        if (TCellProperties* p = store.Properties(1, r)) {
+            EXPECT_EQ(p->OwnerRow(), r);
+            EXPECT_EQ(store.Text(1, r), "1," + store.Text(0, r).mid(2));
+        }
+    store.InsertRowsAt({}, {});
+    EXPECT_EQ(store.RowCount(), 8);
+}
+
 TEST(CellStoreTest, ColumnOperationsShiftCellsBeyondTheColumnCountToo)
 {
     struct Case {

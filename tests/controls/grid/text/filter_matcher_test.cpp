@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
+#include <random>
 
 #include "controls/grid/text/filter_matcher.h"
 #include "controls/grid/text/grid_text_test_settings.h"
@@ -318,4 +320,132 @@ TEST(FilterMatcher, Helpers)
     EXPECT_EQ(ClosingParenthesisPos(u"a)"), 0);
     FormatSettingsScope settings(u',', u'.');
     EXPECT_EQ(DotDecimalText("1.234,5"), QStringLiteral("1234.5"));
+}
+
+TEST(FilterMatcher, ReadLocaleNumberTakesWholeDecimalNumbersInTheLocaleSpelling)
+{
+    struct Case {
+        QString text;
+        bool ok;
+        double value;
+    };
+    const auto check = [](const std::vector<Case>& cases) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(grid_text_testing::visible(c.text));
+            double value = -777;
+            EXPECT_EQ(ReadLocaleNumber(c.text, value), c.ok);
+            EXPECT_EQ(value, c.ok ? c.value : -777) << "a text that is no number leaves the value alone";
+        }
+    };
+    {
+        FormatSettingsScope settings(u'.', u',');
+        check({
+            {"0", true, 0},
+            {"42", true, 42},
+            {"+5", true, 5},
+            {"-0.25", true, -0.25},
+            {".5", true, 0.5},
+            {"5.", true, 5},
+            {"1e3", true, 1000},
+            {"1E-2", true, 0.01},
+            {"2.5e+2", true, 250},
+            {"1,234.5", true, 1234.5},  // thousand separators dropped wherever they stand
+            {",,7,", true, 7},
+            {"1e-310", true, 1e-310},  // below the normal range, still a number
+            {"1e400", false, 0},        // beyond the range of a double
+            {"1e-400", false, 0},       // too small to be anything but 0
+            {"", false, 0},
+            {"-", false, 0},
+            {".", false, 0},
+            {"e3", false, 0},
+            {"1e", false, 0},
+            {"1e+", false, 0},
+            {"1.2.3", false, 0},
+            {" 5", false, 0},
+            {"5 ", false, 0},
+            {"0x10", false, 0},
+            {"inf", false, 0},
+            {"nan", false, 0},
+            {"--5", false, 0},
+            {"5-", false, 0},
+            {QString::fromUtf8("²"), false, 0},
+            {QString::fromUtf8("\u0663"), false, 0},  // a digit of another script
+            {QString(200, u'1'), true, 1.1111111111111111e199},
+            {QString(200, u'1') + u'x', false, 0},
+            {QString(200, u'1') + QString::fromUtf8("é"), false, 0},
+        });
+    }
+    {
+        FormatSettingsScope settings(u',', u'.');
+        check({
+            {"1.234,5", true, 1234.5},
+            {"-0,5", true, -0.5},
+            {"1,5e1", true, 15},
+            {"1,2,3", false, 0},
+        });
+    }
+}
+
+TEST(FilterMatcher, AConditionReadOnceMatchesEveryValueAsAFreshReading)
+{
+    // Random conditions of comparisons, wildcards, negations, quotes, joins
+    // and groups, each read once and matched against many mixed values in a
+    // random order: the outcome of each must be that of reading the
+    // condition for that value alone.
+    const QStringList terms = {
+        ">5",       "<=1.5",      ">=-3",       "<01/02/2020", ">15/12/2019 10:00", ">abc", "<\"a b\"",
+        "*a*",      "!*b*",       "a?c",        "1*>b",        "x*a*<b",            "#N/A", "\"#N/A\"",
+        "!",        "*",          "",           "?*",          "a*!b",              "<5*",  ">=1,000",
+    };
+    const QStringList values = {
+        "",        "5",          "6",           "-3",    "1.5",  "1,000", "abc",  "ABC", "abd",
+        "a b",     "a c",        "01/02/2020",  "31/12/2019 23:59", "15/12/2019", "#N/A", "n/a",
+        "1c",      "1a",         "xaa",         "xbb",   "ac",   "ab",    "<5",   " 5",  "4x",
+    };
+    const QStringList joins = {"&", "|", ";", "^"};
+    std::mt19937 rng(20201);
+    const auto pick = [&rng](const QStringList& from) { return from[int(rng() % from.size())]; };
+    for (const bool comma : {false, true}) {
+        FormatSettingsScope settings(comma ? u',' : u'.', comma ? u'.' : u',');
+        for (int n = 0; n < 300; ++n) {
+            QString condition = pick(terms);
+            const int more = int(rng() % 4);
+            for (int k = 0; k < more; ++k) {
+                const QString term = rng() % 3 == 0 ? u'(' + pick(terms) + pick(joins) + pick(terms) + u')' : pick(terms);
+                condition += pick(joins) + term;
+            }
+            if (rng() % 5 == 0) condition = u'=' + condition;
+            const bool caseSensitive = rng() % 2 == 0;
+            const TFilterCondition once(condition, caseSensitive);
+            for (int v = 0; v < 40; ++v) {
+                const QString value = pick(values);
+                ASSERT_EQ(once.Match(value), MatchFilter(condition, value, caseSensitive))
+                    << "condition [" << condition.toStdString() << "] value [" << value.toStdString() << "]"
+                    << (caseSensitive ? "" : " ignoring case");
+            }
+        }
+    }
+}
+
+TEST(FilterMatcher, ShortNumbersReadToTheSameDoubleAsAFullParser)
+{
+    // Up to 15 digits, the point anywhere, either sign: the double read must
+    // be the one nearest to the decimal value, bit for bit (QString's parser
+    // rounds correctly).
+    FormatSettingsScope settings(u'.', u',');
+    std::mt19937_64 rng(7);
+    for (int n = 0; n < 20000; ++n) {
+        const int digits = 1 + int(rng() % 15);
+        QString text;
+        for (int d = 0; d < digits; ++d) text += QChar(u'0' + int(rng() % 10));
+        if (rng() % 4 != 0) text.insert(qsizetype(rng() % (digits + 1)), u'.');
+        if (rng() % 3 == 0) text.prepend(rng() % 2 ? u'-' : u'+');
+        bool ok = false;
+        const double expected = text.toDouble(&ok);
+        ASSERT_TRUE(ok) << text.toStdString();
+        double value = 0;
+        ASSERT_TRUE(ReadLocaleNumber(text, value)) << text.toStdString();
+        ASSERT_EQ(std::memcmp(&value, &expected, sizeof value), 0)
+            << text.toStdString() << ": " << value << " against " << expected;
+    }
 }

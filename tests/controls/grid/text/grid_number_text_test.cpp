@@ -1,3 +1,5 @@
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "controls/grid/text/grid_number_text.h"
@@ -147,5 +149,30 @@ TEST(GridNumberText, AddDateInterval)
         SCOPED_TRACE(testing::Message() << c.years << "y " << c.months << "m " << c.days << "d from "
                                         << c.date.toString(Qt::ISODate).toStdString());
         EXPECT_EQ(AddDateInterval(c.years, c.months, c.days, c.step, c.date), c.result);
+    }
+}
+
+TEST(GridNumberText, PlainTextsGetTheKindTheFullScanGives)
+{
+    // NumberTextType answers "-", digits and one decimal separator at a
+    // glance; over random texts of number-like characters it must agree
+    // with the full scan, under separators the glance must not trust too.
+    struct Format {
+        QChar decimal, thousand;
+    };
+    const Format formats[] = {{u'.', u','}, {u',', u'.'}, {u',', u' '}, {u'-', u','}, {u'.', u'-'}, {u'.', u'0'}};
+    const QString alphabet = QString::fromUtf8("0123456789-+.,eE x\u00b2");
+    std::mt19937 rng(99);
+    for (const Format& f : formats) {
+        FormatSettingsScope settings(f.decimal, f.thousand);
+        for (int n = 0; n < 20000; ++n) {
+            QString text;
+            const int length = int(rng() % 8);
+            for (int i = 0; i < length; ++i)
+                text += alphabet[qsizetype(rng() % alphabet.size())];
+            ASSERT_EQ(NumberTextType(text), NumberTextTypeByScan(text))
+                << "[" << text.toStdString() << "] decimal " << QString(f.decimal).toStdString() << " thousand "
+                << QString(f.thousand).toStdString();
+        }
     }
 }

@@ -99,9 +99,25 @@ QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
         case fcRow: text = GetCellEx(data.Column, ARow); break;
         }
     }
-    text = platform::trimBlanks(text);
-    if (text.contains(PackedWidePrefix)) text = UnpackWideText(text);
+    // Most texts have no blank at either end and no "|": they stay as they are.
+    if (!text.isEmpty() && (text.at(0).unicode() <= 0x20 || text.at(text.size() - 1).unicode() <= 0x20))
+        text = platform::trimBlanks(text);
+    if (text.contains(PackedWidePrefix.front()) && text.contains(PackedWidePrefix)) text = UnpackWideText(text);
     return text;
+}
+
+const TExStringGrid::TReadCondition& TExStringGrid::ReadCondition(int index, const TFilterData& f)
+{
+    if (index >= int(FReadConditions.size())) FReadConditions.resize(size_t(index + 1));
+    TReadCondition& read = FReadConditions[size_t(index)];
+    if (!FFilterPass || !read.Matcher || read.CaseSensitive != f.CaseSensitive || read.Condition != f.Condition) {
+        read.Matcher.reset();
+        read.Condition = f.Condition;
+        read.CaseSensitive = f.CaseSensitive;
+        read.Upper = f.Condition.toUpper();
+        read.Matcher = std::make_unique<TFilterCondition>(f.Condition, f.CaseSensitive);
+    }
+    return read;
 }
 
 bool TExStringGrid::DoCustomFilter(int ARow)
@@ -112,7 +128,7 @@ bool TExStringGrid::DoCustomFilter(int ARow)
         QString text = FilterTestText(f, ARow);
         bool outcome = true;
         if (f.Data == fcRow) {
-            outcome = text.toUpper().contains(f.Condition.toUpper());
+            outcome = text.toUpper().contains(ReadCondition(i, f).Upper);
         } else {
             if (!f.Prefix.isEmpty() && text.startsWith(f.Prefix)) text.remove(0, f.Prefix.size());
             if (!f.Suffix.isEmpty()) {
@@ -121,8 +137,8 @@ bool TExStringGrid::DoCustomFilter(int ARow)
             }
             if (!f.Condition.isEmpty()) {
                 try {
-                    outcome = f.Method == fmLiteral ? f.Condition == text
-                                                    : MatchFilter(f.Condition, text, f.CaseSensitive);
+                    // The condition is read once, not for every row.
+                    outcome = f.Method == fmLiteral ? f.Condition == text : ReadCondition(i, f).Matcher->Match(text);
                 } catch (...) {
                     outcome = false;  // a condition that cannot be matched fails
                 }
@@ -156,6 +172,9 @@ void TExStringGrid::ApplyFilter()
     const int total = last - first + 1;
     std::vector<int> failing;
     int progress = 0;
+    // The conditions are read once for the pass, and forgotten after it.
+    FReadConditions.clear();
+    TScopedValue<bool> pass(FFilterPass, true);
     // The window's empty row while every row is filtered out is no record.
     for (int r = first; r <= last && !FFilterPlaceholderRow; ++r) {
         const bool exempt = FilterNormalCellsOnly && (IsNode(r) || IsSummary(r));

@@ -5,160 +5,26 @@
 // the header painting reads it.
 
 #include <algorithm>
-#include <charconv>
 #include <cstdlib>
-#include <limits>
 #include <optional>
 
 #include <QElapsedTimer>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/scoped_value.h"
-#include "controls/grid/text/filter_matcher.h"
 #include "controls/grid/grid_error.h"
+#include "controls/grid/string_grid/data/grid_sort_keys.h"
+#include "controls/grid/string_grid/data/row_quick_sort.h"
+#include "controls/grid/string_grid/data/sort_keys.h"
 #include "controls/grid/text/grid_number_text.h"
-#include "platform/format_settings.h"
 
 namespace grid {
-
-namespace grid_sorting_detail {
-
-int signOf(double a, double b) { return a > b ? 1 : (a < b ? -1 : 0); }
-int signOf(int a) { return a > 0 ? 1 : (a < 0 ? -1 : 0); }
-
-bool isNumberText(const QString& text)
-{
-    const int kind = NumberTextType(text);
-    return kind == NumberTextInteger || kind == NumberTextFloat || kind == NumberTextScientific;
-}
-
-// Upper case of the letters a..z only.
-QString asciiUpper(const QString& text)
-{
-    QString result = text;
-    for (QChar& c : result)
-        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
-    return result;
-}
-
-// The text of a number cell as a "."-decimal number: suffix and prefix
-// dropped (first occurrence each), thousand separators with financial.
-QString numberTextForSort(QString text, const QString& prefix, const QString& suffix, bool financial)
-{
-    const auto& fs = platform::formatSettings();
-    if (!suffix.isEmpty()) {
-        const qsizetype at = text.indexOf(suffix);
-        if (at >= 0) text.remove(at, suffix.size());
-    }
-    if (!prefix.isEmpty()) {
-        const qsizetype at = text.indexOf(prefix);
-        if (at >= 0) text.remove(at, prefix.size());
-    }
-    if (financial) text.remove(fs.ThousandSeparator);
-    if (fs.DecimalSeparator != u'.') {
-        const qsizetype at = text.indexOf(fs.DecimalSeparator);
-        if (at >= 0) text[at] = u'.';
-    }
-    return text;
-}
-
-// A "."-decimal number, blanks around it allowed, in plain or scientific
-// notation; nothing for any other text. (Read with from_chars: every
-// comparison of a sort reads two numbers.)
-std::optional<double> readSortNumber(const QString& text)
-{
-    QStringView view = QStringView(text).trimmed();
-    if (!view.isEmpty() && view.front() == u'+') view = view.mid(1);
-    constexpr qsizetype longest = 64;
-    if (view.isEmpty() || view.size() > longest) return std::nullopt;
-    char buffer[longest];
-    const qsizetype n = view.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = view[i].unicode();
-        if (c > 0x7F) return std::nullopt;
-        buffer[i] = char(c);
-    }
-    // Digits or a point must come first (after a minus): no "inf" or "nan".
-    const qsizetype first = buffer[0] == '-' ? 1 : 0;
-    if (first >= n || !((buffer[first] >= '0' && buffer[first] <= '9') || buffer[first] == '.')) return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(buffer, buffer + n, value);
-    if (error != std::errc() || end != buffer + n) return std::nullopt;
-    return value;
-}
-
-// Days since 30 December 1899 with the time as the fraction; 0 when the
-// text is no date (or date and time) in the process's format.
-double dateValue(const QString& text)
-{
-    QDateTime dt;
-    if (!LocaleTextToDateTime(text.trimmed(), dt)) return 0;
-    static const QDate base(1899, 12, 30);
-    return double(base.daysTo(dt.date())) + dt.time().msecsSinceStartOfDay() / 86400000.0;
-}
-
-double shortDateValue(const QDate& date)
-{
-    static const QDate base(1899, 12, 30);
-    return date.isValid() ? double(base.daysTo(date)) : 0.0;
-}
-
-// "h:n" or "h:n:s" with the process's time separator as a fraction of a
-// day; 0 when the text is no time.
-double timeValue(const QString& text)
-{
-    const QStringList parts = text.trimmed().split(platform::formatSettings().TimeSeparator);
-    if (parts.size() < 2 || parts.size() > 3) return 0;
-    int values[3] = {0, 0, 0};
-    for (int i = 0; i < parts.size(); ++i) {
-        QString part = parts[i].trimmed();
-        if (i == parts.size() - 1) {
-            // A trailing "am"/"pm" or seconds' fraction is not part of the order.
-            const qsizetype blank = part.indexOf(u' ');
-            if (blank > 0) part = part.left(blank);
-        }
-        bool ok = false;
-        values[i] = part.toInt(&ok);
-        if (!ok) return 0;
-    }
-    if (values[0] < 0 || values[0] > 23 || values[1] < 0 || values[1] > 59 || values[2] < 0 || values[2] > 59)
-        return 0;
-    return (values[0] * 3600 + values[1] * 60 + values[2]) / 86400.0;
-}
-
-// The date and time tests of the automatic style on the separator sep:
-// true when they apply; mid-way (separator too early or nothing after it)
-// they do not apply and `tried` stays false.
-bool separatorTest(const QString& t1, const QString& t2, QChar sep, bool& tried)
-{
-    const qsizetype p = t1.indexOf(sep) + 1;  // 1-based
-    tried = p >= 2 && p <= 3 && t1.size() > p;
-    if (!tried) return false;
-    return IsNumberChar(t1[p - 2]) && IsNumberChar(t1[p]) && t2.contains(sep);
-}
-
-TSortStyle detectStyle(TCellType kind, const QString& t1, const QString& t2, bool ignoreCase)
-{
-    if (kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox)
-        return ssCheckBox;
-    // Either text a number: compared as numbers, so that the comparison is
-    // the same whichever of the two cells comes first (a blank counts as 0,
-    // other texts follow the numbers).
-    if (isNumberText(t1) || isNumberText(t2)) return ssNumeric;
-    const auto& fs = platform::formatSettings();
-    bool tried = false;
-    if (separatorTest(t1, t2, fs.DateSeparator, tried)) return t1.contains(fs.TimeSeparator) ? ssDateTime : ssDate;
-    if (!tried && separatorTest(t1, t2, fs.TimeSeparator, tried)) return ssTime;
-    return ignoreCase ? ssAlphaNoCase : ssAlphabetic;
-}
-
-}  // namespace grid_sorting_detail
 
 // ------------------------------------------------------------ comparison
 
 int TExStringGrid::SortCompare(int ACol, int ARow1, int ARow2, TSortDirection Direction)
 {
-    namespace d = grid_sorting_detail;
+    namespace sv = sort_values;
     ++FCompares;
     const TSortSettings& ss = FSortSettings;
     TSortStyle style = ss.AutoFormat ? ssAutomatic : (ss.IgnoreCase ? ssAlphaNoCase : ssAlphabetic);
@@ -167,39 +33,35 @@ int TExStringGrid::SortCompare(int ACol, int ARow1, int ARow2, TSortDirection Di
     QString t1 = ss.SortOnVirtualCells ? GetCellEx(ACol, ARow1) : GetGridCell(ACol, ARow1);
     QString t2 = ss.SortOnVirtualCells ? GetCellEx(ACol, ARow2) : GetGridCell(ACol, ARow2);
 
-    if (style == ssAutomatic) style = d::detectStyle(GetCellType(ACol, ARow1), t1, t2, ss.IgnoreCase);
-    if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-        if (d::isNumberText(t1) && d::isNumberText(t2)) style = ssNumeric;
-        else style = style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+    if (style == ssAutomatic || style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+        const TCellType kind = style == ssAutomatic ? GetCellType(ACol, ARow1) : ctEmpty;
+        const bool checkBox = kind == ctCheckBox || kind == ctDataCheckBox || kind == ctVirtCheckBox || kind == ctRowCheckBox;
+        style = sv::resolveStyle(style, sv::styleFacts(t1, checkBox), sv::styleFacts(t2, false), ss.IgnoreCase);
     }
 
     int res = 1;
     switch (style) {
     case ssNumeric:
     case ssFinancial: {
-        t1 = d::numberTextForSort(t1, prefix, suffix, style == ssFinancial);
-        t2 = d::numberTextForSort(t2, prefix, suffix, style == ssFinancial);
-        std::optional<double> v1 = d::readSortNumber(t1);
-        std::optional<double> v2 = d::readSortNumber(t2);
+        t1 = sv::numberTextForSort(t1, prefix, suffix, style == ssFinancial);
+        t2 = sv::numberTextForSort(t2, prefix, suffix, style == ssFinancial);
+        std::optional<double> v1 = sv::readSortNumber(t1);
+        std::optional<double> v2 = sv::readSortNumber(t2);
         // An empty cell counts as 0.
         if (!v1 && GetCellEx(ACol, ARow1).isEmpty()) v1 = 0.0;
         if (!v2 && GetCellEx(ACol, ARow2).isEmpty()) v2 = 0.0;
-        if (!v1 && !v2) res = 0;
-        // A text that is no number sorts after every number.
-        else if (!v1) res = 1;
-        else if (!v2) res = -1;
-        else res = d::signOf(*v1, *v2);
+        res = sv::compareNumbers(v1, v2);
         break;
     }
     case ssDate:
-    case ssDateTime: res = d::signOf(d::dateValue(t1), d::dateValue(t2)); break;
+    case ssDateTime: res = sv::signOf(sv::dateValue(t1), sv::dateValue(t2)); break;
     case ssShortDateEU:
-        res = d::signOf(d::shortDateValue(DMYTextToDate(t1.trimmed())), d::shortDateValue(DMYTextToDate(t2.trimmed())));
+        res = sv::signOf(sv::shortDateValue(DMYTextToDate(t1.trimmed())), sv::shortDateValue(DMYTextToDate(t2.trimmed())));
         break;
     case ssShortDateUS:
-        res = d::signOf(d::shortDateValue(MDYTextToDate(t1.trimmed())), d::shortDateValue(MDYTextToDate(t2.trimmed())));
+        res = sv::signOf(sv::shortDateValue(MDYTextToDate(t1.trimmed())), sv::shortDateValue(MDYTextToDate(t2.trimmed())));
         break;
-    case ssTime: res = d::signOf(d::timeValue(t1), d::timeValue(t2)); break;
+    case ssTime: res = sv::signOf(sv::timeValue(t1), sv::timeValue(t2)); break;
     case ssCustom:
         res = 0;
         if (OnCustomCompare) OnCustomCompare(this, t1, t2, res);
@@ -208,10 +70,10 @@ int TExStringGrid::SortCompare(int ACol, int ARow1, int ARow2, TSortDirection Di
         res = 0;
         if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, res);
         break;
-    case ssAlphaNoCase: res = d::signOf(d::asciiUpper(t1).compare(d::asciiUpper(t2), Qt::CaseSensitive)); break;
-    case ssAnsiAlphaCase: res = d::signOf(QString::localeAwareCompare(t1, t2)); break;
-    case ssAnsiAlphaNoCase: res = d::signOf(QString::localeAwareCompare(t1.toUpper(), t2.toUpper())); break;
-    case ssHTML: res = d::signOf(GetStrippedCell(ACol, ARow1).compare(GetStrippedCell(ACol, ARow2))); break;
+    case ssAlphaNoCase: res = sv::signOf(sv::asciiUpper(t1).compare(sv::asciiUpper(t2), Qt::CaseSensitive)); break;
+    case ssAnsiAlphaCase: res = sv::signOf(QString::localeAwareCompare(t1, t2)); break;
+    case ssAnsiAlphaNoCase: res = sv::signOf(QString::localeAwareCompare(t1.toUpper(), t2.toUpper())); break;
+    case ssHTML: res = sv::signOf(GetStrippedCell(ACol, ARow1).compare(GetStrippedCell(ACol, ARow2))); break;
     case ssImages: {
         const intptr_t k1 = GetImageSortKey(ACol, ARow1), k2 = GetImageSortKey(ACol, ARow2);
         res = k1 > k2 ? 1 : (k1 < k2 ? -1 : 0);
@@ -222,15 +84,11 @@ int TExStringGrid::SortCompare(int ACol, int ARow1, int ARow2, TSortDirection Di
         res = c1 == c2 ? 0 : (c1 ? 1 : -1);
         break;
     }
-    default: res = d::signOf(t1.compare(t2, Qt::CaseSensitive)); break;
+    default: res = sv::signOf(t1.compare(t2, Qt::CaseSensitive)); break;
     }
 
-    if (ss.IgnoreBlanks && t1.isEmpty() != t2.isEmpty()) {
-        // Blanks first or last in both directions.
-        const int first = ss.BlankPos == blFirst ? -1 : 1;
-        const int sign = Direction == sdAscending ? 1 : -1;
-        res = (t1.isEmpty() ? first : -first) * sign;
-    }
+    // Blanks first or last in both directions (number styles: without prefix and suffix).
+    if (ss.IgnoreBlanks) res = sv::placeBlanks(res, t1.isEmpty(), t2.isEmpty(), ss.BlankPos, Direction);
     return res;
 }
 
@@ -261,37 +119,26 @@ int TExStringGrid::SortCompareIndexed(int ARow1, int ARow2)
 
 void TExStringGrid::QuickSortRange(int Col, int Left, int Right)
 {
-    // The pivot is the record that stood in the middle row; it is followed
-    // through the swaps, so that each comparison reads it in its real row
-    // with its own texts and cell objects.
+    if (Left >= Right) return;
     const bool indexed = Col < 0;
     const int want = indexed ? 1 : FSortDir;
-    auto compare = [&](int a, int b) { return indexed ? SortCompareIndexed(a, b) : SortCompareLine(Col, a, b); };
-    while (Left < Right) {
-        int pivot = int((unsigned(Left) + unsigned(Right)) / 2);
-        int i = Left, j = Right;
-        do {
-            while (compare(pivot, i) == want && i < Right) ++i;
-            while (compare(j, pivot) == want && j > Left) --j;
-            if (i <= j) {
-                if (i != j && (indexed || compare(i, j) != 0)) {
-                    SortSwapRows(i, j);
-                    if (pivot == i) pivot = j;
-                    else if (pivot == j) pivot = i;
-                }
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        // The smaller part recursively, the larger one in this loop: the
-        // depth stays logarithmic for any input.
-        if (j - Left < Right - i) {
-            if (Left < j) QuickSortRange(Col, Left, j);
-            Left = i;
-        } else {
-            if (i < Right) QuickSortRange(Col, i, Right);
-            Right = j;
-        }
+    TGridSortKeys keys(*this, Left, Right, Col);
+    if (keys.CanCompare()) {
+        // The records are sorted by their keys; the rows then move once.
+        std::vector<TSortEntry>& entries = keys.Entries();
+        auto at = [&entries, Left](int row) -> TSortEntry& { return entries[size_t(row - Left)]; };
+        auto compare = [&keys, &at](int a, int b) { return keys.CompareEntries(at(a), at(b)); };
+        auto swap = [&at](int a, int b) { std::swap(at(a), at(b)); };
+        QuickSortRows(Left, Right, want, indexed, compare, swap);
+        std::vector<int> place(entries.size());
+        for (int k = 0; k < int(entries.size()); ++k) place[size_t(entries[size_t(k)].Record())] = k;
+        MoveRowsToPlaces(place, Left, [this](int a, int b) { SortSwapRows(a, b); });
+    } else {
+        // Each comparison reads the rows where they are, with their own
+        // texts and cell objects.
+        auto compare = [&](int a, int b) { return indexed ? SortCompareIndexed(a, b) : SortCompareLine(Col, a, b); };
+        auto swap = [this](int a, int b) { SortSwapRows(a, b); };
+        QuickSortRows(Left, Right, want, indexed, compare, swap);
     }
 }
 
@@ -464,14 +311,7 @@ void TExStringGrid::QUnSort()
     }
     {
         TSortRunScope scope(*this);
-        // Each swap puts one record at its earlier place: at most n swaps.
-        for (int i = 0; i < n; ++i) {
-            while (FUnSortRowXRef[size_t(i)] != i) {
-                const int j = FUnSortRowXRef[size_t(i)];
-                SortSwapRows(i, j);
-                std::swap(FUnSortRowXRef[size_t(i)], FUnSortRowXRef[size_t(j)]);
-            }
-        }
+        MoveRowsToPlaces(FUnSortRowXRef, 0, [this](int a, int b) { SortSwapRows(a, b); });
     }
     InitSortXRef();
 }

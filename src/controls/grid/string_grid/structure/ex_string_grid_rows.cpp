@@ -138,19 +138,6 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     CellsChanged(QRect(QPoint(0, D), QPoint(TotalColCount() - 1, D + k - 1)));
 }
 
-namespace grid_rows_detail {
-
-// Every row of the store, in display order; taken last first, so that no
-// row moves inside the store.
-std::vector<TCellRow> takeAllRows(TCellStore& cells)
-{
-    std::vector<TCellRow> rows(size_t(cells.RowCount()));
-    for (int r = cells.RowCount() - 1; r >= 0; --r) rows[size_t(r)] = cells.TakeRow(r);
-    return rows;
-}
-
-}  // namespace grid_rows_detail
-
 void TExStringGrid::HideRowList(const std::vector<int>& RowList)
 {
     // Filter levels count from 1: level 0 marks rows hidden by row ranges.
@@ -161,7 +148,7 @@ void TExStringGrid::HideRowList(const std::vector<int>& RowList)
 void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
 {
     std::vector<int> rows = RowList;
-    std::sort(rows.begin(), rows.end());
+    if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     std::erase_if(rows, [this](int k) { return k < 0 || k >= Cells().RowCount(); });
     std::vector<int> heights;
@@ -185,22 +172,27 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
             real[i] = all;
         }
     }
-    std::vector<TCellRow> all = grid_rows_detail::takeAllRows(Cells());
+    // The rows leave the store in one pass; the others close up.
+    const int stored = Cells().RowCount();
+    std::vector<TCellRow> taken = Cells().TakeRows(rows);
+    FGridItems.reserve(FGridItems.size() + taken.size());
+    for (size_t i = 0; i < taken.size(); ++i) {
+        const int r = rows[i];
+        auto item = std::make_unique<TGridItem>();
+        item->SetIdx(real[i]);
+        item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
+        item->Level = level;
+        item->Items() = std::move(taken[i]);
+        FGridItems.push_back(std::move(item));
+    }
     std::vector<int> kept;
+    kept.reserve(heights.size());
     size_t next = 0;
-    for (int r = 0; r < int(all.size()); ++r) {
-        if (next < rows.size() && rows[next] == r) {
-            auto item = std::make_unique<TGridItem>();
-            item->SetIdx(real[next]);
-            item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
-            item->Level = level;
-            item->Items() = std::move(all[size_t(r)]);
-            FGridItems.push_back(std::move(item));
+    for (int r = 0; r < std::min(stored, int(heights.size())); ++r) {
+        if (next < rows.size() && rows[next] == r)
             ++next;
-        } else {
-            Cells().InsertRow(Cells().RowCount(), std::move(all[size_t(r)]));
-            if (r < int(heights.size())) kept.push_back(heights[size_t(r)]);
-        }
+        else
+            kept.push_back(heights[size_t(r)]);
     }
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
     ShrinkToShownRows(Cells().RowCount());
@@ -227,7 +219,8 @@ void TExStringGrid::UnHideRowList()
     }
     std::erase(FGridItems, nullptr);
     if (level.empty()) return;
-    std::sort(level.begin(), level.end(), [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); });
+    const auto byIndex = [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); };
+    if (!std::is_sorted(level.begin(), level.end(), byIndex)) std::sort(level.begin(), level.end(), byIndex);
     // A row's display place is its all-rows index less the rows still
     // hidden above it; the rows on display fill the other places in order.
     const std::vector<int> still = HiddenIndexes();
@@ -241,30 +234,38 @@ void TExStringGrid::UnHideRowList()
     for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
     // The empty row the window made while a filter hid every row goes again.
     if (DropFilterPlaceholderRow()) heights.clear();
-    std::vector<TCellRow> current = grid_rows_detail::takeAllRows(Cells());
+    // Where each row ends up (worked out on indexes), then the rows go in
+    // at their places in one pass.
+    const size_t current = size_t(Cells().RowCount());
     const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
     std::vector<int> merged;
+    merged.reserve(current + level.size());
+    std::vector<int> at;
+    at.reserve(level.size());
+    std::vector<TCellRow> back;
+    back.reserve(level.size());
     size_t ci = 0, j = 0;
-    while (ci < current.size() || j < level.size()) {
+    while (ci < current || j < level.size()) {
         const int pos = int(merged.size());
         bool takeItem = false;
         if (j >= level.size())
             takeItem = false;
-        else if (ci >= current.size() || (footer && ci + 1 == current.size()))
+        else if (ci >= current || (footer && ci + 1 == current))
             takeItem = true;  // the fixed footer row stays last
         else
             takeItem = places[j] <= pos;
         if (takeItem) {
             TGridItem& item = *level[j++];
-            Cells().InsertRow(Cells().RowCount(), std::move(item.Items()));
+            at.push_back(pos);
+            back.push_back(std::move(item.Items()));
             item.Items() = TCellRow();
             merged.push_back(item.Height() > 0 ? item.Height() : DefaultRowHeight());
         } else {
-            Cells().InsertRow(Cells().RowCount(), std::move(current[ci]));
             merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
             ++ci;
         }
     }
+    Cells().InsertRowsAt(at, std::move(back));
     TBaseGrid::SetRowCount(Cells().RowCount());
     for (int r = 0; r < int(merged.size()) && r < RowCount(); ++r) SetRowHeights(r, merged[size_t(r)]);
     RestoreHiddenFixedRows();

@@ -6,6 +6,7 @@
 
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/string_grid/input/input_test_support.h"
+#include "controls/grid/text/grid_text_test_settings.h"
 
 using namespace grid;
 
@@ -232,6 +233,31 @@ TEST(FilterLevels, AnOpenEditorWritesBackToItsOwnRecordBeforeRowsMove)
         ASSERT_EQ(t.g->RowCount(), 9);
         for (int r = 1; r < 9; ++r) EXPECT_EQ(t.g->GetCellEx(1, r), r == 4 ? "EDITED" : QString("1,%1").arg(r)) << r;
     }
+}
+
+TEST(FilterLevels, EachApplyReadsTheConditionsWithTheFormatSettingsOfTheMoment)
+{
+    // ">1,5" is 15 while "," separates thousands, 1.5 while it is the
+    // decimal separator: a condition read by an earlier pass must not serve
+    // the next one.
+    WordGrid t({"2", "16", "1,2", "3,5", "20"});
+    t.condition(">1,5");
+    {
+        grid_text_testing::FormatSettingsScope dot(u'.', u',');
+        t.g.SetFilterActive(true);
+        EXPECT_EQ(t.shown(), (QStringList{"16", "3,5", "20"}));  // "3,5" is 35
+        t.g.SetFilterActive(false);
+    }
+    {
+        grid_text_testing::FormatSettingsScope comma(u',', u'.');
+        t.g.SetFilterActive(true);
+        EXPECT_EQ(t.shown(), (QStringList{"2", "16", "3,5", "20"}));
+        t.g.SetFilterActive(false);
+        // The row test outside a pass reads with the settings of its moment too.
+        EXPECT_TRUE(t.g.DoCustomFilter(1));
+    }
+    grid_text_testing::FormatSettingsScope dot(u'.', u',');
+    EXPECT_FALSE(t.g.DoCustomFilter(1));
 }
 
 TEST(FilterLevels, FilterRowHidesOneFailingRow)

@@ -1,0 +1,95 @@
+#pragma once
+
+// The keys of a sort of the grid's rows first..last: each column the sort
+// compares is read from the grid once, the first time a comparison needs
+// it, and its cells are then compared from their keys. Rows are named by
+// record: record 0 is the row that was at `first` when the keys were made.
+// The comparisons give what the grid's SortCompare, SortCompareLine and
+// SortCompareIndexed give on those rows, and count in the grid's Compares.
+
+#include <memory>
+#include <vector>
+
+#include "controls/grid/string_grid/data/sort_keys.h"
+
+namespace grid {
+
+class TExStringGrid;
+
+// A record as the sort moves it: its keys in the first two columns that
+// are compared (the second filled at the first tie), so that comparisons
+// read the entries in order. First.Cell is the record.
+struct TSortEntry {
+    TSortColumnKeys::TKey First;
+    TSortColumnKeys::TKey Second;
+    int Record() const { return First.Cell; }
+};
+
+class TGridSortKeys {
+public:
+    // A sort on column sortCol with its tie-break columns to the right, or,
+    // for sortCol < 0, on the sort index list.
+    TGridSortKeys(TExStringGrid& grid, int first, int last, int sortCol);
+    ~TGridSortKeys();
+    TGridSortKeys(const TGridSortKeys&) = delete;
+    TGridSortKeys& operator=(const TGridSortKeys&) = delete;
+
+    // Whether the sort can compare keys read once. Not when a cell's value
+    // belongs to its place rather than its record: a raw comparison (given
+    // row numbers), a sort that moves only the sort column, the row check
+    // boxes of column 0.
+    bool CanCompare();
+
+    // The entries of every record, by record, for the sort to reorder in
+    // place; CompareEntries compares two of them.
+    std::vector<TSortEntry>& Entries();
+    // As SortCompareLine or SortCompareIndexed on the two records' rows.
+    int CompareEntries(const TSortEntry& a, const TSortEntry& b)
+    {
+        if (!FFirstColumn) return CompareRecords(0, a.Record(), b.Record());
+        ++*FCompareCount;
+        const int res = FFirstColumn->CompareKeys(a.First, b.First, FSteps.front().Direction);
+        if (res != 0 || !FFull) return FSteps.front().Negate ? -res : res;
+        return CompareTie(a, b);
+    }
+    // As SortCompare on the two records' rows.
+    int Compare(int col, int record1, int record2, TSortDirection direction);
+
+private:
+    // One column of the comparison, in order: its direction, whether its
+    // result is negated (descending index entries) and whether it is ignored.
+    struct TStep {
+        int Col = 0;
+        TSortDirection Direction = sdAscending;
+        bool Negate = false;
+        bool Ignored = false;
+        TSortColumnKeys* Keys = nullptr;  // read on first use
+    };
+    // Two entries equal in the first column: the next columns decide.
+    int CompareTie(const TSortEntry& a, const TSortEntry& b);
+    // The steps from fromStep on, on the records' keys.
+    int CompareRecords(size_t fromStep, int record1, int record2);
+    const TSortColumnSetup& Setup(int col);
+    std::unique_ptr<TSortColumnKeys> ReadColumn(int col);
+    TSortColumnKeys& Keys(int col);
+
+    TExStringGrid& G;
+    int* FCompareCount;
+    int FFirst;
+    int FCount;
+    bool FFull;
+    // No compared column calls the custom comparison: a record compares
+    // equal to itself without reading.
+    bool FSelfEqual = false;
+    std::vector<TStep> FSteps;
+    std::vector<TSortEntry> FEntries;
+    // The columns of the first two steps, whose keys went to the entries.
+    std::unique_ptr<TSortColumnKeys> FFirstColumn;
+    std::unique_ptr<TSortColumnKeys> FSecondColumn;
+    // By storage column, made on first use: the setups and the keys that
+    // records are compared by.
+    std::vector<std::unique_ptr<TSortColumnSetup>> FSetups;
+    std::vector<std::unique_ptr<TSortColumnKeys>> FKeys;
+};
+
+}  // namespace grid
