@@ -3,7 +3,6 @@
 #include <QHelpEvent>
 #include <QShowEvent>
 #include <QTabWidget>
-#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "app/app_state.h"
@@ -11,6 +10,7 @@
 #include "controls/button/lb_button.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/grid_row_commands.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_grid_services.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "platform/dialogs.h"
 #include "platform/modal_result.h"
@@ -176,30 +176,14 @@ bool TRuleEditorForm::eventFilter(QObject* watched, QEvent* event)
             grid::TExStringGrid& g = table(i).grid();
             if (watched != g.viewport())
                 continue;
-            const auto* help = static_cast<QHelpEvent*>(event);
-            int col = -1;
-            int row = -1;
-            g.MouseToCell(help->pos().x(), help->pos().y(), col, row);
-            QString hint;
-            if (g.OnGridHint && col >= 0 && row >= 0)
-                g.OnGridHint(&g, row, col, hint);
-            if (hint.trimmed().isEmpty())
-                QToolTip::hideText();
-            else
-                QToolTip::showText(help->globalPos(), hint, g.viewport());
+            showCellHint(g, *static_cast<QHelpEvent*>(event));
             return true;
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-grid::TGridRowCommands TRuleEditorForm::rowCommands() const
-{
-    app::AppState& state = app::appState();
-    return grid::TGridRowCommands({state.Row_Clipboard, state.Row_Clipboard_Check},
-                                  {state.Enable_Jump_Field_Tables, state.Double_Click_Auto_Size}, app::langText,
-                                  platform::dialogs());
-}
+grid::TGridRowCommands TRuleEditorForm::rowCommands() const { return applicationRowCommands(); }
 
 // ---------------------------------------------------------------- texts
 
@@ -390,13 +374,8 @@ bool TRuleEditorForm::Controllo_dati()
     const std::optional<RuleFailure> failure = checkRows(saved);
     if (!failure)
         return true;
-    QString message = text(failure->textId) + failure->tail;
-    if (failure->row > 0 && failure->otherRow > 0)
-        message = text(layout_.errorRowsId) + QString::number(failure->row) + text(layout_.errorRowsJoinId)
-                  + QString::number(failure->otherRow) + message;
-    else if (failure->row > 0)
-        message = text(layout_.errorRowId) + QString::number(failure->row) + message;
-    platform::dialogs().error(message, this);
+    platform::dialogs().error(
+        failureMessage(*failure, layout_.errorRowId, layout_.errorRowsId, layout_.errorRowsJoinId), this);
     if (failure->table >= 0 && failure->table < tableCount()) {
         setActiveTable(failure->table);
         if (failure->row > 0)

@@ -101,6 +101,18 @@ void RuleTable::build()
     restoreBaseLocks();
 }
 
+void RuleTable::setDataRows(int rows)
+{
+    const int old = layout_.dataRows;
+    layout_.dataRows = std::max(1, rows);
+    grid_->SetRowCount(layout_.dataRows + 1);
+    for (int r = old + 1; r <= layout_.dataRows; ++r) {
+        for (int c = 0; c <= rowWidth(); ++c)
+            setCellText(c, r, QString());
+        restoreBaseLocks(r);
+    }
+}
+
 void RuleTable::applyColumnVisibility()
 {
     for (int c = 1; c < int(layout_.columns.size()); ++c) {

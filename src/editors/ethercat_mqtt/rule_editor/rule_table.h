@@ -80,6 +80,11 @@ public:
     grid::TExColumnGrid* columnGrid() const;
     const RuleTableLayout& layout() const { return layout_; }
     int dataRows() const { return layout_.dataRows; }
+    // Resizes a column-grid table that grows and shrinks with its content
+    // (it has no fixed limit): RowCount := rows + 1, at least one data row;
+    // the rows that remain keep their cells, the new ones come empty and
+    // unnumbered, with the base locks.
+    void setDataRows(int rows);
     // Column count of a row's texts: every column but the row number.
     int rowWidth() const { return int(layout_.columns.size()) - 1; }
     // Column 1 is an Enable check box: checked in a reset and an inserted row.
