@@ -14,12 +14,15 @@
 #include "editors/ethercat_mqtt/topic_template_form.h"
 #include "editors/ethernet/ethernet_ip/eds_picker_form.h"
 #include "editors/ethernet/ethernet_ip/scanner_form.h"
+#include "editors/ethernet/iec61850/client_form.h"
+#include "editors/ethernet/iec61850/server_variables_form.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
 #include "editors/ethernet/profinet/profinet_file_name_form.h"
 #include "editors/ethernet/s7/s7_protocol_form.h"
 #include "editors/ethernet/snmp/snmp_manager_form.h"
 #include "editors/ethernet/snmp/snmp_trap_form.h"
+#include "editors/ethernet/tls/tls_known_cert_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -64,9 +67,9 @@ std::vector<Creation> creationList()
         {"TFDefOffset", {}},
         {"TFDNet", {}},
         {"TFDMXDefVal", {}},
-        {"TFIEC_61850_Access", {}},
-        {"TFIEC61850_Variables", {}},
-        {"TFTLS_Server_Known_Cert", {}},
+        {"TFIEC_61850_Access", make<iec61850::TFIEC_61850_Access>()},
+        {"TFIEC61850_Variables", make<iec61850::TFIEC61850_Variables>()},
+        {"TFTLS_Server_Known_Cert", make<tls_certificates::TFTLS_Server_Known_Cert>()},
         {"TFReceiveJ1939", {}},
         {"TFTransmitJ1939", {}},
         {"TFMQTT_Set_Topic", make<ethercat_mqtt::TFMQTT_Set_Topic>()},

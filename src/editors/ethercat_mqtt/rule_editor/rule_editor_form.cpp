@@ -107,15 +107,21 @@ void TRuleEditorForm::buildForm()
     Btn_PasteRow->OnClick = [this](QObject*) { Btn_PasteRowClick(); };
 }
 
-button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+button::TLbButton* placeBandButton(QWidget* band, const QString& name, int position)
 {
-    button::TLbButton* b = form_parts::placeButton(P_Button, name, 16 + kButtonPitch * buttonCount_++, 6,
-                                                   kButtonWidth, kButtonHeight);
+    button::TLbButton* b =
+        form_parts::placeButton(band, name, 16 + kButtonPitch * position, 6, kButtonWidth, kButtonHeight);
     b->SetStyle(button::bsEncarta);
     b->SetColor(kFormColor);
     b->SetColorWhenDown(kPressedOrange);
     b->SetHotTrackColor(clYellow);
     b->SetLightColor(clGray);
+    return b;
+}
+
+button::TLbButton* TRuleEditorForm::addButton(const QString& name, const QString& caption)
+{
+    button::TLbButton* b = placeBandButton(P_Button, name, buttonCount_++);
     b->SetCaption(caption);
     return b;
 }

@@ -50,6 +50,10 @@ struct RuleEditorLayout {
     int errorRowsJoinId = -1;
 };
 
+// A push button of a rule editor's button band (P_Button): the one at
+// `position` from the left (0 first), 110 x 28, in the editors' colours.
+button::TLbButton* placeBandButton(QWidget* band, const QString& name, int position);
+
 // What an editor read from its project file.
 struct LoadedProject {
     std::vector<RuleRows> tables;  // rows per table, in file order

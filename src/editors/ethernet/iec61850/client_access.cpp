@@ -165,6 +165,17 @@ bool catalogEntryInUse(int k, const QStringList& indexes)
     return false;
 }
 
+bool selectionsInDevice(const TIEC_Device& device, const std::vector<std::unique_ptr<TDataSet>>& selections)
+{
+    for (const auto& ld : device.List_LDevice)
+        for (const auto& ln : ld->List_LN)
+            for (const auto& set : ln->List_DataSet)
+                for (const auto& selection : selections)
+                    if (selection->Select_DataSet == set.get())
+                        return true;
+    return false;
+}
+
 QString indexAfterRemoval(const QString& index, int k)
 {
     const int32_t value = platform::parseIntOr(index, -1);

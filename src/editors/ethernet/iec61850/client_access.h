@@ -120,6 +120,9 @@ std::optional<FixedByteSize> fixedByteSize(const QString& bType);
 // Whether a row of the tables uses catalog IED `k`: an Index (read as an
 // integer) equal to it.
 bool catalogEntryInUse(int k, const QStringList& indexes);
+// Whether a selected data set belongs to `device` (its Index cell may have
+// been changed since): such an IED cannot be removed either.
+bool selectionsInDevice(const TIEC_Device& device, const std::vector<std::unique_ptr<TDataSet>>& selections);
 // The Index of a row after catalog IED `k` is removed: one less when it is
 // above k, else unchanged.
 QString indexAfterRemoval(const QString& index, int k);
