@@ -138,7 +138,7 @@ const rule_editor::RecordColumns<D> kDataSetColumns = {
 // The six pictures of the tree, drawn here: a rack (IED), a folder (logical
 // device), a tile (logical node), a disc (data object), a diamond (data
 // attribute) and a list (data set).
-QIcon treeImage(int kind)
+QIcon drawTreeImage(int kind)
 {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::transparent);
@@ -179,6 +179,13 @@ QIcon treeImage(int kind)
         break;
     }
     return QIcon(pixmap);
+}
+
+const QIcon& treeImage(int kind)
+{
+    static const QIcon images[] = {drawTreeImage(0), drawTreeImage(1), drawTreeImage(2),
+                                   drawTreeImage(3), drawTreeImage(4), drawTreeImage(5)};
+    return images[std::clamp(kind, 0, 5)];
 }
 
 }  // namespace client_form_detail
@@ -589,8 +596,9 @@ void TFIEC_61850_Access::LB_IEC_DevicesClick()
     const TIEC_Device& device = *List_IEC_Dev[size_t(k)].device;
     shownDevice_ = k;
     const QSignalBlocker blocker(TV_IEC_Device);
+    // The tree is built whole before the view takes it.
     auto* root = addNode(nullptr, device.fName, ImageDevice, &device, false, nodes_);
-    TV_IEC_Device->addTopLevelItem(root);
+    std::vector<QTreeWidgetItem*> opened = {root};
     for (const auto& ld : device.List_LDevice) {
         auto* ldNode = addNode(root, ld->fName, ImageLDevice, ld.get(), false, nodes_);
         for (const auto& ln : ld->List_LN) {
@@ -599,11 +607,13 @@ void TFIEC_61850_Access::LB_IEC_DevicesClick()
                 addNode(lnNode, object->fName, ImageDO, object.get(), hasChildren(*object), nodes_);
             for (const auto& set : ln->List_DataSet)
                 addNode(lnNode, set->fName, ImageDataSet, set.get(), false, nodes_);
-            lnNode->setExpanded(true);
+            opened.push_back(lnNode);
         }
-        ldNode->setExpanded(true);
+        opened.push_back(ldNode);
     }
-    root->setExpanded(true);
+    TV_IEC_Device->addTopLevelItem(root);
+    for (QTreeWidgetItem* item : opened)
+        item->setExpanded(true);
 }
 
 void TFIEC_61850_Access::addChildNodes(QTreeWidgetItem* item)
