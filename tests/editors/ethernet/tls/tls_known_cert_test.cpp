@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/app_state.h"
@@ -173,6 +174,31 @@ TEST_F(KnownCertificatesEditorTest, RowButtonsKeepEnableChecked)
     EXPECT_FALSE(enabled(3));
     EXPECT_EQ(form.ESG->GetCellEx(3, 3), QStringLiteral("Old \"B\" server"));
     form.close();
+}
+
+TEST_F(KnownCertificatesEditorTest, ACertificateIsTypedOverSeveralLines)
+{
+    show();
+    form.activateWindow();
+    const platform::TRect cell = form.ESG->CellRect(TFTLS_Server_Known_Cert::ColCertificate, 1);
+    QTest::mouseClick(form.ESG->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2));
+    QApplication::processEvents();
+    const auto type = [](const char* text) {
+        for (const char* c = text; *c != 0; ++c) {
+            QTest::keyClick(QApplication::focusWidget(), *c);
+            QApplication::processEvents();
+        }
+    };
+    type("-----BEGIN");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ControlModifier);
+    type("MIIB");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(form.ESG->GetCellEx(TFTLS_Server_Known_Cert::ColCertificate, 1), QStringLiteral("-----BEGIN\nMIIB"));
+    form.Btn_OKClick();
+    EXPECT_EQ(readBytes(path()), "<TLS_Server_Known_Cert>\n\t<row Enable=\"Y\" Certificate=\"-----BEGIN&#10;MIIB\" "
+                                 "Mnemonic=\"\" />\n</TLS_Server_Known_Cert>\n<!--SW_VERSION = 1.000-->\n");
 }
 
 TEST_F(KnownCertificatesEditorTest, TextsOfTheBlock)
