@@ -301,6 +301,15 @@ TEST_F(ClientEditorTest, MemberEditsGoToTheDataSetTheGridShows)
     EXPECT_EQ(second->List_DAs[0].Position, QString());
     typeInto(*form.ECG_DS_Vars, 7, 1, QStringLiteral("kW"));
     EXPECT_EQ(first->List_DAs[0].Mnemonic, QStringLiteral("kW"));
+    // A choice from a drop-down list is stored as well.
+    clickCell(*form.ECG_DS_Vars, 5, 3);
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QApplication::processEvents();
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(form.ECG_DS_Vars->GetCellEx(5, 3), QStringLiteral("ItoF/FtoI"));
+    EXPECT_EQ(first->List_DAs[2].conversion, QStringLiteral("ItoF/FtoI"));
 
     // Removing the data set the member grid shows clears it; an edit there
     // afterwards goes nowhere.
