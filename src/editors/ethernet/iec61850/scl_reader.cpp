@@ -154,16 +154,16 @@ private:
         return ln;
     }
 
-    void decodeDO(TIEC_DO& object, const TypeChild& spec, const QString& enclosing, int depth)
+    void decodeDO(TIEC_DO& object, const TypeChild& entry, const QString& enclosing, int depth)
     {
-        object.fName = spec.name;
+        object.fName = entry.name;
         const QString reference = enclosing + u'.' + object.fName;
-        if (spec.type.isEmpty())
+        if (entry.type.isEmpty())
             return;
-        const auto type = doTypes_.constFind(spec.type);
-        if (type == doTypes_.constEnd() || !mayExpand(doTypesOpen_, spec.type, depth))
+        const auto type = doTypes_.constFind(entry.type);
+        if (type == doTypes_.constEnd() || !mayExpand(doTypesOpen_, entry.type, depth))
             return;
-        const Expanding expanding(doTypesOpen_, spec.type);
+        const Expanding expanding(doTypesOpen_, entry.type);
         for (const TypeChild& child : *type) {
             if (child.isSubObject) {
                 if (auto sub = newObject<TIEC_DO>()) {
@@ -177,19 +177,19 @@ private:
         }
     }
 
-    void decodeDA(TIEC_DA& attribute, const TypeChild& spec, const QString& inheritedFc, const QString& enclosing,
+    void decodeDA(TIEC_DA& attribute, const TypeChild& entry, const QString& inheritedFc, const QString& enclosing,
                   int depth)
     {
-        attribute.fName = spec.name;
+        attribute.fName = entry.name;
         attribute.fReference = enclosing + u'.' + attribute.fName;
-        attribute.fbType = spec.bType;
-        attribute.fFC = spec.hasFc ? spec.fc : inheritedFc;
-        if (!spec.hasType || attribute.fbType == QLatin1String("Enum"))
+        attribute.fbType = entry.bType;
+        attribute.fFC = entry.hasFc ? entry.fc : inheritedFc;
+        if (!entry.hasType || attribute.fbType == QLatin1String("Enum"))
             return;
-        const auto type = daTypes_.constFind(spec.type);
-        if (type == daTypes_.constEnd() || !mayExpand(daTypesOpen_, spec.type, depth))
+        const auto type = daTypes_.constFind(entry.type);
+        if (type == daTypes_.constEnd() || !mayExpand(daTypesOpen_, entry.type, depth))
             return;
-        const Expanding expanding(daTypesOpen_, spec.type);
+        const Expanding expanding(daTypesOpen_, entry.type);
         for (const TypeChild& child : *type)
             if (auto sub = newObject<TIEC_DA>()) {
                 decodeDA(*sub, child, attribute.fFC, attribute.fReference, depth + 1);
