@@ -204,11 +204,9 @@ ClientProject loadClientProject(const QString& path, const QString& folder, plat
 {
     ClientProject project;
     IEC61850ClientFile file;
-    const ProjectFileRead read = readIEC61850ClientFile(path, doc, file);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
+    project.read = readIEC61850ClientFile(path, doc, file);
+    if (!project.read.ok())
         return project;
-    }
     for (const ClientIcdFile& stored : file.catalog)
         project.catalog.push_back(catalogEntryFor(stored, folder, limits, project.notices));
     project.attributes = std::move(file.attributes);

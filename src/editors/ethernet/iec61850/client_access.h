@@ -155,9 +155,10 @@ struct ClientProject {
     // What the user is told once the editor is open: catalog files missing,
     // unreadable or cut short.
     QStringList notices;
-    // The file exists but is no client file or no XML: the editor does not
-    // open, so that OK cannot write over it.
-    QString failure;
+    // How the file was read: one that exists but is no client file or no
+    // XML is not ok, and the editor does not open, so that OK cannot write
+    // over it.
+    ProjectFileRead read;
 };
 
 // Reads IEC_61850_Client.xml (when it exists) and builds the catalog from

@@ -446,8 +446,9 @@ bool TFIEC_61850_Access::FormShow()
     const QString path = app::appState().IEC_61850_Client_Path;
     loadedFile_ = platform::FileStamp::of(path);
     ClientProject project = loadClientProject(path, catalogFolder(app::appState().Project_Path), XML1);
-    if (!project.failure.isEmpty()) {
-        platform::dialogs().error(project.failure, this);
+    if (!project.read.ok()) {
+        platform::dialogs().error(
+            rule_editor::fileProblemText(path, project.read.reason, project.read.missingElement), this);
         return false;
     }
     List_IEC_Dev = std::move(project.catalog);

@@ -121,7 +121,7 @@ TEST_F(ClientProjectTest, DataSetsAreLinkedAgainToTheRebuiltModel)
     putInCatalog(QStringLiteral("feeder.icd"), feeder());
     project.write(QStringLiteral("IEC_61850_Client.xml"), readBytes(fixture(QStringLiteral("IEC_61850_Client.xml"))));
     const ClientProject p = load();
-    ASSERT_TRUE(p.failure.isEmpty()) << p.failure.toStdString();
+    ASSERT_TRUE(p.read.ok()) << p.read.error.toStdString();
     EXPECT_TRUE(p.notices.isEmpty()) << p.notices.join(u'\n').toStdString();
     ASSERT_EQ(p.catalog.size(), 1u);
     EXPECT_FALSE(p.catalog[0].placeholder);
@@ -202,7 +202,7 @@ TEST_F(ClientProjectTest, AMissingCatalogFileKeepsItsPlaceAndIsSavedAsItWas)
     project.write(QStringLiteral("IEC_61850_Client.xml"), stored);
 
     const ClientProject p = load();
-    ASSERT_TRUE(p.failure.isEmpty());
+    ASSERT_TRUE(p.read.ok());
     ASSERT_EQ(p.catalog.size(), 2u);
     EXPECT_TRUE(p.catalog[0].placeholder);
     EXPECT_EQ(catalogEntryText(p.catalog[0]), QStringLiteral("Gone (SCL file not available)"));
@@ -234,13 +234,14 @@ TEST_F(ClientProjectTest, AnUnreadableCatalogFileIsAPlaceholderWithItsReason)
 
 TEST_F(ClientProjectTest, AFileThatIsNoClientFileIsAFailure)
 {
-    for (const QByteArray bytes : {QByteArray("<IEC_68850_Client><List_ICD_Files>"), QByteArray("<Other />")}) {
+    for (const QByteArray& bytes : {QByteArray("<IEC_68850_Client><List_ICD_Files>"), QByteArray("<Other />")}) {
         project.write(QStringLiteral("IEC_61850_Client.xml"), bytes);
-        EXPECT_FALSE(load().failure.isEmpty()) << bytes.constData();
+        EXPECT_FALSE(load().read.ok()) << bytes.constData();
     }
     QFile::remove(clientPath());
     const ClientProject none = load();
-    EXPECT_TRUE(none.failure.isEmpty());
+    EXPECT_TRUE(none.read.ok());
+    EXPECT_FALSE(none.read.exists);
     EXPECT_TRUE(none.catalog.empty() && none.attributes.empty() && none.dataSets.empty());
 }
 
