@@ -201,6 +201,17 @@ TEST_F(KnownCertificatesEditorTest, ACertificateIsTypedOverSeveralLines)
                                  "Mnemonic=\"\" />\n</TLS_Server_Known_Cert>\n<!--SW_VERSION = 1.000-->\n");
 }
 
+TEST_F(KnownCertificatesEditorTest, AFileThatCannotBeParsedIsNeverOverwritten)
+{
+    const QByteArray broken = "<TLS_Server_Known_Cert><row Certificate=\"a\" </TLS_Server_Known_Cert>";
+    write(broken);
+    EXPECT_EQ(form.exec(), QDialog::Rejected);
+    ASSERT_EQ(dialogs.texts().size(), 1);
+    EXPECT_TRUE(dialogs.texts()[0].contains(QStringLiteral(" cannot be read: ")));
+    form.Btn_OKClick();
+    EXPECT_EQ(readBytes(path()), broken);
+}
+
 TEST_F(KnownCertificatesEditorTest, TextsOfTheBlock)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Definition the list of Known Certificates"));
