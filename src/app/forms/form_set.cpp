@@ -14,6 +14,8 @@
 #include "editors/ethercat_mqtt/topic_template_form.h"
 #include "editors/ethernet/ethernet_ip/eds_picker_form.h"
 #include "editors/ethernet/ethernet_ip/scanner_form.h"
+#include "editors/ethernet/iec61850/client_form.h"
+#include "editors/ethernet/iec61850/server_variables_form.h"
 #include "editors/ethernet/modbus/modbus_set_access_form.h"
 #include "editors/ethernet/modbus/modbus_tcp_master_form.h"
 #include "editors/ethernet/opc_ua/opc_ua_add_server_form.h"
@@ -37,6 +39,7 @@
 #include "editors/fieldbus/j1939/j1939_transmit_form.h"
 #include "editors/fieldbus/nmea2000/nmea_receive_form.h"
 #include "editors/fieldbus/nmea2000/nmea_transmit_form.h"
+#include "editors/ethernet/tls/tls_known_cert_form.h"
 #include "params/forms/par_gen_form.h"
 
 namespace app_forms {
@@ -81,9 +84,9 @@ std::vector<Creation> creationList()
         {"TFDefOffset", make<devicenet::TFDefOffset>()},
         {"TFDNet", make<devicenet::TFDNet>()},
         {"TFDMXDefVal", make<dmx::TFDMXDefVal>()},
-        {"TFIEC_61850_Access", {}},
-        {"TFIEC61850_Variables", {}},
-        {"TFTLS_Server_Known_Cert", {}},
+        {"TFIEC_61850_Access", make<iec61850::TFIEC_61850_Access>()},
+        {"TFIEC61850_Variables", make<iec61850::TFIEC61850_Variables>()},
+        {"TFTLS_Server_Known_Cert", make<tls_certificates::TFTLS_Server_Known_Cert>()},
         {"TFReceiveJ1939", make<j1939::TFReceiveJ1939>()},
         {"TFTransmitJ1939", make<j1939::TFTransmitJ1939>()},
         {"TFMQTT_Set_Topic", make<ethercat_mqtt::TFMQTT_Set_Topic>()},

@@ -85,17 +85,26 @@ std::vector<Row> readRows(const platform::XmlElement& list, const std::vector<Ro
     return rows;
 }
 
+// Appends an element `elementName` for one row to `list`, its attributes in
+// the order of `attributes`, and returns it.
+template <typename Row>
+platform::XmlElement writeRow(platform::XmlElement list, const QString& elementName, const Row& row,
+                              const std::vector<RowAttribute<Row>>& attributes)
+{
+    platform::XmlElement element = list.appendChild(elementName);
+    for (const auto& [name, member] : attributes)
+        element.setAttribute(QString::fromLatin1(name), row.*member);
+    return element;
+}
+
 // Appends one `row` element (or one named `rowName`) per row to `list`, its
 // attributes in the order of `attributes`.
 template <typename Row>
 void writeRows(platform::XmlElement list, const std::vector<Row>& rows,
                const std::vector<RowAttribute<Row>>& attributes, const QString& rowName = QStringLiteral("row"))
 {
-    for (const Row& row : rows) {
-        platform::XmlElement element = list.appendChild(rowName);
-        for (const auto& [name, member] : attributes)
-            element.setAttribute(QString::fromLatin1(name), row.*member);
-    }
+    for (const Row& row : rows)
+        writeRow(list, rowName, row, attributes);
 }
 
 }  // namespace project_file_io

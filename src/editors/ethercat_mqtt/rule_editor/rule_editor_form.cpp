@@ -9,6 +9,7 @@
 #include "controls/button/lb_button.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/grid_row_commands.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_grid_services.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "platform/dialogs.h"
 #include "platform/modal_result.h"
@@ -168,27 +169,11 @@ void TRuleEditorForm::wireGrid(int index)
     // The grid asks for the hint of the cell under a resting mouse.
     g.OnGridHint = [this, index](QObject*, int row, int col, QString& hint) {
         if (row == 0 && col > 0)
-            hint = headerHint(index, col);
+            hint = table(index).headerHint(col);
     };
 }
 
-QString TRuleEditorForm::headerHint(int index, int displayColumn) const
-{
-    const RuleTable& t = table(index);
-    const int real = t.grid().RealColIndex(displayColumn);
-    if (real < 1 || real >= int(t.layout().columns.size()))
-        return {};
-    const int id = t.layout().columns[size_t(real)].hintId;
-    return id >= 0 ? text(id) : QString();
-}
-
-grid::TGridRowCommands TRuleEditorForm::rowCommands() const
-{
-    app::AppState& state = app::appState();
-    return grid::TGridRowCommands({state.Row_Clipboard, state.Row_Clipboard_Check},
-                                  {state.Enable_Jump_Field_Tables, state.Double_Click_Auto_Size}, app::langText,
-                                  platform::dialogs());
-}
+grid::TGridRowCommands TRuleEditorForm::rowCommands() const { return applicationRowCommands(); }
 
 // ---------------------------------------------------------------- texts
 
@@ -398,16 +383,9 @@ bool TRuleEditorForm::Controllo_dati()
     const std::optional<RuleFailure> failure = checkRows(saved);
     if (!failure)
         return true;
-    QString message = text(failure->textId) + failure->tail;
-    if (!failure->values.isEmpty())
-        // A format text is the whole message.
-        message = formatText(text(failure->textId), failure->values) + failure->tail;
-    else if (failure->row > 0 && failure->otherRow > 0)
-        message = text(layout_.errorRowsId) + QString::number(failure->row) + text(layout_.errorRowsJoinId)
-                  + QString::number(failure->otherRow) + message;
-    else if (failure->row > 0)
-        message = text(errorRowText(failure->table)) + QString::number(failure->row) + message;
-    platform::dialogs().error(message, this);
+    platform::dialogs().error(failureMessage(*failure, errorRowText(failure->table), layout_.errorRowsId,
+                                             layout_.errorRowsJoinId),
+                              this);
     if (failure->table >= 0 && failure->table < tableCount()) {
         setActiveTable(failure->table);
         if (failure->row > 0)

@@ -177,7 +177,6 @@ private:
     bool confirmRowsAfterLists();
     void showNotices(const QStringList& notices);
     void focusRow(int table, int row);
-    QString headerHint(int table, int displayColumn) const;
 
     RuleEditorLayout layout_;
     std::vector<std::unique_ptr<RuleTable>> tables_;

@@ -1,5 +1,7 @@
 #include "editors/ethercat_mqtt/rule_editor/rule_table.h"
 
+#include <algorithm>
+
 #include "app/language.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
@@ -111,12 +113,17 @@ void RuleTable::decorateRows(int first, int last)
 
 void RuleTable::setDataRows(int rows)
 {
+    rows = std::max(1, rows);
     const int before = layout_.dataRows;
-    if (rows == before || rows < 1)
+    if (rows == before)
         return;
     layout_.dataRows = rows;
     grid_->BeginUpdate();
     grid_->SetRowCount(rows + 1);
+    // Rows that come back come empty, however they were filled before.
+    for (int r = before + 1; r <= rows; ++r)
+        for (int c = 1; c <= rowWidth(); ++c)
+            setCellText(c, r, QString());
     if (rows > before)
         decorateRows(before + 1, rows);
     grid_->EndUpdate();
@@ -301,6 +308,15 @@ int RuleTable::rowsHoldingDataAfterList() const
     for (int r = savedRowCount() + 1; r <= layout_.dataRows; ++r)
         count += holdsData(r) ? 1 : 0;
     return count;
+}
+
+QString RuleTable::headerHint(int displayColumn) const
+{
+    const int real = grid_->RealColIndex(displayColumn);
+    if (real < 1 || real >= int(layout_.columns.size()))
+        return {};
+    const int id = layout_.columns[size_t(real)].hintId;
+    return id >= 0 ? app::langText(id) : QString();
 }
 
 }  // namespace rule_editor

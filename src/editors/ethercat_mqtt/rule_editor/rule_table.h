@@ -103,6 +103,9 @@ public:
     // Replaces the drop-down items of a Choice / ChoiceOrText column (e.g.
     // a list rebuilt at every showing); the next drop-down offers them.
     void setChoiceItems(int column, const QStringList& items);
+    // The hint text of the column shown at `displayColumn`; none for the row
+    // numbers or a column without a hint.
+    QString headerHint(int displayColumn) const;
 
     // Choices an editor makes when a showing starts (before the reset, which
     // applies them): the table's limit (RowCount - 1; the rows kept keep

@@ -35,6 +35,20 @@ QString deleteQuestion(const QString& text, int row)
     return text.contains(QStringLiteral("%d")) ? formatText(text, {number}) : text + number;
 }
 
+QString failureMessage(const RuleFailure& failure, int errorRowId, int errorRowsId, int errorRowsJoinId)
+{
+    // A format text with values is the whole message.
+    if (!failure.values.isEmpty())
+        return formatText(app::langText(failure.textId), failure.values) + failure.tail;
+    const QString rule = app::langText(failure.textId) + failure.tail;
+    if (failure.row > 0 && failure.otherRow > 0)
+        return app::langText(errorRowsId) + QString::number(failure.row) + app::langText(errorRowsJoinId)
+               + QString::number(failure.otherRow) + rule;
+    if (failure.row > 0)
+        return app::langText(errorRowId) + QString::number(failure.row) + rule;
+    return rule;
+}
+
 QString fileProblemText(const QString& path, const QString& reason, const QString& missingElement)
 {
     if (!missingElement.isEmpty())

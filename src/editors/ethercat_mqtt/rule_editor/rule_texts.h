@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "editors/ethercat_mqtt/rule_editor/rule_failure.h"
+
 namespace rule_editor {
 
 namespace frame_texts {
@@ -32,6 +34,12 @@ QString formatText(const QString& format, const QStringList& values);
 // The delete question of a form: its text with the row number in place of
 // a %d, or appended when the text has none.
 QString deleteQuestion(const QString& text, int row);
+
+// The message of a broken rule: the rule's text (+ its tail) after the
+// form's "Error row " text (`errorRowId`) and the row, or after "Error in
+// rows " (`errorRowsId`), the row, " and " (`errorRowsJoinId`) and the other
+// row of a pair; the rule's text alone when it names no row.
+QString failureMessage(const RuleFailure& failure, int errorRowId, int errorRowsId = -1, int errorRowsJoinId = -1);
 
 // The message about a project file an editor cannot use: it lacks the list
 // element `missingElement`, or (none missing) it cannot be read, `reason`
