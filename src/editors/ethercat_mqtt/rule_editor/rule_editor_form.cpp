@@ -30,7 +30,7 @@ QString text(int id) { return app::langText(id); }
 }  // namespace
 
 TRuleEditorForm::TRuleEditorForm(RuleEditorLayout layout, QWidget* parent)
-    : QDialog(parent), layout_(std::move(layout))
+    : TLoadingDialog(parent), layout_(std::move(layout))
 {
     buildForm();
     setActiveTable(0);
@@ -214,29 +214,6 @@ QString TRuleEditorForm::tableName(int index) const
 }
 
 // ---------------------------------------------------------------- showing
-
-int TRuleEditorForm::exec()
-{
-    if (!FormShow())
-        return QDialog::Rejected;
-    loadedForShow_ = true;
-    const int result = QDialog::exec();
-    loadedForShow_ = false;
-    return result;
-}
-
-void TRuleEditorForm::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (loadedForShow_) {
-        loadedForShow_ = false;
-        return;
-    }
-    if (!FormShow())
-        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
-}
 
 bool TRuleEditorForm::FormShow()
 {

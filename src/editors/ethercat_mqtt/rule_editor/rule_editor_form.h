@@ -19,6 +19,7 @@
 
 #include "app/translatable_form.h"
 #include "controls/button/form_parts.h"
+#include "controls/button/loading_dialog.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_failure.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_table.h"
 #include "platform/file_stamp.h"
@@ -75,22 +76,18 @@ struct LoadedProject {
     QStringList notices;
 };
 
-class TRuleEditorForm : public QDialog, public app::TranslatableForm {
+class TRuleEditorForm : public form_parts::TLoadingDialog, public app::TranslatableForm {
     Q_OBJECT
 
 public:
     explicit TRuleEditorForm(RuleEditorLayout layout, QWidget* parent = nullptr);
     ~TRuleEditorForm() override;
 
-    // Loads the project file before the form shows; a file that cannot be
-    // used is reported and the form does not open (result Rejected).
-    int exec() override;
-
     void Set_Lang() override;
     // Resets and loads the tables; false (after an error box) when the
     // editor's file cannot be used: OK then writes nothing until a showing
     // has loaded it.
-    bool FormShow();
+    bool FormShow() override;
     // Checks the rows OK would save; false after an error box naming the
     // first failing rule.
     bool Controllo_dati();
@@ -164,7 +161,6 @@ protected:
     // Base locks, then recompute.
     void refresh(int table);
 
-    void showEvent(QShowEvent* event) override;
 
 private:
     void buildForm();
@@ -183,8 +179,6 @@ private:
     int buttonCount_ = 0;
     // The project file as it was when loaded.
     platform::FileStamp loadedFile_;
-    // exec() has loaded the tables for the showing that follows.
-    bool loadedForShow_ = false;
     // The tables hold the project file's rows: the last FormShow could use
     // the file. OK writes nothing otherwise.
     bool tablesLoaded_ = false;

@@ -191,7 +191,7 @@ const QIcon& treeImage(int kind)
 }  // namespace client_form_detail
 using namespace client_form_detail;
 
-TFIEC_61850_Access::TFIEC_61850_Access(QWidget* parent) : QDialog(parent)
+TFIEC_61850_Access::TFIEC_61850_Access(QWidget* parent) : TLoadingDialog(parent)
 {
     buildForm();
     TFIEC_61850_Access::Set_Lang();
@@ -383,29 +383,6 @@ void TFIEC_61850_Access::Set_Lang()
 }
 
 // ---------------------------------------------------------------- showing
-
-int TFIEC_61850_Access::exec()
-{
-    if (!FormShow())
-        return QDialog::Rejected;
-    loadedForShow_ = true;
-    const int result = QDialog::exec();
-    loadedForShow_ = false;
-    return result;
-}
-
-void TFIEC_61850_Access::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    if (loadedForShow_) {
-        loadedForShow_ = false;
-        return;
-    }
-    if (!FormShow())
-        QMetaObject::invokeMethod(this, [this] { reject(); }, Qt::QueuedConnection);
-}
 
 bool TFIEC_61850_Access::FormShow()
 {

@@ -8,6 +8,7 @@
 
 #include "app/translatable_form.h"
 #include "controls/button/form_parts.h"
+#include "controls/button/loading_dialog.h"
 #include "editors/ethernet/iec61850/client_access.h"
 #include "platform/file_stamp.h"
 #include "platform/xml_document.h"
@@ -41,7 +42,7 @@ namespace iec61850 {
 // array; the member grid maps each member of the data set it shows. The
 // tables grow as items are added. Reads and writes IEC_61850_Client.xml; a
 // file that cannot be used is reported and the form does not open.
-class TFIEC_61850_Access : public QDialog, public app::TranslatableForm {
+class TFIEC_61850_Access : public form_parts::TLoadingDialog, public app::TranslatableForm {
     Q_OBJECT
 
 public:
@@ -72,15 +73,11 @@ public:
     explicit TFIEC_61850_Access(QWidget* parent = nullptr);
     ~TFIEC_61850_Access() override;
 
-    // Loads the project file before the form shows; a file that cannot be
-    // used is reported and the form does not open (result Rejected).
-    int exec() override;
-
     void Set_Lang() override;
     // Empties the catalog, the tree, the selections and the tables, then
     // reads the project file; false (after an error box) when it cannot be
     // used.
-    bool FormShow();
+    bool FormShow() override;
     // Imports an SCL file into the catalog.
     void Btn_Add_IEC_DeviceClick();
     // Removes the chosen catalog IED when no row uses it.
@@ -144,9 +141,6 @@ public:
     // filled them: its edits go there. None when it shows none.
     TDataSet* Shown_DataSet = nullptr;
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void buildForm();
     void buildCatalogPanel();
@@ -176,7 +170,6 @@ private:
     QHash<const void*, QTreeWidgetItem*> nodes_;
     platform::XmlDocument XML1;
     platform::FileStamp loadedFile_;
-    bool loadedForShow_ = false;
     // The tables hold the project file's content; OK writes nothing
     // otherwise.
     bool tablesLoaded_ = false;
