@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/shared_checks.h"
 #include "controls/grid/column_grid/ex_column_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/common/rule_columns.h"
@@ -71,16 +72,7 @@ QString TFIEC61850_Variables::projectFilePath() const { return app::appState().I
 
 rule_editor::LoadedProject TFIEC61850_Variables::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<Row> rows;
-    const ProjectFileRead read = readIEC61850VariablesFile(path, XML1, rows);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rows, kColumns)};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readIEC61850VariablesFile, kColumns);
 }
 
 std::optional<rule_editor::RuleFailure>

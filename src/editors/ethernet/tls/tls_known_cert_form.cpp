@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "editors/ethercat_mqtt/rule_editor/rule_file_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_records.h"
 #include "editors/ethercat_mqtt/rule_editor/rule_texts.h"
 #include "editors/ethernet/tls/tls_known_cert_file.h"
@@ -52,16 +53,7 @@ QString TFTLS_Server_Known_Cert::projectFilePath() const { return app::appState(
 
 rule_editor::LoadedProject TFTLS_Server_Known_Cert::loadProject()
 {
-    rule_editor::LoadedProject project;
-    const QString path = projectFilePath();
-    std::vector<Row> rows;
-    const ProjectFileRead read = readKnownCertificatesFile(path, XML1, rows);
-    if (!read.ok()) {
-        project.failure = rule_editor::fileProblemText(path, read.reason, read.missingElement);
-        return project;
-    }
-    project.tables = {rule_editor::toRows(rows, kColumns)};
-    return project;
+    return rule_editor::loadRecordTable(projectFilePath(), XML1, readKnownCertificatesFile, kColumns);
 }
 
 std::optional<rule_editor::RuleFailure>
