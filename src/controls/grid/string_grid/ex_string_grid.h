@@ -1733,6 +1733,9 @@ public:
     virtual bool DoCustomFilter(int ARow);
     // The text of display row ARow that a condition tests.
     QString FilterTestText(const TFilterData& data, int ARow);
+    // The text a cell shows (GetCellEx), read straight from the store when no
+    // display hook is set.
+    QString ShownCellText(int c, int r) const;
     // The choices of the drop-down list and of the check list.
     virtual void FilterSelect(QObject* Sender, int ItemIndex);
     virtual void FilterCheck(QObject* Sender, int ItemIndex);

@@ -96,7 +96,7 @@ QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
         case fcStripHTML: text = GetStrippedCell(data.Column, ARow); break;
         case fcVirtual:
         case fcCalculated:
-        case fcRow: text = GetCellEx(data.Column, ARow); break;
+        case fcRow: text = ShownCellText(data.Column, ARow); break;
         }
     }
     // Most texts have no blank at either end and no "|": they stay as they are.
@@ -104,6 +104,17 @@ QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
         text = platform::trimBlanks(text);
     if (text.contains(PackedWidePrefix.front()) && text.contains(PackedWidePrefix)) text = UnpackWideText(text);
     return text;
+}
+
+QString TExStringGrid::ShownCellText(int c, int r) const
+{
+    const bool displayHooks = OnGetDisplText || OnGetDisplWideText || URLShowInText;
+    if (displayHooks || !Cells().Contains(c, r) || c >= TotalColCount()) return GetCellEx(c, r);
+    // With no display hook the text shown is the stored one of the merged
+    // cell's base.
+    const TCellProperties* props = Cells().Properties(c, r);
+    if (props == nullptr || props->IsBaseCell()) return Cells().Text(c, r);
+    return Cells().Text(c - props->CellSpanX(), r - props->CellSpanY());
 }
 
 const TExStringGrid::TReadCondition& TExStringGrid::ReadCondition(int index, const TFilterData& f)
@@ -176,8 +187,11 @@ void TExStringGrid::ApplyFilter()
     FReadConditions.clear();
     TScopedValue<bool> pass(FFilterPass, true);
     // The window's empty row while every row is filtered out is no record.
+    // Node and summary rows carry a graphic: with no cell properties at all
+    // no row is one.
+    const bool exemptRows = FilterNormalCellsOnly && Cells().PropertiesCount() > 0;
     for (int r = first; r <= last && !FFilterPlaceholderRow; ++r) {
-        const bool exempt = FilterNormalCellsOnly && (IsNode(r) || IsSummary(r));
+        const bool exempt = exemptRows && (IsNode(r) || IsSummary(r));
         if (!exempt && !DoCustomFilter(r)) failing.push_back(r);
         if (OnFilterProgress && total > 0) {
             progress = fd::filterProgress(r - first + 1, total);

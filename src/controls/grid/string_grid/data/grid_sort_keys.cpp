@@ -15,11 +15,11 @@ public:
     }
     QString Text(int index) const override
     {
-        return FVirtual ? G.GetCellEx(FCol, FFirst + index) : G.GetGridCell(FCol, FFirst + index);
+        return FVirtual ? G.ShownCellText(FCol, FFirst + index) : G.GetGridCell(FCol, FFirst + index);
     }
     bool DisplayedEmpty(int index, const QString& compared) const override
     {
-        return FVirtual ? compared.isEmpty() : G.GetCellEx(FCol, FFirst + index).isEmpty();
+        return FVirtual ? compared.isEmpty() : G.ShownCellText(FCol, FFirst + index).isEmpty();
     }
     bool CheckBox(int index) const override
     {

@@ -221,4 +221,23 @@ TEST(FilterRowTest, PrefixSuffixPackedTextAndCustomHook)
     EXPECT_EQ(t.passing(), (QList<int>{2, 4}));
 }
 
+// The conditions on shown text read what the cell shows: the base cell's text
+// under a merged block, and whatever a display hook makes of it.
+TEST(FilterRowTest, ShownTextOfMergedCellsAndDisplayHooks)
+{
+    RowTestGrid t({"Apple", "", "Cherry", "apple"});
+    t.g.MergeCells(1, 1, 1, 2);  // rows 1..2 show "Apple"
+    TFilterData& f = t.g.Filter().Add();
+    f.Column = 1;
+    f.Condition = "Apple";
+    f.Method = fmLiteral;
+    EXPECT_EQ(t.passing(), (QList<int>{1, 2}));
+
+    t.g.OnGetDisplText = [](int, int, QString& value) { value = value.toUpper(); };
+    f.Condition = "APPLE";
+    EXPECT_EQ(t.passing(), (QList<int>{1, 2, 4}));
+    f.Data = fcNormal;
+    EXPECT_EQ(t.passing(), (QList<int>{})) << "the stored text knows no hook";
+}
+
 }  // namespace filtering_conditions_test
