@@ -218,6 +218,27 @@ TEST(SearchFooter, TheHighlightToggleMarksAndUnmarksTheMatches)
     EXPECT_EQ(t.g->GetCellEx(3, 7), "<hi>3</hi>,7") << "with the button up they stay";
 }
 
+TEST(SearchFooter, AlwaysHighLightMarksAsTypedInTheSearchColumnWithTheButtonUp)
+{
+    FooterUnderTest t;
+    TSearchFooter& f = t.g->SearchFooter();
+    f.AlwaysHighLight = true;
+    f.SearchColumn = 2;
+    t.typeInEdit("1");
+    ASSERT_FALSE(t.panel->HiliteButton()->isChecked());
+    EXPECT_EQ(t.cell(), QPoint(2, 1)) << "the find keeps to the search column";
+    EXPECT_EQ(t.g->GetCellEx(2, 1), "2,<hi>1</hi>");
+    EXPECT_EQ(t.g->GetCellEx(2, 11), "2,<hi>1</hi><hi>1</hi>");
+    EXPECT_EQ(t.g->GetCellEx(1, 3), "1,3") << "other columns are left alone";
+
+    t.typeInEdit("0");
+    EXPECT_EQ(t.g->GetCellEx(2, 1), "2,1") << "the marks of the old text go";
+    EXPECT_EQ(t.g->GetCellEx(2, 10), "2,<hi>10</hi>");
+
+    f.SetColor(clWhite);  // any change of the footer settings clears them
+    EXPECT_EQ(t.g->GetCellEx(2, 10), "2,10");
+}
+
 TEST(SearchFooter, TheCloseButtonHidesTheFooter)
 {
     FooterUnderTest t;
