@@ -28,14 +28,14 @@ std::vector<rule_editor::RuleColumn> dataPlacementColumns(int arraySize)
     return {shapeColumn(ColumnKind::Choice, 62, colors::Position, numberItems(arraySize)),
             shapeColumn(ColumnKind::Choice, 62, colors::Position, numberItems(8)),
             shapeColumn(ColumnKind::CheckBox, 44, colors::CheckBox),
-            shapeColumn(ColumnKind::CheckBox, 76, colors::CheckBox)};
+            shapeColumn(ColumnKind::CheckBox, 80, colors::CheckBox)};
 }
 
 std::vector<rule_editor::RuleColumn> writeTriggerColumns()
 {
     using rule_editor::ColumnKind;
     namespace colors = rule_editor::column_colors;
-    return {shapeColumn(ColumnKind::CheckBox, 72, colors::CheckBox),
+    return {shapeColumn(ColumnKind::CheckBox, 76, colors::CheckBox),
             shapeColumn(ColumnKind::CheckBox, 58, colors::CheckBox)};
 }
 

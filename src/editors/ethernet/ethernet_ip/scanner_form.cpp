@@ -28,7 +28,7 @@ RuleColumn text(int header, int width, TColor color, int hint)
 }
 RuleColumn headerFormat(int header, int hint)
 {
-    return {header, 114, ColumnKind::ChoiceOrText, colors::Size, hint, {QStringLiteral("Default")}};
+    return {header, 120, ColumnKind::ChoiceOrText, colors::Size, hint, {QStringLiteral("Default")}};
 }
 
 rule_editor::RuleEditorLayout scannerLayout()
@@ -40,17 +40,17 @@ rule_editor::RuleEditorLayout scannerLayout()
                                        TFEtherNetIP_Master_Access::kRules,
                                        {
                                            RuleColumn{4914, 26, ColumnKind::RowNumber},
-                                           {4915, 48, ColumnKind::CheckBox, colors::CheckBox, 4923},
+                                           {4915, 50, ColumnKind::CheckBox, colors::CheckBox, 4923},
                                            text(4916, 96, colors::Key, 4924),
-                                           text(4917, 74, colors::Position, 4925),
-                                           text(4918, 70, colors::Size, 4926),
-                                           text(4919, 82, colors::Position, 4927),
-                                           text(4920, 78, colors::Size, 4928),
-                                           text(4921, 60, colors::Size, 4929),
-                                           text(4941, 88, colors::Group, 4943),
-                                           text(4947, 112, colors::Group, 4949),
-                                           text(4942, 88, colors::Group, 4944),
-                                           text(4948, 112, colors::Group, 4950),
+                                           text(4917, 78, colors::Position, 4925),
+                                           text(4918, 74, colors::Size, 4926),
+                                           text(4919, 86, colors::Position, 4927),
+                                           text(4920, 84, colors::Size, 4928),
+                                           text(4921, 66, colors::Size, 4929),
+                                           text(4941, 98, colors::Group, 4943),
+                                           text(4947, 118, colors::Group, 4949),
+                                           text(4942, 98, colors::Group, 4944),
+                                           text(4948, 118, colors::Group, 4950),
                                            headerFormat(4953, 4955),
                                            headerFormat(4954, 4956),
                                            text(4922, 150, colors::Description, 4930),

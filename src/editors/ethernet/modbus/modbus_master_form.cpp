@@ -33,16 +33,16 @@ std::vector<RuleColumn> tableShape(ModbusMaster master, int table, const ModbusD
     if (master == ModbusMaster::Tcp)
         c.insert(c.end(),
                  {shapeColumn(ColumnKind::Text, 112, colors::Key), shapeColumn(ColumnKind::Text, 48, colors::Key)});
-    c.insert(c.end(), {shapeColumn(ColumnKind::Text, 58, colors::Key),
+    c.insert(c.end(), {shapeColumn(ColumnKind::Text, 60, colors::Key),
                        shapeColumn(ColumnKind::Choice, 118, colors::Key, types),
                        shapeColumn(ColumnKind::Text, 62, colors::Size),
                        shapeColumn(ColumnKind::Text, 54, colors::Size),
-                       shapeColumn(ColumnKind::Text, 64, colors::Size)});
+                       shapeColumn(ColumnKind::Text, 66, colors::Size)});
     if (table == ModbusWrite) {
         const std::vector<RuleColumn> triggers = writeTriggerColumns();
         c.insert(c.end(), triggers.begin(), triggers.end());
     }
-    c.push_back(shapeColumn(ColumnKind::Text, 68, colors::Size));
+    c.push_back(shapeColumn(ColumnKind::Text, 70, colors::Size));
     const std::vector<RuleColumn> placement =
         dataPlacementColumns(table == ModbusRead ? arrays.NByte_IN : arrays.NByte_OUT);
     c.insert(c.end(), placement.begin(), placement.end());

@@ -25,17 +25,17 @@ std::vector<RuleColumn> tableShape(int table, const S7DataArrays& arrays)
     std::vector<RuleColumn> c = {shapeColumn(ColumnKind::RowNumber, 32, clWindow),
                                  shapeColumn(ColumnKind::CheckBox, 52, colors::CheckBox),
                                  shapeColumn(ColumnKind::Text, 104, colors::Key),
-                                 shapeColumn(ColumnKind::Text, 60, colors::Key),
+                                 shapeColumn(ColumnKind::Text, 62, colors::Key),
                                  shapeColumn(ColumnKind::Choice, 70, colors::Key, plcTypes),
                                  shapeColumn(ColumnKind::Text, 40, colors::Key),
                                  shapeColumn(ColumnKind::Text, 36, colors::Key),
                                  shapeColumn(ColumnKind::Choice, 70, colors::Size, dataTypes),
-                                 shapeColumn(ColumnKind::Choice, 96, colors::Size, identifiers),
-                                 shapeColumn(ColumnKind::Text, 74, colors::Size),
+                                 shapeColumn(ColumnKind::Choice, 100, colors::Size, identifiers),
+                                 shapeColumn(ColumnKind::Text, 80, colors::Size),
                                  shapeColumn(ColumnKind::Choice, 180, colors::Size, areas),
-                                 shapeColumn(ColumnKind::Text, 56, colors::Size),
+                                 shapeColumn(ColumnKind::Text, 60, colors::Size),
                                  shapeColumn(ColumnKind::Choice, 52, colors::Size, numberItems(8)),
-                                 shapeColumn(ColumnKind::Text, 64, colors::Size)};
+                                 shapeColumn(ColumnKind::Text, 66, colors::Size)};
     if (table == S7Write) {
         const std::vector<RuleColumn> triggers = writeTriggerColumns();
         c.insert(c.end(), triggers.begin(), triggers.end());
