@@ -92,8 +92,10 @@ public:
         v.SetNodeType(nodeType);
         v.SetNodeID(nodeId);
         v.SetVarType(varType);
+        // A namespace index is 16 bits: one beyond them would be stored
+        // as another index.
         const std::optional<int32_t> index = platform::parseInt(nameSpace);
-        if (!index) {
+        if (!index || *index < 0 || *index > 0xFFFF) {
             result_.where = where;
             result_.attribute = QStringLiteral("NameSpaceIndex");
             result_.badNumber = nameSpace;

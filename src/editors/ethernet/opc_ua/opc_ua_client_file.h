@@ -20,7 +20,7 @@ struct ClientFileRead {
     // A required element is missing: its name.
     QString missingElement;
     // A required attribute is missing (`attribute`), or NameSpaceIndex is no
-    // number (`badNumber` holds it), at the element `where` (e.g.
+    // number from 0 to 65535 (`badNumber` holds it), at the element `where` (e.g.
     // "OPC_UA_Server 2/OPC_UA_Read_Var/Variable 3").
     QString where;
     QString attribute;

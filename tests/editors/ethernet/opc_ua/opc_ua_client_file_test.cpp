@@ -179,6 +179,19 @@ TEST_F(OpcUaClientFileTest, AReadingStopsAtAMissingPartAndKeepsTheServersBeforeI
              "<OPC_UA_Write_Var>" + variable + "</OPC_UA_Write_Var></OPC_UA_Variables></OPC_UA_Server>"
              "</OPC_UA_Server_List></OPC_UA_Client>",
          0, "", "NameSpaceIndex", "OPC_UA_Server 1/OPC_UA_Write_Var/Variable 1"},
+        // 16 bits: a larger or negative index would be stored as another.
+        {"a namespace index beyond 65535",
+         "<OPC_UA_Client><OPC_UA_Server_List>" + good + server + "<OPC_UA_Variables><OPC_UA_Read_Var>"
+             + QByteArray(variable).replace("\"NS\"", "\"65536\"")
+             + "</OPC_UA_Read_Var><OPC_UA_Write_Var /></OPC_UA_Variables></OPC_UA_Server>"
+               "</OPC_UA_Server_List></OPC_UA_Client>",
+         1, "", "NameSpaceIndex", "OPC_UA_Server 2/OPC_UA_Read_Var/Variable 1"},
+        {"a negative namespace index",
+         "<OPC_UA_Client><OPC_UA_Server_List>" + server + "<OPC_UA_Variables><OPC_UA_Read_Var>"
+             + QByteArray(variable).replace("\"NS\"", "\"-1\"")
+             + "</OPC_UA_Read_Var><OPC_UA_Write_Var /></OPC_UA_Variables></OPC_UA_Server>"
+               "</OPC_UA_Server_List></OPC_UA_Client>",
+         0, "", "NameSpaceIndex", "OPC_UA_Server 1/OPC_UA_Read_Var/Variable 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
