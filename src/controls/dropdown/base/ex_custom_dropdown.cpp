@@ -46,6 +46,8 @@ QChar typedChar(const QKeyEvent& event)
     const QString text = event.text();
     if (text.size() != 1) return QChar();
     const QChar c = text.at(0);
+    // Ctrl with a letter is a shortcut of the key-down (Ctrl+C, Ctrl+V ...).
+    if ((event.modifiers() & Qt::ControlModifier) && c.isLetter()) return QChar();
     if (c == QChar(u'\r') || c == QChar(u'\x1b') || c == QChar(u'\b') || c.isPrint()) return c;
     return QChar();
 }
