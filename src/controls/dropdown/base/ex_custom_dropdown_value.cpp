@@ -67,7 +67,8 @@ void TExCustomDropDown::SetEditType(TDropDownEditType value)
     const TNumberClass kind = ClassifyNumber(Text());
     if (value == etNumeric && kind != ncInteger) SetIntValue(0);
     if (value == etHex && kind != ncInteger && kind != ncHexadecimal) SetIntValue(0);
-    if ((value == etFloat || value == etMoney) && kind == ncNotNumber) SetFloatValue(0);
+    // Hexadecimal is no number of the decimal kinds.
+    if ((value == etFloat || value == etMoney) && kind != ncInteger && kind != ncDecimal) SetFloatValue(0);
 }
 
 void TExCustomDropDown::SetPrecision(int16_t value)
@@ -75,7 +76,8 @@ void TExCustomDropDown::SetPrecision(int16_t value)
     if (FPrecision == value) return;
     if (FEditType != etString && FEditType != etFloat && FEditType != etMoney) return;
     FPrecision = value;
-    if (ClassifyNumber(Text()) == ncNotNumber)
+    const TNumberClass kind = ClassifyNumber(Text());
+    if (kind != ncInteger && kind != ncDecimal)
         SetFloatValue(0);
     else
         SetFloatValue(FloatValue());
