@@ -2,29 +2,13 @@
 
 #include <cmath>
 
+#include "controls/grid/text/grid_text_test_settings.h"
 #include "platform/format_settings.h"
 #include "platform/number_format.h"
 
 using namespace platform;
 
-namespace {
-
-class Separators {
-public:
-    Separators(QChar decimal, QChar thousand) : saved_(formatSettings())
-    {
-        formatSettings().DecimalSeparator = decimal;
-        formatSettings().ThousandSeparator = thousand;
-    }
-    ~Separators() { formatSettings() = saved_; }
-    Separators(const Separators&) = delete;
-    Separators& operator=(const Separators&) = delete;
-
-private:
-    FormatSettings saved_;
-};
-
-}  // namespace
+using Separators = grid_text_testing::FormatSettingsScope;
 
 TEST(NumberFormat, FixedGroupedAndGeneralNumbers)
 {

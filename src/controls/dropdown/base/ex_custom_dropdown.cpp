@@ -561,7 +561,7 @@ bool TExCustomDropDown::HandleWantSpecialKeyMessage(Word key)
     if (key == platform::VK_ESCAPE && FCanUndo) {
         // Back to the text the edit had when it got the focus, all selected.
         if (isModified() && QLineEdit::text() != FFocusText) QLineEdit::setText(FFocusText);
-        selectAll();
+        SelectAll();
         setModified(false);
     }
     return key == platform::VK_ESCAPE && FDroppedDown;
@@ -653,10 +653,9 @@ void TExCustomDropDown::HandleKeyDownMessage(Word& key)
         return;
     }
     BaseKeyDown(key, shift);
-    if (key == VK_DELETE) {
-        if (FEditType == etMoney) FormatMoneyText();
-        if (!FPrefix.isEmpty() && SelStart() < FPrefix.size()) setCursorPosition(int(FPrefix.size()));
-    }
+    if (key == VK_DELETE && FEditType == etMoney) FormatMoneyText();
+    if (!FPrefix.isEmpty() && !hasSelectedText() && cursorPosition() < FPrefix.size())
+        setCursorPosition(int(FPrefix.size()));
     if (becameTab) return;
     if (key == VK_RETURN) DoHideDropDown(false);
     if (key == VK_ESCAPE) DoHideDropDown(true);

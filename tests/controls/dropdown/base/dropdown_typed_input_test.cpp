@@ -526,3 +526,39 @@ TEST(DropDownTypedInput, CutAndCopyEvents)
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(edit.text(), QStringLiteral("$14"));
 }
+
+namespace {
+
+// A panel inside the window that records the keys it gets.
+class KeyPanel final : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::vector<int> Keys;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { Keys.push_back(event->key()); }
+};
+
+}  // namespace
+
+TEST(DropDownTypedInput, EnterWithoutDefaultHandlingGoesToTheParent)
+{
+    QWidget window;
+    auto* panel = new KeyPanel(&window);
+    panel->resize(300, 100);
+    auto* edit = new TExCustomDropDown(panel);
+    window.show();
+    std::vector<QChar> pressed;
+    edit->OnKeyPress = [&](QObject*, QChar& key) { pressed.push_back(key); };
+    edit->SetText(QStringLiteral("a"));
+    edit->CharMessage(u'\r');
+    QApplication::processEvents();
+    EXPECT_EQ(pressed, std::vector<QChar>{QChar(u'\r')});
+    EXPECT_TRUE(panel->Keys.empty());
+    edit->SetDefaultHandling(false);
+    edit->CharMessage(u'\r');
+    edit->CharMessage(u'\x1b');
+    QApplication::processEvents();
+    EXPECT_EQ(panel->Keys, (std::vector<int>{Qt::Key_Return, Qt::Key_Escape}));
+    EXPECT_EQ(edit->text(), QStringLiteral("a"));
+}
