@@ -39,10 +39,11 @@ void apply(TExCustomDropDown& edit, const EditSetup& setup)
     edit.SetSuffix(setup.Suffix);
 }
 
-// Holds Ctrl (or other modifiers) on the keyboard for a scope.
+// Holds Ctrl (or other modifiers) on the keyboard for a scope, inside a
+// test where no key is held otherwise.
 struct HeldKeys {
     explicit HeldKeys(platform::TShiftState state) { platform::setKeyboardStateOverride(state); }
-    ~HeldKeys() { platform::clearKeyboardStateOverride(); }
+    ~HeldKeys() { platform::setKeyboardStateOverride(0); }
     HeldKeys(const HeldKeys&) = delete;
     HeldKeys& operator=(const HeldKeys&) = delete;
 };
@@ -69,7 +70,15 @@ void runTyping(const std::vector<TypingCase>& cases)
 
 }  // namespace
 
-TEST(DropDownTypedInput, CharacterFilterPerKind)
+// No key is held unless a test holds one: the modifiers that key events of
+// earlier tests left behind do not count.
+class DropDownTypedInput : public ::testing::Test {
+protected:
+    void SetUp() override { platform::setKeyboardStateOverride(0); }
+    void TearDown() override { platform::clearKeyboardStateOverride(); }
+};
+
+TEST_F(DropDownTypedInput, CharacterFilterPerKind)
 {
     FormatSettingsScope fs(u'.', u',');
     const EditSetup numeric{etNumeric};
@@ -105,7 +114,7 @@ TEST(DropDownTypedInput, CharacterFilterPerKind)
     });
 }
 
-TEST(DropDownTypedInput, NumericTakesAnyCharacterWithCtrlHeld)
+TEST_F(DropDownTypedInput, NumericTakesAnyCharacterWithCtrlHeld)
 {
     TExCustomDropDown edit;
     edit.SetEditType(etNumeric);
@@ -115,7 +124,7 @@ TEST(DropDownTypedInput, NumericTakesAnyCharacterWithCtrlHeld)
     EXPECT_EQ(EditState(edit), "12a|");
 }
 
-TEST(DropDownTypedInput, SignToggle)
+TEST_F(DropDownTypedInput, SignToggle)
 {
     FormatSettingsScope fs(u'.', u',');
     const EditSetup numeric{etNumeric, 0, true};
@@ -140,7 +149,7 @@ TEST(DropDownTypedInput, SignToggle)
     });
 }
 
-TEST(DropDownTypedInput, DecimalSeparatorAndFullDecimals)
+TEST_F(DropDownTypedInput, DecimalSeparatorAndFullDecimals)
 {
     FormatSettingsScope fs(u'.', u',');
     const EditSetup floating{etFloat, 2};
@@ -161,7 +170,7 @@ TEST(DropDownTypedInput, DecimalSeparatorAndFullDecimals)
     });
 }
 
-TEST(DropDownTypedInput, MisplacedSeparators)
+TEST_F(DropDownTypedInput, MisplacedSeparators)
 {
     FormatSettingsScope fs(u'.', u',');
     const EditSetup floating{etFloat, 2};
@@ -175,7 +184,7 @@ TEST(DropDownTypedInput, MisplacedSeparators)
     });
 }
 
-TEST(DropDownTypedInput, MoneyRegroupsWithTheCaret)
+TEST_F(DropDownTypedInput, MoneyRegroupsWithTheCaret)
 {
     FormatSettingsScope fs(u'.', u',');
     TExCustomDropDown edit;
@@ -206,7 +215,7 @@ TEST(DropDownTypedInput, MoneyRegroupsWithTheCaret)
     EXPECT_EQ(EditState(edit), "1|34,567");
 }
 
-TEST(DropDownTypedInput, LengthLimitCountsTheIntegerPart)
+TEST_F(DropDownTypedInput, LengthLimitCountsTheIntegerPart)
 {
     FormatSettingsScope fs(u'.', u',');
     const EditSetup limited{etFloat, 2, true, 3};
@@ -233,7 +242,7 @@ TEST(DropDownTypedInput, LengthLimitCountsTheIntegerPart)
     EXPECT_EQ(EditState(edit), "1|.45");
 }
 
-TEST(DropDownTypedInput, PrefixAndSuffixKeepTheCaretInTheValue)
+TEST_F(DropDownTypedInput, PrefixAndSuffixKeepTheCaretInTheValue)
 {
     TExCustomDropDown edit;
     edit.SetPrefix(QStringLiteral("$"));
@@ -285,7 +294,7 @@ TEST(DropDownTypedInput, PrefixAndSuffixKeepTheCaretInTheValue)
     EXPECT_EQ(keyDowns, std::vector<platform::Word>{platform::VK_BACK});
 }
 
-TEST(DropDownTypedInput, ClicksIntoPrefixOrSuffixAreClamped)
+TEST_F(DropDownTypedInput, ClicksIntoPrefixOrSuffixAreClamped)
 {
     DropDownHost host;
     TExCustomDropDown& edit = *host.Edit;
@@ -301,7 +310,7 @@ TEST(DropDownTypedInput, ClicksIntoPrefixOrSuffixAreClamped)
     EXPECT_EQ(EditState(edit), "$$$$ 12| kg kg kg");
 }
 
-TEST(DropDownTypedInput, ExcelStyleDecimalKey)
+TEST_F(DropDownTypedInput, ExcelStyleDecimalKey)
 {
     FormatSettingsScope fs(u',', u'.');
     DropDownHost host;
@@ -324,7 +333,7 @@ TEST(DropDownTypedInput, ExcelStyleDecimalKey)
     EXPECT_EQ(EditState(edit), "1.|");
 }
 
-TEST(DropDownTypedInput, RefusedWhileNotEditable)
+TEST_F(DropDownTypedInput, RefusedWhileNotEditable)
 {
     TExCustomDropDown edit;
     edit.SetEditorEnabled(false);
@@ -334,7 +343,7 @@ TEST(DropDownTypedInput, RefusedWhileNotEditable)
     EXPECT_EQ(EditState(edit), "ab|");
 }
 
-TEST(DropDownTypedInput, TypingOverTheWholeValueSwallowsOneChange)
+TEST_F(DropDownTypedInput, TypingOverTheWholeValueSwallowsOneChange)
 {
     FormatSettingsScope fs(u'.', u',');
     TExCustomDropDown edit;
@@ -380,7 +389,7 @@ TEST(DropDownTypedInput, TypingOverTheWholeValueSwallowsOneChange)
     EXPECT_EQ(changes, 1);
 }
 
-TEST(DropDownTypedInput, TypingSetsTheModifiedState)
+TEST_F(DropDownTypedInput, TypingSetsTheModifiedState)
 {
     TExCustomDropDown edit;
     edit.SetText(QStringLiteral("a"));
@@ -402,7 +411,7 @@ void setClipboard(const QString& text) { QGuiApplication::clipboard()->setText(t
 
 }  // namespace
 
-TEST(DropDownTypedInput, PasteAcceptancePerKind)
+TEST_F(DropDownTypedInput, PasteAcceptancePerKind)
 {
     FormatSettingsScope fs(u'.', u',');
     struct Case {
@@ -445,7 +454,7 @@ TEST(DropDownTypedInput, PasteAcceptancePerKind)
     }
 }
 
-TEST(DropDownTypedInput, PasteEventsAndShortcuts)
+TEST_F(DropDownTypedInput, PasteEventsAndShortcuts)
 {
     DropDownHost host;
     TExCustomDropDown& edit = *host.Edit;
@@ -486,7 +495,7 @@ TEST(DropDownTypedInput, PasteEventsAndShortcuts)
     EXPECT_EQ(edit.text(), QStringLiteral("1772"));
 }
 
-TEST(DropDownTypedInput, CutAndCopyEvents)
+TEST_F(DropDownTypedInput, CutAndCopyEvents)
 {
     DropDownHost host;
     TExCustomDropDown& edit = *host.Edit;
@@ -541,7 +550,7 @@ protected:
 
 }  // namespace
 
-TEST(DropDownTypedInput, EnterWithoutDefaultHandlingGoesToTheParent)
+TEST_F(DropDownTypedInput, EnterWithoutDefaultHandlingGoesToTheParent)
 {
     QWidget window;
     auto* panel = new KeyPanel(&window);
