@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QStyle>
@@ -45,7 +46,9 @@ QChar typedChar(const QKeyEvent& event)
     const QString text = event.text();
     if (text.size() != 1) return QChar();
     const QChar c = text.at(0);
-    if (c == QChar(u'\r') || c == QChar(u'\x1b') || c.isPrint()) return c;
+    // Ctrl with a letter is a shortcut of the key-down (Ctrl+C, Ctrl+V ...).
+    if ((event.modifiers() & Qt::ControlModifier) && c.isLetter()) return QChar();
+    if (c == QChar(u'\r') || c == QChar(u'\x1b') || c == QChar(u'\b') || c.isPrint()) return c;
     return QChar();
 }
 
@@ -89,6 +92,8 @@ TExCustomDropDown::TExCustomDropDown(QWidget* parent)
 TExCustomDropDown::~TExCustomDropDown()
 {
     FDestroying = true;
+    // The label is the edit's although it sits on the edit's parent.
+    delete FLabel.data();
     if (FDropDownForm) {
         // The form goes first, with the bars and the picker's control; it
         // calls back into no part of the edit on its way out.
@@ -272,9 +277,17 @@ void TExCustomDropDown::LineEditReadOnlyChanged()
 
 void TExCustomDropDown::SetBorderColor(TColor value)
 {
+    if (FBorderColor == value) return;
     FBorderColor = value;
     update();
     FButton->update();
+}
+
+void TExCustomDropDown::SetDisabledBorder(bool value)
+{
+    if (FDisabledBorder == value) return;
+    FDisabledBorder = value;
+    update();
 }
 
 void TExCustomDropDown::SetControl(QWidget* value)
@@ -290,14 +303,10 @@ QString TExCustomDropDown::Text() const
 {
     QString text = QLineEdit::text();
     if (!FPrefix.isEmpty() && text.startsWith(FPrefix)) text.remove(0, FPrefix.size());
+    // Only a suffix the text ends with comes off: a text set directly keeps
+    // all its characters.
     if (!FSuffix.isEmpty() && text.endsWith(FSuffix)) text.chop(FSuffix.size());
     return text;
-}
-
-void TExCustomDropDown::SetText(const QString& value)
-{
-    FOldText = value;
-    QLineEdit::setText(FPrefix + value + FSuffix);
 }
 
 void TExCustomDropDown::SetTextDirect(const QString& value) { QLineEdit::setText(value); }
@@ -552,7 +561,7 @@ bool TExCustomDropDown::HandleWantSpecialKeyMessage(Word key)
     if (key == platform::VK_ESCAPE && FCanUndo) {
         // Back to the text the edit had when it got the focus, all selected.
         if (isModified() && QLineEdit::text() != FFocusText) QLineEdit::setText(FFocusText);
-        selectAll();
+        SelectAll();
         setModified(false);
     }
     return key == platform::VK_ESCAPE && FDroppedDown;
@@ -583,14 +592,17 @@ void TExCustomDropDown::HandleKeyUp(Word& key, TShiftState shift)
 void TExCustomDropDown::BaseKeyDown(Word& key, TShiftState shift)
 {
     HandleKeyDown(key, shift);
-    // The line edit's own keys (caret, selection, deleting, clipboard);
-    // typed characters come with the key press.
+    // The line edit's own keys (caret, selection, deleting), the clipboard
+    // keys through the edit's own clipboard handling; typed characters,
+    // Backspace among them, come with the key press.
     if (key == 0) return;
     if (FNativeKey) {
-        if (ex_custom_dropdown_detail::typedChar(*FNativeKey).isNull()) QLineEdit::keyPressEvent(FNativeKey);
-    } else if (key != platform::VK_RETURN && key != platform::VK_ESCAPE && key != platform::VK_TAB) {
+        if (ex_custom_dropdown_detail::typedChar(*FNativeKey).isNull() && !ClipboardShortcut(*FNativeKey))
+            QLineEdit::keyPressEvent(FNativeKey);
+    } else if (key != platform::VK_RETURN && key != platform::VK_ESCAPE && key != platform::VK_TAB &&
+               key != platform::VK_BACK) {
         QKeyEvent synthetic = ex_custom_dropdown_detail::keyEventFor(key, shift);
-        QLineEdit::keyPressEvent(&synthetic);
+        if (!ClipboardShortcut(synthetic)) QLineEdit::keyPressEvent(&synthetic);
     }
 }
 
@@ -636,7 +648,14 @@ void TExCustomDropDown::HandleKeyDownMessage(Word& key)
         if (isVisible())
             QCoreApplication::postEvent(this, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
     }
+    if (!CaretKeyDown(key, shift)) {
+        key = 0;
+        return;
+    }
     BaseKeyDown(key, shift);
+    if (key == VK_DELETE && FEditType == etMoney) FormatMoneyText();
+    if (!FPrefix.isEmpty() && !hasSelectedText() && cursorPosition() < FPrefix.size())
+        setCursorPosition(int(FPrefix.size()));
     if (becameTab) return;
     if (key == VK_RETURN) DoHideDropDown(false);
     if (key == VK_ESCAPE) DoHideDropDown(true);
@@ -645,20 +664,6 @@ void TExCustomDropDown::HandleKeyDownMessage(Word& key)
             DoHideDropDown(false);
         else
             DoShowDropDown();
-    }
-}
-
-void TExCustomDropDown::HandleCharMessage(QChar& key)
-{
-    // Typed characters go nowhere while the text is not editable.
-    if (!FEditorEnabled) return;
-    const QChar typed = key;
-    HandleKeyPress(key);
-    if (key.isNull() || key == QChar(u'\r') || key == QChar(u'\x1b') || isReadOnly()) return;
-    if (FNativeKey && key == typed) {
-        QLineEdit::keyPressEvent(FNativeKey);
-    } else {
-        insert(QString(key));
     }
 }
 
@@ -704,6 +709,16 @@ void TExCustomDropDown::keyReleaseEvent(QKeyEvent* event)
 
 bool TExCustomDropDown::eventFilter(QObject* watched, QEvent* event)
 {
+    if (FLabel && watched == FLabel.data()) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton && FLabel->rect().contains(mouse->position().toPoint()))
+                Guarded([this] { DoLabelClick(); });
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            Guarded([this] { DoLabelDblClick(); });
+        }
+        return QLineEdit::eventFilter(watched, event);
+    }
     if (watched != FControl || !FDroppedDown) return QLineEdit::eventFilter(watched, event);
     bool consumed = false;
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
@@ -731,7 +746,10 @@ void TExCustomDropDown::HandleSetFocusMessage()
 {
     FFocusText = QLineEdit::text();
     if (FEditorEnabled) {
-        if (FAutoSelect) selectAll();
+        if (FAutoSelect)
+            SelectAll();
+        else if (FEditType == etFloat || FEditType == etMoney)
+            SelectBeforeDecimal();
     } else {
         update();
     }
@@ -749,15 +767,18 @@ void TExCustomDropDown::focusInEvent(QFocusEvent* event)
         FButton->SpeedButton()->SetFocused(true);
         HandleSetFocusMessage();
         SetEditRect();
+        DrawBorders();
     });
 }
 
 void TExCustomDropDown::focusOutEvent(QFocusEvent* event)
 {
     GuardedInput([&] {
+        NormaliseOnFocusLoss();
         QLineEdit::focusOutEvent(event);
         FButton->SpeedButton()->SetFocused(false);
         HandleKillFocusMessage();
+        DrawBorders();
     });
 }
 
@@ -791,6 +812,7 @@ void TExCustomDropDown::mouseReleaseEvent(QMouseEvent* event)
             FPressedInSelection = false;
         }
         QLineEdit::mouseReleaseEvent(event);
+        if (event->button() == Qt::LeftButton) ClampCaretAfterClick();
     });
 }
 
@@ -872,7 +894,10 @@ void TExCustomDropDown::SetEditRect()
 void TExCustomDropDown::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
-    Guarded([this] { ResizeControl(); });
+    Guarded([this] {
+        ResizeControl();
+        PlaceLabel();
+    });
 }
 
 void TExCustomDropDown::changeEvent(QEvent* event)
@@ -883,8 +908,10 @@ void TExCustomDropDown::changeEvent(QEvent* event)
             FButton->setEnabled(isEnabled());
         else if (event->type() == QEvent::ReadOnlyChange)
             LineEditReadOnlyChanged();
-        else if (event->type() == QEvent::FontChange)
+        else if (event->type() == QEvent::FontChange) {
             ResizeControl();
+            if (FLabel && FLabelParentFont) UpdateLabel();
+        }
     });
 }
 

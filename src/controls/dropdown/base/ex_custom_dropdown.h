@@ -11,11 +11,13 @@
 #include <memory>
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
 
 #include "controls/dropdown/base/bar_appearance.h"
+#include "controls/dropdown/base/dropdown_numbers.h"
 #include "controls/dropdown/base/dropdown_placement.h"
 #include "controls/dropdown/base/dropdown_styles.h"
 #include "platform/canvas.h"
@@ -27,6 +29,29 @@ namespace dropdown {
 
 class TDropDownEditButton;
 class TDropDownForm;
+
+// Where the attached label sits next to the edit.
+enum TLabelPosition : uint8_t {
+    lpLeftTop,
+    lpLeftCenter,
+    lpLeftBottom,
+    lpTopLeft,
+    lpBottomLeft,
+    lpLeftTopLeft,
+    lpLeftCenterLeft,
+    lpLeftBottomLeft,
+    lpTopCenter,
+    lpBottomCenter,
+    lpRightTop,
+    lpRightCenter,
+    lpRighBottom,
+    lpTopRight,
+    lpBottomRight,
+};
+
+// The label's place for an edit at `edit`, a caption `captionWidth` wide and
+// a label `labelSize`, `margin` pixels away.
+QPoint LabelPlace(TLabelPosition position, const QRect& edit, int captionWidth, QSize labelSize, int margin);
 
 class TExCustomDropDown : public QLineEdit {
     Q_OBJECT
@@ -133,15 +158,106 @@ public:
     QString Suffix() const { return FSuffix; }
     void SetSuffix(const QString& value) { FSuffix = value; }
 
-    // The value: the edit text less a leading Prefix and a trailing Suffix.
+    // The value: the edit text less a leading Prefix and a trailing Suffix
+    // (each only where the text has it).
     QString Text() const;
-    // Sets the value (with Prefix and Suffix) and remembers it as the text
-    // a cancelled drop-up returns to.
+    // Sets the value (with Prefix and Suffix): numbers of etFloat and etMoney
+    // take Precision decimals, etMoney thousand separators, etHex capitals,
+    // and an empty number is "0". Remembers it as the text a cancelled
+    // drop-up returns to and clears the modified state.
     virtual void SetText(const QString& value);
     // Sets the edit text as it is.
     void SetTextDirect(const QString& value);
     // The text a cancelled drop-up returns to.
     QString OldText() const { return FOldText; }
+
+    // ----- input kind and numbers
+    // Changing the kind turns a value that is no number of the kind into 0.
+    TDropDownEditType EditType() const { return FEditType; }
+    void SetEditType(TDropDownEditType value);
+    // Decimals of etFloat and etMoney (below 0: general format). Taken only
+    // by etString, etFloat and etMoney, whose value it rewrites.
+    int16_t Precision() const { return FPrecision; }
+    void SetPrecision(int16_t value);
+    // A minus may be typed into etNumeric, etFloat and etMoney values.
+    bool Signed() const { return FSigned; }
+    void SetSigned(bool value) { FSigned = value; }
+    // Above 0: at most this many digits before the decimal separator.
+    uint16_t LengthLimit() const { return FLengthLimit; }
+    void SetLengthLimit(uint16_t value) { FLengthLimit = value; }
+    // The characters an etValidChars edit takes.
+    QString ValidChars() const { return FValidChars; }
+    void SetValidChars(const QString& value) { FValidChars = value; }
+    // etMoney groups thousands as it is typed.
+    bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
+    void SetAutoThousandSeparator(bool value) { FAutoThousandSeparator = value; }
+    // The numeric keypad's decimal key types the decimal separator.
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool value) { FExcelStyleDecimalSeparator = value; }
+    // An empty number stays empty when the focus leaves (else it becomes 0).
+    bool AllowNumericNullValue() const { return FAllowNumericNullValue; }
+    void SetAllowNumericNullValue(bool value) { FAllowNumericNullValue = value; }
+    // The value as a number (0 where it does not read as one).
+    double FloatValue() const;
+    void SetFloatValue(double value);
+    // The value's integer part (hexadecimal for etHex).
+    int64_t IntValue() const;
+    void SetIntValue(int64_t value);
+    // Set by typing, pasting and numeric writes; cleared by SetText. Not
+    // changed while the edit is read-only or not editable.
+    bool IsModified() const { return FIsModified; }
+    void SetIsModified(bool value);
+    // Selects the value (not Prefix or Suffix).
+    void SelectAll();
+    // The caret right after / just before the decimal separator (at the
+    // value's start without one).
+    void SelectAfterDecimal();
+    void SelectBeforeDecimal();
+    // Regroups an etMoney value's integer part with thousand separators,
+    // keeping the caret's distance from the value's end.
+    void FormatMoneyText();
+    // The decimal separator's 1-based place in the value plus the prefix's
+    // length, or just past the suffix without one.
+    int DecimalSeparatorPos() const;
+    int IntegerPartEnd(const QString& value) const;
+    bool IsAllowedMinus(QChar c) const;
+
+    // ----- the clipboard (the keys, the context menu and pickers call these)
+    void HandlePasteMessage();
+    void HandleCutMessage();
+    void HandleCopyMessage();
+    // Sender, the value part concerned (for a paste: the value it would
+    // leave), and whether to go on (true on entry).
+    std::function<void(QObject* Sender, const QString& Value, bool& Allow)> OnClipboardPaste;
+    std::function<void(QObject* Sender, const QString& Value, bool& Allow)> OnClipboardCut;
+    std::function<void(QObject* Sender, const QString& Value, bool& Allow)> OnClipboardCopy;
+
+    // ----- the attached label, created with the first caption
+    QString LabelCaption() const;
+    void SetLabelCaption(const QString& value);
+    TLabelPosition LabelPosition() const { return FLabelPosition; }
+    void SetLabelPosition(TLabelPosition value);
+    int LabelMargin() const { return FLabelMargin; }
+    void SetLabelMargin(int value);
+    const platform::TFont& LabelFont() const { return FLabelFont; }
+    // Ignored while the label takes the edit's font (LabelParentFont).
+    void SetLabelFont(const platform::TFont& value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool value);
+    // The label stays enabled when the edit is disabled as it is set up.
+    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+    void SetLabelAlwaysEnabled(bool value) { FLabelAlwaysEnabled = value; }
+    // The label takes the edit's font instead of LabelFont.
+    bool LabelParentFont() const { return FLabelParentFont; }
+    void SetLabelParentFont(bool value);
+    QLabel* Label() const { return FLabel; }
+    // Places the label by LabelPosition and gives it its font and look.
+    void UpdateLabel();
+    // The end of setting the edit up: the label takes the edit's enabled
+    // state (unless LabelAlwaysEnabled) and its place.
+    void Loaded();
+    std::function<void(QObject* Sender)> OnLabelClick;
+    std::function<void(QObject* Sender)> OnLabelDblClick;
 
     // ----- border and focus look
     bool Flat() const { return FFlat; }
@@ -151,10 +267,23 @@ public:
     TColor FocusBorderColor() const { return FFocusBorderColor; }
     void SetFocusBorderColor(TColor value) { FFocusBorderColor = value; }
     bool DisabledBorder() const { return FDisabledBorder; }
-    void SetDisabledBorder(bool value) { FDisabledBorder = value; }
+    void SetDisabledBorder(bool value);
     // While not editable and focused, the text is painted as a highlighted block.
     bool FocusDraw() const { return FFocusDraw; }
     void SetFocusDraw(bool value) { FFocusDraw = value; }
+    // The mouse is over the edit.
+    bool Hot() const { return FHot; }
+    // Hot or focused: the flat look's raised state and the button's focus.
+    bool IsHot() const;
+    bool IsActive() const { return IsHot(); }
+    // Whether the edit paints its own border over the frame: disabled, flat
+    // or with a border colour.
+    bool DrawsBorder() const;
+    // The border: silver when disabled (DisabledBorder), else BorderColor or
+    // FocusBorderColor by focus, else the flat look.
+    void DrawBorder(platform::TCanvas& canvas);
+    // A focused non-editable edit paints its value as a highlighted block.
+    virtual void DrawFocusedText(platform::TCanvas& canvas);
 
     // ----- styles
     TColor SelectionColor() const { return FSelectionColor; }
@@ -223,6 +352,8 @@ public:
 
 protected:
     // ----- the hooks of the pickers, with the base behaviour
+    virtual void DoLabelClick();
+    virtual void DoLabelDblClick();
     virtual uint32_t GetVersionNr() const;
     virtual void CreateDropDownForm();
     virtual void CreateDropDownButton();
@@ -283,6 +414,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     // One-shot: the next change notification of the edit is swallowed.
     bool BlockChange = false;
@@ -302,6 +440,36 @@ private:
     void LineEditReadOnlyChanged();
     void DropDownHeaderChanged();
     void DropDownFooterChanged();
+
+    // Typed input.
+    // The character rules of every kind; "passing" a character runs PassChar.
+    void TypeChar(QChar& key);
+    void TypeKindChar(QChar& key, bool ctrl);
+    void TypeFloatChar(QChar& key, int selStart, int selLength, bool money);
+    // The edit's base handling of a character: HandleKeyPress, then into the text.
+    void PassChar(QChar& key);
+    void ToggleSign(int selStart, int selLength);
+    // The prefix, suffix and Delete rules of a key-down; false: swallowed.
+    bool CaretKeyDown(platform::Word key, platform::TShiftState shift);
+    // The prefix and suffix clamps after a click.
+    void ClampCaretAfterClick();
+    // Ctrl or Shift shortcuts of the clipboard; true when it was one.
+    bool ClipboardShortcut(const QKeyEvent& event);
+    bool CtrlHeld() const;
+    // The edit text rewritten as the base edit does it, with Precision 0 meanwhile.
+    void SetEditText(const QString& text, bool zeroPrecision);
+    int SelStart() const;
+    int SelLength() const;
+    QString SelectedValue() const;
+    void NormaliseOnFocusLoss();
+    // Posts Enter or Escape to a parent that is not a window of its own.
+    void PostKeyToParent(int qtKey, bool withRelease);
+
+    // The label and the border.
+    void CreateLabel();
+    void PlaceLabel();
+    void DrawBorders();
+    void UpdateButtonFocus();
 
     TDropDownForm* FDropDownForm = nullptr;
     TDropDownEditButton* FButton = nullptr;
@@ -335,6 +503,24 @@ private:
     bool FAutoSelect = true;
     QString FPrefix;
     QString FSuffix;
+    TDropDownEditType FEditType = etString;
+    int16_t FPrecision = 0;
+    bool FSigned = false;
+    uint16_t FLengthLimit = 0;
+    QString FValidChars;
+    bool FAutoThousandSeparator = true;
+    bool FExcelStyleDecimalSeparator = false;
+    bool FAllowNumericNullValue = false;
+    bool FIsModified = false;
+    bool FBlockCopy = false;
+    QPointer<QLabel> FLabel;
+    TLabelPosition FLabelPosition = lpLeftTop;
+    int FLabelMargin = 0;
+    platform::TFont FLabelFont;
+    bool FLabelTransparent = false;
+    bool FLabelAlwaysEnabled = false;
+    bool FLabelParentFont = false;
+    bool FHot = false;
     bool FFlat = false;
     TColor FBorderColor = clNone;
     TColor FFocusBorderColor = clNone;

@@ -1,13 +1,15 @@
-#include "controls/grid/text/grid_format.h"
+#include "platform/number_format.h"
 
 #include <cmath>
 #include <vector>
 
+#include <QLocale>
+
 #include "platform/format_settings.h"
 
-namespace grid {
+namespace platform {
 
-namespace grid_format_detail {
+namespace number_format_detail {
 
 struct Specifier {
     bool leftAlign = false;
@@ -29,7 +31,7 @@ bool parseSpecifier(const QString& format, int pos, Specifier& item)
     auto readNumber = [&](int& out) {
         int start = i;
         int v = 0;
-        while (i < n && format[i].isDigit()) v = v * 10 + format[i++].digitValue();
+        while (i < n && format[i].isDigit() && v < 100000) v = v * 10 + format[i++].digitValue();
         if (i > start) out = v;
     };
     readNumber(item.width);
@@ -46,7 +48,7 @@ bool parseSpecifier(const QString& format, int pos, Specifier& item)
 
 QString groupThousands(const QString& digits)
 {
-    const QChar sep = platform::formatSettings().ThousandSeparator;
+    const QChar sep = formatSettings().ThousandSeparator;
     QString out;
     const int n = int(digits.size());
     for (int k = 0; k < n; ++k) {
@@ -58,35 +60,35 @@ QString groupThousands(const QString& digits)
 
 QString formatFloat(QChar type, double value, int precision)
 {
-    const QChar dec = platform::formatSettings().DecimalSeparator;
+    const QChar dec = formatSettings().DecimalSeparator;
     QString text;
     if (type == u'e') {
         text = QString::number(value, 'E', precision < 0 ? 15 : std::max(0, precision - 1));
     } else if (type == u'g') {
         text = QString::number(value, 'g', precision < 0 ? 15 : std::max(1, precision));
     } else {
-        text = QString::number(std::fabs(value), 'f', precision < 0 ? 2 : precision);
+        text = QString::number(std::fabs(value), 'f', precision < 0 ? 2 : std::min(precision, 18));
     }
     // The decimal point becomes the separator; n groups the whole part.
     const int dot = int(text.indexOf(u'.'));
     QString whole = dot < 0 ? text : text.left(dot);
     const QString fraction = dot < 0 ? QString() : text.mid(dot + 1);
-    if (type == u'n') whole = groupThousands(whole);
+    if (type == u'n' && std::isfinite(value)) whole = groupThousands(whole);
     text = fraction.isEmpty() && dot < 0 ? whole : whole + dec + fraction;
     if ((type == u'f' || type == u'n') && value < 0) text.prepend(u'-');
     // "-0.00" reads as zero.
     bool allZero = true;
     for (QChar c : text)
         if (c.isDigit() && c != u'0') allZero = false;
-    if (allZero && text.startsWith(u'-')) text.remove(0, 1);
+    if (allZero && text.startsWith(u'-') && std::isfinite(value)) text.remove(0, 1);
     return text;
 }
 
-}  // namespace grid_format_detail
+}  // namespace number_format_detail
 
 QString FormatWithArgs(const QString& format, std::initializer_list<TFormatArg> args)
 {
-    using namespace grid_format_detail;
+    using namespace number_format_detail;
     const std::vector<TFormatArg> list(args);
     size_t next = 0;
     QString out;
@@ -123,7 +125,7 @@ QString FormatWithArgs(const QString& format, std::initializer_list<TFormatArg> 
                                                                    : int64_t(std::llround(std::get<double>(arg)));
             if (item.type == u'x') text = QString::number(uint64_t(v), 16).toUpper();
             else if (item.type == u'u') text = QString::number(uint64_t(uint32_t(v)));
-            else text = QString::number(std::llabs(v));
+            else text = QString::number(v < 0 ? uint64_t(0) - uint64_t(v) : uint64_t(v));
             if (item.precision > 0)
                 text = text.rightJustified(item.precision, u'0');
             if (item.type == u'd' && v < 0) text.prepend(u'-');
@@ -142,7 +144,7 @@ QString FormatWithArgs(const QString& format, std::initializer_list<TFormatArg> 
 
 bool FormatTakesInteger(const QString& format)
 {
-    using namespace grid_format_detail;
+    using namespace number_format_detail;
     for (int i = 0; i < int(format.size()); ++i) {
         if (format[i] != u'%') continue;
         if (i + 1 < int(format.size()) && format[i + 1] == u'%') {
@@ -155,4 +157,47 @@ bool FormatTakesInteger(const QString& format)
     return false;
 }
 
-}  // namespace grid
+bool TryStrToFloat(const QString& text, double& value)
+{
+    const QChar dec = formatSettings().DecimalSeparator;
+    const QString s = text.trimmed();
+    // Rewritten into the C notation, checking the shape on the way.
+    QString c;
+    c.reserve(s.size());
+    int i = 0;
+    const int n = int(s.size());
+    if (i < n && (s[i] == u'-' || s[i] == u'+')) c += s[i++];
+    int digits = 0;
+    while (i < n && s[i] >= u'0' && s[i] <= u'9') {
+        c += s[i++];
+        ++digits;
+    }
+    if (i < n && s[i] == dec) {
+        c += u'.';
+        ++i;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9') {
+            c += s[i++];
+            ++digits;
+        }
+    }
+    if (digits == 0) return false;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        c += u'e';
+        ++i;
+        if (i < n && (s[i] == u'-' || s[i] == u'+')) c += s[i++];
+        int expDigits = 0;
+        while (i < n && s[i] >= u'0' && s[i] <= u'9') {
+            c += s[i++];
+            ++expDigits;
+        }
+        if (expDigits == 0) return false;
+    }
+    if (i != n) return false;
+    bool ok = false;
+    const double v = QLocale::c().toDouble(c, &ok);
+    if (!ok || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+}  // namespace platform
