@@ -89,7 +89,7 @@ protected:
     }
     void acceptBrowse(bool read, bool write)
     {
-        QTRY_VERIFY_WITH_TIMEOUT(!scan.Timer_Scan->isActive(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!scan.Timer_Scan->isActive(), 20000);
         QApplication::processEvents();
         scan.markAll(S::ColRead, read);
         scan.markAll(S::ColWrite, write);

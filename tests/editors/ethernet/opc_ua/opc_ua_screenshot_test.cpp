@@ -66,7 +66,7 @@ TEST_F(OpcUaScreenshot, ClientEditorDialogsAndServerEditor)
     scan.Server = opc_ua::searchServerOf(opc_ua_testing::anonymousServer("opc.tcp://10.0.0.5:4840"));
     show(scan);
     grab(scan, QStringLiteral("06_browse_waiting"));
-    QTRY_VERIFY_WITH_TIMEOUT(!scan.Timer_Scan->isActive(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!scan.Timer_Scan->isActive(), 20000);
     scan.markAll(opc_ua::TFOPC_UA_Scan_Server::ColWrite, false);
     grab(scan, QStringLiteral("07_browse_found"));
 
