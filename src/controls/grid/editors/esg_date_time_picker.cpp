@@ -1,6 +1,9 @@
 #include "controls/grid/editors/esg_date_time_picker.h"
 
+#include <algorithm>
+
 #include <QCalendarWidget>
+#include <QMouseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -186,6 +189,27 @@ bool TDateTimePickerBase::event(QEvent* event)
     return QDateTimeEdit::event(event);
 }
 
+void TDateTimePickerBase::DropDown()
+{
+    if (!calendarPopup() || DroppedDown()) return;
+    // The edit opens its calendar on a press on its arrow.
+    const QPoint arrow(width() - 4, height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateTimeEdit::mousePressEvent(&press);
+}
+
+void TDateTimePickerBase::keyPressEvent(QKeyEvent* event)
+{
+    const bool f4 = event->key() == Qt::Key_F4 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool altDown = event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier);
+    if ((f4 || altDown) && calendarPopup()) {
+        DropDown();
+        return;
+    }
+    QDateTimeEdit::keyPressEvent(event);
+}
+
 void TDateTimePickerBase::NextField()
 {
     const int next = currentSectionIndex() + 1;
@@ -312,7 +336,11 @@ void TExDateTimePicker::UpdateTimePicker()
     t.SetFormat(FTimeFormat);
     t.setFont(font());
     const int a = QFontMetrics(font()).horizontalAdvance(t.text()) + 31;
-    t.setGeometry(width() - a - 34, 1, a, height() - 2);
+    // In a narrow picker the time part starts after the date's text, never over it.
+    const int dateEnd = lineEdit()->geometry().left() + lineEdit()->textMargins().left() +
+                        QFontMetrics(font()).horizontalAdvance(lineEdit()->text()) + 6;
+    const int left = std::max(width() - a - 34, dateEnd);
+    t.setGeometry(left, 1, std::max(0, std::min(a, width() - 34 - left)), height() - 2);
     t.setVisible(true);
 }
 

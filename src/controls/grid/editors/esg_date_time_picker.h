@@ -67,6 +67,8 @@ public:
     // Moves the input to the field after the one typed in (the platform
     // picker's Right arrow).
     void NextField();
+    // Opens the drop-down calendar (F4 and Alt+Down do the same).
+    void DropDown();
     std::function<void(QObject* Sender)> OnChange;
     std::function<void(QObject* Sender)> OnDropDown;
     std::function<void(QObject* Sender)> OnCloseUp;
@@ -75,6 +77,7 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // A typed digit: the value before it is kept, the picker takes the digit,
     // and ShiftFocus runs once the key has been handled ("DTPShiftFocus").
     void TypeDigit(QKeyEvent* event);

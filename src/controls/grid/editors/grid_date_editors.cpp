@@ -96,7 +96,7 @@ void TGridDatePicker::keyPressEvent(QKeyEvent* event)
             if (IsDigitKey(*event))
                 TypeDigit(event);
             else
-                TEsgDateTimePicker::keyPressEvent(event);
+                TDateTimePickerBase::keyPressEvent(event);
             return;
         }
         if (DroppedDown()) {
