@@ -41,12 +41,7 @@ bool PassKeyPress(TExStringGrid& g, QKeyEvent& event, QString& text)
 }
 
 // A Tab the editor keeps goes to its key handling, not to the focus chain.
-bool WantsTab(QEvent* event, bool wanted)
-{
-    if (event->type() != QEvent::KeyPress || !wanted) return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
-}
+bool WantsTab(QEvent* event, bool wanted) { return wanted && grid_editor_keys::IsTabPress(event); }
 
 // The character filter on a key event of an edit: true when it may reach it.
 bool FilterCharacter(TEsgEditBtn& edit, TEditorType kind, const QString& ch, const QKeyEvent& event)

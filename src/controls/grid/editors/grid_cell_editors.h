@@ -34,6 +34,8 @@ void LeaveByKey(TExStringGrid& grid, platform::Word key, platform::TShiftState s
 // Left at the start or Right at the end of a validated editor's text: the
 // editor closes and the current cell moves one column that way.
 void WalkOutOfCell(TExStringGrid& grid, platform::Word key);
+// A key press of Tab or Shift+Tab (which the form would take for its focus chain).
+bool IsTabPress(QEvent* event);
 // The control's focus went to a widget outside it (not to a pop-up of its own).
 bool FocusLeftControl(const QWidget& control, const QFocusEvent& event);
 }  // namespace grid_editor_keys

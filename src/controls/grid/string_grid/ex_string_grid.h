@@ -1721,6 +1721,10 @@ private:
     void SetupDateTimeEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     void SetupLinkEditor(int ACol, int ARow, const platform::TRect& r, TColor color, const platform::TFont& font);
     void SetupRichEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    // A fixed cell (display column) whose row or column the gesture edits.
+    bool FixedCellEditGesture(TGridFixedCellEdit gesture, int ACol, int ARow) const;
+    // A press that starts a fixed-cell edit (true: the press ends here).
+    bool PressFixedCellEdit(platform::TMouseButton Button, int ACol, int ARow, int X, int Y);
     // The write-back of those editors; false for other kinds.
     bool WriteBackControlEditor(int col, int ARow, bool cancelled);
     void PostStartChar(QWidget* control);

@@ -358,6 +358,30 @@ bool TExStringGrid::StartControlEdit(int ACol, int ARow, const QString& CtrlID)
     return FHTML->StartControlEdit(ACol, ARow, CtrlID);
 }
 
+bool TExStringGrid::FixedCellEditGesture(TGridFixedCellEdit gesture, int ACol, int ARow) const
+{
+    if (ACol < 0 || ARow < 0) return false;
+    return (ARow < FixedRows() && FMouseActions.FixedRowsEdit == gesture) ||
+           (ACol < FixedCols() && FMouseActions.FixedColsEdit == gesture);
+}
+
+bool TExStringGrid::PressFixedCellEdit(platform::TMouseButton Button, int ACol, int ARow, int X, int Y)
+{
+    const TGridFixedCellEdit gesture = Button == platform::mbLeft    ? fceLeftClick
+                                       : Button == platform::mbRight ? fceRightClick
+                                                                     : fceNone;
+    if (gesture == fceNone || !FixedCellEditGesture(gesture, ACol, ARow)) return false;
+    // With sizing on, a left press near the cell's edges sizes rather than edits.
+    const platform::TRect r = CellRect(ACol, ARow);
+    const bool sizing = ARow < FixedRows() ? bool(Options() & platform::goColSizing)
+                                           : bool(Options() & platform::goRowSizing);
+    if (gesture == fceLeftClick && sizing &&
+        !(X > r.Left + 4 && X < r.Right - 4 && Y > r.Top + 4 && Y < r.Bottom - 4))
+        return true;
+    StartFixedCellEdit(ACol, ARow);
+    return true;
+}
+
 void TExStringGrid::StartFixedCellEdit(int ACol, int ARow)
 {
     if (FEditTrans != nullptr && FEditTrans->isVisible() && !FEditTrans->StopEdit()) return;

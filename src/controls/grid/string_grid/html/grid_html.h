@@ -106,7 +106,8 @@ public:
     // ----- the mouse (grid_html_mouse.cpp)
     // The cell's text laid out in hit-test mode at (X, Y), client points, as
     // a click and the mouse test it (display cell, base of its merged block).
-    THTMLCellHit HitTestCell(int ACol, int ARow, int X, int Y);
+    // With a ControlID the result describes that form control wherever it is.
+    THTMLCellHit HitTestCell(int ACol, int ARow, int X, int Y, const QString& ControlID = QString());
     // Links under the mouse on every move, after the base grid's move: the
     // hovered link, the hand cursor, the anchor events; and the shown hint
     // goes when the mouse leaves its cell.

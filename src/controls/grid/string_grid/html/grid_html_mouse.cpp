@@ -40,7 +40,7 @@ TRect TGridHTML::CellTextRect(int ACol, int ARow) const
     return r;
 }
 
-THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y)
+THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y, const QString& ControlID)
 {
     THTMLCellHit hit;
     const int sc = G.RealColIndex(ACol);
@@ -64,6 +64,7 @@ THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y)
     p.Y = Y;
     p.HitTestOnly = true;
     p.WordWrap = true;
+    p.ControlID = ControlID;
     hit.Hit = RenderHTMLText(measure.Canvas(), text, CellTextRect(ACol, ARow), p, hit.Result);
     return hit;
 }
@@ -298,24 +299,7 @@ bool TGridHTML::StartControlEdit(int ACol, int ARow, const QString& CtrlID)
         return false;
     }
     // The control's box, type and value as the text is laid out in the cell.
-    platform::TGridDrawState state{};
-    platform::TBrush brush;
-    platform::TFont font = ToCanvasFont(G.Font());
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool ww = false;
-    TCellGradientDirection gd = GradientVertical;
-    G.GetVisualProperties(ACol, ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, ha, va, ww, gd);
-    THTMLMeasureCanvas measure(G.viewport(), font);
-    THTMLRenderParams p = GridRenderParams();
-    p.X = -1;
-    p.Y = -1;
-    p.HitTestOnly = true;
-    p.WordWrap = true;
-    p.ControlID = next;
-    THTMLRenderResult result;
-    RenderHTMLText(measure.Canvas(), text, CellTextRect(ACol, ARow), p, result);
+    const THTMLRenderResult result = HitTestCell(ACol, ARow, -1, -1, next).Result;
     if (result.ControlType.isEmpty()) {
         G.setFocus(Qt::OtherFocusReason);
         return false;

@@ -316,6 +316,42 @@ TEST(EditingFixedCell, ComboTakesTheFixedValuesAndCanBeRefusedByTheApplication)
     EXPECT_TRUE(g.grid->EditTrans()->isHidden());
 }
 
+TEST(EditingFixedCell, TheMouseSettingsNameTheGesture)
+{
+    struct Case {
+        const char* name;
+        TGridFixedCellEdit rows, cols;
+        int col, row;
+        bool right, twice, opens;
+    };
+    const Case cases[] = {
+        {"left click in a fixed row", fceLeftClick, fceNone, 2, 0, false, false, true},
+        {"left click when only columns are edited", fceNone, fceLeftClick, 2, 0, false, false, false},
+        {"left click in a fixed column", fceNone, fceLeftClick, 0, 3, false, false, true},
+        {"right click", fceRightClick, fceNone, 3, 0, true, false, true},
+        {"double click", fceDblClick, fceNone, 3, 0, false, true, true},
+        {"single click for a double-click setting", fceDblClick, fceNone, 3, 0, false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EditingGrid g;
+        g.grid->SetOptions(g.grid->Options() & ~(platform::goColSizing | platform::goRowSizing));
+        g.grid->MouseActions().FixedRowsEdit = c.rows;
+        g.grid->MouseActions().FixedColsEdit = c.cols;
+        g.grid->SetCellEx(c.col, c.row, QStringLiteral("title"));
+        ASSERT_TRUE(g.show());
+        const QPoint at = g.grid->CellRect(c.col, c.row).toQRect().center();
+        QWidget* viewport = g.grid->viewport();
+        if (c.twice)
+            QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, at);
+        else
+            QTest::mouseClick(viewport, c.right ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier, at);
+        QApplication::processEvents();
+        EXPECT_EQ(g.grid->EditTrans()->isVisible(), c.opens);
+        if (c.opens) EXPECT_EQ(g.grid->EditTrans()->text(), QStringLiteral("title"));
+    }
+}
+
 // ------------------------------------------------------------ form controls in cells
 
 TEST(EditingFormControls, TabGoesFromControlToControlAndEnterStores)
@@ -332,8 +368,11 @@ TEST(EditingFormControls, TabGoesFromControlToControlAndEnterStores)
         done.push_back(id + u'=' + v);
     };
     ASSERT_TRUE(g.show());
-    ASSERT_TRUE(g.grid->StartControlEdit(2, 2, QString()));
+    g.grid->FocusCell(2, 2);
+    g.grid->setFocus();
+    g.key(Qt::Key_F2);
     TControlEdit* edit = g.grid->HTML().ControlEdit();
+    ASSERT_NE(edit, nullptr) << "F2 on a cell with form controls edits the first one";
     ASSERT_TRUE(edit->isVisible());
     EXPECT_EQ(edit->text(), QStringLiteral("one"));
     edit->setText(QStringLiteral("uno"));
