@@ -1,5 +1,6 @@
 #include "controls/grid/editors/date_time_value.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/format_settings.h"
@@ -47,6 +48,19 @@ int twoDigitYear(int year)
     if (full > thisYear + 50) full -= 100;
     else if (full < thisYear - 50) full += 100;
     return full;
+}
+
+// An "m" run ending before `next` means minutes right after an hour or
+// before a second, else the month.
+bool isMinutesAt(const QString& format, int next, bool afterHour)
+{
+    bool minutes = afterHour;
+    for (int j = next; j < format.size() && !minutes; ++j) {
+        const QChar f = format.at(j).toLower();
+        if (f == u's') minutes = true;
+        if (f.isLetter() && f != u's') break;
+    }
+    return minutes;
 }
 
 }  // namespace date_time_value_detail
@@ -108,15 +122,7 @@ QString FormatDateTimeText(const QString& format, TDateTime value)
         } else if (lower == u'y') {
             out += n <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4);
         } else if (lower == u'm') {
-            // Minutes right after an hour or before a second, else the month.
-            const int next = i + n;
-            bool minutes = afterHour;
-            for (int j = next; j < format.size() && !minutes; ++j) {
-                const QChar f = format.at(j).toLower();
-                if (f == u's') minutes = true;
-                if (f.isLetter() && f != u's') break;
-            }
-            const int v = minutes ? time.minute() : date.month();
+            const int v = isMinutesAt(format, i + n, afterHour) ? time.minute() : date.month();
             out += n >= 2 ? padded(v, 2) : QString::number(v);
         } else if (lower == u'h') {
             out += n >= 2 ? padded(time.hour(), 2) : QString::number(time.hour());
@@ -135,6 +141,65 @@ QString FormatDateTimeText(const QString& format, TDateTime value)
         i += n > 0 ? n : 1;
     }
     return platform::trimBlanks(out);
+}
+
+QString QtDisplayFormat(const QString& format)
+{
+    using namespace date_time_value_detail;
+    const auto& fs = platform::formatSettings();
+    const auto literal = [](const QString& text) {
+        QString quoted = text;
+        return u'\'' + quoted.replace(u'\'', QStringLiteral("''")) + u'\'';
+    };
+    QString out;
+    bool afterHour = false;
+    int i = 0;
+    while (i < format.size()) {
+        const QChar c = format.at(i);
+        const QChar lower = c.toLower();
+        if (c == u'"' || c == u'\'') {
+            const int end = int(format.indexOf(c, i + 1));
+            const int stop = end < 0 ? int(format.size()) : end;
+            out += literal(format.mid(i + 1, stop - i - 1));
+            i = stop + 1;
+            continue;
+        }
+        if (c == u'/') { out += literal(fs.DateSeparator); ++i; continue; }
+        if (c == u':') { out += literal(fs.TimeSeparator); ++i; continue; }
+        if (format.mid(i, 5).toLower() == u"am/pm" || format.mid(i, 4).toLower() == u"ampm") {
+            out += QStringLiteral("AP");
+            i += format.mid(i, 5).toLower() == u"am/pm" ? 5 : 4;
+            continue;
+        }
+        const int n = std::max(1, runLength(format, i, lower));
+        if (lower == u'd') out += n >= 2 ? QStringLiteral("dd") : QStringLiteral("d");
+        else if (lower == u'y') out += n <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
+        else if (lower == u'm')
+            out += isMinutesAt(format, i + n, afterHour) ? (n >= 2 ? QStringLiteral("mm") : QStringLiteral("m"))
+                                                          : (n >= 2 ? QStringLiteral("MM") : QStringLiteral("M"));
+        else if (lower == u'h') out += n >= 2 ? QStringLiteral("hh") : QStringLiteral("h");
+        else if (lower == u'n') out += n >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
+        else if (lower == u's') out += n >= 2 ? QStringLiteral("ss") : QStringLiteral("s");
+        else if (lower == u'z') out += QStringLiteral("zzz");
+        else if (lower == u't') {
+        } else if (lower.isLetter()) out += literal(format.mid(i, n));
+        else out += format.mid(i, n);
+        if (lower.isLetter()) afterHour = lower == u'h';
+        i += n;
+    }
+    return platform::trimBlanks(out);
+}
+
+std::optional<QDateTime> ParseDateTimeText(const QString& text)
+{
+    const QString t = platform::trimBlanks(text);
+    const qsizetype blank = t.indexOf(u' ');
+    const auto date = ParseDateText(blank < 0 ? t : t.left(blank));
+    if (!date) return std::nullopt;
+    if (blank < 0) return QDateTime(*date, QTime(0, 0));
+    const auto time = ParseTimeText(t.mid(blank + 1));
+    if (!time) return std::nullopt;
+    return QDateTime(*date, *time);
 }
 
 std::optional<QDate> ParseDateText(const QString& text)

@@ -31,6 +31,9 @@ TDateTime NowDateTime();
 // patterns) is left out, and so are blanks at either end.
 QString FormatDateTimeText(const QString& format, TDateTime value);
 
+// The same notation as a Qt display format (for the date and time pickers).
+QString QtDisplayFormat(const QString& format);
+
 // A date text in the order of the short date format, fields separated by the
 // date separator; two fields give a day of the current year, two-digit years
 // are taken within 50 years of today. No value for anything else or a day
@@ -39,5 +42,8 @@ std::optional<QDate> ParseDateText(const QString& text);
 // A time text "h[:n[:s[.z]]]" with the time separator, optionally followed by
 // AM or PM. No value for anything else.
 std::optional<QTime> ParseTimeText(const QString& text);
+// A date, optionally followed by one blank and a time. No value for
+// anything else.
+std::optional<QDateTime> ParseDateTimeText(const QString& text);
 
 }  // namespace grid

@@ -1127,9 +1127,16 @@ bool TGridCombo::WalkCursor(Word key)
 {
     // Left at the start and Right at the end of the text leave the cell;
     // the value is validated first, a refused value keeps the cell.
-    TExStringGrid& g = *FGrid;
-    const bool forward = key == platform::VK_RIGHT;
     if (!CommitKey(key)) return true;
+    grid_editor_keys::WalkOutOfCell(*FGrid, key);
+    return true;
+}
+
+namespace grid_editor_keys {
+
+void WalkOutOfCell(TExStringGrid& g, Word key)
+{
+    const bool forward = key == platform::VK_RIGHT;
     const int span = forward ? std::max(0, g.CellSpan(g.RealColIndex(g.Col()), g.Row()).x()) : 0;
     const int next = forward ? g.Col() + span + 1 : g.Col() - 1;
     const bool inside = forward ? g.Col() < g.ColCount() - g.FixedRightCols() - 1 : g.Col() > g.FixedCols();
@@ -1137,15 +1144,16 @@ bool TGridCombo::WalkCursor(Word key)
     g.setFocus(Qt::OtherFocusReason);
     if (inside && g.HasClickGraphic(g.RealColIndex(next), g.Row())) {
         g.SetCol(next);
-        return true;
+        return;
     }
     const TAdvanceDirection direction = g.Navigation().AdvanceDirection();
     g.Navigation().SetAdvanceDirection(adLeftRight);
     g.AdvanceAfterEdit(g.Col(), g.Row(), true, true, forward, false, true);
     g.Navigation().SetAdvanceDirection(direction);
     if (g.Navigation().CursorWalkAlwaysEdit) g.ShowEditor();
-    return true;
 }
+
+}  // namespace grid_editor_keys
 
 void TGridCombo::keyReleaseEvent(QKeyEvent* event)
 {

@@ -31,6 +31,11 @@ bool TabAfterCommit(TExStringGrid& grid, platform::TShiftState shift);
 // The end of an edit by a key: DoneInplaceEdit, then the editor of the new
 // cell opens when AdvanceOnEnter and AdvanceAutoEdit are both set.
 void LeaveByKey(TExStringGrid& grid, platform::Word key, platform::TShiftState shift);
+// Left at the start or Right at the end of a validated editor's text: the
+// editor closes and the current cell moves one column that way.
+void WalkOutOfCell(TExStringGrid& grid, platform::Word key);
+// A key press of Tab or Shift+Tab (which the form would take for its focus chain).
+bool IsTabPress(QEvent* event);
 // The control's focus went to a widget outside it (not to a pop-up of its own).
 bool FocusLeftControl(const QWidget& control, const QFocusEvent& event);
 }  // namespace grid_editor_keys

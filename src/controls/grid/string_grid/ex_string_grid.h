@@ -20,11 +20,13 @@
 #include <vector>
 
 #include <QDateTime>
+#include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QTimer>
 
 #include "controls/grid/base/base_grid.h"
+#include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/cells/grid_change_notifier.h"
 #include "controls/grid/settings/grid_filter.h"
@@ -50,6 +52,15 @@ struct THintInfo;
 class TGridSpin;
 class TGridCombo;
 class TGridCheckBox;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TExRichEdit;
+class TEditLink;
+class TGridTransEdit;
+class TGridTransCombo;
 class TExStringGridCheck;
 namespace search {
 class TSearchPanel;
@@ -1550,6 +1561,34 @@ public:
     TGridCombo* EditCombo() const { return FEditCombo; }
     TGridCombo* Combobox() const { return FEditCombo; }
     TGridCheckBox* EditCheck() const { return FEditCheck; }
+    TGridEditBtn* EditBtn() const { return FEditBtn; }
+    TGridUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
+    TGridButton* GridButton() const { return FGridButton; }
+    // The date pickers and the rich-text editors are made on first use.
+    TGridDatePicker* GetEditDate();
+    TGridDateTimePicker* DateAndTimePicker();
+    TExRichEdit* InplaceRichEdit();
+    // Never shown: loads and saves the rich text of cells.
+    TExRichEdit* RichEdit();
+    // The application's editor for edCustom cells (not owned).
+    TEditLink* EditLink() const;
+    void SetEditLink(TEditLink* value);
+    // OnEllipsClick with the current cell: the text it leaves.
+    QString DoEllipsClick(const QString& S);
+    // Rich text of a cell (storage column) in and out of a rich-text editor.
+    void CellToRich(int Col, int Row, TExRichEdit* RichEditor);
+    void RichToCell(int Col, int Row, TExRichEdit* RichEditor);
+    QString RichToString(TExRichEdit* RichEditor);
+    // Opens the editor of the form control after CtrlID in an HTML cell
+    // (display column); false when the cell has no further control.
+    bool StartControlEdit(int ACol, int ARow, const QString& CtrlID);
+    // Edits a fixed cell (display column) in the edit or combo the mouse
+    // settings name; an open fixed-cell edit ends first.
+    void StartFixedCellEdit(int ACol, int ARow);
+    TGridTransEdit* EditTrans();
+    TGridTransCombo* ComboTrans();
+    // The date-time of the cell when a date-and-time edit started.
+    TDateTime OriginalDateTime() const { return FOriginalDateTime; }
     TSizeWhileTyping& SizeWhileTyping() { return FSizeWhileTyping; }
     // State of the edit in progress.
     bool EditMode = false;
@@ -1629,6 +1668,10 @@ public:
     std::function<void(Sender, int ACol, int ARow, double AValue, bool UpDown)> OnTimeSpinClick;
     std::function<void(Sender, int ACol, int ARow, QString& Value, bool& Allow)> OnClipboardBeforePasteCell;
     std::function<void(Sender, int ACol, int ARow, const QString& Value)> OnClipboardAfterPasteCell;
+    // The ellipsis of an edit with button, a unit edit or a button cell (storage column).
+    std::function<void(Sender, int ACol, int ARow, QString& S)> OnEllipsClick;
+    // A date cell's text read by the application (ADate: now on entry).
+    std::function<void(Sender, const QString& Value, TDateTime& ADate)> OnCustomStrToDate;
 
 protected:
     bool MayShowEditor() override;
@@ -1647,6 +1690,15 @@ private:
     friend class TGridSpin;
     friend class TGridCombo;
     friend class TGridCheckBox;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TExRichEdit;
+    friend class TEditLink;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
     // The edit-text write itself (storage column), without the unchanged-text check.
     void WriteEditText(int ACol, int ARow, const QString& Value);
     // The text handed to the editor of (storage column, row), to tell an
@@ -1661,6 +1713,20 @@ private:
     void SetupSpinEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     void SetupComboEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     void SetupCheckEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    // ex_string_grid_control_editors.cpp: the button, date, link and rich editors.
+    void SetupEditBtnEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void SetupUnitEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void SetupButtonEditor(int ACol, int ARow, const platform::TRect& r);
+    void SetupDateEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void SetupDateTimeEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    void SetupLinkEditor(int ACol, int ARow, const platform::TRect& r, TColor color, const platform::TFont& font);
+    void SetupRichEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    // A fixed cell (display column) whose row or column the gesture edits.
+    bool FixedCellEditGesture(TGridFixedCellEdit gesture, int ACol, int ARow) const;
+    // A press that starts a fixed-cell edit (true: the press ends here).
+    bool PressFixedCellEdit(platform::TMouseButton Button, int ACol, int ARow, int X, int Y);
+    // The write-back of those editors; false for other kinds.
+    bool WriteBackControlEditor(int col, int ARow, bool cancelled);
     void PostStartChar(QWidget* control);
     QWidget* EditorControlWidget(TEditorType kind) const;
     void CloseEditorControl(QWidget* control);
@@ -1675,6 +1741,19 @@ private:
     TGridCombo* FEditCombo = nullptr;
     TGridCheckBox* FEditCheck = nullptr;
     TGridSpin* FEditSpin = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TExRichEdit* FInplaceRichEdit = nullptr;
+    TExRichEdit* FRichEdit = nullptr;
+    QPointer<TEditLink> FEditLink;
+    TGridTransEdit* FEditTrans = nullptr;
+    TGridTransCombo* FComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    TDateTime FOriginalDateTime = 0;
     TSizeWhileTyping FSizeWhileTyping;
     QString FCellCache;
     bool FEditing = false;

@@ -6,7 +6,10 @@
 #include <QEvent>
 
 #include "controls/grid/editors/editor_kinds.h"
+#include "controls/grid/editors/grid_button_editors.h"
 #include "controls/grid/editors/grid_cell_editors.h"
+#include "controls/grid/editors/grid_date_editors.h"
+#include "controls/grid/editors/grid_link_editors.h"
 #include "controls/grid/editors/inplace_edit_rules.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/settings/grid_app_style.h"
@@ -38,6 +41,11 @@ void TExStringGrid::CreateEditorControls()
 {
     FEditCombo = new TGridCombo(this);
     FEditCheck = new TGridCheckBox(this);
+    FEditBtn = new TGridEditBtn(this);
+    FEditBtn->SetIsWinXP(true);
+    FUnitEditBtn = new TGridUnitEditBtn(this);
+    FUnitEditBtn->SetIsWinXP(true);
+    FGridButton = new TGridButton(this);
     // The grid follows the application style from the start and on every change.
     connect(&TGridAppStyleService::Instance(), &TGridAppStyleService::Changed, this, [this] { ApplyStyleColors(); });
     ApplyStyleColors();
@@ -55,6 +63,18 @@ void TExStringGrid::DestroyEditorControls()
     FEditCombo = nullptr;
     delete FEditCheck;
     FEditCheck = nullptr;
+    for (QWidget* editor : std::initializer_list<QWidget*>{FEditBtn, FUnitEditBtn, FGridButton, FEditDate, FEditDateTime,
+                                                          FInplaceRichEdit, FRichEdit, FEditTrans, FComboTrans})
+        delete editor;
+    FEditBtn = nullptr;
+    FUnitEditBtn = nullptr;
+    FGridButton = nullptr;
+    FEditDate = nullptr;
+    FEditDateTime = nullptr;
+    FInplaceRichEdit = nullptr;
+    FRichEdit = nullptr;
+    FEditTrans = nullptr;
+    FComboTrans = nullptr;
     // The inline editor stays the platform grid's until the window goes.
     if (TExInplaceEdit* edit = InplaceEdit()) edit->Detach();
 }
@@ -329,6 +349,8 @@ void TExStringGrid::WriteBackEditor(int ACol, int ARow)
     } else if (EditControl == edCheckBox && FEditCheck != nullptr) {
         CloseEditorControl(FEditCheck);
         EditMode = false;
+    } else {
+        WriteBackControlEditor(col, ARow, cancelled);
     }
     // Inline kinds, edDataCheckBox and edNone: nothing to write here.
     if (EditControl != edNormal && FEditActive) NotifyEditDone(col, ARow);

@@ -47,6 +47,14 @@ QWidget* TExStringGrid::EditorControlWidget(TEditorType kind) const
     case TEditorControl::ComboBox: return FEditCombo;
     case TEditorControl::CheckBox: return FEditCheck;
     case TEditorControl::DataCheckBox: return const_cast<TExStringGrid*>(this);
+    case TEditorControl::EditBtn: return FEditBtn;
+    case TEditorControl::UnitEditBtn: return FUnitEditBtn;
+    case TEditorControl::Button: return FGridButton;
+    case TEditorControl::DatePicker: return const_cast<TExStringGrid*>(this)->GetEditDate();
+    case TEditorControl::DateTimePicker: return const_cast<TExStringGrid*>(this)->DateAndTimePicker();
+    case TEditorControl::RichEdit: return const_cast<TExStringGrid*>(this)->InplaceRichEdit();
+    // Without a link the cell opens nothing (and is not edited inline).
+    case TEditorControl::EditLink: return const_cast<TExStringGrid*>(this);
     default: return nullptr;
     }
 }
@@ -76,6 +84,20 @@ void TExStringGrid::SetupCellEditor(int ACol, int ARow)
         SetupComboEditor(ACol, ARow, r, color);
     else if (EditControl == edCheckBox)
         SetupCheckEditor(ACol, ARow, r, color);
+    else if (IsEditBtnKind(EditControl))
+        SetupEditBtnEditor(ACol, ARow, r, color);
+    else if (IsUnitEditBtnKind(EditControl))
+        SetupUnitEditor(ACol, ARow, r, color);
+    else if (EditControl == edButton)
+        SetupButtonEditor(ACol, ARow, r);
+    else if (EditControl == edDateEdit || EditControl == edDateEditUpDown || EditControl == edTimeEdit)
+        SetupDateEditor(ACol, ARow, r, color);
+    else if (EditControl == edDateTimeEdit)
+        SetupDateTimeEditor(ACol, ARow, r, color);
+    else if (EditControl == edCustom)
+        SetupLinkEditor(ACol, ARow, r, color, font);
+    else if (EditControl == edRichEdit)
+        SetupRichEditor(ACol, ARow, r, color);
     // edDataCheckBox opens nothing: its cell's box toggles by click or Space.
     FStartEditChar = QChar();
 }

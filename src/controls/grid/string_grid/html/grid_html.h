@@ -18,6 +18,7 @@
 #include <QStringList>
 
 #include "controls/grid/editors/esg_combo.h"
+#include "controls/grid/editors/grid_link_editors.h"
 #include "controls/grid/html/html_renderer.h"
 #include "controls/grid/html/picture_container.h"
 #include "platform/colors.h"
@@ -105,7 +106,8 @@ public:
     // ----- the mouse (grid_html_mouse.cpp)
     // The cell's text laid out in hit-test mode at (X, Y), client points, as
     // a click and the mouse test it (display cell, base of its merged block).
-    THTMLCellHit HitTestCell(int ACol, int ARow, int X, int Y);
+    // With a ControlID the result describes that form control wherever it is.
+    THTMLCellHit HitTestCell(int ACol, int ARow, int X, int Y, const QString& ControlID = QString());
     // Links under the mouse on every move, after the base grid's move: the
     // hovered link, the hand cursor, the anchor events; and the shown hint
     // goes when the mouse leaves its cell.
@@ -122,8 +124,11 @@ public:
     void OpenControlEditor(const QString& CellText, const QString& CtrlType, int ARow, int StorageCol, int DisplayCol,
                            const platform::TRect& CtrlRect, const QString& CtrlValue, const QString& CtrlID);
     void CloseControlEditor();
-    QLineEdit* ControlEdit() const { return FControlEdit; }
-    TEsgComboBox* ControlCombo() const { return FControlCombo; }
+    // Opens the editor of the form control after CtrlID in a cell (the first
+    // one for an empty id); false, and the grid has the focus, when none.
+    bool StartControlEdit(int ACol, int ARow, const QString& CtrlID);
+    TControlEdit* ControlEdit() const { return FControlEdit; }
+    TControlCombo* ControlCombo() const { return FControlCombo; }
 
     // ----- hints (grid_html_hints.cpp)
     void GetCellHintInfo(QString& HintStr, bool& CanShow, THintInfo& HintInfo);
@@ -165,8 +170,8 @@ private:
     bool FCtrlEditing = false;
     bool FCtrlDown = false;
     QPointer<THTMLHintWindow> FHintWindow;
-    QPointer<QLineEdit> FControlEdit;
-    QPointer<TEsgComboBox> FControlCombo;
+    QPointer<TControlEdit> FControlEdit;
+    QPointer<TControlCombo> FControlCombo;
 };
 
 }  // namespace grid

@@ -21,30 +21,6 @@ namespace grid_html_mouse_detail {
 
 bool isEditType(const QString& type) { return type == u"EDIT" || type == u"PASSWORD" || type == u"MASK"; }
 
-// Closes the form-control editor when the focus leaves it for anything but
-// its own drop-down.
-class TExitWatch : public QObject {
-public:
-    TExitWatch(QObject* parent, std::function<void()> onExit) : QObject(parent), FOnExit(std::move(onExit)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FocusOut &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            try {
-                FOnExit();
-            } catch (...) {
-                // Leaving an editor never fails the event loop.
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> FOnExit;
-};
-
 }  // namespace grid_html_mouse_detail
 
 namespace hm = grid_html_mouse_detail;
@@ -64,7 +40,7 @@ TRect TGridHTML::CellTextRect(int ACol, int ARow) const
     return r;
 }
 
-THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y)
+THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y, const QString& ControlID)
 {
     THTMLCellHit hit;
     const int sc = G.RealColIndex(ACol);
@@ -88,6 +64,7 @@ THTMLCellHit TGridHTML::HitTestCell(int ACol, int ARow, int X, int Y)
     p.Y = Y;
     p.HitTestOnly = true;
     p.WordWrap = true;
+    p.ControlID = ControlID;
     hit.Hit = RenderHTMLText(measure.Canvas(), text, CellTextRect(ACol, ARow), p, hit.Result);
     return hit;
 }
@@ -268,12 +245,8 @@ void TGridHTML::OpenControlEditor(const QString& CellText, const QString& CtrlTy
     QWidget* shown = nullptr;
     if (edit) {
         if (FControlEdit == nullptr) {
-            FControlEdit = new QLineEdit(G.viewport());
-            FControlEdit->installEventFilter(new hm::TExitWatch(FControlEdit, [this] { CloseControlEditor(); }));
-            QObject::connect(FControlEdit, &QLineEdit::returnPressed, &G, [this] {
-                CloseControlEditor();
-                G.setFocus();
-            });
+            FControlEdit = new TControlEdit(G.viewport());
+            FControlEdit->OnExit = [this] { CloseControlEditor(); };
         }
         QLineEdit& e = *FControlEdit;
         e.setEchoMode(CtrlType == u"PASSWORD" ? QLineEdit::Password : QLineEdit::Normal);
@@ -285,8 +258,8 @@ void TGridHTML::OpenControlEditor(const QString& CellText, const QString& CtrlTy
         shown = &e;
     } else {
         if (FControlCombo == nullptr) {
-            FControlCombo = new TEsgComboBox(G.viewport());
-            FControlCombo->installEventFilter(new hm::TExitWatch(FControlCombo, [this] { CloseControlEditor(); }));
+            FControlCombo = new TControlCombo(G.viewport());
+            FControlCombo->OnExit = [this] { CloseControlEditor(); };
             QObject::connect(FControlCombo, &QComboBox::activated, &G, [this](int index) {
                 if (OnControlComboSelect && FControlCombo != nullptr)
                     OnControlComboSelect(FControlCombo, FCtrlXY.y(), FCtrlXY.x(), index, FCtrlID,
@@ -314,6 +287,27 @@ void TGridHTML::OpenControlEditor(const QString& CellText, const QString& CtrlTy
     shown->raise();
     shown->setFocus();
     if (!edit) FControlCombo->showPopup();
+}
+
+bool TGridHTML::StartControlEdit(int ACol, int ARow, const QString& CtrlID)
+{
+    const int sc = G.RealColIndex(ACol);
+    const QString text = G.GetCellEx(sc, ARow);
+    const QString next = GetNextHTMLControlID(text, CtrlID);
+    if (next.isEmpty() || TextType(text, G.EnableHTML) != TextKindHtml) {
+        G.setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    // The control's box, type and value as the text is laid out in the cell.
+    const THTMLRenderResult result = HitTestCell(ACol, ARow, -1, -1, next).Result;
+    if (result.ControlType.isEmpty()) {
+        G.setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    QString value = result.ControlValue;
+    GetHTMLControlValue(text, next, value);
+    OpenControlEditor(text, result.ControlType, ARow, sc, ACol, result.ControlRect, value, next);
+    return FCtrlEditing;
 }
 
 void TGridHTML::CloseControlEditor()

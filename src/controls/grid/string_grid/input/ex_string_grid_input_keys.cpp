@@ -95,6 +95,9 @@ void TExStringGrid::HandleKeyDownMessage(TWMKey& Msg)
             return;
         }
         if (EnableHTML && GetCellEx(RealCol(), Row()).toUpper().contains(QStringLiteral("<CONTROL"))) {
+            // The cell's first form control is edited instead of its text.
+            RememberCellValue(Col(), Row());
+            StartControlEdit(Col(), Row(), QString());
             Msg.Result = 1;
             return;
         }

@@ -305,6 +305,7 @@ void TExStringGrid::HandleMouseDown(platform::TMouseButton Button, TShiftState S
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     if (Button == mbLeft && PressFixedDropDown(ACol, ARow, X)) return;
+    if (PressFixedCellEdit(Button, ACol, ARow, X, Y)) return;
     if (FMouseActions.RangeSelectAndEdit && Button == mbLeft && !FMouseActions.EditOnDblClickOnly() && ACol >= 0 &&
         ARow >= 0) {
         const bool current = ACol == Col() && ARow == Row();
@@ -540,6 +541,10 @@ void TExStringGrid::WMLButtonDblClk(TWMMouse& Msg)
     if (ARow < FixedRows() && (Options() & goColSizing) && FMouseActions.AutoSizeColOnDblClick &&
         DblClickAutoSize(ACol, ARow, X)) {
         TBaseGrid::WMLButtonDblClk(Msg);
+        return;
+    }
+    if (FixedCellEditGesture(fceDblClick, ACol, ARow)) {
+        StartFixedCellEdit(ACol, ARow);
         return;
     }
     const int sc = RealColIndex(ACol);

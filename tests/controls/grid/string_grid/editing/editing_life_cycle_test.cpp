@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "controls/grid/editors/grid_date_editors.h"
 #include "controls/grid/string_grid/editing/editing_test_support.h"
 #include "controls/grid/text/grid_text_test_settings.h"
 
@@ -17,7 +18,7 @@ TEST(EditingChoice, GridDefaultColumnRuleAndEventChooseTheEditor)
         const char* name;
         TEditorType defaultEditor;
         TEditorType fromEvent;  // edNormal: the event leaves the kind alone
-        const char* expect;     // "inline", "combo", "spin", "check", "none"
+        const char* expect;     // "inline", "combo", "spin", "check", "date", "none"
     };
     const Case cases[] = {
         {"default inline", edNormal, edNormal, "inline"},
@@ -28,7 +29,7 @@ TEST(EditingChoice, GridDefaultColumnRuleAndEventChooseTheEditor)
         {"event check box", edNormal, edCheckBox, "check"},
         {"event none", edNormal, edNone, "none"},
         {"event numeric", edNormal, edNumeric, "inline"},
-        {"later control kind edits inline", edNormal, edDateEdit, "inline"},
+        {"event date", edNormal, edDateEdit, "date"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -51,6 +52,7 @@ TEST(EditingChoice, GridDefaultColumnRuleAndEventChooseTheEditor)
         EXPECT_EQ(g.grid->EditCombo()->isVisible(), expect == "combo");
         EXPECT_EQ(g.grid->SpinEdit()->isVisible(), expect == "spin");
         EXPECT_EQ(g.grid->EditCheck()->isVisible(), expect == "check");
+        EXPECT_EQ(g.grid->GetEditDate()->isVisible(), expect == "date");
         EXPECT_EQ(g.grid->EditMode, expect != "none");
         if (expect == "combo") { EXPECT_EQ(g.focus(), g.grid->EditCombo()); }
         if (expect == "spin") { EXPECT_EQ(g.focus(), g.grid->SpinEdit()); }

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QCalendarWidget>
 #include <QApplication>
 #include <QDir>
 #include <QPainter>
 #include <QTest>
 
+#include "controls/grid/editors/grid_button_editors.h"
+#include "controls/grid/editors/grid_date_editors.h"
 #include "controls/grid/string_grid/editing/editing_test_support.h"
 #include "controls/grid/text/grid_text_test_settings.h"
 
@@ -79,5 +82,61 @@ TEST(EditingScreenshots, GridWithEachEditorOpen)
         EXPECT_TRUE(image.save(path)) << path.toStdString();
         EXPECT_TRUE(g.grid->EditMode);
         if (s.dropDown) g.grid->EditCombo()->SetDroppedDown(false);
+    }
+}
+
+TEST(EditingScreenshots, GridWithEachControlEditorOpen)
+{
+    using editing_screenshot_detail::Shot;
+    grid_text_testing::FormatSettingsScope formats(u'.', u',');
+    const Shot shots[] = {
+        {"editing_edit_btn.png", edEditBtn, 1, 2, false},
+        {"editing_unit_edit.png", edUnitEditBtn, 4, 2, false},
+        {"editing_button.png", edButton, 2, 3, false},
+        {"editing_date_edit.png", edDateEdit, 3, 2, false},
+        {"editing_date_calendar.png", edDateEdit, 3, 2, true},
+        {"editing_time_edit.png", edTimeEdit, 2, 2, false},
+        {"editing_date_time_edit.png", edDateTimeEdit, 1, 3, false},
+        {"editing_rich_edit.png", edRichEdit, 2, 4, false},
+    };
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const Shot& s : shots) {
+        SCOPED_TRACE(s.file);
+        EditingGrid g;
+        g.grid->SetColWidths(1, 190);
+        g.grid->SetColWidths(2, 110);
+        g.grid->SetColWidths(3, 110);
+        g.grid->SetColWidths(4, 90);
+        g.grid->SetRowHeights(4, 40);
+        g.grid->SetCellEx(4, 2, QStringLiteral("12.5 mm"));
+        g.grid->SetCellEx(3, 2, QStringLiteral("05/01/2024"));
+        g.grid->SetCellEx(2, 2, QStringLiteral("10:15:30"));
+        g.grid->SetCellEx(1, 3, QStringLiteral("05/01/2024 10:30"));
+        g.grid->SetCellEx(2, 3, QStringLiteral("Start"));
+        g.grid->SetCellEx(2, 4, QStringLiteral("{\\rtf1 H{\\dn4 2}O {\\b bold}{\\cf1 ,} {\\i m}{\\up4 2}}"));
+        g.grid->UnitEditBtn()->SetUnits({QStringLiteral("mm"), QStringLiteral("cm")});
+        g.grid->OnGetEditorType = [&](QObject*, int col, int row, TEditorType& kind) {
+            if (col == s.col && row == s.row) kind = s.kind;
+        };
+        ASSERT_TRUE(g.show());
+        g.open(s.col, s.row);
+        if (s.dropDown) {
+            g.key(Qt::Key_F4);
+            EXPECT_TRUE(g.grid->GetEditDate()->DroppedDown()) << "F4 opens the calendar";
+        }
+        QApplication::processEvents();
+        QTest::qWait(50);
+        QImage image = g.form.window->grab().toImage();
+        if (s.dropDown && g.grid->GetEditDate()->calendarWidget() != nullptr) {
+            QWidget* popup = g.grid->GetEditDate()->calendarWidget()->window();
+            if (popup->isVisible()) {
+                QPainter painter(&image);
+                painter.drawPixmap(g.form.window->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+            }
+        }
+        const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(s.file));
+        EXPECT_TRUE(image.save(path)) << path.toStdString();
+        EXPECT_TRUE(g.grid->EditMode);
+        g.key(Qt::Key_Escape);
     }
 }

@@ -1,0 +1,487 @@
+#include "controls/grid/editors/esg_date_time_picker.h"
+
+#include <algorithm>
+
+#include <QCalendarWidget>
+#include <QMouseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
+
+#include "platform/format_settings.h"
+
+namespace grid {
+
+namespace date_time_picker_detail {
+
+// The "DTPShiftFocus" message a picker posts to itself after a typed digit.
+QEvent::Type ShiftFocusEventType()
+{
+    static const QEvent::Type type = QEvent::Type(QEvent::registerEventType());
+    return type;
+}
+
+QDateTime QtDateTime(TDateTime value) { return QDateTime(DateOfDateTime(value), TimeOfDateTime(value)); }
+
+}  // namespace date_time_picker_detail
+
+TAutoTabMove AutoTabMove(bool timeKind, const QString& customFormat, const QDateTime& before, const QDateTime& after)
+{
+    if (timeKind) {
+        const QTime b = before.time();
+        const QTime a = after.time();
+        const bool changed = a.hour() != b.hour() || a.minute() != b.minute() || a.second() != b.second();
+        return changed ? TAutoTabMove::NextField : TAutoTabMove::None;
+    }
+    const bool day = before.date().day() != after.date().day();
+    const bool month = before.date().month() != after.date().month();
+    const bool year = before.date().year() != after.date().year();
+    if (!customFormat.isEmpty()) {
+        const QChar last = customFormat.back().toLower();
+        if ((day && last == u'd') || (month && last == u'm') || (year && last == u'y')) return TAutoTabMove::LastFieldDone;
+        return day || month || year ? TAutoTabMove::NextField : TAutoTabMove::None;
+    }
+    if (day || month) return TAutoTabMove::NextField;
+    return year ? TAutoTabMove::LastFieldDone : TAutoTabMove::None;
+}
+
+// ------------------------------------------------------------ the picker
+
+TDateTimePickerBase::TDateTimePickerBase(QWidget* parent) : QDateTimeEdit(parent)
+{
+    setMinimumDate(QDate(100, 1, 1));
+    setDateTime(QDateTime::currentDateTime());
+    ApplyDisplayFormat();
+    connect(this, &QDateTimeEdit::dateTimeChanged, this, [this] {
+        if (OnChange) OnChange(this);
+    });
+}
+
+void TDateTimePickerBase::SetKind(TDateTimeKind value)
+{
+    FKind = value;
+    ApplyDisplayFormat();
+}
+
+void TDateTimePickerBase::SetDateMode(TDTDateMode value)
+{
+    FDateMode = value;
+    ApplyDisplayFormat();
+}
+
+void TDateTimePickerBase::SetFormat(const QString& value)
+{
+    FFormat = value;
+    ApplyDisplayFormat();
+}
+
+void TDateTimePickerBase::ApplyDisplayFormat()
+{
+    const platform::FormatSettings& fs = platform::formatSettings();
+    const QString format = !FFormat.isEmpty() ? FFormat : FKind == dtkTime ? fs.LongTimeFormat : fs.ShortDateFormat;
+    const QDateTime value = dateTime();
+    setDisplayFormat(QtDisplayFormat(format));
+    setDateTime(value);
+    const bool calendar = FKind == dtkDate && FDateMode == dmComboBox;
+    setCalendarPopup(calendar);
+    if (calendar && !FCalendarWatched && calendarWidget() != nullptr) {
+        calendarWidget()->window()->installEventFilter(this);
+        FCalendarWatched = true;
+    }
+}
+
+bool TDateTimePickerBase::eventFilter(QObject* watched, QEvent* event)
+{
+    if (calendarWidget() != nullptr && watched == calendarWidget()->window()) {
+        if (event->type() == QEvent::Show && OnDropDown) OnDropDown(this);
+        if (event->type() == QEvent::Hide && OnCloseUp) OnCloseUp(this);
+    }
+    return QDateTimeEdit::eventFilter(watched, event);
+}
+
+void TDateTimePickerBase::SetShowCheckbox(bool value)
+{
+    if (value && FCheck == nullptr) {
+        FCheck = new QCheckBox(this);
+        FCheck->setChecked(true);
+        FCheck->setFocusPolicy(Qt::NoFocus);
+        connect(FCheck, &QCheckBox::toggled, this, [this](bool on) {
+            setReadOnly(!on);
+            CheckChanged();
+            if (OnChange) OnChange(this);
+        });
+    }
+    if (FCheck == nullptr) return;
+    FCheck->setVisible(value);
+    FCheck->setGeometry(3, 0, FCheck->sizeHint().width(), height());
+    lineEdit()->setTextMargins(value ? FCheck->sizeHint().width() + 2 : 0, 0, 0, 0);
+    setReadOnly(value && !FCheck->isChecked());
+}
+
+void TDateTimePickerBase::SetChecked(bool value)
+{
+    if (FCheck != nullptr) FCheck->setChecked(value);
+}
+
+void TDateTimePickerBase::resizeEvent(QResizeEvent* event)
+{
+    QDateTimeEdit::resizeEvent(event);
+    if (FCheck != nullptr) FCheck->setGeometry(3, 0, FCheck->sizeHint().width(), height());
+}
+
+TDateTime TDateTimePickerBase::DateTime() const { return DateTimeFromQt(dateTime()); }
+
+void TDateTimePickerBase::SetDateTime(TDateTime value) { WriteDateTime(value); }
+
+void TDateTimePickerBase::WriteDateTime(TDateTime value)
+{
+    setDateTime(date_time_picker_detail::QtDateTime(value));
+}
+
+TDateTime TDateTimePickerBase::Date() const { return DateTimeFromQt(date()); }
+
+void TDateTimePickerBase::SetDate(TDateTime value)
+{
+    // The time of day stays.
+    SetDateTime(DateTimeFromQt(DateOfDateTime(value), TimeOfDateTime(DateTime())));
+}
+
+TDateTime TDateTimePickerBase::Time() const { return DateTimeFromQt(QDate(1899, 12, 30), time()); }
+
+void TDateTimePickerBase::SetTime(TDateTime value)
+{
+    SetDateTime(DateTimeFromQt(date(), TimeOfDateTime(value)));
+}
+
+QString TDateTimePickerBase::Text() const
+{
+    const platform::FormatSettings& fs = platform::formatSettings();
+    const QString format = !FFormat.isEmpty() ? FFormat : FKind == dtkTime ? fs.LongTimeFormat : fs.ShortDateFormat;
+    return FormatDateTimeText(format, DateTime());
+}
+
+bool TDateTimePickerBase::DroppedDown() const
+{
+    return calendarPopup() && calendarWidget() != nullptr && calendarWidget()->window()->isVisible();
+}
+
+bool TDateTimePickerBase::IsDigitKey(const QKeyEvent& event)
+{
+    return !event.text().isEmpty() && event.text().at(0) >= u'0' && event.text().at(0) <= u'9';
+}
+
+void TDateTimePickerBase::TypeDigit(QKeyEvent* event)
+{
+    FBefore = dateTime();
+    FSectionAtKey = currentSectionIndex();
+    QDateTimeEdit::keyPressEvent(event);
+    QCoreApplication::postEvent(this, new QEvent(date_time_picker_detail::ShiftFocusEventType()));
+}
+
+bool TDateTimePickerBase::event(QEvent* event)
+{
+    if (event->type() == date_time_picker_detail::ShiftFocusEventType()) {
+        ShiftFocus();
+        return true;
+    }
+    return QDateTimeEdit::event(event);
+}
+
+void TDateTimePickerBase::DropDown()
+{
+    if (!calendarPopup() || DroppedDown()) return;
+    // The edit opens its calendar on a press on its arrow.
+    const QPoint arrow(width() - 4, height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, arrow, mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QDateTimeEdit::mousePressEvent(&press);
+}
+
+void TDateTimePickerBase::keyPressEvent(QKeyEvent* event)
+{
+    const bool f4 = event->key() == Qt::Key_F4 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const bool altDown = event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier);
+    if ((f4 || altDown) && calendarPopup()) {
+        DropDown();
+        return;
+    }
+    QDateTimeEdit::keyPressEvent(event);
+}
+
+void TDateTimePickerBase::NextField()
+{
+    const int next = currentSectionIndex() + 1;
+    if (next >= sectionCount()) return;
+    setCurrentSectionIndex(next);
+    setSelectedSection(sectionAt(next));
+}
+
+// ------------------------------------------------------------ grid editor base
+
+TEsgDateTimePicker::TEsgDateTimePicker(QWidget* parent) : TDateTimePickerBase(parent) {}
+
+void TEsgDateTimePicker::SetBorderColor(TColor value)
+{
+    if (FBorderColor == value) return;
+    FBorderColor = value;
+    update();
+}
+
+void TEsgDateTimePicker::SetMetroStyle(bool value)
+{
+    if (FMetroStyle == value) return;
+    FMetroStyle = value;
+    update();
+}
+
+void TEsgDateTimePicker::paintEvent(QPaintEvent* event)
+{
+    TDateTimePickerBase::paintEvent(event);
+    if (!FMetroStyle) return;
+    // The Metro frame: the border colour, a disabled picker's grey-blue.
+    const TColor frame = !isEnabled() ? TColor(0xB99D7F) : FBorderColor;
+    if (frame == clNone) return;
+    QPainter p(this);
+    p.setPen(toQColor(frame));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+// ------------------------------------------------------------ AutoTab
+
+TCustomDateTimePicker::TCustomDateTimePicker(QWidget* parent) : TDateTimePickerBase(parent) {}
+
+void TCustomDateTimePicker::keyPressEvent(QKeyEvent* event)
+{
+    if (IsDigitKey(*event) && FAutoTab)
+        TypeDigit(event);
+    else
+        TDateTimePickerBase::keyPressEvent(event);
+}
+
+void TCustomDateTimePicker::CheckAutoTab()
+{
+    if (Kind() != dtkTime) return;
+    // The picker may have moved on by itself when the field was full.
+    if (AutoTabMove(true, Format(), FBefore, dateTime()) == TAutoTabMove::NextField &&
+        currentSectionIndex() == FSectionAtKey)
+        NextField();
+}
+
+// ------------------------------------------------------------ date and time in one
+
+TExDateTimePicker::TExDateTimePicker(QWidget* parent) : TCustomDateTimePicker(parent) { CreateTimePicker(); }
+
+void TExDateTimePicker::SetExKind(TExDateTimeKind value)
+{
+    if (FExKind == value) return;
+    FExKind = value;
+    SetKind(value == dkTime ? dtkTime : dtkDate);
+    if (value == dkTime && !FTimeFormat.isEmpty()) SetFormat(FTimeFormat);
+    if (value == dkDateTime) CreateTimePicker();
+    UpdateTimePicker();
+}
+
+void TExDateTimePicker::CreateTimePicker()
+{
+    if (FTimePicker != nullptr || FExKind != dkDateTime) return;
+    auto* picker = new TCustomDateTimePicker(this);
+    picker->SetKind(dtkTime);
+    picker->SetFormat(FTimeFormat);
+    picker->SetAutoTab(AutoTab());
+    picker->setFrame(false);
+    picker->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    picker->setEnabled(isEnabled());
+    picker->OnChange = [this](QObject*) {
+        if (OnChange) OnChange(this);
+        if (OnTimeChange) OnTimeChange(this);
+    };
+    picker->installEventFilter(this);
+    FTimePicker = picker;
+    UpdateTimePicker();
+}
+
+bool TExDateTimePicker::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == FTimePicker && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab:
+        case Qt::Key_PageUp: case Qt::Key_PageDown:
+            if (event->type() == QEvent::KeyPress) keyPressEvent(key);
+            event->accept();
+            return true;
+        default: break;
+        }
+    }
+    return TCustomDateTimePicker::eventFilter(watched, event);
+}
+
+void TExDateTimePicker::TimePickerEnabled()
+{
+    if (FTimePicker != nullptr) FTimePicker->setEnabled(isEnabled() && Checked());
+}
+
+void TExDateTimePicker::UpdateTimePicker()
+{
+    if (FTimePicker == nullptr) return;
+    TCustomDateTimePicker& t = *FTimePicker;
+    t.setPalette(palette());
+    TimePickerEnabled();
+    if (FExKind != dkDateTime) {
+        delete FTimePicker;
+        return;
+    }
+    t.SetFormat(FTimeFormat);
+    t.setFont(font());
+    const int a = QFontMetrics(font()).horizontalAdvance(t.text()) + 31;
+    // In a narrow picker the time part starts after the date's text, never over it.
+    const int dateEnd = lineEdit()->geometry().left() + lineEdit()->textMargins().left() +
+                        QFontMetrics(font()).horizontalAdvance(lineEdit()->text()) + 6;
+    const int left = std::max(width() - a - 34, dateEnd);
+    t.setGeometry(left, 1, std::max(0, std::min(a, width() - 34 - left)), height() - 2);
+    t.setVisible(true);
+}
+
+TDateTime TExDateTimePicker::DateTime() const
+{
+    if (FTimePicker == nullptr) return TCustomDateTimePicker::DateTime();
+    return DateTimeFromQt(date(), FTimePicker->time());
+}
+
+void TExDateTimePicker::SetDateTime(TDateTime value)
+{
+    // Whole days and whole seconds: the milliseconds are dropped.
+    const QTime t = TimeOfDateTime(value);
+    const TDateTime folded = DateTimeFromQt(DateOfDateTime(value), QTime(t.hour(), t.minute(), t.second()));
+    WriteDateTime(folded);
+    CreateTimePicker();
+    if (FTimePicker != nullptr) FTimePicker->SetDateTime(folded);
+}
+
+TDateTime TExDateTimePicker::ExTime() const
+{
+    if (FExKind == dkDateTime && FTimePicker != nullptr) return FTimePicker->Time();
+    return Time();
+}
+
+void TExDateTimePicker::SetExTime(TDateTime value)
+{
+    SetTime(value);
+    if (FTimePicker != nullptr) FTimePicker->SetTime(value);
+    UpdateTimePicker();
+}
+
+void TExDateTimePicker::SetTimeFormat(const QString& value)
+{
+    FTimeFormat = value;
+    if (FExKind == dkTime) SetFormat(value);
+    UpdateTimePicker();
+}
+
+void TExDateTimePicker::SetAutoTab(bool value)
+{
+    TCustomDateTimePicker::SetAutoTab(value);
+    if (FTimePicker != nullptr) FTimePicker->SetAutoTab(value);
+}
+
+void TExDateTimePicker::CheckAutoTab()
+{
+    if (FExKind == dkTime) {
+        TCustomDateTimePicker::CheckAutoTab();
+        return;
+    }
+    switch (AutoTabMove(false, Format(), FBefore, dateTime())) {
+    case TAutoTabMove::NextField:
+        if (currentSectionIndex() == FSectionAtKey) NextField();
+        break;
+    case TAutoTabMove::LastFieldDone:
+        // The date is complete: the time part goes on.
+        if (FTimePicker != nullptr && FTimePicker->isEnabled()) {
+            FTimePicker->setFocus(Qt::TabFocusReason);
+            FTimePicker->setCurrentSectionIndex(0);
+            FTimePicker->setSelectedSection(FTimePicker->sectionAt(0));
+        }
+        break;
+    case TAutoTabMove::None: break;
+    }
+}
+
+void TExDateTimePicker::WriteDateTime(TDateTime value)
+{
+    TCustomDateTimePicker::WriteDateTime(value);
+    if (ShowCheckbox()) TimePickerEnabled();
+}
+
+void TExDateTimePicker::CheckChanged() { TimePickerEnabled(); }
+
+void TExDateTimePicker::SetLabelCaption(const QString& value)
+{
+    if (FLabel == nullptr) {
+        FLabel = new QLabel(parentWidget());
+        FLabel->setBuddy(this);
+    }
+    FLabel->setText(value);
+    UpdateLabel();
+}
+
+void TExDateTimePicker::SetLabelPosition(TLabelPosition value)
+{
+    FLabelPosition = value;
+    UpdateLabel();
+}
+
+void TExDateTimePicker::SetLabelMargin(int value)
+{
+    FLabelMargin = value;
+    UpdateLabel();
+}
+
+void TExDateTimePicker::UpdateLabel()
+{
+    if (FLabel == nullptr) return;
+    if (FLabel->parentWidget() != parentWidget()) FLabel->setParent(parentWidget());
+    FLabel->adjustSize();
+    const int textWidth = FLabel->fontMetrics().horizontalAdvance(FLabel->text());
+    FLabel->move(LabelTopLeft(FLabelPosition, geometry(), FLabel->size(), textWidth, FLabelMargin));
+    FLabel->setVisible(isVisible() || (!isHidden() && parentWidget() != nullptr && !parentWidget()->isVisible()));
+    FLabel->setEnabled(isEnabled());
+}
+
+void TExDateTimePicker::resizeEvent(QResizeEvent* event)
+{
+    TCustomDateTimePicker::resizeEvent(event);
+    UpdateTimePicker();
+    UpdateLabel();
+}
+
+void TExDateTimePicker::moveEvent(QMoveEvent* event)
+{
+    TCustomDateTimePicker::moveEvent(event);
+    UpdateLabel();
+}
+
+void TExDateTimePicker::changeEvent(QEvent* event)
+{
+    TCustomDateTimePicker::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        TimePickerEnabled();
+        if (FLabel != nullptr) FLabel->setEnabled(isEnabled());
+    }
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) UpdateTimePicker();
+}
+
+void TExDateTimePicker::showEvent(QShowEvent* event)
+{
+    TCustomDateTimePicker::showEvent(event);
+    if (FLabel != nullptr) FLabel->show();
+}
+
+void TExDateTimePicker::hideEvent(QHideEvent* event)
+{
+    TCustomDateTimePicker::hideEvent(event);
+    if (FLabel != nullptr) FLabel->hide();
+}
+
+}  // namespace grid
