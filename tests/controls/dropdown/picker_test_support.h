@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/dropdown/base/dropdown_form.h"
+#include "platform/format_settings.h"
 
 namespace dropdown_testing {
 
@@ -48,6 +49,21 @@ struct PickerHost {
     }
     QWidget Window;
     T* Picker;
+};
+
+// Number and time separators for the lifetime of the scope; the settings
+// before it come back afterwards.
+struct FormatSettingsScope {
+    FormatSettingsScope(QChar decimal, QChar thousand, QChar time = u':') : Saved(platform::formatSettings())
+    {
+        platform::formatSettings().DecimalSeparator = decimal;
+        platform::formatSettings().ThousandSeparator = thousand;
+        platform::formatSettings().TimeSeparator = time;
+    }
+    ~FormatSettingsScope() { platform::formatSettings() = Saved; }
+    FormatSettingsScope(const FormatSettingsScope&) = delete;
+    FormatSettingsScope& operator=(const FormatSettingsScope&) = delete;
+    platform::FormatSettings Saved;
 };
 
 // Saves a screenshot into the working folder (the build folder under ctest).

@@ -172,7 +172,9 @@ void TExWatch::SetHour(int value)
     parts.Hour = value;
     InternalSetTime(ReplaceTimeOfDay(FTime, parts));
     update();
-    if (value == FCurrentHourTo) Changed();
+    // A step of a glide stays quiet; its last step and every change made at
+    // once are reported.
+    if (!FTicking || value == FCurrentHourTo) Changed();
 }
 
 void TExWatch::SetMinute(int value)
@@ -196,7 +198,7 @@ void TExWatch::SetMinute(int value)
     parts.Minute = value;
     InternalSetTime(ReplaceTimeOfDay(FTime, parts));
     update();
-    if (value == FCurrentMinuteTo) Changed();
+    if (!FTicking || value == FCurrentMinuteTo) Changed();
 }
 
 void TExWatch::AnimationTimerTick()
@@ -208,6 +210,7 @@ void TExWatch::AnimationTimerTick()
     const TTimeParts shown = DecodeTime(FTime);
     const bool wasInternal = FInternalCall;
     FInternalCall = true;
+    FTicking = true;
     if (FHourAnimating) {
         const int next = StepHourToward(shown.Hour, FCurrentHourTo, FAnimationFactor);
         if (next != FCurrentHourTo) {
@@ -225,6 +228,7 @@ void TExWatch::AnimationTimerTick()
             SetMinute(FCurrentMinuteTo);
         }
     }
+    FTicking = false;
     FInternalCall = wasInternal;
 }
 

@@ -120,6 +120,7 @@ private:
     bool FHourAnimating = false;
     bool FInternalCall = false;
     bool FInternalSet = false;
+    bool FTicking = false;  // within a step of the glide
 };
 
 }  // namespace dropdown

@@ -5,7 +5,7 @@
 #include "controls/dropdown/calculator/button_panel.h"
 #include "controls/dropdown/calculator/calculator_engine.h"
 #include "controls/dropdown/calculator/calculator_number_text.h"
-#include "platform/format_settings.h"
+#include "controls/dropdown/picker_test_support.h"
 
 using namespace dropdown;
 
@@ -55,21 +55,11 @@ struct Calculator {
     TCalculatorEngine engine{display};
 };
 
-struct FormatGuard {
-    FormatGuard(QChar decimal, QChar thousand) : saved(platform::formatSettings())
-    {
-        platform::formatSettings().DecimalSeparator = decimal;
-        platform::formatSettings().ThousandSeparator = thousand;
-    }
-    ~FormatGuard() { platform::formatSettings() = saved; }
-    platform::FormatSettings saved;
-};
-
 }  // namespace
 
 TEST(CalculatorEngine, KeySequencesShowTheirResults)
 {
-    FormatGuard format(u'.', u',');
+    dropdown_testing::FormatSettingsScope format(u'.', u',');
     struct Case {
         const char* keys;
         const char* shown;
@@ -131,7 +121,7 @@ TEST(CalculatorEngine, ErrorsOfSqrtAndReciprocalKeepAccumulatorAndPendingOperati
 
 TEST(CalculatorEngine, ATextThatIsNoNumberShowsErrorAndKeepsAccumulatorAndMemory)
 {
-    FormatGuard format(u'.', u',');
+    dropdown_testing::FormatSettingsScope format(u'.', u',');
     Calculator calc;
     calc.press("9 MS C 4 +");
     calc.display.text = QStringLiteral("-");  // a lone minus typed by the user
@@ -188,7 +178,7 @@ TEST(CalculatorEngine, PopupCharactersComputeAndClose)
 
 TEST(CalculatorEngine, ThousandSeparatorsAreShownAndIgnoredWhenRead)
 {
-    FormatGuard format(u',', u'.');
+    dropdown_testing::FormatSettingsScope format(u',', u'.');
     Calculator calc;
     calc.display.grouped = true;
     EXPECT_EQ(calc.press("1234 . 5"), QStringLiteral("1.234,50"));
@@ -198,7 +188,7 @@ TEST(CalculatorEngine, ThousandSeparatorsAreShownAndIgnoredWhenRead)
 
 TEST(CalculatorNumberText, LocaleFloatReading)
 {
-    FormatGuard format(u',', u'.');
+    dropdown_testing::FormatSettingsScope format(u',', u'.');
     EXPECT_EQ(ParseLocaleFloat(QStringLiteral(" -12,5 ")), 12.5L * -1);
     EXPECT_EQ(ParseLocaleFloat(QStringLiteral("1e3")), 1000.0L);
     for (const char* bad : {"", "-", "12.5", "1,2,3", "1e", "abc", "1 2", "inf", "nan"})

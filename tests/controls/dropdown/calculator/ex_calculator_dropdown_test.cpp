@@ -11,7 +11,7 @@ using namespace dropdown_testing;
 
 namespace {
 
-using Host = PickerHost<TExCalculatorDropdown>;
+using CalcHost = PickerHost<TExCalculatorDropdown>;
 
 void type(TExCalculatorDropdown& edit, const QString& text)
 {
@@ -33,16 +33,6 @@ void click(TCustomButtonPanel& pad, const QString& caption)
     QTest::mousePress(&pad, Qt::LeftButton, Qt::NoModifier, at);
     QTest::mouseRelease(&pad, Qt::LeftButton, Qt::NoModifier, at);
 }
-
-struct DotDecimal {
-    DotDecimal() : saved(platform::formatSettings())
-    {
-        platform::formatSettings().DecimalSeparator = u'.';
-        platform::formatSettings().ThousandSeparator = u',';
-    }
-    ~DotDecimal() { platform::formatSettings() = saved; }
-    platform::FormatSettings saved;
-};
 
 }  // namespace
 
@@ -98,8 +88,8 @@ TEST(CalculatorKeyPad, ACustomPadPlacesNoKeysAndAClickCountsOnlyOnTheSameKey)
 
 TEST(CalculatorDropDown, OperatorsTypedIntoTheClosedEditCompute)
 {
-    DotDecimal format;
-    Host host;
+    FormatSettingsScope format(u'.', u',');
+    CalcHost host;
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetText(QString());
     EXPECT_EQ(edit.Text(), QStringLiteral("0.00"));
@@ -122,8 +112,8 @@ TEST(CalculatorDropDown, OperatorsTypedIntoTheClosedEditCompute)
 
 TEST(CalculatorDropDown, BackspaceAndDeleteNeverLeaveTheDisplayEmpty)
 {
-    DotDecimal format;
-    Host host;
+    FormatSettingsScope format(u'.', u',');
+    CalcHost host;
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetPrecision(0);
     edit.SetText(QStringLiteral("7"));
@@ -136,8 +126,8 @@ TEST(CalculatorDropDown, BackspaceAndDeleteNeverLeaveTheDisplayEmpty)
 
 TEST(CalculatorDropDown, PopupKeysComputeAndEscapeBringsTheOldTextBack)
 {
-    DotDecimal format;
-    Host host;
+    FormatSettingsScope format(u'.', u',');
+    CalcHost host;
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetText(QStringLiteral("4"));
     edit.ShowDropDown();
@@ -167,8 +157,8 @@ TEST(CalculatorDropDown, PopupKeysComputeAndEscapeBringsTheOldTextBack)
 
 TEST(CalculatorDropDown, ThousandSeparatorsShowButValueReadsThePlainNumber)
 {
-    DotDecimal format;
-    Host host;
+    FormatSettingsScope format(u'.', u',');
+    CalcHost host;
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetValue(1234567.5L);
     EXPECT_EQ(edit.Text(), QStringLiteral("1234567.50"));
@@ -181,7 +171,7 @@ TEST(CalculatorDropDown, ThousandSeparatorsShowButValueReadsThePlainNumber)
 
 TEST(CalculatorDropDown, ComponentStyleGivesTheKeysTheButtonColours)
 {
-    Host host;
+    CalcHost host;
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetComponentStyle(tsOffice2010Blue);
     EXPECT_EQ(edit.CalcButtonAppearance().Color(), edit.ButtonAppearance().Color());
@@ -193,8 +183,8 @@ TEST(CalculatorDropDown, ComponentStyleGivesTheKeysTheButtonColours)
 
 TEST(CalculatorDropDown, Screenshot)
 {
-    DotDecimal format;
-    Host host;
+    FormatSettingsScope format(u'.', u',');
+    CalcHost host;
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetText(QStringLiteral("1234.5"));
     edit.ShowDropDown();

@@ -14,7 +14,7 @@ using namespace dropdown;
 
 namespace {
 
-TDateTime at(int hour, int minute, int second = 0)
+TDateTime clockAt(int hour, int minute, int second = 0)
 {
     TDateTime t = 0;
     EXPECT_TRUE(TryEncodeTime(hour, minute, second, 0, t));
@@ -98,7 +98,7 @@ TEST(ExWatch, ClicksSetTheMinuteOutsideTheDialAndTheHourInside)
     EXPECT_EQ(hourMinute(watch), std::make_pair(3, 15));
     clickAt(watch, {90, 150});
     EXPECT_EQ(hourMinute(watch), std::make_pair(6, 15));
-    watch.SetTime(at(15, 15));
+    watch.SetTime(clockAt(15, 15));
     EXPECT_FALSE(watch.AM());
     clickAt(watch, {150, 90});
     EXPECT_EQ(hourMinute(watch).first, 15);
@@ -116,13 +116,13 @@ TEST(ExWatch, MinuteZeroAdvancesTheHourOnlyFromTheUpperHalf)
 {
     TExWatch watch;
     watch.SetAnimation(false);
-    watch.SetTime(at(7, 45));
+    watch.SetTime(clockAt(7, 45));
     watch.SetMinute(0);
     EXPECT_EQ(hourMinute(watch), std::make_pair(8, 0));
-    watch.SetTime(at(7, 15));
+    watch.SetTime(clockAt(7, 15));
     watch.SetMinute(0);
     EXPECT_EQ(hourMinute(watch), std::make_pair(7, 0));
-    watch.SetTime(at(23, 59));
+    watch.SetTime(clockAt(23, 59));
     watch.HandleWatchKey(platform::VK_RIGHT);
     EXPECT_EQ(hourMinute(watch), std::make_pair(0, 0));
     EXPECT_THROW(watch.SetMinute(60), std::invalid_argument);
@@ -132,7 +132,7 @@ TEST(ExWatch, MinuteZeroAdvancesTheHourOnlyFromTheUpperHalf)
 TEST(ExWatch, AGlideFiresOnChangeOnceWhenTheHandArrives)
 {
     TExWatch watch;
-    watch.SetTime(at(9, 10));
+    watch.SetTime(clockAt(9, 10));
     int changes = 0;
     std::vector<int> minutes;
     watch.OnChange = [&](QObject*) {
@@ -174,7 +174,7 @@ TEST(ExWatch, KeysStepHourAndMinute)
         {9, 30, 'P', 21, 30},                {21, 30, 'A', 9, 30},               {9, 30, 'A', 9, 30},
     };
     for (const Case& c : cases) {
-        watch.SetTime(at(c.hour, c.minute));
+        watch.SetTime(clockAt(c.hour, c.minute));
         watch.HandleWatchKey(c.key);
         EXPECT_EQ(hourMinute(watch), std::make_pair(c.expectedHour, c.expectedMinute))
             << c.hour << ":" << c.minute << " key " << c.key;
@@ -184,7 +184,7 @@ TEST(ExWatch, KeysStepHourAndMinute)
 TEST(ExWatch, TheAMPMBoxSwitchesWithASlideThatDoesNotBlock)
 {
     TExWatch watch;
-    watch.SetTime(at(8, 20));
+    watch.SetTime(clockAt(8, 20));
     int changes = 0;
     watch.OnChange = [&](QObject*) { ++changes; };
     const platform::TRect box = watch.GetAMPMRect();
@@ -263,7 +263,7 @@ TEST(ExWatch, TimeChangesRedrawOnlyTheHands)
     (void)watch.grab();
     const int faces = watch.FacePaintCount();
     for (int m = 0; m < 10; ++m) {
-        watch.SetTime(at(4, m));
+        watch.SetTime(clockAt(4, m));
         (void)watch.grab();
     }
     EXPECT_EQ(watch.FacePaintCount(), faces);
@@ -281,7 +281,7 @@ TEST(ExWatch, Screenshots)
     for (TWatchStyle style : {wsClassic, wsBlackWhite, wsSports}) {
         TExWatch watch;
         watch.SetStyle(style);
-        watch.SetTime(at(22, 9, 30));
+        watch.SetTime(clockAt(22, 9, 30));
         if (style == wsClassic) watch.SetComponentStyle(tsOffice2007Luna);
         painter.drawPixmap(x, 0, watch.grab());
         x += 180;
