@@ -227,9 +227,12 @@ void TDropDownForm::keyPressEvent(QKeyEvent* event)
     }
     Guarded([&] {
         platform::Word key = platform::keyCodeFromQt(event->key());
-        if (OnKeyDown) OnKeyDown(this, key, platform::shiftStateFromQt(event->modifiers()));
+        // Keys without a key code of their own (punctuation such as "+" or
+        // "%") still type their character.
+        const bool coded = key != 0;
+        if (coded && OnKeyDown) OnKeyDown(this, key, platform::shiftStateFromQt(event->modifiers()));
         const QString text = event->text();
-        if (key != 0 && text.size() == 1 && OnKeyPress && isVisible()) {
+        if ((key != 0 || !coded) && text.size() == 1 && OnKeyPress && isVisible()) {
             QChar c = text.at(0);
             if (c.isPrint() || c == QChar(u'\r') || c == QChar(u'\x1b')) OnKeyPress(this, c);
         }
