@@ -50,6 +50,12 @@ void DrawButtonGradient(TCanvas& canvas, TColor from, TColor to, bool horizontal
     }
 }
 
+bool IsCaptionAccelerator(const QString& caption, QChar ch)
+{
+    const qsizetype amp = caption.indexOf(QLatin1Char('&'));
+    return amp >= 0 && amp + 1 < caption.size() && caption[amp + 1].toUpper() == ch.toUpper();
+}
+
 QImage GreyGlyph(const QImage& glyph)
 {
     QImage grey = glyph.convertToFormat(QImage::Format_ARGB32);
@@ -304,9 +310,9 @@ void TExGridButton::changeEvent(QEvent* event)
 
 bool TExGridButton::DialogChar(QChar ch)
 {
-    const qsizetype amp = FCaption.indexOf(QLatin1Char('&'));
-    if (amp < 0 || amp + 1 >= FCaption.size() || FCaption[amp + 1].toUpper() != ch.toUpper()) return false;
-    if (!isEnabled() || !isVisible() || parentWidget() == nullptr || !parentWidget()->isVisible()) return false;
+    if (!IsCaptionAccelerator(FCaption, ch) || !isEnabled() || !isVisible() || parentWidget() == nullptr ||
+        !parentWidget()->isVisible())
+        return false;
     Click();
     return true;
 }

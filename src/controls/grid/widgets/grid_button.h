@@ -29,6 +29,9 @@ enum TExGridButtonStyle : uint8_t { tasButton, tasCheck };
 void DrawButtonGradient(platform::TCanvas& canvas, TColor from, TColor to, bool horizontal, const platform::TRect& r,
                         int steps, TColor border);
 
+// Whether ch (any case) is the accelerator of a caption: the character after its "&".
+bool IsCaptionAccelerator(const QString& caption, QChar ch);
+
 // The grey version of a glyph: every pixel becomes ((R + G + B) / 3) / 2 + 96.
 QImage GreyGlyph(const QImage& glyph);
 

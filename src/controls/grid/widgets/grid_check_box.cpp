@@ -1,4 +1,5 @@
 #include "controls/grid/widgets/grid_check_box.h"
+#include "controls/grid/widgets/grid_button.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -155,9 +156,7 @@ void TExCheckBox::keyReleaseEvent(QKeyEvent* event)
 
 bool TExCheckBox::DialogChar(QChar ch)
 {
-    const qsizetype amp = FCaption.indexOf(QLatin1Char('&'));
-    if (amp < 0 || amp + 1 >= FCaption.size() || FCaption[amp + 1].toUpper() != ch.toUpper()) return false;
-    if (!isEnabled() || !isVisible()) return false;
+    if (!IsCaptionAccelerator(FCaption, ch) || !isEnabled() || !isVisible()) return false;
     Toggle();
     if (focusPolicy() & Qt::TabFocus) setFocus(Qt::ShortcutFocusReason);
     return true;

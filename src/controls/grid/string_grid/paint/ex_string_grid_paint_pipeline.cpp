@@ -519,6 +519,7 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         p.TextShown = textShown;
         p.HasGraphic = graphic != nullptr;
         p.GraphicType = kind;
+        GetMarker(sc, ARow, p.MarkerStart, p.MarkerLength);
         p.Room.XYOffset = XYOffset;
         p.Room.GraphicHAlign = gha;
         p.Room.GraphicVAlign = gva;

@@ -525,3 +525,38 @@ TEST(CellObjects, ScreenshotOfEveryKind)
     ASSERT_TRUE(image.save(folder + "/cell_objects.png"));
     EXPECT_GT(ObjGrid::countColor(image, qRgb(200, 40, 40)), 50);  // the bitmap
 }
+
+namespace {
+int countRed(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 200 && c.green() < 90 && c.blue() < 90;
+        }
+    return n;
+}
+}  // namespace
+
+TEST(CellObjects, ErrorMarkersUnderlineTheirRangeInRed)
+{
+    ObjGrid s;
+    s.grid.SetRowHeights(1, 60);
+    s.grid.SetCellEx(1, 1, "wrong word");
+    const QImage plain = s.cellImage(1, 1);
+    EXPECT_EQ(countRed(plain), 0);
+    s.grid.AddMarker(1, 1, 1, 5);
+    const QImage marked = s.cellImage(1, 1);
+    EXPECT_GT(countRed(marked), 10);
+    // The underline covers "wrong" only: nothing red in the right half.
+    EXPECT_EQ(countRed(marked.copy(marked.width() / 2 + 10, 0, marked.width() / 2 - 10, marked.height())),
+              0);
+    // A marker on a cell that shows another object draws no underline.
+    s.grid.SetCellEx(2, 1, "wrong word");
+    s.grid.AddComment(2, 1, "c");
+    s.grid.AddMarker(2, 1, 1, 5);
+    EXPECT_EQ(countRed(s.cellImage(2, 1).copy(0, 8, 60, 22)), 0);
+    s.grid.RemoveMarker(1, 1);
+    EXPECT_EQ(s.cellImage(1, 1), plain);
+}
