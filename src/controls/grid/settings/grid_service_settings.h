@@ -20,23 +20,73 @@ enum TFooterStyle : uint8_t { fsFixedLastRow, fsColumnPreview, fsCustomPreview, 
 
 using TCalcFooterEvent = std::function<void(QObject* Sender, int ACol, int ARow, QString& Value)>;
 
-// The footer row kept last: shown, its style and whether it calculates.
+// The footer kept below the scrolling cells: shown, its style, its look
+// and whether it calculates. Writing the fields directly only stores them;
+// the setters also tell the grid (panel height, fixed footer row, repaint).
 class TFloatingFooter {
 public:
+    // Copies CalculateHiddenRows, Color, Column, CustomTemplate, FooterStyle,
+    // ShowHint and, through its setter, Visible.
     void Assign(const TFloatingFooter& s)
     {
-        Visible = s.Visible;
-        FooterStyle = s.FooterStyle;
-        EnableCalculation = s.EnableCalculation;
         CalculateHiddenRows = s.CalculateHiddenRows;
-        Height = s.Height;
+        Color = s.Color;
+        Column = s.Column;
+        CustomTemplate = s.CustomTemplate;
+        FooterStyle = s.FooterStyle;
+        ShowHint = s.ShowHint;
+        SetVisible(s.Visible);
     }
+    void SetVisible(bool value)
+    {
+        Visible = value;
+        if (OnVisibleChange) OnVisibleChange();
+    }
+    void SetFooterStyle(TFooterStyle value)
+    {
+        FooterStyle = value;
+        if (OnStyleChange) OnStyleChange();
+    }
+    void SetHeight(int value)
+    {
+        Height = value;
+        if (OnHeightChange) OnHeightChange();
+    }
+    void SetColor(TColor value) { Color = value, Invalidate(); }
+    void SetBorderColor(TColor value)
+    {
+        if (BorderColor != value) BorderColor = value, Invalidate();
+    }
+    void SetColumn(int value) { Column = value, Invalidate(); }
+    void SetCustomTemplate(const QString& value) { CustomTemplate = value, Invalidate(); }
+    void SetShowHint(bool value)
+    {
+        ShowHint = value;
+        if (OnShowHintChange) OnShowHintChange();
+    }
+    // Repaints the footer panel.
+    void Invalidate()
+    {
+        if (OnRepaint) OnRepaint();
+    }
+
     bool Visible = false;
     TFooterStyle FooterStyle = fsFixedLastRow;
     bool EnableCalculation = true;
     bool CalculateHiddenRows = true;
     int Height = 22;
+    TColor Color = clBtnFace;
+    TColor BorderColor = clNone;
+    int Column = 0;
+    QString CustomTemplate;
+    bool ShowHint = false;
     TCalcFooterEvent OnCalcFooter;
+    // The grid's wiring.
+    std::function<void()> OnVisibleChange;
+    std::function<void()> OnStyleChange;
+    std::function<void()> OnHeightChange;
+    std::function<void()> OnShowHintChange;
+    std::function<void()> OnRepaint;
 };
 
 // ----------------------------------------------------------------- grouping

@@ -1,6 +1,7 @@
 // Construction, window life, copying and the settings objects' wiring.
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/string_grid/paint/footer_panel.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -72,6 +73,8 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
     FOldRowSel = Row();
     CreateEditorControls();
     FSearchPanel = search::CreateSearchPanel(*this);
+    SetUpFloatingFooter();
+    SetUpBalloon();
 }
 
 TExStringGrid::~TExStringGrid()
@@ -190,6 +193,7 @@ void TExStringGrid::Invalidate()
         return;
     }
     TBaseGrid::Invalidate();
+    if (FFooterPanel != nullptr && FFooterPanel->isVisible()) FFooterPanel->update();
 }
 
 void TExStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

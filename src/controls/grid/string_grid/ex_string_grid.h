@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
+#include <QScrollBar>
 #include <QTimer>
 
 #include "controls/grid/base/base_grid.h"
@@ -44,6 +45,7 @@
 #include "controls/grid/search/find_params.h"
 #include "controls/grid/search/find_state.h"
 
+
 namespace grid {
 
 class TExInplaceEdit;
@@ -62,6 +64,7 @@ class TEditLink;
 class TGridTransEdit;
 class TGridTransCombo;
 class TExStringGridCheck;
+class TFooterPanel;
 namespace search {
 class TSearchPanel;
 }
@@ -86,6 +89,7 @@ enum THintShowLargeTextPos : uint8_t { hpCell, hpCursor };
 enum THoverFixedCells : uint8_t { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TIntelliPan : uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TInvalidEntryIcon : uint8_t { ieNone, ieInfo, ieWarning, ieError };
+enum TBalloonIcon : uint8_t { biNone, biInfo, biWarning, biError };
 enum TScrollHintType : uint8_t { shNone, shVertical, shHorizontal, shBoth };
 enum TFilterDropDownColumns : uint8_t { fdNormal, fdAll };
 enum TScrollBarAlways : uint8_t { saNone, saVert, saHorz, saBoth };
@@ -1983,6 +1987,290 @@ public:
 private:
     search::TFindState FFindState;
     search::TSearchPanel* FSearchPanel = nullptr;  // Qt child of the grid
+
+public:
+    // ============================================================
+    // Cell objects: pictures, image-list images, indicators, comments,
+    // balloons, error markers, buttons, expand cells, radio groups and
+    // interfaced cells                 ex_string_grid_cell_objects.cpp
+    // ============================================================
+    // Columns are storage columns (unless named display columns), rows
+    // display rows. Every Add gives the cell a new graphic (the old one is
+    // freed with what it owned), unless said otherwise; every Remove acts only
+    // on a graphic of its own kind. An object handed to an Add stays the
+    // caller's; one made by a Create belongs to the cell. The Add operations
+    // raise "Invalid cell" outside the store.
+    void AddBitmap(int ACol, int ARow, QPixmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    QPixmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    QPixmap* GetBitmap(int ACol, int ARow) const;
+    bool HasBitmap(int ACol, int ARow) const { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddPicture(int ACol, int ARow, QImage* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    QImage* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding, TCellHAlign hal,
+                          TCellVAlign val);
+    QImage* GetPicture(int ACol, int ARow) const;
+    bool HasPicture(int ACol, int ARow) const { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow) const;
+    void RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    void AddIcon(int ACol, int ARow, QIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    QIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    // The image-list kinds need GridImages; without it they change nothing.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx) const;
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    // The cell text is the image index; an empty cell gets Aidx as its text.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctDataImage}); }
+    // Always empties the cell text.
+    void RemoveDataImage(int ACol, int ARow);
+    // A row of images whose indexes the caller puts into GetCellImages.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+
+    // Progress bars, pies, range indicators, shapes, ratings, scroll bars:
+    // the value shown is the cell's own.
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    bool HasProgress(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctProgress}); }
+    void AddExProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+    void AddShape(int ACol, int ARow, paint::TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow) const;
+    void RemoveShape(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctRating}); }
+    void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    struct TScrollProp {
+        int32_t PageSize = 0;
+        int32_t Range = 0;
+    };
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctScrollbar}); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow) const;
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow) const;  // -1 without a scroll bar
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow) const;  // (-1, -1) without a scroll bar
+    void RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    // An auto-range scroll bar's page is the row height, its range the height of the wrapped text.
+    void CellTextChanged(int ACol, int ARow) override;
+    // Progress bars right-align their cells when they are added.
+    bool AutoNumAlign = false;
+
+    // Comments, balloons and error markers.
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    // A cell without a graphic gets a comment; a comment cell a new text; others stay.
+    void SetComment(int ACol, int ARow, const QString& Value);
+    bool IsComment(int ACol, int ARow, QString& Comment) const;
+    QString GetComment(int ACol, int ARow) const;
+    void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    // On a check box or radio button the balloon is attached and the box
+    // stays; on a cell without a graphic it is a balloon cell; otherwise nothing.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctBalloon}); }
+    // A balloon cell or a box with an attached balloon: its texts and icon.
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon) const;
+    // The underlined range ErrPos, ErrLen of the cell text; the cell's graphic stays.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen) const;
+
+    // Buttons and expand cells.
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, QPixmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    QPixmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    void SetButtonText(int ACol, int ARow, const QString& Caption);  // display column
+    QString GetButtonText(int ACol, int ARow) const;                 // display column
+    void PushButton(int ACol, int ARow, bool Push);                  // display column
+    bool HasButton(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctButton, ctBitButton}); }
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    // The button (bit button, expand mark) as the last paint placed it (display column).
+    QRect GetCellButtonRect(int ACol, int ARow) const;
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool HasExpand(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctExpand}); }
+    // Flips the expanded state (row heights are the caller's); false without a graphic.
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow) const;
+    int GetExpandHeight(int ACol, int ARow, bool Expanded) const;
+    QRect GetExpandRect(int ACol, int ARow) const;
+    void RemoveExpand(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+
+    // Radio groups: the choices of one cell, one of them checked (-1: none).
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, QStringList* sl);
+    QStringList* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio) const;
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    QStringList* GetRadioStrings(int ACol, int ARow) const;
+    bool IsRadio(int ACol, int ARow) const { return HasCellType(ACol, ARow, {ctRadio}); }
+    void RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    // The group's next choice (wrapping); a user's step needs an editable cell
+    // unless ControlLook.RadioAlwaysActive.
+    void CycleRadio(int ACol, int ARow, bool ByUser);
+
+    // A cell drawn by the program's object (not owned).
+    void AddInterfacedCell(int ACol, int ARow, QObject* AObject);
+    QObject* GetInterfacedCell(int ACol, int ARow) const;
+    void RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+
+    // Notification slots.
+    virtual void CanInsertRow(int ARow, bool& CanInsert);
+    virtual void DoColorSelect(TColor Color, const QString& Value);
+    virtual void DoImageSelect(int Index);
+    std::function<void(Sender, int ACol, int ARow, TColor Color, const QString& Value)> OnColorSelect;
+    std::function<void(Sender, int ACol, int ARow, int Index)> OnImageSelect;
+
+private:
+    // The cell's own graphic when it has the kind (base cell with base); else nullptr.
+    TCellGraphic* GraphicOfKind(int ACol, int ARow, TCellType kind, bool base = false) const;
+    // A new graphic for an Add: raises outside the store.
+    TCellGraphic* NewObjectGraphic(int ACol, int ARow);
+    void RemoveEveryCellGraphic(const std::function<void(int, int)>& remove);
+
+public:
+    // ============================================================
+    // Selected cells, selection counts and selection text
+    //                               ex_string_grid_selected_cells.cpp
+    // ============================================================
+    // Display columns and rows. Outside disjunct cell selection the cell
+    // list is rebuilt from Selection by SelectedCellsCount.
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool IsSelected(int ACol, int ARow);
+    bool GetSelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    platform::TGridCoord SelectedCell(int i) const;
+    int SelectedCellsCount();
+    int SelectedColCount() const;
+    int SelectedRowCount() const;
+    int GetSelectedRow(int i) const;  // -1 past the last
+    void ClearSelectedCells();
+    // Cells joined by tabs, rows by CR LF, nothing after the last.
+    QString SelectedText();
+    void ClearModifiedRows();
+    // Multi-line cells quoted as CSV in SelectedText.
+    bool ExcelClipboardFormat = false;
+    // With goRowSelect, SelectedText takes every column.
+    bool OleEntireRows = false;
+
+public:
+    // ============================================================
+    // Controls in cells                    ex_string_grid_cell_controls.cpp
+    // ============================================================
+    // A control placed over a cell (storage column, display row) follows it
+    // through scrolling, hiding, sorting and moves; it is never freed by the
+    // grid, and removing it only forgets it.
+    QWidget* GetCellControls(int c, int r) const;
+    void SetCellControls(int c, int r, QWidget* control);
+    // Places every cell control (and the cell scroll bar) again; with
+    // rebuildlist the list is first made anew from the cells.
+    void CellControlsUpdate(bool rebuildlist);
+    int NumCellControls() const { return FNumCellControls; }
+    // The scroll bar shown over the current cell when it holds an
+    // auto-range scroll bar (not made before the first such cell).
+    QScrollBar* CellScrollBar() const { return FScrollBar; }
+    virtual uint32_t GetVersionNr() const { return 0x06020103; }
+    virtual QString GetVersionString() const;
+
+private:
+    void PlaceCellControl(QWidget* control, int displayCol, int row);
+    void UpdateCellScrollBar();
+    int FNumCellControls = 0;
+    QScrollBar* FScrollBar = nullptr;  // Qt child of the viewport
+
+public:
+    // ============================================================
+    // Floating footer                      paint/footer_panel.cpp
+    // ============================================================
+    // The panel (made with the grid, a child of its cell area) that paints
+    // the footer FloatingFooter describes.
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    std::function<void(Sender, int AColumn, platform::TCanvas& Canvas, const platform::TRect& ARect)> OnPaintFooter;
+    std::function<void(Sender)> OnCreatedFloatingFooter;
+
+private:
+    void SetUpFloatingFooter();
+    TFooterPanel* FFooterPanel = nullptr;  // Qt child of the viewport
+
+public:
+    // ============================================================
+    // Balloon tool tips                    ex_string_grid_balloon.cpp
+    // ============================================================
+    // With Balloon.Enable the grid owns one balloon window; resting the
+    // mouse on a cell shows the cell's text (or its own balloon) in it.
+    void BalloonInit();
+    void BalloonDone();
+    QWidget* BalloonWindow() const { return FBalloonWindow; }
+    // The balloon of the cell under a client point: title, text and icon
+    // (0 none .. 3 error). False while balloons are off.
+    bool BalloonTextAt(QPoint pos, QString& Title, QString& Text, int& Icon);
+    // Shows the balloon of the cell under a client point; false when none.
+    bool ShowCellBalloon(QPoint pos);
+    // Display column and row of the cell whose balloon was last given.
+    QPoint LastBalloonPos() const { return FLastBalloonPos; }
+    std::function<void(Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)> OnCellBalloon;
+
+private:
+    void SetUpBalloon();
+    QPointer<QWidget> FBalloonWindow;  // Qt child of the grid while set up
+    QPoint FLastBalloonPos{-1, -1};
+
+public:
+    // ============================================================
+    // Scroll bar styles and cell text size
+    //   ex_string_grid_scroll_styles.cpp, paint/ex_string_grid_text_size.cpp
+    // ============================================================
+    // ssNormal: the window's bars; ssFlat / ssEncarta: the flat scroll bar
+    // service, which this platform lacks (its calls are skipped, the normal
+    // bars stay); ssMetro: two thin scroll controls instead of the bars.
+    paint::TScrollType ScrollType() const { return FLookColors.ScrollType; }
+    void SetScrollType(paint::TScrollType value);
+    void EnableFlatScrollBars();
+    void DisableFlatScrollBars();
+    void ApplyFlatScrollBars();
+    bool FlatScrollBarsActive() const { return FIsFlat; }
+    // The thin controls of ssMetro: a vertical one 6 pixels wide on the right
+    // and a horizontal one 6 pixels high at the bottom; made once.
+    void CreateScrollControls();
+    QScrollBar* VScrollControl() const { return FVScrollControl; }
+    QScrollBar* HScrollControl() const { return FHScrollControl; }
+    // The size of a cell's text (storage column): VS the height the text needs
+    // wrapped at the cell's width; SB keeps 17 pixels free for a scroll bar.
+    QPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    void CalcCellTextSize(int ACol, int DisplCol, int ARow, bool VS, bool SB, QPoint& Size);
+    // The cell text by all-rows index as wide text, and back.
+    QString WideCellsEx(int c, int r) const;
+    void SetWideCellsEx(int c, int r, const QString& value);
+
+private:
+    void SyncScrollControls();
+    bool FIsFlat = false;
+    QPointer<QScrollBar> FVScrollControl;  // Qt children of the grid while ssMetro
+    QPointer<QScrollBar> FHScrollControl;
 
 public:
     // ============================================================

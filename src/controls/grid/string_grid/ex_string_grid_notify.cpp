@@ -26,6 +26,7 @@ void TExStringGrid::ComponentNotification(QObject* component)
 void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount)
 {
     TBaseGrid::SizeChanged(OldColCount, OldRowCount);
+    CellControlsUpdate(false);
     if (!HasParent() || FLoading) return;
     if (FColumnSize.Stretch()) FitStretchColumn();
 }
@@ -78,6 +79,7 @@ void TExStringGrid::ColWidthsChanged()
     }
     ColSized = false;
     UpdateFooter();
+    CellControlsUpdate(false);
 }
 
 void TExStringGrid::RowHeightsChanged()
@@ -95,6 +97,7 @@ void TExStringGrid::RowHeightsChanged()
         Rowclicked = -1;
     }
     Rowsized = false;
+    CellControlsUpdate(false);
 }
 
 // ------------------------------------------------------------ stretching and fitting

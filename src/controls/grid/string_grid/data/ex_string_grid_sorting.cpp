@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/string_grid/paint/footer_panel.h"
 #include "controls/grid/scoped_value.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/string_grid/data/grid_sort_keys.h"
@@ -185,6 +186,9 @@ public:
     explicit TSortRunScope(TExStringGrid& grid) : G(grid), FTopRow(grid.TopRow())
     {
         G.BeginUpdate();
+        // The floating footer stays out of sight while the rows move.
+        FFooterShown = G.FooterPanel() != nullptr && G.FooterPanel()->isVisible();
+        if (FFooterShown) G.FooterPanel()->hide();
         if (G.FSortSettings.NormalCellsOnly && G.GridBase::FixedCols() > 0) {
             FKeepColumn0 = true;
             for (int r = 0; r < G.RowCount(); ++r) {
@@ -204,6 +208,9 @@ public:
         }
         if (G.Navigation().KeepScrollOnSort && G.TopRow() != FTopRow) G.SetTopRow(FTopRow);
         G.EndUpdate();
+        // The controls moved with their cells: placed again from the cells.
+        if (G.NumCellControls() > 0) G.CellControlsUpdate(true);
+        if (FFooterShown) G.FooterPanel()->show();
     }
     TSortRunScope(const TSortRunScope&) = delete;
     TSortRunScope& operator=(const TSortRunScope&) = delete;
@@ -211,6 +218,7 @@ public:
 private:
     TExStringGrid& G;
     int FTopRow;
+    bool FFooterShown = false;
     bool FKeepColumn0 = false;
     std::vector<QString> FTexts;
     std::vector<std::unique_ptr<TCellProperties>> FObjects;
@@ -263,7 +271,8 @@ void TExStringGrid::QSortGroupIndexed() { RunSort(TSortKind::GroupIndexed); }
 int TExStringGrid::LastSortRow() const
 {
     const bool footerRow = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
-    return RowCount() - 1 - FFixedFooters - (footerRow ? 1 : 0);
+    // The floating footer's row is the fixed footer row when the footer made it one.
+    return RowCount() - 1 - std::max(FFixedFooters, footerRow ? 1 : 0);
 }
 
 std::vector<std::pair<int, int>> TExStringGrid::SortGroupRanges() const

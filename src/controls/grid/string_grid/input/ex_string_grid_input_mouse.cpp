@@ -397,6 +397,7 @@ bool TExStringGrid::viewportEvent(QEvent* event)
     // The mouse rests: the grid answers with the hint of the cell under it.
     if (event->type() == QEvent::ToolTip) {
         try {
+            if (FBalloon.Enable() && ShowCellBalloon(static_cast<QHelpEvent*>(event)->pos())) return true;
             FHTML->ShowHint(static_cast<QHelpEvent*>(event)->pos());
         } catch (...) {
             // A hint that cannot be made is not shown.

@@ -146,6 +146,8 @@ void TExStringGrid::ScrollPositionChanged()
 {
     TBaseGrid::ScrollPositionChanged();
     RepaintBackgroundAfterScroll();
+    CellControlsUpdate(false);
+    if (FVScrollControl != nullptr || FHScrollControl != nullptr) SyncScrollControls();
     if (EditMode && EditControl != edNormal) HideInplaceEdit();
     if (TExStringGrid* other = FSyncGrid.Grid()) {
         if (FSyncGrid.ScrollVertical && other->TopRow() != TopRow()) other->SetTopRow(TopRow());

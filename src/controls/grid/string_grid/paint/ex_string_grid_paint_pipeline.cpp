@@ -519,6 +519,7 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         p.TextShown = textShown;
         p.HasGraphic = graphic != nullptr;
         p.GraphicType = kind;
+        GetMarker(sc, ARow, p.MarkerStart, p.MarkerLength);
         p.Room.XYOffset = XYOffset;
         p.Room.GraphicHAlign = gha;
         p.Room.GraphicVAlign = gva;
@@ -608,6 +609,23 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         DoCanEditCell(sc, ARow, ctx.CanEdit);
         ctx.FloatValue = graphic->CellValue();
         ctx.IntValue = int(graphic->CellValue());
+        if (kind == ctProgress || kind == ctXPProgress || kind == ctRangeIndicator || kind == ctRating ||
+            kind == ctDataImage) {
+            // These show the cell's own value; a text that is no number shows 0.
+            try {
+                ctx.FloatValue = GetCellEx(sc, ARow).trimmed().isEmpty() ? 0.0 : Floats(sc, ARow);
+            } catch (const std::exception&) {
+                ctx.FloatValue = 0.0;
+            }
+            ctx.IntValue = int(ctx.FloatValue);
+        }
+        if (kind == ctImageList || kind == ctDataImage || kind == ctImages) {
+            const TGridImageList* images = GetCellImageList();
+            FDrawServices.ImageCount = images != nullptr ? images->Count() : 0;
+            FDrawServices.ImageWidth = images != nullptr ? images->Width() : 16;
+            FDrawServices.ImageHeight = images != nullptr ? images->Height() : 16;
+            FDrawServices.Image = [images](int index) { return images != nullptr ? images->Image(index) : QImage(); };
+        }
         ctx.Col = sc;
         ctx.Row = ARow;
         paint::TSortIndicator rotatedSort;

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+
+#include "controls/grid/string_grid/ex_string_grid.h"
+
+using namespace grid;
+
+namespace {
+
+struct BalloonGrid {
+    TExStringGrid grid;
+    BalloonGrid()
+    {
+        grid.resize(400, 200);
+        grid.SetColCount(4);
+        grid.SetRowCount(6);
+        grid.show();
+    }
+    QPoint centre(int c, int r)
+    {
+        const platform::TRect cell = grid.CellRect(c, r);
+        return QPoint(cell.Left + 5, cell.Top + 5);
+    }
+    int windows() const { return int(grid.findChildren<QLabel*>(QStringLiteral("GridBalloon")).size()); }
+};
+
+}  // namespace
+
+TEST(BalloonTips, EnableOnOffOnKeepsOneWindow)
+{
+    BalloonGrid s;
+    EXPECT_EQ(s.windows(), 0);
+    s.grid.Balloon().SetEnable(true);
+    s.grid.Balloon().SetEnable(true);
+    EXPECT_EQ(s.windows(), 1);
+    s.grid.Balloon().SetEnable(false);
+    EXPECT_EQ(s.windows(), 0);
+    EXPECT_FALSE(s.grid.Balloon().FInit);
+    s.grid.Balloon().Transparency = 55;
+    s.grid.Balloon().SetEnable(true);
+    EXPECT_EQ(s.windows(), 1);
+    EXPECT_NEAR(s.grid.BalloonWindow()->windowOpacity(), 200 / 255.0, 0.01);
+}
+
+TEST(BalloonTips, TextTitleAndIconOfTheCellUnderTheMouse)
+{
+    BalloonGrid s;
+    QString title, text;
+    int icon = -1;
+    s.grid.SetCellEx(1, 1, "plain");
+    EXPECT_FALSE(s.grid.BalloonTextAt(s.centre(1, 1), title, text, icon));  // balloons off: nothing given
+    s.grid.Balloon().SetEnable(true);
+
+    ASSERT_TRUE(s.grid.BalloonTextAt(s.centre(1, 1), title, text, icon));
+    EXPECT_EQ(text, "plain");
+    EXPECT_EQ(title, " ");
+    EXPECT_EQ(icon, 1);
+    EXPECT_EQ(s.grid.LastBalloonPos(), QPoint(1, 1));
+
+    // Long texts are cut to 2045 characters and "..."; leading breaks go.
+    s.grid.SetCellEx(2, 2, "\r\n\r\n" + QString(3000, QChar('x')));
+    ASSERT_TRUE(s.grid.BalloonTextAt(s.centre(2, 2), title, text, icon));
+    EXPECT_EQ(text.size(), 2048);
+    EXPECT_TRUE(text.startsWith("xxx"));
+    EXPECT_TRUE(text.endsWith("x..."));
+
+    // Tags of HTML text are left out.
+    s.grid.SetCellEx(3, 1, "<B>bold</B> text");
+    ASSERT_TRUE(s.grid.BalloonTextAt(s.centre(3, 1), title, text, icon));
+    EXPECT_EQ(text, "bold text");
+
+    // A cell's own balloon, then the program's last word; titles are cut at 100.
+    s.grid.AddBalloon(1, 3, "Own title", "Own text", biError);
+    ASSERT_TRUE(s.grid.BalloonTextAt(s.centre(1, 3), title, text, icon));
+    EXPECT_EQ(title, "Own title");
+    EXPECT_EQ(text, "Own text");
+    EXPECT_EQ(icon, 3);
+    s.grid.OnCellBalloon = [](QObject*, int, int, QString& t, QString& x, int& i) {
+        t = QString(120, QChar('t'));
+        x = QString(5000, QChar('y'));  // even a program's text stays within the balloon's size
+        i = 2;
+    };
+    ASSERT_TRUE(s.grid.BalloonTextAt(s.centre(1, 3), title, text, icon));
+    EXPECT_EQ(title, QString(97, QChar('t')) + "...");
+    EXPECT_EQ(text.size(), 2048);
+    EXPECT_EQ(icon, 2);
+
+    s.grid.OnCellBalloon = nullptr;
+    EXPECT_TRUE(s.grid.ShowCellBalloon(s.centre(1, 1)));
+    EXPECT_TRUE(s.grid.BalloonWindow()->isVisible());
+    EXPECT_TRUE(static_cast<QLabel*>(s.grid.BalloonWindow())->text().contains("plain"));
+}
