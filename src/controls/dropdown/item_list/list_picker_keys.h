@@ -1,0 +1,64 @@
+#pragma once
+
+// The navigation keys the list pickers (colour list, image, detail) share:
+// with the pop-up open they move the list's selection live, without closing
+// it; closed they step the picker's own value; other keys search the list
+// by type-ahead.
+
+#include <functional>
+
+#include "controls/dropdown/item_list/picker_list.h"
+#include "platform/input_state.h"
+
+namespace dropdown::picklist {
+
+enum TPickerStep : uint8_t { psFirst, psLast, psNext, psPrevious };
+
+struct TListKeyContext {
+    TPickerSelector& Selector;
+    bool Open = false;
+    bool EditorEnabled = false;
+    // How far Up and Down move in the open list: the columns of the list.
+    int RowStep = 1;
+    // Home and End step the closed picker only while its text is not editable.
+    bool HomeEndNeedReadOnlyText = false;
+    // Keys that are not the table's search the list (also while the text is editable).
+    bool TypeAhead = true;
+    // The picker's item count: PageUp and PageDown refill a list that differs.
+    int ItemCount = 0;
+    std::function<void()> Refill;
+    // Steps the picker's own value (the pop-up closed).
+    std::function<void(TPickerStep)> Step;
+    // Set while the list moves, so that its selection does not close the pop-up.
+    bool& InternalCall;
+    TTypeAhead& Search;
+};
+
+// The Step of a picker with SelectFirst, SelectLast, SelectNext and SelectPrevious.
+template <class Picker>
+std::function<void(TPickerStep)> StepsOf(Picker& picker)
+{
+    return [&picker](TPickerStep step) {
+        switch (step) {
+        case psFirst: picker.SelectFirst(); break;
+        case psLast: picker.SelectLast(); break;
+        case psNext: picker.SelectNext(); break;
+        case psPrevious: picker.SelectPrevious(); break;
+        }
+    };
+}
+
+// Runs one key of the table. True for the list moving keys (PageUp,
+// PageDown, Left, Up, Right, Down), which an open pop-up consumes.
+bool ListPickerKey(platform::Word key, TListKeyContext& c);
+
+// The wheel: the open list moves its hot item, the closed picker its value.
+void ListPickerWheel(bool down, TListKeyContext& c);
+
+// Sizes the list to its content: the width when the pop-up's width is not
+// fixed (below 1), the height when its height is not.
+void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight);
+// What the pop-up grows by when the list then scrolls vertically.
+int ScrollBarAllowance(const TPickerSelector& selector);
+
+}  // namespace dropdown::picklist
