@@ -71,7 +71,10 @@ bool ListPickerKey(platform::Word key, TListKeyContext& c)
             c.Step(psNext);
         return true;
     default:
-        if (c.TypeAhead && !(keyboardShiftState() & ssCtrl)) Internal(c, [&] { c.Search.Key(QChar(key), s); });
+        if (!c.TypeAhead || (keyboardShiftState() & ssCtrl)) return false;
+        // A list not yet filled (the pop-up never opened) is filled first.
+        if (s.Count() != c.ItemCount && c.Refill) c.Refill();
+        Internal(c, [&] { c.Search.Key(QChar(key), s); });
         return false;
     }
 }
