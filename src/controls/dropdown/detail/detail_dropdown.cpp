@@ -96,6 +96,9 @@ void TExDetailDropDown::HandleChange()
     TExCustomDropDown::HandleChange();
     // Text the drop-down sets itself is not completed again.
     if (FCompleting || !FWorkMode) return;
+    // Only typing is completed: text set by a program (the line edit then
+    // counts as unmodified) is taken as it is.
+    if (!isModified()) return;
     const QString text = QLineEdit::text();
     if (EditorEnabled() && !ReadOnly()) setModified(text != FOldValue);
     QStringList captions;
