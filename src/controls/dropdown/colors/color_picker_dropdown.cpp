@@ -248,10 +248,8 @@ void TExColorPickerDropDown::UpdateItemSelector()
 
 void TExColorPickerDropDown::SizeItemSelector()
 {
-    picklist::FitSelectorToContent(*FItemSelector, DropDownWidth(), DropDownHeight());
+    picklist::FitSelectorToContent(*FItemSelector, DropDownWidth(), DropDownHeight(), DropDownBorderWidth());
     TExCustomDropDown::SizeDropDownForm();
-    DropDownForm()->resize(DropDownForm()->width() + picklist::ScrollBarAllowance(*FItemSelector),
-                           DropDownForm()->height());
 }
 
 void TExColorPickerDropDown::SizeDropDownForm()

@@ -163,10 +163,8 @@ void TExImagePickerDropDown::SizeDropDownForm()
         TExCustomDropDown::SizeDropDownForm();
         return;
     }
-    picklist::FitSelectorToContent(*FItemSelector, DropDownWidth(), DropDownHeight());
+    picklist::FitSelectorToContent(*FItemSelector, DropDownWidth(), DropDownHeight(), DropDownBorderWidth());
     TExCustomDropDown::SizeDropDownForm();
-    DropDownForm()->resize(DropDownForm()->width() + picklist::ScrollBarAllowance(*FItemSelector),
-                           DropDownForm()->height());
 }
 
 void TExImagePickerDropDown::ItemSelectorSelect()

@@ -88,20 +88,19 @@ void ListPickerWheel(bool down, TListKeyContext& c)
     list_picker_keys_detail::Internal(c, [&] { down ? c.Selector.SelectNext() : c.Selector.SelectPrevious(); });
 }
 
-void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight)
+void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight, int borderWidth)
 {
     const QSize preferred = selector.GetSelectorSize();
     QSize size = selector.size();
-    if (dropDownWidth < 1) size.setWidth(preferred.width());
     if (dropDownHeight < 1) size.setHeight(preferred.height());
+    if (dropDownWidth < 1) {
+        // Room for the vertical scroll bar when the items are taller than the list.
+        const bool scrolls = preferred.height() > size.height();
+        // The pop-up takes the list's width and puts its border inside it.
+        size.setWidth(preferred.width() + (scrolls ? selector.style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0) +
+                      2 * borderWidth);
+    }
     selector.resize(size);
-}
-
-int ScrollBarAllowance(const TPickerSelector& selector)
-{
-    return selector.GetSelectorSize().height() > selector.height()
-               ? selector.style()->pixelMetric(QStyle::PM_ScrollBarExtent)
-               : 0;
 }
 
 }  // namespace dropdown::picklist

@@ -55,10 +55,10 @@ bool ListPickerKey(platform::Word key, TListKeyContext& c);
 // The wheel: the open list moves its hot item, the closed picker its value.
 void ListPickerWheel(bool down, TListKeyContext& c);
 
-// Sizes the list to its content: the width when the pop-up's width is not
-// fixed (below 1), the height when its height is not.
-void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight);
-// What the pop-up grows by when the list then scrolls vertically.
-int ScrollBarAllowance(const TPickerSelector& selector);
+// Sizes the list to its content: the width (with room for a vertical scroll
+// bar when the items are taller than the list) when the pop-up's width is
+// not fixed (below 1), the height when its height is not. The width holds
+// the pop-up's border too, which the pop-up puts inside its control's width.
+void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight, int borderWidth);
 
 }  // namespace dropdown::picklist

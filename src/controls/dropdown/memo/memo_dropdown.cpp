@@ -69,6 +69,8 @@ void TExMemoDropDown::UpdateEditText()
     }
     grid::TScopedValue<bool> internal(FInternalUpdate, true);
     SetTextDirect(text);
+    // The start of the text shows.
+    setCursorPosition(0);
 }
 
 void TExMemoDropDown::HandleChange()
@@ -87,6 +89,8 @@ void TExMemoDropDown::BeforeDropDown()
     TExCustomDropDown::BeforeDropDown();
     DropDownForm()->CancelOnDeActivate = false;
     FMemo->setPlainText(FMemoText.join(QLatin1Char('\n')));
+    // As wide as the edit (unless the pop-up has a width of its own).
+    FMemo->resize(width(), FMemo->height());
     FMemo->setVerticalScrollBarPolicy(FMemoScrollBars);
     FMemo->setHorizontalScrollBarPolicy(FMemoScrollBars);
     FMemo->setReadOnly(FMemoReadOnly);
