@@ -85,30 +85,9 @@ void TExColorPickerDropDown::SetShowText(bool value)
     update();
 }
 
-void TExColorPickerDropDown::SelectFirst()
+void TExColorPickerDropDown::Step(picklist::TPickerStep step)
 {
-    if (!FColors.empty()) SetItemIndex(0);
-}
-
-void TExColorPickerDropDown::SelectLast()
-{
-    if (!FColors.empty()) SetItemIndex(int(FColors.size()) - 1);
-}
-
-void TExColorPickerDropDown::SelectNext()
-{
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < int(FColors.size()))
-        SetItemIndex(FItemIndex + 1);
-}
-
-void TExColorPickerDropDown::SelectPrevious()
-{
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const auto index = picklist::SteppedIndex(step, FItemIndex, int(FColors.size()))) SetItemIndex(*index);
 }
 
 QString TExColorPickerDropDown::GetSelectedColorText() const
@@ -224,12 +203,7 @@ void TExColorPickerDropDown::UpdateItemSelector()
 {
     if (!FItemSelector) return;
     picklist::TPickerSelector& s = *FItemSelector;
-    s.OnItemSelect = nullptr;
-    s.SetColumns(FColumns);
-    s.SetImages(Images());
-    s.SetItemLayout(FLayout);
-    s.SetColor(DropDownColor());
-    s.Items().clear();
+    s.BeginFill(FColumns, Images(), FLayout, DropDownColor(), FItemAppearance);
     for (const TColorItem& c : FColors) {
         picklist::TSelectorItem item;
         item.Caption = c.Caption;
@@ -240,10 +214,7 @@ void TExColorPickerDropDown::UpdateItemSelector()
     }
     s.SetColorBoxHeight(FColorBoxHeight);
     s.SetColorBoxWidth(FColorBoxWidth);
-    s.SetItemAppearance(FItemAppearance);
-    s.UpdateSelectorPanel();
-    s.SetItemIndex(FItemIndex);
-    s.OnItemSelect = [this](QObject*) { ItemSelectorSelect(); };
+    s.EndFill(FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
 }
 
 void TExColorPickerDropDown::SizeItemSelector()

@@ -62,10 +62,11 @@ public:
     void SetLayout(picklist::TItemLayout value) { FLayout = value; }
     picklist::TItemAppearance& ItemAppearance() { return FItemAppearance; }
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
+    void SelectFirst() { Step(picklist::psFirst); }
+    void SelectLast() { Step(picklist::psLast); }
+    void SelectNext() { Step(picklist::psNext); }
+    void SelectPrevious() { Step(picklist::psPrevious); }
+    void Step(picklist::TPickerStep step);
 
     // The hosted controls; each exists once its style has been used.
     picklist::TPickerSelector* ItemSelector() const { return FItemSelector; }

@@ -11,7 +11,7 @@
 
 namespace dropdown {
 
-namespace {
+namespace color_spectrum_panel_detail {
 
 // A fine cross-hair for picking single pixels.
 QCursor PointerCursor()
@@ -28,7 +28,9 @@ QCursor PointerCursor()
     return QCursor(pixmap, 7, 7);
 }
 
-}  // namespace
+}  // namespace color_spectrum_panel_detail
+
+using namespace color_spectrum_panel_detail;
 
 TExColorSpectrumPanel::TExColorSpectrumPanel(QWidget* parent)
     : TExCustomColorSelectorPanel(parent), FSpectrumImage(new QLabel(this))

@@ -2,7 +2,7 @@
 
 namespace dropdown {
 
-namespace {
+namespace color_tables_detail {
 
 // The hexagon's rows: colours left to right (0xBBGGRR).
 constexpr uint32_t kRow1[] = {0x663300, 0x996633, 0xCC6633, 0x993300, 0x990000, 0xCC0000, 0x660000};
@@ -120,7 +120,9 @@ constexpr TWebColor kWeb[] = {
     {"clWebGainsboro", 0xDCDCDC}, {"clWebDarkGray", 0xA9A9A9}, {"clWebBlack", 0x000000},
 };
 
-}  // namespace
+}  // namespace color_tables_detail
+
+using namespace color_tables_detail;
 
 const std::array<TCubeCell, kCubeCellCount>& CubeCells()
 {

@@ -4,11 +4,13 @@
 
 namespace dropdown {
 
-namespace {
+namespace color_text_detail {
 
 QString hex2(uint32_t byte) { return QStringLiteral("%1").arg(byte & 0xFFu, 2, 16, QLatin1Char('0')).toUpper(); }
 
-}  // namespace
+}  // namespace color_text_detail
+
+using namespace color_text_detail;
 
 QString ColorToWebColorName(TColor rgb)
 {

@@ -4,7 +4,7 @@
 
 namespace dropdown {
 
-namespace {
+namespace spectrum_image_detail {
 
 QImage BuildSpectrum()
 {
@@ -34,7 +34,9 @@ QImage BuildSpectrum()
     return image;
 }
 
-}  // namespace
+}  // namespace spectrum_image_detail
+
+using namespace spectrum_image_detail;
 
 const QImage& SpectrumImage()
 {

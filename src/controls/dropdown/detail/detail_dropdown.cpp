@@ -57,30 +57,9 @@ void TExDetailDropDown::SetItemIndex(int Value)
     }
 }
 
-void TExDetailDropDown::SelectFirst()
+void TExDetailDropDown::Step(picklist::TPickerStep step)
 {
-    if (FItems.Count() > 0) SetItemIndex(0);
-}
-
-void TExDetailDropDown::SelectLast()
-{
-    if (FItems.Count() > 0) SetItemIndex(FItems.Count() - 1);
-}
-
-void TExDetailDropDown::SelectNext()
-{
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < FItems.Count())
-        SetItemIndex(FItemIndex + 1);
-}
-
-void TExDetailDropDown::SelectPrevious()
-{
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const auto index = picklist::SteppedIndex(step, FItemIndex, FItems.Count())) SetItemIndex(*index);
 }
 
 // ----- completion
@@ -230,13 +209,7 @@ void TExDetailDropDown::UpdateItemSelector()
 {
     if (!FItemSelector) return;
     picklist::TPickerSelector& s = *FItemSelector;
-    s.OnItemSelect = nullptr;
-    s.SetColumns(1);
-    s.SetImages(Images());
-    s.SetItemLayout(FLayout);
-    s.SetColor(DropDownColor());
-    s.SetItemAppearance(FItemAppearance);
-    s.Items().clear();
+    s.BeginFill(1, Images(), FLayout, DropDownColor(), FItemAppearance);
     for (int i = 0; i < FItems.Count(); ++i) {
         picklist::TSelectorItem item;
         item.Caption = FItems[i].Caption;
@@ -245,9 +218,7 @@ void TExDetailDropDown::UpdateItemSelector()
         item.Enabled = FItems[i].Enabled;
         s.Items().push_back(item);
     }
-    s.UpdateSelectorPanel();
-    s.SetItemIndex(FItemIndex);
-    s.OnItemSelect = [this](QObject*) { ItemSelectorSelect(); };
+    s.EndFill(FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
 }
 
 void TExDetailDropDown::BeforeDropDown()

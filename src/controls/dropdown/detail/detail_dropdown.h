@@ -80,10 +80,11 @@ public:
     void SetLayout(picklist::TItemLayout value) { FLayout = value; }
     picklist::TItemAppearance& ItemAppearance() { return FItemAppearance; }
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
+    void SelectFirst() { Step(picklist::psFirst); }
+    void SelectLast() { Step(picklist::psLast); }
+    void SelectNext() { Step(picklist::psNext); }
+    void SelectPrevious() { Step(picklist::psPrevious); }
+    void Step(picklist::TPickerStep step);
 
     picklist::TPickerSelector* ItemSelector() const { return FItemSelector; }
     bool WorkMode() const { return FWorkMode; }

@@ -48,30 +48,9 @@ void TExImagePickerDropDown::SetImageIndex(int Value)
     SetItemIndex(-1);
 }
 
-void TExImagePickerDropDown::SelectFirst()
+void TExImagePickerDropDown::Step(picklist::TPickerStep step)
 {
-    if (!FItems.empty()) SetItemIndex(0);
-}
-
-void TExImagePickerDropDown::SelectLast()
-{
-    if (!FItems.empty()) SetItemIndex(int(FItems.size()) - 1);
-}
-
-void TExImagePickerDropDown::SelectNext()
-{
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < int(FItems.size()))
-        SetItemIndex(FItemIndex + 1);
-}
-
-void TExImagePickerDropDown::SelectPrevious()
-{
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
+    if (const auto index = picklist::SteppedIndex(step, FItemIndex, int(FItems.size()))) SetItemIndex(*index);
 }
 
 void TExImagePickerDropDown::AddImagesFromImageList()
@@ -122,13 +101,7 @@ void TExImagePickerDropDown::UpdateItemSelector()
 {
     if (!FItemSelector) return;
     picklist::TPickerSelector& s = *FItemSelector;
-    s.OnItemSelect = nullptr;
-    s.SetColumns(FColumns);
-    s.SetImages(Images());
-    s.SetItemLayout(FLayout);
-    s.SetColor(DropDownColor());
-    s.SetItemAppearance(FItemAppearance);
-    s.Items().clear();
+    s.BeginFill(FColumns, Images(), FLayout, DropDownColor(), FItemAppearance);
     for (const TImageItem& i : FItems) {
         picklist::TSelectorItem item;
         item.Caption = i.Caption;
@@ -138,9 +111,7 @@ void TExImagePickerDropDown::UpdateItemSelector()
         item.Enabled = i.Enabled;
         s.Items().push_back(item);
     }
-    s.UpdateSelectorPanel();
-    s.SetItemIndex(FItemIndex);
-    s.OnItemSelect = [this](QObject*) { ItemSelectorSelect(); };
+    s.EndFill(FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
 }
 
 void TExImagePickerDropDown::BeforeDropDown()

@@ -43,10 +43,11 @@ public:
     void SetLayout(picklist::TItemLayout value) { FLayout = value; }
     picklist::TItemAppearance& ItemAppearance() { return FItemAppearance; }
 
-    void SelectFirst();
-    void SelectLast();
-    void SelectNext();
-    void SelectPrevious();
+    void SelectFirst() { Step(picklist::psFirst); }
+    void SelectLast() { Step(picklist::psLast); }
+    void SelectNext() { Step(picklist::psNext); }
+    void SelectPrevious() { Step(picklist::psPrevious); }
+    void Step(picklist::TPickerStep step);
     // One item per image of Images, with its index and no caption.
     void AddImagesFromImageList();
     // One item per file that a folder and file mask ("pictures/*.png")

@@ -26,6 +26,24 @@ void Apply(TListKeyContext& c, int value)
 
 }  // namespace list_picker_keys_detail
 
+std::optional<int> SteppedIndex(TPickerStep step, int index, int count)
+{
+    if (count <= 0) return std::nullopt;
+    switch (step) {
+    case psFirst: return 0;
+    case psLast: return count - 1;
+    case psNext:
+        if (index < 0) return 0;
+        if (index + 1 < count) return index + 1;
+        return std::nullopt;
+    case psPrevious:
+        if (index < 0) return 0;
+        if (index - 1 >= 0) return index - 1;
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
 bool ListPickerKey(platform::Word key, TListKeyContext& c)
 {
     using namespace platform;

@@ -6,13 +6,12 @@
 // by type-ahead.
 
 #include <functional>
+#include <optional>
 
 #include "controls/dropdown/item_list/picker_list.h"
 #include "platform/input_state.h"
 
 namespace dropdown::picklist {
-
-enum TPickerStep : uint8_t { psFirst, psLast, psNext, psPrevious };
 
 struct TListKeyContext {
     TPickerSelector& Selector;
@@ -34,18 +33,16 @@ struct TListKeyContext {
     TTypeAhead& Search;
 };
 
-// The Step of a picker with SelectFirst, SelectLast, SelectNext and SelectPrevious.
+// Where a step takes a selection of `count` items: first or last, or the
+// next or previous one (the first from none); none at either end or
+// without items. No wrapping.
+std::optional<int> SteppedIndex(TPickerStep step, int index, int count);
+
+// The Step of a picker (its Step operation).
 template <class Picker>
 std::function<void(TPickerStep)> StepsOf(Picker& picker)
 {
-    return [&picker](TPickerStep step) {
-        switch (step) {
-        case psFirst: picker.SelectFirst(); break;
-        case psLast: picker.SelectLast(); break;
-        case psNext: picker.SelectNext(); break;
-        case psPrevious: picker.SelectPrevious(); break;
-        }
-    };
+    return [&picker](TPickerStep step) { picker.Step(step); };
 }
 
 // Runs one key of the table. True for the list moving keys (PageUp,

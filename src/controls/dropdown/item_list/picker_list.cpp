@@ -1,5 +1,7 @@
 #include "controls/dropdown/item_list/picker_list.h"
 
+#include "controls/dropdown/item_list/list_picker_keys.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -15,7 +17,7 @@ namespace dropdown::picklist {
 using platform::TCanvas;
 using platform::TRect;
 
-namespace {
+namespace picker_list_detail {
 
 constexpr int kOffSetX = 2, kOffSetY = 2;          // margin around the item grid
 constexpr int kItemOffSetX = 4, kItemOffSetY = 4;  // margin inside an item
@@ -34,7 +36,9 @@ constexpr TStyleColors kStyles[3] = {
     {0xFCEBDC, 0xFCDBC1, clNone, clNone, 0xFDF4EB, 0xFDEADB, 0xCEA27D, 0xE0C5AE, 0xF9D8B9, 0xFBCAA2, clNone, clNone},
 };
 
-}  // namespace
+}  // namespace picker_list_detail
+
+using namespace picker_list_detail;
 
 void TItemAppearance::SetColorStyle(TSelectionColorStyle style)
 {
@@ -231,6 +235,25 @@ void TPickerSelector::UpdateSelectorPanel()
     FPanel->update();
 }
 
+void TPickerSelector::BeginFill(int columns, TImageList* images, TItemLayout layout, TColor color,
+                                const TItemAppearance& appearance)
+{
+    OnItemSelect = nullptr;
+    SetColumns(columns);
+    SetImages(images);
+    SetItemLayout(layout);
+    SetColor(color);
+    SetItemAppearance(appearance);
+    FItems.clear();
+}
+
+void TPickerSelector::EndFill(int itemIndex, std::function<void(QObject* Sender)> onSelect)
+{
+    UpdateSelectorPanel();
+    SetItemIndex(itemIndex);
+    OnItemSelect = std::move(onSelect);
+}
+
 void TPickerSelector::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
@@ -270,46 +293,25 @@ void TPickerSelector::SetItemHot(int index)
     if (index >= 0) InvalidateItem(index);
 }
 
-void TPickerSelector::SelectFirst()
+void TPickerSelector::SelectFirst() { StepSelection(psFirst); }
+void TPickerSelector::SelectLast() { StepSelection(psLast); }
+void TPickerSelector::SelectNext() { StepSelection(psNext); }
+void TPickerSelector::SelectPrevious() { StepSelection(psPrevious); }
+
+void TPickerSelector::StepSelection(TPickerStep step)
 {
-    if (!FItems.empty()) SetItemIndex(0);
+    if (const auto index = SteppedIndex(step, FItemIndex, Count())) SetItemIndex(*index);
 }
 
-void TPickerSelector::SelectLast()
-{
-    if (!FItems.empty()) SetItemIndex(Count() - 1);
-}
+void TPickerSelector::HotNext() { StepHot(psNext); }
+void TPickerSelector::HotPrevious() { StepHot(psPrevious); }
 
-void TPickerSelector::SelectNext()
+void TPickerSelector::StepHot(TPickerStep step)
 {
-    if (FItems.empty()) return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < Count())
-        SetItemIndex(FItemIndex + 1);
-}
-
-void TPickerSelector::SelectPrevious()
-{
-    if (FItems.empty()) return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
-}
-
-void TPickerSelector::HotNext()
-{
-    if (FItems.empty()) return;
-    SetItemHot(FItemHot < 0 ? 0 : std::min(FItemHot + 1, Count() - 1));
-    ScrollItemInView(FItemHot);
-}
-
-void TPickerSelector::HotPrevious()
-{
-    if (FItems.empty()) return;
-    SetItemHot(FItemHot < 0 ? 0 : std::max(FItemHot - 1, 0));
-    ScrollItemInView(FItemHot);
+    if (const auto index = SteppedIndex(step, FItemHot, Count())) {
+        SetItemHot(*index);
+        ScrollItemInView(FItemHot);
+    }
 }
 
 bool TPickerSelector::LookupItem(const QString& text)

@@ -24,6 +24,7 @@
 namespace dropdown::picklist {
 
 enum TSelectorType : uint8_t { stImage, stColor };
+enum TPickerStep : uint8_t { psFirst, psLast, psNext, psPrevious };
 // Where the caption stands relative to the picture or colour box.
 enum TItemLayout : uint8_t { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
@@ -93,6 +94,12 @@ public:
 
     // New item rectangles and panel size.
     void UpdateSelectorPanel();
+    // A picker refills the list: BeginFill takes the picker's settings and
+    // empties the list (its selection then reported to no one), EndFill lays
+    // the new items out, selects itemIndex and hands selections to onSelect.
+    void BeginFill(int columns, TImageList* images, TItemLayout layout, TColor color,
+                   const TItemAppearance& appearance);
+    void EndFill(int itemIndex, std::function<void(QObject* Sender)> onSelect);
 
     int ItemIndex() const { return FItemIndex; }
     // Selects (a disabled item refuses) and raises OnItemSelect for an index >= 0.
@@ -129,6 +136,8 @@ protected:
 private:
     friend class TPickerSelectorPanel;
     QSize GetItemSize() const;
+    void StepSelection(TPickerStep step);
+    void StepHot(TPickerStep step);
     void DrawItem(int index, platform::TCanvas& canvas);
     void InvalidateItem(int index);
     bool Disabled(int i) const { return i >= 0 && i < Count() && !FItems[size_t(i)].Enabled; }
