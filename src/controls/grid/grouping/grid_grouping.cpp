@@ -306,7 +306,9 @@ void GroupCalc(TExStringGrid& g, int C, int method)
         const int target = summary ? r + span : r;
         const int from = r + 1;
         const int to = r + span - 1;
-        if (target < g.RowCount()) {
+        // A header merged over the column would lose its text to the figure.
+        const bool covered = !summary && C < g.TotalColCount() && !g.IsBaseCell(C, target);
+        if (target < g.RowCount() && !covered) {
             switch (method) {
             case gcSum: g.SetFloats(C, target, calc::ColumnSum(g, C, from, to)); break;
             case gcAvg: g.SetFloats(C, target, calc::ColumnAvg(g, C, from, to)); break;
