@@ -228,3 +228,21 @@ TEST(Grouping, MergedHeadersCarryTheColours)
     EXPECT_EQ(t.g.Colors(1, 1), clYellow);
     EXPECT_TRUE(t.g.IsBaseCell(2, 2));
 }
+
+TEST(Grouping, GroupFiguresSetTheFloatingFooterCalculation)
+{
+    TableGrid t(sales());
+    t.g.Group(1);
+    t.g.GroupSum(2);
+    const TCellProperties* before = t.g.CellPropertiesOrNull(2, t.g.RowCount() - 1);
+    EXPECT_TRUE(before == nullptr || before->CalcType() == acNONE);
+    t.g.FloatingFooter().Visible = true;
+    for (auto [calc, kind] : {std::pair{&TExStringGrid::GroupSum, acSUM}, {&TExStringGrid::GroupAvg, acAVG},
+                              {&TExStringGrid::GroupMin, acMIN}, {&TExStringGrid::GroupMax, acMAX},
+                              {&TExStringGrid::GroupCount, acCOUNT}}) {
+        (t.g.*calc)(2);
+        const TCellProperties* props = t.g.CellPropertiesOrNull(2, t.g.RowCount() - 1);
+        ASSERT_NE(props, nullptr);
+        EXPECT_EQ(props->CalcType(), kind);
+    }
+}

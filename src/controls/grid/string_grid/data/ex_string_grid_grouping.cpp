@@ -95,40 +95,22 @@ void TExStringGrid::GroupCalc(int Colindex, int method) { grouping::GroupCalc(*t
 
 namespace {
 
-// With the floating footer showing, the footer cell of the column calculates the same.
-void setFooterCalc(TExStringGrid& g, int column, TColumnCalcType kind)
+// The figure into the groups and, with the floating footer showing, the
+// same calculation for the column's footer cell.
+void groupCalcWithFooter(TExStringGrid& g, int column, int method, TColumnCalcType kind)
 {
+    g.GroupCalc(column, method);
     if (!g.FloatingFooter().Visible || column < 0 || column >= g.TotalColCount()) return;
     if (TCellProperties* props = g.GetCellProperties(column, g.RowCount() - 1)) props->SetCalcType(kind);
 }
 
 }  // namespace
 
-void TExStringGrid::GroupSum(int Colindex)
-{
-    GroupCalc(Colindex, grouping::gcSum);
-    setFooterCalc(*this, Colindex, acSUM);
-}
-void TExStringGrid::GroupAvg(int Colindex)
-{
-    GroupCalc(Colindex, grouping::gcAvg);
-    setFooterCalc(*this, Colindex, acAVG);
-}
-void TExStringGrid::GroupMin(int Colindex)
-{
-    GroupCalc(Colindex, grouping::gcMin);
-    setFooterCalc(*this, Colindex, acMIN);
-}
-void TExStringGrid::GroupMax(int Colindex)
-{
-    GroupCalc(Colindex, grouping::gcMax);
-    setFooterCalc(*this, Colindex, acMAX);
-}
-void TExStringGrid::GroupCount(int Colindex)
-{
-    GroupCalc(Colindex, grouping::gcCount);
-    setFooterCalc(*this, Colindex, acCOUNT);
-}
+void TExStringGrid::GroupSum(int Colindex) { groupCalcWithFooter(*this, Colindex, grouping::gcSum, acSUM); }
+void TExStringGrid::GroupAvg(int Colindex) { groupCalcWithFooter(*this, Colindex, grouping::gcAvg, acAVG); }
+void TExStringGrid::GroupMin(int Colindex) { groupCalcWithFooter(*this, Colindex, grouping::gcMin, acMIN); }
+void TExStringGrid::GroupMax(int Colindex) { groupCalcWithFooter(*this, Colindex, grouping::gcMax, acMAX); }
+void TExStringGrid::GroupCount(int Colindex) { groupCalcWithFooter(*this, Colindex, grouping::gcCount, acCOUNT); }
 void TExStringGrid::GroupCustomCalc(int Colindex) { GroupCalc(Colindex, grouping::gcCustom); }
 void TExStringGrid::GroupDistinct(int Colindex) { GroupCalc(Colindex, grouping::gcDistinct); }
 void TExStringGrid::GroupStdDev(int Colindex) { GroupCalc(Colindex, grouping::gcStdDev); }
