@@ -91,16 +91,51 @@ public:
 
 // ----------------------------------------------------------------- grouping
 
+// The looks and options of grouping: header and summary row colours, their
+// lines, merging, summary rows and the group count after header texts.
+// Assign copies neither Summary nor the line colours and widths.
 class TGrouping {
 public:
-    void Assign(const TGrouping& s) { *this = s; }
-    bool AutoCheckGroup = false;
+    void Assign(const TGrouping& s)
+    {
+        GroupCountFormat = s.GroupCountFormat;
+        HeaderColor = s.HeaderColor;
+        HeaderColorTo = s.HeaderColorTo;
+        HeaderTextColor = s.HeaderTextColor;
+        HeaderUnderline = s.HeaderUnderline;
+        MergeHeader = s.MergeHeader;
+        MergeSummary = s.MergeSummary;
+        ShowGroupCount = s.ShowGroupCount;
+        SummaryColor = s.SummaryColor;
+        SummaryColorTo = s.SummaryColorTo;
+        SummaryTextColor = s.SummaryTextColor;
+        SummaryLine = s.SummaryLine;
+        AutoCheckGroup = s.AutoCheckGroup;
+        AutoSelectGroup = s.AutoSelectGroup;
+    }
     bool AutoSelectGroup = false;  // a click on an expanded node row selects its group
+    bool AutoCheckGroup = false;
+    // Format of the count after a header's text (one integer argument);
+    // empty: " (count)".
+    QString GroupCountFormat;
+    TColor HeaderColor = clNone;
+    TColor HeaderColorTo = clNone;
+    TColor HeaderTextColor = clNone;
     bool HeaderUnderline = false;
-    TColor HeaderLineColor = clBlack;
+    TColor HeaderLineColor = clBlue;
     int HeaderLineWidth = 2;
+    // The header's text cell is merged over the columns to its right.
+    bool MergeHeader = false;
+    // The same for summary rows.
+    bool MergeSummary = false;
+    bool ShowGroupCount = false;
+    // A summary row follows every group.
+    bool Summary = false;
+    TColor SummaryColor = clNone;
+    TColor SummaryColorTo = clNone;
+    TColor SummaryTextColor = clNone;
     bool SummaryLine = false;
-    TColor SummaryLineColor = clBlack;
+    TColor SummaryLineColor = clBlue;
     int SummaryLineWidth = 2;
 };
 

@@ -41,6 +41,7 @@
 #include "controls/grid/paint/cell_objects.h"
 #include "controls/grid/paint/grid_looks.h"
 #include "controls/grid/settings/grid_settings.h"
+#include "controls/grid/grouping/group_state.h"
 #include "controls/grid/cells/int_lists.h"
 #include "controls/grid/search/find_params.h"
 #include "controls/grid/search/find_state.h"
@@ -741,14 +742,6 @@ public:
     // Adjust the hidden rows after them keep their places among all rows.
     void DeleteRowRange(int ARow, int Count, bool Adjust = false);
     void InsertRowRange(int ARow, int Count, bool Adjust = false);
-    // The column calculations of the footer (column = storage column; -1
-    // rows mean the normal rows); non-numeric cells are skipped.
-    double ColumnSum(int ACol, int FromRow, int ToRow);
-    double ColumnAvg(int ACol, int FromRow, int ToRow);
-    double ColumnMin(int ACol, int FromRow, int ToRow);
-    double ColumnMax(int ACol, int FromRow, int ToRow);
-    double ColumnDistinct(int ACol, int FromRow, int ToRow);
-    double ColumnStdDev(int ACol, int FromRow, int ToRow);
     // The kind of the cell's graphic; ctEmpty for a cell without one.
     virtual TCellType GetCellType(int ACol, int ARow) const;
     int GroupColumn() const { return FGroupColumn; }
@@ -757,6 +750,53 @@ public:
     std::function<void(Sender, int ACol, int ARow, QObject* AEditLink)> OnGetEditorProp;
     std::function<void(Sender, const QRect& R)> OnCellsChanged;
 
+    // ============================================================
+    // Column and row calculations, grouping   data/ex_string_grid_grouping.cpp
+    // ============================================================
+    // The calculations are those of calc/column_calc.h (columns storage
+    // columns; -1 rows mean the normal rows); the custom ones answer the
+    // event's Res, 0 without a handler.
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    virtual double DoGroupCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int fromCol, int toCol);
+    double RowAvg(int ARow, int fromCol, int toCol);
+    double RowMin(int ARow, int fromCol, int toCol);
+    double RowMax(int ARow, int fromCol, int toCol);
+    using TGroupCalcEvent = std::function<void(Sender, int ACol, int FromRow, int ToRow, double& Res)>;
+    TGroupCalcEvent OnColumnCalc;
+    TGroupCalcEvent OnGroupCalc;
+    // Grouping on a storage column: see grouping/grid_grouping.h.
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    // -1 ungroups, a column above 0 groups on it; 0 and other negatives do nothing.
+    void SetGroupColumn(int value);
+    int SubGroupColumn() const { return FGroupState.SubColumn; }
+    bool IsGrouping() const { return FGroupState.Busy; }
+    grouping::TGroupState& GroupState() { return FGroupState; }
+    // 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 custom, 7 distinct,
+    // 8 standard deviation into each expanded group's summary (or header) row.
+    void GroupCalc(int Colindex, int method);
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex);
+    void GroupDistinct(int Colindex);
+    void GroupStdDev(int Colindex);
+
+private:
+    grouping::TGroupState FGroupState;
+
+public:
     // ============================================================
     // Tree nodes and child rows               ex_string_grid_nodes.cpp
     // ============================================================
