@@ -14,9 +14,18 @@ std::string utf8(const QString& s)
 }
 
 // A text value as the document keeps it: without what XML cannot hold.
+// Printable ASCII with tabs and line ends, the usual case, is all kept and
+// is copied straight across.
 std::string utf8Value(const QString& s)
 {
-    return xmlCharacters(s).toStdString();
+    std::string out(size_t(s.size()), '\0');
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c >= 0x7F || (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'))
+            return xmlCharacters(s).toStdString();
+        out[size_t(i)] = char(c);
+    }
+    return out;
 }
 
 QString fromUtf8(const char* s)
@@ -163,15 +172,21 @@ private:
             out_ += xmlOutput(fromUtf8(value), escape).toUtf8();
             return;
         }
-        for (const char* s = value; *s; ++s) {
+        // Bytes written as they are go out in runs.
+        const char* run = value;
+        const char* s = value;
+        for (; *s; ++s) {
             const auto c = static_cast<char16_t>(static_cast<unsigned char>(*s));
-            if (!isXmlCharacter(c))
+            const bool kept = isXmlCharacter(c);
+            const char* ref = kept ? reference(c, escape) : nullptr;
+            if (kept && !ref)
                 continue;
-            if (const char* ref = reference(c, escape))
+            out_.append(run, s - run);
+            if (ref)
                 out_ += ref;
-            else
-                out_ += *s;
+            run = s + 1;
         }
+        out_.append(run, s - run);
     }
 
     void writeChildren(const pugi::xml_node& parent, int depth)
