@@ -14,9 +14,18 @@ std::string utf8(const QString& s)
 }
 
 // A text value as the document keeps it: without what XML cannot hold.
+// Printable ASCII with tabs and line ends, the usual case, is all kept and
+// is copied straight across.
 std::string utf8Value(const QString& s)
 {
-    return xmlCharacters(s).toStdString();
+    std::string out(size_t(s.size()), '\0');
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const char16_t c = s[i].unicode();
+        if (c >= 0x7F || (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'))
+            return xmlCharacters(s).toStdString();
+        out[size_t(i)] = char(c);
+    }
+    return out;
 }
 
 QString fromUtf8(const char* s)
@@ -130,24 +139,68 @@ public:
     {
         writeChildren(document, 0);
         if (pending_ & kNewLine)
-            out_ += u'\n';
-        return out_.toUtf8();
+            out_ += '\n';
+        return out_;
     }
 
 private:
     static constexpr unsigned kNewLine = 1;
     static constexpr unsigned kIndent = 2;
 
+    static bool isAscii(const char* s)
+    {
+        for (; *s; ++s)
+            if (static_cast<unsigned char>(*s) >= 0x80)
+                return false;
+        return true;
+    }
+
+    // A name as it is written: the document's UTF-8 bytes.
+    void writeName(const char* name)
+    {
+        if (isAscii(name))
+            out_ += name;
+        else
+            out_ += fromUtf8(name).toUtf8();
+    }
+
+    // A text value as xmlOutput writes it. ASCII text, the usual case, is
+    // written byte by byte without going through a QString.
+    void writeValue(const char* value, Escape escape)
+    {
+        if (!isAscii(value)) {
+            out_ += xmlOutput(fromUtf8(value), escape).toUtf8();
+            return;
+        }
+        // Bytes written as they are go out in runs.
+        const char* run = value;
+        const char* s = value;
+        for (; *s; ++s) {
+            const auto c = static_cast<char16_t>(static_cast<unsigned char>(*s));
+            const bool kept = isXmlCharacter(c);
+            const char* ref = kept ? reference(c, escape) : nullptr;
+            if (kept && !ref)
+                continue;
+            out_.append(run, s - run);
+            if (ref)
+                out_ += ref;
+            run = s + 1;
+        }
+        out_.append(run, s - run);
+    }
+
     void writeChildren(const pugi::xml_node& parent, int depth)
     {
         for (pugi::xml_node node = parent.first_child(); node; node = node.next_sibling()) {
             switch (node.type()) {
             case pugi::node_pcdata:
-                out_ += xmlEscapedText(fromUtf8(node.value()));
+                writeValue(node.value(), Escape::Text);
                 pending_ = 0;
                 break;
             case pugi::node_cdata:
-                out_ += QStringLiteral("<![CDATA[") + xmlCharacters(fromUtf8(node.value())) + QStringLiteral("]]>");
+                out_ += "<![CDATA[";
+                writeValue(node.value(), Escape::None);
+                out_ += "]]>";
                 pending_ = 0;
                 break;
             case pugi::node_declaration:
@@ -163,47 +216,57 @@ private:
     void startLine(int depth)
     {
         if (pending_ & kNewLine)
-            out_ += u'\n';
+            out_ += '\n';
         if (pending_ & kIndent)
-            out_ += QString(depth, u'\t');
+            out_.append(depth, '\t');
     }
 
     void writeMarkup(const pugi::xml_node& node, int depth)
     {
-        const QString name = fromUtf8(node.name());
-        const QString value = xmlCharacters(fromUtf8(node.value()));
         switch (node.type()) {
         case pugi::node_element:
-            writeElement(node, name, depth);
+            writeElement(node, depth);
             break;
         case pugi::node_comment:
-            out_ += QStringLiteral("<!--") + commentText(value) + QStringLiteral("-->");
+            out_ += QByteArray("<!--") + commentText(xmlCharacters(fromUtf8(node.value()))).toUtf8() + "-->";
             break;
-        case pugi::node_pi:
-            out_ += QStringLiteral("<?") + name + (value.isEmpty() ? QString() : u' ' + value) + QStringLiteral("?>");
+        case pugi::node_pi: {
+            const QString value = xmlCharacters(fromUtf8(node.value()));
+            out_ += "<?";
+            writeName(node.name());
+            out_ += (value.isEmpty() ? QString() : u' ' + value).toUtf8() + "?>";
             break;
+        }
         case pugi::node_doctype:
-            out_ += QStringLiteral("<!DOCTYPE ") + value + u'>';
+            out_ += QByteArray("<!DOCTYPE ") + xmlCharacters(fromUtf8(node.value())).toUtf8() + '>';
             break;
         default:
             break;
         }
     }
 
-    void writeElement(const pugi::xml_node& element, const QString& name, int depth)
+    void writeElement(const pugi::xml_node& element, int depth)
     {
-        out_ += u'<' + name;
-        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
-            out_ += u' ' + fromUtf8(a.name()) + QStringLiteral("=\"") + xmlEscapedAttribute(fromUtf8(a.value())) + u'"';
+        out_ += '<';
+        writeName(element.name());
+        for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
+            out_ += ' ';
+            writeName(a.name());
+            out_ += "=\"";
+            writeValue(a.value(), Escape::Attribute);
+            out_ += '"';
+        }
         if (!element.first_child()) {
-            out_ += QStringLiteral(" />");
+            out_ += " />";
             return;
         }
-        out_ += u'>';
+        out_ += '>';
         pending_ = kNewLine | kIndent;
         writeChildren(element, depth + 1);
         startLine(depth);
-        out_ += QStringLiteral("</") + name + u'>';
+        out_ += "</";
+        writeName(element.name());
+        out_ += '>';
     }
 
     // "--" may not stand in a comment, nor "-" at its end.
@@ -218,7 +281,7 @@ private:
         return out;
     }
 
-    QString out_;
+    QByteArray out_;
     unsigned pending_ = kIndent;
 };
 
@@ -241,30 +304,27 @@ QString xmlEscapedAttribute(const QString& text)
 
 // ---- XmlElement -----------------------------------------------------------
 
-XmlElement::XmlElement() : node_(std::make_unique<pugi::xml_node>()) {}
-XmlElement::XmlElement(const pugi::xml_node& node) : node_(std::make_unique<pugi::xml_node>(node)) {}
-XmlElement::~XmlElement() = default;
-XmlElement::XmlElement(const XmlElement& other) : node_(std::make_unique<pugi::xml_node>(*other.node_)) {}
-XmlElement& XmlElement::operator=(const XmlElement& other)
+XmlElement::XmlElement(const pugi::xml_node& node) : node_(node.internal_object()) {}
+
+pugi::xml_node XmlElement::node() const
 {
-    *node_ = *other.node_;
-    return *this;
+    return pugi::xml_node(node_);
 }
 
 bool XmlElement::isNull() const
 {
-    return node_->type() != pugi::node_element;
+    return node().type() != pugi::node_element;
 }
 
 QString XmlElement::name() const
 {
-    return isNull() ? QString() : fromUtf8(node_->name());
+    return isNull() ? QString() : fromUtf8(node().name());
 }
 
 QString XmlElement::text() const
 {
     QString result;
-    for (pugi::xml_node n = node_->first_child(); n; n = n.next_sibling())
+    for (pugi::xml_node n = node().first_child(); n; n = n.next_sibling())
         if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
             result += fromUtf8(n.value());
     return result;
@@ -274,27 +334,27 @@ void XmlElement::setText(const QString& value)
 {
     if (isNull())
         return;
-    for (pugi::xml_node n = node_->first_child(); n;) {
+    for (pugi::xml_node n = node().first_child(); n;) {
         pugi::xml_node next = n.next_sibling();
         if (n.type() == pugi::node_pcdata || n.type() == pugi::node_cdata)
-            node_->remove_child(n);
+            node().remove_child(n);
         n = next;
     }
     const std::string text = utf8Value(value);
     if (!text.empty())
-        node_->append_child(pugi::node_pcdata).set_value(text.c_str());
+        node().append_child(pugi::node_pcdata).set_value(text.c_str());
 }
 
 bool XmlElement::hasAttribute(const QString& name) const
 {
-    return !isNull() && node_->attribute(utf8(name).c_str());
+    return !isNull() && node().attribute(utf8(name).c_str());
 }
 
 QString XmlElement::attribute(const QString& name) const
 {
     if (isNull())
         return {};
-    return fromUtf8(node_->attribute(utf8(name).c_str()).value());
+    return fromUtf8(node().attribute(utf8(name).c_str()).value());
 }
 
 void XmlElement::setAttribute(const QString& name, const QString& value)
@@ -302,9 +362,9 @@ void XmlElement::setAttribute(const QString& name, const QString& value)
     if (isNull())
         return;
     const std::string key = utf8(name);
-    pugi::xml_attribute a = node_->attribute(key.c_str());
+    pugi::xml_attribute a = node().attribute(key.c_str());
     if (!a)
-        a = node_->append_attribute(key.c_str());
+        a = node().append_attribute(key.c_str());
     a.set_value(utf8Value(value).c_str());
 }
 
@@ -312,7 +372,7 @@ XmlElement XmlElement::child(const QString& name) const
 {
     if (isNull())
         return {};
-    return XmlElement(node_->child(utf8(name).c_str()));
+    return XmlElement(node().child(utf8(name).c_str()));
 }
 
 QString XmlElement::childText(const QString& name) const
@@ -325,7 +385,7 @@ std::vector<XmlElement> XmlElement::children() const
     std::vector<XmlElement> result;
     if (isNull())
         return result;
-    for (pugi::xml_node n = node_->first_child(); n; n = n.next_sibling())
+    for (pugi::xml_node n = node().first_child(); n; n = n.next_sibling())
         if (n.type() == pugi::node_element)
             result.push_back(XmlElement(n));
     return result;
@@ -337,7 +397,7 @@ std::vector<XmlElement> XmlElement::children(const QString& name) const
     if (isNull())
         return result;
     const std::string key = utf8(name);
-    for (pugi::xml_node n = node_->child(key.c_str()); n; n = n.next_sibling(key.c_str()))
+    for (pugi::xml_node n = node().child(key.c_str()); n; n = n.next_sibling(key.c_str()))
         result.push_back(XmlElement(n));
     return result;
 }
@@ -346,7 +406,7 @@ XmlElement XmlElement::appendChild(const QString& name)
 {
     if (isNull())
         return {};
-    return XmlElement(node_->append_child(utf8(name).c_str()));
+    return XmlElement(node().append_child(utf8(name).c_str()));
 }
 
 XmlElement XmlElement::appendTextChild(const QString& name, const QString& value)

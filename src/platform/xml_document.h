@@ -8,6 +8,7 @@
 namespace pugi {
 class xml_document;
 class xml_node;
+struct xml_node_struct;
 }
 
 namespace platform {
@@ -31,10 +32,7 @@ QString xmlEscapedAttribute(const QString& text);
 // stays valid until the document is cleared or reloaded.
 class XmlElement {
 public:
-    XmlElement();
-    ~XmlElement();
-    XmlElement(const XmlElement& other);
-    XmlElement& operator=(const XmlElement& other);
+    XmlElement() = default;
 
     bool isNull() const;
     explicit operator bool() const { return !isNull(); }
@@ -65,7 +63,10 @@ public:
 private:
     friend class XmlDocument;
     explicit XmlElement(const pugi::xml_node& node);
-    std::unique_ptr<pugi::xml_node> node_;
+    pugi::xml_node node() const;
+    // The document's node itself (a handle is copied freely, without
+    // allocating); null for a null element.
+    pugi::xml_node_struct* node_ = nullptr;
 };
 
 // An XML document: loaded from a file, walked and changed, saved to a file.
