@@ -11,6 +11,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
+#include "controls/grid/dragdrop/grid_drag_drop.h"
 
 namespace grid {
 
@@ -42,6 +43,7 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     MouseToCell(X, Y, ACol, ARow);
     // Every left press: the lit fixed cell shows its pressed face until the release.
     SetFixedHover(FHoverFixedX, FHoverFixedY, true, FDropDownDown);
+    FDragDrop->Press(X, Y);
     const TGridRect oldSel = Selection();
     FPressSelection = oldSel;
     FDeselectState = false;
@@ -371,6 +373,8 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     // Which fixed cells light up is the painting's choice; the list-view
     // look lights its headers whatever HoverFixedCells says.
     if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
+    // Enhanced moving of a column or row: images, arrows, vetoes, edge scrolling.
+    FDragDrop->MoveMouse(X, Y);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
     // Links under the mouse (their hand cursor over the one the base chose);
     // a hint goes when the mouse leaves its cell.
@@ -495,9 +499,13 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     FDeselectState = false;
     FMouseDown = false;
     // A press that sized a column, or moved one to another place, neither clicks nor sorts.
-    const bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
-                              (GridState() == gsColMoving && Movecell != ACol) ||
-                              (GridState() == gsRowMoving && Movecell != ARow);
+    ColMoveFlg = false;
+    bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
+                        (GridState() == gsColMoving && Movecell != ACol) ||
+                        (GridState() == gsRowMoving && Movecell != ARow);
+    // An enhanced move ends here (the move done by the grid itself).
+    if (FDragDrop->Release(X, Y)) sizedOrMoved = true;
+    FDragDrop->Arrows().HideAll();
 
     TBaseGrid::WMLButtonUp(Msg);
     if (GridState() == gsSelecting) SetGridState(gsNormal);
@@ -515,7 +523,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     }
     if (GetCellType(sc, ARow) == ctRadio && OnRadioMouseUp) OnRadioMouseUp(this, sc, ARow, RadioGroupIndex(sc, ARow));
     if (afterDoubleClick) return;
-    ClickSort(ACol, ARow, X, Y, Msg.Keys, sizedOrMoved);
+    ClickSort(ACol, ARow, X, Y, Msg.Keys, sizedOrMoved || ColMoveFlg);
 }
 
 void TExStringGrid::WMLButtonDblClk(TWMMouse& Msg)
