@@ -59,7 +59,15 @@ QString TDropData::Text() const
 {
     if (FData == nullptr) return {};
     if (FData->hasFormat(MimeText)) return FData->text();
-    if (FData->hasFormat(MimeHtml)) return QTextDocumentFragment::fromHtml(FData->html()).toPlainText();
+    if (FData->hasFormat(MimeHtml)) {
+        // The blank lines a document's blocks leave at its ends are no rows.
+        QString text = QTextDocumentFragment::fromHtml(FData->html()).toPlainText();
+        qsizetype first = 0, last = text.size();
+        auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r') || c == QChar::ParagraphSeparator; };
+        while (first < last && isBreak(text[first])) ++first;
+        while (last > first && isBreak(text[last - 1])) --last;
+        return text.mid(first, last - first);
+    }
     return {};
 }
 

@@ -98,9 +98,8 @@ void TGridDropTarget::DragMouseMove(QPoint pt, bool& Allow, TDropFormats F)
     int ACol = -1, ARow = -1;
     bool append = false;
     DropCell(pt, F, ACol, ARow, append);
-    int onCol = -1, onRow = -1;
-    G.ScreenToCell(pt, onCol, onRow);
-    const bool onCell = onCol >= 0 && onRow >= 0;
+    // On a cell: under the point, or the row a drop below the last row appends to.
+    const bool onCell = ACol >= 0 && ARow >= 0;
     Allow = ACol >= 0 && ARow >= 0;
     const bool colDrag = F & dfCol;
 
