@@ -310,10 +310,17 @@ TNoActiveForm* TExStringGrid::SelectionToForm(const TGridRect& ARect)
 
 void TExStringGrid::SetScrollType(paint::TScrollType value)
 {
+    const bool wasMetro = FDragDrop->FMetro;
     FLookColors.ScrollType = value;
     const bool metro = value == paint::ssMetro;
-    setVerticalScrollBarPolicy(metro ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
-    setHorizontalScrollBarPolicy(metro ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    FDragDrop->FMetro = metro;
+    // The thin bars take the place of the window's own, which come back after.
+    if (metro && !wasMetro) {
+        FDragDrop->FKeptScrollBars = ScrollBars();
+        SetScrollBars(platform::ssNone);
+    } else if (!metro && wasMetro) {
+        SetScrollBars(FDragDrop->FKeptScrollBars);
+    }
     FDragDrop->UpdateThinScrollBars(metro);
 }
 

@@ -67,6 +67,7 @@ public:
 
 private:
     friend class TGridDropTarget;
+    friend class TExStringGrid;
     void PlaceImage(int X, int Y);
     void ShowColumnArrows(const platform::TRect& target, bool before, int width);
 
@@ -86,6 +87,8 @@ private:
     QPointer<QListWidget> FOleDragList;
     QPointer<TScrollControl> FVertBar;
     QPointer<TScrollControl> FHorzBar;
+    platform::TScrollStyle FKeptScrollBars = platform::ssBoth;
+    bool FMetro = false;  // the thin bars stand in for the window's own
 };
 
 }  // namespace grid
