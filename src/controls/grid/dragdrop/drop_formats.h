@@ -33,7 +33,7 @@ enum TDropFormat : uint8_t { dfText = 1, dfFile = 2, dfCol = 4, dfRTF = 8, dfURL
 using TDropFormats = uint8_t;
 
 // Drop effects, as the drag sources and targets report them.
-enum TDropEffect : uint8_t { deNone = 0, deCopy = 1, deMove = 2 };
+enum TDropEffect : uint8_t { deNone = 0, deCopy = 1, deMove = 2 };  // the values of the drop effects
 
 // Rich text may be dropped and is offered by drags: one switch for the whole
 // program (the grids' drag-drop settings set it). Off at start.

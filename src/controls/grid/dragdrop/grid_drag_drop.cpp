@@ -1,8 +1,10 @@
 #include "controls/grid/dragdrop/grid_drag_drop.h"
 
 #include <QApplication>
+#include <QDrag>
 #include <QListWidget>
 
+#include "controls/grid/dragdrop/grid_cell_block.h"
 #include "controls/grid/dragdrop/grid_drop_target.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 
@@ -41,6 +43,7 @@ void TGridDragDrop::Press(int X, int Y)
 {
     FMoveColInd = -1;
     FMoveRowInd = -1;
+    FSelectionClick = false;
     int c = -1, r = -1;
     G.MouseToCell(X, Y, c, r);
     if (c >= 0 && r >= 0) {
@@ -333,6 +336,112 @@ void TExStringGrid::DragScrollPoll()
     if (now < FDragScrollDue) return;
     DragScrollTimer();
     FDragScrollDue = now + FDragScrollOptions.Delays.RepeatDelay;
+}
+
+}  // namespace grid
+
+// ------------------------------------------------------------ drags out of the grid
+
+namespace grid {
+
+bool TGridDragDrop::PrepareOleDrag(int ACol, int ARow, int X, int Y, const TRect& cell, platform::TShiftState)
+{
+    using namespace platform;
+    FSelectionClick = false;
+    const TDragDropSettings& s = G.DragDropSettings();
+    const bool header = ARow < G.FixedRows();
+    const bool selected = G.Selection().Contains(ACol, ARow) && !header;
+    if (!(selected || (header && !G.EnhRowColMove)) || (G.Options() & goEditing) || !s.OleDropSource) return false;
+    if (G.HasClickGraphic(G.RealColIndex(ACol), ARow)) return false;
+    if (header && (G.MouseActions().ColSelect || G.MouseActions().AllSelect)) return false;
+    if (ACol < G.FixedCols()) return false;
+    if ((G.Options() & goColSizing) && !(X >= cell.Left + 4 && X <= cell.Right - 4)) return false;
+    if (!G.hasFocus()) G.setFocus();
+    FSelectionClick = true;
+    FPressPoint = QPoint(X, Y);
+    return true;
+}
+
+void TGridDragDrop::FinishOleClick(int ACol, int ARow)
+{
+    if (!std::exchange(FSelectionClick, false)) return;
+    if (ACol < G.FixedCols() || ARow < G.FixedRows()) return;
+    if (G.Options() & platform::goRowSelect)
+        G.SetSelection({G.FixedCols(), ARow, G.ColCount() - 1, ARow});
+    else
+        G.SetSelection({ACol, ARow, ACol, ARow});
+}
+
+TDropEffect TGridDragDrop::RunDrag(std::unique_ptr<QMimeData> data)
+{
+    const Qt::DropActions allowed = Qt::CopyAction | Qt::MoveAction;
+    if (G.OleDragRunner) return G.OleDragRunner(std::move(data), allowed);
+    // The window system's modal drag; the picture of the cells follows the mouse.
+    auto* drag = new QDrag(&G);  // owned by the grid until the drag ends
+    drag->setMimeData(data.release());
+    if (FMoveForm) drag->setPixmap(QPixmap::fromImage(FMoveForm->Picture()));
+    const Qt::DropAction action = drag->exec(allowed, Qt::MoveAction);
+    drag->deleteLater();
+    return action == Qt::MoveAction ? deMove : action == Qt::CopyAction ? deCopy : deNone;
+}
+
+bool TGridDragDrop::StartOleDrag(platform::TShiftState Shift, int X, int Y)
+{
+    using namespace platform;
+    if (!FSelectionClick || !(Shift & ssLeft) || !G.DragDropSettings().OleDropSource) return false;
+    if (std::abs(X - FPressPoint.x()) <= 3 && std::abs(Y - FPressPoint.y()) <= 3) return false;
+    if (G.GridState() == gsColSizing) return false;
+    int ACol = -1, ARow = -1;
+    G.MouseToCell(FPressPoint.x(), FPressPoint.y(), ACol, ARow);
+    if (ACol < 0 || ARow < 0) return false;
+    FSelectionClick = false;
+    const TDragDropSettings& s = G.DragDropSettings();
+    const int storageCol = G.RealColIndex(ACol);
+    bool allow = true;
+    if (s.OleColumnsOnly && ARow >= G.FixedRows())
+        allow = false;
+    else if (G.OnOleDrag)
+        G.OnOleDrag(&G, ARow, storageCol, G.GetCellEx(storageCol, ARow), allow);
+    if (!allow) {
+        // The press selects a range instead.
+        if (G.GridState() == gsNormal) G.SetGridState(gsSelecting);
+        return false;
+    }
+    if (G.OnOleDragStart) G.OnOleDragStart(&G, ARow, storageCol);
+    G.DoStartBlockFocus();
+    const TGridRect sel = G.Selection();
+    if (s.ShowCells && !FMoveForm) {
+        G.HideSelection();
+        FMoveForm = G.SelectionToForm(s.OleColumnDragDrop ? TGridRect{ACol, 0, ACol, G.VisibleRowCount()} : sel);
+        G.UnHideSelection();
+    }
+    TDropEffect effect = deNone;
+    if (ARow < G.FixedRows() && s.OleColumnDragDrop) {
+        effect = RunDrag(MakeSourceData({}, {}, storageCol, std::nullopt));
+        if (effect != deNone && G.OnOleDragStop) G.OnOleDragStop(&G, effect);
+        FMoveButton->hide();
+        FArrows.Up().hide();
+        FArrows.Down().hide();
+    } else {
+        G.FDropSelection = sel;
+        std::optional<QByteArray> cells;
+        if (G.Navigation().AllowFmtClipboard) cells = SaveRectToCellStream(G, sel);
+        effect = RunDrag(MakeSourceData(G.SelectionAsText(), G.GetCellEx(storageCol, ARow), -1, cells));
+        if (effect != deNone) {
+            if (effect == deMove && !s.OleCopyAlways) {
+                const TGridRect moved = G.FDropSelection;
+                if (s.OleRemoveRows && (G.Options() & goRowSelect))
+                    G.DeleteRowsInternal(moved.Top, moved.Bottom - moved.Top + 1);
+                else
+                    G.ClearRect(moved.Left, moved.Top, moved.Right, moved.Bottom);
+            }
+            if (G.OnOleDragStop) G.OnOleDragStop(&G, effect);
+        }
+    }
+    if (FMoveForm) FMoveForm->deleteLater();
+    FMoveForm = nullptr;
+    G.DoEndBlockFocus();
+    return true;
 }
 
 }  // namespace grid

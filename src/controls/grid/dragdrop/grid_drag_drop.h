@@ -52,6 +52,16 @@ public:
     THeaderDragButton* MoveButton() const { return FMoveButton; }
     TNoActiveForm* MoveForm() const { return FMoveForm.data(); }
 
+    // ----- drags out of the grid
+    // A left press on a display cell (the press point X, Y): true when it
+    // prepared a drag of the selection (the press goes no further).
+    bool PrepareOleDrag(int ACol, int ARow, int X, int Y, const platform::TRect& cell, platform::TShiftState keys);
+    // A mouse move: true when it ran a drag out of the grid.
+    bool StartOleDrag(platform::TShiftState Shift, int X, int Y);
+    // The left release: a prepared drag that did not start ends as a click
+    // selecting the cell.
+    void FinishOleClick(int ACol, int ARow);
+
     // ----- drop target
     // The grid's window takes drops (or no longer does).
     void SetDropTarget(bool on);
@@ -82,6 +92,9 @@ private:
     int FMoveCursor = 0;
     bool FBlockFocus = false;
     std::unique_ptr<TGridDropTarget> FDropTarget;
+    TDropEffect RunDrag(std::unique_ptr<QMimeData> data);
+    bool FSelectionClick = false;
+    QPoint FPressPoint;
     int FOleDragCol = -1;
     int FOleDragIndex = -1;
     QPointer<QListWidget> FOleDragList;

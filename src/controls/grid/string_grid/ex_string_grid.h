@@ -21,6 +21,7 @@
 
 #include <QDateTime>
 #include <QImage>
+#include <QMimeData>
 #include <QSet>
 #include <QStringList>
 #include <QTimer>
@@ -51,6 +52,7 @@ class TExInplaceEdit;
 class TGridHTML;
 class TGridDragDrop;
 class TNoActiveForm;
+enum TDropEffect : uint8_t;
 struct THintInfo;
 class TGridSpin;
 class TGridCombo;
@@ -1891,6 +1893,13 @@ public:
     std::function<void(Sender, int ARow, int ACol, const QString& FileName, bool& Allow)> OnOleDropFile;
     std::function<void(Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
     std::function<void(Sender, const platform::TGridRect& ARect)> OnOleDropped;
+    std::function<void(Sender, int ARow, int ACol, const QString& data, bool& Allow)> OnOleDrag;
+    std::function<void(Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(Sender, int OLEEffect)> OnOleDragStop;
+    // Runs the modal drag of data out of the grid with the effects allowed
+    // and answers the effect the drop took (deNone: cancelled or refused).
+    // Unset: the window system's drag.
+    std::function<TDropEffect(std::unique_ptr<QMimeData> Data, Qt::DropActions Allowed)> OleDragRunner;
 
 private:
     friend class TGridDragDrop;

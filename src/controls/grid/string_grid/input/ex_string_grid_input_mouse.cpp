@@ -184,6 +184,12 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
         PressCheckBox(ACol, ARow, X, Y, canEdit);
         return;
     }
+    // A press on the selection of a drag source may become a drag (decided by the moves).
+    if (FDragDrop->PrepareOleDrag(ACol, ARow, X, Y, baseRect, Msg.Keys)) {
+        if (OnMouseDown) OnMouseDown(this, mbLeft, modifier, X, Y);
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
+        return;
+    }
     const bool normalCell = ACol >= FixedCols() && ARow >= FixedRows();
     const bool comboCell = normalCell && FControlLook.DropDownAlwaysVisible() && HasComboBox(sc, ARow);
     if (normalCell && (canEdit || (FMouseActions.EditOnDblClickOnly() && comboCell)) &&
@@ -373,6 +379,8 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     // Which fixed cells light up is the painting's choice; the list-view
     // look lights its headers whatever HoverFixedCells says.
     if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
+    // A drag of the selection out of the grid (it runs its own modal loop).
+    if (FDragDrop->StartOleDrag(Shift, X, Y)) return;
     // Enhanced moving of a column or row: images, arrows, vetoes, edge scrolling.
     FDragDrop->MoveMouse(X, Y);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
@@ -503,6 +511,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
                         (GridState() == gsColMoving && Movecell != ACol) ||
                         (GridState() == gsRowMoving && Movecell != ARow);
+    if (ACol >= 0 && ARow >= 0) FDragDrop->FinishOleClick(ACol, ARow);
     // An enhanced move ends here (the move done by the grid itself).
     if (FDragDrop->Release(X, Y)) sizedOrMoved = true;
     FDragDrop->Arrows().HideAll();
