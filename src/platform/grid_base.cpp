@@ -786,7 +786,8 @@ void GridBase::Paint()
             canvas.LineTo(width, FSizingPos);
         }
         canvas.Pen.Style = Qt::SolidLine;
-    } else if ((FGridState == gsColMoving || FGridState == gsRowMoving) && FMovePos >= 0 && FMovePos != FMoveIndex) {
+    } else if ((FGridState == gsColMoving || FGridState == gsRowMoving) && FMovePos >= 0 && FMovePos != FMoveIndex &&
+               ShowsMoveMark()) {
         const bool cols_ = FGridState == gsColMoving;
         const TRect target = cols_ ? CellRect(FMovePos, 0) : CellRect(0, FMovePos);
         if (!target.IsEmpty()) {

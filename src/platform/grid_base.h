@@ -335,6 +335,9 @@ protected:
     virtual void SetEditorText(QWidget* editor, const QString& text, int maxLength);
 
     void SetGridState(TGridState value) { FGridState = value; }
+    // While a column (row) is moved, the base marks the drop position with a
+    // line; a descendant that shows its own marks answers false.
+    virtual bool ShowsMoveMark() const { return true; }
     // Which border a client point grabs for sizing: gsColSizing / gsRowSizing
     // with the column (row) left of (above) it, else gsNormal.
     TGridState CalcSizingState(int X, int Y, int& index) const;

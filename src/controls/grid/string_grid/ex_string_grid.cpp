@@ -3,6 +3,8 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/string_grid/paint/footer_panel.h"
 
+#include "controls/grid/dragdrop/grid_drag_drop.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -41,6 +43,8 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
     FActiveCellFont.Style = fsBold;
     FWheelScrollLines = std::max(1, QApplication::wheelScrollLines());
     WireSettings();
+    FDragDrop = std::make_unique<TGridDragDrop>(*this);
+    FDragDropSettings.OnDropTargetChanged = [this](bool on) { FDragDrop->SetDropTarget(on); };
 
     // Size and the defaults of the class model.
     SetColCount(5);
@@ -79,6 +83,8 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
 
 TExStringGrid::~TExStringGrid()
 {
+    FDragDropSettings.OnDropTargetChanged = nullptr;
+    FDragDrop.reset();
     DestroyEditorControls();
     StopDragScroll();
     if (FOwnerForm != nullptr) FOwnerForm->removeEventFilter(this);
@@ -148,6 +154,7 @@ void TExStringGrid::Assign(const QObject* Source)
     FBands.Assign(src->FBands);
     FCellNode.Assign(src->FCellNode);
     FDragScrollOptions.Assign(src->FDragScrollOptions);
+    FDragDropSettings.Assign(src->FDragDropSettings);
     FProgressAppearance.Assign(src->FProgressAppearance);
     FColumnSize.Assign(src->FColumnSize);
     FSyncGrid.Assign(src->FSyncGrid);

@@ -20,11 +20,15 @@
 #include <vector>
 
 #include <QDateTime>
+#include <QImage>
+#include <QMimeData>
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
 #include <QScrollBar>
 #include <QTimer>
+
+class QListWidget;
 
 #include "controls/grid/base/base_grid.h"
 #include "controls/grid/editors/date_time_value.h"
@@ -51,6 +55,9 @@ namespace grid {
 
 class TExInplaceEdit;
 class TGridHTML;
+class TGridDragDrop;
+class TNoActiveForm;
+enum TDropEffect : uint8_t;
 struct THintInfo;
 class TGridSpin;
 class TGridCombo;
@@ -499,6 +506,7 @@ public:
     void MoveToCell(int ACol, int ARow);
     virtual void IncRowCount() { SetRowCount(RowCount() + 1); }
     void MoveColumn(int FromIndex, int ToIndex) override;
+    void MoveRow(int FromIndex, int ToIndex) override;
     std::function<void(Sender, int OldRow, int NewRow)> OnRowUpdate;
 
     // ============================================================
@@ -633,8 +641,9 @@ public:
     void FitStretchColumn();
     // Scales the columns in proportion to fill the control's width.
     void AutoFitColumns(bool DoFixedCells);
-    TColor ArrowColor() const { return FArrowColor; }
-    void SetArrowColor(TColor value) { FArrowColor = value; }
+    // The colour of the four move arrows (the up arrow's; setting it sets all four).
+    TColor ArrowColor() const;
+    void SetArrowColor(TColor value);
     void RegisterNotifier(TGridChangeNotifier* ANotifier) { FNotifierList.RegisterNotifier(ANotifier); }
     void UnRegisterNotifier(TGridChangeNotifier* ANotifier) { FNotifierList.UnRegisterNotifier(ANotifier); }
     void UpdateFooter();
@@ -1421,6 +1430,8 @@ protected:
     void HandleMouseMove(platform::TShiftState Shift, int X, int Y) override;
     // The mouse left the cells: the lit fixed cell goes dark.
     void CMMouseLeave();
+    // The enhanced moving shows its own arrows instead of the base's line.
+    bool ShowsMoveMark() const override { return !EnhRowColMove; }
     bool viewportEvent(QEvent* event) override;
     bool HandleWheelDown(platform::TShiftState Shift, QPoint MousePos) override;
     bool HandleWheelUp(platform::TShiftState Shift, QPoint MousePos) override;
@@ -1966,6 +1977,61 @@ private:
 
 public:
     // ============================================================
+    // Column and row moving with drag images, drag and drop between
+    // windows and programs, thin scroll bars
+    //   dragdrop/grid_drag_drop.cpp, dragdrop/grid_drop_target.cpp,
+    //   string_grid/input/ex_string_grid_input_moving.cpp
+    // ============================================================
+    TDragDropSettings& DragDropSettings() { return FDragDropSettings; }
+    void SetDragDropSettings(const TDragDropSettings& value) { FDragDropSettings.Assign(value); }
+    TGridDragDrop& DragDrop() { return *FDragDrop; }
+    // A hidden column (storage column) dragged from item AIndex of a list
+    // box: the next column dropped on the grid shows it again there.
+    void OleColumnDragStart(int ACol, int AIndex, QListWidget* AList);
+    // The painted image of a block of display cells (clipped to what is on screen).
+    QImage SelectionToImage(const platform::TGridRect& ARect);
+    // That image in a non-activating form (owned by the grid, hidden).
+    TNoActiveForm* SelectionToForm(const platform::TGridRect& ARect);
+    // A column or row was moved during the current press (cleared by the next left release).
+    bool ColMoveFlg = false;
+    // The clock (milliseconds) by which drag scrolling waits its delays.
+    std::function<qint64()> DragScrollClock;
+    // Steps drag scrolling when its delay has passed (the drag-scroll timer calls it).
+    void DragScrollPoll();
+    // The application's visual style changed: the grid takes its colours again.
+    void CMStyleChanged() { ApplyStyleColors(); }
+    // Loads a single dropped CSV file; false (nothing loaded) until the grid
+    // has a CSV reader.
+    virtual bool LoadDroppedCSV(const QString& FileName);
+    std::function<void(Sender, int ACol, bool& Allow)> OnColumnMove;
+    std::function<void(Sender, int ARow, bool& Allow)> OnRowMove;
+    std::function<void(Sender, int ACol, bool& Allow)> OnColumnMoving;
+    std::function<void(Sender, int ARow, bool& Allow)> OnRowMoving;
+    std::function<void(Sender, int ARow, int ACol, bool& Allow)> OnOleDragOver;
+    std::function<void(Sender, int ARow, int ACol, const QString& data, bool& Allow)> OnOleDrop;
+    std::function<void(Sender, int ARow, int ACol, const QString& URL, bool& Allow)> OnOleDropURL;
+    std::function<void(Sender, int ARow, int ACol, const QString& FileName, bool& Allow)> OnOleDropFile;
+    std::function<void(Sender, int ARow, int ACol, int DropCol)> OnOleDropCol;
+    std::function<void(Sender, const platform::TGridRect& ARect)> OnOleDropped;
+    std::function<void(Sender, int ARow, int ACol, const QString& data, bool& Allow)> OnOleDrag;
+    std::function<void(Sender, int ARow, int ACol)> OnOleDragStart;
+    std::function<void(Sender, int OLEEffect)> OnOleDragStop;
+    // Runs the modal drag of data out of the grid with the effects allowed
+    // and answers the effect the drop took (deNone: cancelled or refused).
+    // Unset: the window system's drag.
+    std::function<TDropEffect(std::unique_ptr<QMimeData> Data, Qt::DropActions Allowed)> OleDragRunner;
+
+private:
+    friend class TGridDragDrop;
+    friend class TGridDropTarget;
+    TDragDropSettings FDragDropSettings;
+    std::unique_ptr<TGridDragDrop> FDragDrop;
+    // The grid is being moved by its synchronised partner.
+    bool FSyncedMove = false;
+    qint64 FDragScrollDue = 0;
+
+public:
+    // ============================================================
     // Find, replace and the search footer (search/), highlighting,
     // marking and cell checks (highlight/)  ex_string_grid_search.cpp
     // ============================================================
@@ -2286,18 +2352,14 @@ public:
     // ============================================================
     // ssNormal: the window's bars; ssFlat / ssEncarta: the flat scroll bar
     // service, which this platform lacks (its calls are skipped, the normal
-    // bars stay); ssMetro: two thin scroll controls instead of the bars.
+    // bars stay); ssMetro: the thin scroll bars (DragDrop().ThinScrollBar)
+    // instead of the window's own, which come back after.
     paint::TScrollType ScrollType() const { return FLookColors.ScrollType; }
     void SetScrollType(paint::TScrollType value);
     void EnableFlatScrollBars();
     void DisableFlatScrollBars();
     void ApplyFlatScrollBars();
     bool FlatScrollBarsActive() const { return FIsFlat; }
-    // The thin controls of ssMetro: a vertical one 6 pixels wide on the right
-    // and a horizontal one 6 pixels high at the bottom; made once.
-    void CreateScrollControls();
-    QScrollBar* VScrollControl() const { return FVScrollControl; }
-    QScrollBar* HScrollControl() const { return FHScrollControl; }
     // The size of a cell's text (storage column): VS the height the text needs
     // wrapped at the cell's width; SB keeps 17 pixels free for a scroll bar.
     QPoint GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
@@ -2307,10 +2369,7 @@ public:
     void SetWideCellsEx(int c, int r, const QString& value);
 
 private:
-    void SyncScrollControls();
     bool FIsFlat = false;
-    QPointer<QScrollBar> FVScrollControl;  // Qt children of the grid while ssMetro
-    QPointer<QScrollBar> FHScrollControl;
 
 public:
     // ============================================================
@@ -2514,7 +2573,6 @@ private:
     bool ColchgFlg = false;
     std::unique_ptr<QTimer> FDragTmr;
     TDragScrollDirection FDragScrollDirection = 0;
-    TColor FArrowColor = clBlack;
     TGridNotifierList FNotifierList;
 
     // Sorting bookkeeping of the data operations.

@@ -11,6 +11,7 @@
 
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/grid_error.h"
+#include "controls/grid/dragdrop/grid_drag_drop.h"
 
 namespace grid {
 
@@ -36,6 +37,7 @@ void TExStringGrid::Resize()
     TBaseGrid::Resize();  // OnResize
     if (FBackGround.IsGradient() && FBackGround.ColorTo() != clNone) RepaintGrid();
     UpdateScrollBarVisibility(false);
+    if (ScrollType() == paint::ssMetro) FDragDrop->UpdateThinScrollBars(true);
     // The grid's own size decides the stretch as its form's does.
     if (FColumnSize.Stretch()) FitStretchColumn();
 }
@@ -210,27 +212,35 @@ void TExStringGrid::HandleDragOver(QObject*, int X, int Y, TDragState state, boo
         StopDragScroll();
         return;
     }
-    if (Y < FDragScrollOptions.TopMargin) FDragScrollDirection |= dsdUp;
-    else if (Y > height() - FDragScrollOptions.BottomMargin) FDragScrollDirection |= dsdDown;
-    if (X < FDragScrollOptions.LeftMargin) FDragScrollDirection |= dsdLeft;
-    else if (X > width() - FDragScrollOptions.RightMargin) FDragScrollDirection |= dsdRight;
+    if (Y < FDragScrollOptions.Margins.TopMargin) FDragScrollDirection |= dsdUp;
+    else if (Y > height() - FDragScrollOptions.Margins.BottomMargin) FDragScrollDirection |= dsdDown;
+    if (X < FDragScrollOptions.Margins.LeftMargin) FDragScrollDirection |= dsdLeft;
+    else if (X > width() - FDragScrollOptions.Margins.RightMargin) FDragScrollDirection |= dsdRight;
     if (FDragScrollDirection == 0) {
         StopDragScroll();
         return;
     }
+    const qint64 now = DragScrollClock ? DragScrollClock() : 0;
     if (!FDragTmr) {
         FDragTmr = std::make_unique<QTimer>();
-        FDragTmr->setInterval(FDragScrollOptions.InitialDelay);
+        FDragTmr->setTimerType(Qt::PreciseTimer);
+        FDragTmr->setInterval(FDragScrollOptions.Delays.InitialDelay);
         QObject::connect(FDragTmr.get(), &QTimer::timeout, this, [this] {
             try {
-                DragScrollTimer();
+                // With a clock of its own the grid steps when the clock says so.
+                if (DragScrollClock)
+                    DragScrollPoll();
+                else
+                    DragScrollTimer();
             } catch (...) {
                 StopDragScroll();
             }
         });
         FDragTmr->start();
+        FDragScrollDue = now + FDragScrollOptions.Delays.InitialDelay;
     } else if (hadDirection) {
-        FDragTmr->setInterval(FDragScrollOptions.InitialDelay);
+        FDragTmr->setInterval(FDragScrollOptions.Delays.InitialDelay);
+        FDragScrollDue = now + FDragScrollOptions.Delays.InitialDelay;
     }
 }
 
@@ -240,7 +250,7 @@ void TExStringGrid::DragScrollTimer()
         StopDragScroll();
         return;
     }
-    if (FDragTmr) FDragTmr->setInterval(FDragScrollOptions.RepeatDelay);
+    if (FDragTmr) FDragTmr->setInterval(FDragScrollOptions.Delays.RepeatDelay);
     TDragScrollDirection direction = FDragScrollDirection;
     if (OnDragScroll) {
         bool canScroll = true;

@@ -1,9 +1,8 @@
 // Scroll bar styles: the window's bars, the flat scroll bar service (which
 // this platform does not offer: its calls are skipped and the window's bars
-// stay in use) and the thin scroll controls of the Metro style.
+// stay in use) and the thin scroll bars of the Metro style.
 
-#include <QScrollBar>
-
+#include "controls/grid/dragdrop/grid_drag_drop.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_text_utils.h"
 
@@ -23,68 +22,24 @@ void TExStringGrid::ApplyFlatScrollBars()
     if (!FIsFlat) return;
 }
 
-void TExStringGrid::CreateScrollControls()
-{
-    const auto make = [this](Qt::Orientation o) {
-        auto* bar = new QScrollBar(o, this);  // Qt child of the grid
-        bar->setAttribute(Qt::WA_OpaquePaintEvent);
-        bar->setStyleSheet(QStringLiteral("QScrollBar { background: transparent; border: none; }"
-                                          "QScrollBar::handle { background: #a0a0a0; border-radius: 3px; }"
-                                          "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"));
-        bar->show();
-        return bar;
-    };
-    if (FVScrollControl == nullptr) {
-        FVScrollControl = make(Qt::Vertical);
-        connect(FVScrollControl.data(), &QScrollBar::valueChanged, this, [this](int v) {
-            if (v != TopRow()) SetTopRow(v);
-        });
-    }
-    if (FHScrollControl == nullptr) {
-        FHScrollControl = make(Qt::Horizontal);
-        connect(FHScrollControl.data(), &QScrollBar::valueChanged, this, [this](int v) {
-            if (v != LeftCol()) SetLeftCol(v);
-        });
-    }
-    SyncScrollControls();
-}
-
-void TExStringGrid::SyncScrollControls()
-{
-    const QRect area = viewport()->geometry();
-    if (FVScrollControl != nullptr) {
-        FVScrollControl->setGeometry(area.right() - 5, area.top(), 6, area.height() - 6);
-        FVScrollControl->setRange(FixedRows(), std::max(FixedRows(), RowCount() - VisibleRowCount()));
-        FVScrollControl->setValue(TopRow());
-        FVScrollControl->raise();
-    }
-    if (FHScrollControl != nullptr) {
-        FHScrollControl->setGeometry(area.left(), area.bottom() - 5, area.width() - 6, 6);
-        FHScrollControl->setRange(FixedCols(), std::max(FixedCols(), ColCount() - VisibleColCount()));
-        FHScrollControl->setValue(LeftCol());
-        FHScrollControl->raise();
-    }
-}
-
 void TExStringGrid::SetScrollType(paint::TScrollType value)
 {
-    if (value != FLookColors.ScrollType) {
-        FLookColors.ScrollType = value;
-        if (value == paint::ssFlat || value == paint::ssEncarta) {
-            EnableFlatScrollBars();
-            ApplyFlatScrollBars();
-        } else {
-            DisableFlatScrollBars();
-        }
-    }
-    if (value == paint::ssMetro) {
-        CreateScrollControls();
+    FLookColors.ScrollType = value;
+    if (value == paint::ssFlat || value == paint::ssEncarta)
+        EnableFlatScrollBars();
+    else
+        DisableFlatScrollBars();
+    // The thin bars take the place of the window's own, which come back after.
+    const bool wasMetro = FDragDrop->FMetro;
+    const bool metro = value == paint::ssMetro;
+    FDragDrop->FMetro = metro;
+    if (metro && !wasMetro) {
+        FDragDrop->FKeptScrollBars = ScrollBars();
         SetScrollBars(platform::ssNone);
-    } else if (FVScrollControl != nullptr || FHScrollControl != nullptr) {
-        delete FVScrollControl.data();
-        delete FHScrollControl.data();
-        SetScrollBars(platform::ssBoth);
+    } else if (!metro && wasMetro) {
+        SetScrollBars(FDragDrop->FKeptScrollBars);
     }
+    FDragDrop->UpdateThinScrollBars(metro);
     ApplyFlatScrollBars();
 }
 

@@ -4,9 +4,11 @@
 
 #include "controls/grid/highlight/tag_text.h"
 
-using namespace grid::highlight;
-
 namespace tag_text_test {
+
+// Inside this file's namespace, so that it does not reach the files a unity
+// build puts after it.
+using namespace grid::highlight;
 
 TEST(TagText, HighlightEnclosesVisibleOccurrencesOnly)
 {

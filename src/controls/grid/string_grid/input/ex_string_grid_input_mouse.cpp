@@ -11,6 +11,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
+#include "controls/grid/dragdrop/grid_drag_drop.h"
 
 namespace grid {
 
@@ -42,6 +43,7 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     MouseToCell(X, Y, ACol, ARow);
     // Every left press: the lit fixed cell shows its pressed face until the release.
     SetFixedHover(FHoverFixedX, FHoverFixedY, true, FDropDownDown);
+    FDragDrop->Press(X, Y);
     const TGridRect oldSel = Selection();
     FPressSelection = oldSel;
     FDeselectState = false;
@@ -180,6 +182,12 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     if ((canEdit || FControlLook.CheckAlwaysActive || (ACol == 0 && FMouseActions.HotmailRowSelect())) &&
         (HasCheckBox(sc, ARow) || HasRadioButton(sc, ARow)) && IsInCheckBox(sc, ARow, X, Y)) {
         PressCheckBox(ACol, ARow, X, Y, canEdit);
+        return;
+    }
+    // A press on the selection of a drag source may become a drag (decided by the moves).
+    if (FDragDrop->PrepareOleDrag(ACol, ARow, X, Y, baseRect, Msg.Keys)) {
+        if (OnMouseDown) OnMouseDown(this, mbLeft, modifier, X, Y);
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
         return;
     }
     const bool normalCell = ACol >= FixedCols() && ARow >= FixedRows();
@@ -372,6 +380,10 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     // Which fixed cells light up is the painting's choice; the list-view
     // look lights its headers whatever HoverFixedCells says.
     if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
+    // A drag of the selection out of the grid (it runs its own modal loop).
+    if (FDragDrop->StartOleDrag(Shift, X, Y)) return;
+    // Enhanced moving of a column or row: images, arrows, vetoes, edge scrolling.
+    FDragDrop->MoveMouse(X, Y);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
     // Links under the mouse (their hand cursor over the one the base chose);
     // a hint goes when the mouse leaves its cell.
@@ -497,9 +509,14 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     FDeselectState = false;
     FMouseDown = false;
     // A press that sized a column, or moved one to another place, neither clicks nor sorts.
-    const bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
-                              (GridState() == gsColMoving && Movecell != ACol) ||
-                              (GridState() == gsRowMoving && Movecell != ARow);
+    ColMoveFlg = false;
+    bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
+                        (GridState() == gsColMoving && Movecell != ACol) ||
+                        (GridState() == gsRowMoving && Movecell != ARow);
+    if (ACol >= 0 && ARow >= 0) FDragDrop->FinishOleClick(ACol, ARow);
+    // An enhanced move ends here (the move done by the grid itself).
+    if (FDragDrop->Release(X, Y)) sizedOrMoved = true;
+    FDragDrop->Arrows().HideAll();
 
     TBaseGrid::WMLButtonUp(Msg);
     if (GridState() == gsSelecting) SetGridState(gsNormal);
@@ -517,7 +534,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     }
     if (GetCellType(sc, ARow) == ctRadio && OnRadioMouseUp) OnRadioMouseUp(this, sc, ARow, RadioGroupIndex(sc, ARow));
     if (afterDoubleClick) return;
-    ClickSort(ACol, ARow, X, Y, Msg.Keys, sizedOrMoved);
+    ClickSort(ACol, ARow, X, Y, Msg.Keys, sizedOrMoved || ColMoveFlg);
 }
 
 void TExStringGrid::WMLButtonDblClk(TWMMouse& Msg)

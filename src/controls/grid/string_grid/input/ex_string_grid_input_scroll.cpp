@@ -11,6 +11,7 @@
 
 #include "controls/grid/search/search_footer.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/dragdrop/grid_drag_drop.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
 
@@ -147,7 +148,7 @@ void TExStringGrid::ScrollPositionChanged()
     TBaseGrid::ScrollPositionChanged();
     RepaintBackgroundAfterScroll();
     CellControlsUpdate(false);
-    if (FVScrollControl != nullptr || FHScrollControl != nullptr) SyncScrollControls();
+    if (ScrollType() == paint::ssMetro) FDragDrop->UpdateThinScrollBars(true);
     if (EditMode && EditControl != edNormal) HideInplaceEdit();
     if (TExStringGrid* other = FSyncGrid.Grid()) {
         if (FSyncGrid.ScrollVertical && other->TopRow() != TopRow()) other->SetTopRow(TopRow());

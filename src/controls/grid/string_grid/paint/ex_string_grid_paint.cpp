@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/dragdrop/grid_drag_drop.h"
 #include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/paint/theme_notifier.h"
 
@@ -64,6 +65,8 @@ void TExStringGrid::PushLookColors()
     FSortSettings.SetHeaderColorTo(c.SortHeaderColorTo);
     FSortSettings.SetHeaderMirrorColor(c.SortHeaderMirrorColor);
     FSortSettings.SetHeaderMirrorColorTo(c.SortHeaderMirrorColorTo);
+    // A look or style may switch the thin scroll bars on or off.
+    if (FDragDrop) SetScrollType(c.ScrollType);
 }
 
 const paint::TGridLookColors& TExStringGrid::LookColors()

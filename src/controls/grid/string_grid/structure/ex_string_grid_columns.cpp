@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 
 namespace grid {
 
@@ -84,12 +85,28 @@ void TExStringGrid::UnHideColumns(int FromCol, int ToCol)
 
 void TExStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
 
+namespace grid_columns_detail {
+
+// Where a column index ends up when the column at from moves to to.
+int movedIndex(int i, int from, int to)
+{
+    if (i == from) return to;
+    if (from < to && i > from && i <= to) return i - 1;
+    if (to < from && i >= to && i < from) return i + 1;
+    return i;
+}
+
+}  // namespace grid_columns_detail
+
 void TExStringGrid::ColumnMovedNotice(int FromIndex, int ToIndex)
 {
-    // The window moved the display width; the cells, the visibility flags and
-    // the saved widths of the storage columns move with it.
+    using grid_columns_detail::movedIndex;
+    // The window moved the display width and the current column; the cells,
+    // the visibility flags and the saved widths of the storage columns move
+    // with them.
     const int from = RealColIndex(FromIndex);
     const int to = RealColIndex(ToIndex);
+    const bool hidden = FNumHidden > 0;
     if (from != to) {
         Cells().MoveCol(from, to);
         for (auto& item : FGridItems) {
@@ -100,7 +117,7 @@ void TExStringGrid::ColumnMovedNotice(int FromIndex, int ToIndex)
                 cells.Cells.insert(cells.Cells.begin() + to, std::move(moved));
             }
         }
-        if (EnhRowColMove && FNumHidden > 0 && from <= MaxHiddenColumnIndex && to <= MaxHiddenColumnIndex) {
+        if (EnhRowColMove && hidden && from <= MaxHiddenColumnIndex && to <= MaxHiddenColumnIndex) {
             auto move = [&](auto& array) {
                 auto value = array[size_t(from)];
                 if (from < to) std::move(array.begin() + from + 1, array.begin() + to + 1, array.begin() + from);
@@ -111,13 +128,27 @@ void TExStringGrid::ColumnMovedNotice(int FromIndex, int ToIndex)
             move(FAllColWidths);
         }
     }
-    // The recorded order follows the move.
-    if (FromIndex < FColumnOrder.Count() && ToIndex < FColumnOrder.Count()) {
-        const int entry = FColumnOrder[FromIndex];
-        FColumnOrder.Delete(FromIndex);
-        FColumnOrder.Insert(ToIndex, entry);
+    if (EnhRowColMove) ColMoveFlg = true;
+    // The recorded order follows the move (storage positions).
+    if (from < FColumnOrder.Count() && to < FColumnOrder.Count()) {
+        const int entry = FColumnOrder[from];
+        FColumnOrder.Delete(from);
+        FColumnOrder.Insert(to, entry);
     }
-    TBaseGrid::ColumnMovedNotice(FromIndex, ToIndex);
+    // With hidden columns the event tells storage columns.
+    if (OnColumnMoved) OnColumnMoved(this, hidden ? from : FromIndex, hidden ? to : ToIndex);
+    // The sort column and the sort index list follow the moved column.
+    if (FSortSettings.Column >= 0) FSortSettings.Column = movedIndex(FSortSettings.Column, from, to);
+    if (FSortSettings.IndexShow)
+        for (int i = 0; i < FSortIndexes.Count(); ++i)
+            FSortIndexes.SetSortColumns(i, movedIndex(FSortIndexes.SortColumns(i), from, to));
+    UpdateFooter();
+    // A synchronised grid moves the same column, once.
+    TExStringGrid* other = FSyncGrid.Grid();
+    if (other != nullptr && FSyncGrid.MoveColumn && !FSyncedMove) {
+        TScopedValue<bool> synced(other->FSyncedMove, true);
+        other->MoveColumn(FromIndex, ToIndex);
+    }
 }
 
 }  // namespace grid

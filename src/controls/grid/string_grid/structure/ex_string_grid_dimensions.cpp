@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/scoped_value.h"
 
 namespace grid {
 
@@ -234,14 +235,27 @@ void TExStringGrid::MoveColumn(int FromIndex, int ToIndex)
     TBaseGrid::MoveColumn(FromIndex, ToIndex);
 }
 
+void TExStringGrid::MoveRow(int FromIndex, int ToIndex)
+{
+    // The footer row of a visible floating footer takes no other row's place.
+    if (FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow && ToIndex == RowCount() - 1) return;
+    TBaseGrid::MoveRow(FromIndex, ToIndex);
+}
+
 void TExStringGrid::RowMovedNotice(int FromIndex, int ToIndex)
 {
     // The window moved the row height; the row's cells move with it. The
     // footer row of a visible floating footer stays last.
     if (FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow && ToIndex == RowCount() - 1) return;
     Cells().MoveRow(FromIndex, ToIndex);
+    if (EnhRowColMove) ColMoveFlg = true;
     TBaseGrid::RowMovedNotice(FromIndex, ToIndex);
-    if (FSyncGrid.Grid() != nullptr && FSyncGrid.MoveRow) FSyncGrid.Grid()->MoveRow(FromIndex, ToIndex);
+    // A synchronised grid moves the same row, once.
+    TExStringGrid* other = FSyncGrid.Grid();
+    if (other != nullptr && FSyncGrid.MoveRow && !FSyncedMove) {
+        TScopedValue<bool> synced(other->FSyncedMove, true);
+        other->MoveRow(FromIndex, ToIndex);
+    }
 }
 
 void TExStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)

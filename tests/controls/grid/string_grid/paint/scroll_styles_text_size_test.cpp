@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
-#include <QScrollBar>
 
+#include "controls/grid/dragdrop/grid_drag_drop.h"
+#include "controls/grid/floating/thin_scroll_bar.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_text_utils.h"
 
@@ -20,23 +21,24 @@ TEST(ScrollStyles, MetroSwapsTheBarsForThinControlsAndBack)
 
     g.SetScrollType(paint::ssMetro);
     EXPECT_EQ(g.ScrollBars(), platform::ssNone);
-    ASSERT_NE(g.VScrollControl(), nullptr);
-    ASSERT_NE(g.HScrollControl(), nullptr);
-    EXPECT_EQ(g.VScrollControl()->width(), 6);
-    EXPECT_EQ(g.HScrollControl()->height(), 6);
-    QScrollBar* first = g.VScrollControl();
-    g.CreateScrollControls();  // a second call makes none
-    EXPECT_EQ(g.VScrollControl(), first);
-    EXPECT_EQ(g.findChildren<QScrollBar*>().size() >= 2, true);
-    // The thin control scrolls the grid and follows it.
-    g.VScrollControl()->setValue(10);
-    EXPECT_EQ(g.TopRow(), 10);
-    g.SetTopRow(5);
-    EXPECT_EQ(g.VScrollControl()->value(), 5);
+    TScrollControl* v = g.DragDrop().ThinScrollBar(sdVertical);
+    ASSERT_NE(v, nullptr);
+    ASSERT_NE(g.DragDrop().ThinScrollBar(sdHorizontal), nullptr);
+    EXPECT_EQ(v->width(), 6);
+    EXPECT_EQ(g.DragDrop().ThinScrollBar(sdHorizontal)->height(), 6);
+    g.SetScrollType(paint::ssMetro);  // a second call makes none
+    EXPECT_EQ(g.DragDrop().ThinScrollBar(sdVertical), v);
+    EXPECT_EQ(g.findChildren<TScrollControl*>().size(), 2);
+    // The thin bar's thumb follows the grid.
+    int before = 0, size = 0, after = 0;
+    ASSERT_TRUE(v->GetThumb(before, size));
+    g.SetTopRow(20);
+    ASSERT_TRUE(v->GetThumb(after, size));
+    EXPECT_GT(after, before);
 
     g.SetScrollType(paint::ssNormal);
-    EXPECT_EQ(g.VScrollControl(), nullptr);
-    EXPECT_EQ(g.HScrollControl(), nullptr);
+    EXPECT_EQ(g.DragDrop().ThinScrollBar(sdVertical), nullptr);
+    EXPECT_EQ(g.DragDrop().ThinScrollBar(sdHorizontal), nullptr);
     EXPECT_EQ(g.ScrollBars(), platform::ssBoth);
 }
 
