@@ -343,6 +343,22 @@ void GridBase::SetRowHeights(int row, int value)
     Invalidate();
 }
 
+void GridBase::AssignRowHeights(const std::vector<int>& values)
+{
+    const size_t count = std::min(values.size(), size_t(std::max(0, FRows.Count)));
+    bool changed = false;
+    for (size_t i = 0; i < count; ++i) {
+        if (FRows.Sizes[i] == values[i]) continue;
+        FRows.Sizes[i] = values[i];
+        changed = true;
+    }
+    if (!changed) return;
+    RowHeightsChanged();
+    UpdateScrollBars();
+    InvalidateEditor();
+    Invalidate();
+}
+
 void GridBase::SetGridLineWidth(int value)
 {
     value = std::max(0, value);

@@ -205,39 +205,15 @@ void TCellStore::InsertRow(int row, TCellRow cells)
 std::vector<TCellRow> TCellStore::TakeRows(const std::vector<int>& rows)
 {
     std::vector<TCellRow> taken;
-    if (rows.empty()) return taken;
     taken.reserve(rows.size());
-    size_t next = 0;
-    size_t kept = static_cast<size_t>(rows.front());
-    for (size_t r = kept; r < FRows.size(); ++r) {
-        if (next < rows.size() && static_cast<size_t>(rows[next]) == r) {
-            if (FPropertiesCount > 0) FPropertiesCount -= CountProperties(FRows[r]);
-            taken.push_back(std::move(FRows[r]));
-            ++next;
-        } else {
-            FRows[kept++] = std::move(FRows[r]);
-        }
-    }
-    FRows.resize(kept);
-    RenumberRows(rows.front(), RowCount() - 1);
+    TakeRowsEach(rows, [&taken](size_t, TCellRow&& row) { taken.push_back(std::move(row)); });
     return taken;
 }
 
 void TCellStore::InsertRowsAt(const std::vector<int>& places, std::vector<TCellRow> rows)
 {
     if (rows.empty()) return;
-    for (const TCellRow& row : rows) FPropertiesCount += CountProperties(row);
-    size_t present = FRows.size();
-    FRows.resize(present + rows.size());
-    // From the end, so that every row moves once.
-    size_t next = rows.size();
-    for (size_t at = FRows.size(); at-- > 0 && next > 0;) {
-        if (static_cast<size_t>(places[next - 1]) == at)
-            FRows[at] = std::move(rows[--next]);
-        else
-            FRows[at] = std::move(FRows[--present]);
-    }
-    RenumberRows(places.front(), RowCount() - 1);
+    InsertRowsAtEach(places, [&rows](size_t i) { return std::move(rows[i]); });
 }
 
 void TCellStore::MoveRow(int from, int to)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QString>
@@ -74,10 +75,15 @@ public:
     // Takes the given rows (ascending, distinct, inside the store) out in
     // one pass, in their order; the other rows close up in theirs.
     std::vector<TCellRow> TakeRows(const std::vector<int>& rows);
+    // The same, handing each row taken to take(i, row) for rows[i].
+    template <typename Take> void TakeRowsEach(const std::vector<int>& rows, Take&& take);
     // Puts rows[i] in at place places[i] of the result (places ascending,
     // distinct, below the resulting row count) in one pass; the rows
     // already in the store fill the other places in their order.
     void InsertRowsAt(const std::vector<int>& places, std::vector<TCellRow> rows);
+    // The same, with rowAt(i) giving the row for places[i] (asked once each,
+    // from the last place to the first).
+    template <typename RowAt> void InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt);
     void MoveRow(int from, int to);
     void SwapRows(int row1, int row2);
     // Empties a row (texts and properties freed), keeping it in place.
@@ -102,5 +108,41 @@ private:
     std::vector<TCellRow> FRows;
     int FPropertiesCount = 0;
 };
+
+template <typename Take> void TCellStore::TakeRowsEach(const std::vector<int>& rows, Take&& take)
+{
+    if (rows.empty()) return;
+    size_t next = 0;
+    size_t kept = static_cast<size_t>(rows.front());
+    for (size_t r = kept; r < FRows.size(); ++r) {
+        if (next < rows.size() && static_cast<size_t>(rows[next]) == r) {
+            if (FPropertiesCount > 0) FPropertiesCount -= CountProperties(FRows[r]);
+            take(next, std::move(FRows[r]));
+            ++next;
+        } else {
+            FRows[kept++] = std::move(FRows[r]);
+        }
+    }
+    FRows.resize(kept);
+    RenumberRows(rows.front(), RowCount() - 1);
+}
+
+template <typename RowAt> void TCellStore::InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt)
+{
+    if (places.empty()) return;
+    size_t present = FRows.size();
+    FRows.resize(present + places.size());
+    // From the end, so that every row moves once.
+    size_t next = places.size();
+    for (size_t at = FRows.size(); at-- > 0 && next > 0;) {
+        if (static_cast<size_t>(places[next - 1]) == at) {
+            FRows[at] = rowAt(--next);
+            FPropertiesCount += CountProperties(FRows[at]);
+        } else {
+            FRows[at] = std::move(FRows[--present]);
+        }
+    }
+    RenumberRows(places.front(), RowCount() - 1);
+}
 
 }  // namespace grid

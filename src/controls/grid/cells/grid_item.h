@@ -3,6 +3,8 @@
 // The record of one hidden row, kept outside the cell store while the row is
 // hidden: its place among all rows, its height and its cells.
 
+#include <cstddef>
+
 #include "controls/grid/cells/cell_store.h"
 
 namespace grid {
@@ -12,6 +14,12 @@ public:
     TGridItem() = default;
     TGridItem(const TGridItem&) = delete;
     TGridItem& operator=(const TGridItem&) = delete;
+
+    // A filter level hides and brings back tens of thousands of rows at a
+    // time: the records come from blocks kept for reuse instead of one heap
+    // allocation each. Grids and their records live in the GUI thread.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* address, std::size_t size) noexcept;
 
     int Idx() const { return FIdx; }  // index among all rows, hidden ones included
     void SetIdx(int value) { FIdx = value; }

@@ -2530,6 +2530,9 @@ private:
     // Hidden rows.
     std::vector<std::unique_ptr<TGridItem>> FGridItems;
     int FFilterLevel = 0;
+    // Row heights while rows are hidden or shown in bulk, kept for reuse.
+    std::vector<int> FRowHeightScratch;
+    std::vector<int> FRowHeightMerge;
 
     // Dimensions.
     bool FFixedRowAlways = false;

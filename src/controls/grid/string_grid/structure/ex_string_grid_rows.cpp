@@ -151,8 +151,6 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
     if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     std::erase_if(rows, [this](int k) { return k < 0 || k >= Cells().RowCount(); });
-    std::vector<int> heights;
-    for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
     // The rows keep their all-rows indexes, so that the rows hidden before
     // (other levels, contracted nodes) and these stay apart; one walk maps
     // the display rows, hidden rows skipped.
@@ -172,31 +170,35 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
             real[i] = all;
         }
     }
-    // The rows leave the store in one pass; the others close up.
+    // The rows leave the store in one pass; the others close up, and so do
+    // their heights.
     const int stored = Cells().RowCount();
-    std::vector<TCellRow> taken = Cells().TakeRows(rows);
-    FGridItems.reserve(FGridItems.size() + taken.size());
-    for (size_t i = 0; i < taken.size(); ++i) {
+    // The buffer is borrowed (a hook run meanwhile may hide rows itself).
+    std::vector<int> heights = std::move(FRowHeightScratch);
+    heights.assign(AllRowHeights().begin(), AllRowHeights().end());
+    FGridItems.reserve(FGridItems.size() + rows.size());
+    Cells().TakeRowsEach(rows, [&](size_t i, TCellRow&& cells) {
         const int r = rows[i];
         auto item = std::make_unique<TGridItem>();
         item->SetIdx(real[i]);
         item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
         item->Level = level;
-        item->Items() = std::move(taken[i]);
+        item->Items() = std::move(cells);
         FGridItems.push_back(std::move(item));
-    }
-    std::vector<int> kept;
-    kept.reserve(heights.size());
+    });
+    size_t kept = 0;
     size_t next = 0;
     for (int r = 0; r < std::min(stored, int(heights.size())); ++r) {
         if (next < rows.size() && rows[next] == r)
             ++next;
         else
-            kept.push_back(heights[size_t(r)]);
+            heights[kept++] = heights[size_t(r)];
     }
+    heights.resize(kept);
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
     ShrinkToShownRows(Cells().RowCount());
-    for (int r = 0; r < int(kept.size()) && r < RowCount(); ++r) SetRowHeights(r, kept[size_t(r)]);
+    AssignRowHeights(heights);
+    FRowHeightScratch = std::move(heights);
 }
 
 void TExStringGrid::UnHideRowList()
@@ -230,20 +232,20 @@ void TExStringGrid::UnHideRowList()
         while (below < still.size() && still[below] < item->Idx()) ++below;
         places.push_back(item->Idx() - int(below));
     }
-    std::vector<int> heights;
-    for (int r = 0; r < RowCount(); ++r) heights.push_back(RowHeights(r));
+    // The buffers are borrowed (a hook run meanwhile may hide rows itself).
+    std::vector<int> heights = std::move(FRowHeightScratch);
+    heights.assign(AllRowHeights().begin(), AllRowHeights().end());
     // The empty row the window made while a filter hid every row goes again.
     if (DropFilterPlaceholderRow()) heights.clear();
     // Where each row ends up (worked out on indexes), then the rows go in
     // at their places in one pass.
     const size_t current = size_t(Cells().RowCount());
     const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
-    std::vector<int> merged;
+    std::vector<int> merged = std::move(FRowHeightMerge);
+    merged.clear();
     merged.reserve(current + level.size());
     std::vector<int> at;
     at.reserve(level.size());
-    std::vector<TCellRow> back;
-    back.reserve(level.size());
     size_t ci = 0, j = 0;
     while (ci < current || j < level.size()) {
         const int pos = int(merged.size());
@@ -255,19 +257,20 @@ void TExStringGrid::UnHideRowList()
         else
             takeItem = places[j] <= pos;
         if (takeItem) {
-            TGridItem& item = *level[j++];
+            const TGridItem& item = *level[j++];
             at.push_back(pos);
-            back.push_back(std::move(item.Items()));
-            item.Items() = TCellRow();
             merged.push_back(item.Height() > 0 ? item.Height() : DefaultRowHeight());
         } else {
             merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
             ++ci;
         }
     }
-    Cells().InsertRowsAt(at, std::move(back));
+    Cells().InsertRowsAtEach(at, [&level](size_t i) { return std::move(level[i]->Items()); });
+    level.clear();
     TBaseGrid::SetRowCount(Cells().RowCount());
-    for (int r = 0; r < int(merged.size()) && r < RowCount(); ++r) SetRowHeights(r, merged[size_t(r)]);
+    AssignRowHeights(merged);
+    FRowHeightScratch = std::move(heights);
+    FRowHeightMerge = std::move(merged);
     RestoreHiddenFixedRows();
 }
 
