@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDragEnterEvent>
 
+#include "controls/grid/dragdrop/drop_formats.h"
 #include "controls/grid/dragdrop/grid_cell_block.h"
 #include "controls/grid/string_grid/input/input_test_support.h"
 

@@ -8,7 +8,10 @@
 #include <QKeyEvent>
 
 #include "controls/grid/editors/editor_kinds.h"
+#include "controls/grid/editors/grid_button_editors.h"
 #include "controls/grid/editors/grid_cell_editors.h"
+#include "controls/grid/editors/grid_date_editors.h"
+#include "controls/grid/editors/grid_link_editors.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_number_text.h"
 #include "platform/strings.h"
