@@ -50,7 +50,8 @@ TEST(NumberFormat, ReadsNumbersWithTheDecimalSeparator)
         {",5", true, 0.5},  {"5,", true, 5},      {"1,5E3", true, 1500},    {"2e-1", true, 0.2},
         {"12.5", false, 0}, {"1.234", false, 0},  {"", false, 0},           {"-", false, 0},
         {",", false, 0},    {"1e", false, 0},     {"1,2,3", false, 0},      {"12a", false, 0},
-        {"1e999", false, 0},
+        {"1e999", false, 0}, {"abc", false, 0},   {"1 2", false, 0},        {"inf", false, 0},
+        {"nan", false, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

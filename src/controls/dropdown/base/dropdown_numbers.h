@@ -46,6 +46,9 @@ enum TNumberClass : int {
 // one minus or decimal separator, and the empty text, are not numbers.
 TNumberClass ClassifyNumber(const QString& text);
 
+// What a numeric value shows when a computation failed; it reads as 0.
+inline QString ErrorText() { return QStringLiteral("Error"); }
+
 QString StripThousandSeparators(const QString& text);
 
 // The thousand separators dropped, then read with the decimal separator; 0

@@ -731,10 +731,14 @@ bool TExCustomDropDown::eventFilter(QObject* watched, QEvent* event)
                 consumed = code == 0;
                 return;
             }
-            ControlKeyDown(code, shift);
+            // Keys without a key code of their own (punctuation such as "+"
+            // or "%") still type their character, as on the pop-up itself,
+            // and the control keeps its own use of them.
+            const bool coded = code != 0;
+            if (coded) ControlKeyDown(code, shift);
             QChar typed = ex_custom_dropdown_detail::typedChar(*key);
-            if (code != 0 && !typed.isNull() && FDroppedDown) ControlKeyPress(typed);
-            consumed = code == 0;
+            if ((code != 0 || !coded) && !typed.isNull() && FDroppedDown) ControlKeyPress(typed);
+            consumed = coded && code == 0;
         });
     }
     return consumed || QLineEdit::eventFilter(watched, event);

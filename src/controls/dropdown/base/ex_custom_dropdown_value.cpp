@@ -16,8 +16,6 @@ namespace dropdown {
 
 namespace dropdown_value_detail {
 
-const QString kError = QStringLiteral("Error");
-
 QString fixedFormat(int precision, QChar type)
 {
     return QStringLiteral("%.") + QString::number(precision) + type;
@@ -42,7 +40,7 @@ void TExCustomDropDown::SetText(const QString& value)
 {
     QString v = value;
     if (v.isEmpty() && (IsSignedNumberKind(FEditType) || FEditType == etHex)) v = QStringLiteral("0");
-    if (FPrecision > 0 && !v.isEmpty() && v != kError && (FEditType == etMoney || FEditType == etFloat)) {
+    if (FPrecision > 0 && !v.isEmpty() && v != ErrorText() && (FEditType == etMoney || FEditType == etFloat)) {
         // A text that does not read as a number is shown as it is.
         double number = 0;
         if (platform::TryStrToFloat(StripThousandSeparators(v), number))
@@ -95,7 +93,7 @@ double TExCustomDropDown::FloatValue() const
     }
     case etNumeric:
     case etFloat:
-        if (value.isEmpty() || value == kError || value == QStringLiteral("-")) return 0;
+        if (value.isEmpty() || value == ErrorText() || value == QStringLiteral("-")) return 0;
         return StrToFloatValue(value);
     case etMoney: {
         if (value.isEmpty()) return 0;

@@ -2,10 +2,13 @@
 
 #include <cmath>
 
-#include "controls/dropdown/calculator/calculator_number_text.h"
+#include "controls/dropdown/base/dropdown_numbers.h"
 #include "platform/format_settings.h"
+#include "platform/number_format.h"
 
 namespace dropdown {
+
+QString GeneralText(long double value) { return platform::FormatFloat(QStringLiteral("%g"), double(value)); }
 
 void TCalculatorEngine::SetValue(long double value)
 {
@@ -13,19 +16,19 @@ void TCalculatorEngine::SetValue(long double value)
         ShowError();
         return;
     }
-    FDisplay.SetText(GeneralFloatText(value));
+    FDisplay.SetText(GeneralText(value));
 }
 
 void TCalculatorEngine::ShowError() { FDisplay.SetText(ErrorText()); }
 
 bool TCalculatorEngine::DisplayedNumber(long double& value)
 {
-    const auto parsed = ParseLocaleFloat(StripThousandSeparators(FDisplay.Text()));
-    if (!parsed) {
+    double parsed = 0;
+    if (!platform::TryStrToFloat(StripThousandSeparators(FDisplay.Text()), parsed)) {
         ShowError();
         return false;
     }
-    value = *parsed;
+    value = parsed;
     return true;
 }
 
@@ -37,7 +40,7 @@ bool TCalculatorEngine::AtMaxLength() const
 
 void TCalculatorEngine::Digit(int digit)
 {
-    const long double v = DisplayValue(FDisplay.Text());
+    const long double v = StrToFloatValue(FDisplay.Text());
     if ((v == 0 && FDecim == 0) || FNewval) {
         FDisplay.SetText(QString::number(digit));
         FNewval = false;
@@ -100,7 +103,7 @@ void TCalculatorEngine::Key(int tag)
     case ckPercent: DoPercent(); break;
     case ckBack:
         if (FPrevop == coNone) {
-            QString text = GeneralFloatText(DisplayValue(FDisplay.Text()));
+            QString text = GeneralText(StrToFloatValue(FDisplay.Text()));
             text.chop(1);
             FDisplay.SetText(text);
         }
@@ -118,7 +121,7 @@ void TCalculatorEngine::Key(int tag)
         break;
     }
     case ckSquareRoot: {
-        const long double v = DisplayValue(FDisplay.Text());
+        const long double v = StrToFloatValue(FDisplay.Text());
         if (v < 0 || std::isnan(v))
             ShowError();
         else
@@ -126,7 +129,7 @@ void TCalculatorEngine::Key(int tag)
         break;
     }
     case ckReciprocal: {
-        const long double v = DisplayValue(FDisplay.Text());
+        const long double v = StrToFloatValue(FDisplay.Text());
         if (v == 0)
             ShowError();
         else
@@ -207,7 +210,7 @@ void TCalculatorEngine::DoPercent()
         ShowError();
         return;
     }
-    FDisplay.SetText(GeneralFloatText(result));
+    FDisplay.SetText(GeneralText(result));
 }
 
 void TCalculatorEngine::ClearEntryText()

@@ -13,6 +13,11 @@
 
 namespace dropdown {
 
+// A computed value as the engine writes it to the display: the general
+// format (at most 15 significant digits, the decimal separator of the
+// settings, no minus zero); the display adds its own decimals.
+QString GeneralText(long double value);
+
 // The display the engine works on: the drop-down's edit, or a plain text in tests.
 class TCalculatorDisplay {
 public:

@@ -1,9 +1,9 @@
 #include "controls/dropdown/calculator/ex_calculator_dropdown.h"
 
 #include "controls/dropdown/base/dropdown_form.h"
-#include "controls/dropdown/calculator/calculator_number_text.h"
 #include "platform/format_settings.h"
 #include "platform/input_state.h"
+#include "platform/number_format.h"
 
 namespace dropdown {
 
@@ -32,40 +32,31 @@ TExCalculatorDropdown::TExCalculatorDropdown(QWidget* parent)
     SetDropDownWidth(230);
     DropDownHeader().SetVisible(false);
     DropDownFooter().SetVisible(false);
+    SetEditType(etFloat);
+    SetPrecision(2);
     FEngine.OnBeforeCalc = [this] { DoBeforeCalc(); };
     CreatePad();
 }
 
 TExCalculatorDropdown::~TExCalculatorDropdown() { FEngine.OnBeforeCalc = nullptr; }
 
-void TExCalculatorDropdown::SetText(const QString& value)
-{
-    TExCustomDropDown::SetText(NumericDisplayText(value, FPrecision, FShowThousandSeparator));
-}
-
 void TExCalculatorDropdown::SetShowThousandSeparator(bool value)
 {
     if (FShowThousandSeparator == value) return;
-    const long double current = DisplayValue(Text());
+    // Read before the kind changes: a grouped text is no plain float.
+    const double current = FloatValue();
     FShowThousandSeparator = value;
-    SetValue(current);
-}
-
-void TExCalculatorDropdown::SetPrecision(int value)
-{
-    if (FPrecision == value) return;
-    const long double current = DisplayValue(Text());
-    FPrecision = value;
-    SetValue(current);
+    SetEditType(value ? etMoney : etFloat);
+    SetFloatValue(current);
 }
 
 long double TExCalculatorDropdown::Value()
 {
     if (Text().isEmpty()) SetText(QStringLiteral("0"));
-    return ParseLocaleFloat(StripThousandSeparators(Text())).value_or(0);
+    return StrToFloatValue(Text());
 }
 
-void TExCalculatorDropdown::SetValue(long double value) { SetText(GeneralFloatText(value)); }
+void TExCalculatorDropdown::SetValue(long double value) { SetText(GeneralText(value)); }
 
 void TExCalculatorDropdown::CreatePad()
 {
@@ -140,34 +131,40 @@ void TExCalculatorDropdown::DropDownFormKeyDown(Word& key, platform::TShiftState
     } else if (key == VK_BACK) {
         QString text = Text();
         text.chop(1);
-        if (text.isEmpty() || text == QStringLiteral("Error")) text = QStringLiteral("0");
+        if (text.isEmpty() || text == ErrorText()) text = QStringLiteral("0");
         SetText(text);
     }
 }
 
 void TExCalculatorDropdown::CaretAfterFirstChar() { setSelection(int(Prefix().size()) + 1, 0); }
 
-void TExCalculatorDropdown::HandleKeyPress(QChar& key)
+bool TExCalculatorDropdown::ShowsZero() const
+{
+    const QString text = Text();
+    if (text == QStringLiteral("0")) return true;
+    return Precision() > 0 &&
+           text == platform::FormatFloat(QStringLiteral("%.") + QString::number(Precision()) + u'f', 0.0);
+}
+
+void TExCalculatorDropdown::HandleCharMessage(QChar& key)
 {
     const bool popupVisible = DropDownForm() && DropDownForm()->isVisible();
-    // The operator characters act on the calculator, open or closed; they
-    // never reach the text.
-    if (!popupVisible) {
-        if (FEngine.ClosedEditOperator(key)) {
-            key = QChar();
-            return;
-        }
-    }
-    const QChar decimal = platform::formatSettings().DecimalSeparator;
-    const bool digit = key >= u'0' && key <= u'9';
-    if (!digit && key != decimal && key != QChar(u'\b')) {
+    // The operator characters of the closed edit act on the calculator and
+    // never reach the text. Enter, having computed, goes on to the edit's
+    // own Enter handling (OnKeyPress, a parent without default handling).
+    if (!popupVisible && FEngine.ClosedEditOperator(key)) {
+        if (key == QChar(u'\r')) TExCustomDropDown::HandleCharMessage(key);
         key = QChar();
         return;
     }
-    // Zero, however many decimals it shows, is replaced by the first digit.
-    const bool zero = Text() == QStringLiteral("0") ||
-                      Text() == NumericDisplayText(QStringLiteral("0"), FPrecision, FShowThousandSeparator);
-    if (digit && (zero || FEngine.NewValue())) {
+    const QChar decimal = platform::formatSettings().DecimalSeparator;
+    const bool digit = key >= u'0' && key <= u'9';
+    const bool escape = key == QChar(u'\x1b');
+    if (!digit && key != decimal && key != QChar(u'\b') && key != u'-' && !escape) {
+        key = QChar();
+        return;
+    }
+    if (digit && (ShowsZero() || FEngine.NewValue())) {
         SetText(QString(key));
         key = QChar();
         CaretAfterFirstChar();
@@ -184,14 +181,14 @@ void TExCalculatorDropdown::HandleKeyPress(QChar& key)
         key = QChar();
         return;
     }
-    TExCustomDropDown::HandleKeyPress(key);
+    TExCustomDropDown::HandleCharMessage(key);
 }
 
 void TExCalculatorDropdown::HandleKeyDownMessage(Word& key)
 {
     const Word pressed = key;
     TExCustomDropDown::HandleKeyDownMessage(key);
-    if (pressed == platform::VK_DELETE && (Text().isEmpty() || Text() == QStringLiteral("Error")))
+    if (pressed == platform::VK_DELETE && (Text().isEmpty() || Text() == ErrorText()))
         SetText(QStringLiteral("0"));
 }
 

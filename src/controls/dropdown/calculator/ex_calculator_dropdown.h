@@ -25,22 +25,19 @@ public:
     // The key look the pad takes each time the pop-up is prepared.
     TButtonAppearance& CalcButtonAppearance() { return FCalcButtonAppearance; }
     void SetCalcButtonAppearance(const TButtonAppearance& value) { FCalcButtonAppearance.Assign(value); }
-    // Values shown with thousand separators.
+    // Values shown with thousand separators: the edit takes money input
+    // (etMoney) instead of plain floats (etFloat), keeping the value.
     bool ShowThousandSeparator() const { return FShowThousandSeparator; }
     void SetShowThousandSeparator(bool value);
-    // Decimals shown; 0 or less: the number as computed.
-    int Precision() const { return FPrecision; }
-    void SetPrecision(int value);
 
     // The displayed number; an empty text becomes "0" first; 0 when the text
     // is no number.
     long double Value();
+    // Shown with the edit's Precision decimals.
     void SetValue(long double value);
     // The equals key.
     void CalcResult() { FEngine.DoEquals(); }
 
-    // Numbers are shown with Precision decimals; other texts as given.
-    void SetText(const QString& value) override;
     void SetComponentStyle(TQVRStyle style) override;
     // Cancelled (Escape) brings back the text the edit had when the pop-up opened.
     void DoHideDropDown(bool Cancelled) override;
@@ -58,7 +55,11 @@ protected:
     void BeforeDropDown() override;
     void DropDownFormKeyPress(QChar& key) override;
     void DropDownFormKeyDown(platform::Word& key, platform::TShiftState shift) override;
-    void HandleKeyPress(QChar& key) override;
+    // The calculator's own characters run before the edit's float input:
+    // operators of the closed edit compute, a digit replaces a zero or a
+    // result, and anything but digits, the decimal separator, Backspace and
+    // "-" is swallowed.
+    void HandleCharMessage(QChar& key) override;
     void HandleKeyDownMessage(platform::Word& key) override;
 
 private:
@@ -66,10 +67,11 @@ private:
     void CreatePad();
     // The caret right after the first character of the value.
     void CaretAfterFirstChar();
+    // The text shows zero as the edit writes it ("0", or "0.00" with two decimals).
+    bool ShowsZero() const;
 
     TButtonAppearance FCalcButtonAppearance;
     bool FShowThousandSeparator = false;
-    int FPrecision = 2;
     std::unique_ptr<TEditDisplay> FDisplay;
     TCalculatorEngine FEngine;
     QPointer<TCustomButtonPanel> FExButtonPanel;

@@ -1,5 +1,7 @@
 #include "controls/dropdown/timepicker/time_text.h"
 
+#include <QStringList>
+
 #include "platform/strings.h"
 
 namespace dropdown {

@@ -36,6 +36,8 @@ TEST(DropDownNumbers, ConversionsNeverFail)
     EXPECT_DOUBLE_EQ(StrToFloatValue(QStringLiteral("-0.25")), -0.25);
     EXPECT_EQ(StrToFloatValue(QStringLiteral("12a")), 0);
     EXPECT_EQ(StrToFloatValue(QString()), 0);
+    EXPECT_EQ(StrToFloatValue(ErrorText()), 0);
+    EXPECT_EQ(StrToFloatValue(QStringLiteral("-")), 0);
     EXPECT_EQ(StripThousandSeparators(QStringLiteral("1,234,567")), QStringLiteral("1234567"));
 
     EXPECT_EQ(HexDigitValue(u'7'), 7);

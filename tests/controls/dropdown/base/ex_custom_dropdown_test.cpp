@@ -410,6 +410,13 @@ TEST(ExCustomDropDown, PopupKeysReachTheEdit)
     EXPECT_EQ(picker->List->currentRow(), 1);
     ASSERT_FALSE(keys.empty());
     EXPECT_EQ(keys.back(), platform::VK_DOWN);
+    // A key without a key code of its own still types its character.
+    QString typed;
+    picker->OnKeyPress = [&](QObject*, QChar& key) { typed += key; };
+    QTest::keyClick(picker->List.data(), Qt::Key_Plus);
+    QTest::keyClick(picker->List.data(), Qt::Key_Percent);
+    EXPECT_EQ(typed, QStringLiteral("+%"));
+    EXPECT_TRUE(picker->DroppedDown());
     // F4 closes.
     QTest::keyClick(picker->List.data(), Qt::Key_F4);
     EXPECT_FALSE(picker->DroppedDown());

@@ -4,24 +4,29 @@
 
 #include "controls/dropdown/calculator/button_panel.h"
 #include "controls/dropdown/calculator/calculator_engine.h"
-#include "controls/dropdown/calculator/calculator_number_text.h"
+#include "controls/dropdown/base/ex_custom_dropdown.h"
 #include "controls/dropdown/picker_test_support.h"
 
 using namespace dropdown;
 
 namespace {
 
-// A display that shows numbers with two decimals, as the drop-down does.
+// A float edit with two decimals as the display, as in the drop-down.
 class TextDisplay final : public TCalculatorDisplay {
 public:
-    QString Text() const override { return text; }
-    void SetText(const QString& value) override { text = NumericDisplayText(value, precision, grouped); }
+    TextDisplay()
+    {
+        edit.SetEditType(etFloat);
+        edit.SetPrecision(2);
+    }
+    QString Text() const override { return edit.Text(); }
+    void SetText(const QString& value) override { edit.SetText(value); }
     int MaxLength() const override { return maxLength; }
     void SetModified() override { modified = true; }
+    // A text the user typed, not formatted.
+    void Type(const QString& value) { edit.SetTextDirect(value); }
 
-    QString text = QStringLiteral("0.00");
-    int precision = 2;
-    bool grouped = false;
+    TExCustomDropDown edit;
     int maxLength = 0;
     bool modified = false;
 };
@@ -49,7 +54,7 @@ struct Calculator {
             else
                 engine.Key(tagOf(key));
         }
-        return display.text;
+        return display.Text();
     }
     TextDisplay display;
     TCalculatorEngine engine{display};
@@ -103,7 +108,7 @@ TEST(CalculatorEngine, DivisionByZeroClearsTheAccumulatorAndTheNextOperationStil
 {
     Calculator calc;
     calc.press("7 / 0 +");
-    EXPECT_EQ(calc.display.text, QStringLiteral("Error"));
+    EXPECT_EQ(calc.display.Text(), QStringLiteral("Error"));
     EXPECT_EQ(calc.engine.Accumulator(), 0);
     EXPECT_EQ(calc.engine.PendingOperation(), coAdd);
     EXPECT_EQ(calc.press("5 ="), QStringLiteral("5.00"));
@@ -113,7 +118,7 @@ TEST(CalculatorEngine, ErrorsOfSqrtAndReciprocalKeepAccumulatorAndPendingOperati
 {
     Calculator calc;
     calc.press("6 + 0 1/x");
-    EXPECT_EQ(calc.display.text, QStringLiteral("Error"));
+    EXPECT_EQ(calc.display.Text(), QStringLiteral("Error"));
     EXPECT_EQ(calc.engine.Accumulator(), 6);
     EXPECT_EQ(calc.engine.PendingOperation(), coAdd);
     EXPECT_EQ(calc.press("4 ="), QStringLiteral("10.00"));
@@ -124,14 +129,14 @@ TEST(CalculatorEngine, ATextThatIsNoNumberShowsErrorAndKeepsAccumulatorAndMemory
     dropdown_testing::FormatSettingsScope format(u'.', u',');
     Calculator calc;
     calc.press("9 MS C 4 +");
-    calc.display.text = QStringLiteral("-");  // a lone minus typed by the user
+    calc.display.Type(QStringLiteral("-"));  // a lone minus typed by the user
     calc.engine.DoMultiply();
-    EXPECT_EQ(calc.display.text, QStringLiteral("Error"));
+    EXPECT_EQ(calc.display.Text(), QStringLiteral("Error"));
     EXPECT_EQ(calc.engine.Accumulator(), 4);
     EXPECT_EQ(calc.engine.PendingOperation(), coAdd);
-    calc.display.text = QStringLiteral("1.2.3");
+    calc.display.Type(QStringLiteral("1.2.3"));
     calc.engine.DoPercent();
-    EXPECT_EQ(calc.display.text, QStringLiteral("Error"));
+    EXPECT_EQ(calc.display.Text(), QStringLiteral("Error"));
     calc.engine.Key(ckMemoryStore);  // "Error" is no number either
     calc.engine.Key(ckMemoryAdd);
     EXPECT_EQ(calc.engine.Memory(), 9);
@@ -140,19 +145,19 @@ TEST(CalculatorEngine, ATextThatIsNoNumberShowsErrorAndKeepsAccumulatorAndMemory
 TEST(CalculatorEngine, DecimalDigitsStopBeforeTheDivisorOverflows)
 {
     Calculator calc;
-    calc.display.precision = 0;  // show every digit the value holds
+    calc.display.edit.SetPrecision(0);  // show every digit the value holds
     calc.press("0 .");
     for (int i = 0; i < 40; ++i) calc.engine.Key(1);
     EXPECT_LE(calc.engine.DecimalDivisor(), TCalculatorEngine::kMaxDecimalDivisor);
     EXPECT_GT(calc.engine.DecimalDivisor(), 0);
-    EXPECT_NEAR(double(DisplayValue(calc.display.text)), 1.0 / 9.0, 1e-12);
+    EXPECT_NEAR(calc.display.edit.FloatValue(), 1.0 / 9.0, 1e-12);
     EXPECT_EQ(calc.press("+ 1 ="), QStringLiteral("1.11111111111111"));
 }
 
 TEST(CalculatorEngine, MaxLengthBlocksDigitsSignAndPointButNotOperations)
 {
     Calculator calc;
-    calc.display.text = QStringLiteral("1.00");
+    calc.display.SetText(QStringLiteral("1"));
     calc.display.maxLength = 4;
     calc.engine.SetNewValue(false);
     EXPECT_EQ(calc.press("5 +/- ."), QStringLiteral("1.00"));
@@ -168,10 +173,10 @@ TEST(CalculatorEngine, PopupCharactersComputeAndClose)
     EXPECT_EQ(calc.engine.PopupChar(u'+'), TPopupCharResult::Stay);
     calc.press("3");
     EXPECT_EQ(calc.engine.PopupChar(u'\r'), TPopupCharResult::Close);
-    EXPECT_EQ(calc.display.text, QStringLiteral("15.00"));
+    EXPECT_EQ(calc.display.Text(), QStringLiteral("15.00"));
     EXPECT_EQ(calc.engine.PopupChar(QChar(27)), TPopupCharResult::CloseCancelled);
     calc.engine.PopupChar(u'c');
-    EXPECT_EQ(calc.display.text, QStringLiteral("0.00"));
+    EXPECT_EQ(calc.display.Text(), QStringLiteral("0.00"));
     EXPECT_EQ(calc.engine.Accumulator(), 0);
     EXPECT_TRUE(calc.engine.NewValue());
 }
@@ -180,20 +185,8 @@ TEST(CalculatorEngine, ThousandSeparatorsAreShownAndIgnoredWhenRead)
 {
     dropdown_testing::FormatSettingsScope format(u',', u'.');
     Calculator calc;
-    calc.display.grouped = true;
+    calc.display.edit.SetEditType(etMoney);  // thousand separators
     EXPECT_EQ(calc.press("1234 . 5"), QStringLiteral("1.234,50"));
     EXPECT_EQ(calc.press("MS * 2 ="), QStringLiteral("2.469,00"));
     EXPECT_DOUBLE_EQ(double(calc.engine.Memory()), 1234.5);
-}
-
-TEST(CalculatorNumberText, LocaleFloatReading)
-{
-    dropdown_testing::FormatSettingsScope format(u',', u'.');
-    EXPECT_EQ(ParseLocaleFloat(QStringLiteral(" -12,5 ")), 12.5L * -1);
-    EXPECT_EQ(ParseLocaleFloat(QStringLiteral("1e3")), 1000.0L);
-    for (const char* bad : {"", "-", "12.5", "1,2,3", "1e", "abc", "1 2", "inf", "nan"})
-        EXPECT_FALSE(ParseLocaleFloat(QString::fromLatin1(bad))) << bad;
-    EXPECT_EQ(DisplayValue(QStringLiteral("Error")), 0);
-    EXPECT_EQ(DisplayValue(QStringLiteral("1.234,5")), 1234.5L);
-    EXPECT_EQ(FixedFloatText(-0.001L, 2, false), QStringLiteral("0,00"));
 }

@@ -110,6 +110,23 @@ TEST(CalculatorDropDown, OperatorsTypedIntoTheClosedEditCompute)
     EXPECT_EQ(edit.Text(), QStringLiteral("90.00"));
 }
 
+TEST(CalculatorDropDown, EnterInTheClosedEditComputesAndStillReachesOnKeyPress)
+{
+    FormatSettingsScope format(u'.', u',');
+    CalcHost host;
+    TExCalculatorDropdown& edit = *host.Picker;
+    QString pressed;
+    edit.OnKeyPress = [&](QObject*, QChar& key) { pressed += key; };
+    type(edit, QStringLiteral("12+3"));
+    edit.CharMessage(QChar(u'\r'));
+    EXPECT_EQ(edit.Text(), QStringLiteral("15.00"));
+    EXPECT_TRUE(pressed.endsWith(u'\r'));
+    // Typed digits follow the float input: a decimal that is there already
+    // is not typed twice, and a minus (unsigned) starts a subtraction.
+    type(edit, QStringLiteral("4.-1="));
+    EXPECT_EQ(edit.Text(), QStringLiteral("3.00"));
+}
+
 TEST(CalculatorDropDown, BackspaceAndDeleteNeverLeaveTheDisplayEmpty)
 {
     FormatSettingsScope format(u'.', u',');
@@ -162,9 +179,18 @@ TEST(CalculatorDropDown, ThousandSeparatorsShowButValueReadsThePlainNumber)
     TExCalculatorDropdown& edit = *host.Picker;
     edit.SetValue(1234567.5L);
     EXPECT_EQ(edit.Text(), QStringLiteral("1234567.50"));
+    EXPECT_EQ(edit.EditType(), etFloat);
     edit.SetShowThousandSeparator(true);
+    EXPECT_EQ(edit.EditType(), etMoney);
     EXPECT_EQ(edit.Text(), QStringLiteral("1,234,567.50"));
     EXPECT_DOUBLE_EQ(double(edit.Value()), 1234567.5);
+    // The computed values are grouped too.
+    type(edit, QStringLiteral("*2="));
+    EXPECT_EQ(edit.Text(), QStringLiteral("2,469,135.00"));
+    // Back to plain floats, the value kept.
+    edit.SetShowThousandSeparator(false);
+    EXPECT_EQ(edit.EditType(), etFloat);
+    EXPECT_EQ(edit.Text(), QStringLiteral("2469135.00"));
     edit.SetText(QStringLiteral("abc"));
     EXPECT_EQ(edit.Value(), 0);
 }
