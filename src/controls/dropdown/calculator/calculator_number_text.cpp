@@ -9,13 +9,6 @@
 
 namespace dropdown {
 
-QString StripThousandSeparators(const QString& text)
-{
-    QString result = text;
-    result.remove(platform::formatSettings().ThousandSeparator);
-    return result;
-}
-
 std::optional<long double> ParseLocaleFloat(const QString& text)
 {
     const QString t = platform::trimBlanks(text);

@@ -8,13 +8,12 @@
 
 #include <QString>
 
+#include "controls/dropdown/base/dropdown_numbers.h"
+
 namespace dropdown {
 
 // What the display shows when a computation fails.
 inline QString ErrorText() { return QStringLiteral("Error"); }
-
-// The text with every locale thousand separator removed.
-QString StripThousandSeparators(const QString& text);
 
 // The locale's float conversion: blanks around, an optional sign, digits with
 // at most one locale decimal separator, an optional exponent; nothing else.

@@ -5,7 +5,7 @@
 
 #include "controls/dropdown/dropdown_test_support.h"
 #include "controls/dropdown/images/image_picker_dropdown.h"
-#include "controls/dropdown/pickers/picker_host.h"
+#include "controls/dropdown/picker_test_support.h"
 #include "controls/grid/cells/grid_image_list.h"
 #include "support/temp_folder.h"
 
@@ -111,7 +111,7 @@ TEST(ImagePicker, ImagesFromAFolderLeaveFoldersOut)
 TEST(ImagePicker, CancelRestoresAndTheEditShowsThePicture)
 {
     PickerHost<TExImagePickerDropDown> host;
-    TExImagePickerDropDown& picker = *host.Edit;
+    TExImagePickerDropDown& picker = *host.Picker;
     picker.resize(120, 30);
     for (QColor c : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)}) {
         TImageItem item;

@@ -4,6 +4,7 @@
 
 #include <QTimeEdit>
 
+#include "controls/dropdown/dropdown_test_support.h"
 #include "controls/dropdown/picker_test_support.h"
 #include "controls/dropdown/timepicker/ex_time_picker_dropdown.h"
 #include "controls/dropdown/timepicker/time_text.h"
