@@ -15,6 +15,7 @@ TEST(TrackBarDropDown, PositionIsKeptWithinTheRange)
 {
     TExTrackBarDropDown edit;
     EXPECT_EQ(edit.text(), QStringLiteral("0"));
+    EXPECT_EQ(edit.EditType(), etNumeric);
     EXPECT_FALSE(edit.EditorEnabled());
     int changes = 0;
     edit.OnTrackChange = [&](QObject*) { ++changes; };
