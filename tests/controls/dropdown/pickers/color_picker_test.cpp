@@ -82,7 +82,7 @@ TEST(ColorPicker, EnterTakesTheHotItemAndCloses)
     TExColorPickerDropDown& picker = *host.Picker;
     picker.AddDefaultColors();
     picker.ShowDropDown();
-    picker.ItemSelector()->SetItemHot(5);
+    picker.ItemSelector()->Panel()->SetItemHot(5);
     int selects = 0;
     picker.OnSelect = [&](QObject*) { ++selects; };
     picker.KeyDownMessage(VK_RETURN);

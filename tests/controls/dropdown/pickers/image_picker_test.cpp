@@ -138,7 +138,7 @@ TEST(ImagePicker, CancelRestoresAndTheEditShowsThePicture)
     // A click in the list selects and closes.
     picker.ShowDropDown();
     QWidget* panel = picker.ItemSelector()->Panel();
-    const platform::TRect item0 = picker.ItemSelector()->GetItemRect(0);
+    const platform::TRect item0 = picker.ItemSelector()->Panel()->GetItemRect(0);
     QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, QPoint(item0.Left + 3, item0.Top + 3));
     EXPECT_FALSE(picker.DroppedDown());
     EXPECT_EQ(picker.ItemIndex(), 0);

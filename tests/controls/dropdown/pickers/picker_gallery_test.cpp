@@ -72,7 +72,7 @@ TEST(PickerGallery, ColourPickerInEachStyle)
         edit.SetColorSelectionStyle(style);
         edit.SetSelectedColor(style == csList ? clTeal : 0x3694F2);
         saveOpen(host, QString::fromLatin1(file));
-        if (style == csList) edit.ItemSelector()->SetItemHot(11);
+        if (style == csList) edit.ItemSelector()->Panel()->SetItemHot(11);
     }
 }
 
