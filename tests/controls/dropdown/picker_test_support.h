@@ -16,14 +16,17 @@
 
 #include "controls/dropdown/base/dropdown_form.h"
 #include "platform/format_settings.h"
+#include "platform/input_state.h"
 
 namespace dropdown_testing {
 
-// A shown window holding a picker of type T.
+// A shown window holding a picker of type T with the focus; no key counts
+// as held while it lives.
 template <class T>
 struct PickerHost {
     PickerHost()
     {
+        platform::setKeyboardStateOverride(0);
         Window.resize(320, 260);
         Picker = new T(&Window);
         Picker->move(20, 20);
@@ -33,6 +36,9 @@ struct PickerHost {
         Picker->setFocus();
         QApplication::processEvents();
     }
+    ~PickerHost() { platform::clearKeyboardStateOverride(); }
+    PickerHost(const PickerHost&) = delete;
+    PickerHost& operator=(const PickerHost&) = delete;
     // The window with the open pop-up painted where the screen shows it.
     QImage Screenshot()
     {

@@ -107,8 +107,8 @@ void TExColorPickerDropDown::EnsureControl(TColorSelectionStyle style)
     switch (style) {
     case csList:
         if (!FItemSelector) {
-            FItemSelector = new picklist::TPickerSelector(form);
-            FItemSelector->SetSelectorType(picklist::stColor);
+            FItemSelector = new TExCustomItemSelector(form);
+            FItemSelector->SetSelectorType(stColor);
             FItemSelector->resize(FItemSelector->width(), 150);
         }
         FItemSelector->SetColor(DropDownColor());
@@ -202,19 +202,18 @@ void TExColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle value)
 void TExColorPickerDropDown::UpdateItemSelector()
 {
     if (!FItemSelector) return;
-    picklist::TPickerSelector& s = *FItemSelector;
-    s.BeginFill(FColumns, Images(), FLayout, DropDownColor(), FItemAppearance);
+    TExCustomItemSelector& s = *FItemSelector;
+    picklist::BeginFill(s, FColumns, Images(), FLayout, DropDownColor(), FItemAppearance);
     for (const TColorItem& c : FColors) {
-        picklist::TSelectorItem item;
+        TSelectorItem& item = s.Items().Add();
         item.Caption = c.Caption;
         item.Color = c.Color;
         item.Hint = c.Hint;
         item.Enabled = c.Enabled;
-        s.Items().push_back(item);
     }
     s.SetColorBoxHeight(FColorBoxHeight);
     s.SetColorBoxWidth(FColorBoxWidth);
-    s.EndFill(FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
+    picklist::EndFill(s, FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
 }
 
 void TExColorPickerDropDown::SizeItemSelector()

@@ -12,7 +12,7 @@
 #include "controls/dropdown/base/ex_custom_dropdown.h"
 #include "controls/dropdown/colors/color_text.h"
 #include "controls/dropdown/item_list/list_picker_keys.h"
-#include "controls/dropdown/item_list/picker_list.h"
+#include "controls/dropdown/item_list/list_picker_keys.h"
 #include "platform/colors.h"
 
 namespace dropdown {
@@ -58,9 +58,9 @@ public:
     void SetColorBoxHeight(int value) { FColorBoxHeight = value; }
     int Columns() const { return FColumns; }
     void SetColumns(int value) { FColumns = value; }
-    picklist::TItemLayout Layout() const { return FLayout; }
-    void SetLayout(picklist::TItemLayout value) { FLayout = value; }
-    picklist::TItemAppearance& ItemAppearance() { return FItemAppearance; }
+    TItemLayout Layout() const { return FLayout; }
+    void SetLayout(TItemLayout value) { FLayout = value; }
+    TItemAppearance& ItemAppearance() { return FItemAppearance; }
 
     void SelectFirst() { Step(picklist::psFirst); }
     void SelectLast() { Step(picklist::psLast); }
@@ -69,7 +69,7 @@ public:
     void Step(picklist::TPickerStep step);
 
     // The hosted controls; each exists once its style has been used.
-    picklist::TPickerSelector* ItemSelector() const { return FItemSelector; }
+    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
     TCustomColorSelector* ColorSelector() const { return FColorSelector; }
     TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
@@ -122,10 +122,10 @@ private:
     int FColorBoxWidth = 14;
     int FColorBoxHeight = 14;
     int FColumns = 1;
-    picklist::TItemLayout FLayout = picklist::ilCaptionRight;
-    picklist::TItemAppearance FItemAppearance;
+    TItemLayout FLayout = ilCaptionRight;
+    TItemAppearance FItemAppearance;
 
-    picklist::TPickerSelector* FItemSelector = nullptr;
+    TExCustomItemSelector* FItemSelector = nullptr;
     TCustomColorSelector* FColorSelector = nullptr;
     TExColorCubePanel* FColorCubePanel = nullptr;
     TExColorSpectrumPanel* FSpectrumPanel = nullptr;

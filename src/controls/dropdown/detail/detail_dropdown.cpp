@@ -1,6 +1,7 @@
 #include "controls/dropdown/detail/detail_dropdown.h"
 
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyle>
 
 #include "controls/dropdown/base/dropdown_form.h"
@@ -161,7 +162,7 @@ void TExDetailDropDown::WheelStep(int delta)
         return;
     }
     const int value = FItemSelector->ItemIndex() < 0 ? 0 : FItemSelector->ItemIndex() + delta;
-    if (value >= 0 && value < FItemSelector->Count()) {
+    if (value >= 0 && value < FItemSelector->Items().Count()) {
         grid::TScopedValue<bool> internal(FInternalCall, true);
         FItemSelector->SetItemIndex(value);
         FItemSelector->ScrollItemInView(value);
@@ -188,8 +189,8 @@ void TExDetailDropDown::CreateDropDownForm()
     TExCustomDropDown::CreateDropDownForm();
     if (!FConstructed || !DropDownForm()) return;
     if (!FItemSelector) {
-        FItemSelector = new picklist::TPickerSelector(DropDownForm());
-        FItemSelector->SetSelectorType(picklist::stImage);
+        FItemSelector = new TExCustomItemSelector(DropDownForm());
+        FItemSelector->SetSelectorType(stImage);
         FItemSelector->move(0, 0);
         FItemSelector->resize(FItemSelector->width(), 150);
         FItemSelector->OnDrawItem = [this](QObject*, platform::TCanvas& canvas, const TRect& r, int index) {
@@ -208,17 +209,16 @@ void TExDetailDropDown::CreateDropDownForm()
 void TExDetailDropDown::UpdateItemSelector()
 {
     if (!FItemSelector) return;
-    picklist::TPickerSelector& s = *FItemSelector;
-    s.BeginFill(1, Images(), FLayout, DropDownColor(), FItemAppearance);
+    TExCustomItemSelector& s = *FItemSelector;
+    picklist::BeginFill(s, 1, Images(), FLayout, DropDownColor(), FItemAppearance);
     for (int i = 0; i < FItems.Count(); ++i) {
-        picklist::TSelectorItem item;
+        TSelectorItem& item = s.Items().Add();
         item.Caption = FItems[i].Caption;
         item.Image = FItems[i].Image;
         item.ImageIndex = FItems[i].ImageIndex;
         item.Enabled = FItems[i].Enabled;
-        s.Items().push_back(item);
     }
-    s.EndFill(FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
+    picklist::EndFill(s, FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
 }
 
 void TExDetailDropDown::BeforeDropDown()
@@ -281,7 +281,7 @@ void TExDetailDropDown::GetItemSize(QSize& size)
 {
     const int formWidth = DropDownWidth() <= 0 ? (DropDownForm() ? DropDownForm()->width() : width()) : DropDownWidth();
     int w = formWidth - 2 * DropDownBorderWidth() - 4;
-    if (FItemSelector && FItemSelector->VerticalScrollBarShown())
+    if (FItemSelector && FItemSelector->verticalScrollBar()->maximum() > 0)
         w -= style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     size = QSize(w, FItemHeight);
 }

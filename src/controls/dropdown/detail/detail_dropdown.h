@@ -13,7 +13,7 @@
 
 #include "controls/dropdown/base/ex_custom_dropdown.h"
 #include "controls/dropdown/item_list/list_picker_keys.h"
-#include "controls/dropdown/item_list/picker_list.h"
+#include "controls/dropdown/item_list/list_picker_keys.h"
 #include "platform/canvas.h"
 
 namespace dropdown {
@@ -76,9 +76,9 @@ public:
     // Kept for the settings; completion always matches from the caption's start.
     bool MatchStart() const { return FMatchStart; }
     void SetMatchStart(bool value) { FMatchStart = value; }
-    picklist::TItemLayout Layout() const { return FLayout; }
-    void SetLayout(picklist::TItemLayout value) { FLayout = value; }
-    picklist::TItemAppearance& ItemAppearance() { return FItemAppearance; }
+    TItemLayout Layout() const { return FLayout; }
+    void SetLayout(TItemLayout value) { FLayout = value; }
+    TItemAppearance& ItemAppearance() { return FItemAppearance; }
 
     void SelectFirst() { Step(picklist::psFirst); }
     void SelectLast() { Step(picklist::psLast); }
@@ -86,7 +86,7 @@ public:
     void SelectPrevious() { Step(picklist::psPrevious); }
     void Step(picklist::TPickerStep step);
 
-    picklist::TPickerSelector* ItemSelector() const { return FItemSelector; }
+    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
     bool WorkMode() const { return FWorkMode; }
 
     void DoShowDropDown() override;
@@ -125,9 +125,9 @@ private:
     platform::TFont FNotesFont;
     bool FMatchCase = false;
     bool FMatchStart = false;
-    picklist::TItemLayout FLayout = picklist::ilCaptionRight;
-    picklist::TItemAppearance FItemAppearance;
-    picklist::TPickerSelector* FItemSelector = nullptr;
+    TItemLayout FLayout = ilCaptionRight;
+    TItemAppearance FItemAppearance;
+    TExCustomItemSelector* FItemSelector = nullptr;
     int FOldItemIndex = -1;
     picklist::TTypeAhead FTypeAhead;
     bool FInternalCall = false;

@@ -87,8 +87,8 @@ void TExImagePickerDropDown::CreateDropDownForm()
     TExCustomDropDown::CreateDropDownForm();
     if (!FConstructed || !DropDownForm()) return;
     if (!FItemSelector) {
-        FItemSelector = new picklist::TPickerSelector(DropDownForm());
-        FItemSelector->SetSelectorType(picklist::stImage);
+        FItemSelector = new TExCustomItemSelector(DropDownForm());
+        FItemSelector->SetSelectorType(stImage);
         FItemSelector->move(0, 0);
         FItemSelector->resize(FItemSelector->width(), 150);
     }
@@ -100,18 +100,17 @@ void TExImagePickerDropDown::CreateDropDownForm()
 void TExImagePickerDropDown::UpdateItemSelector()
 {
     if (!FItemSelector) return;
-    picklist::TPickerSelector& s = *FItemSelector;
-    s.BeginFill(FColumns, Images(), FLayout, DropDownColor(), FItemAppearance);
+    TExCustomItemSelector& s = *FItemSelector;
+    picklist::BeginFill(s, FColumns, Images(), FLayout, DropDownColor(), FItemAppearance);
     for (const TImageItem& i : FItems) {
-        picklist::TSelectorItem item;
+        TSelectorItem& item = s.Items().Add();
         item.Caption = i.Caption;
         item.Image = i.Image;
         item.ImageIndex = i.ImageIndex;
         item.Hint = i.Hint;
         item.Enabled = i.Enabled;
-        s.Items().push_back(item);
     }
-    s.EndFill(FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
+    picklist::EndFill(s, FItemIndex, [this](QObject*) { ItemSelectorSelect(); });
 }
 
 void TExImagePickerDropDown::BeforeDropDown()

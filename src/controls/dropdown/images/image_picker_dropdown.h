@@ -12,7 +12,7 @@
 
 #include "controls/dropdown/base/ex_custom_dropdown.h"
 #include "controls/dropdown/item_list/list_picker_keys.h"
-#include "controls/dropdown/item_list/picker_list.h"
+#include "controls/dropdown/item_list/list_picker_keys.h"
 
 namespace dropdown {
 
@@ -39,9 +39,9 @@ public:
     void SetImageIndex(int Value);
     int Columns() const { return FColumns; }
     void SetColumns(int value) { FColumns = value; }
-    picklist::TItemLayout Layout() const { return FLayout; }
-    void SetLayout(picklist::TItemLayout value) { FLayout = value; }
-    picklist::TItemAppearance& ItemAppearance() { return FItemAppearance; }
+    TItemLayout Layout() const { return FLayout; }
+    void SetLayout(TItemLayout value) { FLayout = value; }
+    TItemAppearance& ItemAppearance() { return FItemAppearance; }
 
     void SelectFirst() { Step(picklist::psFirst); }
     void SelectLast() { Step(picklist::psLast); }
@@ -57,7 +57,7 @@ public:
     void AddImagesFromFolder(const QString& AFolder, bool SetImageCaption);
     void AddImageFromFile(const QString& fileName, bool SetImageCaption);
 
-    picklist::TPickerSelector* ItemSelector() const { return FItemSelector; }
+    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
     QString CurSearch() const { return FTypeAhead.CurSearch(); }
 
     void DoHideDropDown(bool Cancelled) override;
@@ -86,9 +86,9 @@ private:
     std::vector<TImageItem> FItems;
     int FItemIndex = -1;
     int FColumns = 1;
-    picklist::TItemLayout FLayout = picklist::ilCaptionRight;
-    picklist::TItemAppearance FItemAppearance;
-    picklist::TPickerSelector* FItemSelector = nullptr;
+    TItemLayout FLayout = ilCaptionRight;
+    TItemAppearance FItemAppearance;
+    TExCustomItemSelector* FItemSelector = nullptr;
     int FOldItemIndex = -1;
     picklist::TTypeAhead FTypeAhead;
     bool FInternalCall = false;

@@ -1,8 +1,10 @@
 #include "controls/dropdown/item_list/list_picker_keys.h"
 
+#include <QScrollBar>
 #include <QStyle>
 
 #include "controls/grid/scoped_value.h"
+#include "platform/tick_clock.h"
 
 namespace dropdown::picklist {
 
@@ -17,7 +19,7 @@ void Internal(TListKeyContext& c, const std::function<void()>& action)
 // A computed index applies only below the list's count.
 void Apply(TListKeyContext& c, int value)
 {
-    if (value >= c.Selector.Count()) return;
+    if (value >= c.Selector.Items().Count()) return;
     Internal(c, [&] {
         c.Selector.SetItemIndex(value);
         c.Selector.ScrollItemInView(value);
@@ -25,6 +27,42 @@ void Apply(TListKeyContext& c, int value)
 }
 
 }  // namespace list_picker_keys_detail
+
+void TTypeAhead::Key(QChar c, TExCustomItemSelector& selector)
+{
+    const uint32_t now = platform::tickClock().ticks();
+    if (CurSearch().isEmpty()) {
+        FCurSearch.clear();
+        FStarted = now;
+    }
+    FCurSearch += c;
+    selector.LookupItem(FCurSearch);
+}
+
+QString TTypeAhead::CurSearch() const
+{
+    if (FCurSearch.isEmpty() || uint32_t(platform::tickClock().ticks() - FStarted) >= 500) return QString();
+    return FCurSearch;
+}
+
+void BeginFill(TExCustomItemSelector& selector, int columns, TImageList* images, TItemLayout layout, TColor color,
+               const TItemAppearance& appearance)
+{
+    selector.OnItemSelect = nullptr;
+    selector.SetColumns(columns);
+    selector.SetImages(images);
+    selector.SetItemLayout(layout);
+    selector.SetColor(color);
+    selector.SetItemAppearance(appearance);
+    selector.Items().Clear();
+}
+
+void EndFill(TExCustomItemSelector& selector, int itemIndex, std::function<void(QObject* Sender)> onSelect)
+{
+    selector.UpdateSelectorPanel();
+    selector.SetItemIndex(itemIndex);
+    selector.OnItemSelect = std::move(onSelect);
+}
 
 std::optional<int> SteppedIndex(TPickerStep step, int index, int count)
 {
@@ -48,18 +86,18 @@ bool ListPickerKey(platform::Word key, TListKeyContext& c)
 {
     using namespace platform;
     using namespace list_picker_keys_detail;
-    TPickerSelector& s = c.Selector;
+    TExCustomItemSelector& s = c.Selector;
     switch (key) {
     case VK_PRIOR:
     case VK_NEXT: {
-        if (s.Count() != c.ItemCount && c.Refill) c.Refill();
+        if (s.Items().Count() != c.ItemCount && c.Refill) c.Refill();
         const int visible = s.GetVisibleItemCount();
         if (visible < 1) return true;
         if (key == VK_PRIOR) {
             const int value = s.ItemIndex() - visible;
             Apply(c, value < 1 ? 0 : value);
         } else {
-            Apply(c, std::min(s.ItemIndex() + visible, s.Count() - 1));
+            Apply(c, std::min(s.ItemIndex() + visible, s.Items().Count() - 1));
         }
         return true;
     }
@@ -91,7 +129,7 @@ bool ListPickerKey(platform::Word key, TListKeyContext& c)
     default:
         if (!c.TypeAhead || (keyboardShiftState() & ssCtrl)) return false;
         // A list not yet filled (the pop-up never opened) is filled first.
-        if (s.Count() != c.ItemCount && c.Refill) c.Refill();
+        if (s.Items().Count() != c.ItemCount && c.Refill) c.Refill();
         Internal(c, [&] { c.Search.Key(QChar(key), s); });
         return false;
     }
@@ -106,7 +144,7 @@ void ListPickerWheel(bool down, TListKeyContext& c)
     list_picker_keys_detail::Internal(c, [&] { down ? c.Selector.SelectNext() : c.Selector.SelectPrevious(); });
 }
 
-void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight, int borderWidth)
+void FitSelectorToContent(TExCustomItemSelector& selector, int dropDownWidth, int dropDownHeight, int borderWidth)
 {
     const QSize preferred = selector.GetSelectorSize();
     QSize size = selector.size();

@@ -1,20 +1,46 @@
 #pragma once
 
-// The navigation keys the list pickers (colour list, image, detail) share:
-// with the pop-up open they move the list's selection live, without closing
-// it; closed they step the picker's own value; other keys search the list
-// by type-ahead.
+// What the list pickers (colour list, image, detail) share around their item
+// selector: the refilling of the list, the navigation keys (with the pop-up
+// open they move the list's selection live, without closing it; closed they
+// step the picker's own value), the wheel, type-ahead search and sizing the
+// list to its content.
 
 #include <functional>
 #include <optional>
 
-#include "controls/dropdown/item_list/picker_list.h"
+#include <QString>
+
+#include "controls/dropdown/selector/item_selector.h"
 #include "platform/input_state.h"
 
 namespace dropdown::picklist {
 
+enum TPickerStep : uint8_t { psFirst, psLast, psNext, psPrevious };
+
+// Keys typed in quick succession search the list: each key's character is
+// appended to the search text, which lives 500 ms from its first character.
+class TTypeAhead {
+public:
+    // Appends the character and looks the search text up in the list.
+    void Key(QChar c, TExCustomItemSelector& selector);
+    // The search text, empty once it has expired.
+    QString CurSearch() const;
+
+private:
+    QString FCurSearch;
+    uint32_t FStarted = 0;
+};
+
+// A picker refills the list: BeginFill takes the picker's settings and
+// empties the list (its selection then reported to no one), EndFill lays the
+// new items out, selects itemIndex and hands selections to onSelect.
+void BeginFill(TExCustomItemSelector& selector, int columns, TImageList* images, TItemLayout layout, TColor color,
+               const TItemAppearance& appearance);
+void EndFill(TExCustomItemSelector& selector, int itemIndex, std::function<void(QObject* Sender)> onSelect);
+
 struct TListKeyContext {
-    TPickerSelector& Selector;
+    TExCustomItemSelector& Selector;
     bool Open = false;
     bool EditorEnabled = false;
     // How far Up and Down move in the open list: the columns of the list.
@@ -56,6 +82,6 @@ void ListPickerWheel(bool down, TListKeyContext& c);
 // bar when the items are taller than the list) when the pop-up's width is
 // not fixed (below 1), the height when its height is not. The width holds
 // the pop-up's border too, which the pop-up puts inside its control's width.
-void FitSelectorToContent(TPickerSelector& selector, int dropDownWidth, int dropDownHeight, int borderWidth);
+void FitSelectorToContent(TExCustomItemSelector& selector, int dropDownWidth, int dropDownHeight, int borderWidth);
 
 }  // namespace dropdown::picklist

@@ -1,5 +1,7 @@
 #include "controls/dropdown/selector/item_selector.h"
 
+#include "controls/dropdown/base/guarded.h"
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -467,6 +469,12 @@ void TExCustomItemSelector::SetColor(TColor value)
 {
     FColor = value;
     if (FItemSelectorPanel) FItemSelectorPanel->update();
+}
+
+void TExCustomItemSelector::resizeEvent(QResizeEvent* event)
+{
+    QScrollArea::resizeEvent(event);
+    if (OnResize) Guarded([this] { OnResize(this); });
 }
 
 void TExCustomItemSelector::UpdateSelectorPanel()

@@ -155,6 +155,10 @@ public:
     std::function<void(QObject* Sender)> OnItemSelect;
     std::function<void(QObject* Sender, platform::TCanvas& Canvas, const platform::TRect& R, int Index)> OnDrawItem;
     std::function<void(QObject* Sender, QSize& ASize)> OnItemSize;
+    std::function<void(QObject* Sender)> OnResize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void ImagesDestroyed();

@@ -22,7 +22,8 @@ TExTrackBarDropDown::TExTrackBarDropDown(QWidget* parent) : TExCustomDropDown(pa
     DropDownHeader().SetVisible(false);
     DropDownFooter().SetVisible(false);
     SetForceShadow(true);
-    SetText(QStringLiteral("0"));
+    // A whole number: an empty text shows as 0.
+    SetEditType(etNumeric);
 }
 
 void TExTrackBarDropDown::SetPosition(int Value)
@@ -60,11 +61,6 @@ void TExTrackBarDropDown::SetFrequency(int value)
 {
     FFrequency = value;
     FTrackBar->setTickInterval(value);
-}
-
-void TExTrackBarDropDown::SetText(const QString& value)
-{
-    TExCustomDropDown::SetText(value.isEmpty() ? QStringLiteral("0") : value);
 }
 
 void TExTrackBarDropDown::TrackBarChange()

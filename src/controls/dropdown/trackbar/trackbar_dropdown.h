@@ -30,9 +30,6 @@ public:
     void SetFrequency(int value);
     QSlider* TrackBar() const { return FTrackBar; }
 
-    // An empty text is 0.
-    void SetText(const QString& value) override;
-
     // A drag over the edit (x in edit pixels).
     void HandleMouseDown(int X);
     void HandleMouseMove(int X);

@@ -5,7 +5,7 @@
 #include "controls/dropdown/colors/color_selector.h"
 #include "controls/dropdown/colors/color_spectrum_panel.h"
 #include "controls/dropdown/dropdown_test_support.h"
-#include "controls/dropdown/pickers/picker_host.h"
+#include "controls/dropdown/picker_test_support.h"
 
 using namespace dropdown;
 using namespace dropdown_testing;
@@ -51,7 +51,7 @@ TEST(ColorPicker, ValueAndItemsFollowEachOther)
 TEST(ColorPicker, CancelRestoresTheListSelection)
 {
     PickerHost<TExColorPickerDropDown> host;
-    TExColorPickerDropDown& picker = *host.Edit;
+    TExColorPickerDropDown& picker = *host.Picker;
     picker.AddDefaultColors();
     picker.SetItemIndex(2);
     picker.ShowDropDown();
@@ -79,10 +79,10 @@ TEST(ColorPicker, CancelRestoresTheListSelection)
 TEST(ColorPicker, EnterTakesTheHotItemAndCloses)
 {
     PickerHost<TExColorPickerDropDown> host;
-    TExColorPickerDropDown& picker = *host.Edit;
+    TExColorPickerDropDown& picker = *host.Picker;
     picker.AddDefaultColors();
     picker.ShowDropDown();
-    picker.ItemSelector()->SetItemHot(5);
+    picker.ItemSelector()->Panel()->SetItemHot(5);
     int selects = 0;
     picker.OnSelect = [&](QObject*) { ++selects; };
     picker.KeyDownMessage(VK_RETURN);
@@ -114,7 +114,7 @@ TEST(ColorPicker, TypeAheadLivesFiveHundredMillisecondsFromItsFirstKey)
 TEST(ColorPicker, DiscreteStyleKeysAndCancel)
 {
     PickerHost<TExColorPickerDropDown> host;
-    TExColorPickerDropDown& picker = *host.Edit;
+    TExColorPickerDropDown& picker = *host.Picker;
     picker.SetColorSelectionStyle(csDiscrete);
     ASSERT_NE(picker.ColorSelector(), nullptr);
     EXPECT_EQ(picker.ColorSelector()->Items().Count(), 60);
@@ -133,7 +133,7 @@ TEST(ColorPicker, DiscreteStyleKeysAndCancel)
 TEST(ColorPicker, ClickingACubeCellOrASpectrumPixelCloses)
 {
     PickerHost<TExColorPickerDropDown> host;
-    TExColorPickerDropDown& picker = *host.Edit;
+    TExColorPickerDropDown& picker = *host.Picker;
     picker.SetColorSelectionStyle(csColorCube);
     picker.ShowDropDown();
     ASSERT_TRUE(picker.DroppedDown());
@@ -165,7 +165,7 @@ TEST(ColorPicker, ClickingACubeCellOrASpectrumPixelCloses)
 TEST(ColorPicker, EditAreaShowsTheBoxAndText)
 {
     PickerHost<TExColorPickerDropDown> host;
-    TExColorPickerDropDown& picker = *host.Edit;
+    TExColorPickerDropDown& picker = *host.Picker;
     picker.resize(160, 24);
     const QImage empty = picker.grab().toImage();
     picker.SetColorValueText(cvtHTML);

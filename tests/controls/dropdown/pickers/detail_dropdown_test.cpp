@@ -3,7 +3,7 @@
 #include "controls/dropdown/detail/auto_complete.h"
 #include "controls/dropdown/detail/detail_dropdown.h"
 #include "controls/dropdown/dropdown_test_support.h"
-#include "controls/dropdown/pickers/picker_host.h"
+#include "controls/dropdown/picker_test_support.h"
 
 using namespace dropdown;
 using namespace dropdown_testing;
@@ -42,12 +42,12 @@ namespace {
 struct DetailHost : PickerHost<TExDetailDropDown> {
     DetailHost()
     {
-        Edit->Items().Add(QStringLiteral("Apple"), QStringLiteral("<b>red</b> or green"));
-        Edit->Items().Add(QStringLiteral("Apricot"), QStringLiteral("orange"));
-        Edit->Items().Add(QStringLiteral("Banana"));
-        Edit->OnSelect = [this](QObject*) { ++Selects; };
+        Picker->Items().Add(QStringLiteral("Apple"), QStringLiteral("<b>red</b> or green"));
+        Picker->Items().Add(QStringLiteral("Apricot"), QStringLiteral("orange"));
+        Picker->Items().Add(QStringLiteral("Banana"));
+        Picker->OnSelect = [this](QObject*) { ++Selects; };
     }
-    void type(const char* keys) { QTest::keyClicks(Edit, QString::fromLatin1(keys)); }
+    void type(const char* keys) { QTest::keyClicks(Picker, QString::fromLatin1(keys)); }
     int Selects = 0;
 };
 
@@ -56,7 +56,7 @@ struct DetailHost : PickerHost<TExDetailDropDown> {
 TEST(DetailDropDown, TypingCompletesWithTheRestSelected)
 {
     DetailHost host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     host.type("a");
     EXPECT_EQ(edit.text(), QStringLiteral("apple"));
     EXPECT_EQ(edit.selectedText(), QStringLiteral("pple"));
@@ -78,16 +78,16 @@ TEST(DetailDropDown, TypingCompletesWithTheRestSelected)
 TEST(DetailDropDown, MatchCaseCompletesOnlyTheSameCase)
 {
     DetailHost host;
-    host.Edit->SetMatchCase(true);
+    host.Picker->SetMatchCase(true);
     host.type("a");
-    EXPECT_EQ(host.Edit->text(), QStringLiteral("a"));
-    EXPECT_EQ(host.Edit->ItemIndex(), -1);
+    EXPECT_EQ(host.Picker->text(), QStringLiteral("a"));
+    EXPECT_EQ(host.Picker->ItemIndex(), -1);
 }
 
 TEST(DetailDropDown, EnterSelectsOnlyAnExactCaption)
 {
     DetailHost host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     edit.SetTextDirect(QStringLiteral("apple"));
     edit.KeyDownMessage(platform::VK_RETURN);
     EXPECT_EQ(host.Selects, 0);
@@ -101,7 +101,7 @@ TEST(DetailDropDown, EnterSelectsOnlyAnExactCaption)
 TEST(DetailDropDown, ItemIndexAndText)
 {
     DetailHost host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     edit.SetItemIndex(1);
     EXPECT_EQ(edit.text(), QStringLiteral("Apricot"));
     EXPECT_EQ(edit.selectedText(), QStringLiteral("Apricot"));
@@ -121,7 +121,7 @@ TEST(DetailDropDown, ItemIndexAndText)
 TEST(DetailDropDown, ListKeysMoveLiveAndEscapeCancels)
 {
     DetailHost host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     edit.ShowDropDown();
     ASSERT_TRUE(edit.DroppedDown());
     edit.KeyDownMessage(platform::VK_DOWN);
@@ -148,7 +148,7 @@ TEST(DetailDropDown, ListKeysMoveLiveAndEscapeCancels)
 TEST(DetailDropDown, HomeAndEndMoveTheCaretWhileEditable)
 {
     DetailHost host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     edit.SetItemIndex(1);
     edit.setCursorPosition(3);
     edit.KeyDownMessage(platform::VK_HOME);
@@ -168,7 +168,7 @@ TEST(DetailDropDown, TypeAheadOnlyWhileTheTextIsNotEditable)
 {
     ManualClock clock;
     DetailHost host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     // Editable: typed letters are completed, never searched away.
     host.type("b");
     clock.advance(100);

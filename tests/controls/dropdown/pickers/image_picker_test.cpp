@@ -5,7 +5,7 @@
 
 #include "controls/dropdown/dropdown_test_support.h"
 #include "controls/dropdown/images/image_picker_dropdown.h"
-#include "controls/dropdown/pickers/picker_host.h"
+#include "controls/dropdown/picker_test_support.h"
 #include "controls/grid/cells/grid_image_list.h"
 #include "support/temp_folder.h"
 
@@ -111,7 +111,7 @@ TEST(ImagePicker, ImagesFromAFolderLeaveFoldersOut)
 TEST(ImagePicker, CancelRestoresAndTheEditShowsThePicture)
 {
     PickerHost<TExImagePickerDropDown> host;
-    TExImagePickerDropDown& picker = *host.Edit;
+    TExImagePickerDropDown& picker = *host.Picker;
     picker.resize(120, 30);
     for (QColor c : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)}) {
         TImageItem item;
@@ -138,7 +138,7 @@ TEST(ImagePicker, CancelRestoresAndTheEditShowsThePicture)
     // A click in the list selects and closes.
     picker.ShowDropDown();
     QWidget* panel = picker.ItemSelector()->Panel();
-    const platform::TRect item0 = picker.ItemSelector()->GetItemRect(0);
+    const platform::TRect item0 = picker.ItemSelector()->Panel()->GetItemRect(0);
     QTest::mouseClick(panel, Qt::LeftButton, Qt::NoModifier, QPoint(item0.Left + 3, item0.Top + 3));
     EXPECT_FALSE(picker.DroppedDown());
     EXPECT_EQ(picker.ItemIndex(), 0);

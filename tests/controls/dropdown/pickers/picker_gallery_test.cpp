@@ -9,7 +9,7 @@
 #include "controls/dropdown/detail/detail_dropdown.h"
 #include "controls/dropdown/images/image_picker_dropdown.h"
 #include "controls/dropdown/memo/memo_dropdown.h"
-#include "controls/dropdown/pickers/picker_host.h"
+#include "controls/dropdown/picker_test_support.h"
 #include "controls/dropdown/trackbar/trackbar_dropdown.h"
 #include "controls/grid/cells/grid_image_list.h"
 
@@ -23,7 +23,7 @@ namespace {
 template <class Picker>
 void saveOpen(PickerHost<Picker>& host, const QString& name)
 {
-    Picker& edit = *host.Edit;
+    Picker& edit = *host.Picker;
     edit.resize(180, 24);
     edit.ShowDropDown();
     ASSERT_TRUE(edit.DroppedDown()) << name.toStdString();
@@ -66,20 +66,20 @@ TEST(PickerGallery, ColourPickerInEachStyle)
     };
     for (const auto& [style, file] : styles) {
         PickerHost<TExColorPickerDropDown> host;
-        TExColorPickerDropDown& edit = *host.Edit;
+        TExColorPickerDropDown& edit = *host.Picker;
         edit.AddDefaultColors();
         edit.SetColorValueText(cvtHTML);
         edit.SetColorSelectionStyle(style);
         edit.SetSelectedColor(style == csList ? clTeal : 0x3694F2);
         saveOpen(host, QString::fromLatin1(file));
-        if (style == csList) edit.ItemSelector()->SetItemHot(11);
+        if (style == csList) edit.ItemSelector()->Panel()->SetItemHot(11);
     }
 }
 
 TEST(PickerGallery, ImagePicker)
 {
     PickerHost<TExImagePickerDropDown> host;
-    TExImagePickerDropDown& edit = *host.Edit;
+    TExImagePickerDropDown& edit = *host.Picker;
     const QColor colors[] = {Qt::red, Qt::darkGreen, Qt::blue, Qt::darkYellow, Qt::magenta, Qt::cyan};
     int n = 0;
     for (QColor c : colors) {
@@ -96,7 +96,7 @@ TEST(PickerGallery, ImagePicker)
 TEST(PickerGallery, DetailDropDown)
 {
     PickerHost<TExDetailDropDown> host;
-    TExDetailDropDown& edit = *host.Edit;
+    TExDetailDropDown& edit = *host.Picker;
     grid::TGridImageList images(16, 16);
     images.Add(swatch(Qt::red));
     images.Add(swatch(Qt::green));
@@ -117,14 +117,14 @@ TEST(PickerGallery, TrackBarAndMemo)
 {
     {
         PickerHost<TExTrackBarDropDown> host;
-        host.Edit->SetMax(20);
-        host.Edit->SetPosition(7);
+        host.Picker->SetMax(20);
+        host.Picker->SetPosition(7);
         saveOpen(host, QStringLiteral("picker_trackbar.png"));
     }
     {
         PickerHost<TExMemoDropDown> host;
-        host.Edit->SetEditorEnabled(false);
-        host.Edit->SetMemoText({QStringLiteral("The first line of a longer note"), QStringLiteral("and a second")});
+        host.Picker->SetEditorEnabled(false);
+        host.Picker->SetMemoText({QStringLiteral("The first line of a longer note"), QStringLiteral("and a second")});
         saveOpen(host, QStringLiteral("picker_memo.png"));
     }
 }

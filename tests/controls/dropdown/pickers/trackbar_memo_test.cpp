@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 
 #include "controls/dropdown/memo/memo_dropdown.h"
-#include "controls/dropdown/pickers/picker_host.h"
+#include "controls/dropdown/picker_test_support.h"
 #include "controls/dropdown/trackbar/trackbar_dropdown.h"
 
 using namespace dropdown;
@@ -15,6 +15,7 @@ TEST(TrackBarDropDown, PositionIsKeptWithinTheRange)
 {
     TExTrackBarDropDown edit;
     EXPECT_EQ(edit.text(), QStringLiteral("0"));
+    EXPECT_EQ(edit.EditType(), etNumeric);
     EXPECT_FALSE(edit.EditorEnabled());
     int changes = 0;
     edit.OnTrackChange = [&](QObject*) { ++changes; };
@@ -99,7 +100,7 @@ TEST(TrackBarDropDown, DragArithmetic)
 TEST(TrackBarDropDown, PopupHoldsTheTrackBarAndDeactivationKeepsTheValue)
 {
     PickerHost<TExTrackBarDropDown> host;
-    TExTrackBarDropDown& edit = *host.Edit;
+    TExTrackBarDropDown& edit = *host.Picker;
     edit.SetPosition(3);
     edit.ShowDropDown();
     ASSERT_TRUE(edit.DroppedDown());
@@ -116,7 +117,7 @@ TEST(TrackBarDropDown, PopupHoldsTheTrackBarAndDeactivationKeepsTheValue)
 TEST(MemoDropDown, FirstLineShortenedToFit)
 {
     PickerHost<TExMemoDropDown> host;
-    TExMemoDropDown& edit = *host.Edit;
+    TExMemoDropDown& edit = *host.Picker;
     edit.SetEditorEnabled(false);
     edit.resize(200, 24);
     edit.SetMemoText({QStringLiteral("abc"), QStringLiteral("def")});
@@ -149,7 +150,7 @@ TEST(MemoDropDown, EditableTextShowsAllLines)
 TEST(MemoDropDown, WorkingCopyKeptOnCloseAndDroppedOnCancel)
 {
     PickerHost<TExMemoDropDown> host;
-    TExMemoDropDown& edit = *host.Edit;
+    TExMemoDropDown& edit = *host.Picker;
     edit.SetEditorEnabled(false);
     edit.SetMemoText({QStringLiteral("first"), QStringLiteral("second")});
 
@@ -175,7 +176,7 @@ TEST(MemoDropDown, WorkingCopyKeptOnCloseAndDroppedOnCancel)
 TEST(MemoDropDown, OnlyEscapeF4AndAltKeysLeaveTheMemo)
 {
     PickerHost<TExMemoDropDown> host;
-    TExMemoDropDown& edit = *host.Edit;
+    TExMemoDropDown& edit = *host.Picker;
     edit.SetEditorEnabled(false);
     edit.SetMemoText({QStringLiteral("abc")});
     edit.ShowDropDown();

@@ -209,6 +209,28 @@ TEST(ItemSelector, VisibleCountAndScrollingIntoView)
     EXPECT_LT(selector.Panel()->GetItemRect(0).Height(), 40);
 }
 
+TEST(ItemSelector, ResizingRaisesOnResizeAndAThrowingHandlerStaysInside)
+{
+    TExCustomItemSelector selector;
+    selector.resize(120, 100);
+    int resizes = 0;
+    selector.OnResize = [&](QObject* sender) {
+        EXPECT_EQ(sender, &selector);
+        ++resizes;
+    };
+    selector.show();
+    QApplication::processEvents();
+    const int shown = resizes;
+    selector.resize(150, 80);
+    QApplication::processEvents();
+    EXPECT_EQ(resizes, shown + 1);
+    selector.OnResize = [](QObject*) { throw std::runtime_error("resize"); };
+    EXPECT_NO_THROW({
+        selector.resize(160, 90);
+        QApplication::processEvents();
+    });
+}
+
 TEST(ItemSelector, Screenshot)
 {
     dropdown_testing::PickerHost<TExCustomItemSelector> host;
