@@ -1,7 +1,11 @@
 #include "controls/dropdown/memo/memo_dropdown.h"
 
+#include <algorithm>
+
 #include <QMenu>
 #include <QPainter>
+#include <QSignalBlocker>
+#include <QTextCursor>
 
 #include "controls/dropdown/base/dropdown_draw.h"
 #include "controls/dropdown/base/dropdown_form.h"
@@ -21,6 +25,7 @@ TExMemoDropDown::TExMemoDropDown(QWidget* parent) : TExCustomDropDown(parent)
     FMemo->hide();
     connect(FMemo, &QPlainTextEdit::textChanged, this, [this] {
         Guarded([this] {
+            LimitMemoLength();
             if (OnMemoChange) OnMemoChange(this);
         });
     });
@@ -94,7 +99,25 @@ void TExMemoDropDown::BeforeDropDown()
     FMemo->setVerticalScrollBarPolicy(FMemoScrollBars);
     FMemo->setHorizontalScrollBarPolicy(FMemoScrollBars);
     FMemo->setReadOnly(FMemoReadOnly);
+    FMemoMaxLength = maxLength();
     FMemo->show();
+}
+
+void TExMemoDropDown::LimitMemoLength()
+{
+    // QPlainTextEdit has no maximum length of its own: characters typed or
+    // pasted past the edit's MaxLength are taken out again before the caret.
+    if (FMemoMaxLength <= 0) return;
+    const QString text = FMemo->toPlainText();
+    const int excess = int(text.size()) - FMemoMaxLength;
+    if (excess <= 0) return;
+    QTextCursor cursor = FMemo->textCursor();
+    const int end = std::max(excess, cursor.position());
+    const QSignalBlocker quiet(FMemo);
+    cursor.setPosition(end - excess);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    FMemo->setTextCursor(cursor);
 }
 
 void TExMemoDropDown::DoHideDropDown(bool Cancelled)

@@ -50,12 +50,14 @@ protected:
     void ControlKeyPress(QChar& key) override;
 
 private:
+    void LimitMemoLength();
     QStringList FMemoText;
     Qt::ScrollBarPolicy FMemoScrollBars = Qt::ScrollBarAlwaysOff;
     bool FMemoReadOnly = false;
     QMenu* FMemoPopup = nullptr;
     bool FAutoDrop = false;
     QPlainTextEdit* FMemo = nullptr;
+    int FMemoMaxLength = 0;  // the edit's MaxLength when the pop-up opened
     bool FInternalUpdate = false;
 };
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include "controls/dropdown/memo/memo_dropdown.h"
 #include "controls/dropdown/picker_test_support.h"
@@ -193,4 +195,24 @@ TEST(MemoDropDown, OnlyEscapeF4AndAltKeysLeaveTheMemo)
     QTest::keyClick(&memo, Qt::Key_Escape);
     EXPECT_FALSE(edit.DroppedDown());
     EXPECT_EQ(edit.MemoText(), QStringList{QStringLiteral("abc")});
+}
+
+TEST(MemoDropDown, TheMemoHoldsNoMoreThanTheEditsMaxLength)
+{
+    PickerHost<TExMemoDropDown> host;
+    TExMemoDropDown& edit = *host.Picker;
+    edit.SetEditorEnabled(false);
+    edit.setMaxLength(4);
+    edit.SetMemoText({QStringLiteral("ab")});
+    edit.ShowDropDown();
+    ASSERT_TRUE(edit.DroppedDown());
+    QPlainTextEdit* memo = edit.Memo();
+    QTextCursor at = memo->textCursor();
+    at.setPosition(1);
+    memo->setTextCursor(at);
+    memo->insertPlainText(QStringLiteral("12345"));  // three characters too many
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("a12b")) << "the characters past the limit are not taken";
+    EXPECT_EQ(memo->textCursor().position(), 3);
+    edit.HideDropDown(false);
+    EXPECT_EQ(edit.MemoText(), QStringList{QStringLiteral("a12b")});
 }
