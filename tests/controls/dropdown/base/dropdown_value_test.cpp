@@ -286,7 +286,7 @@ TEST(DropDownValue, FocusLossNormalisesNumbers)
         host.Next->setFocus();
         QApplication::processEvents();
         EXPECT_EQ(edit.Text(), QString::fromLatin1(c.left));
-        if (c.precision > 0) EXPECT_FALSE(edit.IsModified());  // the state is kept
+        if (c.precision > 0) { EXPECT_FALSE(edit.IsModified()); }  // the state is kept
     }
 }
 

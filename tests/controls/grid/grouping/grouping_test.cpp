@@ -96,7 +96,7 @@ TEST(Grouping, SummaryRowsAndWhereTheFiguresGo)
         t.g.OnGroupCalc = [](QObject*, int, int from, int to, double& res) { res = from * 100 + to; };
         t.g.GroupCustomCalc(amount);
         EXPECT_EQ(t.g.GetCellEx(amount, 2), c.summary ? "" : "303");
-        if (c.summary) EXPECT_EQ(t.g.GetCellEx(amount, 5), "404");
+        if (c.summary) { EXPECT_EQ(t.g.GetCellEx(amount, 5), "404"); }
     }
 }
 
@@ -115,7 +115,7 @@ TEST(Grouping, UnGroupGivesBackTheTableExactly)
             t.g.SortSettings().AutoSortForGrouping = false;
             t.g.Group(1);
             ASSERT_EQ(kinds(t.g), summary ? "HDSHDSD" : "HDHDD") << summary << merge;
-            if (merge) EXPECT_TRUE(t.g.IsMergedCell(1, 1));
+            if (merge) { EXPECT_TRUE(t.g.IsMergedCell(1, 1)); }
             // Into the headers without summaries: a merged header keeps its text.
             t.g.GroupSum(2);
             t.g.UnGroup();

@@ -38,8 +38,9 @@ protected:
         show(dialog);
         // The label shows while the browse waits for its timer; on a loaded
         // machine the timer may already have run during the showing.
-        if (dialog.Timer_Scan->isActive())
+        if (dialog.Timer_Scan->isActive()) {
             EXPECT_TRUE(dialog.LWaiting->isVisible());
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.Timer_Scan->isActive(), 20000);
         QApplication::processEvents();
     }

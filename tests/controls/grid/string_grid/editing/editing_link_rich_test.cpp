@@ -348,7 +348,7 @@ TEST(EditingFixedCell, TheMouseSettingsNameTheGesture)
             QTest::mouseClick(viewport, c.right ? Qt::RightButton : Qt::LeftButton, Qt::NoModifier, at);
         QApplication::processEvents();
         EXPECT_EQ(g.grid->EditTrans()->isVisible(), c.opens);
-        if (c.opens) EXPECT_EQ(g.grid->EditTrans()->text(), QStringLiteral("title"));
+        if (c.opens) { EXPECT_EQ(g.grid->EditTrans()->text(), QStringLiteral("title")); }
     }
 }
 

@@ -169,7 +169,7 @@ TEST(FloatingFooter, TheFourStylesPaint)
             break;
         }
         // Dark text was drawn into the footer area.
-        if (c.style != fsCustomPaint) EXPECT_GT(countDark(image.copy(0, 2, 320, image.height() - 2)), 10);
+        if (c.style != fsCustomPaint) { EXPECT_GT(countDark(image.copy(0, 2, 320, image.height() - 2)), 10); }
     }
 }
 

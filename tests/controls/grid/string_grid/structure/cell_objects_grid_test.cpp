@@ -177,7 +177,7 @@ TEST(CellObjects, EachKindAddsQueriesPaintsAndRemoves)
         EXPECT_TRUE(k.present(s.grid));
         const QImage shown = s.cellImage(c, r);
         EXPECT_NE(shown, plain);
-        if (k.shows != 0) EXPECT_GT(ObjGrid::countColor(shown, k.shows), 8);
+        if (k.shows != 0) { EXPECT_GT(ObjGrid::countColor(shown, k.shows), 8); }
         // The remove of another kind leaves the object.
         if (k.kind == ctBitmap) s.grid.RemovePicture(c, r);
         else s.grid.RemoveBitmap(c, r);
