@@ -92,7 +92,9 @@ TExCustomDropDown::TExCustomDropDown(QWidget* parent)
 TExCustomDropDown::~TExCustomDropDown()
 {
     FDestroying = true;
-    // The label is the edit's although it sits on the edit's parent.
+    // The label is the edit's although it sits on the edit's parent. Its
+    // events stop reaching this edit first: the edit is half gone.
+    if (FLabel) FLabel->removeEventFilter(this);
     delete FLabel.data();
     if (FDropDownForm) {
         // The form goes first, with the bars and the picker's control; it

@@ -304,7 +304,9 @@ void TExDateTimePicker::CreateTimePicker()
 
 bool TExDateTimePicker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FTimePicker && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
+    // The event's kind is asked first: while the time part is being destroyed
+    // its pointer must not be read as the picker it no longer is.
+    if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) && watched == FTimePicker) {
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {
         case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_Escape: case Qt::Key_Tab: case Qt::Key_Backtab:
