@@ -74,7 +74,7 @@ void TGridItem::operator delete(void* address, std::size_t size) noexcept
 {
     if (address == nullptr) return;
     if (size != sizeof(TGridItem)) {
-        ::operator delete(address, size);
+        ::operator delete(address);  // the unsized form: clang declares no sized one by default
         return;
     }
     grid_item_detail::recordPool().Give(address);
