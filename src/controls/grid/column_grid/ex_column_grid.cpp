@@ -11,6 +11,7 @@
 
 #include "controls/grid/column_grid/column_positions_file.h"
 #include "controls/grid/editors/grid_cell_editors.h"
+#include "controls/grid/grid_error.h"
 #include "controls/grid/text/grid_format.h"
 #include "controls/grid/text/grid_number_text.h"
 #include "controls/grid/text/grid_text_utils.h"
@@ -273,8 +274,12 @@ QString TExColumnGrid::GetFormattedCell(int ACol, int ARow)
     const int kind = NumberTextType(text);
     bool isFloat = kind == 0 || kind == 1;
     if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, isFloat, format);
-    if (!format.isEmpty() && isFloat) return FormatWithArgs(format, {Floats(ACol, ARow)});
-    return text;
+    if (format.isEmpty() || !isFloat) return text;
+    try {
+        return FormatWithArgs(format, {Floats(ACol, ARow)});
+    } catch (const EExGridError&) {
+        return text;  // a handler that calls a non-number a float leaves the text
+    }
 }
 
 void TExColumnGrid::GetCellFloatFormat(int ACol, int /*ARow*/, QString& format)

@@ -1,6 +1,7 @@
 // Grouping of a string grid over its public row, node and cell services.
-// Group and UnGroup rebuild the row order in one pass of row exchanges and
-// one insertion or removal of a row block, so that large grids group fast.
+// Group, UnGroup, SubGroup and SubUnGroup rebuild the row order in one pass
+// of row exchanges and one insertion or removal of a row block, so that
+// large grids group fast.
 
 #include "controls/grid/grouping/grid_grouping.h"
 
@@ -65,12 +66,19 @@ struct TRun {
     int Count = 0;
 };
 
-// Runs of equal stored texts of the column over the normal rows.
-std::vector<TRun> runsOf(const TExStringGrid& g, int column, int first, int last)
+// The text a cell holds, without what the display adds (a header's group count).
+QString storedText(const TExStringGrid& g, int column, int row)
+{
+    return g.Cells().Contains(column, row) ? g.Cells().Text(column, row) : QString();
+}
+
+// Runs of equal texts of the column over the rows first..last; `read` gives a row's text.
+template <typename Read>
+std::vector<TRun> runsOf(int first, int last, Read read)
 {
     std::vector<TRun> runs;
     for (int r = first; r <= last; ++r) {
-        QString v = g.GetCellEx(column, r);
+        QString v = read(r);
         if (runs.empty() || runs.back().Value != v)
             runs.push_back({std::move(v), 1});
         else
@@ -140,7 +148,7 @@ void Group(TExStringGrid& g, TGroupState& st, int C)
 
     const TGrouping& opt = g.Grouping();
     const bool summary = opt.Summary;
-    const std::vector<TRun> runs = runsOf(g, C, first, last);
+    const std::vector<TRun> runs = runsOf(first, last, [&](int r) { return storedText(g, C, r); });
     std::vector<TRowKind> kinds;
     kinds.reserve(size_t(last - first + 1) + runs.size() * 2);
     for (const TRun& run : runs) {
@@ -207,7 +215,7 @@ void UnGroup(TExStringGrid& g, TGroupState& st)
     QString T;
     for (int r = first; r <= last; ++r) {
         if (g.IsNode(r)) {
-            T = g.GetCellEx(HC, r);
+            T = storedText(g, HC, r);
             keep[size_t(r - first)] = false;
         } else if (g.IsSummary(r)) {
             keep[size_t(r - first)] = false;
@@ -238,29 +246,67 @@ void SubGroup(TExStringGrid& g, TGroupState& st, int C)
     g.ExpandAll();
     const int HC = C + 1;
     const TGrouping& opt = g.Grouping();
+    const int first = g.FixedRows();
+    const int last = lastNormalRow(g);
+    if (last < first) return;
 
-    // The groups from the bottom up, so that rows inserted below leave the
-    // places of the groups above unchanged.
-    std::vector<std::pair<int, int>> groups;  // header row, span
-    for (int r = g.FixedRows(); r <= lastNormalRow(g); ++r)
-        if (g.IsNode(r)) groups.emplace_back(r, g.GetNodeSpan(r));
-    for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
-        const auto [header, span] = *it;
+    // The groups and the runs of equal texts inside each.
+    struct TGroup {
+        int Header;
+        int Span;
+        std::vector<TRun> Runs;
+    };
+    std::vector<TGroup> groups;
+    size_t subHeaders = 0;
+    for (int r = first; r <= last; ++r) {
+        if (!g.IsNode(r)) continue;
+        const int span = g.GetNodeSpan(r);
         if (span <= 1) continue;
-        const std::vector<TRun> runs = runsOf(g, C, header + 1, header + span - 1);
-        int start = header + span;
-        for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
-            start -= run->Count;
-            for (int r = start; r < start + run->Count; ++r) g.SetCellEx(C, r, QString());
-            g.InsertChildRow(g.RealRowIndex(header), start - header);
-            g.AddNode(g.RealRowIndex(start), run->Count + 1);
-            if (TCellGraphic* node = g.GetCellGraphic(0, start)) node->SetCellVar(C);
-            g.SetCellEx(HC, start, run->Value);
-            if (opt.MergeHeader)
-                mergeRow(g, start, HC, headerColours(g));
-            else
-                colourRow(g, start, headerColours(g));
+        groups.push_back({r, span, runsOf(r + 1, std::min(r + span - 1, last), [&](int a) { return g.GetCellEx(C, a); })});
+        subHeaders += groups.back().Runs.size();
+        r += span - 1;
+    }
+    if (subHeaders == 0) return;
+
+    // The new order in one pass: every row stays, a sub-header goes above each run.
+    std::vector<TRowKind> kinds;
+    kinds.reserve(size_t(last - first + 1) + subHeaders);
+    int next = first;
+    for (const TGroup& group : groups) {
+        kinds.insert(kinds.end(), size_t(group.Header + 1 - next), TRowKind::Data);
+        for (const TRun& run : group.Runs) {
+            kinds.push_back(TRowKind::Header);
+            kinds.insert(kinds.end(), size_t(run.Count), TRowKind::Data);
         }
+        next = group.Header + group.Span;
+    }
+    kinds.insert(kinds.end(), size_t(last + 1 - next), TRowKind::Data);
+    g.InsertRows(last + 1, int(subHeaders));
+    spreadRows(g, first, kinds, last - first + 1);
+
+    // Each group is made again over its grown span, which puts its rows and
+    // new sub-headers on its level; each sub-header then opens the level below.
+    int shift = 0;
+    for (const TGroup& group : groups) {
+        const int header = group.Header + shift;
+        const int span = group.Span + int(group.Runs.size());
+        // Over the grown span, so that taking the old node lifts every row of it.
+        g.SetNodeSpan(header, span);
+        g.AddNode(g.RealRowIndex(header), span);
+        g.UpdateSubNodeCount(header, int(group.Runs.size()));
+        int row = header + 1;
+        for (const TRun& run : group.Runs) {
+            for (int r = row + 1; r <= row + run.Count; ++r) g.SetCellEx(C, r, QString());
+            g.AddNode(g.RealRowIndex(row), run.Count + 1);
+            if (TCellGraphic* node = g.GetCellGraphic(0, row)) node->SetCellVar(C);
+            g.SetCellEx(HC, row, run.Value);
+            if (opt.MergeHeader)
+                mergeRow(g, row, HC, headerColours(g));
+            else
+                colourRow(g, row, headerColours(g));
+            row += run.Count + 1;
+        }
+        shift += int(group.Runs.size());
     }
     st.SubColumn = C;
     if (g.FixedRows() < g.RowCount()) g.SetRow(g.FixedRows());
@@ -272,24 +318,38 @@ void SubUnGroup(TExStringGrid& g, TGroupState& st, int C)
     TGridUpdateLock lock(g);
     TScopedValue<bool> busy(st.Busy, true, false);
     g.ExpandAll();
+    const int first = g.FixedRows();
+    const int last = lastNormalRow(g);
+    std::vector<bool> keep(size_t(std::max(0, last - first + 1)), true);
     QString T;
-    for (int a = g.FixedRows(); a <= lastNormalRow(g);) {
-        if (g.IsNode(a)) {
-            const TCellGraphic* node = g.GetCellGraphic(0, a);
-            bool ok = false;
-            const int var = node != nullptr ? node->CellVar().toInt(&ok) : -1;
-            if (!ok || var != C) {
-                ++a;
-                continue;
-            }
-            T = g.GetCellEx(C + 1, a);
-            splitRow(g, a, C + 1);
-            g.RemoveChildRow(g.RealRowIndex(a));
+    // The node that holds the sub-headers met, and the end of its span.
+    int outer = -1;
+    int outerEnd = -1;
+    for (int a = first; a <= last; ++a) {
+        if (!g.IsNode(a)) {
+            if (!g.IsSummary(a)) g.SetCellEx(C, a, T);
             continue;
         }
-        if (!g.IsSummary(a)) g.SetCellEx(C, a, T);
-        ++a;
+        const TCellGraphic* node = g.GetCellGraphic(0, a);
+        bool ok = false;
+        const int var = node != nullptr ? node->CellVar().toInt(&ok) : -1;
+        if (!ok || var != C) {
+            outer = a;
+            outerEnd = a + g.GetNodeSpan(a);
+            continue;
+        }
+        T = g.GetCellEx(C + 1, a);
+        splitRow(g, a, C + 1);
+        // Its rows step up a level; the holding group loses the header row.
+        g.RemoveNode(g.RealRowIndex(a));
+        if (outer >= 0 && a < outerEnd) {
+            g.UpdateNodeSpan(outer, -1);
+            g.UpdateSubNodeCount(outer, -1);
+        }
+        g.ClearRect(0, a, g.TotalColCount() - 1, a);
+        keep[size_t(a - first)] = false;
     }
+    compactRows(g, first, keep);
     if (st.SubColumn == C) st.SubColumn = -1;
 }
 

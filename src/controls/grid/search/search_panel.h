@@ -74,6 +74,9 @@ public:
     // Places the controls at their fixed positions (mirrored right to left);
     // a button too narrow for its caption grows and pushes the later ones on.
     void LayoutControls();
+    // Takes its place along the viewport's bottom again and lays out its
+    // controls (nothing while hidden); for changes the viewport does not report.
+    void PlaceInOwner();
 
     std::function<void()> OnForwardClick;
     std::function<void()> OnBackwardClick;
@@ -90,7 +93,6 @@ protected:
 
 private:
     void EditChanged();
-    void PlaceInOwner();
     QToolButton* MakeButton(const QIcon& icon);
 
     QPointer<QWidget> FViewport;

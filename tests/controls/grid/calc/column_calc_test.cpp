@@ -1,7 +1,6 @@
 // Column and row calculations on small tables: non-numbers, empty cells,
 // grouped rows, hidden rows, merged cells and ranges reaching past the grid.
-// "1.2.3" stands for a text that is no number (the number reading drops
-// leading letters, so that plain words read as empty).
+// "abc" and "1.2.3" stand for texts that are no number.
 
 #include <gtest/gtest.h>
 
@@ -40,7 +39,7 @@ TEST(ColumnCalc, FiguresOverNonNumbersAndEmptyCells)
     };
     const Case cases[] = {
         // The text is passed over, the empty cell reads 0, the divisor counts every row.
-        {"text and empty", {"1", "1.2.3", "2", ""}, 3, 0.75, 0, 2, 4},
+        {"text and empty", {"1", "abc", "2", ""}, 3, 0.75, 0, 2, 4},
         {"empty seed", {"", "5", "7"}, 12, 4, 0, 7, 3},
         {"text later", {"5", "1.2.3", "3"}, 8, 8.0 / 3, 3, 5, 3},
         {"negatives", {"(2)", "-3", "1,000.5"}, 995.5, 995.5 / 3, -3, 1000.5, 3},
@@ -60,7 +59,7 @@ TEST(ColumnCalc, FiguresOverNonNumbersAndEmptyCells)
 
 TEST(ColumnCalc, ErrorsOfTheSeedAndOfTheStandardDeviation)
 {
-    TableGrid t(oneColumn({"1.2.3", "5", "7"}));
+    TableGrid t(oneColumn({"abc", "5", "7"}));
     EXPECT_THROW(t.g.ColumnMin(1, 1, 3), EExGridError);
     EXPECT_THROW(t.g.ColumnMax(1, 1, 3), EExGridError);
     EXPECT_DOUBLE_EQ(t.g.ColumnMin(1, 2, 3), 5);
@@ -70,6 +69,37 @@ TEST(ColumnCalc, ErrorsOfTheSeedAndOfTheStandardDeviation)
     } catch (const EExGridError& e) {
         EXPECT_STREQ(e.what(), "Cell does not contain a float value");
     }
+}
+
+TEST(ColumnCalc, WhatACellReadsAsANumber)
+{
+    // Only an empty cell or a lone minus reads 0; a word is no number, even
+    // though reading a number drops a currency sign in front and a unit after.
+    struct Case {
+        const char* text;
+        bool number;
+        double value;
+    };
+    const Case cases[] = {
+        {"", true, 0},         {"  ", true, 0},       {"-", true, 0},        {"<b>7</b>", true, 7},
+        {"$ 12.5", true, 12.5}, {"12 kg", true, 12},  {"(3)", true, -3},     {"1,234", true, 1234},
+        {"abc", false, 0},     {"-x", false, 0},      {"(abc)", false, 0},   {"$", false, 0},
+        {"1.2.3", false, 0},
+    };
+    for (const Case& c : cases) {
+        TableGrid t(oneColumn({c.text}));
+        if (c.number) {
+            EXPECT_DOUBLE_EQ(t.g.Floats(1, 1), c.value) << c.text;
+            EXPECT_DOUBLE_EQ(t.g.AllFloats(1, 1), c.value) << c.text;
+        } else {
+            EXPECT_THROW(t.g.Floats(1, 1), EExGridError) << c.text;
+        }
+    }
+    // In a calculation a word is passed over by the sum but fails a deviation.
+    TableGrid words(oneColumn({"4", "abc", "8"}));
+    EXPECT_DOUBLE_EQ(words.g.ColumnSum(1, 1, 3), 12);
+    EXPECT_THROW(words.g.ColumnStdDev(1, 1, 3), EExGridError);
+    EXPECT_DOUBLE_EQ(words.g.RowSum(2, 0, 1), 2);  // the row number 2; the word is passed over
 }
 
 TEST(ColumnCalc, StandardDeviationIsThePopulationOne)

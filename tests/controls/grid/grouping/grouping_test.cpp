@@ -194,8 +194,18 @@ TEST(Grouping, SubGroupInsideEachGroupAndItsUndo)
     EXPECT_EQ(t.column(1), (QStringList{"N", "", "", "", "", "", "", "S", "", "", ""}));
     EXPECT_EQ(t.g.GetNodeSpan(1), 6);
     EXPECT_EQ(t.g.GetNodeSpan(2), 3);
-    EXPECT_EQ(level(t.g, 2), 2);
-    EXPECT_EQ(level(t.g, 3), 2);
+    EXPECT_EQ(t.g.GetNodeSpan(5), 2);
+    EXPECT_EQ(t.g.GetNodeSpan(8), 3);
+    EXPECT_EQ(t.g.GetNodeSpan(9), 2);
+    EXPECT_EQ(t.g.GetSubNodeCount(1), 2);
+    EXPECT_EQ(t.g.GetSubNodeCount(8), 1);
+    // Headers on level 1, sub-headers and their rows (the groups' last rows too) on level 2.
+    const int levels[] = {1, 2, 2, 2, 2, 2, 0, 1, 2, 2, 0};
+    for (int r = 1; r <= 11; ++r) EXPECT_EQ(level(t.g, r), levels[r - 1]) << r;
+    // A sub-group folds inside its group.
+    t.g.ContractNode(t.g.RealRowIndex(2));
+    EXPECT_EQ(kinds(t.g), "HHHDSHHDS");
+    t.g.ExpandNode(t.g.RealRowIndex(2));
     // The group's count leaves its sub-headers out.
     t.g.GroupCount(2);
     EXPECT_EQ(t.g.GetCellEx(2, 7), "3");
@@ -205,7 +215,11 @@ TEST(Grouping, SubGroupInsideEachGroupAndItsUndo)
     EXPECT_EQ(kinds(t.g), "HDDDSHDS");
     EXPECT_EQ(t.column(1), (QStringList{"N", "Oslo", "Oslo", "Bergen", "", "S", "Rome", ""}));
     EXPECT_EQ(t.g.GetNodeSpan(1), 4);
-    EXPECT_EQ(level(t.g, 2), 1);
+    EXPECT_EQ(t.g.GetNodeSpan(6), 2);
+    EXPECT_EQ(t.g.GetSubNodeCount(1), 0);
+    EXPECT_EQ(t.g.NumNodes(), 2);
+    const int flat[] = {1, 1, 1, 1, 0, 1, 1, 0};
+    for (int r = 1; r <= 8; ++r) EXPECT_EQ(level(t.g, r), flat[r - 1]) << r;
 
     // UnGroup after SubGroup takes the second level away and gives back the
     // main column with its own data.
@@ -245,4 +259,36 @@ TEST(Grouping, GroupFiguresSetTheFloatingFooterCalculation)
         ASSERT_NE(props, nullptr);
         EXPECT_EQ(props->CalcType(), kind);
     }
+}
+
+TEST(Grouping, HeadersShowTheirGroupCount)
+{
+    struct Case {
+        QString format;
+        QString first, second;
+    };
+    for (const Case& c : {Case{"", "A (2)", "B (1)"}, Case{" [%d rows]", "A [2 rows]", "B [1 rows]"}}) {
+        TableGrid t(sales());
+        t.g.Grouping().ShowGroupCount = true;
+        t.g.Grouping().GroupCountFormat = c.format;
+        t.g.Group(1);
+        ASSERT_EQ(kinds(t.g), "HDDHD");
+        EXPECT_EQ(t.g.GetCellEx(1, 1), c.first) << qPrintable(c.format);
+        EXPECT_EQ(t.g.GetCellEx(1, 4), c.second) << qPrintable(c.format);
+        EXPECT_EQ(t.g.Cells().Text(1, 1), "A");
+        // Only column 1 of a header row.
+        EXPECT_EQ(t.g.GetCellEx(1, 2), "a1");
+        EXPECT_EQ(t.g.GetCellEx(2, 1), "");
+        // Ungrouping gives back the values, not what the headers show.
+        t.g.UnGroup();
+        EXPECT_EQ(t.column(1), (QStringList{"A", "A", "B"})) << qPrintable(c.format);
+    }
+    // Sub-headers are left out of the count.
+    TableGrid t({{"R", "City", "Amt"}, {"N", "Oslo", "1"}, {"N", "Oslo", "2"}, {"N", "Bergen", "3"}});
+    t.g.SortSettings().AutoSortForGrouping = false;
+    t.g.Grouping().ShowGroupCount = true;
+    t.g.Group(1);
+    t.g.SubGroup(1);
+    ASSERT_EQ(kinds(t.g), "HHDDHD");
+    EXPECT_EQ(t.g.GetCellEx(1, 1), "N (3)");
 }

@@ -272,6 +272,25 @@ TEST(SearchFooter, CtrlFAndTheAltAccelerators)
     EXPECT_TRUE(t.g->hasFocus()) << "no footer, no focus move";
 }
 
+TEST(SearchFooter, GroupingLaysTheFooterOutAgain)
+{
+    FooterUnderTest t;
+    t.g->SetFixedCols(1);
+    t.g->SetFixedRows(1);
+    const QRect placed = t.panel->geometry();
+    // A place gone stale without the viewport telling.
+    t.panel->setGeometry(placed.adjusted(40, -20, -80, -20));
+    t.g->Group(2);
+    ASSERT_EQ(t.g->GroupColumn(), 2);
+    const QRect vp = t.g->viewport()->geometry();
+    EXPECT_EQ(t.panel->geometry(), QRect(vp.left(), vp.bottom() + 1 - 32, vp.width(), 32));
+    // A hidden footer stays hidden.
+    t.g->UnGroup();
+    t.g->SearchFooter().SetVisible(false);
+    t.g->Group(2);
+    EXPECT_FALSE(t.panel->isVisible());
+}
+
 TEST(SearchFooter, Screenshot)
 {
     FooterUnderTest t;

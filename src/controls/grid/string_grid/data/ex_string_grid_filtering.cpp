@@ -108,7 +108,7 @@ QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
 
 QString TExStringGrid::ShownCellText(int c, int r) const
 {
-    const bool displayHooks = OnGetDisplText || OnGetDisplWideText || URLShowInText;
+    const bool displayHooks = OnGetDisplText || OnGetDisplWideText || URLShowInText || FGrouping.ShowGroupCount;
     if (displayHooks || !Cells().Contains(c, r) || c >= TotalColCount()) return GetCellEx(c, r);
     // With no display hook the text shown is the stored one of the merged
     // cell's base.

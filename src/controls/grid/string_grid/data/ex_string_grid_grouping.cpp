@@ -4,6 +4,7 @@
 #include "controls/grid/calc/column_calc.h"
 #include "controls/grid/cells/cell_properties.h"
 #include "controls/grid/grouping/grid_grouping.h"
+#include "controls/grid/search/search_panel.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 
 namespace grid {
@@ -71,8 +72,29 @@ void TExStringGrid::SubUnGroup(int Colindex)
     grouping::SubUnGroup(*this, FGroupState, Colindex);
 }
 
+namespace {
+
+// After grouping (also when it fails) a shown search footer lays itself out
+// again over the changed grid.
+class TSearchFooterRelayout {
+public:
+    explicit TSearchFooterRelayout(TExStringGrid& grid) : FGrid(grid) {}
+    ~TSearchFooterRelayout()
+    {
+        if (search::TSearchPanel* panel = FGrid.SearchPanel(); panel != nullptr && panel->Shown()) panel->PlaceInOwner();
+    }
+    TSearchFooterRelayout(const TSearchFooterRelayout&) = delete;
+    TSearchFooterRelayout& operator=(const TSearchFooterRelayout&) = delete;
+
+private:
+    TExStringGrid& FGrid;
+};
+
+}  // namespace
+
 void TExStringGrid::Group(int Colindex)
 {
+    TSearchFooterRelayout relayout(*this);
     TGroupColumnSync sync(FGroupColumn, FGroupState);
     grouping::Group(*this, FGroupState, Colindex);
 }

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/text/grid_format.h"
 #include "controls/grid/text/grid_html_text.h"
 #include "controls/grid/cells/grid_undo.h"
 
@@ -554,14 +555,21 @@ bool TExStringGrid::IsRotated(int ACol, int ARow, int& aAngle) const
 void TExStringGrid::GetDisplText(int ACol, int ARow, QString& Value) const
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (!URLShowInText) return;
-    static const char* const schemes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
-    for (const char* scheme : schemes) {
-        QString html;
-        if (LinkifyURL(Value, QLatin1String(scheme), html)) {
-            Value = html;
-            return;
+    if (URLShowInText) {
+        static const char* const schemes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
+        for (const char* scheme : schemes) {
+            QString html;
+            if (LinkifyURL(Value, QLatin1String(scheme), html)) {
+                Value = html;
+                break;
+            }
         }
+    }
+    // A group header shows its own rows' count (its sub-headers left out).
+    if (FGrouping.ShowGroupCount && ACol == 1 && IsNode(ARow)) {
+        const int count = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+        const QString& format = FGrouping.GroupCountFormat;
+        Value += format.isEmpty() ? QStringLiteral(" (%1)").arg(count) : FormatWithArgs(format, {int64_t(count)});
     }
 }
 

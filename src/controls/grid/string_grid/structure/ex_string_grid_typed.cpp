@@ -27,7 +27,13 @@ int readInt(const QString& raw)
 double readFloat(const QString& raw)
 {
     const QString text = NormalizeNumberText(raw);
-    if (text.isEmpty() || text == QStringLiteral("-")) return 0.0;
+    if (text.isEmpty() || text == QStringLiteral("-")) {
+        // Only an empty cell or a lone minus reads as 0; a text whose
+        // reading kept no digit ("abc", "-x") is no number.
+        const QString given = platform::trimBlanks(raw);
+        if (given.isEmpty() || given == QStringLiteral("-")) return 0.0;
+        throw EExGridError("Cell does not contain a float value");
+    }
     bool ok = false;
     const double value = QLocale::c().toDouble(text, &ok);
     if (!ok) throw EExGridError("Cell does not contain a float value");
