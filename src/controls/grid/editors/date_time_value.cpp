@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 
 #include "platform/format_settings.h"
 #include "platform/strings.h"
@@ -95,13 +97,22 @@ TDateTime NowDateTime()
     return DateTimeFromQt(QDateTime::currentDateTime());
 }
 
-QString FormatDateTimeText(const QString& format, TDateTime value)
+namespace date_time_value_detail {
+
+enum class TPartKind : uint8_t { Text, QuotedText, DateSep, TimeSep, AmPm, Day, Month, Year, Hour, Minute, Second, Msec };
+
+// One piece of a format: a field with the number of its letters, or text.
+struct TFormatPart {
+    TPartKind Kind;
+    int Width = 1;
+    QString Text;
+};
+
+// Splits a format in the configurator's notation into its pieces; "t" is
+// left out. Letters that name no field are quoted text.
+std::vector<TFormatPart> splitFormat(const QString& format)
 {
-    using namespace date_time_value_detail;
-    const QDate date = DateOfDateTime(value);
-    const QTime time = TimeOfDateTime(value);
-    const auto& fs = platform::formatSettings();
-    QString out;
+    std::vector<TFormatPart> parts;
     bool afterHour = false;
     int i = 0;
     while (i < format.size()) {
@@ -110,35 +121,71 @@ QString FormatDateTimeText(const QString& format, TDateTime value)
         if (c == u'"' || c == u'\'') {
             const int end = int(format.indexOf(c, i + 1));
             const int stop = end < 0 ? int(format.size()) : end;
-            out += format.mid(i + 1, stop - i - 1);
+            parts.push_back({TPartKind::QuotedText, 1, format.mid(i + 1, stop - i - 1)});
             i = stop + 1;
             continue;
         }
-        if (c == u'/') { out += fs.DateSeparator; ++i; continue; }
-        if (c == u':') { out += fs.TimeSeparator; ++i; continue; }
-        const int n = runLength(format, i, lower);
-        if (lower == u'd') {
-            out += n >= 2 ? padded(date.day(), 2) : QString::number(date.day());
-        } else if (lower == u'y') {
-            out += n <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4);
-        } else if (lower == u'm') {
-            const int v = isMinutesAt(format, i + n, afterHour) ? time.minute() : date.month();
-            out += n >= 2 ? padded(v, 2) : QString::number(v);
-        } else if (lower == u'h') {
-            out += n >= 2 ? padded(time.hour(), 2) : QString::number(time.hour());
-        } else if (lower == u'n') {
-            out += n >= 2 ? padded(time.minute(), 2) : QString::number(time.minute());
-        } else if (lower == u's') {
-            out += n >= 2 ? padded(time.second(), 2) : QString::number(time.second());
-        } else if (lower == u'z') {
-            out += n >= 3 ? padded(time.msec(), 3) : QString::number(time.msec());
-        } else if (lower == u't') {
-            // A time-zone mark of the system's patterns: no part of a value.
-        } else {
-            out += format.mid(i, n > 0 ? n : 1);
+        if (c == u'/' || c == u':') {
+            parts.push_back({c == u'/' ? TPartKind::DateSep : TPartKind::TimeSep});
+            ++i;
+            continue;
         }
+        const QString ahead = format.mid(i, 5).toLower();
+        if (ahead == u"am/pm" || ahead.startsWith(u"ampm")) {
+            parts.push_back({TPartKind::AmPm});
+            i += ahead == u"am/pm" ? 5 : 4;
+            continue;
+        }
+        const int n = std::max(1, runLength(format, i, lower));
+        TFormatPart part{TPartKind::Text, n, format.mid(i, n)};
+        if (lower == u'd') part.Kind = TPartKind::Day;
+        else if (lower == u'y') part.Kind = TPartKind::Year;
+        else if (lower == u'm') part.Kind = isMinutesAt(format, i + n, afterHour) ? TPartKind::Minute : TPartKind::Month;
+        else if (lower == u'h') part.Kind = TPartKind::Hour;
+        else if (lower == u'n') part.Kind = TPartKind::Minute;
+        else if (lower == u's') part.Kind = TPartKind::Second;
+        else if (lower == u'z') part.Kind = TPartKind::Msec;
+        else if (lower.isLetter()) part.Kind = TPartKind::QuotedText;
+        if (lower != u't') parts.push_back(std::move(part));
         if (lower.isLetter()) afterHour = lower == u'h';
-        i += n > 0 ? n : 1;
+        i += n;
+    }
+    return parts;
+}
+
+bool hasAmPm(const std::vector<TFormatPart>& parts)
+{
+    return std::any_of(parts.begin(), parts.end(), [](const TFormatPart& p) { return p.Kind == TPartKind::AmPm; });
+}
+
+}  // namespace date_time_value_detail
+
+QString FormatDateTimeText(const QString& format, TDateTime value)
+{
+    using namespace date_time_value_detail;
+    const QDate date = DateOfDateTime(value);
+    const QTime time = TimeOfDateTime(value);
+    const auto& fs = platform::formatSettings();
+    const std::vector<TFormatPart> parts = splitFormat(format);
+    // With AM/PM the hours count 1 to 12.
+    const int hour = !hasAmPm(parts) ? time.hour() : (time.hour() % 12 == 0 ? 12 : time.hour() % 12);
+    const auto number = [](int v, int width, int padTo) { return width >= padTo ? padded(v, padTo) : QString::number(v); };
+    QString out;
+    for (const TFormatPart& p : parts) {
+        switch (p.Kind) {
+        case TPartKind::Text:
+        case TPartKind::QuotedText: out += p.Text; break;
+        case TPartKind::DateSep: out += fs.DateSeparator; break;
+        case TPartKind::TimeSep: out += fs.TimeSeparator; break;
+        case TPartKind::AmPm: out += time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"); break;
+        case TPartKind::Day: out += number(date.day(), p.Width, 2); break;
+        case TPartKind::Month: out += number(date.month(), p.Width, 2); break;
+        case TPartKind::Year: out += p.Width <= 2 ? padded(date.year() % 100, 2) : padded(date.year(), 4); break;
+        case TPartKind::Hour: out += number(hour, p.Width, 2); break;
+        case TPartKind::Minute: out += number(time.minute(), p.Width, 2); break;
+        case TPartKind::Second: out += number(time.second(), p.Width, 2); break;
+        case TPartKind::Msec: out += number(time.msec(), p.Width, 3); break;
+        }
     }
     return platform::trimBlanks(out);
 }
@@ -151,41 +198,25 @@ QString QtDisplayFormat(const QString& format)
         QString quoted = text;
         return u'\'' + quoted.replace(u'\'', QStringLiteral("''")) + u'\'';
     };
+    const auto field = [](const char* one, const char* two, int width) {
+        return QString::fromLatin1(width >= 2 ? two : one);
+    };
     QString out;
-    bool afterHour = false;
-    int i = 0;
-    while (i < format.size()) {
-        const QChar c = format.at(i);
-        const QChar lower = c.toLower();
-        if (c == u'"' || c == u'\'') {
-            const int end = int(format.indexOf(c, i + 1));
-            const int stop = end < 0 ? int(format.size()) : end;
-            out += literal(format.mid(i + 1, stop - i - 1));
-            i = stop + 1;
-            continue;
+    for (const TFormatPart& p : splitFormat(format)) {
+        switch (p.Kind) {
+        case TPartKind::Text: out += p.Text; break;
+        case TPartKind::QuotedText: out += literal(p.Text); break;
+        case TPartKind::DateSep: out += literal(fs.DateSeparator); break;
+        case TPartKind::TimeSep: out += literal(fs.TimeSeparator); break;
+        case TPartKind::AmPm: out += QStringLiteral("AP"); break;
+        case TPartKind::Day: out += field("d", "dd", p.Width); break;
+        case TPartKind::Month: out += field("M", "MM", p.Width); break;
+        case TPartKind::Year: out += p.Width <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy"); break;
+        case TPartKind::Hour: out += field("h", "hh", p.Width); break;
+        case TPartKind::Minute: out += field("m", "mm", p.Width); break;
+        case TPartKind::Second: out += field("s", "ss", p.Width); break;
+        case TPartKind::Msec: out += QStringLiteral("zzz"); break;
         }
-        if (c == u'/') { out += literal(fs.DateSeparator); ++i; continue; }
-        if (c == u':') { out += literal(fs.TimeSeparator); ++i; continue; }
-        if (format.mid(i, 5).toLower() == u"am/pm" || format.mid(i, 4).toLower() == u"ampm") {
-            out += QStringLiteral("AP");
-            i += format.mid(i, 5).toLower() == u"am/pm" ? 5 : 4;
-            continue;
-        }
-        const int n = std::max(1, runLength(format, i, lower));
-        if (lower == u'd') out += n >= 2 ? QStringLiteral("dd") : QStringLiteral("d");
-        else if (lower == u'y') out += n <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy");
-        else if (lower == u'm')
-            out += isMinutesAt(format, i + n, afterHour) ? (n >= 2 ? QStringLiteral("mm") : QStringLiteral("m"))
-                                                          : (n >= 2 ? QStringLiteral("MM") : QStringLiteral("M"));
-        else if (lower == u'h') out += n >= 2 ? QStringLiteral("hh") : QStringLiteral("h");
-        else if (lower == u'n') out += n >= 2 ? QStringLiteral("mm") : QStringLiteral("m");
-        else if (lower == u's') out += n >= 2 ? QStringLiteral("ss") : QStringLiteral("s");
-        else if (lower == u'z') out += QStringLiteral("zzz");
-        else if (lower == u't') {
-        } else if (lower.isLetter()) out += literal(format.mid(i, n));
-        else out += format.mid(i, n);
-        if (lower.isLetter()) afterHour = lower == u'h';
-        i += n;
     }
     return platform::trimBlanks(out);
 }

@@ -153,6 +153,8 @@ void TEditLink::EditExit(QObject*)
 void TEditLink::FormExit(QObject* Sender)
 {
     if (FOwner == nullptr) return;
+    // The grid's inline editor shows what the link's control holds.
+    if (TExInplaceEdit* inline_ = FOwner->InplaceEdit()) inline_->setText(GetEditorValue());
     if (FForcedExit) {
         SetCellValue(GetEditorValue());
         return;
@@ -360,58 +362,38 @@ bool StopFixedCellEdit(TExStringGrid& grid, QWidget& editor, int col, int row, c
     return true;
 }
 
-TGridTransEdit::TGridTransEdit(TExStringGrid* grid) : QLineEdit(grid->viewport()), FGrid(grid) { hide(); }
+template <typename Base>
+TFixedCellEditor<Base>::TFixedCellEditor(TExStringGrid* grid) : Base(grid->viewport()), FGrid(grid)
+{
+    this->hide();
+}
 
-bool TGridTransEdit::StopEdit()
+template <typename Base> bool TFixedCellEditor<Base>::StopEdit()
 {
     if (FGrid == nullptr) {
-        hide();
+        this->hide();
         return true;
     }
-    return StopFixedCellEdit(*FGrid, *this, Col, Row, text());
+    return StopFixedCellEdit(*FGrid, *this, Col, Row, EditorText());
 }
 
-void TGridTransEdit::keyPressEvent(QKeyEvent* event)
-{
-    // Enter ends nothing here and makes no sound.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void TGridTransEdit::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    if (isVisible() && event->reason() != Qt::PopupFocusReason) StopEdit();
-}
-
-TGridTransCombo::TGridTransCombo(TExStringGrid* grid) : QComboBox(grid->viewport()), FGrid(grid) { hide(); }
-
-bool TGridTransCombo::StopEdit()
-{
-    if (FGrid == nullptr) {
-        hide();
-        return true;
-    }
-    return StopFixedCellEdit(*FGrid, *this, Col, Row, currentText());
-}
-
-void TGridTransCombo::keyPressEvent(QKeyEvent* event)
+template <typename Base> void TFixedCellEditor<Base>::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();
         return;
     }
-    QComboBox::keyPressEvent(event);
+    Base::keyPressEvent(event);
 }
 
-void TGridTransCombo::focusOutEvent(QFocusEvent* event)
+template <typename Base> void TFixedCellEditor<Base>::focusOutEvent(QFocusEvent* event)
 {
-    QComboBox::focusOutEvent(event);
-    if (isVisible() && grid_editor_keys::FocusLeftControl(*this, *event)) StopEdit();
+    Base::focusOutEvent(event);
+    if (this->isVisible() && grid_editor_keys::FocusLeftControl(*this, *event)) StopEdit();
 }
+
+template class TFixedCellEditor<QLineEdit>;
+template class TFixedCellEditor<QComboBox>;
 
 // ------------------------------------------------------------ form-control editors
 

@@ -136,17 +136,17 @@ private:
 };
 
 // The edit and the combo over a fixed cell: they store their text, after
-// validation, when they lose the focus.
-class TGridTransEdit : public QLineEdit {
-    Q_OBJECT
+// validation, when they lose the focus; Enter ends nothing and makes no sound.
+template <typename Base> class TFixedCellEditor : public Base {
 public:
-    explicit TGridTransEdit(TExStringGrid* grid);
+    explicit TFixedCellEditor(TExStringGrid* grid);
     int Col = -1;  // storage column
     int Row = -1;
     // Validates and stores the text; false when the validation refused it.
     bool StopEdit();
 
 protected:
+    virtual QString EditorText() const = 0;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -154,20 +154,22 @@ private:
     TExStringGrid* FGrid;
 };
 
-class TGridTransCombo : public QComboBox {
+class TGridTransEdit : public TFixedCellEditor<QLineEdit> {
     Q_OBJECT
 public:
-    explicit TGridTransCombo(TExStringGrid* grid);
-    int Col = -1;  // storage column
-    int Row = -1;
-    bool StopEdit();
+    explicit TGridTransEdit(TExStringGrid* grid) : TFixedCellEditor(grid) {}
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    QString EditorText() const override { return text(); }
+};
 
-private:
-    TExStringGrid* FGrid;
+class TGridTransCombo : public TFixedCellEditor<QComboBox> {
+    Q_OBJECT
+public:
+    explicit TGridTransCombo(TExStringGrid* grid) : TFixedCellEditor(grid) {}
+
+protected:
+    QString EditorText() const override { return currentText(); }
 };
 
 // Stores a fixed-cell editor's value: validation, OnEditingDone, the cell;

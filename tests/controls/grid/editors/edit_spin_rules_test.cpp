@@ -194,6 +194,11 @@ TEST(SpinRules, DateAndTimeTextsInTheFormatSettings)
     EXPECT_EQ(FormatDateTimeText(QStringLiteral("h:mm"), value), QStringLiteral("7:08"));
     EXPECT_EQ(FormatDateTimeText(QStringLiteral("hh:nn:ss t"), value), QStringLiteral("07:08:09"))
         << "the system's time-zone mark is left out";
+    // An AM/PM mark counts the hours 1 to 12; quoted text stays as it is.
+    const TDateTime evening = DateTimeFromQt(QDate(2024, 3, 5), QTime(19, 8, 9, 45));
+    EXPECT_EQ(FormatDateTimeText(QStringLiteral("h:mm am/pm"), evening), QStringLiteral("7:08 PM"));
+    EXPECT_EQ(FormatDateTimeText(QStringLiteral("hh:nn ampm"), value), QStringLiteral("07:08 AM"));
+    EXPECT_EQ(FormatDateTimeText(QStringLiteral("d \"of\" mm/yyyy, ss.zzz"), evening), QStringLiteral("5 of 03.2024, 09.045"));
     EXPECT_EQ(ParseDateText(QStringLiteral("5.3.2024")), QDate(2024, 3, 5));
     EXPECT_EQ(ParseDateText(QStringLiteral("31.4.2024")), std::nullopt);
     EXPECT_EQ(ParseDateText(QStringLiteral("5/3/2024")), std::nullopt);

@@ -171,6 +171,26 @@ TEST(EditingEditLink, APopupLinkStoresOnceAndHidesItsForm)
     EXPECT_EQ(g.grid->Col(), 3);
 }
 
+TEST(EditingEditLink, LeavingThePopupFormCopiesTheValueIntoTheInlineEditor)
+{
+    LinkGrid g;
+    g.link.EditStyle = esPopup;
+    ASSERT_TRUE(g.show());
+    // An inline edit first, so that the grid's inline editor exists.
+    g.open(1, 2);
+    ASSERT_NE(g.grid->InplaceEdit(), nullptr);
+    g.key(Qt::Key_Escape);
+    g.open(2, 2);
+    g.link.edit->setText(QStringLiteral("chosen"));
+    g.link.calls.clear();
+    // The pop-up form loses the activation.
+    g.link.FormExit(g.link.PopupForm());
+    EXPECT_EQ(g.grid->InplaceEdit()->text(), QStringLiteral("chosen"));
+    EXPECT_EQ(g.link.calls.value(0), QStringLiteral("GetEditorValue"));
+    EXPECT_FALSE(g.link.PopupForm()->isVisible());
+    EXPECT_TRUE(g.grid->InvokedFocusChange);
+}
+
 // ------------------------------------------------------------ rich text
 
 QString RichCell(const char* source) { return QString::fromLatin1(source); }
