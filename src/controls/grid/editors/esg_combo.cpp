@@ -14,24 +14,12 @@
 
 #include "platform/input_state.h"
 #include "platform/theme_painter.h"
+#include "controls/grid/editors/flat_frame_paint.h"
 
 namespace grid {
 
 namespace esg_combo_detail {
 
-// A one-pixel frame just inside r.
-void frameRect(QPainter& painter, const QRect& r, const QColor& color)
-{
-    if (r.width() <= 0 || r.height() <= 0) return;
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(color);
-    painter.drawRect(r.left(), r.top(), r.width(), 1);
-    painter.drawRect(r.left(), r.bottom(), r.width(), 1);
-    painter.drawRect(r.left(), r.top(), 1, r.height());
-    painter.drawRect(r.right(), r.top(), 1, r.height());
-    painter.restore();
-}
 
 // The application's style with one change: a combo's list drops down below
 // it, never over it. One instance serves every combo; the application owns it.
@@ -367,15 +355,8 @@ void TEsgCustomCombo::DrawDropButton(QPainter& painter)
     // rings the same area.
     int left = CW - BW + 3, top = 1, right = CW - 1, bottom = H - 1;
     if (FButtonColor == clNone && UseVisualStyles()) {
-        platform::TThemeState state = platform::tsNormal;
-        switch (ComboButtonState(isEnabled(), IsMouseButtonDown(), DroppedDown(), FButtonHover)) {
-        case TComboButtonState::Disabled: state = platform::tsDisabled; break;
-        case TComboButtonState::Pressed: state = platform::tsPressed; break;
-        case TComboButtonState::Hot: state = platform::tsHot; break;
-        case TComboButtonState::Normal: break;
-        }
-        platform::ThemePainter::Draw(painter, platform::TThemePart::ComboButton,
-                                     platform::TRect(left, top, right, bottom), state, 0, this);
+        flat_frame::PaintThemedDropButton(painter, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), isEnabled(),
+                                          IsMouseButtonDown(), DroppedDown(), FButtonHover, this);
         return;
     }
     if (FButtonColor == clNone) {
@@ -387,21 +368,12 @@ void TEsgCustomCombo::DrawDropButton(QPainter& painter)
         style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &opt, &painter, this);
         return;
     }
-    TColor fill = FButtonColor;
-    if (FButtonHover && FButtonColorHot != clNone) fill = FButtonColorHot;
-    if (IsMouseButtonDown() && FButtonHover && FButtonColorDown != clNone) fill = FButtonColorDown;
     left -= 1; top += 1; right -= 1; bottom -= 1;
-    painter.fillRect(QRect(left, top, right - left, bottom - top), toQColor(fill));
-    painter.setPen(toQColor(FButtonBorderColor == clNone ? clBlack : FButtonBorderColor));
-    painter.drawLine(left, top, left, bottom);
-    const TColor arrow = IsMouseButtonDown() && FButtonTextColorDown != clNone ? FButtonTextColorDown
-                         : FButtonTextColor != clNone                          ? FButtonTextColor
-                                                                               : clBlack;
-    const QPoint triangle[3] = {{left + 4, top + 7}, {left + 10, top + 7}, {left + 7, top + 10}};
-    painter.setPen(toQColor(arrow));
-    painter.setBrush(toQColor(arrow));
-    painter.drawPolygon(triangle, 3);
-    painter.setBrush(Qt::NoBrush);
+    const flat_frame::TDropButtonColours colours{FButtonColor,       FButtonColorHot,  FButtonColorDown,
+                                                 FButtonBorderColor, FButtonTextColor, FButtonTextColorDown};
+    flat_frame::PaintColouredDropButton(painter, QRect(left, top, right - left, bottom - top),
+                                        QLine(left, top, left, bottom), QPoint(left + 4, top + 7), colours,
+                                        FButtonHover, IsMouseButtonDown());
 }
 
 void TEsgCustomCombo::DrawBorders(QPainter& painter)
@@ -415,41 +387,23 @@ void TEsgCustomCombo::DrawBorders(QPainter& painter)
 
 void TEsgCustomCombo::DrawControlBorder(QPainter& painter)
 {
-    QRect r = rect();
     const int BW = FButtonWidth;
-    if (!isEnabled() && FIsThemed && !FDisabledBorder) {
-        esg_combo_detail::frameRect(painter, r, toQColor(0xB99D7F));
-        return;
-    }
-    if (FBorderColor != clNone && !(FHasFocus && FFocusBorderColor != clNone)) {
-        esg_combo_detail::frameRect(painter, r, toQColor(FBorderColor));
-        return;
-    }
-    if (FFocusBorderColor != clNone) {
-        if (FHasFocus) esg_combo_detail::frameRect(painter, r, toQColor(FFocusBorderColor));
-        return;
-    }
-    const QColor outer = toQColor(IsFocusBorderShown() ? clBtnFace : ParentColor());
-    const QColor inner = toQColor(FColor);
-    if (IsFocusBorderShown()) {
-        // A sunken edge of one pixel.
-        painter.setPen(toQColor(clBtnShadow));
-        painter.drawLine(r.left(), r.top(), r.right(), r.top());
-        painter.drawLine(r.left(), r.top(), r.left(), r.bottom());
-        painter.setPen(toQColor(clBtnHighlight));
-        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-        painter.drawLine(r.right(), r.top(), r.right(), r.bottom());
-        r.adjust(1, 1, -1, -1);
-        esg_combo_detail::frameRect(painter, r, outer);
-        r.adjust(1, 1, -1, -1);
-        esg_combo_detail::frameRect(painter, r, inner);
-    } else {
-        esg_combo_detail::frameRect(painter, r, outer);
-        r.adjust(1, 1, -1 - BW, -1);
-        esg_combo_detail::frameRect(painter, r, outer);
-        r.adjust(1, 1, -1, -1);
-        esg_combo_detail::frameRect(painter, r, inner);
-    }
+    flat_frame::TBorderLook look;
+    look.Enabled = isEnabled();
+    look.Themed = FIsThemed;
+    look.DisabledBorder = FDisabledBorder;
+    look.HasFocus = FHasFocus;
+    look.FocusBorderShown = IsFocusBorderShown();
+    look.BorderColor = FBorderColor;
+    look.FocusBorderColor = FFocusBorderColor;
+    look.ParentColor = ParentColor();
+    look.Color = FColor;
+    look.ButtonWidth = BW;
+    flat_frame::PaintControlBorder(painter, rect(), look);
+    // The flat line goes with the two-ring look only.
+    const bool twoRings = !(!look.Enabled && look.Themed && !look.DisabledBorder) && FBorderColor == clNone &&
+                          FFocusBorderColor == clNone;
+    if (!twoRings) return;
     if (FFlat && FFlatLineColor != clNone) {
         painter.setPen(toQColor(FFlatLineColor));
         painter.drawLine(0, height() - 1, width() - BW - 4, height() - 1);

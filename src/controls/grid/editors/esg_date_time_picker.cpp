@@ -2,15 +2,23 @@
 
 #include <algorithm>
 
+#include <QBoxLayout>
 #include <QCalendarWidget>
+#include <QIcon>
+#include <QPixmap>
 #include <QMouseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOption>
+#include <QEnterEvent>
+#include <QPolygon>
 
 #include "platform/format_settings.h"
+#include "platform/input_state.h"
+#include "platform/theme_painter.h"
 
 namespace grid {
 
@@ -47,10 +55,99 @@ TAutoTabMove AutoTabMove(bool timeKind, const QString& customFormat, const QDate
     return year ? TAutoTabMove::LastFieldDone : TAutoTabMove::None;
 }
 
+// ------------------------------------------------------------ the calendar
+
+namespace date_time_picker_detail {
+
+const QColor& todayRing()
+{
+    static const QColor ring(0xC0, 0x00, 0x00);
+    return ring;
+}
+
+}  // namespace date_time_picker_detail
+
+TPickerCalendar::TPickerCalendar(QWidget* parent) : QCalendarWidget(parent), FToday(new QToolButton(this))
+{
+    FToday->setAutoRaise(true);
+    FToday->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    FToday->setFocusPolicy(Qt::NoFocus);
+    if (auto* box = qobject_cast<QBoxLayout*>(layout())) box->addWidget(FToday, 0, Qt::AlignLeft);
+    connect(FToday, &QToolButton::clicked, this, [this] {
+        const QDate today = QDate::currentDate();
+        setSelectedDate(today);
+        emit clicked(today);
+    });
+    UpdateTodayButton();
+}
+
+void TPickerCalendar::SetShowToday(bool value)
+{
+    FShowToday = value;
+    UpdateTodayButton();
+}
+
+void TPickerCalendar::SetShowTodayCircle(bool value)
+{
+    FShowTodayCircle = value;
+    UpdateTodayButton();
+    updateCells();
+}
+
+void TPickerCalendar::UpdateTodayButton()
+{
+    const platform::FormatSettings& fs = platform::formatSettings();
+    FToday->setText(QStringLiteral("Today: ") +
+                    FormatDateTimeText(fs.ShortDateFormat, DateTimeFromQt(QDate::currentDate())));
+    QIcon ring;
+    if (FShowTodayCircle) {
+        QPixmap mark(14, 10);
+        mark.fill(Qt::transparent);
+        QPainter p(&mark);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(date_time_picker_detail::todayRing(), 1.5));
+        p.drawRoundedRect(QRectF(1, 1, 12, 8), 3, 3);
+        ring = QIcon(mark);
+    }
+    FToday->setIcon(ring);
+    FToday->setVisible(FShowToday);
+    updateGeometry();
+}
+
+QSize TPickerCalendar::minimumSizeHint() const
+{
+    QSize size = QCalendarWidget::minimumSizeHint();
+    if (FShowToday) size.rheight() += FToday->sizeHint().height();
+    return size;
+}
+
+QSize TPickerCalendar::sizeHint() const { return minimumSizeHint(); }
+
+void TPickerCalendar::showEvent(QShowEvent* event)
+{
+    // The day may have changed since the calendar was last shown.
+    UpdateTodayButton();
+    QCalendarWidget::showEvent(event);
+}
+
+void TPickerCalendar::paintCell(QPainter* painter, const QRect& rect, QDate date) const
+{
+    QCalendarWidget::paintCell(painter, rect, date);
+    if (!FShowTodayCircle || date != QDate::currentDate()) return;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(date_time_picker_detail::todayRing(), 1.5));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRoundedRect(QRectF(rect).adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    painter->restore();
+}
+
 // ------------------------------------------------------------ the picker
 
 TDateTimePickerBase::TDateTimePickerBase(QWidget* parent) : QDateTimeEdit(parent)
 {
+    FButtonWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2;
+    setMouseTracking(true);
     setMinimumDate(QDate(100, 1, 1));
     setDateTime(QDateTime::currentDateTime());
     ApplyDisplayFormat();
@@ -86,6 +183,8 @@ void TDateTimePickerBase::ApplyDisplayFormat()
     setDateTime(value);
     const bool calendar = FKind == dtkDate && FDateMode == dmComboBox;
     setCalendarPopup(calendar);
+    if (calendar && qobject_cast<TPickerCalendar*>(calendarWidget()) == nullptr)
+        setCalendarWidget(new TPickerCalendar(this));
     if (calendar && !FCalendarWatched && calendarWidget() != nullptr) {
         calendarWidget()->window()->installEventFilter(this);
         FCalendarWatched = true;
@@ -172,8 +271,20 @@ bool TDateTimePickerBase::IsDigitKey(const QKeyEvent& event)
     return !event.text().isEmpty() && event.text().at(0) >= u'0' && event.text().at(0) <= u'9';
 }
 
+bool TDateTimePickerBase::FireKeyDown(QKeyEvent& event)
+{
+    if (!OnKeyDown) return true;
+    platform::Word key = event.key() == Qt::Key_Enter ? platform::VK_RETURN : platform::keyCodeFromQt(event.key());
+    if (key == 0) return true;
+    OnKeyDown(this, key, platform::shiftStateFromQt(event.modifiers()));
+    if (key != 0) return true;
+    event.accept();
+    return false;
+}
+
 void TDateTimePickerBase::TypeDigit(QKeyEvent* event)
 {
+    if (!FireKeyDown(*event)) return;
     FBefore = dateTime();
     FSectionAtKey = currentSectionIndex();
     QDateTimeEdit::keyPressEvent(event);
@@ -201,6 +312,7 @@ void TDateTimePickerBase::DropDown()
 
 void TDateTimePickerBase::keyPressEvent(QKeyEvent* event)
 {
+    if (!FireKeyDown(*event)) return;
     const bool f4 = event->key() == Qt::Key_F4 && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     const bool altDown = event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier);
     if ((f4 || altDown) && calendarPopup()) {
@@ -218,39 +330,219 @@ void TDateTimePickerBase::NextField()
     setSelectedSection(sectionAt(next));
 }
 
-// ------------------------------------------------------------ grid editor base
+// ------------------------------------------------------------ the frame
 
-TEsgDateTimePicker::TEsgDateTimePicker(QWidget* parent) : TDateTimePickerBase(parent) {}
+void TDateTimePickerBase::SetCtl3D(bool value)
+{
+    FCtl3D = value;
+    setFrame(value);
+    update();
+}
 
-void TEsgDateTimePicker::SetBorderColor(TColor value)
+void TDateTimePickerBase::SetBorderStyle(TPickerBorderStyle value)
+{
+    if (FBorderStyle == value) return;
+    FBorderStyle = value;
+    update();
+}
+
+void TDateTimePickerBase::SetBorderColor(TColor value)
 {
     if (FBorderColor == value) return;
     FBorderColor = value;
     update();
 }
 
-void TEsgDateTimePicker::SetMetroStyle(bool value)
+void TDateTimePickerBase::SetMetroStyle(bool value)
 {
     if (FMetroStyle == value) return;
     FMetroStyle = value;
     update();
 }
 
-void TEsgDateTimePicker::paintEvent(QPaintEvent* event)
+void TDateTimePickerBase::SetButtonColours(const flat_frame::TDropButtonColours& value)
 {
-    TDateTimePickerBase::paintEvent(event);
-    if (!FMetroStyle) return;
-    // The Metro frame: the border colour, a disabled picker's grey-blue.
-    const TColor frame = !isEnabled() ? TColor(0xB99D7F) : FBorderColor;
-    if (frame == clNone) return;
+    FButtonColours = value;
+    update();
+}
+
+bool TDateTimePickerBase::UseVisualStyles() const { return platform::ThemePainter::ThemesActive(); }
+
+TColor TDateTimePickerBase::ParentColor() const
+{
+    const QWidget* parent = parentWidget();
+    return parent != nullptr ? ColorFromQColor(parent->palette().color(parent->backgroundRole())) : clBtnFace;
+}
+
+void TDateTimePickerBase::paintEvent(QPaintEvent* event)
+{
+    QDateTimeEdit::paintEvent(event);
+    const bool metro = IsMetroActive();
+    // The platform's picker as it is.
+    if (FCtl3D && !metro) return;
     QPainter p(this);
-    p.setPen(toQColor(frame));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (metro && FKind != dtkTime) {
+        // The platform's button covered in the control's colour, ours over it.
+        const int CR = width(), BW = FButtonWidth, H = height();
+        const QColor brush = palette().color(QPalette::Base);
+        if (UseVisualStyles()) {
+            const int k = FEsgFrame ? 15 : 4;
+            p.fillRect(QRect(QPoint(CR - BW - k, 1), QPoint(CR - 1, H - 1)), brush);
+        } else {
+            p.fillRect(QRect(QPoint(CR - BW - 2, 4), QPoint(CR - 3, H - 5)), brush);
+        }
+        DrawDropButton(p);
+    }
+    DrawFlatBorder(p);
+    if (!FEsgFrame && !FCtl3D && !UseVisualStyles()) {
+        // A second ring one pixel inside.
+        const int W = width(), H = height();
+        p.drawPolyline(QPolygon({QPoint(1, H), QPoint(1, 1), QPoint(W - 2, 1), QPoint(W - 2, H - 2), QPoint(0, H - 2)}));
+    }
+    DrawBorders(p);
+}
+
+void TDateTimePickerBase::DrawDropButton(QPainter& painter)
+{
+    const int CW = width(), BW = FButtonWidth, W = width(), H = height();
+    // (CW - BW + 2, 0, W, H) shrunk by one on every side.
+    const int left = CW - BW + 3, top = 1, right = W - 1, bottom = H - 1;
+    const bool mouseDown = platform::mouseButtonState() & (platform::ssLeft | platform::ssRight);
+    if (FButtonColours.Color != clNone) {
+        flat_frame::PaintColouredDropButton(painter, QRect(QPoint(left + 2, top), QPoint(right - 1, bottom - 1)),
+                                            QLine(left, top, left, bottom), QPoint(left + 5, top + 7), FButtonColours,
+                                            FButtonHover, mouseDown);
+    } else if (UseVisualStyles()) {
+        flat_frame::PaintThemedDropButton(painter, QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), isEnabled(),
+                                          mouseDown, DroppedDown(), FButtonHover, this);
+    } else {
+        // The plain arrow button, flat while enabled.
+        QStyleOption opt;
+        opt.initFrom(this);
+        opt.rect = QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+        if (!isEnabled()) opt.state &= ~QStyle::State_Enabled;
+        painter.fillRect(opt.rect, palette().button());
+        style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &opt, &painter, this);
+    }
+}
+
+void TDateTimePickerBase::DrawFlatBorder(QPainter& painter)
+{
+    if (FCtl3D || (FEsgFrame && FBorderColor == clNone)) return;
+    const QWidget* parent = parentWidget();
+    TColor pen = FBorderColor;
+    if (FBorderStyle == bsNone && parent != nullptr)
+        pen = ParentColor();
+    else if (UseVisualStyles())
+        pen = TColor(0xB99D7F);
+    const int W = width(), H = height();
+    painter.save();
+    painter.setPen(toQColor(pen));
+    painter.drawPolyline(QPolygon({QPoint(0, H), QPoint(0, 0), QPoint(W - 1, 0), QPoint(W - 1, H - 1), QPoint(0, H - 1)}));
+    if (parent != nullptr) {
+        if (FBorderStyle == bsSingle) painter.setPen(toQColor(ParentColor()));
+        painter.drawPolyline(QPolygon({QPoint(1, H - 2), QPoint(1, 1), QPoint(W - 1, 1)}));
+    }
+    painter.restore();
+}
+
+void TDateTimePickerBase::DrawBorders(QPainter& painter)
+{
+    if (SuppressOwnFrame() || !IsMetroActive()) return;
+    if (isEnabled() && FBorderColor == clNone && FFocusBorderColor == clNone) return;
+    flat_frame::TBorderLook look;
+    look.Enabled = isEnabled();
+    look.Themed = true;
+    look.DisabledBorder = FDisabledBorder;
+    look.HasFocus = FHasFocus;
+    look.FocusBorderShown = false;
+    look.BorderColor = FBorderColor;
+    look.FocusBorderColor = FFocusBorderColor;
+    look.ParentColor = ParentColor();
+    look.Color = ColorFromQColor(palette().color(QPalette::Base));
+    look.ButtonWidth = FButtonWidth;
+    flat_frame::PaintControlBorder(painter, rect(), look);
+    if (!UseVisualStyles()) DrawButtonEdge(painter);
+}
+
+void TDateTimePickerBase::DrawButtonEdge(QPainter& painter)
+{
+    const int CW = width(), CH = height(), BW = FButtonWidth;
+    const QRect inner(QPoint(CW - BW + 4, 4), QPoint(CW - 5, CH - 5));
+    // (CW - BW - 2, 0, W, H) shrunk by 2.
+    const QRect b(QPoint(CW - BW, 2), QPoint(width() - 3, height() - 3));
+    painter.save();
+    painter.setClipRegion(QRegion(rect()).subtracted(QRegion(inner)));
+    if (IsActiveOrHot()) {
+        // A raised edge, flat while the calendar is open.
+        QStyleOptionFrame opt;
+        opt.initFrom(this);
+        opt.rect = b;
+        opt.lineWidth = DroppedDown() ? 0 : 1;
+        opt.state |= QStyle::State_Raised;
+        if (!DroppedDown()) style()->drawPrimitive(QStyle::PE_Frame, &opt, &painter, this);
+    } else {
+        painter.fillRect(b.adjusted(0, 1, -1, -1), toQColor(clBtnFace));
+    }
+    painter.restore();
+}
+
+void TDateTimePickerBase::enterEvent(QEnterEvent* event)
+{
+    QDateTimeEdit::enterEvent(event);
+    if (FMouseInControl || !isEnabled()) return;
+    FMouseInControl = true;
+    update();
+}
+
+void TDateTimePickerBase::leaveEvent(QEvent* event)
+{
+    QDateTimeEdit::leaveEvent(event);
+    if (!FMouseInControl || !isEnabled()) return;
+    FMouseInControl = false;
+    FButtonHover = false;
+    update();
+}
+
+void TDateTimePickerBase::mouseMoveEvent(QMouseEvent* event)
+{
+    QDateTimeEdit::mouseMoveEvent(event);
+    const int x = int(event->position().x());
+    const bool hover = width() - FButtonWidth < x && x < width();
+    if (hover == FButtonHover) return;
+    FButtonHover = hover;
+    update();
+}
+
+void TDateTimePickerBase::focusInEvent(QFocusEvent* event)
+{
+    QDateTimeEdit::focusInEvent(event);
+    FHasFocus = true;
+    update();
+}
+
+void TDateTimePickerBase::focusOutEvent(QFocusEvent* event)
+{
+    QDateTimeEdit::focusOutEvent(event);
+    FHasFocus = false;
+    update();
+}
+
+// ------------------------------------------------------------ grid editor base
+
+TEsgDateTimePicker::TEsgDateTimePicker(QWidget* parent) : TDateTimePickerBase(parent)
+{
+    FEsgFrame = true;
+    SetCtl3D(true);
 }
 
 // ------------------------------------------------------------ AutoTab
 
-TCustomDateTimePicker::TCustomDateTimePicker(QWidget* parent) : TDateTimePickerBase(parent) {}
+TCustomDateTimePicker::TCustomDateTimePicker(QWidget* parent) : TDateTimePickerBase(parent)
+{
+    SetCtl3D(false);
+    SetBorderColor(clBlack);
+}
 
 void TCustomDateTimePicker::keyPressEvent(QKeyEvent* event)
 {
@@ -271,7 +563,18 @@ void TCustomDateTimePicker::CheckAutoTab()
 
 // ------------------------------------------------------------ date and time in one
 
-TExDateTimePicker::TExDateTimePicker(QWidget* parent) : TCustomDateTimePicker(parent) { CreateTimePicker(); }
+TExDateTimePicker::TExDateTimePicker(QWidget* parent) : TCustomDateTimePicker(parent)
+{
+    SetBorderStyle(bsSingle);
+    SetCtl3D(true);
+    CreateTimePicker();
+}
+
+void TExDateTimePicker::SetBorderStyle(TPickerBorderStyle value)
+{
+    TCustomDateTimePicker::SetBorderStyle(value);
+    UpdateTimePicker();
+}
 
 void TExDateTimePicker::SetExKind(TExDateTimeKind value)
 {
@@ -314,7 +617,10 @@ bool TExDateTimePicker::eventFilter(QObject* watched, QEvent* event)
             if (event->type() == QEvent::KeyPress) keyPressEvent(key);
             event->accept();
             return true;
-        default: break;
+        default:
+            // The picker's OnKeyDown sees the keys typed in the time part too.
+            if (event->type() == QEvent::KeyPress && !FireKeyDown(*key)) return true;
+            break;
         }
     }
     return TCustomDateTimePicker::eventFilter(watched, event);

@@ -12,16 +12,21 @@
 // custom Format the pickers show the process-wide short date and long time
 // formats. Values are TDateTime day counts.
 
+#include <cstdint>
 #include <functional>
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QLabel>
 #include <QPointer>
+#include <QToolButton>
 
 #include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/editors/esg_combo.h"
+#include "controls/grid/editors/flat_frame_paint.h"
 #include "platform/colors.h"
+#include "platform/input_state.h"
 
 namespace grid {
 
@@ -34,6 +39,32 @@ enum TExDateTimeKind : uint8_t { dkDate, dkTime, dkDateTime };
 // the field after the date.
 enum class TAutoTabMove : uint8_t { None, NextField, LastFieldDone };
 TAutoTabMove AutoTabMove(bool timeKind, const QString& customFormat, const QDateTime& before, const QDateTime& after);
+
+// The drop-down month calendar: today ringed in red (ShowTodayCircle) and a
+// "Today:" line under the days that picks today (ShowToday).
+class TPickerCalendar : public QCalendarWidget {
+    Q_OBJECT
+public:
+    explicit TPickerCalendar(QWidget* parent);
+    bool ShowToday() const { return FShowToday; }
+    void SetShowToday(bool value);
+    bool ShowTodayCircle() const { return FShowTodayCircle; }
+    void SetShowTodayCircle(bool value);
+    QToolButton* TodayButton() const { return FToday; }
+    // The month's size and, when shown, the "Today:" line under it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintCell(QPainter* painter, const QRect& rect, QDate date) const override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void UpdateTodayButton();
+    QToolButton* FToday;
+    bool FShowToday = true;
+    bool FShowTodayCircle = true;
+};
 
 class TDateTimePickerBase : public QDateTimeEdit {
     Q_OBJECT
@@ -72,9 +103,45 @@ public:
     std::function<void(QObject* Sender)> OnChange;
     std::function<void(QObject* Sender)> OnDropDown;
     std::function<void(QObject* Sender)> OnCloseUp;
+    // Every key the picker handles goes here first; a Key set to 0 is dropped.
+    std::function<void(QObject* Sender, platform::Word& Key, platform::TShiftState Shift)> OnKeyDown;
+
+    // ----- the frame
+    // The platform's sunken frame; off: the flat look with its border lines.
+    bool Ctl3D() const { return FCtl3D; }
+    void SetCtl3D(bool value);
+    enum TPickerBorderStyle : uint8_t { bsNone, bsSingle };
+    TPickerBorderStyle BorderStyle() const { return FBorderStyle; }
+    virtual void SetBorderStyle(TPickerBorderStyle value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor value);
+    bool MetroStyle() const { return FMetroStyle; }
+    void SetMetroStyle(bool value);
+    // The drop-down button's own colours (Color clNone: the theme's button);
+    // TextHot is kept but drawn by nothing.
+    const flat_frame::TDropButtonColours& ButtonColours() const { return FButtonColours; }
+    void SetButtonColours(const flat_frame::TDropButtonColours& value);
+    TColor ButtonTextColorHot = clNone;
+    int ButtonWidth() const { return FButtonWidth; }
+    bool ButtonHover() const { return FButtonHover; }
+    bool MouseInControl() const { return FMouseInControl; }
+    // The Metro look is drawn (never for a picker that leaves its frame out).
+    virtual bool IsMetroActive() const { return FMetroStyle && !SuppressOwnFrame(); }
+    // The embedded time picker leaves the coloured frame to its owner.
+    virtual bool SuppressOwnFrame() const { return false; }
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // The grid editor's frame: the flat border needs a border colour, the
+    // Metro cover starts 15 pixels left of the button; else 4, and the flat
+    // border is drawn whatever the colour.
+    bool FEsgFrame = false;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -83,6 +150,8 @@ protected:
     void TypeDigit(QKeyEvent* event);
     virtual void ShiftFocus() {}
     static bool IsDigitKey(const QKeyEvent& event);
+    // OnKeyDown with the key (Sender: this picker); false when it dropped the key.
+    bool FireKeyDown(QKeyEvent& event);
     // The value before the last typed digit.
     QDateTime FBefore;
     // The platform's step that writes a date and time into the control.
@@ -94,29 +163,37 @@ protected:
     int FSectionAtKey = -1;
 
 private:
+    bool UseVisualStyles() const;
+    bool IsActiveOrHot() const { return FMouseInControl || FHasFocus; }
+    void DrawDropButton(QPainter& painter);
+    void DrawFlatBorder(QPainter& painter);
+    void DrawBorders(QPainter& painter);
+    void DrawButtonEdge(QPainter& painter);
+    TColor ParentColor() const;
     TDateTimeKind FKind = dtkDate;
     TDTDateMode FDateMode = dmComboBox;
     QString FFormat;
     QCheckBox* FCheck = nullptr;
     bool FCalendarWatched = false;
+    bool FCtl3D = true;
+    TPickerBorderStyle FBorderStyle = bsNone;
+    TColor FBorderColor = clNone;
+    bool FMetroStyle = false;
+    flat_frame::TDropButtonColours FButtonColours;
+    int FButtonWidth = 0;
+    bool FButtonHover = false;
+    bool FMouseInControl = false;
+    bool FHasFocus = false;
+    // Kept for the frame's rules; nothing sets them.
+    TColor FFocusBorderColor = clNone;
+    bool FDisabledBorder = false;
 };
 
 class TEsgDateTimePicker : public TDateTimePickerBase {
     Q_OBJECT
 public:
     explicit TEsgDateTimePicker(QWidget* parent);
-    TColor BorderColor() const { return FBorderColor; }
-    void SetBorderColor(TColor value);
-    bool MetroStyle() const { return FMetroStyle; }
-    void SetMetroStyle(bool value);
     static QString Version() { return QStringLiteral("1.0.0.0"); }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    TColor FBorderColor = clNone;
-    bool FMetroStyle = false;
 };
 
 class TCustomDateTimePicker : public TDateTimePickerBase {
@@ -127,6 +204,7 @@ public:
     virtual void SetAutoTab(bool value) { FAutoTab = value; }
     // The "DTPShiftFocus" step after a typed digit.
     virtual void CheckAutoTab();
+    bool SuppressOwnFrame() const override { return true; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -162,6 +240,8 @@ public:
     int LabelMargin() const { return FLabelMargin; }
     void SetLabelMargin(int value);
     static QString Version() { return QStringLiteral("1.2.0.0"); }
+    bool SuppressOwnFrame() const override { return false; }
+    void SetBorderStyle(TPickerBorderStyle value) override;
     std::function<void(QObject* Sender)> OnTimeChange;
     // Places the embedded time picker (its width follows its text).
     void UpdateTimePicker();

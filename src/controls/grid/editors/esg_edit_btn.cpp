@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include "platform/edit_mask.h"
 #include "platform/theme_painter.h"
@@ -40,14 +42,24 @@ void TExSpeedButton::paintEvent(QPaintEvent*)
     QRect r = rect();
     const bool pressed = isDown();
     if (FOwner->ButtonColor != clNone) {
-        // Own colours: the later rule wins (hot over normal, pressed over hot).
+        // Own colours make the button flat; the later rule wins (hot over
+        // normal, pressed over hot).
+        FFlat = true;
         TColor fill = FOwner->ButtonColor;
         if (FHot && FOwner->ButtonColorHot != clNone) fill = FOwner->ButtonColorHot;
         if (pressed && FOwner->ButtonColorDown != clNone) fill = FOwner->ButtonColorDown;
         p.fillRect(r, toQColor(fill));
-    } else if (FIsWinXP || !FFlat) {
+    } else if (FIsWinXP && platform::ThemePainter::ThemesActive()) {
         const platform::TThemeState state = pressed ? platform::tsPressed : FHot ? platform::tsHot : platform::tsNormal;
         platform::ThemePainter::Draw(p, platform::TThemePart::PushButton, platform::TRect::fromQRect(r), state, 0, this);
+    } else if (!FFlat) {
+        // The plain push-button frame, sunken while pressed.
+        QStyleOptionButton opt;
+        opt.initFrom(this);
+        opt.rect = r;
+        opt.state |= pressed ? QStyle::State_Sunken : QStyle::State_Raised;
+        style()->drawPrimitive(QStyle::PE_PanelButtonCommand, &opt, &p, this);
+        r.adjust(2, 2, -2, -2);
     } else {
         // Flat: a raised (or, pressed, sunken) edge filling its middle.
         p.fillRect(r, palette().button());
@@ -170,8 +182,9 @@ int TEsgEditBtn::GetMinHeight() const
 void TEsgEditBtn::SetEditRect()
 {
     // Right of the text: the button, 5 pixels, the unit (and 3 more with one).
-    int right = FButton->width() + 5 + FUnitSize;
-    if (FUnitSize > 0) right += 3;
+    const int unit = UnitWidth();
+    int right = FButton->width() + 5 + unit;
+    if (unit > 0) right += 3;
     const int m = hasFrame() ? 1 : 3;
     setTextMargins(m - 1, 0, right - m, 0);
 }
@@ -236,7 +249,15 @@ TEsgUnitEditBtn::TEsgUnitEditBtn(QWidget* parent) : TEsgEditBtn(parent)
 void TEsgUnitEditBtn::SetUnitID(const QString& value)
 {
     FUnitID = value;
+    SetEditRect();
     update();
+}
+
+int TEsgUnitEditBtn::UnitWidth() const
+{
+    // A unit wider than the reserved space widens it rather than being cut.
+    const int needed = FUnitID.isEmpty() ? 0 : fontMetrics().horizontalAdvance(FUnitID) + 2;
+    return std::max(FUnitSize, needed);
 }
 
 void TEsgUnitEditBtn::SetUnitSpace(int value)
@@ -290,7 +311,8 @@ void TEsgUnitEditBtn::paintEvent(QPaintEvent* event)
     p.setFont(font());
     p.setPen(palette().text().color());
     const int right = width() - Button()->width() - 3;
-    const QRect r(right - FUnitSize, 2, FUnitSize, height() - 2);
+    const int unit = UnitWidth();
+    const QRect r(right - unit, 2, unit, height() - 2);
     p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, FUnitID);
 }
 

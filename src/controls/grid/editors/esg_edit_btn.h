@@ -112,6 +112,8 @@ protected:
     bool event(QEvent* event) override;
     // Pixels reserved for the unit text (TEsgUnitEditBtn).
     int FUnitSize = 0;
+    // The width the unit takes right of the text.
+    virtual int UnitWidth() const { return FUnitSize; }
 
 private:
     void PlaceButton();
@@ -147,6 +149,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The reserved unit space, or the unit's own width when it is wider.
+    int UnitWidth() const override;
 
 private:
     QString FUnitID;

@@ -32,9 +32,10 @@ TGridDatePicker::TGridDatePicker(TExStringGrid* grid) : TEsgDateTimePicker(grid-
         if (QCalendarWidget* calendar = calendarWidget()) {
             calendar->setVerticalHeaderFormat(Weeknumbers ? QCalendarWidget::ISOWeekNumbers
                                                           : QCalendarWidget::NoVerticalHeader);
-            QTextCharFormat today;
-            if (ShowToday || ShowTodayCircle) today.setFontWeight(QFont::Bold);
-            calendar->setDateTextFormat(QDate::currentDate(), today);
+            if (auto* month = qobject_cast<TPickerCalendar*>(calendar)) {
+                month->SetShowToday(ShowToday);
+                month->SetShowTodayCircle(ShowTodayCircle);
+            }
         }
         FGrid->DatePickerDropDown();
     };

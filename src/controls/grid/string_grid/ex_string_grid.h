@@ -2452,6 +2452,8 @@ private:
     // ----- look colours: the grid's colour properties into the looks' colour set and back
     void PullLookColors();
     void PushLookColors();
+    // The colour tones on the edit buttons and the date pickers made so far.
+    void ApplyEditorTones();
     // ----- painting pipeline
     void SetUpDrawServices();
     void InstallFlatFramePainter();

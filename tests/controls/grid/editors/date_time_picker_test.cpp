@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTest>
+
+#include <utility>
+#include <vector>
 
 #include "controls/grid/editors/edit_test_support.h"
 #include "controls/grid/editors/esg_date_time_picker.h"
@@ -153,6 +158,139 @@ TEST(EsgDateTimePicker, TimeKindUsesTheLongTimeFormat)
     EXPECT_FALSE(picker->calendarPopup());
     EXPECT_EQ(TEsgDateTimePicker::Version(), QStringLiteral("1.0.0.0"));
     EXPECT_EQ(TExDateTimePicker::Version(), QStringLiteral("1.2.0.0"));
+}
+
+// ------------------------------------------------------------ the frame
+
+QColor PixelOf(QWidget* w, QPoint at) { return w->grab().toImage().pixelColor(at); }
+
+TEST(EsgDateTimePicker, MetroFrameAndButtonColours)
+{
+    grid_text_testing::FormatSettingsScope formats(u'.', u',');
+    TestForm form;
+    auto* picker = new TEsgDateTimePicker(form.window.get());
+    picker->setGeometry(10, 10, 160, 24);
+    ASSERT_TRUE(form.show(nullptr));
+    picker->SetBorderColor(clRed);
+    // Without the Metro style the 3D picker is the platform's own.
+    EXPECT_NE(PixelOf(picker, QPoint(0, 0)), toQColor(clRed));
+    picker->SetMetroStyle(true);
+    EXPECT_EQ(PixelOf(picker, QPoint(0, 0)), toQColor(clRed));
+    EXPECT_EQ(PixelOf(picker, QPoint(picker->width() - 1, picker->height() - 1)), toQColor(clRed));
+    // The drop-down button in its own colours, hot under the mouse.
+    flat_frame::TDropButtonColours colours;
+    colours.Color = clYellow;
+    colours.ColorHot = clLime;
+    colours.Border = clBlue;
+    picker->SetButtonColours(colours);
+    const QPoint inButton(picker->width() - 4, 4);
+    EXPECT_EQ(PixelOf(picker, inButton), toQColor(clYellow));
+    EXPECT_EQ(PixelOf(picker, QPoint(picker->width() - picker->ButtonWidth() + 3, 5)), toQColor(clBlue));
+    QTest::mouseMove(picker, inButton);
+    QMouseEvent move(QEvent::MouseMove, QPointF(inButton), QPointF(picker->mapToGlobal(inButton)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(picker, &move);
+    ASSERT_TRUE(picker->ButtonHover());
+    EXPECT_EQ(PixelOf(picker, inButton), toQColor(clLime));
+    // A time picker keeps the platform's button; the border is still drawn.
+    picker->SetKind(dtkTime);
+    EXPECT_NE(PixelOf(picker, inButton), toQColor(clLime));
+    EXPECT_EQ(PixelOf(picker, QPoint(0, 0)), toQColor(clRed));
+    // A disabled picker without a border colour: the grey-blue frame.
+    picker->SetBorderColor(clNone);
+    picker->setEnabled(false);
+    EXPECT_EQ(PixelOf(picker, QPoint(0, 0)), toQColor(TColor(0xB99D7F)));
+}
+
+TEST(EsgDateTimePicker, TheEmbeddedTimePickerIsFlatAndLeavesTheColouredFrame)
+{
+    grid_text_testing::FormatSettingsScope formats(u'.', u',');
+    TestForm form;
+    auto* picker = new TExDateTimePicker(form.window.get());
+    picker->setGeometry(10, 10, 220, 24);
+    ASSERT_TRUE(form.show(nullptr));
+    TCustomDateTimePicker* time = picker->TimePicker();
+    ASSERT_NE(time, nullptr);
+    EXPECT_FALSE(time->Ctl3D());
+    EXPECT_FALSE(time->hasFrame());
+    EXPECT_TRUE(picker->Ctl3D());
+    EXPECT_EQ(picker->BorderStyle(), TDateTimePickerBase::bsSingle);
+    time->SetMetroStyle(true);
+    time->SetBorderColor(clRed);
+    EXPECT_FALSE(time->IsMetroActive());
+    // Its flat border is in its parent's colour, never in the border colour.
+    EXPECT_NE(PixelOf(time, QPoint(0, 0)), toQColor(clRed));
+    picker->SetMetroStyle(true);
+    picker->SetBorderColor(clRed);
+    EXPECT_TRUE(picker->IsMetroActive());
+    EXPECT_EQ(PixelOf(picker, QPoint(0, 0)), toQColor(clRed));
+}
+
+TEST_F(ExPickerTest, KeysTypedInTheTimePartReachThePickersKeyDown)
+{
+    std::vector<std::pair<QObject*, platform::Word>> seen;
+    picker->OnKeyDown = [&](QObject* sender, platform::Word& key, platform::TShiftState) {
+        seen.emplace_back(sender, key);
+        if (key == platform::VK_UP) key = 0;  // dropped
+    };
+    picker->TimePicker()->SetDateTime(DateTimeFromQt(At(2024, 1, 5, 10)));
+    picker->TimePicker()->setFocus();
+    picker->TimePicker()->setCurrentSectionIndex(0);
+    QTest::keyClick(picker->TimePicker(), Qt::Key_Up);
+    QTest::keyClick(picker->TimePicker(), Qt::Key_Down);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].first, picker);
+    EXPECT_EQ(seen[0].second, platform::VK_UP);
+    EXPECT_EQ(seen[1].second, platform::VK_DOWN);
+    EXPECT_EQ(picker->TimePicker()->time().hour(), 9) << "the dropped Up did not step the hour, Down did";
+    // Keys typed in the date part come by the same way.
+    picker->setFocus();
+    QTest::keyClick(picker, Qt::Key_Right);
+    EXPECT_EQ(seen.back().second, platform::VK_RIGHT);
+}
+
+// ------------------------------------------------------------ the calendar
+
+TEST(PickerCalendar, TodayIsRingedAndCanBePicked)
+{
+    TestForm form(QSize(400, 400));
+    auto* calendar = new TPickerCalendar(form.window.get());
+    calendar->setGeometry(10, 10, 320, 260);
+    calendar->setSelectedDate(QDate::currentDate().addDays(QDate::currentDate().day() > 15 ? -9 : 9));
+    ASSERT_TRUE(form.show(nullptr));
+    const auto ringed = [&] {
+        const QImage image = calendar->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                // The dark red ring, not the bright red of the weekend days.
+                count += c.red() > 150 && c.red() < 235 && c.green() < 50 && c.blue() < 50;
+            }
+        return count;
+    };
+    EXPECT_GT(ringed(), 20);
+    // A picture to look at, next to the test program.
+    calendar->grab().save(QCoreApplication::applicationDirPath() + QStringLiteral("/picker_calendar_today.png"));
+    EXPECT_TRUE(calendar->TodayButton()->isVisible());
+    EXPECT_TRUE(calendar->TodayButton()->text().startsWith(QStringLiteral("Today: ")));
+    calendar->SetShowTodayCircle(false);
+    EXPECT_EQ(ringed(), 0);
+    calendar->SetShowToday(false);
+    EXPECT_FALSE(calendar->TodayButton()->isVisible());
+    calendar->SetShowToday(true);
+    QDate clicked;
+    QObject::connect(calendar, &QCalendarWidget::clicked, [&](QDate d) { clicked = d; });
+    calendar->TodayButton()->click();
+    EXPECT_EQ(calendar->selectedDate(), QDate::currentDate());
+    EXPECT_EQ(clicked, QDate::currentDate());
+}
+
+TEST(PickerCalendar, ThePickersDropDownIsTheRingedCalendar)
+{
+    TestForm form;
+    auto* picker = new TEsgDateTimePicker(form.window.get());
+    EXPECT_NE(qobject_cast<TPickerCalendar*>(picker->calendarWidget()), nullptr);
 }
 
 }  // namespace date_time_picker_tests

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QEnterEvent>
 #include <QMenu>
 #include <QTest>
 
@@ -182,6 +183,49 @@ TEST(UnitEditBtn, TheMenuOffersTheUnitsAndTellsOnlyAChange)
     edit->UnitChosen(3);
     edit->UnitChosen(0);
     EXPECT_EQ(edit->UnitID(), QStringLiteral("mV")) << "numbers outside the list are ignored";
+}
+
+TEST(UnitEditBtn, AUnitWiderThanItsSpaceIsShownWhole)
+{
+    TestForm form;
+    auto* edit = new TEsgUnitEditBtn(form.window.get());
+    edit->setGeometry(20, 20, 200, 24);
+    ASSERT_TRUE(form.show(edit));
+    edit->SetUnitID(QStringLiteral("V"));
+    const int narrow = edit->textMargins().right();
+    const QString wide = QStringLiteral("kWh/m\u00b2");
+    const int wideWidth = edit->fontMetrics().horizontalAdvance(wide);
+    ASSERT_GT(wideWidth, 20);
+    edit->SetUnitID(wide);
+    // The text ends left of the whole unit, which ends 3 pixels before the button.
+    EXPECT_EQ(edit->textMargins().right() - narrow, wideWidth + 2 - 20);
+    edit->SetUnitID(QString());
+    EXPECT_EQ(edit->textMargins().right(), narrow) << "the reserved space stays the least";
+}
+
+TEST(UnitEditBtn, TheButtonPaintsInItsOwnersColours)
+{
+    TestForm form;
+    auto* edit = new TEsgUnitEditBtn(form.window.get());
+    edit->setGeometry(20, 20, 160, 24);
+    TEsgEditButton* owner = edit->Button();
+    owner->ButtonColor = clYellow;
+    owner->ButtonColorHot = clLime;
+    owner->ButtonTextColor = clRed;  // stored only: the caption stays black
+    ASSERT_TRUE(form.show(edit));
+    TExSpeedButton* button = owner->Button();
+    const QPoint corner(1, 1);
+    EXPECT_EQ(button->grab().toImage().pixelColor(corner), toQColor(clYellow));
+    EXPECT_TRUE(button->Flat()) << "own colours make the button flat";
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(button, &enter);
+    ASSERT_TRUE(button->Hot());
+    const QImage hot = button->grab().toImage();
+    EXPECT_EQ(hot.pixelColor(corner), toQColor(clLime));
+    bool red = false;
+    for (int y = 0; y < hot.height(); ++y)
+        for (int x = 0; x < hot.width(); ++x) red = red || hot.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_FALSE(red);
 }
 
 }  // namespace edit_btn_tests

@@ -63,14 +63,48 @@ namespace gce = grid_control_editors_detail;
 
 TGridDatePicker* TExStringGrid::GetEditDate()
 {
-    if (FEditDate == nullptr) FEditDate = new TGridDatePicker(this);
+    if (FEditDate == nullptr) {
+        FEditDate = new TGridDatePicker(this);
+        ApplyEditorTones();
+    }
     return FEditDate;
 }
 
 TGridDateTimePicker* TExStringGrid::DateAndTimePicker()
 {
-    if (FEditDateTime == nullptr) FEditDateTime = new TGridDateTimePicker(this);
+    if (FEditDateTime == nullptr) {
+        FEditDateTime = new TGridDateTimePicker(this);
+        ApplyEditorTones();
+    }
     return FEditDateTime;
+}
+
+void TExStringGrid::ApplyEditorTones()
+{
+    const paint::TColorTones& tones = FLookColors.Tones;
+    if (tones == paint::TColorTones{}) return;
+    // Buttons in the background tone, hot in the hover tone, held in the selected one.
+    flat_frame::TDropButtonColours colours;
+    colours.Color = tones.Background.BrushColor;
+    colours.ColorHot = tones.Hover.BrushColor;
+    colours.ColorDown = tones.Selected.BrushColor;
+    colours.Border = tones.Background.BorderColor;
+    for (TEsgEditBtn* edit : {static_cast<TEsgEditBtn*>(FEditBtn), static_cast<TEsgEditBtn*>(FUnitEditBtn)}) {
+        if (edit == nullptr) continue;
+        TEsgEditButton& b = *edit->Button();
+        b.ButtonColor = colours.Color;
+        b.ButtonColorHot = colours.ColorHot;
+        b.ButtonColorDown = colours.ColorDown;
+        b.ButtonBorderColor = colours.Border;
+        b.update();
+    }
+    for (TDateTimePickerBase* picker : {static_cast<TDateTimePickerBase*>(FEditDate),
+                                        static_cast<TDateTimePickerBase*>(FEditDateTime)}) {
+        if (picker == nullptr) continue;
+        picker->SetButtonColours(colours);
+        picker->SetBorderColor(tones.Background.BrushColor);
+        picker->SetMetroStyle(true);
+    }
 }
 
 TExRichEdit* TExStringGrid::InplaceRichEdit()

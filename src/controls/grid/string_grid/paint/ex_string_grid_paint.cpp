@@ -111,6 +111,7 @@ void TExStringGrid::SetColorTones(const paint::TColorTones& tones)
     PullLookColors();
     FLooks.SetColorTones(tones, paint::DefaultUIFontName());
     PushLookColors();
+    ApplyEditorTones();
 }
 
 bool TExStringGrid::UpdateOfficeTheme(paint::TOfficeTheme theme)

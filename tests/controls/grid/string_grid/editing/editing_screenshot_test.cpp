@@ -25,7 +25,20 @@ struct Shot {
     int col;
     int row;
     bool dropDown;
+    // With the flat colour tones (Metro frame and tone-coloured buttons).
+    bool tones = false;
 };
+
+paint::TColorTones FlatTones()
+{
+    paint::TColorTones t;
+    t.Background = {0xF5EFE8, 0x9C7A4E, clBlack};
+    t.Foreground = {0xE0C8A8, 0x9C7A4E, clBlack};
+    t.Selected = {0xC08040, 0x804000, clWhite};
+    t.Hover = {0xE8D0B0, 0x9C7A4E, clBlack};
+    t.Disabled = {0xF0F0F0, 0xC0C0C0, clGray};
+    return t;
+}
 
 // The form with the combo's opened list drawn where it shows on screen.
 QImage grabWithPopup(QWidget& form, TGridCombo* combo)
@@ -98,6 +111,9 @@ TEST(EditingScreenshots, GridWithEachControlEditorOpen)
         {"editing_time_edit.png", edTimeEdit, 2, 2, false},
         {"editing_date_time_edit.png", edDateTimeEdit, 1, 3, false},
         {"editing_rich_edit.png", edRichEdit, 2, 4, false},
+        {"editing_unit_edit_tones.png", edUnitEditBtn, 4, 2, false, true},
+        {"editing_date_calendar_tones.png", edDateEdit, 3, 2, true, true},
+        {"editing_date_time_edit_tones.png", edDateTimeEdit, 1, 3, false, true},
     };
     const QString folder = QCoreApplication::applicationDirPath();
     for (const Shot& s : shots) {
@@ -114,7 +130,14 @@ TEST(EditingScreenshots, GridWithEachControlEditorOpen)
         g.grid->SetCellEx(1, 3, QStringLiteral("05/01/2024 10:30"));
         g.grid->SetCellEx(2, 3, QStringLiteral("Start"));
         g.grid->SetCellEx(2, 4, QStringLiteral("{\\rtf1 H{\\dn4 2}O {\\b bold}{\\cf1 ,} {\\i m}{\\up4 2}}"));
-        g.grid->UnitEditBtn()->SetUnits({QStringLiteral("mm"), QStringLiteral("cm")});
+        g.grid->UnitEditBtn()->SetUnits({QStringLiteral("mm"), QStringLiteral("cm"), QStringLiteral("kWh/m\u00b2")});
+        if (s.tones) {
+            // Room for the whole unit editor in the picture.
+            g.grid->SetColWidths(1, 120);
+            g.grid->SetColWidths(4, 130);
+            g.grid->SetColorTones(editing_screenshot_detail::FlatTones());
+            g.grid->SetCellEx(4, 2, QStringLiteral("12.5 kWh/m\u00b2"));
+        }
         g.grid->OnGetEditorType = [&](QObject*, int col, int row, TEditorType& kind) {
             if (col == s.col && row == s.row) kind = s.kind;
         };
@@ -139,4 +162,25 @@ TEST(EditingScreenshots, GridWithEachControlEditorOpen)
         EXPECT_TRUE(g.grid->EditMode);
         g.key(Qt::Key_Escape);
     }
+}
+
+TEST(EditingScreenshots, ColourTonesReachTheEditButtonsAndThePickers)
+{
+    EditingGrid g;
+    const paint::TColorTones tones = editing_screenshot_detail::FlatTones();
+    TGridDatePicker* before = g.grid->GetEditDate();
+    g.grid->SetColorTones(tones);
+    for (TEsgEditBtn* edit : {static_cast<TEsgEditBtn*>(g.grid->EditBtn()), static_cast<TEsgEditBtn*>(g.grid->UnitEditBtn())}) {
+        EXPECT_EQ(edit->Button()->ButtonColor, tones.Background.BrushColor);
+        EXPECT_EQ(edit->Button()->ButtonColorHot, tones.Hover.BrushColor);
+        EXPECT_EQ(edit->Button()->ButtonColorDown, tones.Selected.BrushColor);
+        EXPECT_EQ(edit->Button()->ButtonBorderColor, tones.Background.BorderColor);
+    }
+    EXPECT_TRUE(before->MetroStyle());
+    EXPECT_EQ(before->BorderColor(), tones.Background.BrushColor);
+    EXPECT_EQ(before->ButtonColours().ColorHot, tones.Hover.BrushColor);
+    // A picker made after the tones takes them too.
+    TGridDateTimePicker* later = g.grid->DateAndTimePicker();
+    EXPECT_TRUE(later->IsMetroActive());
+    EXPECT_EQ(later->ButtonColours().Color, tones.Background.BrushColor);
 }
