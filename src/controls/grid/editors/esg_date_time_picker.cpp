@@ -570,6 +570,12 @@ TExDateTimePicker::TExDateTimePicker(QWidget* parent) : TCustomDateTimePicker(pa
     CreateTimePicker();
 }
 
+void TExDateTimePicker::SetMetroStyle(bool value)
+{
+    TCustomDateTimePicker::SetMetroStyle(value);
+    UpdateTimePicker();
+}
+
 void TExDateTimePicker::SetBorderStyle(TPickerBorderStyle value)
 {
     TCustomDateTimePicker::SetBorderStyle(value);
@@ -647,8 +653,10 @@ void TExDateTimePicker::UpdateTimePicker()
     // In a narrow picker the time part starts after the date's text, never over it.
     const int dateEnd = lineEdit()->geometry().left() + lineEdit()->textMargins().left() +
                         QFontMetrics(font()).horizontalAdvance(lineEdit()->text()) + 6;
-    const int left = std::max(width() - a - 34, dateEnd);
-    t.setGeometry(left, 1, std::max(0, std::min(a, width() - 34 - left)), height() - 2);
+    // The Metro button is narrower than the platform's.
+    const int button = IsMetroActive() ? 21 : 34;
+    const int left = std::max(width() - a - button, dateEnd);
+    t.setGeometry(left, 1, std::max(0, std::min(a, width() - button - left)), height() - 2);
     t.setVisible(true);
 }
 

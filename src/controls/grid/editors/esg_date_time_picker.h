@@ -116,7 +116,7 @@ public:
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
     bool MetroStyle() const { return FMetroStyle; }
-    void SetMetroStyle(bool value);
+    virtual void SetMetroStyle(bool value);
     // The drop-down button's own colours (Color clNone: the theme's button);
     // TextHot is kept but drawn by nothing.
     const flat_frame::TDropButtonColours& ButtonColours() const { return FButtonColours; }
@@ -242,6 +242,8 @@ public:
     static QString Version() { return QStringLiteral("1.2.0.0"); }
     bool SuppressOwnFrame() const override { return false; }
     void SetBorderStyle(TPickerBorderStyle value) override;
+    // The time part moves up to the narrower Metro button.
+    void SetMetroStyle(bool value) override;
     std::function<void(QObject* Sender)> OnTimeChange;
     // Places the embedded time picker (its width follows its text).
     void UpdateTimePicker();

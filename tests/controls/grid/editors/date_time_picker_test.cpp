@@ -220,10 +220,12 @@ TEST(EsgDateTimePicker, TheEmbeddedTimePickerIsFlatAndLeavesTheColouredFrame)
     EXPECT_FALSE(time->IsMetroActive());
     // Its flat border is in its parent's colour, never in the border colour.
     EXPECT_NE(PixelOf(time, QPoint(0, 0)), toQColor(clRed));
+    EXPECT_EQ(time->geometry().right() + 1, picker->width() - 34);
     picker->SetMetroStyle(true);
     picker->SetBorderColor(clRed);
     EXPECT_TRUE(picker->IsMetroActive());
     EXPECT_EQ(PixelOf(picker, QPoint(0, 0)), toQColor(clRed));
+    EXPECT_EQ(time->geometry().right() + 1, picker->width() - 21) << "the Metro button is narrower";
 }
 
 TEST_F(ExPickerTest, KeysTypedInTheTimePartReachThePickersKeyDown)
