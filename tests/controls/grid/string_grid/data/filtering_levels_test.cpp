@@ -518,3 +518,34 @@ TEST(FilteringLevels, TheWindowsEmptyRowNeverBecomesARecord)
         for (int r = 0; r < 3; ++r) EXPECT_EQ(g.GetCellEx(1, r), QString("v%1").arg(r));
     }
 }
+
+TEST(FilteringLevels, PropertiesGivenToFilteredRowsAreCountedWhenTheyComeBack)
+{
+    // The rows leave a store without properties; one of them gets an object
+    // while hidden, another while on display: both count once the level goes.
+    TExStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(7);
+    for (int r = 1; r < 7; ++r) g.SetCellEx(1, r, QString("%1%2").arg(r % 2 ? "odd" : "even").arg(r));
+    TFilterData& f = g.Filter().Add();
+    f.Column = 1;
+    f.Condition = "odd*";
+    ASSERT_EQ(g.Cells().PropertiesCount(), 0);
+    g.SetFilterActive(true);
+    ASSERT_EQ(g.RowCount(), 4);
+    g.SetObjectsEx(1, 4, 44);  // all-rows row 4 ("even4") is hidden
+    g.SetObjectsEx(1, 3, 33);  // "odd3" is on display
+    EXPECT_EQ(g.Cells().PropertiesCount(), 1);
+    g.SetFilterActive(false);
+    ASSERT_EQ(g.RowCount(), 7);
+    EXPECT_EQ(g.Cells().PropertiesCount(), 2);
+    EXPECT_EQ(g.GetObjectEx(1, 4), uintptr_t(44));
+    EXPECT_EQ(g.GetObjectEx(1, 3), uintptr_t(33));
+    // The count is right for the next level too: hiding both rows again
+    // takes both objects out of the store.
+    f.Condition = "even6";
+    g.SetFilterActive(true);
+    EXPECT_EQ(g.Cells().PropertiesCount(), 0);
+    g.SetFilterActive(false);
+    EXPECT_EQ(g.Cells().PropertiesCount(), 2);
+}
