@@ -714,10 +714,8 @@ bool ReadLocaleNumber(QStringView text, double& value)
     const auto& settings = platform::formatSettings();
     const QChar decimal = settings.DecimalSeparator;
     const QChar thousand = settings.ThousandSeparator;
-    if (const std::optional<double> quick = ReadShortDecimal(text, decimal, thousand)) {
-        value = *quick;
+    if (ReadShortDecimalTo(text, decimal, thousand, value))
         return true;
-    }
     // The text as DotDecimalText gives it, in a buffer: the grammar admits
     // nothing beyond ASCII.
     constexpr qsizetype longest = 128;
