@@ -82,8 +82,14 @@ public:
     // already in the store fill the other places in their order.
     void InsertRowsAt(const std::vector<int>& places, std::vector<TCellRow> rows);
     // The same, with rowAt(i) giving the row for places[i] (asked once each,
-    // from the last place to the first).
-    template <typename RowAt> void InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt);
+    // from the last place to the first). Rows for which withoutProperties(i)
+    // says they carry no properties are not looked through for them.
+    template <typename RowAt> void InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt)
+    {
+        InsertRowsAtEach(places, std::forward<RowAt>(rowAt), [](size_t) { return false; });
+    }
+    template <typename RowAt, typename WithoutProperties>
+    void InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt, WithoutProperties&& withoutProperties);
     void MoveRow(int from, int to);
     void SwapRows(int row1, int row2);
     // Empties a row (texts and properties freed), keeping it in place.
@@ -127,7 +133,8 @@ template <typename Take> void TCellStore::TakeRowsEach(const std::vector<int>& r
     RenumberRows(rows.front(), RowCount() - 1);
 }
 
-template <typename RowAt> void TCellStore::InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt)
+template <typename RowAt, typename WithoutProperties>
+void TCellStore::InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt, WithoutProperties&& withoutProperties)
 {
     if (places.empty()) return;
     size_t present = FRows.size();
@@ -136,8 +143,10 @@ template <typename RowAt> void TCellStore::InsertRowsAtEach(const std::vector<in
     size_t next = places.size();
     for (size_t at = FRows.size(); at-- > 0 && next > 0;) {
         if (static_cast<size_t>(places[next - 1]) == at) {
-            FRows[at] = rowAt(--next);
-            FPropertiesCount += CountProperties(FRows[at]);
+            --next;
+            const bool without = withoutProperties(next);
+            FRows[at] = rowAt(next);
+            if (!without) FPropertiesCount += CountProperties(FRows[at]);
         } else {
             FRows[at] = std::move(FRows[--present]);
         }

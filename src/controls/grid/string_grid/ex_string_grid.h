@@ -1867,9 +1867,15 @@ public:
     virtual bool DoCustomFilter(int ARow);
     // The text of display row ARow that a condition tests.
     QString FilterTestText(const TFilterData& data, int ARow);
+    // The same, where it is stored when it is tested as stored, else in
+    // `buffer`.
+    const QString& FilterTestTextRef(const TFilterData& data, int ARow, QString& buffer);
     // The text a cell shows (GetCellEx), read straight from the store when no
     // display hook is set.
     QString ShownCellText(int c, int r) const;
+    // The stored text a cell shows when no display hook is set (the merged
+    // cell's base text); null when the text shown has to be worked out.
+    const QString* ShownStoredText(int c, int r) const;
     // The choices of the drop-down list and of the check list.
     virtual void FilterSelect(QObject* Sender, int ItemIndex);
     virtual void FilterCheck(QObject* Sender, int ItemIndex);

@@ -183,6 +183,60 @@ bool globMatch(QStringView plain, QStringView value)
     return p == plain.size();
 }
 
+// A term that is a single comparison with a number for operand (">=10",
+// "<-2.5"). A value that reads as a number and is no date is decided by the
+// two numbers alone, as the full match decides it; any other value goes the
+// full way. The value is read as it is, before upper-casing: the separators
+// the reading depends on are checked to stay the same under upper-casing,
+// so that the two readings agree.
+class QuickNumberComparison {
+public:
+    // The comparison the term is, or none.
+    static std::optional<QuickNumberComparison> Of(QStringView term);
+    // The outcome for a value read as a number, or none when the value is
+    // no number or is a date.
+    std::optional<bool> Decide(ValueRead& value) const
+    {
+        if (!value.IsNumber() || value.IsDate())
+            return std::nullopt;
+        const int order = threeWay(value.Number(), FNumber);
+        return (order > 0 && FWanted > 0) || (order < 0 && FWanted < 0) || (order == 0 && FOrEqual);
+    }
+
+private:
+    int FWanted = 0;  // +1 for ">", -1 for "<"
+    bool FOrEqual = false;
+    double FNumber = 0;
+};
+
+// A separator that can stand in a number and that neither upper-casing nor
+// the term's syntax reads as anything but itself.
+bool IsPlainSeparator(QChar c)
+{
+    static constexpr QStringView syntax = u"<>=!^&|;*?\"() ";
+    return !c.isLetter() && !c.isMark() && c.toUpper() == c && !syntax.contains(c);
+}
+
+std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
+{
+    if (term.size() < 2 || (term[0] != u'>' && term[0] != u'<'))
+        return std::nullopt;
+    const auto& settings = platform::formatSettings();
+    if (!IsPlainSeparator(settings.DecimalSeparator) || !IsPlainSeparator(settings.ThousandSeparator) ||
+        !IsPlainSeparator(settings.DateSeparator))
+        return std::nullopt;
+    QuickNumberComparison quick;
+    quick.FWanted = term[0] == u'>' ? 1 : -1;
+    quick.FOrEqual = term[1] == u'=';
+    // The rest is the whole operand: a number (its characters, separators
+    // included, are no syntax of the term), and no date.
+    const QStringView operand = term.mid(quick.FOrEqual ? 2 : 1);
+    QDateTime date;
+    if (!ReadLocaleNumber(operand, quick.FNumber) || LocaleTextToDateTime(operand, date))
+        return std::nullopt;
+    return quick;
+}
+
 // One term read once: what TermMatcher needs of it for any value. Its
 // operands and the quote-free rests behind its "*" are read the first time
 // a value needs them and kept for the next values.
@@ -203,9 +257,12 @@ public:
     const Operand& OperandAt(qsizetype at) const;
     // The term from the "*" at `star` on, without its double quotes.
     QStringView PlainFrom(qsizetype star) const;
+    // The term as a single number comparison, when it is one.
+    const std::optional<QuickNumberComparison>& Quick() const { return FQuick; }
 
 private:
     QString FTerm;
+    std::optional<QuickNumberComparison> FQuick;
     std::vector<qsizetype> FFirstGreater;  // per term position: first ">" from there on, or -1
     std::vector<qsizetype> FFirstLess;
     std::vector<qsizetype> FNextStar;      // per term position: next "*" from there on, or the term's end
@@ -215,7 +272,7 @@ private:
     mutable std::unordered_map<qsizetype, QString> FPlain;
 };
 
-TermPattern::TermPattern(QString term) : FTerm(std::move(term))
+TermPattern::TermPattern(QString term) : FTerm(std::move(term)), FQuick(QuickNumberComparison::Of(FTerm))
 {
     const qsizetype n = FTerm.size();
     FFirstGreater.assign(size_t(n + 1), -1);
@@ -427,7 +484,7 @@ bool TermMatcher::Match()
 // and every match walks again taking them in turn.
 class ConditionProgram {
 public:
-    ConditionProgram(const QString& condition, bool caseSensitive);
+    ConditionProgram(const QString& condition, bool caseSensitive, TConditionPaths paths);
     bool Match(const QString& value) const;
 
 private:
@@ -451,16 +508,24 @@ private:
     QString Text(const Frame& frame, qsizetype from, qsizetype to) const;
     bool OnlyBlanks(const Frame& frame, qsizetype from, qsizetype to) const;
 
+    // One term against the value: a quick term decides a number on its
+    // own, the others see the value upper-cased when case does not count.
+    bool MatchTerm(const TermPattern& term, const QString& value, ValueRead& read,
+                   std::optional<QString>& upper) const;
+
     QString FText;
     std::vector<uint8_t> FOddQuotesBefore;  // per position: an odd number of quotes before it
     std::vector<qsizetype> FClosing;        // per "(": its ")" or -1
     bool FCaseSensitive;
+    bool FQuickPaths;
     std::vector<TermPattern> FTerms;
     mutable std::vector<Frame> FFrames;  // the walk's stack, kept between matches
 };
 
-ConditionProgram::ConditionProgram(const QString& condition, bool caseSensitive)
-    : FText(RemoveBlanksOutsideQuotes(platform::trimBlanks(condition))), FCaseSensitive(caseSensitive)
+ConditionProgram::ConditionProgram(const QString& condition, bool caseSensitive, TConditionPaths paths)
+    : FText(RemoveBlanksOutsideQuotes(platform::trimBlanks(condition))),
+      FCaseSensitive(caseSensitive),
+      FQuickPaths(paths == TConditionPaths::Quick)
 {
     const qsizetype n = FText.size();
     FOddQuotesBefore.assign(size_t(n + 1), 0);
@@ -483,17 +548,32 @@ ConditionProgram::ConditionProgram(const QString& condition, bool caseSensitive)
     });
 }
 
+bool ConditionProgram::MatchTerm(const TermPattern& term, const QString& value, ValueRead& read,
+                                 std::optional<QString>& upper) const
+{
+    if (FQuickPaths && term.Quick())
+        if (const std::optional<bool> decided = term.Quick()->Decide(read))
+            return *decided;
+    if (FCaseSensitive)
+        return TermMatcher(term, value).Match();
+    if (!upper)
+        upper = value.toUpper();
+    return TermMatcher(term, *upper).Match();
+}
+
 bool ConditionProgram::Match(const QString& value) const
 {
-    const QString upper = FCaseSensitive ? QString() : value.toUpper();
-    const QString& matched = FCaseSensitive ? value : upper;
+    // The value is upper-cased, and read as a number, once for all terms
+    // and only when a term asks.
+    std::optional<QString> upper;
+    ValueRead read(value);
     // A condition read as one term is that term: there is no operator to
     // join it with (a closed group always leaves a term behind it, and an
     // unclosed one that holds the only term gives its outcome out).
     if (FTerms.size() == 1)
-        return TermMatcher(FTerms.front(), matched).Match();
+        return MatchTerm(FTerms.front(), value, read, upper);
     size_t next = 0;
-    return Walk([&](const Frame&, qsizetype, qsizetype) { return TermMatcher(FTerms[next++], matched).Match(); });
+    return Walk([&](const Frame&, qsizetype, qsizetype) { return MatchTerm(FTerms[next++], value, read, upper); });
 }
 
 void ConditionProgram::Frame::Combine(bool item)
@@ -600,8 +680,8 @@ bool ConditionProgram::Walk(TermOutcome&& term) const
 
 }  // namespace matcher
 
-TFilterCondition::TFilterCondition(const QString& condition, bool caseSensitive)
-    : FProgram(std::make_unique<matcher::ConditionProgram>(condition, caseSensitive))
+TFilterCondition::TFilterCondition(const QString& condition, bool caseSensitive, TConditionPaths paths)
+    : FProgram(std::make_unique<matcher::ConditionProgram>(condition, caseSensitive, paths))
 {
 }
 
@@ -634,10 +714,8 @@ bool ReadLocaleNumber(QStringView text, double& value)
     const auto& settings = platform::formatSettings();
     const QChar decimal = settings.DecimalSeparator;
     const QChar thousand = settings.ThousandSeparator;
-    if (const std::optional<double> quick = ReadShortDecimal(text, decimal, thousand)) {
-        value = *quick;
+    if (ReadShortDecimalTo(text, decimal, thousand, value))
         return true;
-    }
     // The text as DotDecimalText gives it, in a buffer: the grammar admits
     // nothing beyond ASCII.
     constexpr qsizetype longest = 128;

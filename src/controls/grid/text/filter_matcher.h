@@ -29,13 +29,20 @@ namespace matcher {
 class ConditionProgram;
 }
 
+// The ways a condition may take to a value's outcome: besides the full match,
+// quick ones for terms that are a single number comparison (">=10"), which
+// decide a value that is a number without the full match's work. Both give
+// the same outcome; FullOnly is there to compare them.
+enum class TConditionPaths { Quick, FullOnly };
+
 // A condition read once and matched against many values: Match gives what
 // MatchFilter gives for the condition and each value. It keeps what it has
 // worked out of the condition (operands, wildcard rests) between values, so
 // one object serves one thread.
 class TFilterCondition {
 public:
-    TFilterCondition(const QString& condition, bool caseSensitive);
+    TFilterCondition(const QString& condition, bool caseSensitive,
+                     TConditionPaths paths = TConditionPaths::Quick);
     ~TFilterCondition();
     TFilterCondition(TFilterCondition&&) noexcept;
     TFilterCondition& operator=(TFilterCondition&&) noexcept;

@@ -166,38 +166,10 @@ int NumberTextTypeByScan(const QString& text)
 
 std::optional<double> ReadShortDecimal(QStringView text, QChar decimal, std::optional<QChar> thousand)
 {
-    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    bool negative = false;
-    bool point = false;
-    bool first = true;
-    int digits = 0;
-    int fraction = 0;
-    int64_t mantissa = 0;
-    for (const QChar c : text) {
-        char16_t u = c.unicode();
-        if (c == decimal)
-            u = u'.';
-        else if (thousand && c == *thousand)
-            continue;
-        if (u >= u'0' && u <= u'9') {
-            if (++digits > 15)
-                return std::nullopt;
-            mantissa = mantissa * 10 + (u - u'0');
-            fraction += point ? 1 : 0;
-        } else if (u == u'.' && !point) {
-            point = true;
-        } else if ((u == u'+' || u == u'-') && first) {
-            negative = u == u'-';
-        } else {
-            return std::nullopt;
-        }
-        first = false;
-    }
-    if (digits == 0)
+    double value = 0;
+    if (!ReadShortDecimalTo(text, decimal, thousand, value))
         return std::nullopt;
-    const double magnitude = double(mantissa) / powersOfTen[fraction];
-    return negative ? -magnitude : magnitude;
+    return value;
 }
 
 QString NormalizeNumberText(const QString& text)

@@ -50,6 +50,46 @@ int NumberTextTypeByScan(const QString& text);
 // once.
 std::optional<double> ReadShortDecimal(QStringView text, QChar decimal, std::optional<QChar> thousand);
 
+// The same, the number going to `value` (untouched when false): inline, for
+// the loops that read a number from each of many cells.
+inline bool ReadShortDecimalTo(QStringView text, QChar decimal, std::optional<QChar> thousand, double& value)
+{
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    bool negative = false;
+    bool point = false;
+    bool first = true;
+    int digits = 0;
+    int fraction = 0;
+    int64_t mantissa = 0;
+    for (const QChar c : text) {
+        char16_t u = c.unicode();
+        if (c == decimal)
+            u = u'.';
+        else if (thousand && c == *thousand)
+            continue;
+        if (u >= u'0' && u <= u'9') {
+            if (++digits > 15)
+                return false;
+            mantissa = mantissa * 10 + (u - u'0');
+            fraction += point ? 1 : 0;
+        } else if (u == u'.' && !point) {
+            point = true;
+        } else if ((u == u'+' || u == u'-') && first) {
+            negative = u == u'-';
+        } else {
+            return false;
+        }
+        first = false;
+    }
+    if (digits == 0)
+        return false;
+    // x / 1 is x: the whole numbers need no division.
+    const double magnitude = fraction == 0 ? double(mantissa) : double(mantissa) / powersOfTen[fraction];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 // A displayed number as text that a "."-decimal parser reads: currency
 // symbols, blanks and signs in front dropped, thousand separators dropped,
 // the decimal separator turned into ".", a trailing unit dropped; "(...)"

@@ -449,3 +449,44 @@ TEST(FilterMatcher, ShortNumbersReadToTheSameDoubleAsAFullParser)
             << text.toStdString() << ": " << value << " against " << expected;
     }
 }
+
+TEST(FilterMatcher, QuickNumberComparisonsDecideAsTheFullMatch)
+{
+    // A term that is one comparison with a number decides number values on
+    // its own; every value must get the outcome of the full match, in every
+    // locale spelling, with and without case, alone and joined to others.
+    const QStringList conditions = {
+        ">=10",   ">10",        "<10",     "<=10",      ">-2.5",      "<1e3",        ">=1,000",   ">+5",
+        "<=0",    ">=1.000,5",  "<1 000",  ">10&<20",   ">10|<-10",   ">0^<5",       "(>5)&!7",   ">=10*",
+        ">1/1/2020", ">=01.02.2020", "<1-1-2020", ">\"10\"", ">=10 5", ">=-0",  "<1E3",      ">5x",
+    };
+    const QStringList values = {
+        "10",    "10.0",   "9.99",    "1e1",       "1E1",       "abc",       "",         " 10",
+        "10 ",   "-",      "+",       "1,000",     "1.000,5",   "1 000",     "1\u00a0000", "1/1/2020",
+        "10/10/10", "1-1-2020", "-1-1", "01.02.2020", "1.02.2020", "#N/A",   ">=10",     "1e999",
+        "inf",   "nan",    "10e",     ".5",        "5.",        "-0",        "+5",       "0x10",
+        "7",     "1e-5",   "-1e-5",   "12345678901234567890", "10x", "\u0661\u0660",
+    };
+    struct Locale {
+        QChar decimal, thousand, date;
+        const char* format;
+    };
+    const Locale locales[] = {
+        {u'.', u',', u'/', "dd/mm/yyyy"}, {u',', u'.', u'.', "dd.mm.yyyy"}, {u'.', u',', u'-', "yyyy-mm-dd"},
+        {u',', u' ', u'/', "mm/dd/yyyy"}, {u',', QChar(0x00a0), u'.', "dd.mm.yyyy"}, {u'.', u'\'', u'-', "dd-mm-yyyy"},
+    };
+    for (const Locale& l : locales) {
+        FormatSettingsScope settings(l.decimal, l.thousand, l.date, QString::fromLatin1(l.format));
+        for (const QString& condition : conditions) {
+            for (const bool caseSensitive : {true, false}) {
+                const TFilterCondition quick(condition, caseSensitive, TConditionPaths::Quick);
+                const TFilterCondition full(condition, caseSensitive, TConditionPaths::FullOnly);
+                for (const QString& value : values)
+                    EXPECT_EQ(quick.Match(value), full.Match(value))
+                        << "condition [" << condition.toStdString() << "] value ["
+                        << grid_text_testing::visible(value) << "] decimal " << QString(l.decimal).toStdString()
+                        << " date " << QString(l.date).toStdString() << (caseSensitive ? "" : " ignoring case");
+            }
+        }
+    }
+}

@@ -86,42 +86,75 @@ TExStringGrid::TFilterWiring::~TFilterWiring()
 
 QString TExStringGrid::FilterTestText(const TFilterData& data, int ARow)
 {
-    QString text;
-    if (ARow < 0 || ARow >= RowCount()) return text;
+    QString buffer;
+    return FilterTestTextRef(data, ARow, buffer);
+}
+
+const QString& TExStringGrid::FilterTestTextRef(const TFilterData& data, int ARow, QString& buffer)
+{
+    static const QString none;
+    if (ARow < 0 || ARow >= RowCount()) return none;
+    const QString* text = &none;
     if (data.Data == fcRow) {
-        for (int c = 0; c < AllColCount(); ++c) text += GetGridCell(c, ARow) + QStringLiteral("\r\n");
+        for (int c = 0; c < AllColCount(); ++c) buffer += GetGridCell(c, ARow) + QStringLiteral("\r\n");
+        text = &buffer;
     } else if (data.Column >= 0 && data.Column < AllColCount()) {
         switch (data.Data) {
-        case fcNormal: text = GetGridCell(data.Column, ARow); break;
-        case fcStripHTML: text = GetStrippedCell(data.Column, ARow); break;
+        case fcNormal: text = &GetGridCell(data.Column, ARow); break;
+        case fcStripHTML:
+            buffer = GetStrippedCell(data.Column, ARow);
+            text = &buffer;
+            break;
         case fcVirtual:
         case fcCalculated:
-        case fcRow: text = ShownCellText(data.Column, ARow); break;
+        case fcRow:
+            text = ShownStoredText(data.Column, ARow);
+            if (text == nullptr) {
+                buffer = GetCellEx(data.Column, ARow);
+                text = &buffer;
+            }
+            break;
         }
     }
-    // Most texts have no blank at either end and no "|": they stay as they are.
-    if (!text.isEmpty() && (text.at(0).unicode() <= 0x20 || text.at(text.size() - 1).unicode() <= 0x20))
-        text = platform::trimBlanks(text);
-    if (text.contains(PackedWidePrefix.front()) && text.contains(PackedWidePrefix)) text = UnpackWideText(text);
-    return text;
+    // Most texts have no blank at either end and no "|": they are tested
+    // where they are stored.
+    if (!text->isEmpty() && (text->front().unicode() <= 0x20 || text->back().unicode() <= 0x20)) {
+        buffer = platform::trimBlanks(*text);
+        text = &buffer;
+    }
+    if (text->contains(PackedWidePrefix.front()) && text->contains(PackedWidePrefix)) {
+        buffer = UnpackWideText(*text);
+        text = &buffer;
+    }
+    return *text;
 }
 
 QString TExStringGrid::ShownCellText(int c, int r) const
 {
+    const QString* stored = ShownStoredText(c, r);
+    return stored != nullptr ? *stored : GetCellEx(c, r);
+}
+
+const QString* TExStringGrid::ShownStoredText(int c, int r) const
+{
     const bool displayHooks = OnGetDisplText || OnGetDisplWideText || URLShowInText || FGrouping.ShowGroupCount;
-    if (displayHooks || !Cells().Contains(c, r) || c >= TotalColCount()) return GetCellEx(c, r);
+    if (displayHooks || !Cells().Contains(c, r) || c >= TotalColCount()) return nullptr;
     // With no display hook the text shown is the stored one of the merged
     // cell's base.
     const TCellProperties* props = Cells().Properties(c, r);
-    if (props == nullptr || props->IsBaseCell()) return Cells().Text(c, r);
-    return Cells().Text(c - props->CellSpanX(), r - props->CellSpanY());
+    if (props == nullptr || props->IsBaseCell()) return &Cells().Text(c, r);
+    return &Cells().Text(c - props->CellSpanX(), r - props->CellSpanY());
 }
 
 const TExStringGrid::TReadCondition& TExStringGrid::ReadCondition(int index, const TFilterData& f)
 {
     if (index >= int(FReadConditions.size())) FReadConditions.resize(size_t(index + 1));
     TReadCondition& read = FReadConditions[size_t(index)];
-    if (!FFilterPass || !read.Matcher || read.CaseSensitive != f.CaseSensitive || read.Condition != f.Condition) {
+    // The same text as read: most often the very same characters.
+    const bool sameText = (read.Condition.constData() == f.Condition.constData() &&
+                           read.Condition.size() == f.Condition.size()) ||
+                          read.Condition == f.Condition;
+    if (!FFilterPass || !read.Matcher || read.CaseSensitive != f.CaseSensitive || !sameText) {
         read.Matcher.reset();
         read.Condition = f.Condition;
         read.CaseSensitive = f.CaseSensitive;
@@ -136,20 +169,28 @@ bool TExStringGrid::DoCustomFilter(int ARow)
     bool result = true;
     for (int i = 0; i < FFilter.Count(); ++i) {
         const TFilterData& f = FFilter.Items(i);
-        QString text = FilterTestText(f, ARow);
+        // The text is read where it is stored unless it has to change.
+        QString buffer;
+        const QString* text = &FilterTestTextRef(f, ARow, buffer);
         bool outcome = true;
         if (f.Data == fcRow) {
-            outcome = text.toUpper().contains(ReadCondition(i, f).Upper);
+            outcome = text->toUpper().contains(ReadCondition(i, f).Upper);
         } else {
-            if (!f.Prefix.isEmpty() && text.startsWith(f.Prefix)) text.remove(0, f.Prefix.size());
+            if (!f.Prefix.isEmpty() && text->startsWith(f.Prefix)) {
+                buffer = text->mid(f.Prefix.size());
+                text = &buffer;
+            }
             if (!f.Suffix.isEmpty()) {
-                const qsizetype at = text.indexOf(f.Suffix);
-                if (at >= 0 && at + f.Suffix.size() == text.size()) text.chop(f.Suffix.size());
+                const qsizetype at = text->indexOf(f.Suffix);
+                if (at >= 0 && at + f.Suffix.size() == text->size()) {
+                    buffer = text->left(at);
+                    text = &buffer;
+                }
             }
             if (!f.Condition.isEmpty()) {
                 try {
                     // The condition is read once, not for every row.
-                    outcome = f.Method == fmLiteral ? f.Condition == text : ReadCondition(i, f).Matcher->Match(text);
+                    outcome = f.Method == fmLiteral ? f.Condition == *text : ReadCondition(i, f).Matcher->Match(*text);
                 } catch (...) {
                     outcome = false;  // a condition that cannot be matched fails
                 }

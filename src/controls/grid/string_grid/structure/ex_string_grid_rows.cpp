@@ -177,13 +177,18 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
     std::vector<int> heights = std::move(FRowHeightScratch);
     heights.assign(AllRowHeights().begin(), AllRowHeights().end());
     FGridItems.reserve(FGridItems.size() + rows.size());
+    // With no properties in the store, none of the rows carries any.
+    const bool withoutProperties = Cells().PropertiesCount() == 0;
     Cells().TakeRowsEach(rows, [&](size_t i, TCellRow&& cells) {
         const int r = rows[i];
         auto item = std::make_unique<TGridItem>();
         item->SetIdx(real[i]);
         item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
         item->Level = level;
-        item->Items() = std::move(cells);
+        if (withoutProperties)
+            item->SetItemsWithoutProperties(std::move(cells));
+        else
+            item->SetItems(std::move(cells));
         FGridItems.push_back(std::move(item));
     });
     size_t kept = 0;
@@ -265,7 +270,9 @@ void TExStringGrid::UnHideRowList()
             ++ci;
         }
     }
-    Cells().InsertRowsAtEach(at, [&level](size_t i) { return std::move(level[i]->Items()); });
+    Cells().InsertRowsAtEach(
+        at, [&level](size_t i) { return std::move(level[i]->Items()); },
+        [&level](size_t i) { return level[i]->KnownWithoutProperties(); });
     level.clear();
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);

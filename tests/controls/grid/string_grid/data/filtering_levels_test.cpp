@@ -518,3 +518,75 @@ TEST(FilteringLevels, TheWindowsEmptyRowNeverBecomesARecord)
         for (int r = 0; r < 3; ++r) EXPECT_EQ(g.GetCellEx(1, r), QString("v%1").arg(r));
     }
 }
+
+TEST(FilteringLevels, PropertiesGivenToFilteredRowsAreCountedWhenTheyComeBack)
+{
+    // The rows leave a store without properties; one of them gets an object
+    // while hidden, another while on display: both count once the level goes.
+    TExStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(7);
+    for (int r = 1; r < 7; ++r) g.SetCellEx(1, r, QString("%1%2").arg(r % 2 ? "odd" : "even").arg(r));
+    TFilterData& f = g.Filter().Add();
+    f.Column = 1;
+    f.Condition = "odd*";
+    ASSERT_EQ(g.Cells().PropertiesCount(), 0);
+    g.SetFilterActive(true);
+    ASSERT_EQ(g.RowCount(), 4);
+    g.SetObjectsEx(1, 4, 44);  // all-rows row 4 ("even4") is hidden
+    g.SetObjectsEx(1, 3, 33);  // "odd3" is on display
+    EXPECT_EQ(g.Cells().PropertiesCount(), 1);
+    g.SetFilterActive(false);
+    ASSERT_EQ(g.RowCount(), 7);
+    EXPECT_EQ(g.Cells().PropertiesCount(), 2);
+    EXPECT_EQ(g.GetObjectEx(1, 4), uintptr_t(44));
+    EXPECT_EQ(g.GetObjectEx(1, 3), uintptr_t(33));
+    // The count is right for the next level too: hiding both rows again
+    // takes both objects out of the store.
+    f.Condition = "even6";
+    g.SetFilterActive(true);
+    EXPECT_EQ(g.Cells().PropertiesCount(), 0);
+    g.SetFilterActive(false);
+    EXPECT_EQ(g.Cells().PropertiesCount(), 2);
+}
+
+TEST(FilteringLevels, AMixedColumnKeepsTheRowsTheFullMatchKeeps)
+{
+    // Numbers, blanks, texts, dates, "#N/A" and numbers in the locale
+    // spelling: every condition keeps exactly the rows whose cell the full
+    // match (no quick path) accepts, in their order, and brings all back.
+    grid_text_testing::FormatSettingsScope settings(u'.', u',');
+    const QStringList values = {"10",         "",         "9.5",   " 12 ",   "abc",   "#N/A", "01/02/2020",
+                                "31/12/2019", "1,000",    "-3",    "1e2",    "10/10", "ABC",  "2020",
+                                "0",          "15/12/2019 10:00", "-",     "+7",     "x10",  "100"};
+    const QStringList conditions = {">=10",    ">10",     "<10",           "<=-3",  ">=1,000",    ">5 & <100",
+                                    ">01/01/2020", "<abc", ">=10 | #N/A", "!*a*",  ">=1e1",      ""};
+    for (const bool caseSensitive : {true, false}) {
+        for (const QString& condition : conditions) {
+            SCOPED_TRACE(condition.toStdString() + (caseSensitive ? "" : " ignoring case"));
+            TExStringGrid g;
+            g.SetColCount(3);
+            g.SetRowCount(int(values.size()) + 1);
+            for (int i = 0; i < values.size(); ++i) {
+                g.SetCellEx(1, i + 1, values[i]);
+                g.SetCellEx(2, i + 1, QString::number(i));
+            }
+            TFilterData& f = g.Filter().Add();
+            f.Column = 1;
+            f.Condition = condition;
+            f.CaseSensitive = caseSensitive;
+            const TFilterCondition full(condition, caseSensitive, TConditionPaths::FullOnly);
+            QStringList expected;
+            for (int i = 0; i < values.size(); ++i)
+                if (condition.isEmpty() || full.Match(values[i].trimmed())) expected << QString::number(i);
+            g.SetFilterActive(true);
+            QStringList kept;
+            for (int r = 1; r < g.RowCount(); ++r) kept << g.GetCellEx(2, r);
+            if (expected.isEmpty()) kept.removeAll(QString());  // the window's empty row
+            EXPECT_EQ(kept, expected);
+            g.SetFilterActive(false);
+            ASSERT_EQ(g.RowCount(), int(values.size()) + 1);
+            for (int i = 0; i < values.size(); ++i) EXPECT_EQ(g.GetCellEx(2, i + 1), QString::number(i));
+        }
+    }
+}
