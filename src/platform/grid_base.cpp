@@ -1277,6 +1277,15 @@ void GridBase::HandleMouseMove(TShiftState Shift, int X, int Y)
     if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
 }
 
+int GridBase::SizingSizeAt(int pos) const
+{
+    if (FSizingIndex < 0 || (FGridState != gsColSizing && FGridState != gsRowSizing)) return -1;
+    const Axis& axis = FGridState == gsColSizing ? FCols : FRows;
+    int start = 0;
+    if (!axis.Start(FSizingIndex, FGridLineWidth, start)) return -1;
+    return std::max(0, pos - FSizingOfs - start);
+}
+
 void GridBase::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     const TGridState state = FGridState;
@@ -1294,10 +1303,10 @@ void GridBase::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         // The new size: from the cell's start to the pointer, less where in
         // the border the press grabbed it.
         const bool cols = state == gsColSizing;
-        const Axis& axis = cols ? FCols : FRows;
-        int start = 0;
-        if (FSizingIndex >= 0 && axis.Start(FSizingIndex, FGridLineWidth, start)) {
-            const int size = std::max(0, (cols ? X : Y) - FSizingOfs - start);
+        FGridState = state;
+        const int size = SizingSizeAt(cols ? X : Y);
+        FGridState = gsNormal;
+        if (size >= 0) {
             if (cols)
                 SetColWidths(FSizingIndex, size);
             else

@@ -29,6 +29,7 @@
 #include <QTimer>
 
 class QListWidget;
+class QLabel;
 
 #include "controls/grid/base/base_grid.h"
 #include "controls/grid/editors/date_time_value.h"
@@ -56,6 +57,7 @@ namespace grid {
 class TExInplaceEdit;
 class TGridHTML;
 class TGridDragDrop;
+class TGridMouseTracker;
 class TNoActiveForm;
 enum TDropEffect : uint8_t;
 struct THintInfo;
@@ -1426,9 +1428,12 @@ protected:
     void WMRButtonUp(platform::TWMMouse& Msg) override;
     void HandleMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
     void HandleMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
-    // Every mouse move: the lit fixed cell follows the mouse, then the base's move.
+    // Every mouse move: the hover states follow the mouse, a header press goes
+    // on selecting, fixed borders are marked and sized, a drag of the
+    // selection or an enhanced move runs, the cursor shows what a press
+    // would do, then the base's move; sizing is reported.
     void HandleMouseMove(platform::TShiftState Shift, int X, int Y) override;
-    // The mouse left the cells: the lit fixed cell goes dark.
+    // The mouse left the cells: the lit fixed cell, the lit row and the marks go.
     void CMMouseLeave();
     // The enhanced moving shows its own arrows instead of the base's line.
     bool ShowsMoveMark() const override { return !EnhRowColMove; }
@@ -1485,6 +1490,8 @@ private:
     void ReleaseDisjunctRow(int ARow, platform::TShiftState shift);
     bool PressButton(int ACol, int ARow);
     bool PressResizer(int X, int Y);
+    // The point lies on the selection resizer's handle (with the resizer on).
+    bool OnResizerHandle(int X, int Y) const;
     // A left press on the drop-down strip of a lit fixed cell (display cell).
     bool PressFixedDropDown(int ACol, int ARow, int X);
     void ReleaseResizer();
@@ -1496,6 +1503,8 @@ private:
     // Shows the scroll hint beside the mouse ("Row : n" / "Col : n").
     void ShowScrollHint(const QString& prefix, int number);
     void HideScrollHint();
+    // The window the scroll and sizing hints show in (made on first use), set to the text format.
+    QLabel* HintLabel(Qt::TextFormat format);
     void RepaintBackgroundAfterScroll();
     void StartPanning(QPoint at);
     void SetPanCursor(int v, int h);
@@ -1530,6 +1539,7 @@ private:
     bool FDblClk = false;
     bool FClickOnCheckBox = false;
     QPoint FPushedCellButton{-1, -1};
+    int FKeepLeftCol = -1;  // the left column at the last left press
     QString FScrollHintText;
     // The scroll hint window: a tool-tip window owned by the grid (Qt parent).
     QWidget* FScrollHintWnd = nullptr;
@@ -1983,6 +1993,13 @@ public:
     //   string_grid/input/ex_string_grid_input_moving.cpp
     // ============================================================
     TDragDropSettings& DragDropSettings() { return FDragDropSettings; }
+    // What the mouse passing over the grid keeps: hover, header drag selection, fixed sizing.
+    TGridMouseTracker& MouseTracker() { return *FMouse; }
+    // The sizing hint ("cw=80") shows while columns and rows are sized with the mouse.
+    bool HintShowSizing = false;
+    // While a column (row) is sized with the mouse: the column and the width it would take.
+    std::function<void(Sender, int ACol, int ColumnSize)> OnColumnSizing;
+    std::function<void(Sender, int ARow, int RowSize)> OnRowSizing;
     void SetDragDropSettings(const TDragDropSettings& value) { FDragDropSettings.Assign(value); }
     TGridDragDrop& DragDrop() { return *FDragDrop; }
     // A hidden column (storage column) dragged from item AIndex of a list
@@ -2024,8 +2041,10 @@ public:
 private:
     friend class TGridDragDrop;
     friend class TGridDropTarget;
+    friend class TGridMouseTracker;
     TDragDropSettings FDragDropSettings;
     std::unique_ptr<TGridDragDrop> FDragDrop;
+    std::unique_ptr<TGridMouseTracker> FMouse;
     // The grid is being moved by its synchronised partner.
     bool FSyncedMove = false;
     qint64 FDragScrollDue = 0;
