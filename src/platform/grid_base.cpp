@@ -1404,16 +1404,15 @@ bool GridBase::HandleWheelUp(TShiftState Shift, QPoint MousePos)
 
 // ---------------------------------------------------------------- moving
 
-namespace grid_base_detail {
-
-// Where index i ends up when the entry at from moves to to.
-int movedIndex(int i, int from, int to)
+int MovedIndex(int i, int from, int to)
 {
     if (i == from) return to;
     if (from < to && i > from && i <= to) return i - 1;
     if (to < from && i >= to && i < from) return i + 1;
     return i;
 }
+
+namespace grid_base_detail {
 
 template <typename T>
 void moveEntry(std::vector<T>& v, int from, int to)
@@ -1431,8 +1430,8 @@ void GridBase::MoveColumn(int FromIndex, int ToIndex)
         return;
     HideEditor();
     grid_base_detail::moveEntry(FCols.Sizes, FromIndex, ToIndex);
-    FCurrent.X = grid_base_detail::movedIndex(FCurrent.X, FromIndex, ToIndex);
-    FAnchor.X = grid_base_detail::movedIndex(FAnchor.X, FromIndex, ToIndex);
+    FCurrent.X = MovedIndex(FCurrent.X, FromIndex, ToIndex);
+    FAnchor.X = MovedIndex(FAnchor.X, FromIndex, ToIndex);
     ColumnMovedNotice(FromIndex, ToIndex);
     UpdateScrollBars();
     Invalidate();
@@ -1444,8 +1443,8 @@ void GridBase::MoveRow(int FromIndex, int ToIndex)
         return;
     HideEditor();
     grid_base_detail::moveEntry(FRows.Sizes, FromIndex, ToIndex);
-    FCurrent.Y = grid_base_detail::movedIndex(FCurrent.Y, FromIndex, ToIndex);
-    FAnchor.Y = grid_base_detail::movedIndex(FAnchor.Y, FromIndex, ToIndex);
+    FCurrent.Y = MovedIndex(FCurrent.Y, FromIndex, ToIndex);
+    FAnchor.Y = MovedIndex(FAnchor.Y, FromIndex, ToIndex);
     RowMovedNotice(FromIndex, ToIndex);
     UpdateScrollBars();
     Invalidate();

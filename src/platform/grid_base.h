@@ -91,6 +91,9 @@ struct TWMMouse {
 
 class GridBase;
 
+// Where index i ends up when the column (row) at from moves to to.
+int MovedIndex(int i, int from, int to);
+
 // The inline editor the grid shows over the current cell: a one-line edit
 // that hands the navigation keys back to its grid.
 class TInplaceEdit : public QLineEdit {

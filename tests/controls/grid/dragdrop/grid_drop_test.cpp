@@ -181,6 +181,15 @@ TEST(GridDrop, RichTextOnlyWhileAllowed)
     t.g->DragDropSettings().SetOleDropRTF(true);
     EXPECT_NE(t.drop(*data, t.at(2, 2)), Qt::IgnoreAction);
     EXPECT_EQ(t.g->GetCellEx(2, 2), "{\\rtf1 rich}");
+    // OnOleDrop may refuse rich text as it refuses plain text.
+    std::vector<std::pair<int, int>> asked;
+    t.g->OnOleDrop = [&](QObject*, int row, int col, const QString&, bool& allow) {
+        asked.emplace_back(col, row);
+        allow = false;
+    };
+    t.drop(*data, t.at(3, 4));
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{3, 4}}));
+    EXPECT_EQ(t.g->GetCellEx(3, 4), "3,4");
     t.g->DragDropSettings().SetOleDropRTF(false);
 }
 
