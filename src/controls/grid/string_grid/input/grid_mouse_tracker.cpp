@@ -252,37 +252,34 @@ void TGridMouseTracker::ApplyCursor()
         G.viewport()->setCursor(d::selectCursor(id));
 }
 
-bool TGridMouseTracker::SizingColumn() const { return FSizingFixed || G.GridState() == platform::gsColSizing; }
+int TGridMouseTracker::FixedSizeAt(bool cols, int index, int pos) const
+{
+    for (int i = 0; i < index; ++i) pos -= cols ? G.ColWidths(i) : G.RowHeights(i);
+    return pos;
+}
 
-bool TGridMouseTracker::SizingRow() const { return FSizingFixedR || G.GridState() == platform::gsRowSizing; }
+std::pair<int, int> TGridMouseTracker::SizingNow(bool cols, int pos) const
+{
+    if (cols ? FSizingFixed : FSizingFixedR) {
+        const int index = cols ? FSizingFixedCol : FSizingFixedRow;
+        return {index, FixedSizeAt(cols, index, pos)};
+    }
+    if (G.GridState() != (cols ? platform::gsColSizing : platform::gsRowSizing)) return {-1, 0};
+    return {G.SizingIndex(), G.SizingSizeAt(pos)};
+}
 
 void TGridMouseTracker::ReportSizing(int X, int Y)
 {
-    if (SizingColumn()) {
-        // Fixed columns report the width the release gives them.
-        int col = FSizingFixedCol, w = 0;
-        if (FSizingFixed) {
-            w = X;
-            for (int i = 0; i < col; ++i) w -= G.ColWidths(i);
-        } else {
-            col = G.SizingIndex();
-            w = G.SizingSizeAt(X);
-        }
-        if (col < 0) return;
-        if (G.OnColumnSizing) G.OnColumnSizing(&G, col, w);
-        if (G.HintShowSizing || G.IsDesigning()) ShowSizingHint(true, w, FSizingFixed ? 0 : col, 0);
-    } else if (SizingRow()) {
-        int row = FSizingFixedRow, h = 0;
-        if (FSizingFixedR) {
-            h = Y;
-            for (int i = 0; i < row; ++i) h -= G.RowHeights(i);
-        } else {
-            row = G.SizingIndex();
-            h = G.SizingSizeAt(Y);
-        }
-        if (row < 0) return;
-        if (G.OnRowSizing) G.OnRowSizing(&G, row, h);
-        if (G.HintShowSizing || G.IsDesigning()) ShowSizingHint(false, h, 0, FSizingFixedR ? 0 : row);
+    for (const bool cols : {true, false}) {
+        const auto [index, size] = SizingNow(cols, cols ? X : Y);
+        if (index < 0) continue;
+        const auto& event = cols ? G.OnColumnSizing : G.OnRowSizing;
+        if (event) event(&G, index, size);
+        // Fixed columns and rows show the hint at the top-left cell.
+        const bool fixed = cols ? FSizingFixed : FSizingFixedR;
+        const int at = fixed ? 0 : index;
+        if (G.HintShowSizing || G.IsDesigning()) ShowSizingHint(cols, size, cols ? at : 0, cols ? 0 : at);
+        return;
     }
 }
 
@@ -322,42 +319,38 @@ bool TGridMouseTracker::PressFixedBorder(int ACol, int ARow, int X, int Y)
     return false;
 }
 
+bool TGridMouseTracker::EndFixedSizing(bool cols, int pos)
+{
+    bool& sizing = cols ? FSizingFixed : FSizingFixedR;
+    if (!sizing) return false;
+    sizing = false;
+    (cols ? FSizeFixed : FSizeFixedR) = false;
+    const int index = std::exchange(cols ? FSizingFixedCol : FSizingFixedRow, -1);
+    G.viewport()->update();
+    if (index < 0 || index >= (cols ? G.ColCount() : G.RowCount())) return true;
+    int size = std::max(0, FixedSizeAt(cols, index, pos));
+    if (!cols) {
+        G.SetRowHeights(index, size);
+        if (G.OnEndRowSize) G.OnEndRowSize(&G, index);
+        return true;
+    }
+    G.SetColWidths(index, size);
+    if (G.OnEndColumnSize) G.OnEndColumnSize(&G, index);
+    if (G.OnUpdateColumnSize) {
+        G.OnUpdateColumnSize(&G, index, size);
+        if (G.ColWidths(index) != size) G.SetColWidths(index, std::max(0, size));
+    }
+    return true;
+}
+
 bool TGridMouseTracker::Release(int X, int Y)
 {
-    const bool sized = FSizingFixed || FSizingFixedR;
     FMouseSelectMode = msNormal;
     FMouseSelectStart = -1;
-    if (FSizingFixed) {
-        FSizeFixed = false;
-        FSizingFixed = false;
-        const int col = std::exchange(FSizingFixedCol, -1);
-        G.viewport()->update();
-        if (col >= 0 && col < G.ColCount()) {
-            int w = X;
-            for (int i = 0; i < col; ++i) w -= G.ColWidths(i);
-            w = std::max(0, w);
-            G.SetColWidths(col, w);
-            if (G.OnEndColumnSize) G.OnEndColumnSize(&G, col);
-            if (G.OnUpdateColumnSize) {
-                G.OnUpdateColumnSize(&G, col, w);
-                if (G.ColWidths(col) != w) G.SetColWidths(col, std::max(0, w));
-            }
-        }
-    }
-    if (FSizingFixedR) {
-        FSizeFixedR = false;
-        FSizingFixedR = false;
-        const int row = std::exchange(FSizingFixedRow, -1);
-        G.viewport()->update();
-        if (row >= 0 && row < G.RowCount()) {
-            int h = Y;
-            for (int i = 0; i < row; ++i) h -= G.RowHeights(i);
-            G.SetRowHeights(row, std::max(0, h));
-            if (G.OnEndRowSize) G.OnEndRowSize(&G, row);
-        }
-    }
+    const bool sizedCol = EndFixedSizing(true, X);
+    const bool sizedRow = EndFixedSizing(false, Y);
     if ((G.HintShowSizing || G.IsDesigning()) && G.FScrollHintShow) G.HideScrollHint();
-    return sized;
+    return sizedCol || sizedRow;
 }
 
 void TGridMouseTracker::Leave()

@@ -84,8 +84,12 @@ public:
 private:
     // The fixed column (row) whose far border lies within 2 pixels of pos; -1 when none.
     int FixedBorderAt(bool cols, int pos) const;
-    bool SizingColumn() const;
-    bool SizingRow() const;
+    // The size of fixed column (row) index when its far border is at pos.
+    int FixedSizeAt(bool cols, int index, int pos) const;
+    // The column (row) being sized and the size the pointer at pos gives it; -1 when none.
+    std::pair<int, int> SizingNow(bool cols, int pos) const;
+    // The release ends the sizing of a fixed column (row): true when one was sized.
+    bool EndFixedSizing(bool cols, int pos);
     void ShowSizingHint(bool column, int value, int ACol, int ARow);
     void RepaintRow(int ARow);
 
