@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "controls/grid/string_grid/input/grid_mouse_tracker.h"
@@ -318,6 +320,47 @@ TEST(GridHover, DraggingAfterARangeSelectAndEditPressSelectsInsteadOfEditing)
     EXPECT_FALSE(t.g->Options() & platform::goEditing);
     EXPECT_EQ(t.g->Selection(), (TGridRect{3, 3, 4, 5}));
     t.release(t.at(4, 5));
+}
+
+}  // namespace input_hover_test
+
+namespace input_hover_test {
+
+// A picture for a person to look at: the lit row under the mouse with a hot
+// cell button, then a fixed column being sized with its size line and hint.
+TEST(GridHover, ScreenshotOfHoverAndFixedColumnSizing)
+{
+    HoverGrid t;
+    t.g->SetColumnHeaders({"#", "Name", "Type", "Offset", "Action", "Unit"});
+    t.g->SetHoverRow(true);
+    t.g->HintShowSizing = true;
+    t.g->MouseActions().SizeFixedCol = true;
+    t.g->SetColWidths(4, 90);
+    for (int r = 1; r < 8; ++r) {
+        auto button = std::make_unique<TCellGraphic>();
+        button->SetButton(60, 18, "Edit", haCenter, vaCenter);
+        t.g->SetGraphicObjectEx(4, r, std::move(button));
+    }
+    t.move(t.at(1, 3));
+    const QRect cell = t.g->CellRect(4, 3).toQRect();
+    t.move(cell.center());
+    EXPECT_EQ(t.g->MouseTracker().HoverButton(), QPoint(4, 3));
+    QTest::qWait(20);
+    EXPECT_TRUE(t.form->grab().toImage().save(QDir::current().absoluteFilePath("grid_hover_row_button.png")));
+
+    const int y = t.at(0, 6).y();
+    const QPoint border(t.g->ColWidths(0), y);
+    t.move(border);
+    t.press(border);
+    t.move(QPoint(border.x() + 30, y));
+    QImage shot = t.form->grab().toImage();
+    {
+        QPainter p(&shot);
+        if (QWidget* hint = t.g->ScrollHintWindow(); hint != nullptr && hint->isVisible())
+            p.drawPixmap(t.form->mapFromGlobal(hint->pos()), hint->grab());
+    }
+    EXPECT_TRUE(shot.save(QDir::current().absoluteFilePath("grid_fixed_column_sizing.png")));
+    t.release(QPoint(border.x() + 30, y));
 }
 
 }  // namespace input_hover_test
