@@ -2357,6 +2357,9 @@ public:
     bool ShowCellBalloon(QPoint pos);
     // Display column and row of the cell whose balloon was last given.
     QPoint LastBalloonPos() const { return FLastBalloonPos; }
+    // The mouse moved over display cell (ACol, ARow): a balloon given for
+    // another cell goes.
+    void PopBalloonOffCell(int ACol, int ARow);
     std::function<void(Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)> OnCellBalloon;
 
 private:

@@ -410,6 +410,7 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     // Links under the mouse (their hand cursor over the one the base chose);
     // a hint goes when the mouse leaves its cell.
     FHTML->MouseMove(X, Y);
+    PopBalloonOffCell(ACol, ARow);
     // A row-select grid keeps its horizontal position while the button is held.
     if ((Options() & goRowSelect) && FNavigation.KeepHorizScroll && FMouseDownMove && FKeepLeftCol >= 0 && GridState() != gsColMoving &&
         LeftCol() != FKeepLeftCol) {
