@@ -406,7 +406,13 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     FDragDrop->MoveMouse(X, Y);
     FMouse->ChooseSelectMode(ACol, ARow, X, Y, OnResizerHandle(X, Y), scrolledUp);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
-    FMouse->ApplyCursor();
+    FMouse->ApplyCursor(ACol, ARow, X, Y);
+    // The outline of a selection rectangle follows the range being selected.
+    if (SelectionRectangle && GridState() == gsSelecting && !(Selection() == FMoveSelection)) {
+        InvalidateGridRect(FMoveSelection);
+        FMoveSelection = Selection();
+        InvalidateGridRect(FMoveSelection);
+    }
     // Links under the mouse (their hand cursor over the one the base chose);
     // a hint goes when the mouse leaves its cell.
     FHTML->MouseMove(X, Y);

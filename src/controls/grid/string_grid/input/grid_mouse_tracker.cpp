@@ -226,7 +226,7 @@ void TGridMouseTracker::ChooseSelectMode(int ACol, int ARow, int X, int Y, bool 
     FMouseSelectMode = mode;
 }
 
-void TGridMouseTracker::ApplyCursor()
+void TGridMouseTracker::ApplyCursor(int ACol, int ARow, int X, int Y)
 {
     namespace d = grid_mouse_tracker_detail;
     using namespace platform;
@@ -238,8 +238,11 @@ void TGridMouseTracker::ApplyCursor()
     else if (G.GridState() != gsColSizing && G.GridState() != gsRowSizing)
         id = SelectModeCursorId(FMouseSelectMode);
     if (id == 0) {
-        // The base class chose the cursor on this move; only one of ours is taken back.
+        // The base class chose the cursor on this move; over a cell not
+        // being sized the cell may choose another.
         FCursorId = 0;
+        if (ACol >= 0 && ARow >= 0 && G.viewport()->cursor().shape() == Qt::ArrowCursor)
+            G.GetCellCursor(ACol, ARow, X, Y);
         return;
     }
     if (id == FCursorId && G.viewport()->testAttribute(Qt::WA_SetCursor)) return;

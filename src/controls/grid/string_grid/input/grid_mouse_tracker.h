@@ -46,8 +46,9 @@ public:
     // The mode the next press would select in (onHandle: the mouse is on the
     // selection resizer's handle).
     void ChooseSelectMode(int ACol, int ARow, int X, int Y, bool onHandle, bool scrolledUp);
-    // The cursor of that mode, or of a fixed border, over the base's cursor.
-    void ApplyCursor();
+    // The cursor of that mode, or of a fixed border, over the base's cursor;
+    // else the cell (display ACol, ARow) may choose its own.
+    void ApplyCursor(int ACol, int ARow, int X, int Y);
     // While a column or row is sized: OnColumnSizing / OnRowSizing and the sizing hint.
     void ReportSizing(int X, int Y);
 

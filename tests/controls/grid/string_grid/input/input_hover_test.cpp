@@ -135,6 +135,22 @@ TEST(GridHover, TheSelectModeFollowsTheHeadersUnderTheMouse)
     EXPECT_EQ(plain.mode(), msNormal) << "without ColSelect a header is no selector";
 }
 
+TEST(GridHover, ACellMayChooseItsOwnCursor)
+{
+    HoverGrid t;
+    std::vector<QPoint> asked;
+    t.g->OnGetCellCursor = [&](QObject*, int c, int r, int, int, Qt::CursorShape& shape) {
+        asked.emplace_back(c, r);
+        if (c == 3 && r == 4) shape = Qt::CrossCursor;
+    };
+    t.move(t.at(3, 4, 20, 8));
+    EXPECT_EQ(t.vp()->cursor().shape(), Qt::CrossCursor);
+    t.move(t.at(2, 4, 20, 8));
+    EXPECT_EQ(t.vp()->cursor().shape(), Qt::ArrowCursor);
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back(), QPoint(2, 4));
+}
+
 TEST(GridHover, DraggingFromARowHeaderSelectsTheRowsPassed)
 {
     HoverGrid t;
