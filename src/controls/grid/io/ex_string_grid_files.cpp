@@ -3,12 +3,15 @@
 
 #include <cstdlib>
 
+#include <QFileInfo>
+#include <QIODevice>
 #include <QTextDocument>
 
 #include "controls/grid/editors/grid_link_editors.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/html/html_text_utils.h"
 #include "controls/grid/io/ascii_table.h"
+#include "controls/grid/io/csv_format.h"
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/io/grid_file_format.h"
 #include "controls/grid/io/grid_text_format.h"
@@ -123,6 +126,50 @@ double TExStringGrid::CellToReal(int ACol, int ARow)
                                .toStdString());
     }
     return value;
+}
+
+}  // namespace grid
+
+namespace grid {
+
+void TExStringGrid::SaveToCSV(const QString& FileName, bool Unicode)
+{
+    io::TCsvWriter writer;
+    writer.Unicode = Unicode;
+    io::SaveFormatToFile(writer, *this, FileName);
+}
+
+void TExStringGrid::AppendToCSV(const QString& FileName, bool Unicode)
+{
+    if (!QFileInfo::exists(FileName)) throw EExGridError(("Cannot open file " + FileName).toStdString());
+    io::TCsvWriter writer;
+    writer.Unicode = Unicode;
+    io::SaveFormatToFile(writer, *this, FileName, true);
+}
+
+namespace {
+
+void ImportCSVFile(TExStringGrid& grid, const QString& FileName, bool Insert, int MaxRows)
+{
+    const QByteArray bytes = io::ReadWholeFile(FileName, "Cannot open file " + FileName);
+    if (bytes.isEmpty()) return;
+    io::TCsvReader reader;
+    reader.Insert = Insert;
+    reader.MaxRows = MaxRows;
+    reader.Read(grid, bytes, FileName);
+}
+
+}  // namespace
+
+void TExStringGrid::LoadFromCSV(const QString& FileName, int MaxRows) { ImportCSVFile(*this, FileName, false, MaxRows); }
+
+void TExStringGrid::InsertFromCSV(const QString& FileName, int MaxRows) { ImportCSVFile(*this, FileName, true, MaxRows); }
+
+void TExStringGrid::LoadFromCSVStream(QIODevice& AStream, int MaxRows)
+{
+    io::TCsvReader reader;
+    reader.MaxRows = MaxRows;
+    reader.Read(*this, AStream.readAll(), QString());
 }
 
 }  // namespace grid
