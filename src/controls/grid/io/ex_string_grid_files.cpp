@@ -12,6 +12,7 @@
 #include "controls/grid/html/html_text_utils.h"
 #include "controls/grid/io/ascii_table.h"
 #include "controls/grid/io/csv_format.h"
+#include "controls/grid/io/fixed_width_format.h"
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/io/grid_file_format.h"
 #include "controls/grid/io/grid_text_format.h"
@@ -170,6 +171,24 @@ void TExStringGrid::LoadFromCSVStream(QIODevice& AStream, int MaxRows)
     io::TCsvReader reader;
     reader.MaxRows = MaxRows;
     reader.Read(*this, AStream.readAll(), QString());
+}
+
+}  // namespace grid
+
+namespace grid {
+
+void TExStringGrid::SaveToFixed(const QString& FileName, TIntList& Positions)
+{
+    io::TFixedWidthWriter writer(Positions);
+    io::SaveFormatToFile(writer, *this, FileName);
+}
+
+void TExStringGrid::LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim, int MaxRows)
+{
+    io::TFixedWidthReader reader(Positions);
+    reader.DoTrim = DoTrim;
+    reader.MaxRows = MaxRows;
+    io::LoadFormatFromFile(reader, *this, FileName);
 }
 
 }  // namespace grid
