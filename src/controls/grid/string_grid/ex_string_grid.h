@@ -2018,8 +2018,8 @@ public:
     void DragScrollPoll();
     // The application's visual style changed: the grid takes its colours again.
     void CMStyleChanged() { ApplyStyleColors(); }
-    // Loads a single dropped CSV file; false (nothing loaded) until the grid
-    // has a CSV reader.
+    // Loads a single dropped CSV file with all its rows; false (nothing
+    // loaded) when it cannot be read.
     virtual bool LoadDroppedCSV(const QString& FileName);
     std::function<void(Sender, int ACol, bool& Allow)> OnColumnMove;
     std::function<void(Sender, int ARow, bool& Allow)> OnRowMove;
