@@ -418,14 +418,13 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     FHTML->MouseMove(X, Y);
     PopBalloonOffCell(ACol, ARow);
     // A row-select grid keeps its horizontal position while the button is held.
-    if ((Options() & goRowSelect) && FNavigation.KeepHorizScroll && FMouseDownMove && FKeepLeftCol >= 0 && GridState() != gsColMoving &&
-        LeftCol() != FKeepLeftCol) {
+    if ((Options() & goRowSelect) && FNavigation.KeepHorizScroll && FMouseDownMove && FKeepLeftCol >= 0 &&
+        GridState() != gsColMoving && LeftCol() != FKeepLeftCol) {
         BeginUpdate();
         SetLeftCol(FKeepLeftCol);
         EndUpdate();
     }
     FMouse->ReportSizing(X, Y);
-    if (EnhRowColMove) viewport()->update();
     if (const TGridRect now = Selection(); !(now == oldSel)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
 }
 

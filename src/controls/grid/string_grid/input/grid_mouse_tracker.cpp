@@ -304,22 +304,16 @@ void TGridMouseTracker::ShowSizingHint(bool column, int value, int ACol, int ARo
 
 bool TGridMouseTracker::PressFixedBorder(int ACol, int ARow, int X, int Y)
 {
+    if (!FSizeFixed && !FSizeFixedR) return false;
+    // A column border wins where a column's and a row's meet.
+    const bool cols = FSizeFixed;
     const bool overCell = ACol >= 0 && ARow >= 0 && !G.IsDesigning();
-    if (FSizeFixed) {
-        FSizingFixed = true;
-        FSizeFixedX = X;
-        FSizingFixedCol = overCell ? FixedBorderAt(true, X) : -1;
-        G.viewport()->update();
-        return true;
-    }
-    if (FSizeFixedR) {
-        FSizingFixedR = true;
-        FSizeFixedY = Y;
-        FSizingFixedRow = overCell ? FixedBorderAt(false, Y) : -1;
-        G.viewport()->update();
-        return true;
-    }
-    return false;
+    const int pos = cols ? X : Y;
+    (cols ? FSizingFixed : FSizingFixedR) = true;
+    (cols ? FSizeFixedX : FSizeFixedY) = pos;
+    (cols ? FSizingFixedCol : FSizingFixedRow) = overCell ? FixedBorderAt(cols, pos) : -1;
+    G.viewport()->update();
+    return true;
 }
 
 bool TGridMouseTracker::EndFixedSizing(bool cols, int pos)

@@ -318,6 +318,24 @@ TEST(GridHover, SizingANormalColumnReportsItsWidthAndShowsTheHint)
     EXPECT_FALSE(t.g->ScrollHintShown());
 }
 
+TEST(GridHover, ARowSelectGridKeepsItsHorizontalPositionWhileDragging)
+{
+    for (const bool keep : {false, true}) {
+        GridUnderTest t(20, 12);
+        t.g->SetOptions(t.g->Options() | platform::goRowSelect | platform::goRangeSelect);
+        t.g->Navigation().KeepHorizScroll = keep;
+        const int lastShown = t.g->LeftCol() + t.g->VisibleColCount();
+        QTest::mousePress(t.g->viewport(), Qt::LeftButton, {}, t.at(2, 3));
+        const int left = t.g->LeftCol();
+        QTest::mouseMove(t.g->viewport(), t.at(lastShown, 6, 2, 6));
+        if (keep)
+            EXPECT_EQ(t.g->LeftCol(), left);
+        else
+            EXPECT_GT(t.g->LeftCol(), left) << "the base scrolls to the partly shown column";
+        QTest::mouseRelease(t.g->viewport(), Qt::LeftButton, {}, t.at(lastShown, 6, 2, 6));
+    }
+}
+
 TEST(GridHover, SizingHintTexts)
 {
     EXPECT_EQ(TGridMouseTracker::SizingHintText(true, 80), "cw=<b>80</b>");
