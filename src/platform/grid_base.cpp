@@ -1277,6 +1277,15 @@ void GridBase::HandleMouseMove(TShiftState Shift, int X, int Y)
     if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
 }
 
+int GridBase::SizingSizeAt(int pos) const
+{
+    if (FSizingIndex < 0 || (FGridState != gsColSizing && FGridState != gsRowSizing)) return -1;
+    const Axis& axis = FGridState == gsColSizing ? FCols : FRows;
+    int start = 0;
+    if (!axis.Start(FSizingIndex, FGridLineWidth, start)) return -1;
+    return std::max(0, pos - FSizingOfs - start);
+}
+
 void GridBase::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     const TGridState state = FGridState;
@@ -1294,10 +1303,10 @@ void GridBase::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int 
         // The new size: from the cell's start to the pointer, less where in
         // the border the press grabbed it.
         const bool cols = state == gsColSizing;
-        const Axis& axis = cols ? FCols : FRows;
-        int start = 0;
-        if (FSizingIndex >= 0 && axis.Start(FSizingIndex, FGridLineWidth, start)) {
-            const int size = std::max(0, (cols ? X : Y) - FSizingOfs - start);
+        FGridState = state;
+        const int size = SizingSizeAt(cols ? X : Y);
+        FGridState = gsNormal;
+        if (size >= 0) {
             if (cols)
                 SetColWidths(FSizingIndex, size);
             else
@@ -1395,16 +1404,15 @@ bool GridBase::HandleWheelUp(TShiftState Shift, QPoint MousePos)
 
 // ---------------------------------------------------------------- moving
 
-namespace grid_base_detail {
-
-// Where index i ends up when the entry at from moves to to.
-int movedIndex(int i, int from, int to)
+int MovedIndex(int i, int from, int to)
 {
     if (i == from) return to;
     if (from < to && i > from && i <= to) return i - 1;
     if (to < from && i >= to && i < from) return i + 1;
     return i;
 }
+
+namespace grid_base_detail {
 
 template <typename T>
 void moveEntry(std::vector<T>& v, int from, int to)
@@ -1422,8 +1430,8 @@ void GridBase::MoveColumn(int FromIndex, int ToIndex)
         return;
     HideEditor();
     grid_base_detail::moveEntry(FCols.Sizes, FromIndex, ToIndex);
-    FCurrent.X = grid_base_detail::movedIndex(FCurrent.X, FromIndex, ToIndex);
-    FAnchor.X = grid_base_detail::movedIndex(FAnchor.X, FromIndex, ToIndex);
+    FCurrent.X = MovedIndex(FCurrent.X, FromIndex, ToIndex);
+    FAnchor.X = MovedIndex(FAnchor.X, FromIndex, ToIndex);
     ColumnMovedNotice(FromIndex, ToIndex);
     UpdateScrollBars();
     Invalidate();
@@ -1435,8 +1443,8 @@ void GridBase::MoveRow(int FromIndex, int ToIndex)
         return;
     HideEditor();
     grid_base_detail::moveEntry(FRows.Sizes, FromIndex, ToIndex);
-    FCurrent.Y = grid_base_detail::movedIndex(FCurrent.Y, FromIndex, ToIndex);
-    FAnchor.Y = grid_base_detail::movedIndex(FAnchor.Y, FromIndex, ToIndex);
+    FCurrent.Y = MovedIndex(FCurrent.Y, FromIndex, ToIndex);
+    FAnchor.Y = MovedIndex(FAnchor.Y, FromIndex, ToIndex);
     RowMovedNotice(FromIndex, ToIndex);
     UpdateScrollBars();
     Invalidate();

@@ -91,6 +91,9 @@ struct TWMMouse {
 
 class GridBase;
 
+// Where index i ends up when the column (row) at from moves to to.
+int MovedIndex(int i, int from, int to);
+
 // The inline editor the grid shows over the current cell: a one-line edit
 // that hands the navigation keys back to its grid.
 class TInplaceEdit : public QLineEdit {
@@ -312,6 +315,11 @@ protected:
     // Base: ends selecting (OnClick), sizing (the new size) and moving (the
     // move); fires OnMouseUp.
     virtual void HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // While a column (row) is sized with the mouse: its index, and the size
+    // the pointer at pos (X for columns, Y for rows) gives it; -1 for both
+    // when nothing is sized.
+    int SizingIndex() const { return FSizingIndex; }
+    int SizingSizeAt(int pos) const;
     virtual void HandleDblClick();
     // One wheel notch. Base: OnMouseWheelDown/Up, and unless it handled the
     // notch, the current row moves one row down/up.

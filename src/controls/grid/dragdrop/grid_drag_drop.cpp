@@ -311,7 +311,16 @@ TNoActiveForm* TExStringGrid::SelectionToForm(const TGridRect& ARect)
     return new TNoActiveForm(this, SelectionToImage(ARect));
 }
 
-bool TExStringGrid::LoadDroppedCSV(const QString&) { return false; }
+bool TExStringGrid::LoadDroppedCSV(const QString& FileName)
+{
+    // A file that cannot be read is refused; the grid keeps its cells.
+    try {
+        LoadFromCSV(FileName);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
 
 void TExStringGrid::DragScrollPoll()
 {

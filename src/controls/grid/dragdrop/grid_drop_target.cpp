@@ -221,34 +221,24 @@ bool TGridDropTarget::DropText(QPoint pt, const QString& text)
     return done(true, area);
 }
 
-bool TGridDropTarget::DropRTF(QPoint pt, const QString& text)
+bool TGridDropTarget::DropIntoCell(QPoint pt, const QString& text, const DropHandler& handler)
 {
     int ACol = -1, ARow = -1;
     G.ScreenToCell(pt, ACol, ARow);
     D.Arrows().Left().hide();
     D.Arrows().Down().hide();
-    if (ACol < 0 || ARow < 0) return false;
+    // Files may be dropped where there is no cell; a text needs its cell.
+    if (ACol < 0 || ARow < 0 || text.isEmpty()) return false;
     bool allow = true;
-    if (G.OnOleDrop) G.OnOleDrop(&G, ARow, ACol, text, allow);
+    if (handler) handler(&G, ARow, ACol, text, allow);
     if (!allow) return false;
     G.SetCellEx(G.RealColIndex(ACol), ARow, text);
     return true;
 }
 
-bool TGridDropTarget::DropURL(QPoint pt, const QString& text)
-{
-    int ACol = -1, ARow = -1;
-    G.ScreenToCell(pt, ACol, ARow);
-    D.Arrows().Left().hide();
-    D.Arrows().Down().hide();
-    // Files may be dropped where there is no cell; a URL needs its cell.
-    if (ACol < 0 || ARow < 0 || text.isEmpty()) return false;
-    bool allow = true;
-    if (G.OnOleDropURL) G.OnOleDropURL(&G, ARow, ACol, text, allow);
-    if (!allow) return false;
-    G.SetCellEx(G.RealColIndex(ACol), ARow, text);
-    return true;
-}
+bool TGridDropTarget::DropRTF(QPoint pt, const QString& text) { return DropIntoCell(pt, text, G.OnOleDrop); }
+
+bool TGridDropTarget::DropURL(QPoint pt, const QString& text) { return DropIntoCell(pt, text, G.OnOleDropURL); }
 
 bool TGridDropTarget::DropFiles(QPoint pt, const QStringList& files)
 {

@@ -7,6 +7,8 @@
 // rows), rich text and URLs into that cell, a block of cells from another
 // grid, a column moved or shown again, one file.
 
+#include <functional>
+
 #include <QObject>
 
 #include "controls/grid/dragdrop/drop_target.h"
@@ -37,6 +39,10 @@ private:
     // below the last row a drop appends (append true).
     void DropCell(QPoint pt, TDropFormats formats, int& ACol, int& ARow, bool& append) const;
     bool HandleEvent(QEvent* event);
+    // A text dropped whole into the cell under pt, when the drop handler
+    // (OnOleDrop or OnOleDropURL) lets it.
+    using DropHandler = std::function<void(QObject*, int ARow, int ACol, const QString&, bool& Allow)>;
+    bool DropIntoCell(QPoint pt, const QString& text, const DropHandler& handler);
     TExStringGrid& G;
     TGridDragDrop& D;
 };

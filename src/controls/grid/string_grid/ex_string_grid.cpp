@@ -4,6 +4,7 @@
 #include "controls/grid/string_grid/paint/footer_panel.h"
 
 #include "controls/grid/dragdrop/grid_drag_drop.h"
+#include "controls/grid/string_grid/input/grid_mouse_tracker.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -44,6 +45,7 @@ TExStringGrid::TExStringGrid(QWidget* parent) : TBaseGrid(parent)
     FWheelScrollLines = std::max(1, QApplication::wheelScrollLines());
     WireSettings();
     FDragDrop = std::make_unique<TGridDragDrop>(*this);
+    FMouse = std::make_unique<TGridMouseTracker>(*this);
     FDragDropSettings.OnDropTargetChanged = [this](bool on) { FDragDrop->SetDropTarget(on); };
 
     // Size and the defaults of the class model.
@@ -85,6 +87,7 @@ TExStringGrid::~TExStringGrid()
 {
     FDragDropSettings.OnDropTargetChanged = nullptr;
     FDragDrop.reset();
+    FMouse.reset();
     DestroyEditorControls();
     StopDragScroll();
     if (FOwnerForm != nullptr) FOwnerForm->removeEventFilter(this);

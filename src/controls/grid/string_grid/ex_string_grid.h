@@ -29,6 +29,8 @@
 #include <QTimer>
 
 class QListWidget;
+class QLabel;
+class QIODevice;
 
 #include "controls/grid/base/base_grid.h"
 #include "controls/grid/editors/date_time_value.h"
@@ -56,6 +58,7 @@ namespace grid {
 class TExInplaceEdit;
 class TGridHTML;
 class TGridDragDrop;
+class TGridMouseTracker;
 class TNoActiveForm;
 enum TDropEffect : uint8_t;
 struct THintInfo;
@@ -1426,9 +1429,12 @@ protected:
     void WMRButtonUp(platform::TWMMouse& Msg) override;
     void HandleMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
     void HandleMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
-    // Every mouse move: the lit fixed cell follows the mouse, then the base's move.
+    // Every mouse move: the hover states follow the mouse, a header press goes
+    // on selecting, fixed borders are marked and sized, a drag of the
+    // selection or an enhanced move runs, the cursor shows what a press
+    // would do, then the base's move; sizing is reported.
     void HandleMouseMove(platform::TShiftState Shift, int X, int Y) override;
-    // The mouse left the cells: the lit fixed cell goes dark.
+    // The mouse left the cells: the lit fixed cell, the lit row and the marks go.
     void CMMouseLeave();
     // The enhanced moving shows its own arrows instead of the base's line.
     bool ShowsMoveMark() const override { return !EnhRowColMove; }
@@ -1485,6 +1491,8 @@ private:
     void ReleaseDisjunctRow(int ARow, platform::TShiftState shift);
     bool PressButton(int ACol, int ARow);
     bool PressResizer(int X, int Y);
+    // The point lies on the selection resizer's handle (with the resizer on).
+    bool OnResizerHandle(int X, int Y) const;
     // A left press on the drop-down strip of a lit fixed cell (display cell).
     bool PressFixedDropDown(int ACol, int ARow, int X);
     void ReleaseResizer();
@@ -1496,6 +1504,8 @@ private:
     // Shows the scroll hint beside the mouse ("Row : n" / "Col : n").
     void ShowScrollHint(const QString& prefix, int number);
     void HideScrollHint();
+    // The window the scroll and sizing hints show in (made on first use), set to the text format.
+    QLabel* HintLabel(Qt::TextFormat format);
     void RepaintBackgroundAfterScroll();
     void StartPanning(QPoint at);
     void SetPanCursor(int v, int h);
@@ -1530,6 +1540,7 @@ private:
     bool FDblClk = false;
     bool FClickOnCheckBox = false;
     QPoint FPushedCellButton{-1, -1};
+    int FKeepLeftCol = -1;  // the left column at the last left press
     QString FScrollHintText;
     // The scroll hint window: a tool-tip window owned by the grid (Qt parent).
     QWidget* FScrollHintWnd = nullptr;
@@ -1989,6 +2000,13 @@ public:
     //   string_grid/input/ex_string_grid_input_moving.cpp
     // ============================================================
     TDragDropSettings& DragDropSettings() { return FDragDropSettings; }
+    // What the mouse passing over the grid keeps: hover, header drag selection, fixed sizing.
+    TGridMouseTracker& MouseTracker() { return *FMouse; }
+    // The sizing hint ("cw=80") shows while columns and rows are sized with the mouse.
+    bool HintShowSizing = false;
+    // While a column (row) is sized with the mouse: the column and the width it would take.
+    std::function<void(Sender, int ACol, int ColumnSize)> OnColumnSizing;
+    std::function<void(Sender, int ARow, int RowSize)> OnRowSizing;
     void SetDragDropSettings(const TDragDropSettings& value) { FDragDropSettings.Assign(value); }
     TGridDragDrop& DragDrop() { return *FDragDrop; }
     // A hidden column (storage column) dragged from item AIndex of a list
@@ -2006,8 +2024,8 @@ public:
     void DragScrollPoll();
     // The application's visual style changed: the grid takes its colours again.
     void CMStyleChanged() { ApplyStyleColors(); }
-    // Loads a single dropped CSV file; false (nothing loaded) until the grid
-    // has a CSV reader.
+    // Loads a single dropped CSV file with all its rows; false (nothing
+    // loaded) when it cannot be read.
     virtual bool LoadDroppedCSV(const QString& FileName);
     std::function<void(Sender, int ACol, bool& Allow)> OnColumnMove;
     std::function<void(Sender, int ARow, bool& Allow)> OnRowMove;
@@ -2030,8 +2048,10 @@ public:
 private:
     friend class TGridDragDrop;
     friend class TGridDropTarget;
+    friend class TGridMouseTracker;
     TDragDropSettings FDragDropSettings;
     std::unique_ptr<TGridDragDrop> FDragDrop;
+    std::unique_ptr<TGridMouseTracker> FMouse;
     // The grid is being moved by its synchronised partner.
     bool FSyncedMove = false;
     qint64 FDragScrollDue = 0;
@@ -2291,6 +2311,85 @@ public:
 
 public:
     // ============================================================
+    // File formats and the cell text they share. Each format is a unit
+    // of io/ behind the reader/writer interface of io/grid_file_format.h;
+    // these members only call them.          io/ex_string_grid_files.cpp
+    // ============================================================
+    // Progress of an import: start with the first row, new-row with each
+    // row, done with -1. Empty here.
+    enum TGridImportState : uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+    virtual void ImportNotification(TGridImportState /*AState*/, int /*ARow*/) {}
+    // The text GetCellEx gives (storage column).
+    virtual QString GetPlainCellText(int ACol, int ARow);
+    // The text every exporter writes for a cell (storage column): the display
+    // or stored text, a check box as CheckTrue / CheckFalse, mini-HTML and
+    // rich text as the Save settings say, then OnSaveCell.
+    virtual QString SaveCellText(int ACol, int ARow);
+    // The cell write of every importer (storage column): OnLoadCell, then the
+    // stored text only (no merge resolution, no display hooks).
+    virtual void LoadCellText(int ACol, int ARow, const QString& Value);
+    // Fires OnFileProgress with the percentage.
+    void DoFileProgress(int Progress);
+
+    // Grid text format (a file, or a stream another grid reads back).
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    void SaveToStream(QIODevice& Stream);
+    void LoadFromStream(QIODevice& Stream);
+    // Aligned plain-text table.
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
+    // Delimited text. MaxRows <= 0: every line.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    void AppendToCSV(const QString& FileName, bool Unicode = false);
+    void LoadFromCSV(const QString& FileName, int MaxRows = -1);
+    void InsertFromCSV(const QString& FileName, int MaxRows = -1);
+    void LoadFromCSVStream(QIODevice& AStream, int MaxRows = -1);
+    // Fixed-width text: writing takes one width per written column (missing
+    // ones are measured and added); reading takes the 1-based positions
+    // where fields begin, the last one ending the last field. MaxRows -1:
+    // every line.
+    void SaveToFixed(const QString& FileName, TIntList& Positions);
+    void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    // Flat XML list: ListDescr names the root, RecordDescr each row,
+    // FieldDescr (may be nullptr) each column.
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   const QStringList* FieldDescr, bool ExportEmptyCells);
+    void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // The number in a cell (storage column): 0 for an empty cell; raises
+    // EExGridError for a text that is no number.
+    double CellToReal(int ACol, int ARow);
+
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool SaveWithRTF = false;
+    // CSV: QChar(0) writes "," and detects the delimiter when reading.
+    QChar Delimiter = QChar(0);
+    bool AlwaysQuotes = false;
+    bool QuoteEmptyCells = true;
+    bool JavaCSV = false;
+    bool OemConvert = false;
+    bool LoadFirstRow = true;
+    QString XMLEncoding = QStringLiteral("ISO-8859-1");
+    std::function<void(Sender, int ACol, int ARow, QString& Value)> OnSaveCell;
+    std::function<void(Sender, int ACol, int ARow, QString& Value)> OnLoadCell;
+    std::function<void(Sender, int Progress)> OnFileProgress;
+
+    // ============================================================
+    // Text geometry shared by sizing, painting, printing and the
+    // fixed-width export          paint/ex_string_grid_text_geometry.cpp
+    // ============================================================
+    int GetXOffsetTotal() const { return XYOffsetTopLeftOnly ? XYOffset.x() : 2 * XYOffset.x(); }
+    int GetYOffsetTotal() const { return XYOffsetTopLeftOnly ? XYOffset.y() : 2 * XYOffset.y(); }
+    // The most text lines of a cell of the row (display columns); 1 without MultilineCells.
+    int GetMaxLinesInRow(int ARow) const;
+    // The longest line of the saved texts of a storage column, in characters.
+    int GetMaxColTextLength(int ACol);
+    // Moves R's top-left to where Text rotated by Angle starts (R shrunk by 2 first).
+    void GetRotatedTextPos(platform::TRect& R, int Angle, const QString& Text, int HAlign, int VAlign);
+
+public:
+    // ============================================================
     // Controls in cells                    ex_string_grid_cell_controls.cpp
     // ============================================================
     // A control placed over a cell (storage column, display row) follows it
@@ -2344,6 +2443,9 @@ public:
     bool ShowCellBalloon(QPoint pos);
     // Display column and row of the cell whose balloon was last given.
     QPoint LastBalloonPos() const { return FLastBalloonPos; }
+    // The mouse moved over display cell (ACol, ARow): a balloon given for
+    // another cell goes.
+    void PopBalloonOffCell(int ACol, int ARow);
     std::function<void(Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)> OnCellBalloon;
 
 private:

@@ -75,6 +75,19 @@ bool TExStringGrid::BalloonTextAt(QPoint pos, QString& Title, QString& Text, int
     return true;
 }
 
+void TExStringGrid::PopBalloonOffCell(int ACol, int ARow)
+{
+    if (!FBalloon.Enable()) return;
+    QPoint base(-1, -1);
+    if (ACol >= 0 && ARow >= 0) {
+        const QPoint b = BaseCell(RealColIndex(ACol), ARow);
+        base = QPoint(DisplColIndex(b.x()), b.y());
+    }
+    if (base == FLastBalloonPos) return;
+    if (FBalloonWindow != nullptr) FBalloonWindow->hide();
+    FLastBalloonPos = QPoint(-1, -1);
+}
+
 bool TExStringGrid::ShowCellBalloon(QPoint pos)
 {
     QString title, text;

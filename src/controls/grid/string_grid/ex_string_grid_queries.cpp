@@ -48,7 +48,7 @@ void TExStringGrid::DoComboDropDown(int ARow, int ACol)
 void TExStringGrid::GetCellCursor(int ACol, int ARow, int X, int Y)
 {
     if (!OnGetCellCursor) return;
-    Qt::CursorShape shape = cursor().shape();
+    Qt::CursorShape shape = viewport()->cursor().shape();
     OnGetCellCursor(this, ACol, ARow, X, Y, shape);
     viewport()->setCursor(QCursor(shape));
 }

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QFile>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QUrl>
 
 #include "controls/grid/dragdrop/grid_cell_block.h"
@@ -181,6 +183,15 @@ TEST(GridDrop, RichTextOnlyWhileAllowed)
     t.g->DragDropSettings().SetOleDropRTF(true);
     EXPECT_NE(t.drop(*data, t.at(2, 2)), Qt::IgnoreAction);
     EXPECT_EQ(t.g->GetCellEx(2, 2), "{\\rtf1 rich}");
+    // OnOleDrop may refuse rich text as it refuses plain text.
+    std::vector<std::pair<int, int>> asked;
+    t.g->OnOleDrop = [&](QObject*, int row, int col, const QString&, bool& allow) {
+        asked.emplace_back(col, row);
+        allow = false;
+    };
+    t.drop(*data, t.at(3, 4));
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{3, 4}}));
+    EXPECT_EQ(t.g->GetCellEx(3, 4), "3,4");
     t.g->DragDropSettings().SetOleDropRTF(false);
 }
 
@@ -205,6 +216,43 @@ TEST(GridDrop, FilesAndUrls)
     t.g->OnOleDropURL = [](QObject*, int, int, const QString&, bool& allow) { allow = false; };
     EXPECT_EQ(t.drop(*url, t.at(2, 6)), Qt::IgnoreAction);
     EXPECT_EQ(t.g->GetCellEx(2, 6), "2,6");
+}
+
+TEST(GridDrop, ADroppedCsvFileIsLoadedUnlessRefused)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("Ports.CSV");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("name,type\r\nspeed,\"int, signed\"\r\n");
+    }
+    auto file = urlData({QUrl::fromLocalFile(path)});
+    {
+        DropGrid t;
+        std::vector<std::pair<int, int>> asked;
+        t.g->OnOleDrop = [&](QObject*, int row, int col, const QString& name, bool& allow) {
+            asked.emplace_back(col, row);
+            EXPECT_EQ(name, path);
+            allow = false;
+        };
+        EXPECT_EQ(t.drop(*file, t.at(2, 3)), Qt::IgnoreAction);
+        EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{-1, -1}}));
+        EXPECT_EQ(t.g->RowCount(), 12) << "a refused file changes nothing";
+    }
+    DropGrid t;
+    EXPECT_NE(t.drop(*file, t.at(2, 3)), Qt::IgnoreAction);
+    EXPECT_EQ(t.g->RowCount(), 2);
+    EXPECT_EQ(t.g->GetCellEx(0, 0), "name");
+    EXPECT_EQ(t.g->GetCellEx(1, 1), "int, signed");
+
+    // A file that cannot be read is refused with the cells kept.
+    DropGrid kept;
+    auto missing = urlData({QUrl::fromLocalFile(dir.filePath("gone.csv"))});
+    EXPECT_EQ(kept.drop(*missing, kept.at(2, 3)), Qt::IgnoreAction);
+    EXPECT_EQ(kept.g->RowCount(), 12);
+    EXPECT_EQ(kept.g->GetCellEx(2, 3), "2,3");
 }
 
 TEST(GridDrop, CellsFromAnotherGridAndRefusedBlocks)

@@ -12,6 +12,7 @@
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/scoped_value.h"
 #include "controls/grid/dragdrop/grid_drag_drop.h"
+#include "controls/grid/string_grid/input/grid_mouse_tracker.h"
 
 namespace grid {
 
@@ -73,6 +74,7 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     FPushedCellButton = QPoint(-1, -1);
     FClickOnCheckBox = false;
     const int keptTop = TopRow();
+    FKeepLeftCol = LeftCol();
     if (ARow == 0)
         MouseToCell(X - 5, Y, Colclicked, Rowclicked);
     else if (ACol == 0)
@@ -99,6 +101,8 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
     }
     const TRect baseRect = CellRect(ACol, ARow);
     if (FMouseActions.CaretPositioning) LButFlg = true;
+    // On a marked border of a fixed column or row: it is sized until the release.
+    if (FMouse->PressFixedBorder(ACol, ARow, X, Y)) return;
     if (fixedHit || IsFixed(ACol, ARow)) HideInplaceEdit();
     const bool fakeFixed = IsFixed(ACol, ARow) && !fixedHit;
     const int sc = RealColIndex(ACol);
@@ -275,7 +279,7 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
 // mode) 6 pixels of the selection's bottom-right cell. A press there starts
 // dragging the selection; its block is kept in the grid's own buffer, so the
 // system clipboard is never touched.
-bool TExStringGrid::PressResizer(int X, int Y)
+bool TExStringGrid::OnResizerHandle(int X, int Y) const
 {
     if (!(SelectionResizer && SelectionRectangle)) return false;
     const TGridRect sel = Selection();
@@ -286,7 +290,13 @@ bool TExStringGrid::PressResizer(int X, int Y)
         handle.Right = handle.Left + 6;
     else
         handle.Left = handle.Right - 6;
-    if (!handle.Contains(X, Y)) return false;
+    return handle.Contains(X, Y);
+}
+
+bool TExStringGrid::PressResizer(int X, int Y)
+{
+    if (!OnResizerHandle(X, Y)) return false;
+    const TGridRect sel = Selection();
     FDropSelection = sel;
     FResizerBlock = SelectionAsText();
     FMouseResize = true;
@@ -375,25 +385,54 @@ bool TExStringGrid::PressFixedDropDown(int ACol, int ARow, int X)
 
 void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
 {
+    using namespace platform;
+    if (FMouse == nullptr) return;
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
+    const TGridRect oldSel = Selection();
+    FMouse->DragLeavesEditing();
+    FMouse->TrackCell(ACol, ARow, X, Y);
     // Which fixed cells light up is the painting's choice; the list-view
     // look lights its headers whatever HoverFixedCells says.
-    if (HoverFixedCells != hfNone || Look() == glListView) SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
+    if (HoverFixedCells != hfNone || Look() == glListView)
+        SetFixedHover(ACol, ARow, FMouseDownMove, FDropDownDown);
+    const bool scrolledUp = FMouse->ExtendHeaderSelection(ACol, ARow, Y);
+    FMouse->MarkFixedBorders(ACol, ARow, X, Y);
     // A drag of the selection out of the grid (it runs its own modal loop).
     if (FDragDrop->StartOleDrag(Shift, X, Y)) return;
+    if (GridState() == gsColSizing) ColSized = true;
+    if (GridState() == gsRowSizing) Rowsized = true;
     // Enhanced moving of a column or row: images, arrows, vetoes, edge scrolling.
     FDragDrop->MoveMouse(X, Y);
+    FMouse->ChooseSelectMode(ACol, ARow, X, Y, OnResizerHandle(X, Y), scrolledUp);
     TBaseGrid::HandleMouseMove(Shift, X, Y);
+    FMouse->ApplyCursor(ACol, ARow, X, Y);
+    // The outline of a selection rectangle follows the range being selected.
+    if (SelectionRectangle && GridState() == gsSelecting && !(Selection() == FMoveSelection)) {
+        InvalidateGridRect(FMoveSelection);
+        FMoveSelection = Selection();
+        InvalidateGridRect(FMoveSelection);
+    }
     // Links under the mouse (their hand cursor over the one the base chose);
     // a hint goes when the mouse leaves its cell.
     FHTML->MouseMove(X, Y);
+    PopBalloonOffCell(ACol, ARow);
+    // A row-select grid keeps its horizontal position while the button is held.
+    if ((Options() & goRowSelect) && FNavigation.KeepHorizScroll && FMouseDownMove && FKeepLeftCol >= 0 &&
+        GridState() != gsColMoving && LeftCol() != FKeepLeftCol) {
+        BeginUpdate();
+        SetLeftCol(FKeepLeftCol);
+        EndUpdate();
+    }
+    FMouse->ReportSizing(X, Y);
+    if (const TGridRect now = Selection(); !(now == oldSel)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
 }
 
 void TExStringGrid::CMMouseLeave()
 {
     SetFixedHover(-1, -1, FMouseDownMove, FDropDownDown);
     FHTML->MouseLeave();
+    if (FMouse != nullptr) FMouse->Leave();
 }
 
 bool TExStringGrid::viewportEvent(QEvent* event)
@@ -418,7 +457,7 @@ bool TExStringGrid::viewportEvent(QEvent* event)
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Wheel) FHTML->CancelHint();
     const bool result = TBaseGrid::viewportEvent(event);
-    if (event->type() == QEvent::Paint && (FFixedCellPushed || FPanning)) {
+    if (event->type() == QEvent::Paint && (FFixedCellPushed || FPanning || FMouse->SizingFixed())) {
         try {
             PaintInputOverlay();
         } catch (...) {
@@ -485,6 +524,8 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     int ACol = -1, ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     FHTML->Release();  // a pressed BUTTON control comes up
+    const bool sizedFixed = FMouse->Release(X, Y);
+    FKeepLeftCol = -1;
     ReleaseFixedAsButton(ACol, ARow);
     if (FPushedCellButton.x() >= 0) {
         const QPoint pushed = FPushedCellButton;
@@ -510,7 +551,7 @@ void TExStringGrid::WMLButtonUp(TWMMouse& Msg)
     FMouseDown = false;
     // A press that sized a column, or moved one to another place, neither clicks nor sorts.
     ColMoveFlg = false;
-    bool sizedOrMoved = GridState() == gsColSizing || GridState() == gsRowSizing ||
+    bool sizedOrMoved = sizedFixed || GridState() == gsColSizing || GridState() == gsRowSizing ||
                         (GridState() == gsColMoving && Movecell != ACol) ||
                         (GridState() == gsRowMoving && Movecell != ARow);
     if (ACol >= 0 && ARow >= 0) FDragDrop->FinishOleClick(ACol, ARow);

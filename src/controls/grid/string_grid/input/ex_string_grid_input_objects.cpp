@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/string_grid/input/grid_mouse_tracker.h"
 
 namespace grid {
 
@@ -179,6 +180,7 @@ bool TExStringGrid::PressHeaderSelect(int ACol, int ARow, TShiftState shift)
         if (FMouseActions.DisjunctCellSelect()) FSelectedCells.clear();
         const int top = (shift & ssShift) ? oldSel.Top : ARow;
         SetSelection({FixedCols(), ARow, ColCount() - 1, top});
+        FMouse->StartHeaderSelection(top);
     } else if (ACol >= FixedCols() && ARow < FixedRows()) {
         if (!(FMouseActions.ColSelect && (Options() & goRangeSelect))) return false;
         setFocus();
@@ -189,6 +191,7 @@ bool TExStringGrid::PressHeaderSelect(int ACol, int ARow, TShiftState shift)
             else left = oldSel.Left;
         }
         SetSelection({left, FixedRows(), right, RowCount() - 1});
+        FMouse->StartHeaderSelection(ACol < oldSel.Left && (shift & ssShift) ? right : left);
     } else {
         return false;
     }

@@ -9,6 +9,8 @@
 #include <QPixmap>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/string_grid/input/grid_mouse_tracker.h"
+#include "platform/canvas.h"
 
 namespace grid {
 
@@ -135,6 +137,10 @@ void TExStringGrid::PaintInputOverlay()
         p.drawLine(r.topLeft(), r.topRight());
     }
     if (FPanning) p.drawPixmap(FPanStart, PanGlyph(IntelliPan));
+    if (FMouse->SizingFixed()) {
+        platform::TCanvas canvas(p);
+        FMouse->PaintSizeLine(canvas);
+    }
 }
 
 }  // namespace grid

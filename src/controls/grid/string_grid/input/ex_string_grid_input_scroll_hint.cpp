@@ -37,22 +37,7 @@ void TExStringGrid::ShowScrollHint(const QString& prefix, int number)
         }
     }
     FScrollHintText = text;
-    if (FScrollHintWnd == nullptr) {
-        // A tool-tip window owned by the grid: it goes with the grid.
-        auto* label = new QLabel(this, Qt::ToolTip);
-        label->setObjectName(QStringLiteral("ScrollHint"));
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setMargin(d::hintMargin);
-        label->setFrameShape(QFrame::Box);
-        label->setAutoFillBackground(true);
-        FScrollHintWnd = label;
-    }
-    auto* label = static_cast<QLabel*>(FScrollHintWnd);
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::Window, toQColor(HintColor));
-    pal.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(pal);
+    QLabel* label = HintLabel(Qt::PlainText);
     label->setText(text);
     // Measured with at most 100 pixels of width, wrapping beyond that.
     const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, d::hintMaxWidth, 10000),
@@ -62,6 +47,28 @@ void TExStringGrid::ShowScrollHint(const QString& prefix, int number)
     label->move(QCursor::pos() + QPoint(d::hintOffsetX, 0));
     label->show();
     FScrollHintShow = true;
+}
+
+QLabel* TExStringGrid::HintLabel(Qt::TextFormat format)
+{
+    namespace d = grid_scroll_hint_detail;
+    if (FScrollHintWnd == nullptr) {
+        // A tool-tip window owned by the grid: it goes with the grid.
+        auto* label = new QLabel(this, Qt::ToolTip);
+        label->setObjectName(QStringLiteral("ScrollHint"));
+        label->setWordWrap(true);
+        label->setMargin(d::hintMargin);
+        label->setFrameShape(QFrame::Box);
+        label->setAutoFillBackground(true);
+        FScrollHintWnd = label;
+    }
+    auto* label = static_cast<QLabel*>(FScrollHintWnd);
+    label->setTextFormat(format);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, toQColor(HintColor));
+    pal.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(pal);
+    return label;
 }
 
 void TExStringGrid::HideScrollHint()

@@ -11,6 +11,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/html/html_colors.h"
 #include "controls/grid/string_grid/html/grid_html.h"
+#include "controls/grid/string_grid/input/grid_mouse_tracker.h"
 #include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/text/grid_format.h"
 #include "controls/grid/text/grid_number_text.h"
@@ -607,6 +608,7 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         ctx.CellText = GetCellEx(sc, ARow);
         GetCheckTrue(sc, ARow, ctx.CheckTrue);
         DoCanEditCell(sc, ARow, ctx.CanEdit);
+        ctx.Hot = FMouse->HoverButton() == QPoint(ACol, ARow);
         ctx.FloatValue = graphic->CellValue();
         ctx.IntValue = int(graphic->CellValue());
         if (kind == ctProgress || kind == ctXPProgress || kind == ctRangeIndicator || kind == ctRating ||

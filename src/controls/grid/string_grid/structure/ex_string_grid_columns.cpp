@@ -85,22 +85,10 @@ void TExStringGrid::UnHideColumns(int FromCol, int ToCol)
 
 void TExStringGrid::UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
 
-namespace grid_columns_detail {
-
-// Where a column index ends up when the column at from moves to to.
-int movedIndex(int i, int from, int to)
-{
-    if (i == from) return to;
-    if (from < to && i > from && i <= to) return i - 1;
-    if (to < from && i >= to && i < from) return i + 1;
-    return i;
-}
-
-}  // namespace grid_columns_detail
 
 void TExStringGrid::ColumnMovedNotice(int FromIndex, int ToIndex)
 {
-    using grid_columns_detail::movedIndex;
+    using platform::MovedIndex;
     // The window moved the display width and the current column; the cells,
     // the visibility flags and the saved widths of the storage columns move
     // with them.
@@ -138,10 +126,10 @@ void TExStringGrid::ColumnMovedNotice(int FromIndex, int ToIndex)
     // With hidden columns the event tells storage columns.
     if (OnColumnMoved) OnColumnMoved(this, hidden ? from : FromIndex, hidden ? to : ToIndex);
     // The sort column and the sort index list follow the moved column.
-    if (FSortSettings.Column >= 0) FSortSettings.Column = movedIndex(FSortSettings.Column, from, to);
+    if (FSortSettings.Column >= 0) FSortSettings.Column = MovedIndex(FSortSettings.Column, from, to);
     if (FSortSettings.IndexShow)
         for (int i = 0; i < FSortIndexes.Count(); ++i)
-            FSortIndexes.SetSortColumns(i, movedIndex(FSortIndexes.SortColumns(i), from, to));
+            FSortIndexes.SetSortColumns(i, MovedIndex(FSortIndexes.SortColumns(i), from, to));
     UpdateFooter();
     // A synchronised grid moves the same column, once.
     TExStringGrid* other = FSyncGrid.Grid();

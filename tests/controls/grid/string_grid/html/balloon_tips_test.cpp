@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QTest>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
 
@@ -90,4 +91,22 @@ TEST(BalloonTips, TextTitleAndIconOfTheCellUnderTheMouse)
     EXPECT_TRUE(s.grid.ShowCellBalloon(s.centre(1, 1)));
     EXPECT_TRUE(s.grid.BalloonWindow()->isVisible());
     EXPECT_TRUE(static_cast<QLabel*>(s.grid.BalloonWindow())->text().contains("plain"));
+}
+
+TEST(BalloonTips, TheBalloonGoesWhenTheMouseMovesToAnotherCell)
+{
+    BalloonGrid s;
+    s.grid.Balloon().SetEnable(true);
+    s.grid.SetCellEx(1, 1, "first");
+    s.grid.MergeCells(2, 2, 2, 1);
+    s.grid.SetCellEx(2, 2, "merged");
+    ASSERT_TRUE(s.grid.ShowCellBalloon(s.centre(2, 2)));
+    QWidget* window = s.grid.BalloonWindow();
+    ASSERT_TRUE(window->isVisible());
+    QTest::mouseMove(s.grid.viewport(), s.centre(3, 2));
+    EXPECT_TRUE(window->isVisible()) << "another cell of the same merged cell";
+    EXPECT_EQ(s.grid.LastBalloonPos(), QPoint(2, 2));
+    QTest::mouseMove(s.grid.viewport(), s.centre(1, 1));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(s.grid.LastBalloonPos(), QPoint(-1, -1));
 }
