@@ -85,13 +85,7 @@ void TExColGrid::SizeWrappedRows()
     }
 }
 
-int TExColGrid::RequiredWidth() const
-{
-    int w = 0;
-    for (int c = 0; c < ColCount(); ++c) w += ColWidths(c);
-    if (VisibleRowCount() + FixedRows() != RowCount()) w += QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    return w;
-}
+int TExColGrid::RequiredWidth() const { return RequiredListWidth(*this, frameWidth()); }
 
 void TExColGrid::DoSelect()
 {
