@@ -43,6 +43,16 @@ void TExListDropDown::InitListDefaults()
 
 void TExListDropDown::UpdateLookupList() { FLookupList = listlookup::BuildLookupList(FItems, FLookupColumn); }
 
+void TExListDropDown::SetItemIndexFromItems(int value)
+{
+    if (value >= FItems.Count()) return;
+    FItemIndex = value;
+    QString text;
+    if (value >= 0 && FLookupColumn >= 0) text = FItems[value].TextOf(FLookupColumn);
+    // The same text again keeps the caret and the selection.
+    if (text != Text()) WriteText(text);
+}
+
 void TExListDropDown::WriteText(const QString& text)
 {
     grid::TScopedValue<bool> writing(FWriting, true);

@@ -107,6 +107,10 @@ protected:
     // Whether the component style's list look applies.
     virtual bool TakesListStyle(TQVRStyle style) const { return style != tsCustom; }
     void UpdateLookupList();
+    // ItemIndex over the items: a value at or beyond Items.Count is
+    // ignored; otherwise the text becomes the item's lookup text (empty for
+    // a negative value or an item without one).
+    void SetItemIndexFromItems(int value);
     // Writes the text without completing it again.
     void WriteText(const QString& text);
     // Selects from `from` to the end (the caret at from).

@@ -55,15 +55,7 @@ void TExMultiColumnDropDown::Loaded()
 
 // ----- the chosen item
 
-void TExMultiColumnDropDown::SetItemIndex(int value)
-{
-    if (value >= Items().Count()) return;
-    FItemIndex = value;
-    QString text;
-    if (value >= 0 && LookupColumn() >= 0) text = Items()[value].TextOf(LookupColumn());
-    // The same text again keeps the caret and the selection.
-    if (text != Text()) WriteText(text);
-}
+void TExMultiColumnDropDown::SetItemIndex(int value) { SetItemIndexFromItems(value); }
 
 int TExMultiColumnDropDown::GetItemIndex(const QString& value) const
 {
