@@ -4,6 +4,7 @@
 #include "controls/grid/string_grid/paint/footer_panel.h"
 
 #include "controls/grid/dragdrop/grid_drag_drop.h"
+#include "controls/grid/editors/dropdown_editor_host.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -86,6 +87,8 @@ TExStringGrid::~TExStringGrid()
     FDragDropSettings.OnDropTargetChanged = nullptr;
     FDragDrop.reset();
     DestroyEditorControls();
+    // The drop-down editors go while the grid is whole.
+    FDropDownEditors.reset();
     StopDragScroll();
     if (FOwnerForm != nullptr) FOwnerForm->removeEventFilter(this);
     UnHideColumnsAll();
