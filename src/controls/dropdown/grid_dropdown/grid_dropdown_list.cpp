@@ -87,20 +87,12 @@ void TExColGrid::AutoSizeColumns()
 
 void TExColGrid::AutoSizeColumn(int index)
 {
-    if (!FDropDown || index < 0 || index >= FColumns.Count() || !FColumns[index].AutoSize || !OnPopup()) return;
-    const int w = listmeasure::AutoColumnWidth(FDropDown->Items(), FColumns, index, FImages);
-    FColumns[index].Width = w;
-    SetColWidths(index, w);
+    if (FDropDown && OnPopup()) listmeasure::AutoSizeListColumn(*this, FColumns, FDropDown->Items(), index, FImages);
 }
 
 void TExColGrid::SizeWrappedRows()
 {
-    if (!FDropDown || !listmeasure::AnyWordwrap(FColumns) || !OnPopup()) return;
-    std::vector<int> widths;
-    for (int c = 0; c < ColCount(); ++c) widths.push_back(ColWidths(c));
-    const TDropDownItems& items = FDropDown->Items();
-    for (int r = FixedRows(); r < RowCount() && r - 1 < items.Count(); ++r)
-        SetRowHeights(r, listmeasure::WrappedRowHeight(items[r - 1], FColumns, widths, FImages));
+    if (FDropDown && OnPopup()) listmeasure::SizeWrappedListRows(*this, FColumns, FDropDown->Items(), FImages);
 }
 
 int TExColGrid::RequiredWidth() const { return RequiredListWidth(*this, frameWidth()); }

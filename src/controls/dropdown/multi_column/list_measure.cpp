@@ -69,4 +69,23 @@ bool AnyWordwrap(const TDropDownColumns& columns)
     return false;
 }
 
+void AutoSizeListColumn(platform::GridBase& list, TDropDownColumns& columns, const TDropDownItems& items, int index,
+                        const TImageList* images)
+{
+    if (index < 0 || index >= columns.Count() || !columns[index].AutoSize) return;
+    const int w = AutoColumnWidth(items, columns, index, images);
+    columns[index].Width = w;
+    list.SetColWidths(index, w);
+}
+
+void SizeWrappedListRows(platform::GridBase& list, const TDropDownColumns& columns, const TDropDownItems& items,
+                         const TImageList* images)
+{
+    if (!AnyWordwrap(columns)) return;
+    std::vector<int> widths;
+    for (int c = 0; c < list.ColCount(); ++c) widths.push_back(list.ColWidths(c));
+    for (int r = list.FixedRows(); r < list.RowCount() && r - 1 < items.Count(); ++r)
+        list.SetRowHeights(r, WrappedRowHeight(items[r - 1], columns, widths, images));
+}
+
 }  // namespace dropdown::listmeasure

@@ -5,6 +5,7 @@
 
 #include "controls/dropdown/base/dropdown_draw.h"
 #include "controls/dropdown/multi_column/dropdown_items.h"
+#include "platform/grid_base.h"
 
 namespace dropdown::listmeasure {
 
@@ -24,5 +25,14 @@ int WrappedRowHeight(const TDropDownItem& item, const TDropDownColumns& columns,
 
 // Whether any column wraps its texts.
 bool AnyWordwrap(const TDropDownColumns& columns);
+
+// A list grid's column `index` (when it is auto-sized) takes its widest
+// item cell, in the list's copy of the columns too.
+void AutoSizeListColumn(platform::GridBase& list, TDropDownColumns& columns, const TDropDownItems& items, int index,
+                        const TImageList* images);
+// The item rows of a list grid (row r shows item r - 1) take the heights
+// of their wrapped texts, while any column wraps.
+void SizeWrappedListRows(platform::GridBase& list, const TDropDownColumns& columns, const TDropDownItems& items,
+                         const TImageList* images);
 
 }  // namespace dropdown::listmeasure
