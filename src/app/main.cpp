@@ -3,6 +3,7 @@
 
 #include "app/forms/form_set.h"
 #include "app/forms/main_window.h"
+#include "controls/grid/editors/dropdown/grid_dropdown_editor_host.h"
 #include "platform/paths.h"
 #include "platform/quit_signals.h"
 
@@ -10,6 +11,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     platform::quitOnTerminationSignals();
+    // Every grid edits its drop-down kinds with the pickers.
+    grid::InstallDropDownCellEditors();
     app_forms::FormSet forms(platform::executableFolder());
     forms.mainWindow().show();
     // Start-up measurements: close again as soon as the window is up.

@@ -4,6 +4,7 @@
 #include "controls/grid/string_grid/paint/footer_panel.h"
 
 #include "controls/grid/dragdrop/grid_drag_drop.h"
+#include "controls/grid/editors/dropdown_editor_host.h"
 #include "controls/grid/string_grid/input/grid_mouse_tracker.h"
 
 #include <QApplication>
@@ -89,6 +90,8 @@ TExStringGrid::~TExStringGrid()
     FDragDrop.reset();
     FMouse.reset();
     DestroyEditorControls();
+    // The drop-down editors go while the grid is whole.
+    FDropDownEditors.reset();
     StopDragScroll();
     if (FOwnerForm != nullptr) FOwnerForm->removeEventFilter(this);
     UnHideColumnsAll();

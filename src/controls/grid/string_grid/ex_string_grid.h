@@ -72,6 +72,7 @@ class TGridDatePicker;
 class TGridDateTimePicker;
 class TExRichEdit;
 class TEditLink;
+class TDropDownEditorHost;
 class TGridTransEdit;
 class TGridTransCombo;
 class TExStringGridCheck;
@@ -1611,6 +1612,9 @@ public:
     virtual void RestoreCellValue();
     virtual void RememberCellValue(int ACol, int ARow);
     bool EditorWantsTab() const;
+    // The host of the drop-down cell editors, made on first use by the
+    // installed factory; null when none is installed.
+    TDropDownEditorHost* DropDownEditors();
     void SetupCellEditor(int ACol, int ARow);
     // The background (the grid colour when the cell has none) and the font
     // an editor over a cell (display column) takes.
@@ -1787,6 +1791,8 @@ private:
     void SetupDateTimeEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     void SetupLinkEditor(int ACol, int ARow, const platform::TRect& r, TColor color, const platform::TFont& font);
     void SetupRichEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
+    // The drop-down pickers, through their host.
+    void SetupDropDownEditor(int ACol, int ARow, const platform::TRect& r, TColor color);
     // A fixed cell (display column) whose row or column the gesture edits.
     bool FixedCellEditGesture(TGridFixedCellEdit gesture, int ACol, int ARow) const;
     // A press that starts a fixed-cell edit (true: the press ends here).
@@ -1815,6 +1821,7 @@ private:
     TExRichEdit* FInplaceRichEdit = nullptr;
     TExRichEdit* FRichEdit = nullptr;
     QPointer<TEditLink> FEditLink;
+    std::unique_ptr<TDropDownEditorHost> FDropDownEditors;
     TGridTransEdit* FEditTrans = nullptr;
     TGridTransCombo* FComboTrans = nullptr;
     int FFixedColEdit = -1;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "controls/grid/editors/dropdown_editor_host.h"
 #include "controls/grid/editors/editor_kinds.h"
 #include "controls/grid/editors/grid_button_editors.h"
 #include "controls/grid/editors/grid_cell_editors.h"
@@ -379,6 +380,12 @@ bool TExStringGrid::WriteBackControlEditor(int col, int ARow, bool cancelled)
         if (!cancelled) StoreEditorText(col, ARow, RichToString(FInplaceRichEdit));
         CloseEditorControl(FInplaceRichEdit);
         EditMode = false;
+    } else if (IsDropDownEditorKind(EditControl) && FDropDownEditors) {
+        if (EditMode) {
+            EditMode = false;
+            if (!cancelled) FDropDownEditors->WriteBack(EditControl, col, ARow);
+        }
+        CloseEditorControl(FDropDownEditors->Editor(EditControl));
     } else {
         return false;
     }

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "controls/grid/editors/dropdown_editor_host.h"
 #include "controls/grid/editors/editor_kinds.h"
 #include "controls/grid/editors/grid_button_editors.h"
 #include "controls/grid/editors/grid_cell_editors.h"
@@ -58,8 +59,19 @@ QWidget* TExStringGrid::EditorControlWidget(TEditorType kind) const
     case TEditorControl::RichEdit: return const_cast<TExStringGrid*>(this)->InplaceRichEdit();
     // Without a link the cell opens nothing (and is not edited inline).
     case TEditorControl::EditLink: return const_cast<TExStringGrid*>(this);
-    default: return nullptr;
+    default: break;
     }
+    if (IsDropDownEditorKind(kind)) {
+        TDropDownEditorHost* host = const_cast<TExStringGrid*>(this)->DropDownEditors();
+        return host ? host->Editor(kind) : nullptr;
+    }
+    return nullptr;
+}
+
+TDropDownEditorHost* TExStringGrid::DropDownEditors()
+{
+    if (!FDropDownEditors && DropDownEditorHostFactory()) FDropDownEditors = DropDownEditorHostFactory()(*this);
+    return FDropDownEditors.get();
 }
 
 void TExStringGrid::PostStartChar(QWidget* control)
@@ -101,8 +113,18 @@ void TExStringGrid::SetupCellEditor(int ACol, int ARow)
         SetupLinkEditor(ACol, ARow, r, color, font);
     else if (EditControl == edRichEdit)
         SetupRichEditor(ACol, ARow, r, color);
+    else if (IsDropDownEditorKind(EditControl))
+        SetupDropDownEditor(ACol, ARow, r, color);
     // edDataCheckBox opens nothing: its cell's box toggles by click or Space.
     FStartEditChar = QChar();
+}
+
+void TExStringGrid::SetupDropDownEditor(int ACol, int ARow, const platform::TRect& r, TColor color)
+{
+    TDropDownEditorHost* host = DropDownEditors();
+    if (!host) return;
+    EditMode = true;
+    EditCtrl = host->Setup(EditControl, ACol, ARow, EditTextOfCell(ACol, ARow), r, color, FStartEditChar);
 }
 
 void TExStringGrid::GetEditorLook(int ACol, int ARow, TColor& Background, platform::TFont& Font)
