@@ -819,6 +819,9 @@ public:
     void AddSummary(int ARow);                   // all-rows
     void RemoveNode(int ARow);                   // all-rows
     void RemoveAllNodes();
+    // The node count taken again from the rows whose column-0 cell is a node
+    // (after cells were loaded); column 0 repainted when there is any.
+    void RecountNodes();
     virtual bool IsNode(int ARow) const;
     virtual bool IsSummary(int ARow) const;
     bool GetNodeState(int ARow) const;           // true: contracted
