@@ -5,7 +5,6 @@
 #include <memory>
 
 #include <QBuffer>
-#include <QFile>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -13,8 +12,8 @@
 #include "controls/grid/cells/cell_properties.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/io/component_stream.h"
+#include "controls/grid/io/grid_export.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
-#include "platform/atomic_file.h"
 
 namespace grid::io {
 
@@ -509,7 +508,8 @@ int32_t GridStreamID(const TExStringGrid& grid)
     return int32_t(uint32_t(v ^ (uint64_t(v) >> 32)));
 }
 
-TBinCellStream CollectBinCells(const TExStringGrid& grid, const platform::TGridRect& rect)
+TBinCellStream CollectBinCells(const TExStringGrid& grid, const platform::TGridRect& rect,
+                               const std::function<void(int row)>& onRow)
 {
     const int left = std::min(rect.Left, rect.Right), right = std::max(rect.Left, rect.Right);
     const int top = std::min(rect.Top, rect.Bottom), bottom = std::max(rect.Top, rect.Bottom);
@@ -531,6 +531,7 @@ TBinCellStream CollectBinCells(const TExStringGrid& grid, const platform::TGridR
 
     s.Cells.reserve(size_t(h.ColCount) * size_t(h.RowCount));
     for (int r = top; r <= bottom; ++r) {
+        if (onRow) onRow(r);
         for (int c = left; c <= right; ++c) {
             const int rc = grid.RealColIndex(c);
             TBinCell cell;
@@ -660,10 +661,14 @@ std::optional<platform::TGridRect> PlaceBinCells(TExStringGrid& grid, QPoint at,
         int Col, Row, SpanX, SpanY;
     };
     std::vector<Block> blocks;
+    TProgressReporter progress(grid);
+    int previousRow = -1;
     for (const TBinCell& cell : stream.Cells) {
         const int c = cell.Col - originCol + at.x();
         const int r = cell.Row - originRow + at.y();
         if (c > lastCol || r > lastRow) continue;
+        if (r != previousRow && progress.Active()) progress.Report(r, grid.RowCount());
+        previousRow = r;
         const int rc = grid.RealColIndex(c);
         grid.SetCellEx(rc, r, cell.Text);
         if (cell.Props) {
@@ -683,29 +688,22 @@ std::optional<platform::TGridRect> PlaceBinCells(TExStringGrid& grid, QPoint at,
 
 // ------------------------------------------------------------- grid operations
 
-void SaveRectToBinStream(const TExStringGrid& grid, const platform::TGridRect& rect, QByteArray& out)
+void SaveRectToBinStream(TExStringGrid& grid, const platform::TGridRect& rect, QByteArray& out)
 {
-    auto& g = const_cast<TExStringGrid&>(grid);
     const int top = std::min(rect.Top, rect.Bottom), bottom = std::max(rect.Top, rect.Bottom);
-    const TBinCellStream stream = CollectBinCells(grid, rect);
-    g.ExportNotification(TExStringGrid::esExportStart, top);
-    for (int r = top; r <= bottom; ++r) g.ExportNotification(TExStringGrid::esExportNextRow, r);
+    TExportRun run(grid, top);
+    const TBinCellStream stream = CollectBinCells(grid, rect, [&](int row) {
+        if (row > top) run.Progress().Report(row - 1 - top, bottom - top);
+        run.NextRow(row);
+    });
+    run.Progress().Report(bottom - top, bottom - top);
     out += EncodeBinCellStream(stream);
-    g.ExportNotification(TExStringGrid::esExportDone, -1);
+    run.Finish();
 }
 
-void SaveToBinStream(const TExStringGrid& grid, QByteArray& out)
+void SaveToBinStream(TExStringGrid& grid, QByteArray& out)
 {
     SaveRectToBinStream(grid, {grid.SaveStartCol(), grid.SaveStartRow(), grid.SaveEndCol(), grid.SaveEndRow()}, out);
-}
-
-void SaveToBinFile(const TExStringGrid& grid, const QString& fileName)
-{
-    QByteArray bytes;
-    SaveToBinStream(grid, bytes);
-    QString error;
-    if (!platform::writeFileAtomically(fileName, bytes, &error))
-        bsd::fail(QStringLiteral("Cannot write %1: %2").arg(fileName, error));
 }
 
 void LoadAtPointFromBinStream(TExStringGrid& grid, QPoint at, const QByteArray& bytes)
@@ -720,12 +718,16 @@ void LoadFromBinStream(TExStringGrid& grid, const QByteArray& bytes)
     grid.RecountNodes();
 }
 
-void LoadFromBinFile(TExStringGrid& grid, const QString& fileName)
+QByteArray TBinaryGridWriter::Write(TExStringGrid& grid, const std::optional<QByteArray>& /*existing*/)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        bsd::fail(QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()));
-    LoadFromBinStream(grid, file.readAll());
+    QByteArray bytes;
+    SaveToBinStream(grid, bytes);
+    return bytes;
+}
+
+void TBinaryGridReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString& /*fileName*/)
+{
+    LoadFromBinStream(grid, bytes);
 }
 
 }  // namespace grid::io

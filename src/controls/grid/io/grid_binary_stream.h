@@ -20,6 +20,7 @@
 // truncated stream raises EExGridError and leaves the grid as it was.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -32,6 +33,7 @@
 
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/grid_types.h"
+#include "controls/grid/io/grid_file_format.h"
 #include "platform/grid_base.h"
 
 namespace grid {
@@ -123,8 +125,9 @@ bool HasBinPayload(TCellType kind);
 
 // The cells of a rectangle of display cells (corners included, in any
 // order). Raises EExGridError when a corner lies beyond the 16-bit
-// positions of the stream.
-TBinCellStream CollectBinCells(const TExStringGrid& grid, const platform::TGridRect& rect);
+// positions of the stream. `onRow` hears each row before its cells.
+TBinCellStream CollectBinCells(const TExStringGrid& grid, const platform::TGridRect& rect,
+                               const std::function<void(int row)>& onRow = {});
 QByteArray EncodeBinCellStream(const TBinCellStream& stream);
 // Raises EExGridError for anything but a well-formed stream whose cells
 // fill its rectangle.
@@ -147,15 +150,23 @@ std::optional<platform::TGridRect> PlaceBinCells(TExStringGrid& grid, QPoint at,
 // The id a grid writes into its streams' header.
 int32_t GridStreamID(const TExStringGrid& grid);
 
-// The grid's operations.
-void SaveRectToBinStream(const TExStringGrid& grid, const platform::TGridRect& rect, QByteArray& out);
-void SaveToBinStream(const TExStringGrid& grid, QByteArray& out);
-// Written through the atomic file writer; raises EExGridError on failure.
-void SaveToBinFile(const TExStringGrid& grid, const QString& fileName);
+// The grid's operations: export notifications and progress as every format.
+void SaveRectToBinStream(TExStringGrid& grid, const platform::TGridRect& rect, QByteArray& out);
+void SaveToBinStream(TExStringGrid& grid, QByteArray& out);
 void LoadAtPointFromBinStream(TExStringGrid& grid, QPoint at, const QByteArray& bytes);
 // At (0, 0); then the node rows are counted again.
 void LoadFromBinStream(TExStringGrid& grid, const QByteArray& bytes);
-void LoadFromBinFile(TExStringGrid& grid, const QString& fileName);
+
+// The binary format behind the file interface: the whole save range, and
+// a whole file loaded at (0, 0).
+class TBinaryGridWriter : public TGridFormatWriter {
+public:
+    QByteArray Write(TExStringGrid& grid, const std::optional<QByteArray>& existing) override;
+};
+class TBinaryGridReader : public TGridFormatReader {
+public:
+    void Read(TExStringGrid& grid, const QByteArray& bytes, const QString& fileName) override;
+};
 
 }  // namespace io
 }  // namespace grid

@@ -2368,6 +2368,20 @@ public:
 
 public:
     // ============================================================
+    // Binary cell stream (cells with their properties and graphics)
+    //                                      io/ex_string_grid_bin_files.cpp
+    // ============================================================
+    // Rectangles in display cells, corners included. Reading raises
+    // EExGridError for a malformed stream and leaves the grid unchanged.
+    void SaveRectToBinStream(const platform::TGridRect& Rect, QByteArray& Stream);
+    void SaveToBinStream(QByteArray& Stream);
+    void SaveToBinFile(const QString& FileName);
+    void LoadAtPointFromBinStream(QPoint Point, const QByteArray& Stream);
+    void LoadFromBinStream(const QByteArray& Stream);
+    void LoadFromBinFile(const QString& FileName);
+
+public:
+    // ============================================================
     // Controls in cells                    ex_string_grid_cell_controls.cpp
     // ============================================================
     // A control placed over a cell (storage column, display row) follows it

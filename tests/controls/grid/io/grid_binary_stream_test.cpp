@@ -279,17 +279,32 @@ TEST(BinaryStream, WholeGridStreamGivesTheSameSizeWidthsAndHeights)
     EXPECT_EQ(t->GetCellEx(2, 3), "last");
 }
 
-TEST(BinaryStream, FilesGoThroughTheAtomicWriter)
+TEST(BinaryStream, FilesRoundTripThroughTheGridsMembers)
 {
     TempFolder folder;
     auto g = makeGrid();
     g->SetCellEx(1, 1, "x");
     const QString path = folder.path() + "/cells.bin";
-    SaveToBinFile(*g, path);
+    g->SaveToBinFile(path);
     auto t = makeGrid(1, 1);
-    LoadFromBinFile(*t, path);
+    t->LoadFromBinFile(path);
     EXPECT_EQ(t->GetCellEx(1, 1), "x");
-    EXPECT_THROW(LoadFromBinFile(*t, folder.path() + "/missing.bin"), EExGridError);
+    EXPECT_THROW(t->LoadFromBinFile(folder.path() + "/missing.bin"), EExGridError);
+}
+
+TEST(BinaryStream, ProgressIsReportedOncePerChangeBothWays)
+{
+    auto g = makeGrid(2, 5);
+    std::vector<int> fired;
+    g->OnFileProgress = [&](auto, int p) { fired.push_back(p); };
+    QByteArray bytes;
+    g->SaveRectToBinStream({0, 0, 1, 4}, bytes);
+    EXPECT_EQ(fired, (std::vector<int>{0, 25, 50, 75, 100}));
+    fired.clear();
+    auto t = makeGrid(2, 5);
+    t->OnFileProgress = g->OnFileProgress;
+    t->LoadFromBinStream(bytes);
+    EXPECT_EQ(fired, (std::vector<int>{0, 20, 40, 60, 80}));
 }
 
 TEST(BinaryStream, PositionsBeyondSixteenBitsAreRefusedWhenWriting)
