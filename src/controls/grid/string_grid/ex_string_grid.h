@@ -32,6 +32,7 @@ class QListWidget;
 class QIODevice;
 
 #include "controls/grid/base/base_grid.h"
+#include "controls/grid/io/html_settings.h"
 #include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/cells/grid_change_notifier.h"
@@ -2379,6 +2380,17 @@ public:
     void LoadAtPointFromBinStream(QPoint Point, const QByteArray& Stream);
     void LoadFromBinStream(const QByteArray& Stream);
     void LoadFromBinFile(const QString& FileName);
+
+    // ============================================================
+    // HTML export                          io/ex_string_grid_html_files.cpp
+    // ============================================================
+    io::THTMLSettings HTMLSettings;
+    // The document as a file (Show or HTMLSettings.AutoPreview opens it),
+    // appended to an existing file, or as a text whose pictures go into
+    // dir + "images/" (dir with "/" separators and a trailing "/", or empty).
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    QString SaveToHTMLString(const QString& dir);
 
 public:
     // ============================================================
