@@ -603,9 +603,15 @@ TBinCellStream DecodeBinCellStream(const QByteArray& bytes)
             else if (e.Name == QLatin1String("HasProp")) hasProp = ReadBoolean(e);
             else UnknownProperty(r.ClassName, e);
         }
-        if (s.Cells.empty() && !h.FullGrid) {
+        // The rectangle starts at the first cell (a whole-grid stream saved
+        // without its fixed cells starts after them).
+        if (s.Cells.empty()) {
             originCol = cell.Col;
             originRow = cell.Row;
+            // A whole grid is placed from (0, 0): its cells start at most
+            // after its fixed cells.
+            if (h.FullGrid && (cell.Col > h.ColCount || cell.Row > h.RowCount))
+                bsd::fail(QStringLiteral("Stream read error: the whole grid's first cell lies outside it"));
         }
         const int dx = cell.Col - originCol, dy = cell.Row - originRow;
         if (dx < 0 || dy < 0 || dx >= h.ColCount || dy >= h.RowCount)

@@ -386,3 +386,28 @@ TEST(BinaryStream, MalformedStreamsRaiseAndLeaveTheGridAsItWas)
 }
 
 }  // namespace grid_binary_stream_test
+
+namespace grid_binary_stream_test {
+
+// A whole grid saved without its fixed cells starts after them; read back,
+// every cell stays where it was (the grid grows past the header's size).
+TEST(BinaryStream, WholeGridWithoutFixedCellsKeepsItsCellsInPlace)
+{
+    auto g = makeGrid(4, 4);
+    g->SaveFixedCells = false;
+    g->SetCellEx(3, 3, "corner");
+    g->SetCellEx(1, 1, "first");
+    g->AddCheckBox(2, 2, true, false);
+    QByteArray bytes;
+    g->SaveToBinStream(bytes);
+    EXPECT_TRUE(DecodeBinCellStream(bytes).Header.FullGrid);
+    auto t = makeGrid(2, 2);
+    t->LoadFromBinStream(bytes);
+    EXPECT_EQ(t->ColCount(), 4);
+    EXPECT_EQ(t->RowCount(), 4);
+    EXPECT_EQ(t->GetCellEx(1, 1), "first");
+    EXPECT_EQ(t->GetCellEx(3, 3), "corner");
+    ASSERT_NE(t->GetGraphicObjectEx(2, 2), nullptr);
+}
+
+}  // namespace grid_binary_stream_test
