@@ -45,7 +45,8 @@ QByteArray EncodeXml(const QString& text, const QString& encoding)
     safe.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
-        const bool fits = ansi ? platform::toAnsi(QString(c)) != "?" || c == u'?' : c.unicode() <= limit;
+        const bool fits = c.unicode() < 0x80 ||
+                          (ansi ? platform::toAnsi(QString(c)) != "?" : c.unicode() <= limit);
         if (fits) {
             safe += c;
         } else {
@@ -260,13 +261,29 @@ bool IsXmlElementName(const QString& name)
 
 QString EscapeXmlCellText(const QString& text)
 {
-    QString t = platform::xmlCharacters(text);
-    t.replace(u'&', QStringLiteral("$amp;"));
-    t.replace(u'>', QStringLiteral("&gt;"));
-    t.replace(u'<', QStringLiteral("&lt;"));
-    t.replace(u'"', QStringLiteral("&quot;"));
-    t.replace(u'\r', QStringLiteral("&#13;"));  // a raw CR would read back as LF
-    return t;
+    bool plain = true;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == u'&' || u == u'<' || u == u'>' || u == u'"' || u >= 0xD800) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) return text;
+    const QString t = platform::xmlCharacters(text);
+    QString out;
+    out.reserve(t.size() + 16);
+    for (QChar c : t) {
+        switch (c.unicode()) {
+        case u'&': out += QLatin1String("$amp;"); break;
+        case u'>': out += QLatin1String("&gt;"); break;
+        case u'<': out += QLatin1String("&lt;"); break;
+        case u'"': out += QLatin1String("&quot;"); break;
+        case u'\r': out += QLatin1String("&#13;"); break;  // a raw CR would read back as LF
+        default: out += c;
+        }
+    }
+    return out;
 }
 
 QString UnescapeXmlCellText(const QString& text)
@@ -289,6 +306,8 @@ QByteArray TXmlWriter::Write(TExStringGrid& grid, const std::optional<QByteArray
         if (!IsXmlElementName(fieldName(c)))
             throw EExGridError(("Invalid XML element name " + fieldName(c)).toStdString());
     EncodeXml(QString(), grid.XMLEncoding);  // an encoding it cannot write fails first
+    std::vector<QString> names;
+    for (int c = range.StartCol; c <= range.EndCol; ++c) names.push_back(fieldName(c));
 
     QString text;
     text += "<?xml version=\"1.0\" encoding=\"" + grid.XMLEncoding + "\" ?>\r\n";
@@ -305,8 +324,14 @@ QByteArray TXmlWriter::Write(TExStringGrid& grid, const std::optional<QByteArray
                 if (!ExportEmptyCells) continue;
                 if (grid.QuoteEmptyCells) t = QStringLiteral("\"\"");
             }
-            const QString name = fieldName(c);
-            text += "<" + name + ">" + EscapeXmlCellText(t) + "</" + name + ">\r\n";
+            const QString& name = names[size_t(c - range.StartCol)];
+            text += u'<';
+            text += name;
+            text += u'>';
+            text += EscapeXmlCellText(t);
+            text += QLatin1String("</");
+            text += name;
+            text += QLatin1String(">\r\n");
         }
         text += "</" + RecordDescr + ">\r\n";
         run.Progress().Report(r - range.StartRow, range.EndRow - range.StartRow);
