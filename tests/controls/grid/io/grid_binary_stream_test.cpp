@@ -16,6 +16,7 @@
 #include "support/temp_folder.h"
 
 using namespace grid;
+using testing_support::TempFolder;
 using namespace grid::io;
 
 namespace grid_binary_stream_test {

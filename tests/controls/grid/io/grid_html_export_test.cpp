@@ -14,6 +14,7 @@
 #include "support/temp_folder.h"
 
 using namespace grid;
+using testing_support::TempFolder;
 
 namespace grid_html_export_test {
 
