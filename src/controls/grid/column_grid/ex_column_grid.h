@@ -54,6 +54,12 @@ public:
     // ColumnHeaders := the descriptions' headers in index order.
     void RebuildColumnHeaders();
 
+    // Every column description as a component stream, and the descriptions
+    // replaced by those of a stream (EExGridError, nothing changed, for a
+    // malformed one); the column count stays.      io/column_grid_stream.cpp
+    void SaveColumnsToStream(QByteArray& Stream) const;
+    void LoadColumnsFromStream(const QByteArray& Stream);
+
     // Column positions in an INI file: "CP<i>" = DefIdx of the column at i.
     // The rest of the file keeps its bytes. False (with the reason in
     // `error` when given) when the file could not be read or written.

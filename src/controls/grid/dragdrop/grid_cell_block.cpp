@@ -1,93 +1,67 @@
 #include "controls/grid/dragdrop/grid_cell_block.h"
 
-#include <QtEndian>
-
+#include "controls/grid/grid_error.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 
 namespace grid {
 
 namespace cell_block_detail {
 
-constexpr char Magic[4] = {'G', 'C', 'B', '1'};
-
-void putU32(QByteArray& out, quint32 v)
+// The block's stream with its texts: the decoded cells when the block came
+// from a stream, else plain cells row by row.
+io::TBinCellStream streamOf(const TCellBlock& block)
 {
-    char b[4];
-    qToLittleEndian<quint32>(v, b);
-    out.append(b, 4);
-}
-
-// Reads forward through an untrusted byte block.
-struct Reader {
-    const QByteArray& Bytes;
-    qsizetype Pos = 0;
-    bool U32(quint32& v)
-    {
-        if (Bytes.size() - Pos < 4) return false;
-        v = qFromLittleEndian<quint32>(Bytes.constData() + Pos);
-        Pos += 4;
-        return true;
+    io::TBinCellStream s = block.Cells;
+    if (qsizetype(s.Cells.size()) == block.Texts.size() && s.Header.ColCount == block.Cols &&
+        s.Header.RowCount == block.Rows) {
+        const int c0 = s.Cells.front().Col, r0 = s.Cells.front().Row;
+        for (io::TBinCell& cell : s.Cells) cell.Text = block.Text(cell.Col - c0, cell.Row - r0);
+        return s;
     }
-};
+    s = {};
+    s.Header.ColCount = block.Cols;
+    s.Header.RowCount = block.Rows;
+    for (int r = 0; r < block.Rows; ++r)
+        for (int c = 0; c < block.Cols; ++c) s.Cells.push_back({c, r, block.Text(c, r), std::nullopt, std::nullopt});
+    return s;
+}
 
 }  // namespace cell_block_detail
 
 QByteArray EncodeCellBlock(const TCellBlock& block)
 {
-    using namespace cell_block_detail;
-    QByteArray out(Magic, 4);
-    putU32(out, quint32(block.Cols));
-    putU32(out, quint32(block.Rows));
-    for (const QString& text : block.Texts) {
-        const QByteArray utf8 = text.toUtf8();
-        putU32(out, quint32(utf8.size()));
-        out += utf8;
-    }
-    return out;
+    if (block.Cols <= 0 || block.Rows <= 0) return {};
+    return io::EncodeBinCellStream(cell_block_detail::streamOf(block));
 }
 
 std::optional<TCellBlock> DecodeCellBlock(const QByteArray& stream)
 {
-    using namespace cell_block_detail;
-    if (stream.size() > MaxCellBlockBytes || stream.size() < 12 || !stream.startsWith(QByteArray(Magic, 4)))
-        return std::nullopt;
-    Reader in{stream, 4};
-    quint32 cols = 0, rows = 0;
-    if (!in.U32(cols) || !in.U32(rows)) return std::nullopt;
-    if (cols == 0 || rows == 0 || cols > quint32(MaxCellBlockCells) || rows > quint32(MaxCellBlockCells) ||
-        quint64(cols) * rows > quint64(MaxCellBlockCells))
-        return std::nullopt;
-    const qsizetype cells = qsizetype(cols) * rows;
-    // Every cell takes at least its 4 length bytes: a count the stream
-    // cannot hold is refused before anything is reserved for it.
-    if ((stream.size() - in.Pos) / 4 < cells) return std::nullopt;
+    if (stream.size() > MaxCellBlockBytes) return std::nullopt;
     TCellBlock block;
-    block.Cols = int(cols);
-    block.Rows = int(rows);
-    block.Texts.reserve(cells);
-    for (qsizetype i = 0; i < cells; ++i) {
-        quint32 length = 0;
-        if (!in.U32(length) || quint64(length) > quint64(stream.size() - in.Pos)) return std::nullopt;
-        const QByteArray utf8 = stream.mid(in.Pos, qsizetype(length));
-        in.Pos += qsizetype(length);
-        QString text = QString::fromUtf8(utf8);
-        if (text.toUtf8() != utf8) return std::nullopt;  // not UTF-8
-        block.Texts << text;
+    try {
+        block.Cells = io::DecodeBinCellStream(stream);
+    } catch (const EExGridError&) {
+        return std::nullopt;
     }
-    if (in.Pos != stream.size()) return std::nullopt;
+    const io::TBinGridHeader& h = block.Cells.Header;
+    if (qint64(h.ColCount) * h.RowCount > MaxCellBlockCells) return std::nullopt;
+    block.Cols = h.ColCount;
+    block.Rows = h.RowCount;
+    // The decoder has checked that every cell lies in the rectangle.
+    const int c0 = block.Cells.Cells.front().Col, r0 = block.Cells.Cells.front().Row;
+    for (int i = 0; i < block.Cols * block.Rows; ++i) block.Texts << QString();
+    for (const io::TBinCell& cell : block.Cells.Cells)
+        block.Texts[qsizetype(cell.Row - r0) * block.Cols + (cell.Col - c0)] = cell.Text;
     return block;
 }
 
 QByteArray SaveRectToCellStream(const TExStringGrid& grid, const platform::TGridRect& rect)
 {
-    const int left = std::min(rect.Left, rect.Right), right = std::max(rect.Left, rect.Right);
-    const int top = std::min(rect.Top, rect.Bottom), bottom = std::max(rect.Top, rect.Bottom);
-    TCellBlock block;
-    block.Cols = right - left + 1;
-    block.Rows = bottom - top + 1;
-    for (int r = top; r <= bottom; ++r)
-        for (int c = left; c <= right; ++c) block.Texts << grid.GetCellEx(grid.RealColIndex(c), r);
-    return EncodeCellBlock(block);
+    try {
+        return io::EncodeBinCellStream(io::CollectBinCells(grid, rect));
+    } catch (const EExGridError&) {
+        return {};
+    }
 }
 
 std::optional<platform::TGridRect> PlaceCellBlock(TExStringGrid& grid, QPoint at, const TCellBlock& block)
@@ -95,13 +69,18 @@ std::optional<platform::TGridRect> PlaceCellBlock(TExStringGrid& grid, QPoint at
     if (block.Cols <= 0 || block.Rows <= 0 || at.x() < 0 || at.y() < 0 || at.x() >= grid.ColCount() ||
         at.y() >= grid.RowCount())
         return std::nullopt;
-    const int right = std::min(grid.ColCount() - 1, at.x() + block.Cols - 1);
-    const int bottom = std::min(grid.RowCount() - 1, at.y() + block.Rows - 1);
-    for (int r = at.y(); r <= bottom; ++r)
-        for (int c = at.x(); c <= right; ++c)
-            grid.SetCellEx(grid.RealColIndex(c), r, block.Text(c - at.x(), r - at.y()));
-    grid.CellsChanged(QRect(QPoint(at.x(), at.y()), QPoint(right, bottom)));
-    return platform::TGridRect{at.x(), at.y(), right, bottom};
+    io::TBinCellStream stream = cell_block_detail::streamOf(block);
+    // A dropped whole-grid block lands as a rectangle: it does not resize
+    // the grid it is dropped on.
+    if (stream.Header.FullGrid) stream.Header.FullGrid = false;
+    std::optional<platform::TGridRect> placed;
+    try {
+        placed = io::PlaceBinCells(grid, at, stream, io::TBinPlacement::Clip);
+    } catch (const EExGridError&) {
+        return std::nullopt;
+    }
+    if (placed) grid.CellsChanged(QRect(QPoint(placed->Left, placed->Top), QPoint(placed->Right, placed->Bottom)));
+    return placed;
 }
 
 }  // namespace grid

@@ -1,14 +1,10 @@
 #pragma once
 
-// The stream of grid cells that a drag between grids carries: the texts of
-// a rectangle of cells. It is the least the drop of cells needs; the grid's
-// full binary cell stream (with cell properties and graphics) takes its
-// place once it exists, behind the same three functions.
-//
-// Layout: "GCB1", the column and row count (32-bit little-endian each), then
-// per cell, row by row, the byte length (32-bit little-endian) and the UTF-8
-// text. Streams from other programs are untrusted: any deviation from that
-// layout, trailing bytes, or a block beyond the limits below is refused.
+// The stream of grid cells that a drag between grids carries: a rectangle
+// of cells in the grid's binary cell stream (io/grid_binary_stream.h), with
+// their texts, properties and graphics. Streams from other programs are
+// untrusted: a stream that is not well formed, or a block beyond the limits
+// below, is refused whole.
 
 #include <optional>
 
@@ -16,6 +12,7 @@
 #include <QPoint>
 #include <QStringList>
 
+#include "controls/grid/io/grid_binary_stream.h"
 #include "platform/grid_base.h"
 
 namespace grid {
@@ -27,6 +24,9 @@ struct TCellBlock {
     int Rows = 0;
     QStringList Texts;  // row by row
     const QString& Text(int col, int row) const { return Texts[qsizetype(row) * Cols + col]; }
+    // The decoded stream with the cells' properties and graphics; empty for
+    // a block made of texts alone. Texts hold the texts that are placed.
+    io::TBinCellStream Cells;
 };
 
 inline constexpr int MaxCellBlockCells = 1'000'000;
@@ -35,9 +35,10 @@ inline constexpr qsizetype MaxCellBlockBytes = 64 * 1024 * 1024;
 QByteArray EncodeCellBlock(const TCellBlock& block);
 std::optional<TCellBlock> DecodeCellBlock(const QByteArray& stream);
 
-// The texts of a rectangle of display cells (corners included).
+// A rectangle of display cells (corners included); empty when it cannot be
+// written (positions beyond the stream's 16 bits).
 QByteArray SaveRectToCellStream(const TExStringGrid& grid, const platform::TGridRect& rect);
-// Writes the block's texts with their top-left at a display cell; cells
+// Writes the block's cells with their top-left at a display cell; cells
 // beyond the grid's columns or rows are left out. The cells written, or
 // nothing for an empty block or a point outside the grid.
 std::optional<platform::TGridRect> PlaceCellBlock(TExStringGrid& grid, QPoint at, const TCellBlock& block);

@@ -16,6 +16,7 @@
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/io/grid_file_format.h"
 #include "controls/grid/io/grid_text_format.h"
+#include "controls/grid/io/xml_format.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_number_text.h"
 #include "controls/grid/text/grid_text_utils.h"
@@ -189,6 +190,29 @@ void TExStringGrid::LoadFromFixed(const QString& FileName, TIntList& Positions, 
     reader.DoTrim = DoTrim;
     reader.MaxRows = MaxRows;
     io::LoadFormatFromFile(reader, *this, FileName);
+}
+
+}  // namespace grid
+
+namespace grid {
+
+void TExStringGrid::SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                              const QStringList* FieldDescr, bool ExportEmptyCells)
+{
+    io::TXmlWriter writer;
+    writer.ListDescr = ListDescr;
+    writer.RecordDescr = RecordDescr;
+    writer.FieldDescr = FieldDescr;
+    writer.ExportEmptyCells = ExportEmptyCells;
+    io::SaveFormatToFile(writer, *this, FileName);
+}
+
+void TExStringGrid::LoadFromXML(const QString& FileName, bool LevelToRow, bool LoadFieldDescr)
+{
+    io::TXmlReader reader;
+    reader.LevelToRow = LevelToRow;
+    reader.LoadFieldDescr = LoadFieldDescr;
+    io::LoadFormatFromFile(reader, *this, FileName, QStringLiteral("XML file not found"));
 }
 
 }  // namespace grid

@@ -56,23 +56,33 @@ bool SplitCellLine(QStringView line, QStringView& col, QStringView& row, QString
 QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByteArray>&)
 {
     const TSaveRange range = TSaveRange::Of(grid);
-    QStringList lines;
-    lines.reserve(1 + range.ColCount() + range.ColCount() * std::max(0, range.RowCount()));
-    lines << QString::number(range.ColCount()) + u',' + QString::number(range.RowCount());
-    for (int c = range.StartCol; c <= range.EndCol; ++c)
-        lines << WidthLine(c, c < grid.ColCount() ? grid.ColWidths(c) : grid.DefaultColWidth());
-
+    QString text;
+    text.reserve(qsizetype(16) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
+    auto number = [&text](qint64 n) { text += QString::number(n); };
+    number(range.ColCount());
+    text += u',';
+    number(range.RowCount());
+    text += QLatin1String("\r\n");
+    for (int c = range.StartCol; c <= range.EndCol; ++c) {
+        text += WidthLine(c, c < grid.ColCount() ? grid.ColWidths(c) : grid.DefaultColWidth());
+        text += QLatin1String("\r\n");
+    }
     TExportRun run(grid, range.StartRow);
     for (int r = range.StartRow; r <= range.EndRow; ++r) {
         run.NextRow(r);
+        const QString row = u',' + QString::number(r) + u',';
         for (int c = range.StartCol; c <= range.EndCol; ++c) {
-            const QString text = grid.SaveCellText(range.StorageCol(grid, c), r);
-            if (!text.isEmpty()) lines << CellLine(c, r, text);
+            const QString cell = grid.SaveCellText(range.StorageCol(grid, c), r);
+            if (cell.isEmpty()) continue;
+            number(c);
+            text += row;
+            text += EncodeRecordText(cell);
+            text += QLatin1String("\r\n");
         }
         run.Progress().Report(r - range.StartRow, range.RowCount() - 1);
     }
     run.Finish();
-    return EncodeTextLines(lines, TextFileEncoding(Unicode));
+    return EncodeText(text, TextFileEncoding(Unicode));
 }
 
 void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString& fileName)

@@ -1,5 +1,7 @@
 #include "controls/grid/io/text_file_lines.h"
 
+#include <QSysInfo>
+
 namespace grid::io {
 
 QByteArray EncodeTextLines(const QStringList& lines, platform::TextEncoding encoding)
@@ -12,7 +14,18 @@ QByteArray EncodeTextLines(const QStringList& lines, platform::TextEncoding enco
         text += line;
         text += QLatin1String("\r\n");
     }
-    return platform::byteOrderMark(encoding) + platform::encodeText(text, encoding);
+    return EncodeText(text, encoding);
+}
+
+QByteArray EncodeText(const QString& text, platform::TextEncoding encoding)
+{
+    QByteArray bytes = platform::byteOrderMark(encoding);
+    if (encoding == platform::TextEncoding::Utf16Le && QSysInfo::ByteOrder == QSysInfo::LittleEndian) {
+        bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        return bytes;
+    }
+    bytes += platform::encodeText(text, encoding);
+    return bytes;
 }
 
 QStringList DecodeTextLines(const QByteArray& bytes, platform::TextEncoding* encoding)

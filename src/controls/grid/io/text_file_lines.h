@@ -14,6 +14,8 @@ namespace grid::io {
 // Every line followed by CR LF, in `encoding`, with its byte-order mark
 // first (the ANSI code page has none).
 QByteArray EncodeTextLines(const QStringList& lines, platform::TextEncoding encoding);
+// Text already ended by CR LF per line, with the byte-order mark first.
+QByteArray EncodeText(const QString& text, platform::TextEncoding encoding);
 // The encoding of a grid text file written with or without Unicode.
 inline platform::TextEncoding TextFileEncoding(bool unicode)
 {

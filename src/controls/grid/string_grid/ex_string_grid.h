@@ -33,6 +33,7 @@ class QLabel;
 class QIODevice;
 
 #include "controls/grid/base/base_grid.h"
+#include "controls/grid/io/html_settings.h"
 #include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/cells/grid_change_notifier.h"
@@ -823,6 +824,9 @@ public:
     void AddSummary(int ARow);                   // all-rows
     void RemoveNode(int ARow);                   // all-rows
     void RemoveAllNodes();
+    // The node count taken again from the rows whose column-0 cell is a node
+    // (after cells were loaded); column 0 repainted when there is any.
+    void RecountNodes();
     virtual bool IsNode(int ARow) const;
     virtual bool IsSummary(int ARow) const;
     bool GetNodeState(int ARow) const;           // true: contracted
@@ -2394,6 +2398,31 @@ public:
     int GetMaxColTextLength(int ACol);
     // Moves R's top-left to where Text rotated by Angle starts (R shrunk by 2 first).
     void GetRotatedTextPos(platform::TRect& R, int Angle, const QString& Text, int HAlign, int VAlign);
+
+public:
+    // ============================================================
+    // Binary cell stream (cells with their properties and graphics)
+    //                                      io/ex_string_grid_bin_files.cpp
+    // ============================================================
+    // Rectangles in display cells, corners included. Reading raises
+    // EExGridError for a malformed stream and leaves the grid unchanged.
+    void SaveRectToBinStream(const platform::TGridRect& Rect, QByteArray& Stream);
+    void SaveToBinStream(QByteArray& Stream);
+    void SaveToBinFile(const QString& FileName);
+    void LoadAtPointFromBinStream(QPoint Point, const QByteArray& Stream);
+    void LoadFromBinStream(const QByteArray& Stream);
+    void LoadFromBinFile(const QString& FileName);
+
+    // ============================================================
+    // HTML export                          io/ex_string_grid_html_files.cpp
+    // ============================================================
+    io::THTMLSettings HTMLSettings;
+    // The document as a file (Show or HTMLSettings.AutoPreview opens it),
+    // appended to an existing file, or as a text whose pictures go into
+    // dir + "images/" (dir with "/" separators and a trailing "/", or empty).
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    QString SaveToHTMLString(const QString& dir);
 
 public:
     // ============================================================

@@ -1,30 +1,29 @@
-// The cell stream carried by drags between grids: its bytes, worked out by
-// hand, and the refusal of every stream that deviates from them.
+// The cell stream carried by drags between grids: the grid's binary cell
+// stream, its refusal of malformed streams, and placement in another grid.
 
 #include <gtest/gtest.h>
 
 #include "controls/grid/dragdrop/grid_cell_block.h"
+#include "controls/grid/cells/cell_properties.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 
 using namespace grid;
 
 namespace grid_cell_block_test {
 
-// Two cells "a" and "é" side by side.
-const QByteArray kTwoCells = QByteArray::fromHex("47434231"  // GCB1
-                                                 "02000000"  // 2 columns
-                                                 "01000000"  // 1 row
-                                                 "01000000" "61"
-                                                 "02000000" "c3a9");
-
-TEST(CellBlock, BytesOfTwoCells)
+TEST(CellBlock, TextsTravelAsTheBinaryCellStream)
 {
     TCellBlock block;
     block.Cols = 2;
     block.Rows = 1;
     block.Texts = {"a", QString::fromUtf8("é")};
-    EXPECT_EQ(EncodeCellBlock(block), kTwoCells);
-    const auto read = DecodeCellBlock(kTwoCells);
+    const QByteArray bytes = EncodeCellBlock(block);
+    EXPECT_TRUE(bytes.startsWith(QByteArray("TPF0\x0bTGridPropIO")));
+    const io::TBinCellStream cells = io::DecodeBinCellStream(bytes);
+    ASSERT_EQ(cells.Cells.size(), 2u);
+    EXPECT_EQ(cells.Cells[1].Col, 1);
+    EXPECT_EQ(cells.Cells[1].Text, QString::fromUtf8("é"));
+    const auto read = DecodeCellBlock(bytes);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->Cols, 2);
     EXPECT_EQ(read->Rows, 1);
@@ -33,26 +32,44 @@ TEST(CellBlock, BytesOfTwoCells)
 
 TEST(CellBlock, MalformedOrTooLargeStreamsAreRefused)
 {
+    TCellBlock block;
+    block.Cols = 2;
+    block.Rows = 1;
+    block.Texts = {"a", "b"};
+    const QByteArray good = EncodeCellBlock(block);
     struct Case {
         const char* name;
         QByteArray bytes;
     };
     const Case cases[] = {
         {"empty", {}},
-        {"wrong signature", QByteArray("GCB2") + kTwoCells.mid(4)},
-        {"cut in a length", kTwoCells.left(18)},
-        {"cut in a text", kTwoCells.left(kTwoCells.size() - 1)},
-        {"a trailing byte", kTwoCells + "x"},
-        {"no columns", QByteArray::fromHex("474342310000000001000000")},
-        {"more cells than the limit", QByteArray::fromHex("4743423141420f0041420f00")},
-        {"a count the bytes cannot hold", QByteArray::fromHex("4743423110270000e8030000") + QByteArray(40, '\0')},
-        {"a text length beyond the stream", QByteArray::fromHex("474342310100000001000000ffffffff61")},
-        {"not UTF-8", QByteArray::fromHex("47434231010000000100000001000000ff")},
+        {"wrong signature", QByteArray("TPF1") + good.mid(4)},
+        {"cut in the last record", good.left(good.size() - 1)},
+        {"a second cell missing", good.left(good.indexOf("TPF0", good.lastIndexOf("TGridCellIO") - 8))},
+        {"two trailing bytes", good + "xx"},
+        {"beyond the byte limit", good + QByteArray(MaxCellBlockBytes, '\0')},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(DecodeCellBlock(c.bytes));
     }
+}
+
+TEST(CellBlock, PropertiesTravelWithTheTexts)
+{
+    TExStringGrid from, to;
+    from.SetColCount(3);
+    from.SetRowCount(3);
+    from.SetCellEx(1, 1, "x");
+    from.GetCellProperties(1, 1)->SetBrushColor(clYellow);
+    to.SetColCount(3);
+    to.SetRowCount(3);
+    const auto block = DecodeCellBlock(SaveRectToCellStream(from, {1, 1, 1, 1}));
+    ASSERT_TRUE(block);
+    ASSERT_TRUE(PlaceCellBlock(to, QPoint(2, 0), *block));
+    EXPECT_EQ(to.GetCellEx(2, 0), "x");
+    ASSERT_TRUE(to.CellPropertiesOrNull(2, 0));
+    EXPECT_EQ(to.CellPropertiesOrNull(2, 0)->BrushColor(), clYellow);
 }
 
 TEST(CellBlock, ARectangleTravelsToAnotherGridAndIsClippedAtItsEdges)

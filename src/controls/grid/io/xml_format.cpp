@@ -1,0 +1,370 @@
+#include "controls/grid/io/xml_format.h"
+
+#include <map>
+
+#include <QRegularExpression>
+#include <QStringEncoder>
+
+#include <pugixml.hpp>
+
+#include "controls/grid/grid_error.h"
+#include "controls/grid/io/grid_export.h"
+#include "platform/codepage.h"
+#include "platform/xml_document.h"
+
+namespace grid::io {
+
+namespace {
+
+bool IsNameStart(QChar c)
+{
+    return c.isLetter() || c == u'_' || c == u':';
+}
+
+// The bytes of the document text in the encoding its declaration names;
+// characters the encoding cannot hold are written as character references.
+QByteArray EncodeXml(const QString& text, const QString& encoding)
+{
+    const QString name = encoding.trimmed().toLower();
+    if (name == u"utf-8" || name == u"utf8") return text.toUtf8();
+    if (name == u"utf-16" || name == u"utf-16le") {
+        QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+        return encoder.encode(text);
+    }
+    char16_t limit = 0;
+    bool ansi = false;
+    if (name == u"iso-8859-1" || name == u"latin1" || name == u"latin-1" || name == u"iso_8859-1")
+        limit = 0xFF;
+    else if (name == u"us-ascii" || name == u"ascii")
+        limit = 0x7F;
+    else if (name == u"windows-1252" || name == u"cp1252")
+        ansi = true;
+    else
+        throw EExGridError(("Unsupported XML encoding " + encoding).toStdString());
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool fits = c.unicode() < 0x80 ||
+                          (ansi ? platform::toAnsi(QString(c)) != "?" : c.unicode() <= limit);
+        if (fits) {
+            safe += c;
+        } else {
+            char32_t code = c.unicode();
+            if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                code = QChar::surrogateToUcs4(c, text[++i]);
+            safe += QStringLiteral("&#%1;").arg(uint(code));
+        }
+    }
+    return ansi ? platform::toAnsi(safe) : safe.toLatin1();
+}
+
+// The encoding the declaration of a document without byte-order mark names.
+QString DeclaredEncoding(const QByteArray& bytes)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']+)[\"']"));
+    const QRegularExpressionMatch match = pattern.match(QString::fromLatin1(bytes.left(256)));
+    return match.hasMatch() ? match.captured(1).toLower() : QString();
+}
+
+QString Text(const pugi::char_t* s) { return QString::fromUtf8(s); }
+
+// The text of a node with all its descendants' text, as the DOM gives it.
+QString NodeText(const pugi::xml_node& node)
+{
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return Text(node.value());
+    QString text;
+    for (const pugi::xml_node& child : node.children()) text += NodeText(child);
+    return text;
+}
+
+int ChildCount(const pugi::xml_node& node)
+{
+    int n = 0;
+    for (auto it = node.begin(); it != node.end(); ++it) ++n;
+    return n;
+}
+
+// The column of a value element by its name: FIELD<n> is column n.
+int FieldNumber(const QString& name)
+{
+    if (!name.startsWith(u"FIELD") || name.size() == 5) return -1;
+    bool ok = false;
+    const int n = QStringView(name).mid(5).toInt(&ok);
+    return ok && n >= 0 && n < MaxFileColCount ? n : -1;
+}
+
+class TXmlWalk {
+public:
+    TXmlWalk(TExStringGrid& grid, bool levelToRow, bool loadFieldDescr)
+        : G(grid), LevelToRow(levelToRow), LoadFieldDescr(loadFieldDescr)
+    {
+        NamesInRow0 = G.SaveFixedCells || G.SaveFixedRows;
+        cs = G.SaveStartCol();
+        rs = NamesInRow0 && !LoadFieldDescr ? 0 : G.FixedRows();
+        maxcol = cs;
+        maxrow = rs;
+    }
+
+    void Records(const pugi::xml_node& root)
+    {
+        int i = 0;
+        for (const pugi::xml_node& record : root.children()) {
+            col = 0;
+            level = 1;
+            if (LevelToRow && i == 0 && !record.first_attribute()) row = -1;
+            if (IsFlat(record))
+                Flat(record);
+            else
+                Walk(record);
+            if (!LevelToRow) ++row;
+            ++i;
+        }
+        G.SetColCount(maxcol + 1);
+        G.SetRowCount(maxrow + 1);
+    }
+
+private:
+    // A record of value elements only (each at most one child), each name once.
+    static bool IsFlat(const pugi::xml_node& record)
+    {
+        if (record.type() != pugi::node_element || ChildCount(record) < 2) return false;
+        QSet<QString> names;
+        for (const pugi::xml_node& child : record.children()) {
+            if (child.type() != pugi::node_element || ChildCount(child) > 1 || child.first_attribute()) return false;
+            const QString name = Text(child.name());
+            if (names.contains(name)) return false;
+            names.insert(name);
+        }
+        return true;
+    }
+
+    void Grow(int c, int r)
+    {
+        if (c >= MaxFileColCount || r >= MaxFileRowCount || qint64(c + 1) * (r + 1) > MaxFileCellCount * 4)
+            throw EExGridError("XML document too large for the grid");
+        if (c >= G.ColCount()) G.SetColCount(c + 1);
+        if (r >= G.RowCount()) G.SetRowCount(std::max(r + 1, std::min(G.RowCount() * 2, int(MaxFileRowCount))));
+    }
+
+    void Value(const QString& v)
+    {
+        const int c = col + cs, r = row + rs;
+        if (c < 0 || r < 0) {
+            ++col;
+            return;
+        }
+        Grow(c, r);
+        G.LoadCellText(G.RealColIndex(c), r, v);
+        maxcol = std::max(maxcol, c);
+        maxrow = std::max(maxrow, r);
+        ++col;
+    }
+
+    void Name(const QString& name)
+    {
+        const int c = col + cs;
+        if (c < 0) return;
+        Grow(c, 0);
+        if (G.GetGridCell(G.RealColIndex(c), 0).isEmpty()) G.LoadCellText(G.RealColIndex(c), 0, name);
+        maxcol = std::max(maxcol, c);
+    }
+
+    QString LeafValue(const pugi::xml_node& node) const
+    {
+        const QString v = UnescapeXmlCellText(NodeText(node));
+        return G.QuoteEmptyCells && v == u"\"\"" ? QString() : v;
+    }
+
+    bool Attributes(const pugi::xml_node& node)
+    {
+        bool any = false;
+        for (const pugi::xml_attribute& a : node.attributes()) {
+            if (NamesInRow0) Name(Text(a.name()));
+            Value(UnescapeXmlCellText(Text(a.value())));
+            any = true;
+        }
+        if (LevelToRow && any) {
+            ++row;
+            col = level;
+        }
+        return LevelToRow && any;
+    }
+
+    void Walk(const pugi::xml_node& node)
+    {
+        const bool rowStarted = node.type() == pugi::node_element && Attributes(node);
+        const int children = ChildCount(node);
+        if (children > 1) {
+            if (LevelToRow && !rowStarted) {
+                ++row;
+                col = 0;
+            }
+            ++level;
+            for (const pugi::xml_node& child : node.children()) Walk(child);
+        } else if (children == 1) {
+            if (NamesInRow0 && LoadFieldDescr) Name(Text(node.name()));
+            Value(LeafValue(node));
+        } else {
+            // No child: an empty value, where the grid already has the cell.
+            const int c = col + cs, r = row + rs;
+            if (c >= 0 && r >= 0 && c < G.ColCount() && r < G.RowCount()) G.LoadCellText(G.RealColIndex(c), r, QString());
+            ++col;
+        }
+    }
+
+    // A flat record: every value in the column of its element's name.
+    void Flat(const pugi::xml_node& record)
+    {
+        Attributes(record);
+        const int base = col;
+        for (const pugi::xml_node& child : record.children()) {
+            const QString name = Text(child.name());
+            auto found = Columns.find(name);
+            if (found == Columns.end()) {
+                const int numbered = FieldNumber(name);
+                found = Columns.emplace(name, numbered >= 0 ? numbered : NextColumn).first;
+                NextColumn = std::max(NextColumn, found->second + 1);
+            }
+            col = base + found->second;
+            if (ChildCount(child) == 1) {
+                if (NamesInRow0 && LoadFieldDescr) Name(name);
+                Value(LeafValue(child));
+            } else {
+                const int c = col + cs, r = row + rs;
+                if (c < G.ColCount() && r < G.RowCount()) G.LoadCellText(G.RealColIndex(c), r, QString());
+                ++col;
+            }
+        }
+    }
+
+    TExStringGrid& G;
+    bool LevelToRow;
+    bool LoadFieldDescr;
+    bool NamesInRow0 = false;
+    int cs = 0, rs = 0, maxcol = 0, maxrow = 0, row = 0, col = 0, level = 1;
+    std::map<QString, int> Columns;
+    int NextColumn = 0;
+};
+
+}  // namespace
+
+bool IsXmlElementName(const QString& name)
+{
+    if (name.isEmpty() || !IsNameStart(name.front())) return false;
+    if (name.startsWith(u"xml", Qt::CaseInsensitive)) return false;
+    for (QChar c : name)
+        if (!IsNameStart(c) && !c.isDigit() && c != u'-' && c != u'.' && c.category() != QChar::Mark_NonSpacing)
+            return false;
+    return true;
+}
+
+QString EscapeXmlCellText(const QString& text)
+{
+    bool plain = true;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == u'&' || u == u'<' || u == u'>' || u == u'"' || u >= 0xD800) {
+            plain = false;
+            break;
+        }
+    }
+    if (plain) return text;
+    const QString t = platform::xmlCharacters(text);
+    QString out;
+    out.reserve(t.size() + 16);
+    for (QChar c : t) {
+        switch (c.unicode()) {
+        case u'&': out += QLatin1String("$amp;"); break;
+        case u'>': out += QLatin1String("&gt;"); break;
+        case u'<': out += QLatin1String("&lt;"); break;
+        case u'"': out += QLatin1String("&quot;"); break;
+        case u'\r': out += QLatin1String("&#13;"); break;  // a raw CR would read back as LF
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+QString UnescapeXmlCellText(const QString& text)
+{
+    QString t = text;
+    t.replace(QStringLiteral("$amp;"), QStringLiteral("&"));
+    return t;
+}
+
+QByteArray TXmlWriter::Write(TExStringGrid& grid, const std::optional<QByteArray>&)
+{
+    const TSaveRange range = TSaveRange::Of(grid);
+    auto fieldName = [&](int c) {
+        const int i = c - range.StartCol;
+        return FieldDescr != nullptr && i < FieldDescr->size() ? FieldDescr->at(i) : "FIELD" + QString::number(i);
+    };
+    for (const QString& name : {ListDescr, RecordDescr})
+        if (!IsXmlElementName(name)) throw EExGridError(("Invalid XML element name " + name).toStdString());
+    for (int c = range.StartCol; c <= range.EndCol; ++c)
+        if (!IsXmlElementName(fieldName(c)))
+            throw EExGridError(("Invalid XML element name " + fieldName(c)).toStdString());
+    EncodeXml(QString(), grid.XMLEncoding);  // an encoding it cannot write fails first
+    std::vector<QString> names;
+    for (int c = range.StartCol; c <= range.EndCol; ++c) names.push_back(fieldName(c));
+
+    QString text;
+    text += "<?xml version=\"1.0\" encoding=\"" + grid.XMLEncoding + "\" ?>\r\n";
+    text += "<" + ListDescr + ">\r\n";
+    TExportRun run(grid, range.StartRow);
+    for (int r = range.StartRow; r <= range.EndRow; ++r) {
+        run.NextRow(r);
+        text += "<" + RecordDescr + ">\r\n";
+        for (int c = range.StartCol; c <= range.EndCol; ++c) {
+            const int k = range.StorageCol(grid, c);
+            if (!grid.IsBaseCell(k, r)) continue;
+            QString t = grid.SaveCellText(k, r);
+            if (t.isEmpty()) {
+                if (!ExportEmptyCells) continue;
+                if (grid.QuoteEmptyCells) t = QStringLiteral("\"\"");
+            }
+            const QString& name = names[size_t(c - range.StartCol)];
+            text += u'<';
+            text += name;
+            text += u'>';
+            text += EscapeXmlCellText(t);
+            text += QLatin1String("</");
+            text += name;
+            text += QLatin1String(">\r\n");
+        }
+        text += "</" + RecordDescr + ">\r\n";
+        run.Progress().Report(r - range.StartRow, range.EndRow - range.StartRow);
+    }
+    text += "</" + ListDescr + ">\r\n";
+    run.Finish();
+    return EncodeXml(text, grid.XMLEncoding);
+}
+
+void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString&)
+{
+    QByteArray buffer = bytes;
+    pugi::xml_encoding encoding = pugi::encoding_auto;
+    if (platform::detectTextEncoding(bytes).markSize == 0) {
+        const QString declared = DeclaredEncoding(bytes);
+        if (declared == u"windows-1252" || declared == u"cp1252") {
+            buffer = platform::fromAnsi(bytes).toUtf8();
+            encoding = pugi::encoding_utf8;
+        }
+    }
+    pugi::xml_document document;
+    const pugi::xml_parse_result result =
+        document.load_buffer(buffer.constData(), size_t(buffer.size()), pugi::parse_default, encoding);
+    if (!result) {
+        const qsizetype offset = std::clamp<qsizetype>(qsizetype(result.offset), 0, buffer.size());
+        const qsizetype line = buffer.left(offset).count('\n') + 1;
+        throw EExGridError(
+            QString("XMLDOM Parsing error %1 on line %2").arg(int(result.status)).arg(line).toStdString());
+    }
+    TGridUpdateLock lock(grid);
+    TXmlWalk walk(grid, LevelToRow, LoadFieldDescr);
+    walk.Records(document.document_element());
+    grid.CellsLoaded();
+}
+
+}  // namespace grid::io
