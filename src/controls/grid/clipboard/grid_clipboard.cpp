@@ -69,6 +69,8 @@ QByteArray TGridClipboard::GridId() const
 
 QString TGridClipboard::CellText(int k, int r)
 {
+    // A cell that a merged cell covers shows nothing and copies as nothing.
+    if (G.IsMergedNonBaseCell(k, r)) return QString();
     QString text = G.GetGridCell(k, r);
     if (text.isEmpty() && G.HasCheckBox(k, r)) {
         bool state = false;
