@@ -99,11 +99,15 @@ QString TGridClipboard::CopiedField(int k, int r)
     return QuoteField(t);
 }
 
+bool TGridClipboard::RowSelected(int r)
+{
+    return G.RowSelect(G.MouseActions().RowSelectPersistent ? G.RealRowIndex(r) : r);
+}
+
 bool TGridClipboard::RowTaken(int r, bool disjunct)
 {
     const TMouseActions& m = G.MouseActions();
-    if (!(m.DisjunctRowSelect() && disjunct && !m.DisjunctColSelect())) return true;
-    return G.RowSelect(m.RowSelectPersistent ? G.RealRowIndex(r) : r);
+    return !(m.DisjunctRowSelect() && disjunct && !m.DisjunctColSelect()) || RowSelected(r);
 }
 
 bool TGridClipboard::ColTaken(int c, bool disjunct)
@@ -221,7 +225,7 @@ void TGridClipboard::CutSelection()
     const TMouseActions& m = G.MouseActions();
     if (m.DisjunctRowSelect()) {
         for (int r = G.FixedRows(); r < G.RowCount(); ++r)
-            if (RowTaken(r, true)) {
+            if (RowSelected(r)) {
                 G.ClearRows(r, 1);
                 if (G.ShowModified().Enabled) G.SetRowModified(r, true);
             }

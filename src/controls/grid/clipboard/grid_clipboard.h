@@ -53,6 +53,7 @@ private:
     // The text of a cell as copies write it (storage column).
     QString CellText(int k, int r);
     QString CopiedField(int k, int r);
+    bool RowSelected(int r);
     bool RowTaken(int r, bool disjunct);
     bool ColTaken(int c, bool disjunct);
     bool MayWrite(int c, int r);

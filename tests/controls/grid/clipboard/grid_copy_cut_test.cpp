@@ -171,4 +171,18 @@ TEST(GridCut, CutOfTheSaveRangeClearsEditableCellsOnly)
     EXPECT_EQ(g.Texts({0, 0, 2, 2}), QStringList({"0,0", "1,0", "2,0", "0,1", "1,1", "", "0,2", "", ""}));
 }
 
+TEST(GridCut, DisjunctRowCutClearsTheSelectedRowsOnly)
+{
+    for (const bool colSelectToo : {false, true}) {
+        SCOPED_TRACE(colSelectToo);
+        TRecordingGrid g;
+        g.MouseActions().SetDisjunctRowSelect(true);
+        g.MouseActions().SetDisjunctColSelect(colSelectToo);
+        g.SetRowSelect(2, true);
+        g.CutSelectionToClipboard();
+        EXPECT_EQ(g.Texts({1, 2, 2, 2}), QStringList({"", ""}));
+        EXPECT_EQ(g.Texts({1, 3, 2, 3}), QStringList({"1,3", "2,3"}));
+    }
+}
+
 }  // namespace grid_copy_cut_test
