@@ -29,8 +29,10 @@
 #include <QTimer>
 
 class QListWidget;
+class QIODevice;
 
 #include "controls/grid/base/base_grid.h"
+#include "controls/grid/io/html_settings.h"
 #include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/cells/cell_graphic.h"
 #include "controls/grid/cells/grid_change_notifier.h"
@@ -822,6 +824,9 @@ public:
     void AddSummary(int ARow);                   // all-rows
     void RemoveNode(int ARow);                   // all-rows
     void RemoveAllNodes();
+    // The node count taken again from the rows whose column-0 cell is a node
+    // (after cells were loaded); column 0 repainted when there is any.
+    void RecountNodes();
     virtual bool IsNode(int ARow) const;
     virtual bool IsSummary(int ARow) const;
     bool GetNodeState(int ARow) const;           // true: contracted
@@ -2322,6 +2327,110 @@ public:
     bool ExcelClipboardFormat = false;
     // With goRowSelect, SelectedText takes every column.
     bool OleEntireRows = false;
+
+public:
+    // ============================================================
+    // File formats and the cell text they share. Each format is a unit
+    // of io/ behind the reader/writer interface of io/grid_file_format.h;
+    // these members only call them.          io/ex_string_grid_files.cpp
+    // ============================================================
+    // Progress of an import: start with the first row, new-row with each
+    // row, done with -1. Empty here.
+    enum TGridImportState : uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+    virtual void ImportNotification(TGridImportState /*AState*/, int /*ARow*/) {}
+    // The text GetCellEx gives (storage column).
+    virtual QString GetPlainCellText(int ACol, int ARow);
+    // The text every exporter writes for a cell (storage column): the display
+    // or stored text, a check box as CheckTrue / CheckFalse, mini-HTML and
+    // rich text as the Save settings say, then OnSaveCell.
+    virtual QString SaveCellText(int ACol, int ARow);
+    // The cell write of every importer (storage column): OnLoadCell, then the
+    // stored text only (no merge resolution, no display hooks).
+    virtual void LoadCellText(int ACol, int ARow, const QString& Value);
+    // Fires OnFileProgress with the percentage.
+    void DoFileProgress(int Progress);
+
+    // Grid text format (a file, or a stream another grid reads back).
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    void SaveToStream(QIODevice& Stream);
+    void LoadFromStream(QIODevice& Stream);
+    // Aligned plain-text table.
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
+    // Delimited text. MaxRows <= 0: every line.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    void AppendToCSV(const QString& FileName, bool Unicode = false);
+    void LoadFromCSV(const QString& FileName, int MaxRows = -1);
+    void InsertFromCSV(const QString& FileName, int MaxRows = -1);
+    void LoadFromCSVStream(QIODevice& AStream, int MaxRows = -1);
+    // Fixed-width text: writing takes one width per written column (missing
+    // ones are measured and added); reading takes the 1-based positions
+    // where fields begin, the last one ending the last field. MaxRows -1:
+    // every line.
+    void SaveToFixed(const QString& FileName, TIntList& Positions);
+    void LoadFromFixed(const QString& FileName, TIntList& Positions, bool DoTrim = true, int MaxRows = -1);
+    // Flat XML list: ListDescr names the root, RecordDescr each row,
+    // FieldDescr (may be nullptr) each column.
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   const QStringList* FieldDescr, bool ExportEmptyCells);
+    void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // The number in a cell (storage column): 0 for an empty cell; raises
+    // EExGridError for a text that is no number.
+    double CellToReal(int ACol, int ARow);
+
+    bool SaveVirtCells = true;
+    bool SaveWithHTML = true;
+    bool SaveWithRTF = false;
+    // CSV: QChar(0) writes "," and detects the delimiter when reading.
+    QChar Delimiter = QChar(0);
+    bool AlwaysQuotes = false;
+    bool QuoteEmptyCells = true;
+    bool JavaCSV = false;
+    bool OemConvert = false;
+    bool LoadFirstRow = true;
+    QString XMLEncoding = QStringLiteral("ISO-8859-1");
+    std::function<void(Sender, int ACol, int ARow, QString& Value)> OnSaveCell;
+    std::function<void(Sender, int ACol, int ARow, QString& Value)> OnLoadCell;
+    std::function<void(Sender, int Progress)> OnFileProgress;
+
+    // ============================================================
+    // Text geometry shared by sizing, painting, printing and the
+    // fixed-width export          paint/ex_string_grid_text_geometry.cpp
+    // ============================================================
+    int GetXOffsetTotal() const { return XYOffsetTopLeftOnly ? XYOffset.x() : 2 * XYOffset.x(); }
+    int GetYOffsetTotal() const { return XYOffsetTopLeftOnly ? XYOffset.y() : 2 * XYOffset.y(); }
+    // The most text lines of a cell of the row (display columns); 1 without MultilineCells.
+    int GetMaxLinesInRow(int ARow) const;
+    // The longest line of the saved texts of a storage column, in characters.
+    int GetMaxColTextLength(int ACol);
+    // Moves R's top-left to where Text rotated by Angle starts (R shrunk by 2 first).
+    void GetRotatedTextPos(platform::TRect& R, int Angle, const QString& Text, int HAlign, int VAlign);
+
+public:
+    // ============================================================
+    // Binary cell stream (cells with their properties and graphics)
+    //                                      io/ex_string_grid_bin_files.cpp
+    // ============================================================
+    // Rectangles in display cells, corners included. Reading raises
+    // EExGridError for a malformed stream and leaves the grid unchanged.
+    void SaveRectToBinStream(const platform::TGridRect& Rect, QByteArray& Stream);
+    void SaveToBinStream(QByteArray& Stream);
+    void SaveToBinFile(const QString& FileName);
+    void LoadAtPointFromBinStream(QPoint Point, const QByteArray& Stream);
+    void LoadFromBinStream(const QByteArray& Stream);
+    void LoadFromBinFile(const QString& FileName);
+
+    // ============================================================
+    // HTML export                          io/ex_string_grid_html_files.cpp
+    // ============================================================
+    io::THTMLSettings HTMLSettings;
+    // The document as a file (Show or HTMLSettings.AutoPreview opens it),
+    // appended to an existing file, or as a text whose pictures go into
+    // dir + "images/" (dir with "/" separators and a trailing "/", or empty).
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    QString SaveToHTMLString(const QString& dir);
 
 public:
     // ============================================================

@@ -272,6 +272,14 @@ void TExStringGrid::RemoveAllNodes()
     RepaintGrid();
 }
 
+void TExStringGrid::RecountNodes()
+{
+    FNumNodes = 0;
+    for (int r = GridBase::FixedRows(); r < RowCount(); ++r)
+        if (IsNode(r)) ++FNumNodes;
+    if (FNumNodes > 0) RepaintCol(0);
+}
+
 // ------------------------------------------------------------ expanding and contracting
 
 void TExStringGrid::ExpandNode(int ARow)
