@@ -1,7 +1,5 @@
 #include "controls/grid/clipboard/clipboard_html.h"
 
-#include "controls/grid/string_grid/ex_string_grid.h"
-
 namespace grid::clipboard {
 
 namespace {
@@ -32,22 +30,6 @@ QByteArray HtmlClipboardText(const QByteArray& fragmentUtf8)
         if (h.size() == headerSize) return h + head + fragmentUtf8 + tail;
         headerSize = h.size();
     }
-}
-
-QString GridHtmlTable(TExStringGrid& grid)
-{
-    QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\">");
-    for (int r = 0; r < grid.RowCount(); ++r) {
-        html += QStringLiteral("<tr>");
-        for (int c = 0; c < grid.ColCount(); ++c) {
-            QString text = grid.GetCellEx(grid.RealColIndex(c), r).toHtmlEscaped();
-            text.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
-            text.replace(u'\n', QStringLiteral("<br>"));
-            html += QStringLiteral("<td>") + (text.isEmpty() ? QStringLiteral("&nbsp;") : text) + QStringLiteral("</td>");
-        }
-        html += QStringLiteral("</tr>");
-    }
-    return html + QStringLiteral("</table>");
 }
 
 }  // namespace grid::clipboard

@@ -16,16 +16,8 @@
 #include <QByteArray>
 #include <QString>
 
-namespace grid {
-class TExStringGrid;
-}
-
 namespace grid::clipboard {
 
 QByteArray HtmlClipboardText(const QByteArray& fragmentUtf8);
-
-// The grid's cells as an HTML table for the clipboard; it names no picture
-// file and writes none.
-QString GridHtmlTable(TExStringGrid& grid);
 
 }  // namespace grid::clipboard

@@ -11,6 +11,7 @@
 #include "controls/grid/clipboard/clipboard_text.h"
 #include "controls/grid/dragdrop/drop_formats.h"
 #include "controls/grid/dragdrop/grid_cell_block.h"
+#include "controls/grid/io/grid_html_export.h"
 #include "controls/grid/scoped_value.h"
 #include "controls/grid/text/grid_text_utils.h"
 #include "platform/rtf.h"
@@ -71,13 +72,7 @@ QString TGridClipboard::CellText(int k, int r)
 {
     // A cell that a merged cell covers shows nothing and copies as nothing.
     if (G.IsMergedNonBaseCell(k, r)) return QString();
-    QString text = G.GetGridCell(k, r);
-    if (text.isEmpty() && G.HasCheckBox(k, r)) {
-        bool state = false;
-        G.GetCheckBoxState(k, r, state);
-        state ? G.GetCheckTrue(k, r, text) : G.GetCheckFalse(k, r, text);
-    }
-    return text;
+    return G.SaveCellText(k, r);
 }
 
 QString TGridClipboard::CopiedField(int k, int r)
@@ -160,7 +155,7 @@ void TGridClipboard::CopyCells(const TGridRect& rect)
 
 void TGridClipboard::CopyHTML()
 {
-    const QByteArray html = HtmlClipboardText(GridHtmlTable(G).toUtf8());
+    const QByteArray html = HtmlClipboardText(io::HTMLDocumentWithoutPictures(G).toUtf8());
     auto data = std::make_unique<QMimeData>();
     data->setData(MimeHtml, html);
     data->setText(QString::fromUtf8(html));

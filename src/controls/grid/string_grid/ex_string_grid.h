@@ -1103,9 +1103,6 @@ public:
         esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow
     };
     virtual void ExportNotification(TGridExportState /*AState*/, int /*ARow*/) {}
-    // Progress of an import or paste: start, each row, done. Empty here.
-    enum TGridImportState : uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
-    virtual void ImportNotification(TGridImportState /*AState*/, int /*ARow*/) {}
     // The font a cell's text is measured and painted with (display column):
     // the fixed or normal font, the colour hook's answer, the zoom.
     platform::TFont MeasureFont(int ACol, int ARow);
