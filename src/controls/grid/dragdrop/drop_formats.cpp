@@ -157,16 +157,6 @@ TDropEffect KeyDropEffect(bool ctrlHeld, bool moveAllowed)
     return moveAllowed ? deMove : deCopy;
 }
 
-QPoint TextBlockSize(const QString& text)
-{
-    QString body = text;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    int columns = 0;
-    const QStringList lines = body.split(QLatin1Char('\n'));
-    for (const QString& line : lines) columns = std::max(columns, int(line.count(QLatin1Char('\t'))) + 1);
-    return QPoint(columns, int(lines.size()) - 1);
-}
-
 }  // namespace grid
 
 #include "controls/grid/settings/grid_service_settings.h"

@@ -87,8 +87,4 @@ std::optional<QByteArray> DecodeCellsBlock(const QByteArray& block);
 // with Ctrl a copy; else a move when the source allows one, else a copy.
 TDropEffect KeyDropEffect(bool ctrlHeld, bool moveAllowed);
 
-// Columns (most tab-separated fields on a line) and line breaks of a text
-// block with tabs between fields and CR LF (or LF) between lines.
-QPoint TextBlockSize(const QString& text);
-
 }  // namespace grid

@@ -419,7 +419,7 @@ bool TGridDragDrop::StartOleDrag(platform::TShiftState Shift, int X, int Y)
         G.FDropSelection = sel;
         std::optional<QByteArray> cells;
         if (G.Navigation().AllowFmtClipboard) cells = SaveRectToCellStream(G, sel);
-        effect = RunDrag(MakeSourceData(G.SelectionAsText(), G.GetCellEx(storageCol, ARow), -1, cells));
+        effect = RunDrag(MakeSourceData(G.GetSelectionAsText(), G.GetCellEx(storageCol, ARow), -1, cells));
         if (effect != deNone) {
             if (effect == deMove && !s.OleCopyAlways) {
                 const TGridRect moved = G.FDropSelection;

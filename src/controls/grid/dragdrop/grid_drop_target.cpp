@@ -189,7 +189,7 @@ bool TGridDropTarget::DropText(QPoint pt, const QString& text)
     };
     if (ARow < 0 || ACol < 0) return done(false, G.Selection());
     bool allow = true;
-    const QPoint size = TextBlockSize(text);
+    const QPoint size = G.GetTextBlockSize(text);
     const int C = size.x(), R = size.y();
     if (G.Options() & goRowSelect) ACol = s.OleEntireRows ? 0 : G.FixedCols();
     if (G.OnOleDrop) G.OnOleDrop(&G, ARow, ACol, text, allow);
@@ -213,7 +213,8 @@ bool TGridDropTarget::DropText(QPoint pt, const QString& text)
         if (T > 0) G.SetTopRow(std::min(T, G.RowCount() - 1));
     }
     G.SetSelection({ACol, ARow, ACol, ARow});
-    G.PasteTextIntoSelection(text);
+    int cols = 0, rows = 0;
+    G.PasteText(ACol, ARow, text, cols, rows);
     ACol = std::max(ACol, G.FixedCols());
     const int right = (G.Options() & goRowSelect) ? ACol + C - G.FixedCols() : ACol + C - 1;
     const TGridRect area{ACol, ARow, std::min(right, G.ColCount() - 1), std::min(ARow + R, G.RowCount() - 1)};

@@ -81,6 +81,9 @@ class TFooterPanel;
 namespace search {
 class TSearchPanel;
 }
+namespace clipboard {
+class TGridClipboard;
+}
 
 // Growth of the edited cell while typing: the row (Height) and the column (Width).
 class TSizeWhileTyping {
@@ -1198,6 +1201,7 @@ private:
     class TSortRunScope;
     // Counts its comparisons in FCompares.
     friend class TGridSortKeys;
+    friend class clipboard::TGridClipboard;
     enum class TSortKind : uint8_t { Column, Indexed, GroupColumn, GroupIndexed };
     void RunSort(TSortKind kind);
     // The quicksort of one range; Col < 0: on the index list. The rows'
@@ -1232,15 +1236,40 @@ public:
     virtual void InplaceEditKeyDown(platform::Word&, platform::TShiftState) {}
     virtual void SelectAllHook(platform::TGridRect&) {}
     virtual void HeaderSelectAllHook(platform::TGridRect&) {}
-    // The least of the clipboard service: the selection as tab-separated
-    // lines; a paste fills from the selection's top-left cell.
+    // ============================================================
+    // Clipboard: copy, cut and paste of cells as text, HTML, rich text and
+    // the grid's cell block; the smart fill of a pasted selection
+    //                                   clipboard/grid_clipboard_members.cpp
+    // ============================================================
+    enum TClipOperation : uint8_t { coCut, coCopy };
+    void CopyToClipBoard();
+    void CopyToClipBoardAsHTML();
     void CopySelectionToClipboard();
+    void CutToClipboard();
     void CutSelectionToClipboard();
+    void PasteFromClipboard();
     void PasteSelectionFromClipboard();
-    // Pastes tab-separated lines into the selection (a block smaller than
-    // the selection repeats to fill it).
-    void PasteTextIntoSelection(const QString& text);
-    QString SelectionAsText() const;
+    QString GetSelectionAsText();
+    void SetSelectionAsText(const QString& Value);
+    // A rectangle of display cells as clipboard text (tabs between fields,
+    // CR LF after each row of a rectangle of more than one row).
+    QString GetRectAsText(const platform::TGridRect& Rect, bool Disjunct);
+    void CopyRectToClipboard(const platform::TGridRect& Rect, bool Disjunct);
+    void CopyRTFToClipboard(int ACol, int ARow);
+    void CopyCellsToClipboard(const platform::TGridRect& Rect);
+    void ExtendSelectionToMergedCells();
+    // The pastes report the fields read; Cols and Rows as the paste sets them.
+    int PasteFromClipboardAt(int ACol, int ARow, int& Cols, int& Rows);
+    int PasteText(int ACol, int ARow, const QString& Text, int& Cols, int& Rows);
+    QPoint GetTextBlockSize(const QString& Text) const;
+    // The write of one pasted or filled value (display column).
+    virtual void StoreCellValue(int ACol, int ARow, const QString& Value);
+    virtual void BeforePaste() {}
+    virtual void AfterPaste() {}
+    virtual void CellsPasted(QPoint Source, const platform::TGridRect& Target, TClipOperation Op);
+    virtual bool AllowFormattedClipboard() { return FNavigation.AllowFmtClipboard; }
+    std::function<void(Sender, int ACol, int ARow, QString& Value, bool& Allow)> OnClipboardBeforePasteWideCell;
+    std::function<void(Sender, int ACol, int ARow, const QString& Value)> OnClipboardAfterPasteWideCell;
     bool GridModified() const { return FGridModified; }
     void SetGridModified(bool value) { FGridModified = value; }
 
@@ -1585,7 +1614,15 @@ private:
     // grid's own members, before the widget is taken down.
     QObject FFocusWatch;
     platform::TGridRect FDropSelection;
-    QString FResizerBlock;
+    // The clipboard's memory: the top-left cell of the last rectangle turned
+    // into clipboard text, the last copy or cut, and whether the running
+    // paste is the whole-grid one.
+    QPoint FClipTopLeft{0, 0};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+    // A selection paste runs as one undo step: its text and block pastes
+    // then open no sequence of their own.
+    bool FPasteInSequence = false;
 
 public:
     // ============================================================

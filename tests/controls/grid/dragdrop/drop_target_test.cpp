@@ -141,7 +141,6 @@ TEST(DropFormatsData, BlocksAndSourceData)
     auto html = std::make_unique<QMimeData>();
     html->setHtml("<html><body><p>one <b>two</b></p></body></html>");
     EXPECT_EQ(TDropData(html.get()).Text(), "one two");
-    EXPECT_EQ(TextBlockSize("a\tb\tc\r\nd\r\ne\tf"), QPoint(3, 2));
 }
 
 }  // namespace drop_target_test

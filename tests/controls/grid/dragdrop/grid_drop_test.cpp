@@ -21,7 +21,12 @@ using input_test::GridUnderTest;
 namespace grid_drop_test {
 
 struct DropGrid : GridUnderTest {
-    DropGrid() : GridUnderTest(6, 12) { g->DragDropSettings().SetOleDropTarget(true); }
+    DropGrid() : GridUnderTest(6, 12)
+    {
+        g->DragDropSettings().SetOleDropTarget(true);
+        // Dropped text is pasted into editable cells only.
+        g->SetOptions(g->Options() | platform::goEditing);
+    }
     // Enter, move and drop at a point of the viewport; the action the grid
     // answered (IgnoreAction when it refused at any stage).
     Qt::DropAction drop(const QMimeData& data, QPoint pos, Qt::KeyboardModifiers mods = {},

@@ -282,7 +282,7 @@ TEST(BinaryStream, WholeGridStreamGivesTheSameSizeWidthsAndHeights)
 
 TEST(BinaryStream, FilesRoundTripThroughTheGridsMembers)
 {
-    TempFolder folder;
+    testing_support::TempFolder folder;
     auto g = makeGrid();
     g->SetCellEx(1, 1, "x");
     const QString path = folder.path() + "/cells.bin";

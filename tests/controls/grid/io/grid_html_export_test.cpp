@@ -197,7 +197,7 @@ TEST(HTMLExport, LinksBecomeAnchorsWithQuotedEscapedTargets)
 
 TEST(HTMLExport, PicturesAreJpegFilesThatNeverReplaceExistingOnes)
 {
-    TempFolder folder;
+    testing_support::TempFolder folder;
     const QString dir = folder.path() + "/";
     auto g = makeGrid(2, 2);
     QImage image(6, 4, QImage::Format_RGB32);
@@ -235,7 +235,7 @@ TEST(HTMLExport, PicturesAreJpegFilesThatNeverReplaceExistingOnes)
 
 TEST(HTMLExport, FilesWithHeaderFooterAppendAndUnicode)
 {
-    TempFolder folder;
+    testing_support::TempFolder folder;
     auto g = makeGrid(1, 1);
     g->SetCellEx(0, 0, QString::fromUtf8("\u00e9"));
     g->HTMLSettings.HeaderFile = folder.write("head.txt", "<html>\r\n<body>\r\n");

@@ -5,7 +5,6 @@
 // Delete, select all) and the disjunct row and column selection.
 
 #include <QApplication>
-#include <QClipboard>
 
 #include "controls/grid/search/search_footer.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
@@ -609,75 +608,6 @@ bool TExStringGrid::CanAddRow()
     bool canAdd = true;
     if (OnCanAddRow) OnCanAddRow(this, canAdd);
     return canAdd;
-}
-
-// ------------------------------------------------------------ clipboard (least)
-
-QString TExStringGrid::SelectionAsText() const
-{
-    const TGridRect sel = Selection();
-    QStringList lines;
-    for (int r = sel.Top; r <= sel.Bottom; ++r) {
-        QStringList cells;
-        for (int c = sel.Left; c <= sel.Right; ++c) cells << GetCellEx(RealColIndex(c), r);
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    return lines.join(QLatin1Char('\n'));
-}
-
-void TExStringGrid::CopySelectionToClipboard()
-{
-    if (QClipboard* cb = QApplication::clipboard()) cb->setText(SelectionAsText());
-}
-
-void TExStringGrid::CutSelectionToClipboard()
-{
-    CopySelectionToClipboard();
-    const TGridRect sel = Selection();
-    for (int r = sel.Top; r <= sel.Bottom; ++r)
-        for (int c = sel.Left; c <= sel.Right; ++c)
-            if (IsEditable(RealColIndex(c), r) || !(Options() & platform::goEditing))
-                SetCellEx(RealColIndex(c), r, QString());
-    CellsChanged(QRect(QPoint(sel.Left, sel.Top), QPoint(sel.Right, sel.Bottom)));
-}
-
-void TExStringGrid::PasteSelectionFromClipboard()
-{
-    if (QClipboard* cb = QApplication::clipboard()) PasteTextIntoSelection(cb->text());
-}
-
-void TExStringGrid::PasteTextIntoSelection(const QString& text)
-{
-    QString body = text;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    if (body.endsWith(QLatin1Char('\n'))) body.chop(1);
-    if (body.isEmpty()) return;
-    std::vector<QStringList> block;
-    for (const QString& line : body.split(QLatin1Char('\n'))) block.push_back(line.split(QLatin1Char('\t')));
-    const TGridRect sel = Selection();
-    const int blockRows = int(block.size());
-    int blockCols = 0;
-    for (const QStringList& line : block) blockCols = std::max(blockCols, int(line.size()));
-    // A selection larger than the block is filled by repeating it; a smaller
-    // one takes the whole block from its top-left cell.
-    const int rows = std::max(blockRows, sel.Bottom - sel.Top + 1);
-    const int cols = std::max(blockCols, sel.Right - sel.Left + 1);
-    int lastCol = sel.Left, lastRow = sel.Top;
-    for (int dr = 0; dr < rows; ++dr) {
-        const int r = sel.Top + dr;
-        if (r >= RowCount()) break;
-        const QStringList& line = block[size_t(dr % blockRows)];
-        for (int dc = 0; dc < cols; ++dc) {
-            const int c = sel.Left + dc;
-            if (c >= ColCount()) break;
-            const int idx = dc % blockCols;
-            if (idx >= line.size()) continue;
-            SetCellEx(RealColIndex(c), r, line[idx]);
-            lastCol = std::max(lastCol, c);
-            lastRow = std::max(lastRow, r);
-        }
-    }
-    CellsChanged(QRect(QPoint(sel.Left, sel.Top), QPoint(lastCol, lastRow)));
 }
 
 }  // namespace grid

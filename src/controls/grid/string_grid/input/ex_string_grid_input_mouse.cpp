@@ -277,8 +277,9 @@ void TExStringGrid::WMLButtonDown(TWMMouse& Msg)
 
 // The selection-resizer handle: the bottom 6 and right (left in right-to-left
 // mode) 6 pixels of the selection's bottom-right cell. A press there starts
-// dragging the selection; its block is kept in the grid's own buffer, so the
-// system clipboard is never touched.
+// dragging the selection; its cells go to the clipboard, and the release
+// pastes them into the resized selection (with the smart clipboard a larger
+// selection continues a series or repeats the block).
 bool TExStringGrid::OnResizerHandle(int X, int Y) const
 {
     if (!(SelectionResizer && SelectionRectangle)) return false;
@@ -298,7 +299,7 @@ bool TExStringGrid::PressResizer(int X, int Y)
     if (!OnResizerHandle(X, Y)) return false;
     const TGridRect sel = Selection();
     FDropSelection = sel;
-    FResizerBlock = SelectionAsText();
+    CopySelectionToClipboard();
     FMouseResize = true;
     HideInplaceEdit();
     SetSelection(sel);
@@ -311,9 +312,11 @@ void TExStringGrid::ReleaseResizer()
 {
     const TGridRect newSel = Selection();
     if (OnSelectionResize) OnSelectionResize(this, FDropSelection, newSel);
+    {
+        TScopedValue<bool> editDisable(FEditDisable, true);
+        PasteSelectionFromClipboard();
+    }
     FMouseResize = false;
-    PasteTextIntoSelection(FResizerBlock);
-    FResizerBlock.clear();
     if (OnSelectionResized) OnSelectionResized(this, FDropSelection, Selection());
 }
 

@@ -266,7 +266,7 @@ TEST(InputKeys, ClipboardShortcutsActOnceAndTypeNothing)
     t.g->Navigation().AllowClipboardShortCuts = true;
     t.g->SetSelection({1, 1, 2, 2});
     t.key(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "1,1\t2,1\n1,2\t2,2");
+    EXPECT_EQ(QApplication::clipboard()->text(), "1,1\t2,1\r\n1,2\t2,2\r\n");
     EXPECT_FALSE(t.g->EditorMode());
 
     t.goTo(3, 5);
@@ -287,16 +287,21 @@ TEST(InputKeys, ClipboardShortcutsActOnceAndTypeNothing)
     EXPECT_EQ(QApplication::clipboard()->text(), "1,1");
 }
 
-TEST(InputKeys, PasteRepeatsASmallerBlockOverTheSelection)
+TEST(InputKeys, PasteWithTheSmartClipboardRepeatsAOneRowBlockDownTheSelection)
 {
     GridUnderTest t;
-    t.g->SetSelection({1, 1, 4, 2});
-    t.g->PasteTextIntoSelection("a\tb\r\n");
-    EXPECT_EQ(t.g->GetCellEx(1, 1), "a");
-    EXPECT_EQ(t.g->GetCellEx(2, 1), "b");
-    EXPECT_EQ(t.g->GetCellEx(3, 1), "a");
-    EXPECT_EQ(t.g->GetCellEx(4, 2), "b");
-    EXPECT_EQ(t.g->GetCellEx(5, 1), "5,1");
+    t.g->SetOptions(t.g->Options() | goEditing | goRangeSelect);
+    t.g->Navigation().AllowClipboardShortCuts = true;
+    t.g->Navigation().AllowSmartClipboard = true;
+    QApplication::clipboard()->setText("a\tb");
+    t.g->SetSelection({1, 1, 2, 3});
+    t.key(Qt::Key_V, Qt::ControlModifier);
+    for (int r = 1; r <= 3; ++r) {
+        EXPECT_EQ(t.g->GetCellEx(1, r), "a") << r;
+        EXPECT_EQ(t.g->GetCellEx(2, r), "b") << r;
+    }
+    EXPECT_EQ(t.g->GetCellEx(1, 4), "1,4");
+    EXPECT_EQ(t.g->Selection(), (platform::TGridRect{1, 1, 2, 3}));
 }
 
 TEST(InputKeys, SpaceTogglesDataCheckBoxesOnlyWhenActive)

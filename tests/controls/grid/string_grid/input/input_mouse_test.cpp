@@ -470,33 +470,35 @@ TEST(InputFocus, ThePopUpFocusFlagIsClearedOnceItsFocusChangeCompleted)
     EXPECT_TRUE(t.g->EditorMode());  // the next focus entry reopens the editor
 }
 
-TEST(InputMouse, DraggingTheSelectionResizerFillsFromItsOwnBufferNotTheClipboard)
+TEST(InputMouse, DraggingTheSelectionResizerCopiesAndPastesThroughTheClipboard)
 {
     GridUnderTest t;
     t.g->SelectionRectangle = true;
     t.g->SelectionResizer = true;
-    t.g->SetCellEx(1, 1, "a");
-    t.g->SetCellEx(2, 1, "b");
-    t.g->SetSelection({1, 1, 2, 1});
+    t.g->SetOptions(t.g->Options() | goEditing);
+    t.g->Navigation().AllowSmartClipboard = true;
+    t.g->SetCellEx(1, 1, "1");
+    t.g->SetCellEx(1, 2, "3");
+    t.g->SetSelection({1, 1, 1, 2});
     QApplication::clipboard()->setText("CLIP");
     std::vector<platform::TGridRect> resized;
     t.g->OnSelectionResized = [&](QObject*, const platform::TGridRect&, const platform::TGridRect& now) {
         resized.push_back(now);
     };
-    const platform::TRect h = t.g->CellRect(2, 1);
+    const platform::TRect h = t.g->CellRect(1, 2);
     QTest::mousePress(t.g->viewport(), Qt::LeftButton, {}, QPoint(h.Right - 2, h.Bottom - 2));
     EXPECT_TRUE(t.g->MouseResizing());
-    QTest::mouseMove(t.g->viewport(), t.at(4, 2));
-    QTest::mouseRelease(t.g->viewport(), Qt::LeftButton, {}, t.at(4, 2));
+    EXPECT_EQ(QApplication::clipboard()->text(), "1\r\n3\r\n");
+    QTest::mouseMove(t.g->viewport(), t.at(1, 5));
+    QTest::mouseRelease(t.g->viewport(), Qt::LeftButton, {}, t.at(1, 5));
     EXPECT_FALSE(t.g->MouseResizing());
-    EXPECT_EQ(t.g->GetCellEx(3, 1), "a");
-    EXPECT_EQ(t.g->GetCellEx(4, 1), "b");
-    EXPECT_EQ(t.g->GetCellEx(1, 2), "a");
-    EXPECT_EQ(t.g->GetCellEx(4, 2), "b");
-    EXPECT_EQ(t.g->GetCellEx(5, 2), "5,2");
+    // Dragging the handle continues the series.
+    EXPECT_EQ(t.g->GetCellEx(1, 3), "5");
+    EXPECT_EQ(t.g->GetCellEx(1, 4), "7");
+    EXPECT_EQ(t.g->GetCellEx(1, 5), "9");
+    EXPECT_EQ(t.g->GetCellEx(1, 6), "1,6");
     ASSERT_EQ(resized.size(), 1u);
-    EXPECT_EQ(resized[0], (platform::TGridRect{1, 1, 4, 2}));
-    EXPECT_EQ(QApplication::clipboard()->text(), "CLIP");
+    EXPECT_EQ(resized[0], (platform::TGridRect{1, 1, 1, 5}));
 }
 
 TEST(InputScroll, ProportionalBarsGuardEveryDivision)
