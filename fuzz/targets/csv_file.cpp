@@ -8,19 +8,8 @@
 #include "controls/grid/io/csv_format.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "fuzz_support.h"
+#include "grid_cells.h"
 #include "fuzz_target.h"
-
-namespace {
-
-QStringList Cells(const grid::TExStringGrid& g)
-{
-    QStringList cells;
-    for (int r = 0; r < g.RowCount(); ++r)
-        for (int c = 0; c < g.ColCount(); ++c) cells << g.GetGridCell(c, r);
-    return cells;
-}
-
-}  // namespace
 
 FUZZ_TARGET(csv_file)
 {
@@ -54,10 +43,9 @@ FUZZ_TARGET(csv_file)
     h.JavaCSV = g.JavaCSV;
     h.Delimiter = u',';
     h.LoadFromCSV(again);
-    QStringList expected = Cells(g);
+    QStringList expected = fuzz::gridTexts(g);
     for (QString& cell : expected) {
-        cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
-        cell.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        cell = fuzz::withCrLf(cell);
         if (g.JavaCSV) {
             cell.replace(u'~', QStringLiteral("\r\n"));
             if (cell == QStringLiteral("^")) cell.clear();
@@ -65,7 +53,7 @@ FUZZ_TARGET(csv_file)
             cell.replace(QChar(11), QStringLiteral("\r\n"));
         }
     }
-    FUZZ_CHECK_EQUAL(Cells(h).mid(0, expected.size()), expected);
+    FUZZ_CHECK_EQUAL(fuzz::gridTexts(h).mid(0, expected.size()), expected);
 
     // Any line splits into fields without hanging.
     for (const QString& line : {QString::fromUtf8(bytes), QString::fromLatin1(bytes)})

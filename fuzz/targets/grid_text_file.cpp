@@ -11,19 +11,8 @@
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "fuzz_support.h"
+#include "grid_cells.h"
 #include "fuzz_target.h"
-
-namespace {
-
-QStringList Cells(const grid::TExStringGrid& g)
-{
-    QStringList cells;
-    for (int r = 0; r < g.RowCount(); ++r)
-        for (int c = 0; c < g.ColCount(); ++c) cells << g.GetGridCell(c, r);
-    return cells;
-}
-
-}  // namespace
 
 FUZZ_TARGET(grid_text_file)
 {
@@ -51,9 +40,9 @@ FUZZ_TARGET(grid_text_file)
         grid::TExStringGrid h;
         h.MultilineCells = true;
         h.LoadFromFile(again);
-        QStringList expected = Cells(g);
-        for (QString& cell : expected) cell.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n').replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-        QStringList got = Cells(h);
+        QStringList expected = fuzz::gridTexts(g);
+        for (QString& cell : expected) cell = fuzz::withCrLf(cell);
+        const QStringList got = fuzz::gridTexts(h);
         FUZZ_CHECK(h.ColCount() == g.ColCount() && h.RowCount() == g.RowCount());
         if ((settings & 2) != 0) FUZZ_CHECK_EQUAL(got, expected);  // Unicode keeps every character
     }

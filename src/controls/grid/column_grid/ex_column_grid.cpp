@@ -98,6 +98,7 @@ void TExColumnGrid::Loaded()
 
 void TExColumnGrid::RescaleControl(int M, int D)
 {
+    TExStringGrid::RescaleControl(M, D);
     if (IsDesigning() || M == D || D == 0) return;
     auto scale = [M, D](int size) { return int((int64_t(M) * size * 2 + D) / (int64_t(D) * 2)); };
     for (int i = 0; i < ColCount() && i < FColumnCollection->Count(); ++i) {

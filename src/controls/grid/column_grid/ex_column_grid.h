@@ -47,7 +47,7 @@ public:
     void SyncColumnCount();
     // The form is scaled by M / D: the cell and header fonts of the shown
     // columns follow (rounded to the nearest point).
-    void RescaleControl(int M, int D);
+    void RescaleControl(int M, int D) override;
     // With fixed rows: headers taken from row 0 where a description has
     // none, then ColumnHeaders rebuilt from the descriptions.
     void SyncColumnHeaders();

@@ -361,6 +361,9 @@ public:
     void SetFixedFont(const TCellFont& value);
     const TCellFont& ActiveCellFont() const { return FActiveCellFont; }
     void SetActiveCellFont(const TCellFont& value);
+    // The control is scaled by M / D: the fixed and active-cell fonts follow
+    // (rounded to the nearest point).
+    virtual void RescaleControl(int M, int D);
     bool ActiveCellShow() const { return FActiveCellShow; }
     void SetActiveCellShow(bool value);
     TColor ActiveCellColor = 0x00808080;

@@ -84,3 +84,26 @@ TEST(TextGeometry, RotatedTextPosShrinksTheRectangleFirst)
 }
 
 }  // namespace text_geometry_test
+
+namespace text_geometry_test {
+
+TEST(RescaleControl, FixedAndActiveCellFontsFollowTheScale)
+{
+    TExStringGrid g;
+    TCellFont fixed = g.FixedFont();
+    fixed.Size = 9;
+    g.SetFixedFont(fixed);
+    TCellFont active = g.ActiveCellFont();
+    active.Size = 10;
+    g.SetActiveCellFont(active);
+    g.RescaleControl(144, 96);
+    EXPECT_EQ(g.FixedFont().Size, 14);  // 13.5 to the nearest
+    EXPECT_EQ(g.ActiveCellFont().Size, 15);
+    g.RescaleControl(96, 96);
+    EXPECT_EQ(g.FixedFont().Size, 14);
+    g.RescaleControl(1, 2);
+    EXPECT_EQ(g.FixedFont().Size, 7);
+    EXPECT_EQ(g.ActiveCellFont().Size, 8);  // 7.5 to the nearest
+}
+
+}  // namespace text_geometry_test

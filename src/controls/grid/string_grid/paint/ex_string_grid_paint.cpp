@@ -168,6 +168,23 @@ void TExStringGrid::SetActiveCellFont(const TCellFont& value)
     RepaintGrid();
 }
 
+void TExStringGrid::RescaleControl(int M, int D)
+{
+    if (IsDesigning() || M == D || D == 0) return;
+    // M x size / D, to the nearest point.
+    auto scale = [M, D](int size) {
+        const int64_t twice = int64_t(M) * size * 2;
+        const int64_t d = int64_t(D) * 2;
+        return int(twice >= 0 ? (twice + D) / d : (twice - D) / d);
+    };
+    TCellFont fixed = FFixedFont;
+    fixed.Size = scale(fixed.Size);
+    TCellFont active = FActiveCellFont;
+    active.Size = scale(active.Size);
+    FFixedFont = fixed;
+    SetActiveCellFont(active);
+}
+
 void TExStringGrid::SetActiveCellShow(bool value)
 {
     if (value == FActiveCellShow) return;
