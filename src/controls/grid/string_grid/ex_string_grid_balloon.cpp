@@ -8,6 +8,7 @@
 #include "controls/grid/paint/frame_paint.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_text_utils.h"
+#include "controls/grid/text/rich_cell_text.h"
 
 namespace grid {
 
@@ -60,6 +61,7 @@ bool TExStringGrid::BalloonTextAt(QPoint pos, QString& Title, QString& Text, int
         switch (TextType(raw, EnableHTML)) {
         case TextKindHtml: Text = StripHTMLTags(raw); break;
         case TextKindPackedWide: Text = GetWideCells(sc, r); break;
+        case TextKindRichText: Text = RichCellPlainText(raw); break;
         default: Text = raw; break;
         }
         Text = paint::BalloonTipText(Text);
