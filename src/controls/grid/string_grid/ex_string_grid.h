@@ -30,6 +30,7 @@
 
 class QListWidget;
 
+#include "controls/grid/floating/balloon_timing.h"
 #include "controls/grid/base/base_grid.h"
 #include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/cells/cell_graphic.h"
@@ -68,6 +69,7 @@ class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TExRichEdit;
+class TBalloonTiming;
 class TEditLink;
 class TGridTransEdit;
 class TGridTransCombo;
@@ -2331,11 +2333,17 @@ public:
     void BalloonInit();
     void BalloonDone();
     QWidget* BalloonWindow() const { return FBalloonWindow; }
+    // When the balloon shows and goes, with the delays of Balloon taken at
+    // set-up; none while no balloon window is set up.
+    TBalloonTiming* BalloonTiming() const { return FBalloonTiming; }
     // The balloon of the cell under a client point: title, text and icon
     // (0 none .. 3 error). False while balloons are off.
     bool BalloonTextAt(QPoint pos, QString& Title, QString& Text, int& Icon);
     // Shows the balloon of the cell under a client point; false when none.
     bool ShowCellBalloon(QPoint pos);
+    // Mouse moves, presses, wheel turns and leaving the grid, as the balloon's
+    // timing needs them.
+    void BalloonMouseEvent(QEvent* event);
     // Display column and row of the cell whose balloon was last given.
     QPoint LastBalloonPos() const { return FLastBalloonPos; }
     std::function<void(Sender, int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon)> OnCellBalloon;
@@ -2343,6 +2351,7 @@ public:
 private:
     void SetUpBalloon();
     QPointer<QWidget> FBalloonWindow;  // Qt child of the grid while set up
+    QPointer<TBalloonTiming> FBalloonTiming;  // Qt child of the balloon window
     QPoint FLastBalloonPos{-1, -1};
 
 public:

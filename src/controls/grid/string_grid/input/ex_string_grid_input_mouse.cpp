@@ -406,10 +406,16 @@ bool TExStringGrid::viewportEvent(QEvent* event)
             // Leaving the grid never fails the event loop.
         }
     }
-    // The mouse rests: the grid answers with the hint of the cell under it.
+    try {
+        BalloonMouseEvent(event);
+    } catch (...) {
+        // A balloon that cannot be shown stays away.
+    }
+    // The mouse rests: the grid answers with the hint of the cell under it;
+    // balloons keep their own time.
     if (event->type() == QEvent::ToolTip) {
         try {
-            if (FBalloon.Enable() && ShowCellBalloon(static_cast<QHelpEvent*>(event)->pos())) return true;
+            if (FBalloon.Enable() && FBalloon.FInit) return true;
             FHTML->ShowHint(static_cast<QHelpEvent*>(event)->pos());
         } catch (...) {
             // A hint that cannot be made is not shown.
