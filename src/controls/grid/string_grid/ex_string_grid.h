@@ -69,7 +69,6 @@ class TGridButton;
 class TGridDatePicker;
 class TGridDateTimePicker;
 class TExRichEdit;
-class TBalloonTiming;
 class TEditLink;
 class TGridTransEdit;
 class TGridTransCombo;
