@@ -1399,6 +1399,7 @@ public:
     std::function<void(Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
     std::function<void(Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)> OnAnchorClick;
     std::function<void(Sender, int ACol, bool& Allow)> OnColumnSize;
+    std::function<void(Sender, int ARow, bool& Allow)> OnRowSize;
     std::function<void(Sender, const platform::TGridRect& OldSel, const platform::TGridRect& NewSel)> OnSelectionResize;
     std::function<void(Sender, const platform::TGridRect& OldSel, const platform::TGridRect& NewSel)> OnSelectionResized;
     std::function<void(Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
@@ -1429,6 +1430,10 @@ protected:
     void HandleMouseUp(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
     // Every mouse move: the lit fixed cell follows the mouse, then the base's move.
     void HandleMouseMove(platform::TShiftState Shift, int X, int Y) override;
+    // The base's sizing hit test, then OnColumnSize for the column left of a
+    // header border and OnRowSize for the row above a fixed-column border:
+    // a refusal leaves no sizing (and no sizing cursor).
+    platform::TGridState ComputeSizingState(int X, int Y, int& index) override;
     // The mouse left the cells: the lit fixed cell goes dark.
     void CMMouseLeave();
     // The enhanced moving shows its own arrows instead of the base's line.

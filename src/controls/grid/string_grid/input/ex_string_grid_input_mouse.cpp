@@ -390,6 +390,25 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     FHTML->MouseMove(X, Y);
 }
 
+platform::TGridState TExStringGrid::ComputeSizingState(int X, int Y, int& index)
+{
+    using namespace platform;
+    TGridState state = TBaseGrid::ComputeSizingState(X, Y, index);
+    int c = -1, r = -1;
+    if (state == gsColSizing && OnColumnSize) {
+        MouseToCell(X - 6, Y, c, r);
+        bool allow = true;
+        if (r >= 0 && r < FixedRows() && c >= 0) OnColumnSize(this, c, allow);
+        if (!allow) state = gsNormal;
+    } else if (state == gsRowSizing && OnRowSize) {
+        MouseToCell(X, Y - 6, c, r);
+        bool allow = true;
+        if (c >= 0 && c < FixedCols() && r >= 0) OnRowSize(this, r, allow);
+        if (!allow) state = gsNormal;
+    }
+    return state;
+}
+
 void TExStringGrid::CMMouseLeave()
 {
     SetFixedHover(-1, -1, FMouseDownMove, FDropDownDown);
