@@ -1270,7 +1270,7 @@ void GridBase::HandleMouseMove(TShiftState Shift, int X, int Y)
     default: {
         int index = -1;
         const TGridState sizing = ComputeSizingState(X, Y, index);
-        viewport()->setCursor(toQCursor(sizing == gsColSizing ? crHSplit : sizing == gsRowSizing ? crVSplit : crDefault));
+        viewport()->setCursor(toQCursor(sizing == gsColSizing ? crHSplit : sizing == gsRowSizing ? crVSplit : RestCursor()));
         break;
     }
     }

@@ -1434,6 +1434,7 @@ protected:
     // header border and OnRowSize for the row above a fixed-column border:
     // a refusal leaves no sizing (and no sizing cursor).
     platform::TGridState ComputeSizingState(int X, int Y, int& index) override;
+    platform::TCursor RestCursor() const override { return FOldCursor; }
     // The mouse left the cells: the lit fixed cell goes dark.
     void CMMouseLeave();
     // The enhanced moving shows its own arrows instead of the base's line.
@@ -2336,6 +2337,20 @@ public:
     // mouse on a cell shows the cell's text (or its own balloon) in it.
     void BalloonInit();
     void BalloonDone();
+    // The grid's cursor over its cells, to which it returns after sizing,
+    // links and panning.
+    platform::TCursor Cursor() const { return FOldCursor; }
+    void SetCursor(platform::TCursor value);
+    // Every hint of the application in the mini-HTML hint window (true) or
+    // the platform's plain tool tip (false): a process-wide choice.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool value);
+    // The grid's own fixed-cell gradient colours, stored as RGB (system
+    // colours resolved); the grid repaints.
+    void SetQVRGradientFrom(TColor value);
+    void SetQVRGradientTo(TColor value);
+    void SetQVRGradientMirrorFrom(TColor value);
+    void SetQVRGradientMirrorTo(TColor value);
     QWidget* BalloonWindow() const { return FBalloonWindow; }
     // When the balloon shows and goes, with the delays of Balloon taken at
     // set-up; none while no balloon window is set up.
@@ -2356,6 +2371,8 @@ private:
     void SetUpBalloon();
     QPointer<QWidget> FBalloonWindow;  // Qt child of the grid while set up
     QPointer<TBalloonTiming> FBalloonTiming;  // Qt child of the balloon window
+    platform::TCursor FOldCursor = platform::crDefault;
+    bool FUseHTMLHints = false;
     QPoint FLastBalloonPos{-1, -1};
 
 public:
