@@ -67,3 +67,32 @@ TEST(GridServiceProperties, GradientColoursAreStoredAsRGBAndPainted)
     EXPECT_GT(qRed(p), 200);
     EXPECT_LT(qGreen(p), 60);
 }
+
+TEST(GridServiceProperties, FlatBorderInTheFlatLooksUnlessFlatOrNoColour)
+{
+    struct Case {
+        const char* name;
+        TGridLook look;
+        TColor border;
+        bool flat;
+        bool red;
+    } cases[] = {
+        {"XP look", glXP, clRed, false, true},
+        {"Office 2007 look", glOffice2007, clRed, false, true},
+        {"classic look", glClassic, clRed, false, false},
+        {"no border colour", glXP, clNone, false, false},
+        {"flat", glXP, clRed, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TExStringGrid g;
+        g.resize(200, 120);
+        g.SetLook(c.look);
+        g.SetBorderColor(c.border);
+        g.SetFlat(c.flat);
+        g.show();
+        // The choice follows every setting, the border colour set last included.
+        EXPECT_EQ(g.DrawsFlatFrame(), c.red);
+        EXPECT_EQ(g.frameShape() == QFrame::Box, c.red) << "the frame leaves room for the flat border";
+    }
+}
