@@ -175,7 +175,12 @@ public:
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void SetScrollBarAlways(TScrollBarAlways value) { FScrollBarAlways = value; }
     bool IntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool value) { FIntegralHeight = value; }
+    // Switching it on fits the height to whole rows at once.
+    void SetIntegralHeight(bool value)
+    {
+        FIntegralHeight = value;
+        SetBounds(x(), y(), width(), height());
+    }
     bool SizeWithForm() const { return FSizeWithForm; }
     void SetSizeWithForm(bool value) { FSizeWithForm = value; }
     // The owner form's resize: grows the grid with the form when SizeWithForm,
@@ -1655,6 +1660,8 @@ public:
     // State of the edit in progress.
     bool EditMode = false;
     TEditorType EditControl = edNormal;
+    // The kind of the editor now in use.
+    TEditorType CurrentEditor() const { return EditControl; }
     QWidget* EditCtrl = nullptr;
     QString OriginalCellValue() const { return FCellCache; }
     QString NewCellText() const { return FNewCellText; }

@@ -96,3 +96,20 @@ TEST(GridServiceProperties, FlatBorderInTheFlatLooksUnlessFlatOrNoColour)
         EXPECT_EQ(g.frameShape() == QFrame::Box, c.red) << "the frame leaves room for the flat border";
     }
 }
+
+TEST(GridServiceProperties, IntegralHeightFitsTheHeightWhenSwitchedOn)
+{
+    TExStringGrid g;
+    g.SetDefaultRowHeight(20);
+    g.SetColCount(2);
+    g.setGeometry(0, 0, 300, 157);
+    g.SetIntegralHeight(true);
+    EXPECT_NE(g.height(), 157);
+    // The same height as bounds set while it is on.
+    TExStringGrid other;
+    other.SetDefaultRowHeight(20);
+    other.SetColCount(2);
+    other.SetIntegralHeight(true);
+    other.SetBounds(0, 0, 300, 157);
+    EXPECT_EQ(g.height(), other.height());
+}
