@@ -1206,7 +1206,7 @@ void GridBase::HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, in
         HandleDblClick();
     } else if (Button == mbLeft) {
         int index = -1;
-        const TGridState sizing = CalcSizingState(X, Y, index);
+        const TGridState sizing = ComputeSizingState(X, Y, index);
         if (sizing != gsNormal) {
             FGridState = sizing;
             FSizingIndex = index;
@@ -1269,8 +1269,8 @@ void GridBase::HandleMouseMove(TShiftState Shift, int X, int Y)
     }
     default: {
         int index = -1;
-        const TGridState sizing = CalcSizingState(X, Y, index);
-        viewport()->setCursor(toQCursor(sizing == gsColSizing ? crHSplit : sizing == gsRowSizing ? crVSplit : crDefault));
+        const TGridState sizing = ComputeSizingState(X, Y, index);
+        viewport()->setCursor(toQCursor(sizing == gsColSizing ? crHSplit : sizing == gsRowSizing ? crVSplit : RestCursor()));
         break;
     }
     }

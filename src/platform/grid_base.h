@@ -354,6 +354,11 @@ protected:
     // Which border a client point grabs for sizing: gsColSizing / gsRowSizing
     // with the column (row) left of (above) it, else gsNormal.
     TGridState CalcSizingState(int X, int Y, int& index) const;
+    // The sizing hit test the mouse handling uses: CalcSizingState, which a
+    // descendant may narrow (a vetoed column or row answers gsNormal).
+    virtual TGridState ComputeSizingState(int X, int Y, int& index) { return CalcSizingState(X, Y, index); }
+    // The cursor over the cells when the mouse grabs no border.
+    virtual TCursor RestCursor() const { return crDefault; }
     // A descendant that drives a shown scroll bar's range, page and value
     // itself sets them here and returns true; false keeps the base's
     // one-step-per-cell range. Asked whenever the bars follow the view.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDrag>
 #include <QListWidget>
+#include <QPainter>
 
 #include "controls/grid/dragdrop/grid_cell_block.h"
 #include "controls/grid/dragdrop/grid_drop_target.h"
@@ -285,25 +286,29 @@ void TExStringGrid::OleColumnDragStart(int ACol, int AIndex, QListWidget* AList)
 
 QImage TExStringGrid::SelectionToImage(const TGridRect& ARect)
 {
+    // The corner cells' rectangles, also of cells scrolled out of view; the
+    // first one left of and above the second.
     const int left = std::clamp(std::min(ARect.Left, ARect.Right), 0, std::max(0, ColCount() - 1));
     const int right = std::clamp(std::max(ARect.Left, ARect.Right), 0, std::max(0, ColCount() - 1));
     const int top = std::clamp(std::min(ARect.Top, ARect.Bottom), 0, std::max(0, RowCount() - 1));
     const int bottom = std::clamp(std::max(ARect.Top, ARect.Bottom), 0, std::max(0, RowCount() - 1));
-    // The cells on screen: a scrolled-out end is taken at the nearest visible cell.
-    auto visibleCol = [&](int c) {
-        if (c >= FixedCols() && c < LeftCol()) return LeftCol();
-        return std::min(c, LeftCol() + VisibleColCount());
-    };
-    auto visibleRow = [&](int r) {
-        if (r >= FixedRows() && r < TopRow()) return TopRow();
-        return std::min(r, TopRow() + VisibleRowCount());
-    };
-    const TRect a = CellRect(visibleCol(left), visibleRow(top));
-    const TRect b = CellRect(visibleCol(right), visibleRow(bottom));
-    if (a.IsEmpty() || b.IsEmpty()) return {};
+    const TRect a = VirtualCellRect(left, top);
+    const TRect b = VirtualCellRect(right, bottom);
+    const int width = b.Right - a.Left + 1, height = b.Bottom - a.Top + 1;
+    if (width <= 0 || height <= 0) return {};
+    // The whole grid as painted; what lies outside it keeps the grid's colour.
     const QImage whole = viewport()->grab().toImage();
-    const QRect area = QRect(QPoint(a.Left, a.Top), QPoint(b.Right, b.Bottom)).intersected(whole.rect());
-    return whole.copy(area);
+    QImage picture(width, height, QImage::Format_RGB32);
+    picture.fill(toQColor(Color()));
+    QPainter painter(&picture);
+    painter.drawImage(QPoint(0, 0), whole, QRect(a.Left + 1, a.Top + 1, width, height));
+    // The outer lines of the fixed cells, which the copy leaves out.
+    painter.setPen(QPen(toQColor(GridFixedLineColor()), 1));
+    if (ARect.Left == 0 && FixedCols() > 0 && (Options() & platform::goFixedVertLine))
+        painter.drawLine(0, 0, 0, height - 1);
+    if (ARect.Top == 0 && FixedRows() > 0 && (Options() & platform::goFixedHorzLine))
+        painter.drawLine(0, 0, width - 1, 0);
+    return picture;
 }
 
 TNoActiveForm* TExStringGrid::SelectionToForm(const TGridRect& ARect)

@@ -107,6 +107,20 @@ void TEditLink::RestoreWinProc()
 bool TEditLink::eventFilter(QObject* watched, QEvent* event)
 {
     try {
+        // With goTabs the control takes the arrow keys, Tab and every
+        // character itself: no shortcut of the form may claim them first.
+        if (watched == FHooked && event->type() == QEvent::ShortcutOverride && FOwner != nullptr &&
+            (FOwner->Options() & platform::goTabs)) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            const bool arrow = key->key() >= Qt::Key_Left && key->key() <= Qt::Key_Down;
+            const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+            const bool character = !key->text().isEmpty() && key->text().front().isPrint() &&
+                                   !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            if (arrow || tab || character) {
+                event->accept();
+                return true;
+            }
+        }
         if (watched == FHooked && event->type() == QEvent::KeyPress && FOwner != nullptr &&
             (FOwner->Options() & platform::goTabs)) {
             auto* key = static_cast<QKeyEvent*>(event);

@@ -650,7 +650,9 @@ void DrawErrorUnderline(TCanvas& canvas, const QString& text, int length, int st
     const int endPos = start + length - 1;
     const int x2 = endPos > text.size() ? rect.Left + fm.horizontalAdvance(text) + 4
                                         : rect.Left + fm.horizontalAdvance(text.left(endPos));
-    const int y = rect.Top + fm.height() + lineOffset + 3;
+    // The characters sit on the rectangle's first line (y 0 within it); the
+    // line offset carries the zig-zag below that line.
+    const int y = rect.Top + lineOffset + 3;
     QPainter& painter = canvas.Painter();
     painter.save();
     painter.setPen(QPen(QColor(255, 0, 0), 2));

@@ -224,6 +224,8 @@ void TExStringGrid::SetBorderColor(TColor value)
 {
     if (value == FBorderColor) return;
     FBorderColor = value;
+    // The colour decides whether the flat border is drawn at all.
+    UpdateFrameStyle();
     update();
 }
 

@@ -32,6 +32,7 @@ class QListWidget;
 class QLabel;
 class QIODevice;
 
+#include "controls/grid/floating/balloon_timing.h"
 #include "controls/grid/base/base_grid.h"
 #include "controls/grid/io/html_settings.h"
 #include "controls/grid/editors/date_time_value.h"
@@ -182,7 +183,12 @@ public:
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void SetScrollBarAlways(TScrollBarAlways value) { FScrollBarAlways = value; }
     bool IntegralHeight() const { return FIntegralHeight; }
-    void SetIntegralHeight(bool value) { FIntegralHeight = value; }
+    // Switching it on fits the height to whole rows at once.
+    void SetIntegralHeight(bool value)
+    {
+        FIntegralHeight = value;
+        SetBounds(x(), y(), width(), height());
+    }
     bool SizeWithForm() const { return FSizeWithForm; }
     void SetSizeWithForm(bool value) { FSizeWithForm = value; }
     // The owner form's resize: grows the grid with the form when SizeWithForm,
@@ -1438,6 +1444,7 @@ public:
     std::function<void(Sender, int ACol, int ARow, int AIdx)> OnRadioMouseUp;
     std::function<void(Sender, int ARow, int ACol, const QString& Anchor, bool& AutoHandle)> OnAnchorClick;
     std::function<void(Sender, int ACol, bool& Allow)> OnColumnSize;
+    std::function<void(Sender, int ARow, bool& Allow)> OnRowSize;
     std::function<void(Sender, const platform::TGridRect& OldSel, const platform::TGridRect& NewSel)> OnSelectionResize;
     std::function<void(Sender, const platform::TGridRect& OldSel, const platform::TGridRect& NewSel)> OnSelectionResized;
     std::function<void(Sender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)> OnAutoAdvance;
@@ -1471,6 +1478,11 @@ protected:
     // selection or an enhanced move runs, the cursor shows what a press
     // would do, then the base's move; sizing is reported.
     void HandleMouseMove(platform::TShiftState Shift, int X, int Y) override;
+    // The base's sizing hit test, then OnColumnSize for the column left of a
+    // header border and OnRowSize for the row above a fixed-column border:
+    // a refusal leaves no sizing (and no sizing cursor).
+    platform::TGridState ComputeSizingState(int X, int Y, int& index) override;
+    platform::TCursor RestCursor() const override { return FOldCursor; }
     // The mouse left the cells: the lit fixed cell, the lit row and the marks go.
     void CMMouseLeave();
     // The enhanced moving shows its own arrows instead of the base's line.
@@ -1707,6 +1719,8 @@ public:
     // State of the edit in progress.
     bool EditMode = false;
     TEditorType EditControl = edNormal;
+    // The kind of the editor now in use.
+    TEditorType CurrentEditor() const { return EditControl; }
     QWidget* EditCtrl = nullptr;
     QString OriginalCellValue() const { return FCellCache; }
     QString NewCellText() const { return FNewCellText; }
@@ -2511,12 +2525,32 @@ public:
     // mouse on a cell shows the cell's text (or its own balloon) in it.
     void BalloonInit();
     void BalloonDone();
+    // The grid's cursor over its cells, to which it returns after sizing,
+    // links and panning.
+    platform::TCursor Cursor() const { return FOldCursor; }
+    void SetCursor(platform::TCursor value);
+    // Every hint of the application in the mini-HTML hint window (true) or
+    // the platform's plain tool tip (false): a process-wide choice.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool value);
+    // The grid's own fixed-cell gradient colours, stored as RGB (system
+    // colours resolved); the grid repaints.
+    void SetQVRGradientFrom(TColor value);
+    void SetQVRGradientTo(TColor value);
+    void SetQVRGradientMirrorFrom(TColor value);
+    void SetQVRGradientMirrorTo(TColor value);
     QWidget* BalloonWindow() const { return FBalloonWindow; }
+    // When the balloon shows and goes, with the delays of Balloon taken at
+    // set-up; none while no balloon window is set up.
+    TBalloonTiming* BalloonTiming() const { return FBalloonTiming; }
     // The balloon of the cell under a client point: title, text and icon
     // (0 none .. 3 error). False while balloons are off.
     bool BalloonTextAt(QPoint pos, QString& Title, QString& Text, int& Icon);
     // Shows the balloon of the cell under a client point; false when none.
     bool ShowCellBalloon(QPoint pos);
+    // Mouse moves, presses, wheel turns and leaving the grid, as the balloon's
+    // timing needs them.
+    void BalloonMouseEvent(QEvent* event);
     // Display column and row of the cell whose balloon was last given.
     QPoint LastBalloonPos() const { return FLastBalloonPos; }
     // The mouse moved over display cell (ACol, ARow): a balloon given for
@@ -2527,6 +2561,9 @@ public:
 private:
     void SetUpBalloon();
     QPointer<QWidget> FBalloonWindow;  // Qt child of the grid while set up
+    QPointer<TBalloonTiming> FBalloonTiming;  // Qt child of the balloon window
+    platform::TCursor FOldCursor = platform::crDefault;
+    bool FUseHTMLHints = false;
     QPoint FLastBalloonPos{-1, -1};
 
 public:

@@ -2,12 +2,15 @@
 // on, and the title, text and icon it shows for the cell under the mouse.
 
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QLabel>
 
+#include "controls/grid/floating/balloon_timing.h"
 #include "controls/grid/html/html_text_utils.h"
 #include "controls/grid/paint/frame_paint.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_text_utils.h"
+#include "controls/grid/text/rich_cell_text.h"
 
 namespace grid {
 
@@ -33,6 +36,36 @@ void TExStringGrid::BalloonInit()
     if (FBalloon.Transparency > 0) window->setWindowOpacity((255 - FBalloon.Transparency) / 255.0);
     window->hide();
     FBalloonWindow = window;
+    const TBalloonTiming::TDelays delays{FBalloon.InitialDelay, FBalloon.ReshowDelay, FBalloon.AutoHideDelay};
+    FBalloonTiming = new TBalloonTiming(  // Qt child of the balloon window
+        window, delays, [this](QPoint pos) { return ShowCellBalloon(pos); },
+        [this] {
+            if (FBalloonWindow) FBalloonWindow->hide();
+        });
+}
+
+void TExStringGrid::BalloonMouseEvent(QEvent* event)
+{
+    if (!FBalloon.FInit || FBalloonTiming == nullptr) return;
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const QPoint pos = static_cast<QMouseEvent*>(event)->position().toPoint();
+        int c = -1, r = -1;
+        MouseToCell(pos.x(), pos.y(), c, r);
+        if (c >= 0 && r >= 0) {
+            // A merged block is one cell for the balloon.
+            const QPoint base = BaseCell(RealColIndex(c), r);
+            c = base.x();
+            r = base.y();
+        }
+        FBalloonTiming->MouseMoved(pos, QPoint(c, r));
+        break;
+    }
+    case QEvent::Leave:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel: FBalloonTiming->Cancel(); break;
+    default: break;
+    }
 }
 
 void TExStringGrid::BalloonDone()
@@ -60,6 +93,7 @@ bool TExStringGrid::BalloonTextAt(QPoint pos, QString& Title, QString& Text, int
         switch (TextType(raw, EnableHTML)) {
         case TextKindHtml: Text = StripHTMLTags(raw); break;
         case TextKindPackedWide: Text = GetWideCells(sc, r); break;
+        case TextKindRichText: Text = RichCellPlainText(raw); break;
         default: Text = raw; break;
         }
         Text = paint::BalloonTipText(Text);

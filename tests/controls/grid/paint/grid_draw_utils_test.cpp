@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
@@ -179,4 +180,32 @@ TEST(GridDrawUtils, ShapesPieAndButtonsDrawInsideTheirBoxes)
     combo.Painter.reset();
     EXPECT_EQ(ColorFromQColor(combo.Image.pixelColor(56, 3)), clLime);
     EXPECT_EQ(ColorFromQColor(combo.Image.pixelColor(20, 3)), clWhite);
+}
+
+TEST(GridDrawUtils, ErrorUnderlineRunsOneLineHeightBelowTheTextTop)
+{
+    // The zig-zag lies 3 to 6 pixels below the top of the line that follows
+    // the first one, whatever the font: a row of 20 pixels shows it whole.
+    DrawUtilsTarget t(120, 60);
+    t.Canvas->Font.setPixelSize(12);
+    const int lineHeight = QFontMetrics(t.Canvas->Font).height();
+    const int prefix = QFontMetrics(t.Canvas->Font).horizontalAdvance(QStringLiteral("abc "));
+    DrawErrorUnderline(*t.Canvas, QStringLiteral("abc wrod"), 4, 5, lineHeight, platform::TRect(2, 4, 100, 24));
+    t.Canvas.reset();
+    t.Painter.reset();
+    int top = -1, bottom = -1, left = -1;
+    for (int y = 0; y < t.Image.height(); ++y)
+        for (int x = 0; x < t.Image.width(); ++x) {
+            const QColor c = t.Image.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80) {
+                if (top < 0) top = y;
+                bottom = y;
+                if (left < 0 || x < left) left = x;
+            }
+        }
+    ASSERT_GE(top, 0) << "no underline drawn";
+    EXPECT_GE(top, 4 + lineHeight + 3 - 1);
+    EXPECT_LE(bottom, 4 + lineHeight + 6 + 1);
+    // It starts under the fifth character, not at the text's left edge.
+    EXPECT_GE(left, 2 + prefix - 1);
 }

@@ -16,6 +16,7 @@
 #include "controls/grid/editors/grid_link_editors.h"
 #include "controls/grid/editors/inplace_edit_rules.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/text/rich_cell_text.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "platform/format_settings.h"
 #include "platform/rtf.h"
@@ -44,16 +45,6 @@ void showAndFocus(QWidget& control)
     control.setEnabled(true);
     control.raise();
     control.setFocus(Qt::OtherFocusReason);
-}
-
-// A cell's rich-text source as the rich edit loads it: each character's
-// low eight bits as one byte.
-QByteArray sourceBytes(const QString& text)
-{
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar ch : text) bytes += char(ch.unicode() & 0xFF);
-    return bytes;
 }
 
 }  // namespace grid_control_editors_detail
@@ -153,7 +144,7 @@ void TExStringGrid::CellToRich(int Col, int Row, TExRichEdit* RichEditor)
         RichEditor->clear();
         return;
     }
-    RichEditor->LoadRichSource(gce::sourceBytes(text));
+    RichEditor->LoadRichSource(RichCellSource(text));
 }
 
 QString TExStringGrid::RichToString(TExRichEdit* RichEditor)

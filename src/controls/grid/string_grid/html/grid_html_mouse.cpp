@@ -147,7 +147,7 @@ void TGridHTML::MouseLeave()
         if (OnAnchorExit) OnAnchorExit(&G, -1, -1, QString());
         FAnchor.clear();
     }
-    if (FLinkCursor) G.viewport()->unsetCursor();
+    if (FLinkCursor) G.viewport()->setCursor(platform::toQCursor(G.Cursor()));
     FLinkCursor = false;
 }
 

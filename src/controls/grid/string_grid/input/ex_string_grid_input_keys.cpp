@@ -388,6 +388,14 @@ bool TExStringGrid::KeyHomeEnd(TWMKey& Msg, TShiftState shift)
             SelectBaseCell();
             extend();
             keepHoriz();
+        } else if (ctrl && (FFixedFooters > 0 || FFixedRightCols > 0)) {
+            // Ctrl+End goes to the last normal cell: the footer rows and the
+            // fixed right columns refuse the cursor, so the platform's move
+            // to the very last cell would leave it where it is.
+            const int lastCol = std::max(FixedCols(), ColCount() - FFixedRightCols - 1);
+            const int lastRow = std::max(FixedRows(), RowCount() - FFixedFooters - 1);
+            MoveColRow(lastCol, lastRow, !shiftDown, true);
+            if (!shiftDown) SelectBaseCell();
         } else if (he == heFirstLastColumn && !ctrl && !rowSel) {
             if (shiftDown) {
                 SetSelection({Col(), Row(), ColCount() - FFixedRightCols - 1, Row()});

@@ -431,6 +431,25 @@ void TExStringGrid::HandleMouseMove(TShiftState Shift, int X, int Y)
     if (const TGridRect now = Selection(); !(now == oldSel)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
 }
 
+platform::TGridState TExStringGrid::ComputeSizingState(int X, int Y, int& index)
+{
+    using namespace platform;
+    TGridState state = TBaseGrid::ComputeSizingState(X, Y, index);
+    int c = -1, r = -1;
+    if (state == gsColSizing && OnColumnSize) {
+        MouseToCell(X - 6, Y, c, r);
+        bool allow = true;
+        if (r >= 0 && r < FixedRows() && c >= 0) OnColumnSize(this, c, allow);
+        if (!allow) state = gsNormal;
+    } else if (state == gsRowSizing && OnRowSize) {
+        MouseToCell(X, Y - 6, c, r);
+        bool allow = true;
+        if (c >= 0 && c < FixedCols() && r >= 0) OnRowSize(this, r, allow);
+        if (!allow) state = gsNormal;
+    }
+    return state;
+}
+
 void TExStringGrid::CMMouseLeave()
 {
     SetFixedHover(-1, -1, FMouseDownMove, FDropDownDown);
@@ -448,10 +467,16 @@ bool TExStringGrid::viewportEvent(QEvent* event)
             // Leaving the grid never fails the event loop.
         }
     }
-    // The mouse rests: the grid answers with the hint of the cell under it.
+    try {
+        BalloonMouseEvent(event);
+    } catch (...) {
+        // A balloon that cannot be shown stays away.
+    }
+    // The mouse rests: the grid answers with the hint of the cell under it;
+    // balloons keep their own time.
     if (event->type() == QEvent::ToolTip) {
         try {
-            if (FBalloon.Enable() && ShowCellBalloon(static_cast<QHelpEvent*>(event)->pos())) return true;
+            if (FBalloon.Enable() && FBalloon.FInit) return true;
             FHTML->ShowHint(static_cast<QHelpEvent*>(event)->pos());
         } catch (...) {
             // A hint that cannot be made is not shown.

@@ -346,7 +346,7 @@ void TExStringGrid::StopPanning()
     FPanning = false;
     FPanTimer.stop();
     viewport()->releaseMouse();
-    viewport()->unsetCursor();
+    viewport()->setCursor(platform::toQCursor(FOldCursor));
     viewport()->update(QRect(FPanStart, QSize(32, 32)));
 }
 

@@ -10,6 +10,7 @@
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "controls/grid/text/grid_html_text.h"
 #include "controls/grid/text/grid_text_utils.h"
+#include "controls/grid/text/rich_cell_text.h"
 
 namespace grid {
 
@@ -47,6 +48,13 @@ void TExStringGrid::CalcCellTextSize(int ACol, int DisplCol, int ARow, bool VS, 
         THTMLRenderResult out;
         RenderHTMLText(measure.Canvas(), text, r, p, out);
         Size = QPoint(out.XSize + 2, out.YSize + 2);
+        return;
+    }
+    if (kind == TextKindRichText) {
+        // The formatted text's own size, wrapped at the cell's width when the
+        // grid wraps words, with room for the rich edit's frame.
+        const QSize rich = RichCellTextSize(text, font, WordWrap() ? std::max(1, r.Width()) : 0);
+        Size = QPoint(rich.width(), rich.height() + 4);
         return;
     }
     int angle = 0;

@@ -91,8 +91,18 @@ std::vector<TFooterPanel::TFooterColumn> TFooterPanel::Columns() const
     return columns;
 }
 
+bool TFooterPanel::RightToLeft() const { return FGrid.layoutDirection() == Qt::RightToLeft; }
+
+TRect TFooterPanel::Placed(const TRect& r) const
+{
+    if (!RightToLeft()) return r;
+    const int cw = width();
+    return TRect(cw - r.Right, r.Top, cw - r.Left, r.Bottom);
+}
+
 int TFooterPanel::ColumnAt(int x) const
 {
+    if (RightToLeft()) x = width() - x;
     for (const TFooterColumn& c : Columns())
         if (x >= c.Left && x < c.Left + c.Width) return c.Col;
     return -1;
@@ -133,35 +143,56 @@ void TFooterPanel::paintEvent(QPaintEvent*)
     int W = 0;
     for (const TFooterColumn& c : columns) W = c.Left + c.Width;
     const TRect client(0, 0, width(), height());
+    // Everything below is laid out from the left edge; Placed() mirrors it
+    // into the panel's width when the grid runs right to left.
     const TRect R(0, 0, std::min(W, width()), height());
     canvas.Font = ToCanvasFont(g.Font());
     int E = W;
+    auto line = [&](int x1, int y1, int x2, int y2) {
+        const bool rtl = RightToLeft();
+        canvas.MoveTo(rtl ? width() - x1 : x1, y1);
+        canvas.LineTo(rtl ? width() - x2 : x2, y2);
+    };
     switch (f.FooterStyle) {
     case fsFixedLastRow: {
         fill(canvas, client, g.Color());
-        fill(canvas, R, f.Color);
+        fill(canvas, Placed(R), f.Color);
         const int last = g.RowCount() - 1;
         const bool horz = g.Options() & platform::goFixedHorzLine;
         const bool vert = g.Options() & platform::goFixedVertLine;
+        const TGridLook look = g.Look();
+        const bool raised = (look == glSoft || look == glQVR || look == glXP || look == glVista) && !g.Flat();
         canvas.Pen.Width = 1;
+        canvas.Pen.Style = Qt::SolidLine;
         for (const TFooterColumn& c : columns) {
             const int right = c.Left + c.Width;
+            if (vert && raised) {
+                canvas.Pen.Color = clWhite;
+                line(c.Left, height(), c.Left, 0);
+            }
             if (horz) {
                 canvas.Pen.Color = g.GridLineColor();
-                canvas.MoveTo(c.Left, 0);
-                canvas.LineTo(right - 1, 0);
+                line(c.Left, 0, right - 1, 0);
             }
             if (vert) {
-                canvas.Pen.Color = c.Col < g.FixedCols() || g.Look() == glVista ? g.GridLineColor() : footerGray;
-                canvas.MoveTo(right - 1, 0);
-                canvas.LineTo(right - 1, height());
+                canvas.Pen.Color = c.Col < g.FixedCols() || look == glVista ? g.GridLineColor() : footerGray;
+                line(right - 1, 0, right - 1, height());
             }
         }
         if (last < 0) break;
-        for (const TFooterColumn& c : columns) {
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const TFooterColumn& c = columns[i];
             const int storage = g.RealColIndex(c.Col);
             if (!g.IsBaseCell(storage, last)) continue;
-            TRect cell(c.Left, horz ? 1 : 0, c.Left + c.Width - 1, height());
+            // A merged footer cell reaches over the columns it covers.
+            int right = c.Left + c.Width - 1;
+            if (g.IsMergedCell(storage, last)) {
+                const int span = g.CellSpan(storage, last).x();
+                for (size_t j = i + 1; j < columns.size() && j <= i + size_t(span); ++j)
+                    right = columns[j].Left + columns[j].Width - 1;
+            }
+            TRect cell(c.Left + (horz && raised ? 1 : 0), horz ? 1 : 0, right, height());
+            cell = Placed(cell);
             const bool fixed = c.Col < g.FixedCols();
             if (!fixed) {
                 if (g.OnGetCellColor) {
@@ -180,13 +211,14 @@ void TFooterPanel::paintEvent(QPaintEvent*)
     }
     case fsColumnPreview:
     case fsCustomPreview: {
+        const TRect area = Placed(R);
         fill(canvas, client, g.Color());
-        fill(canvas, R, f.Color);
-        raisedFrame(canvas, R);
+        fill(canvas, area, f.Color);
+        raisedFrame(canvas, area);
         const TColor savedSelectionText = g.SelectionTextColor;
         g.SelectionTextColor = clBlack;
         if (f.FooterStyle == fsColumnPreview) {
-            const TRect cell(0, 0, W, height());
+            const TRect cell = Placed(TRect(0, 0, W, height()));
             if (g.OnPaintFooter) g.OnPaintFooter(this, f.Column, canvas, cell);
             else if (f.Column >= 0 && f.Column < g.ColCount() && g.Row() < g.RowCount())
                 g.DrawCellContents(canvas, f.Column, g.Row(), cell, 0);
@@ -201,8 +233,9 @@ void TFooterPanel::paintEvent(QPaintEvent*)
             params.URLColor = g.URLColor;
             params.ShadowColor = footerGray;
             params.Window = this;
+            params.BiDiMode = RightToLeft() ? 1 : 0;
             THTMLRenderResult result;
-            RenderHTMLText(canvas, text, R.Offset(0, 2), params, result);
+            RenderHTMLText(canvas, text, area.Offset(0, 2), params, result);
         }
         g.SelectionTextColor = savedSelectionText;
         break;
@@ -216,8 +249,8 @@ void TFooterPanel::paintEvent(QPaintEvent*)
     if (f.BorderColor != clNone) {
         canvas.Pen.Color = f.BorderColor;
         canvas.Pen.Width = 1;
-        canvas.MoveTo(0, 0);
-        canvas.LineTo(E, 0);
+        canvas.Pen.Style = Qt::SolidLine;
+        line(0, 0, E, 0);
     }
 }
 

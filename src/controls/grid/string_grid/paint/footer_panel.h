@@ -12,6 +12,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/geometry.h"
+
 namespace grid {
 
 class TExStringGrid;
@@ -57,6 +59,11 @@ protected:
 
 private:
     void PlaceAtBottom();
+    // The grid runs right to left: the footer's columns start at the right.
+    bool RightToLeft() const;
+    // A rectangle laid out from the left edge, mirrored in the panel's
+    // width when the grid runs right to left.
+    platform::TRect Placed(const platform::TRect& r) const;
     // The window creation of the grid: the full height when shown, then the
     // grid's OnCreatedFloatingFooter.
     void CreateWnd();

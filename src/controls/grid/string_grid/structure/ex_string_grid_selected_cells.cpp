@@ -8,6 +8,7 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/text/grid_text_utils.h"
+#include "controls/grid/text/rich_cell_text.h"
 
 namespace grid {
 
@@ -145,6 +146,7 @@ QString TExStringGrid::SelectedText()
         for (size_t j = 0; j < columns.size(); ++j) {
             if (j > 0) text += QLatin1Char('\t');
             QString cell = GetCellEx(columns[j], rows[i]);
+            if (HoldsRichText(cell)) cell = RichCellPlainText(cell);
             if (ExcelClipboardFormat && TextLineCount(cell, MultilineCells) > 1) CSVQuoteLines(cell);
             text += cell;
         }

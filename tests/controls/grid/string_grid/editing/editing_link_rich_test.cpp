@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QShortcut>
 #include <QTest>
 #include <QTextCursor>
 
@@ -135,6 +136,64 @@ TEST(EditingEditLink, EscRestoresAndTheWantSettingsKeepKeys)
     EXPECT_FALSE(g.link.edit->isVisible());
     EXPECT_EQ(g.grid->GetCellEx(2, 2), QStringLiteral("down"));
     EXPECT_EQ(g.grid->Row(), 3);
+}
+
+// A link whose control is a bare focusable widget: unlike a line edit it
+// claims no keys of its own before the form's shortcuts.
+class BareLink : public TEditLink {
+public:
+    using TEditLink::TEditLink;
+    class KeyTaker : public QWidget {
+    public:
+        using QWidget::QWidget;
+        QList<int> keys;
+
+    protected:
+        void keyPressEvent(QKeyEvent* e) override
+        {
+            keys << e->key();
+            e->accept();
+        }
+    };
+    QPointer<KeyTaker> control;
+    QWidget* GetEditControl() override { return control; }
+    void CreateEditor(QWidget* parent) override
+    {
+        if (control == nullptr) control = new KeyTaker(parent);
+        control->setParent(parent);
+        control->setFocusPolicy(Qt::StrongFocus);
+    }
+};
+
+TEST(EditingEditLink, WithTabsTheControlTakesArrowsAndCharactersBeforeTheFormsShortcuts)
+{
+    for (const bool tabs : {false, true}) {
+        SCOPED_TRACE(tabs ? "goTabs" : "no goTabs");
+        EditingGrid g;
+        BareLink link;
+        g.grid->SetEditLink(&link);
+        g.grid->OnGetEditorType = [](QObject*, int col, int, TEditorType& kind) {
+            if (col == 2) kind = edCustom;
+        };
+        if (tabs) g.grid->SetOptions(g.grid->Options() | platform::goTabs);
+        int fired = 0;
+        for (const QKeySequence& keys : {QKeySequence(Qt::Key_Left), QKeySequence(Qt::Key_X)}) {
+            auto* shortcut = new QShortcut(keys, g.form.window.get());  // Qt child of the form
+            QObject::connect(shortcut, &QShortcut::activated, [&] { ++fired; });
+        }
+        link.WantKeyLeftRight = true;
+        ASSERT_TRUE(g.show());
+        g.open(2, 2);
+        ASSERT_EQ(g.focus(), link.control);
+        g.key(Qt::Key_Left);
+        g.key(Qt::Key_X);
+        if (tabs) {
+            EXPECT_EQ(fired, 0);
+            EXPECT_EQ(link.control->keys, (QList<int>{Qt::Key_Left, Qt::Key_X}));
+        } else {
+            EXPECT_EQ(fired, 2) << "without goTabs the form's shortcuts come first";
+        }
+    }
 }
 
 TEST(EditingEditLink, ARefusedValueReopensTheLink)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -109,4 +110,89 @@ TEST(BalloonTips, TheBalloonGoesWhenTheMouseMovesToAnotherCell)
     QTest::mouseMove(s.grid.viewport(), s.centre(1, 1));
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(s.grid.LastBalloonPos(), QPoint(-1, -1));
+}
+
+TEST(BalloonTips, DelaysFromTheSettingsOrTheSystem)
+{
+    const int click = QApplication::doubleClickInterval();
+    struct Case {
+        TBalloonTiming::TDelays delays;
+        int initial, reshow, autoHide;
+    } cases[] = {
+        {{-1, -1, -1}, click, click / 5, click * 10},
+        {{500, -1, -1}, 500, click / 5, click * 10},
+        {{40, 10, 3000}, 40, 10, 3000},
+    };
+    for (const Case& c : cases) {
+        TBalloonTiming timing(nullptr, c.delays, [](QPoint) { return true; }, [] {});
+        EXPECT_EQ(timing.InitialDelay(), c.initial);
+        EXPECT_EQ(timing.ReshowDelay(), c.reshow);
+        EXPECT_EQ(timing.AutoHideDelay(), c.autoHide);
+    }
+}
+
+TEST(BalloonTips, ShowsAfterRestReshowsSoonerAndHidesByItself)
+{
+    int shows = 0, hides = 0;
+    QPoint shownAt;
+    TBalloonTiming timing(
+        nullptr, {300, 5, 150},
+        [&](QPoint pos) {
+            ++shows;
+            shownAt = pos;
+            return true;
+        },
+        [&] { ++hides; });
+    timing.MouseMoved(QPoint(10, 10), QPoint(1, 1));
+    EXPECT_TRUE(timing.Pending());
+    QTest::qWait(20);
+    timing.MouseMoved(QPoint(12, 11), QPoint(1, 1));  // resting within the cell does not restart the wait
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timing.Shown(); }, 1000));
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(shownAt, QPoint(12, 11));
+    timing.MouseMoved(QPoint(14, 12), QPoint(1, 1));  // a move within the shown cell keeps the balloon
+    EXPECT_TRUE(timing.Shown());
+
+    // Another cell: the balloon goes at once and returns after the reshow delay.
+    timing.MouseMoved(QPoint(90, 12), QPoint(2, 1));
+    EXPECT_FALSE(timing.Shown());
+    EXPECT_EQ(hides, 1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return timing.Shown(); }, 150));  // well before the initial delay
+    EXPECT_EQ(shows, 2);
+
+    // The auto-hide delay takes it away; resting on in that cell brings no new one.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timing.Shown(); }, 1000));
+    EXPECT_EQ(hides, 2);
+    timing.MouseMoved(QPoint(91, 12), QPoint(2, 1));
+    EXPECT_FALSE(timing.Pending());
+
+    // Outside the cells nothing is pending; Cancel drops a pending balloon.
+    timing.MouseMoved(QPoint(500, 500), QPoint(-1, -1));
+    EXPECT_FALSE(timing.Pending());
+    timing.MouseMoved(QPoint(10, 10), QPoint(1, 1));
+    EXPECT_TRUE(timing.Pending());
+    timing.Cancel();
+    EXPECT_FALSE(timing.Pending());
+}
+
+TEST(BalloonTips, TheGridShowsTheBalloonAfterTheMouseRestsAndHidesItOnAnotherCell)
+{
+    BalloonGrid s;
+    s.grid.SetCellEx(1, 1, "first");
+    s.grid.SetCellEx(2, 2, "second");
+    s.grid.Balloon().InitialDelay = 20;
+    s.grid.Balloon().ReshowDelay = 10;
+    s.grid.Balloon().SetEnable(true);
+    ASSERT_NE(s.grid.BalloonTiming(), nullptr);
+    EXPECT_EQ(s.grid.BalloonTiming()->InitialDelay(), 20);
+    QTest::mouseMove(s.grid.viewport(), s.centre(1, 1));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.grid.BalloonWindow()->isVisible(); }, 2000));
+    EXPECT_TRUE(static_cast<QLabel*>(s.grid.BalloonWindow())->text().contains("first"));
+    QTest::mouseMove(s.grid.viewport(), s.centre(2, 2));
+    EXPECT_FALSE(s.grid.BalloonWindow()->isVisible());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return s.grid.BalloonWindow()->isVisible(); }, 2000));
+    EXPECT_TRUE(static_cast<QLabel*>(s.grid.BalloonWindow())->text().contains("second"));
+    // Turning balloons off takes the window and its timing away.
+    s.grid.Balloon().SetEnable(false);
+    EXPECT_EQ(s.grid.BalloonTiming(), nullptr);
 }

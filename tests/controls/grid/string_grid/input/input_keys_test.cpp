@@ -50,6 +50,17 @@ TEST(InputKeys, NavigationKeysFollowTheNavigationSettings)
              g.SetFixedRightCols(1);
          },
          {3, 5}, Qt::Key_End, Qt::NoModifier, {5, 11}},
+        {"Ctrl+End stops above a fixed footer row", [](TExStringGrid& g) { g.SetFixedFooters(1); }, {3, 5},
+         Qt::Key_End, Qt::ControlModifier, {5, 10}},
+        {"Ctrl+End stops above the floating footer's row",
+         [](TExStringGrid& g) { g.FloatingFooter().SetVisible(true); }, {3, 5}, Qt::Key_End, Qt::ControlModifier,
+         {5, 10}},
+        {"Ctrl+End with a floating column preview reaches the last row",
+         [](TExStringGrid& g) {
+             g.FloatingFooter().SetFooterStyle(fsColumnPreview);
+             g.FloatingFooter().SetVisible(true);
+         },
+         {3, 5}, Qt::Key_End, Qt::ControlModifier, {5, 11}},
         {"Home, first/last column", [](TExStringGrid&) {}, {3, 5}, Qt::Key_Home, Qt::NoModifier, {1, 5}},
         {"End, first/last column", [](TExStringGrid&) {}, {3, 5}, Qt::Key_End, Qt::NoModifier, {5, 5}},
         {"Ctrl+Home, first/last column", [](TExStringGrid&) {}, {3, 5}, Qt::Key_Home, Qt::ControlModifier, {1, 1}},

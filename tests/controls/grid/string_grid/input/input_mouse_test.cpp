@@ -590,3 +590,41 @@ TEST(InputScroll, MiddleButtonPanningMovesInItsDirectionsUntilAnyButton)
     QTest::keyClick(t.g, Qt::Key_Escape);
     EXPECT_FALSE(t.g->Panning());
 }
+
+TEST(InputMouse, SizingVetoesLeaveNoSizingCursorAndNoSizing)
+{
+    GridUnderTest t;
+    t.g->SetOptions(t.g->Options() | goColSizing | platform::goRowSizing);
+    std::vector<int> askedCols, askedRows;
+    t.g->OnColumnSize = [&](QObject*, int col, bool& allow) {
+        askedCols.push_back(col);
+        allow = col != 1;
+    };
+    t.g->OnRowSize = [&](QObject*, int row, bool& allow) {
+        askedRows.push_back(row);
+        allow = row != 2;
+    };
+    auto cursorAt = [&](QPoint p) {
+        QTest::mouseMove(t.g->viewport(), p);
+        return t.g->viewport()->cursor().shape();
+    };
+    const platform::TRect c1 = t.g->CellRect(1, 0), c2 = t.g->CellRect(2, 0);
+    EXPECT_EQ(cursorAt(QPoint(c1.Right, 5)), Qt::ArrowCursor);  // column 1's border: refused
+    EXPECT_EQ(askedCols.back(), 1);
+    EXPECT_EQ(cursorAt(QPoint(c2.Right, 5)), Qt::SplitHCursor);
+    EXPECT_EQ(askedCols.back(), 2);
+    const platform::TRect r2 = t.g->CellRect(0, 2), r3 = t.g->CellRect(0, 3);
+    EXPECT_EQ(cursorAt(QPoint(5, r2.Bottom)), Qt::ArrowCursor);  // row 2's border: refused
+    EXPECT_EQ(askedRows.back(), 2);
+    EXPECT_EQ(cursorAt(QPoint(5, r3.Bottom)), Qt::SplitVCursor);
+    // A drag on the refused border does not size the column.
+    const int width = t.g->ColWidths(1);
+    QTest::mousePress(t.g->viewport(), Qt::LeftButton, {}, QPoint(c1.Right, 5));
+    QTest::mouseMove(t.g->viewport(), QPoint(c1.Right + 30, 5));
+    QTest::mouseRelease(t.g->viewport(), Qt::LeftButton, {}, QPoint(c1.Right + 30, 5));
+    EXPECT_EQ(t.g->ColWidths(1), width);
+    // Away from any border nobody is asked.
+    const size_t asked = askedCols.size() + askedRows.size();
+    cursorAt(t.at(3, 4));
+    EXPECT_EQ(askedCols.size() + askedRows.size(), asked);
+}

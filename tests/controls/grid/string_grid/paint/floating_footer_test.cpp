@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
@@ -196,4 +198,54 @@ TEST(FloatingFooter, ClicksNameTheFooterCellAndSortingKeepsTheFooterRow)
     EXPECT_EQ(s.grid.GetCellEx(1, 11), "Total");
     EXPECT_EQ(s.grid.GetCellEx(2, 1), "100");
     EXPECT_TRUE(s.panel().isVisible());  // shown again after the sort
+}
+
+TEST(FloatingFooter, MergedFooterCellsAndRightToLeft)
+{
+    // Footer cell 1 merged over columns 1 and 2; cells painted by the program
+    // so that their rectangles can be read.
+    for (const bool rtl : {false, true}) {
+        SCOPED_TRACE(rtl ? "right to left" : "left to right");
+        FooterGrid s;
+        s.grid.MergeCells(1, 11, 2, 1);
+        if (rtl) s.grid.setLayoutDirection(Qt::RightToLeft);
+        std::map<int, platform::TRect> painted;
+        s.grid.OnPaintFooter = [&](QObject*, int column, platform::TCanvas& canvas, const platform::TRect& r) {
+            painted[column] = r;
+            canvas.Brush.Color = clBlue;
+            canvas.FillRect(r);
+        };
+        s.grid.FloatingFooter().SetBorderColor(clRed);
+        s.grid.FloatingFooter().SetVisible(true);
+        s.grid.show();
+        const QImage image = s.grabPanel();
+        const int cw = s.panel().width();
+        // Column 2 is covered by the merged cell and gets no call of its own.
+        ASSERT_EQ(painted.count(1), 1u);
+        EXPECT_EQ(painted.count(2), 0u);
+        EXPECT_EQ(painted.count(3), 1u);
+        const platform::TRect merged = painted[1];
+        // The raised default look starts a cell one pixel right of its column's line.
+        const platform::TRect expected = rtl ? platform::TRect(cw - 239, 1, cw - 81, image.height())
+                                             : platform::TRect(81, 1, 239, image.height());
+        EXPECT_EQ(merged.Left, expected.Left);
+        EXPECT_EQ(merged.Right, expected.Right);
+        // The footer's columns and its top line start at the leading edge;
+        // the rest of the width keeps the grid's colour.
+        const int inside = rtl ? cw - 200 : 200, outside = rtl ? 10 : cw - 10;
+        EXPECT_EQ(image.pixel(inside, 10) & 0xFFFFFF, qRgb(0, 0, 255) & 0xFFFFFF);
+        EXPECT_EQ(image.pixel(outside, 10) & 0xFFFFFF, toQColor(s.grid.Color()).rgb() & 0xFFFFFF);
+        EXPECT_EQ(image.pixel(rtl ? cw - 2 : 1, 0) & 0xFFFFFF, qRgb(255, 0, 0) & 0xFFFFFF);
+        EXPECT_NE(image.pixel(outside, 0) & 0xFFFFFF, qRgb(255, 0, 0) & 0xFFFFFF);
+        // Hints and clicks find the column under the mouse the same way.
+        EXPECT_EQ(s.panel().ColumnAt(rtl ? cw - 5 : 5), 0);
+        EXPECT_EQ(s.panel().ColumnAt(rtl ? cw - 250 : 250), 3);
+        if (rtl) {
+            const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/paint_gallery");
+            ASSERT_TRUE(QDir().mkpath(folder));
+            s.grid.OnPaintFooter = nullptr;
+            s.grid.SetCellEx(3, 11, "rtl");
+            ASSERT_TRUE(s.grid.grab().save(folder + "/floating_footer_rtl_merged.png"));
+        }
+    }
 }
