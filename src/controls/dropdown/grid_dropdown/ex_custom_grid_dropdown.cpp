@@ -501,7 +501,10 @@ void TCustomExGridDropDown::ConnectGridEvents()
     g.HTML().OnAnchorHint = [this](QObject* Sender, int ARow, int ACol, QString& Anchor) { DoGridAnchorHint(Sender, ARow, ACol, Anchor); };
     g.OnButtonClick = [this](QObject* Sender, int ACol, int ARow) { DoGridButtonClick(Sender, ACol, ARow); };
     g.OnColumnSize = [this](QObject* Sender, int ACol, bool& Allow) { DoGridColumnSize(Sender, ACol, Allow); };
+    g.OnColumnSizing = [this](QObject* Sender, int ACol, int ColumnWidth) { DoGridColumnSizing(Sender, ACol, ColumnWidth); };
     g.OnEndColumnSize = [this](QObject* Sender, int ACol) { DoGridEndColumnSize(Sender, ACol); };
+    g.OnRowSize = [this](QObject* Sender, int ARow, bool& Allow) { DoGridRowSize(Sender, ARow, Allow); };
+    g.OnRowSizing = [this](QObject* Sender, int ARow, int RowHeight) { DoGridRowSizing(Sender, ARow, RowHeight); };
     g.OnEndRowSize = [this](QObject* Sender, int ARow) { DoGridEndRowSize(Sender, ARow); };
     g.OnRowMove = [this](QObject* Sender, int ARow, bool& Allow) { DoGridRowMove(Sender, ARow, Allow); };
     g.OnRowMoving = [this](QObject* Sender, int ARow, bool& Allow) { DoGridRowMoving(Sender, ARow, Allow); };

@@ -126,13 +126,13 @@ std::vector<TFormatPart> splitFormat(const QString& format)
             continue;
         }
         if (c == u'/' || c == u':') {
-            parts.push_back({c == u'/' ? TPartKind::DateSep : TPartKind::TimeSep});
+            parts.push_back({c == u'/' ? TPartKind::DateSep : TPartKind::TimeSep, 1, {}});
             ++i;
             continue;
         }
         const QString ahead = format.mid(i, 5).toLower();
         if (ahead == u"am/pm" || ahead.startsWith(u"ampm")) {
-            parts.push_back({TPartKind::AmPm});
+            parts.push_back({TPartKind::AmPm, 1, {}});
             i += ahead == u"am/pm" ? 5 : 4;
             continue;
         }

@@ -80,12 +80,15 @@ TEST(DropDownCellEditors, EachPickerOpensInACellAndWritesBack)
         EXPECT_TRUE(e->hasFocus()) << c.kind;
         EXPECT_TRUE(g.grid->EditMode) << c.kind;
         EXPECT_EQ(e->Text(), QString::fromLatin1(c.shown)) << c.kind;
-        if (c.kind == edDetailDropDown)
+        if (c.kind == edDetailDropDown) {
             EXPECT_EQ(static_cast<dropdown::TExDetailDropDown*>(e)->ItemIndex(), 1);
-        if (c.kind == edGridDropDown)
+        }
+        if (c.kind == edGridDropDown) {
             EXPECT_EQ(static_cast<TGridGridDropDown*>(e)->ItemIndex(), 1);
-        if (c.kind == edExGridDropDown)
+        }
+        if (c.kind == edExGridDropDown) {
             EXPECT_EQ(static_cast<TGridExGridDropDown*>(e)->ItemIndex(), 1);
+        }
         // The editor lies over the cell.
         const platform::TRect r = g.grid->CellRect(2, 1);
         EXPECT_EQ(e->geometry().left(), r.Left) << c.kind;

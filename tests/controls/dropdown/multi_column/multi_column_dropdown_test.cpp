@@ -175,7 +175,9 @@ TEST(MultiColumnDropDown, NavigationKeysInTheEdit)
         d.SetItemIndex(c.from);
         d.KeyDownMessage(c.key);
         EXPECT_EQ(d.ItemIndex(), c.to) << "key " << c.key << " from " << c.from;
-        if (c.to >= 0) EXPECT_EQ(d.Text(), names[c.to]);
+        if (c.to >= 0) {
+            EXPECT_EQ(d.Text(), names[c.to]);
+        }
     }
     d.SetEditorEnabled(false);
     d.SetItemIndex(5);

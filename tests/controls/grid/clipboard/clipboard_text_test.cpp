@@ -76,7 +76,7 @@ TEST(ClipboardText, QuotedFieldsHoldingLineBreaksAreUnquotedOthersStayAsTheyStan
 
 TEST(ClipboardText, AQuotedFieldReadsBackAsTheTextThatWasQuoted)
 {
-    for (const QString text : {QString("say \"hi\"\nthere"), QString("\"\n\""), QString("a\n\tb"), QString("\n")}) {
+    for (const QString& text : {QString("say \"hi\"\nthere"), QString("\"\n\""), QString("a\n\tb"), QString("\n")}) {
         const TTextBlock block = ParseTextBlock(QuoteField(text) + "\tnext");
         ASSERT_EQ(block.Lines.size(), 1u) << text.toStdString();
         EXPECT_EQ(block.Lines[0].Fields, QStringList({text, "next"}));

@@ -206,7 +206,7 @@ TEST(GridPaste, CellBlockBetweenTwoGrids)
 
 TEST(GridPaste, MalformedCellBlocksAreRefusedWithNothingChanged)
 {
-    for (const QByteArray block : {QByteArray("junk"), EncodeCellsBlock("GCB1\x02\0\0\0"), EncodeCellsBlock(QByteArray())}) {
+    for (const QByteArray& block : {QByteArray("junk"), EncodeCellsBlock("GCB1\x02\0\0\0"), EncodeCellsBlock(QByteArray())}) {
         auto data = std::make_unique<QMimeData>();
         data->setData(MimeGridCells, block);
         data->setText("text");

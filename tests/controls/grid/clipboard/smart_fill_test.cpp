@@ -41,7 +41,7 @@ TEST(SmartFill, WithoutTheSmartClipboardOnlyTheBlockIsWritten)
 
 TEST(SmartFill, ASingleValueFillsEveryEditableCell)
 {
-    for (const QString text : {QString("7"), QString("7\r\n")}) {
+    for (const QString& text : {QString("7"), QString("7\r\n")}) {
         SmartGrid g;
         g.SetReadOnly(2, 2, true);
         g.paste(text, {1, 1, 3, 2});
