@@ -1,6 +1,9 @@
 #include "controls/grid/io/xml_format.h"
 
 #include <map>
+#include <string>
+#include <string_view>
+#include <unordered_set>
 
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -126,15 +129,13 @@ public:
 
 private:
     // A record of value elements only (each at most one child), each name once.
-    static bool IsFlat(const pugi::xml_node& record)
+    bool IsFlat(const pugi::xml_node& record)
     {
         if (record.type() != pugi::node_element || ChildCount(record) < 2) return false;
-        QSet<QString> names;
+        SeenNames.clear();
         for (const pugi::xml_node& child : record.children()) {
             if (child.type() != pugi::node_element || ChildCount(child) > 1 || child.first_attribute()) return false;
-            const QString name = Text(child.name());
-            if (names.contains(name)) return false;
-            names.insert(name);
+            if (!SeenNames.insert(std::string_view(child.name())).second) return false;
         }
         return true;
     }
@@ -172,7 +173,8 @@ private:
 
     QString LeafValue(const pugi::xml_node& node) const
     {
-        const QString v = UnescapeXmlCellText(NodeText(node));
+        QString v = NodeText(node);
+        if (v.contains(u'$')) v = UnescapeXmlCellText(v);
         return G.QuoteEmptyCells && v == u"\"\"" ? QString() : v;
     }
 
@@ -219,16 +221,16 @@ private:
         Attributes(record);
         const int base = col;
         for (const pugi::xml_node& child : record.children()) {
-            const QString name = Text(child.name());
+            const std::string_view name(child.name());
             auto found = Columns.find(name);
             if (found == Columns.end()) {
-                const int numbered = FieldNumber(name);
-                found = Columns.emplace(name, numbered >= 0 ? numbered : NextColumn).first;
+                const int numbered = FieldNumber(Text(child.name()));
+                found = Columns.emplace(std::string(name), numbered >= 0 ? numbered : NextColumn).first;
                 NextColumn = std::max(NextColumn, found->second + 1);
             }
             col = base + found->second;
             if (ChildCount(child) == 1) {
-                if (NamesInRow0 && LoadFieldDescr) Name(name);
+                if (NamesInRow0 && LoadFieldDescr) Name(Text(child.name()));
                 Value(LeafValue(child));
             } else {
                 const int c = col + cs, r = row + rs;
@@ -243,7 +245,10 @@ private:
     bool LoadFieldDescr;
     bool NamesInRow0 = false;
     int cs = 0, rs = 0, maxcol = 0, maxrow = 0, row = 0, col = 0, level = 1;
-    std::map<QString, int> Columns;
+    // The column of each value element name of the flat records, and the
+    // names seen in the record IsFlat looks at.
+    std::map<std::string, int, std::less<>> Columns;
+    std::unordered_set<std::string_view> SeenNames;
     int NextColumn = 0;
 };
 

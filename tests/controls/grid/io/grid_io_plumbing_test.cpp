@@ -58,6 +58,33 @@ TEST(RecordText, OlderFilesAndSingleLineReading)
     EXPECT_EQ(io::DecodeRecordText(QString("a") + tab + bs + "b", false), "a");
 }
 
+// Readers decode a field in place inside its line: the same texts as a
+// field on its own, with the line around it left out.
+TEST(RecordText, FieldInsideALineDecodesLikeTheFieldAlone)
+{
+    const QChar tab(9), bs(8), soh(1), stx(2);
+    const QString fields[] = {
+        "",
+        "plain",
+        QString("a") + tab + bs + "b",
+        QString("x") + stx + tab + "y" + tab + bs + "z",
+        QString("1") + stx + soh + stx + stx + tab + bs,
+        QString("a") + tab + bs + "b" + soh,  // older rule
+        QString("a") + tab + "b",             // no 8: as written
+        QString("ends with a mark ") + stx,   // a lone 2 at the end
+        QString("first\rsecond"),            // a raw CR (not from a file line)
+        QString(bs),
+    };
+    for (const QString& field : fields) {
+        const QString line = "12,34," + field + "\r\n5,6,x" + tab + bs + "y";
+        const QStringView view = QStringView(line).sliced(6, field.size());
+        for (bool multi : {true, false}) {
+            SCOPED_TRACE(field.toStdString() + (multi ? " multi" : " single"));
+            EXPECT_EQ(io::DecodeRecordText(view, multi), io::DecodeRecordText(field, multi));
+        }
+    }
+}
+
 struct Recorder : TExStringGrid {
     QStringList heard;
     void ExportNotification(TGridExportState s, int row) override
