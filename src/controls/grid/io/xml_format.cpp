@@ -72,20 +72,63 @@ QString DeclaredEncoding(const QByteArray& bytes)
 
 QString Text(const pugi::char_t* s) { return QString::fromUtf8(s); }
 
-// The text of a node with all its descendants' text, as the DOM gives it.
-QString NodeText(const pugi::xml_node& node)
-{
-    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return Text(node.value());
-    QString text;
-    for (const pugi::xml_node& child : node.children()) text += NodeText(child);
-    return text;
-}
+// A node of the document as the walk sees it. The document is parsed with
+// an element's leading character data kept in the element itself (half the
+// nodes of a list of values); a TNode shows that text as the element's first
+// child again, so the walk reads the document as if every text were a node
+// of its own.
+class TNode {
+public:
+    explicit TNode(const pugi::xml_node& node, bool embeddedText = false) : FNode(node), FText(embeddedText) {}
 
-int ChildCount(const pugi::xml_node& node)
+    bool IsElement() const { return !FText && FNode.type() == pugi::node_element; }
+    bool IsText() const
+    {
+        return FText || FNode.type() == pugi::node_pcdata || FNode.type() == pugi::node_cdata;
+    }
+    // The element name ("" for a text).
+    const pugi::char_t* Name() const { return FText ? PUGIXML_TEXT("") : FNode.name(); }
+    // The text of a text node.
+    const pugi::char_t* Value() const { return FNode.value(); }
+    bool HasAttributes() const { return IsElement() && FNode.first_attribute(); }
+    // The element itself, for its attributes.
+    const pugi::xml_node& Node() const { return FNode; }
+
+    int ChildCount() const
+    {
+        if (FText) return 0;
+        int n = HasEmbeddedText() ? 1 : 0;
+        for (auto it = FNode.begin(); it != FNode.end(); ++it) ++n;
+        return n;
+    }
+
+    template <typename Visit> void ForEachChild(Visit&& visit) const
+    {
+        if (FText) return;
+        if (HasEmbeddedText()) visit(TNode(FNode, true));
+        for (const pugi::xml_node& child : FNode.children()) visit(TNode(child));
+    }
+
+private:
+    // An element without text of its own gives the one empty value every
+    // node without a value gives; text kept in it lies in the document.
+    bool HasEmbeddedText() const
+    {
+        static const pugi::char_t* const noValue = pugi::xml_node().value();
+        return FNode.type() == pugi::node_element && FNode.value() != noValue;
+    }
+
+    pugi::xml_node FNode;
+    bool FText;
+};
+
+// The text of a node with all its descendants' text, as the DOM gives it.
+QString NodeText(const TNode& node)
 {
-    int n = 0;
-    for (auto it = node.begin(); it != node.end(); ++it) ++n;
-    return n;
+    if (node.IsText()) return Text(node.Value());
+    QString text;
+    node.ForEachChild([&text](const TNode& child) { text += NodeText(child); });
+    return text;
 }
 
 // The column of a value element by its name: FIELD<n> is column n.
@@ -109,35 +152,38 @@ public:
         maxrow = rs;
     }
 
-    void Records(const pugi::xml_node& root)
+    void Records(const TNode& root)
     {
         int i = 0;
-        for (const pugi::xml_node& record : root.children()) {
+        root.ForEachChild([&](const TNode& record) {
             col = 0;
             level = 1;
-            if (LevelToRow && i == 0 && !record.first_attribute()) row = -1;
+            if (LevelToRow && i == 0 && !record.HasAttributes()) row = -1;
             if (IsFlat(record))
                 Flat(record);
             else
                 Walk(record);
             if (!LevelToRow) ++row;
             ++i;
-        }
+        });
         G.SetColCount(maxcol + 1);
         G.SetRowCount(maxrow + 1);
     }
 
 private:
     // A record of value elements only (each at most one child), each name once.
-    bool IsFlat(const pugi::xml_node& record)
+    bool IsFlat(const TNode& record)
     {
-        if (record.type() != pugi::node_element || ChildCount(record) < 2) return false;
+        if (!record.IsElement() || record.ChildCount() < 2) return false;
         SeenNames.clear();
-        for (const pugi::xml_node& child : record.children()) {
-            if (child.type() != pugi::node_element || ChildCount(child) > 1 || child.first_attribute()) return false;
-            if (!SeenNames.insert(std::string_view(child.name())).second) return false;
-        }
-        return true;
+        bool flat = true;
+        record.ForEachChild([&](const TNode& child) {
+            if (!flat) return;
+            if (!child.IsElement() || child.ChildCount() > 1 || child.HasAttributes() ||
+                !SeenNames.insert(std::string_view(child.Name())).second)
+                flat = false;
+        });
+        return flat;
     }
 
     void Grow(int c, int r)
@@ -171,7 +217,7 @@ private:
         maxcol = std::max(maxcol, c);
     }
 
-    QString LeafValue(const pugi::xml_node& node) const
+    QString LeafValue(const TNode& node) const
     {
         QString v = NodeText(node);
         if (v.contains(u'$')) v = UnescapeXmlCellText(v);
@@ -193,19 +239,19 @@ private:
         return LevelToRow && any;
     }
 
-    void Walk(const pugi::xml_node& node)
+    void Walk(const TNode& node)
     {
-        const bool rowStarted = node.type() == pugi::node_element && Attributes(node);
-        const int children = ChildCount(node);
+        const bool rowStarted = node.IsElement() && Attributes(node.Node());
+        const int children = node.ChildCount();
         if (children > 1) {
             if (LevelToRow && !rowStarted) {
                 ++row;
                 col = 0;
             }
             ++level;
-            for (const pugi::xml_node& child : node.children()) Walk(child);
+            node.ForEachChild([this](const TNode& child) { Walk(child); });
         } else if (children == 1) {
-            if (NamesInRow0 && LoadFieldDescr) Name(Text(node.name()));
+            if (NamesInRow0 && LoadFieldDescr) Name(Text(node.Name()));
             Value(LeafValue(node));
         } else {
             // No child: an empty value, where the grid already has the cell.
@@ -216,28 +262,28 @@ private:
     }
 
     // A flat record: every value in the column of its element's name.
-    void Flat(const pugi::xml_node& record)
+    void Flat(const TNode& record)
     {
-        Attributes(record);
+        Attributes(record.Node());
         const int base = col;
-        for (const pugi::xml_node& child : record.children()) {
-            const std::string_view name(child.name());
+        record.ForEachChild([&](const TNode& child) {
+            const std::string_view name(child.Name());
             auto found = Columns.find(name);
             if (found == Columns.end()) {
-                const int numbered = FieldNumber(Text(child.name()));
+                const int numbered = FieldNumber(Text(child.Name()));
                 found = Columns.emplace(std::string(name), numbered >= 0 ? numbered : NextColumn).first;
                 NextColumn = std::max(NextColumn, found->second + 1);
             }
             col = base + found->second;
-            if (ChildCount(child) == 1) {
-                if (NamesInRow0 && LoadFieldDescr) Name(Text(child.name()));
+            if (child.ChildCount() == 1) {
+                if (NamesInRow0 && LoadFieldDescr) Name(Text(child.Name()));
                 Value(LeafValue(child));
             } else {
                 const int c = col + cs, r = row + rs;
                 if (c < G.ColCount() && r < G.RowCount()) G.LoadCellText(G.RealColIndex(c), r, QString());
                 ++col;
             }
-        }
+        });
     }
 
     TExStringGrid& G;
@@ -359,7 +405,9 @@ void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QStrin
     }
     pugi::xml_document document;
     const pugi::xml_parse_result result =
-        document.load_buffer(buffer.constData(), size_t(buffer.size()), pugi::parse_default, encoding);
+        document.load_buffer(buffer.constData(), size_t(buffer.size()),
+                             SeparateTextNodes ? pugi::parse_default : pugi::parse_default | pugi::parse_embed_pcdata,
+                             encoding);
     if (!result) {
         const qsizetype offset = std::clamp<qsizetype>(qsizetype(result.offset), 0, buffer.size());
         const qsizetype line = buffer.left(offset).count('\n') + 1;
@@ -368,7 +416,7 @@ void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QStrin
     }
     TGridUpdateLock lock(grid);
     TXmlWalk walk(grid, LevelToRow, LoadFieldDescr);
-    walk.Records(document.document_element());
+    walk.Records(TNode(document.document_element()));
     grid.CellsLoaded();
 }
 
