@@ -58,8 +58,8 @@ bool SplitCellLine(QStringView line, QStringView& col, QStringView& row, QString
 QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByteArray>&)
 {
     const TSaveRange range = TSaveRange::Of(grid);
-    QString text;
-    text.reserve(qsizetype(16) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
+    TTextBuilder text(TextFileEncoding(Unicode), true,
+                      qsizetype(16) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
     text += QString::number(range.ColCount()) + u',' + QString::number(range.RowCount());
     text += QLatin1String("\r\n");
     // Per column its number with the comma after it and the storage column
@@ -87,7 +87,7 @@ QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByte
         run.Progress().Report(r - range.StartRow, range.RowCount() - 1);
     }
     run.Finish();
-    return EncodeText(text, TextFileEncoding(Unicode));
+    return text.TakeBytes();
 }
 
 void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString& fileName)

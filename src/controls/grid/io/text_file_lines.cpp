@@ -28,6 +28,82 @@ QByteArray EncodeText(const QString& text, platform::TextEncoding encoding)
     return bytes;
 }
 
+TTextBuilder::TTextBuilder(std::optional<platform::TextEncoding> encoding, bool byteOrderMark,
+                           qsizetype reserveChars)
+    : FEncoding(encoding), FByteOrderMark(byteOrderMark)
+{
+    const bool littleEndian = QSysInfo::ByteOrder == QSysInfo::LittleEndian;
+    if (encoding == platform::TextEncoding::Utf8) {
+        FMode = TMode::Utf8;
+        FBytes.reserve(reserveChars + 3);
+    } else if (encoding == platform::TextEncoding::Utf16Le && littleEndian) {
+        FMode = TMode::Utf16Le;
+        FBytes.reserve(reserveChars * 2 + 2);
+    } else {
+        FMode = TMode::Collect;
+        FText.reserve(reserveChars);
+        return;
+    }
+    if (byteOrderMark) FBytes += platform::byteOrderMark(*encoding);
+}
+
+TTextBuilder& TTextBuilder::operator+=(QStringView piece)
+{
+    switch (FMode) {
+    case TMode::Collect: FText += piece; break;
+    case TMode::Utf16Le: FBytes.append(reinterpret_cast<const char*>(piece.utf16()), piece.size() * 2); break;
+    case TMode::Utf8: {
+        const qsizetype at = FBytes.size();
+        FBytes.resize(at + piece.size());
+        char* out = FBytes.data() + at;
+        for (qsizetype i = 0; i < piece.size(); ++i) {
+            const char16_t u = piece[i].unicode();
+            if (u >= 0x80) {
+                // Not ASCII: the rest through the converter.
+                FBytes.resize(at + i);
+                FBytes += piece.sliced(i).toUtf8();
+                break;
+            }
+            out[i] = char(u);
+        }
+        break;
+    }
+    }
+    return *this;
+}
+
+TTextBuilder& TTextBuilder::operator+=(QLatin1StringView piece)
+{
+    switch (FMode) {
+    case TMode::Collect: FText += piece; break;
+    case TMode::Utf16Le:
+        for (char c : piece) {
+            FBytes += c;
+            FBytes += '\0';
+        }
+        break;
+    case TMode::Utf8:
+        for (char c : piece) {
+            const uchar u = uchar(c);
+            if (u < 0x80) {
+                FBytes += c;
+            } else {
+                FBytes += char(0xC0 | (u >> 6));
+                FBytes += char(0x80 | (u & 0x3F));
+            }
+        }
+        break;
+    }
+    return *this;
+}
+
+QByteArray TTextBuilder::TakeBytes()
+{
+    if (FMode != TMode::Collect) return std::move(FBytes);
+    if (!FEncoding) return {};
+    return FByteOrderMark ? EncodeText(FText, *FEncoding) : platform::encodeText(FText, *FEncoding);
+}
+
 QStringList DecodeTextLines(const QByteArray& bytes, platform::TextEncoding* encoding)
 {
     const platform::TextFileEncoding found = platform::detectTextEncoding(bytes);

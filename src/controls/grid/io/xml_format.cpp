@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <vector>
 
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -12,6 +13,7 @@
 
 #include "controls/grid/grid_error.h"
 #include "controls/grid/io/grid_export.h"
+#include "controls/grid/io/text_file_lines.h"
 #include "platform/codepage.h"
 #include "platform/xml_document.h"
 
@@ -26,10 +28,16 @@ bool IsNameStart(QChar c)
 
 // The bytes of the document text in the encoding its declaration names;
 // characters the encoding cannot hold are written as character references.
+bool IsUtf8(const QString& encoding)
+{
+    const QString name = encoding.trimmed().toLower();
+    return name == u"utf-8" || name == u"utf8";
+}
+
 QByteArray EncodeXml(const QString& text, const QString& encoding)
 {
     const QString name = encoding.trimmed().toLower();
-    if (name == u"utf-8" || name == u"utf8") return text.toUtf8();
+    if (IsUtf8(encoding)) return text.toUtf8();
     if (name == u"utf-16" || name == u"utf-16le") {
         QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
         return encoder.encode(text);
@@ -357,39 +365,50 @@ QByteArray TXmlWriter::Write(TExStringGrid& grid, const std::optional<QByteArray
         if (!IsXmlElementName(fieldName(c)))
             throw EExGridError(("Invalid XML element name " + fieldName(c)).toStdString());
     EncodeXml(QString(), grid.XMLEncoding);  // an encoding it cannot write fails first
-    std::vector<QString> names;
-    for (int c = range.StartCol; c <= range.EndCol; ++c) names.push_back(fieldName(c));
+    // Per column its storage column and its element's opening and closing tags.
+    struct TColumn {
+        int Storage;
+        QString Open, Close;
+    };
+    std::vector<TColumn> columns;
+    qsizetype tagsLength = 0;
+    for (int c = range.StartCol; c <= range.EndCol; ++c) {
+        const QString name = fieldName(c);
+        columns.push_back({range.StorageCol(grid, c), u'<' + name + u'>', "</" + name + ">\r\n"});
+        tagsLength += columns.back().Open.size() + columns.back().Close.size();
+    }
+    const QString openRecord = "<" + RecordDescr + ">\r\n";
+    const QString closeRecord = "</" + RecordDescr + ">\r\n";
 
-    QString text;
+    // UTF-8 is built straight into the bytes; other encodings at the end.
+    const bool utf8 = IsUtf8(grid.XMLEncoding);
+    const qsizetype rowLength =
+        tagsLength + qsizetype(8) * range.ColCount() + openRecord.size() + closeRecord.size();
+    TTextBuilder text(utf8 ? std::optional(platform::TextEncoding::Utf8) : std::nullopt, false,
+                      rowLength * std::max(1, range.RowCount()));
     text += "<?xml version=\"1.0\" encoding=\"" + grid.XMLEncoding + "\" ?>\r\n";
     text += "<" + ListDescr + ">\r\n";
     TExportRun run(grid, range.StartRow);
     for (int r = range.StartRow; r <= range.EndRow; ++r) {
         run.NextRow(r);
-        text += "<" + RecordDescr + ">\r\n";
-        for (int c = range.StartCol; c <= range.EndCol; ++c) {
-            const int k = range.StorageCol(grid, c);
-            if (!grid.IsBaseCell(k, r)) continue;
-            QString t = grid.SaveCellText(k, r);
+        text += openRecord;
+        for (const TColumn& column : columns) {
+            if (!grid.IsBaseCell(column.Storage, r)) continue;
+            QString t = grid.SaveCellText(column.Storage, r);
             if (t.isEmpty()) {
                 if (!ExportEmptyCells) continue;
                 if (grid.QuoteEmptyCells) t = QStringLiteral("\"\"");
             }
-            const QString& name = names[size_t(c - range.StartCol)];
-            text += u'<';
-            text += name;
-            text += u'>';
+            text += column.Open;
             text += EscapeXmlCellText(t);
-            text += QLatin1String("</");
-            text += name;
-            text += QLatin1String(">\r\n");
+            text += column.Close;
         }
-        text += "</" + RecordDescr + ">\r\n";
+        text += closeRecord;
         run.Progress().Report(r - range.StartRow, range.EndRow - range.StartRow);
     }
     text += "</" + ListDescr + ">\r\n";
     run.Finish();
-    return EncodeXml(text, grid.XMLEncoding);
+    return utf8 ? text.TakeBytes() : EncodeXml(text.TakeText(), grid.XMLEncoding);
 }
 
 void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString&)

@@ -12,6 +12,7 @@
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/io/grid_file_format.h"
 #include "controls/grid/io/record_text.h"
+#include "controls/grid/io/text_file_lines.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "support/temp_folder.h"
 
@@ -83,6 +84,35 @@ TEST(RecordText, FieldInsideALineDecodesLikeTheFieldAlone)
             EXPECT_EQ(io::DecodeRecordText(view, multi), io::DecodeRecordText(field, multi));
         }
     }
+}
+
+// Texts built piece by piece give the bytes of the whole text encoded at
+// once, in every encoding, with and without the byte-order mark.
+TEST(TextBuilder, PiecesGiveTheBytesOfTheWholeText)
+{
+    const QString pieces[] = {"plain ascii", QString::fromUtf8("caf\xC3\xA9 ends"), "", QString::fromUtf8("\xF0\x9F\x98\x80 pair"),
+                              QString::fromUtf8("mid \xE2\x82\xAC euro"), QString("nul") + QChar(0) + "\r\n"};
+    const QLatin1StringView latin[] = {QLatin1StringView("\r\n"), QLatin1StringView("\xE9\xFF latin")};
+    using platform::TextEncoding;
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16Le, TextEncoding::Utf16Be, TextEncoding::Ansi}) {
+        for (bool mark : {true, false}) {
+            SCOPED_TRACE(int(encoding) * 2 + int(mark));
+            io::TTextBuilder builder(encoding, mark, 4);
+            QString whole;
+            for (const QString& piece : pieces) {
+                builder += piece;
+                builder += latin[whole.size() % 2];
+                builder += QChar(u';');
+                whole += piece + latin[whole.size() % 2] + u';';
+            }
+            const QByteArray expected = mark ? io::EncodeText(whole, encoding) : platform::encodeText(whole, encoding);
+            EXPECT_EQ(builder.TakeBytes(), expected);
+        }
+    }
+    io::TTextBuilder collect(std::nullopt, false, 0);
+    collect += pieces[1];
+    collect += latin[1];
+    EXPECT_EQ(collect.TakeText(), pieces[1] + latin[1]);
 }
 
 struct Recorder : TExStringGrid {
