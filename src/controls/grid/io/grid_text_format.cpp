@@ -92,8 +92,8 @@ QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByte
 
 void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString& fileName)
 {
-    const QString whole = platform::decodeTextFile(bytes);
-    platform::TextLineCursor lines(whole);
+    QString decoded;
+    platform::TextLineCursor lines(DecodedTextView(bytes, decoded));
     QStringView header;
     const bool hasHeader = lines.next(header);
     const bool fixedCols = grid.SaveFixedCells || grid.SaveFixedCols;

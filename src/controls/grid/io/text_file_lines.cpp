@@ -104,6 +104,21 @@ QByteArray TTextBuilder::TakeBytes()
     return FByteOrderMark ? EncodeText(FText, *FEncoding) : platform::encodeText(FText, *FEncoding);
 }
 
+QStringView DecodedTextView(const QByteArray& bytes, QString& decoded)
+{
+    const platform::TextFileEncoding found = platform::detectTextEncoding(bytes);
+    const QByteArrayView rest = QByteArrayView(bytes).sliced(found.markSize);
+    if (found.encoding == platform::TextEncoding::Utf16Le && QSysInfo::ByteOrder == QSysInfo::LittleEndian &&
+        rest.size() % 2 == 0 && reinterpret_cast<quintptr>(rest.data()) % alignof(char16_t) == 0) {
+        const QStringView text(reinterpret_cast<const char16_t*>(rest.data()), rest.size() / 2);
+        // The decoder drops a second byte-order mark; such a file goes through it.
+        if (text.isEmpty() || (text.front() != QChar::ByteOrderMark && text.front() != QChar::ByteOrderSwapped))
+            return text;
+    }
+    decoded = platform::decodeText(rest, found.encoding);
+    return decoded;
+}
+
 QStringList DecodeTextLines(const QByteArray& bytes, platform::TextEncoding* encoding)
 {
     const platform::TextFileEncoding found = platform::detectTextEncoding(bytes);

@@ -49,6 +49,11 @@ inline platform::TextEncoding TextFileEncoding(bool unicode)
 {
     return unicode ? platform::TextEncoding::Utf16Le : platform::TextEncoding::Ansi;
 }
+// The text platform::decodeTextFile gives for a file's bytes, as a view:
+// straight into the bytes (which must outlive it) where they already are
+// that text (UTF-16 LE on a little-endian machine), else into `decoded`,
+// which then holds the decoded text.
+QStringView DecodedTextView(const QByteArray& bytes, QString& decoded);
 // The lines of a file's bytes (byte-order mark: UTF-8, UTF-16 LE / BE; else
 // ANSI), cut at CR LF, LF or CR; the encoding found goes to `encoding`.
 QStringList DecodeTextLines(const QByteArray& bytes, platform::TextEncoding* encoding = nullptr);

@@ -115,6 +115,37 @@ TEST(TextBuilder, PiecesGiveTheBytesOfTheWholeText)
     EXPECT_EQ(collect.TakeText(), pieces[1] + latin[1]);
 }
 
+// A file's text seen in place gives what decoding the file gives: UTF-16 LE
+// with a second mark, a swapped mark, an odd last byte, an unpaired
+// surrogate, and the other encodings.
+TEST(TextFileLines, TextViewOfTheBytesEqualsTheDecodedText)
+{
+    const QByteArray le("\xFF\xFE", 2);
+    const QByteArray files[] = {
+        le + QByteArray("a\0,\0\r\0\n\0", 8),
+        le,
+        le + QByteArray("\xFF\xFE" "b\0", 4),
+        le + QByteArray("\xFE\xFF" "b\0", 4),
+        le + QByteArray("c\0d", 3),
+        le + QByteArray("\x00\xD8" "e\0\x00\xDC", 6),
+        QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9"),
+        QByteArray("\xFE\xFF\0f", 4),
+        QByteArray("ansi \xE9"),
+        QByteArray(),
+    };
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.toHex().toStdString());
+        QString decoded;
+        EXPECT_EQ(io::DecodedTextView(file, decoded).toString(), platform::decodeTextFile(file));
+        // Misaligned bytes take the decoder's way too.
+        const QByteArray shifted = QByteArray("x") + file;
+        QString decodedShifted;
+        const QByteArray misaligned = QByteArray::fromRawData(shifted.constData() + 1, file.size());
+        EXPECT_EQ(io::DecodedTextView(misaligned, decodedShifted).toString(),
+                  platform::decodeTextFile(file));
+    }
+}
+
 struct Recorder : TExStringGrid {
     QStringList heard;
     void ExportNotification(TGridExportState s, int row) override
