@@ -59,7 +59,7 @@ QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByte
 {
     const TSaveRange range = TSaveRange::Of(grid);
     TTextBuilder text(TextFileEncoding(Unicode), true,
-                      qsizetype(16) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
+                      qsizetype(32) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
     text += QString::number(range.ColCount()) + u',' + QString::number(range.RowCount());
     text += QLatin1String("\r\n");
     // Per column its number with the comma after it and the storage column

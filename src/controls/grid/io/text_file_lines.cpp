@@ -1,5 +1,8 @@
 #include "controls/grid/io/text_file_lines.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <QSysInfo>
 
 namespace grid::io {
@@ -47,15 +50,22 @@ TTextBuilder::TTextBuilder(std::optional<platform::TextEncoding> encoding, bool 
     if (byteOrderMark) FBytes += platform::byteOrderMark(*encoding);
 }
 
+char* TTextBuilder::Extend(qsizetype n)
+{
+    const qsizetype at = FBytes.size();
+    if (at + n > FBytes.capacity()) FBytes.reserve(std::max(at + n, FBytes.capacity() * 2));
+    FBytes.resize(at + n);
+    return FBytes.data() + at;
+}
+
 TTextBuilder& TTextBuilder::operator+=(QStringView piece)
 {
     switch (FMode) {
     case TMode::Collect: FText += piece; break;
-    case TMode::Utf16Le: FBytes.append(reinterpret_cast<const char*>(piece.utf16()), piece.size() * 2); break;
+    case TMode::Utf16Le: std::memcpy(Extend(piece.size() * 2), piece.utf16(), size_t(piece.size()) * 2); break;
     case TMode::Utf8: {
         const qsizetype at = FBytes.size();
-        FBytes.resize(at + piece.size());
-        char* out = FBytes.data() + at;
+        char* out = Extend(piece.size());
         for (qsizetype i = 0; i < piece.size(); ++i) {
             const char16_t u = piece[i].unicode();
             if (u >= 0x80) {
@@ -76,12 +86,14 @@ TTextBuilder& TTextBuilder::operator+=(QLatin1StringView piece)
 {
     switch (FMode) {
     case TMode::Collect: FText += piece; break;
-    case TMode::Utf16Le:
+    case TMode::Utf16Le: {
+        char* out = Extend(piece.size() * 2);
         for (char c : piece) {
-            FBytes += c;
-            FBytes += '\0';
+            *out++ = c;
+            *out++ = '\0';
         }
         break;
+    }
     case TMode::Utf8:
         for (char c : piece) {
             const uchar u = uchar(c);

@@ -36,6 +36,9 @@ public:
     QString TakeText() { return std::move(FText); }
 
 private:
+    // n more bytes at the end, growing the reserve by doubling.
+    char* Extend(qsizetype n);
+
     enum class TMode { Utf8, Utf16Le, Collect };
     TMode FMode;
     std::optional<platform::TextEncoding> FEncoding;
