@@ -77,22 +77,24 @@ QString decodeTextFile(const QByteArray& bytes)
     return decodeText(QByteArrayView(bytes).sliced(found.markSize), found.encoding);
 }
 
+bool TextLineCursor::next(QStringView& line)
+{
+    const qsizetype n = text_.size();
+    if (start_ >= n) return false;
+    const QChar* data = text_.data();
+    qsizetype i = start_;
+    while (i < n && data[i] != u'\r' && data[i] != u'\n') ++i;
+    line = text_.sliced(start_, i - start_);
+    if (i < n && data[i] == u'\r' && i + 1 < n && data[i + 1] == u'\n') ++i;
+    start_ = i + 1;
+    return true;
+}
+
 QStringList splitLines(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines << text.mid(start, i - start);
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines << text.mid(start);
+    TextLineCursor cursor(text);
+    for (QStringView line; cursor.next(line);) lines << line.toString();
     return lines;
 }
 

@@ -45,6 +45,20 @@ QString decodeExportedText(const QByteArray& bytes);
 // text does not start another, empty line.
 QStringList splitLines(const QString& text);
 
+// The lines splitLines gives, one after another as views into the text (which
+// must outlive the cursor), for readers that walk large files line by line
+// without a string per line.
+class TextLineCursor {
+public:
+    explicit TextLineCursor(QStringView text) : text_(text) {}
+    // The next line into `line`; false after the last one.
+    bool next(QStringView& line);
+
+private:
+    QStringView text_;
+    qsizetype start_ = 0;
+};
+
 // Reads a text file as lines; nothing when it cannot be opened.
 std::optional<QStringList> readTextFileLines(const QString& path);
 // Reads a file another tool exported as lines (see decodeExportedText);

@@ -1,5 +1,7 @@
 #include "controls/grid/io/grid_text_format.h"
 
+#include <vector>
+
 #include "controls/grid/grid_error.h"
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/io/record_text.h"
@@ -56,25 +58,28 @@ bool SplitCellLine(QStringView line, QStringView& col, QStringView& row, QString
 QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByteArray>&)
 {
     const TSaveRange range = TSaveRange::Of(grid);
-    QString text;
-    text.reserve(qsizetype(16) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
-    auto number = [&text](qint64 n) { text += QString::number(n); };
-    number(range.ColCount());
-    text += u',';
-    number(range.RowCount());
+    TTextBuilder text(TextFileEncoding(Unicode), true,
+                      qsizetype(32) * std::max(1, range.ColCount()) * std::max(1, range.RowCount()));
+    text += QString::number(range.ColCount()) + u',' + QString::number(range.RowCount());
     text += QLatin1String("\r\n");
+    // Per column its number with the comma after it and the storage column
+    // it reads, so a cell line costs appends only.
+    std::vector<QString> colNumbers;
+    std::vector<int> storageCols;
     for (int c = range.StartCol; c <= range.EndCol; ++c) {
         text += WidthLine(c, c < grid.ColCount() ? grid.ColWidths(c) : grid.DefaultColWidth());
         text += QLatin1String("\r\n");
+        colNumbers.push_back(QString::number(c) + u',');
+        storageCols.push_back(range.StorageCol(grid, c));
     }
     TExportRun run(grid, range.StartRow);
     for (int r = range.StartRow; r <= range.EndRow; ++r) {
         run.NextRow(r);
-        const QString row = u',' + QString::number(r) + u',';
-        for (int c = range.StartCol; c <= range.EndCol; ++c) {
-            const QString cell = grid.SaveCellText(range.StorageCol(grid, c), r);
+        const QString row = QString::number(r) + u',';
+        for (size_t i = 0; i < storageCols.size(); ++i) {
+            const QString cell = grid.SaveCellText(storageCols[i], r);
             if (cell.isEmpty()) continue;
-            number(c);
+            text += colNumbers[i];
             text += row;
             text += EncodeRecordText(cell);
             text += QLatin1String("\r\n");
@@ -82,12 +87,15 @@ QByteArray TGridTextWriter::Write(TExStringGrid& grid, const std::optional<QByte
         run.Progress().Report(r - range.StartRow, range.RowCount() - 1);
     }
     run.Finish();
-    return EncodeText(text, TextFileEncoding(Unicode));
+    return text.TakeBytes();
 }
 
 void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString& fileName)
 {
-    const QStringList lines = DecodeTextLines(bytes);
+    QString decoded;
+    platform::TextLineCursor lines(DecodedTextView(bytes, decoded));
+    QStringView header;
+    const bool hasHeader = lines.next(header);
     const bool fixedCols = grid.SaveFixedCells || grid.SaveFixedCols;
     const bool fixedRows = grid.SaveFixedCells || grid.SaveFixedRows;
     const int a = fixedCols ? 0 : grid.FixedCols();
@@ -95,11 +103,10 @@ void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const Q
 
     qint64 cols = grid.ColCount();
     qint64 rows = grid.RowCount();
-    if (!lines.isEmpty() && !lines.front().isEmpty()) {
-        const QString& header = lines.front();
+    if (hasHeader && !header.isEmpty()) {
         const qsizetype comma = header.indexOf(u',');
-        cols = a + LenientInt(QStringView(header).left(comma < 0 ? header.size() : comma));
-        rows = b + (comma < 0 ? 0 : LenientInt(QStringView(header).mid(comma + 1)));
+        cols = a + LenientInt(header.left(comma < 0 ? header.size() : comma));
+        rows = b + (comma < 0 ? 0 : LenientInt(header.mid(comma + 1)));
     }
     if (!IsSaneGridSize(cols, rows))
         throw EExGridError(("File contains no data or corrupt file " + fileName).toStdString());
@@ -113,8 +120,7 @@ void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const Q
     const int colLimit = grid.ColCount() + (storageColumns ? grid.NumHiddenColumns() : 0);
     TImportRun run(grid, 0);
     int lastRow = -1;
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringView line(lines[i]);
+    for (QStringView line; lines.next(line);) {
         if (line.startsWith(u"cw")) {
             const QStringView rest = line.mid(3).left(255);
             const qsizetype comma = rest.indexOf(u',');
@@ -134,7 +140,7 @@ void TGridTextReader::Read(TExStringGrid& grid, const QByteArray& bytes, const Q
             lastRow = int(row);
         }
         grid.LoadCellText(storageColumns ? int(col) : grid.RealColIndex(int(col)), int(row),
-                          DecodeRecordText(text.toString(), multiLine));
+                          DecodeRecordText(text, multiLine));
         run.Progress().Report(row, grid.RowCount() - 1);
     }
     run.Finish();

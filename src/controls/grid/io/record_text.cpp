@@ -68,34 +68,48 @@ QString EncodeRecordText(const QString& text)
     return out;
 }
 
-QString DecodeRecordText(const QString& text, bool multiLine)
+namespace {
+
+// The text with its encoded characters decoded (only called on a text
+// holding character 8).
+QString DecodedText(QStringView text)
 {
     QString out;
-    if (text.contains(QChar(EncodedLf))) {
-        out.reserve(text.size());
-        const qsizetype n = text.size();
-        for (qsizetype i = 0; i < n; ++i) {
-            const char16_t u = text[i].unicode();
-            if (u == Literal && i + 1 < n) {
-                const char16_t next = text[i + 1].unicode();
-                if (next == EncodedCr || next == EncodedLf || next == EncodedNul || next == Literal) {
-                    out += QChar(next);
-                    ++i;
-                    continue;
-                }
-            }
-            switch (u) {
-            case EncodedCr: out += QChar(Cr); break;
-            case EncodedLf: out += QChar(Lf); break;
-            case EncodedNul: out += QChar(char16_t(0)); break;
-            default: out += text[i];
+    out.reserve(text.size());
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        if (u == Literal && i + 1 < n) {
+            const char16_t next = text[i + 1].unicode();
+            if (next == EncodedCr || next == EncodedLf || next == EncodedNul || next == Literal) {
+                out += QChar(next);
+                ++i;
+                continue;
             }
         }
-    } else {
-        out = text;
+        switch (u) {
+        case EncodedCr: out += QChar(Cr); break;
+        case EncodedLf: out += QChar(Lf); break;
+        case EncodedNul: out += QChar(char16_t(0)); break;
+        default: out += text[i];
+        }
     }
+    return out;
+}
+
+}  // namespace
+
+QString DecodeRecordText(const QString& text, bool multiLine)
+{
+    QString out = text.contains(QChar(EncodedLf)) ? DecodedText(text) : text;
     if (!multiLine) return CutFirstLine(out, false);
     return out;
+}
+
+QString DecodeRecordText(QStringView text, bool multiLine)
+{
+    if (!multiLine) return DecodeRecordText(text.toString(), false);
+    return text.contains(QChar(EncodedLf)) ? DecodedText(text) : text.toString();
 }
 
 }  // namespace grid::io

@@ -17,6 +17,8 @@ namespace grid::io {
 QString EncodeRecordText(const QString& text);
 // The inverse; with multiLine off only the first line is kept.
 QString DecodeRecordText(const QString& text, bool multiLine);
+// The same for a field inside a larger text (a reader's line).
+QString DecodeRecordText(QStringView text, bool multiLine);
 // Lone CR and lone LF become CR LF.
 QString NormalizeLineBreaks(const QString& text);
 

@@ -1,6 +1,10 @@
 #include "controls/grid/io/xml_format.h"
 
 #include <map>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -9,6 +13,7 @@
 
 #include "controls/grid/grid_error.h"
 #include "controls/grid/io/grid_export.h"
+#include "controls/grid/io/text_file_lines.h"
 #include "platform/codepage.h"
 #include "platform/xml_document.h"
 
@@ -23,10 +28,16 @@ bool IsNameStart(QChar c)
 
 // The bytes of the document text in the encoding its declaration names;
 // characters the encoding cannot hold are written as character references.
+bool IsUtf8(const QString& encoding)
+{
+    const QString name = encoding.trimmed().toLower();
+    return name == u"utf-8" || name == u"utf8";
+}
+
 QByteArray EncodeXml(const QString& text, const QString& encoding)
 {
     const QString name = encoding.trimmed().toLower();
-    if (name == u"utf-8" || name == u"utf8") return text.toUtf8();
+    if (IsUtf8(encoding)) return text.toUtf8();
     if (name == u"utf-16" || name == u"utf-16le") {
         QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
         return encoder.encode(text);
@@ -69,20 +80,63 @@ QString DeclaredEncoding(const QByteArray& bytes)
 
 QString Text(const pugi::char_t* s) { return QString::fromUtf8(s); }
 
-// The text of a node with all its descendants' text, as the DOM gives it.
-QString NodeText(const pugi::xml_node& node)
-{
-    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) return Text(node.value());
-    QString text;
-    for (const pugi::xml_node& child : node.children()) text += NodeText(child);
-    return text;
-}
+// A node of the document as the walk sees it. The document is parsed with
+// an element's leading character data kept in the element itself (half the
+// nodes of a list of values); a TNode shows that text as the element's first
+// child again, so the walk reads the document as if every text were a node
+// of its own.
+class TNode {
+public:
+    explicit TNode(const pugi::xml_node& node, bool embeddedText = false) : FNode(node), FText(embeddedText) {}
 
-int ChildCount(const pugi::xml_node& node)
+    bool IsElement() const { return !FText && FNode.type() == pugi::node_element; }
+    bool IsText() const
+    {
+        return FText || FNode.type() == pugi::node_pcdata || FNode.type() == pugi::node_cdata;
+    }
+    // The element name ("" for a text).
+    const pugi::char_t* Name() const { return FText ? PUGIXML_TEXT("") : FNode.name(); }
+    // The text of a text node.
+    const pugi::char_t* Value() const { return FNode.value(); }
+    bool HasAttributes() const { return IsElement() && FNode.first_attribute(); }
+    // The element itself, for its attributes.
+    const pugi::xml_node& Node() const { return FNode; }
+
+    int ChildCount() const
+    {
+        if (FText) return 0;
+        int n = HasEmbeddedText() ? 1 : 0;
+        for (auto it = FNode.begin(); it != FNode.end(); ++it) ++n;
+        return n;
+    }
+
+    template <typename Visit> void ForEachChild(Visit&& visit) const
+    {
+        if (FText) return;
+        if (HasEmbeddedText()) visit(TNode(FNode, true));
+        for (const pugi::xml_node& child : FNode.children()) visit(TNode(child));
+    }
+
+private:
+    // An element without text of its own gives the one empty value every
+    // node without a value gives; text kept in it lies in the document.
+    bool HasEmbeddedText() const
+    {
+        static const pugi::char_t* const noValue = pugi::xml_node().value();
+        return FNode.type() == pugi::node_element && FNode.value() != noValue;
+    }
+
+    pugi::xml_node FNode;
+    bool FText;
+};
+
+// The text of a node with all its descendants' text, as the DOM gives it.
+QString NodeText(const TNode& node)
 {
-    int n = 0;
-    for (auto it = node.begin(); it != node.end(); ++it) ++n;
-    return n;
+    if (node.IsText()) return Text(node.Value());
+    QString text;
+    node.ForEachChild([&text](const TNode& child) { text += NodeText(child); });
+    return text;
 }
 
 // The column of a value element by its name: FIELD<n> is column n.
@@ -106,37 +160,38 @@ public:
         maxrow = rs;
     }
 
-    void Records(const pugi::xml_node& root)
+    void Records(const TNode& root)
     {
         int i = 0;
-        for (const pugi::xml_node& record : root.children()) {
+        root.ForEachChild([&](const TNode& record) {
             col = 0;
             level = 1;
-            if (LevelToRow && i == 0 && !record.first_attribute()) row = -1;
+            if (LevelToRow && i == 0 && !record.HasAttributes()) row = -1;
             if (IsFlat(record))
                 Flat(record);
             else
                 Walk(record);
             if (!LevelToRow) ++row;
             ++i;
-        }
+        });
         G.SetColCount(maxcol + 1);
         G.SetRowCount(maxrow + 1);
     }
 
 private:
     // A record of value elements only (each at most one child), each name once.
-    static bool IsFlat(const pugi::xml_node& record)
+    bool IsFlat(const TNode& record)
     {
-        if (record.type() != pugi::node_element || ChildCount(record) < 2) return false;
-        QSet<QString> names;
-        for (const pugi::xml_node& child : record.children()) {
-            if (child.type() != pugi::node_element || ChildCount(child) > 1 || child.first_attribute()) return false;
-            const QString name = Text(child.name());
-            if (names.contains(name)) return false;
-            names.insert(name);
-        }
-        return true;
+        if (!record.IsElement() || record.ChildCount() < 2) return false;
+        SeenNames.clear();
+        bool flat = true;
+        record.ForEachChild([&](const TNode& child) {
+            if (!flat) return;
+            if (!child.IsElement() || child.ChildCount() > 1 || child.HasAttributes() ||
+                !SeenNames.insert(std::string_view(child.Name())).second)
+                flat = false;
+        });
+        return flat;
     }
 
     void Grow(int c, int r)
@@ -170,9 +225,10 @@ private:
         maxcol = std::max(maxcol, c);
     }
 
-    QString LeafValue(const pugi::xml_node& node) const
+    QString LeafValue(const TNode& node) const
     {
-        const QString v = UnescapeXmlCellText(NodeText(node));
+        QString v = NodeText(node);
+        if (v.contains(u'$')) v = UnescapeXmlCellText(v);
         return G.QuoteEmptyCells && v == u"\"\"" ? QString() : v;
     }
 
@@ -191,19 +247,19 @@ private:
         return LevelToRow && any;
     }
 
-    void Walk(const pugi::xml_node& node)
+    void Walk(const TNode& node)
     {
-        const bool rowStarted = node.type() == pugi::node_element && Attributes(node);
-        const int children = ChildCount(node);
+        const bool rowStarted = node.IsElement() && Attributes(node.Node());
+        const int children = node.ChildCount();
         if (children > 1) {
             if (LevelToRow && !rowStarted) {
                 ++row;
                 col = 0;
             }
             ++level;
-            for (const pugi::xml_node& child : node.children()) Walk(child);
+            node.ForEachChild([this](const TNode& child) { Walk(child); });
         } else if (children == 1) {
-            if (NamesInRow0 && LoadFieldDescr) Name(Text(node.name()));
+            if (NamesInRow0 && LoadFieldDescr) Name(Text(node.Name()));
             Value(LeafValue(node));
         } else {
             // No child: an empty value, where the grid already has the cell.
@@ -214,28 +270,28 @@ private:
     }
 
     // A flat record: every value in the column of its element's name.
-    void Flat(const pugi::xml_node& record)
+    void Flat(const TNode& record)
     {
-        Attributes(record);
+        Attributes(record.Node());
         const int base = col;
-        for (const pugi::xml_node& child : record.children()) {
-            const QString name = Text(child.name());
+        record.ForEachChild([&](const TNode& child) {
+            const std::string_view name(child.Name());
             auto found = Columns.find(name);
             if (found == Columns.end()) {
-                const int numbered = FieldNumber(name);
-                found = Columns.emplace(name, numbered >= 0 ? numbered : NextColumn).first;
+                const int numbered = FieldNumber(Text(child.Name()));
+                found = Columns.emplace(std::string(name), numbered >= 0 ? numbered : NextColumn).first;
                 NextColumn = std::max(NextColumn, found->second + 1);
             }
             col = base + found->second;
-            if (ChildCount(child) == 1) {
-                if (NamesInRow0 && LoadFieldDescr) Name(name);
+            if (child.ChildCount() == 1) {
+                if (NamesInRow0 && LoadFieldDescr) Name(Text(child.Name()));
                 Value(LeafValue(child));
             } else {
                 const int c = col + cs, r = row + rs;
                 if (c < G.ColCount() && r < G.RowCount()) G.LoadCellText(G.RealColIndex(c), r, QString());
                 ++col;
             }
-        }
+        });
     }
 
     TExStringGrid& G;
@@ -243,7 +299,10 @@ private:
     bool LoadFieldDescr;
     bool NamesInRow0 = false;
     int cs = 0, rs = 0, maxcol = 0, maxrow = 0, row = 0, col = 0, level = 1;
-    std::map<QString, int> Columns;
+    // The column of each value element name of the flat records, and the
+    // names seen in the record IsFlat looks at.
+    std::map<std::string, int, std::less<>> Columns;
+    std::unordered_set<std::string_view> SeenNames;
     int NextColumn = 0;
 };
 
@@ -306,39 +365,50 @@ QByteArray TXmlWriter::Write(TExStringGrid& grid, const std::optional<QByteArray
         if (!IsXmlElementName(fieldName(c)))
             throw EExGridError(("Invalid XML element name " + fieldName(c)).toStdString());
     EncodeXml(QString(), grid.XMLEncoding);  // an encoding it cannot write fails first
-    std::vector<QString> names;
-    for (int c = range.StartCol; c <= range.EndCol; ++c) names.push_back(fieldName(c));
+    // Per column its storage column and its element's opening and closing tags.
+    struct TColumn {
+        int Storage;
+        QString Open, Close;
+    };
+    std::vector<TColumn> columns;
+    qsizetype tagsLength = 0;
+    for (int c = range.StartCol; c <= range.EndCol; ++c) {
+        const QString name = fieldName(c);
+        columns.push_back({range.StorageCol(grid, c), u'<' + name + u'>', "</" + name + ">\r\n"});
+        tagsLength += columns.back().Open.size() + columns.back().Close.size();
+    }
+    const QString openRecord = "<" + RecordDescr + ">\r\n";
+    const QString closeRecord = "</" + RecordDescr + ">\r\n";
 
-    QString text;
+    // UTF-8 is built straight into the bytes; other encodings at the end.
+    const bool utf8 = IsUtf8(grid.XMLEncoding);
+    const qsizetype rowLength =
+        tagsLength + qsizetype(8) * range.ColCount() + openRecord.size() + closeRecord.size();
+    TTextBuilder text(utf8 ? std::optional(platform::TextEncoding::Utf8) : std::nullopt, false,
+                      rowLength * std::max(1, range.RowCount()));
     text += "<?xml version=\"1.0\" encoding=\"" + grid.XMLEncoding + "\" ?>\r\n";
     text += "<" + ListDescr + ">\r\n";
     TExportRun run(grid, range.StartRow);
     for (int r = range.StartRow; r <= range.EndRow; ++r) {
         run.NextRow(r);
-        text += "<" + RecordDescr + ">\r\n";
-        for (int c = range.StartCol; c <= range.EndCol; ++c) {
-            const int k = range.StorageCol(grid, c);
-            if (!grid.IsBaseCell(k, r)) continue;
-            QString t = grid.SaveCellText(k, r);
+        text += openRecord;
+        for (const TColumn& column : columns) {
+            if (!grid.IsBaseCell(column.Storage, r)) continue;
+            QString t = grid.SaveCellText(column.Storage, r);
             if (t.isEmpty()) {
                 if (!ExportEmptyCells) continue;
                 if (grid.QuoteEmptyCells) t = QStringLiteral("\"\"");
             }
-            const QString& name = names[size_t(c - range.StartCol)];
-            text += u'<';
-            text += name;
-            text += u'>';
+            text += column.Open;
             text += EscapeXmlCellText(t);
-            text += QLatin1String("</");
-            text += name;
-            text += QLatin1String(">\r\n");
+            text += column.Close;
         }
-        text += "</" + RecordDescr + ">\r\n";
+        text += closeRecord;
         run.Progress().Report(r - range.StartRow, range.EndRow - range.StartRow);
     }
     text += "</" + ListDescr + ">\r\n";
     run.Finish();
-    return EncodeXml(text, grid.XMLEncoding);
+    return utf8 ? text.TakeBytes() : EncodeXml(text.TakeText(), grid.XMLEncoding);
 }
 
 void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QString&)
@@ -354,7 +424,9 @@ void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QStrin
     }
     pugi::xml_document document;
     const pugi::xml_parse_result result =
-        document.load_buffer(buffer.constData(), size_t(buffer.size()), pugi::parse_default, encoding);
+        document.load_buffer(buffer.constData(), size_t(buffer.size()),
+                             SeparateTextNodes ? pugi::parse_default : pugi::parse_default | pugi::parse_embed_pcdata,
+                             encoding);
     if (!result) {
         const qsizetype offset = std::clamp<qsizetype>(qsizetype(result.offset), 0, buffer.size());
         const qsizetype line = buffer.left(offset).count('\n') + 1;
@@ -363,7 +435,7 @@ void TXmlReader::Read(TExStringGrid& grid, const QByteArray& bytes, const QStrin
     }
     TGridUpdateLock lock(grid);
     TXmlWalk walk(grid, LevelToRow, LoadFieldDescr);
-    walk.Records(document.document_element());
+    walk.Records(TNode(document.document_element()));
     grid.CellsLoaded();
 }
 

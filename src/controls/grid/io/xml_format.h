@@ -31,6 +31,10 @@ class TXmlReader : public TGridFormatReader {
 public:
     bool LevelToRow = false;
     bool LoadFieldDescr = false;
+    // Parses every run of character data into a node of its own instead of
+    // keeping an element's leading text in the element (same result, more
+    // memory and time; kept to compare the two against each other).
+    bool SeparateTextNodes = false;
     void Read(TExStringGrid& grid, const QByteArray& bytes, const QString& fileName) override;
 };
 

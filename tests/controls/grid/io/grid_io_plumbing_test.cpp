@@ -12,6 +12,7 @@
 #include "controls/grid/io/grid_export.h"
 #include "controls/grid/io/grid_file_format.h"
 #include "controls/grid/io/record_text.h"
+#include "controls/grid/io/text_file_lines.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "support/temp_folder.h"
 
@@ -56,6 +57,93 @@ TEST(RecordText, OlderFilesAndSingleLineReading)
     EXPECT_EQ(io::DecodeRecordText(QString("a") + tab + "b", true), QString("a") + tab + "b");
     // Without multi-line cells only the first line stays.
     EXPECT_EQ(io::DecodeRecordText(QString("a") + tab + bs + "b", false), "a");
+}
+
+// Readers decode a field in place inside its line: the same texts as a
+// field on its own, with the line around it left out.
+TEST(RecordText, FieldInsideALineDecodesLikeTheFieldAlone)
+{
+    const QChar tab(9), bs(8), soh(1), stx(2);
+    const QString fields[] = {
+        "",
+        "plain",
+        QString("a") + tab + bs + "b",
+        QString("x") + stx + tab + "y" + tab + bs + "z",
+        QString("1") + stx + soh + stx + stx + tab + bs,
+        QString("a") + tab + bs + "b" + soh,  // older rule
+        QString("a") + tab + "b",             // no 8: as written
+        QString("ends with a mark ") + stx,   // a lone 2 at the end
+        QString("first\rsecond"),            // a raw CR (not from a file line)
+        QString(bs),
+    };
+    for (const QString& field : fields) {
+        const QString line = "12,34," + field + "\r\n5,6,x" + tab + bs + "y";
+        const QStringView view = QStringView(line).sliced(6, field.size());
+        for (bool multi : {true, false}) {
+            SCOPED_TRACE(field.toStdString() + (multi ? " multi" : " single"));
+            EXPECT_EQ(io::DecodeRecordText(view, multi), io::DecodeRecordText(field, multi));
+        }
+    }
+}
+
+// Texts built piece by piece give the bytes of the whole text encoded at
+// once, in every encoding, with and without the byte-order mark.
+TEST(TextBuilder, PiecesGiveTheBytesOfTheWholeText)
+{
+    const QString pieces[] = {"plain ascii", QString::fromUtf8("caf\xC3\xA9 ends"), "", QString::fromUtf8("\xF0\x9F\x98\x80 pair"),
+                              QString::fromUtf8("mid \xE2\x82\xAC euro"), QString("nul") + QChar(0) + "\r\n"};
+    const QLatin1StringView latin[] = {QLatin1StringView("\r\n"), QLatin1StringView("\xE9\xFF latin")};
+    using platform::TextEncoding;
+    for (TextEncoding encoding : {TextEncoding::Utf8, TextEncoding::Utf16Le, TextEncoding::Utf16Be, TextEncoding::Ansi}) {
+        for (bool mark : {true, false}) {
+            SCOPED_TRACE(int(encoding) * 2 + int(mark));
+            io::TTextBuilder builder(encoding, mark, 4);
+            QString whole;
+            for (const QString& piece : pieces) {
+                builder += piece;
+                builder += latin[whole.size() % 2];
+                builder += QChar(u';');
+                whole += piece + latin[whole.size() % 2] + u';';
+            }
+            const QByteArray expected = mark ? io::EncodeText(whole, encoding) : platform::encodeText(whole, encoding);
+            EXPECT_EQ(builder.TakeBytes(), expected);
+        }
+    }
+    io::TTextBuilder collect(std::nullopt, false, 0);
+    collect += pieces[1];
+    collect += latin[1];
+    EXPECT_EQ(collect.TakeText(), pieces[1] + latin[1]);
+}
+
+// A file's text seen in place gives what decoding the file gives: UTF-16 LE
+// with a second mark, a swapped mark, an odd last byte, an unpaired
+// surrogate, and the other encodings.
+TEST(TextFileLines, TextViewOfTheBytesEqualsTheDecodedText)
+{
+    const QByteArray le("\xFF\xFE", 2);
+    const QByteArray files[] = {
+        le + QByteArray("a\0,\0\r\0\n\0", 8),
+        le,
+        le + QByteArray("\xFF\xFE" "b\0", 4),
+        le + QByteArray("\xFE\xFF" "b\0", 4),
+        le + QByteArray("c\0d", 3),
+        le + QByteArray("\x00\xD8" "e\0\x00\xDC", 6),
+        QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9"),
+        QByteArray("\xFE\xFF\0f", 4),
+        QByteArray("ansi \xE9"),
+        QByteArray(),
+    };
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.toHex().toStdString());
+        QString decoded;
+        EXPECT_EQ(io::DecodedTextView(file, decoded).toString(), platform::decodeTextFile(file));
+        // Misaligned bytes take the decoder's way too.
+        const QByteArray shifted = QByteArray("x") + file;
+        QString decodedShifted;
+        const QByteArray misaligned = QByteArray::fromRawData(shifted.constData() + 1, file.size());
+        EXPECT_EQ(io::DecodedTextView(misaligned, decodedShifted).toString(),
+                  platform::decodeTextFile(file));
+    }
 }
 
 struct Recorder : TExStringGrid {

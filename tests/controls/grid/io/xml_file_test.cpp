@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include "controls/grid/grid_error.h"
+#include "controls/grid/io/xml_format.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "support/temp_folder.h"
 
@@ -160,6 +161,50 @@ TEST(XmlReader, AttributesAndNestedDocuments)
     EXPECT_EQ(k.GetGridCell(0, 0), "G1");
     EXPECT_EQ(k.GetGridCell(1, 1), "1");
     EXPECT_EQ(k.GetGridCell(2, 1), "2");
+}
+
+// The reader keeps an element's leading text inside the element; the walk
+// must read every document exactly as with every text a node of its own:
+// mixed content, text before and after child elements and CDATA, texts at
+// the list and record level, empty and whitespace texts, in every mode.
+TEST(XmlReader, TextKeptInElementsReadsLikeSeparateTextNodes)
+{
+    const char* documents[] = {
+        "<L><R><A>1</A><B>2</B></R><R><B>3</B><C/></R><R><A>$amp;lt;</A><A>x</A></R></L>",
+        "<L>lead<R>r1<A>1</A>mid<B>2</B>tail</R>between<R><A>a<b>b</b>c</A><B/></R>end</L>",
+        "<L><R><A><![CDATA[c1]]>t1</A><B>t2<![CDATA[c2]]></B></R><R><A>&amp;&lt;&#13;&#10;</A></R></L>",
+        "<L><R k=\"v\">x<A>1</A></R><R><A k=\"w\">2</A><B>  </B></R><R>   <A> 3 </A></R></L>",
+        "<L><G n=\"1\">t<V>1</V><V>2<W>3</W></V></G><G>only text</G><G><H><I>deep</I></H>after</G></L>",
+        "<L><R><A>&#0;</A><B>&#0;x</B><C>&#65;</C></R><R><A>\"\"</A><B></B></R></L>",
+        "<L>just text</L>",
+        "<L><R><FIELD3>d</FIELD3><FIELD0>a</FIELD0><X>e</X></R><R><X>f</X><FIELD1>b</FIELD1></R></L>",
+    };
+    struct Mode {
+        bool levelToRow, loadFieldDescr, fixedRow, quoteEmpty;
+    };
+    const Mode modes[] = {{false, false, false, false}, {true, false, false, false}, {false, true, true, false},
+                          {true, true, true, true},     {false, false, true, true}};
+    for (const char* document : documents) {
+        for (const Mode& mode : modes) {
+            SCOPED_TRACE(std::string(document) + " mode " + std::to_string(&mode - modes));
+            auto read = [&](bool separate) {
+                auto g = std::make_unique<TExStringGrid>();
+                g->SetFixedRows(mode.fixedRow ? 1 : 0);
+                g->SaveFixedRows = mode.fixedRow;
+                g->QuoteEmptyCells = mode.quoteEmpty;
+                io::TXmlReader reader;
+                reader.LevelToRow = mode.levelToRow;
+                reader.LoadFieldDescr = mode.loadFieldDescr;
+                reader.SeparateTextNodes = separate;
+                reader.Read(*g, QByteArray(document), "t.xml");
+                QStringList cells{QString("%1 x %2").arg(g->ColCount()).arg(g->RowCount())};
+                for (int r = 0; r < g->RowCount(); ++r)
+                    for (int c = 0; c < g->ColCount(); ++c) cells << g->GetGridCell(c, r);
+                return cells;
+            };
+            EXPECT_EQ(read(false), read(true));
+        }
+    }
 }
 
 TEST(XmlReader, MissingAndBrokenFilesAndWindowsCodePage)
