@@ -2491,6 +2491,12 @@ public:
     // rebuildlist the list is first made anew from the cells.
     void CellControlsUpdate(bool rebuildlist);
     int NumCellControls() const { return FNumCellControls; }
+    // Remembers the widths of all display columns and the grid's own width:
+    // with ColumnSize.SynchWithGrid every later resize gives each remembered
+    // column its width scaled by new grid width / remembered grid width.
+    void InitOrigColSizes();
+    const std::vector<int>& OrigColSizes() const { return FOrigColSizes; }
+    int OldSize() const { return FOldSize; }
     // The scroll bar shown over the current cell when it holds an
     // auto-range scroll bar (not made before the first such cell).
     QScrollBar* CellScrollBar() const { return FScrollBar; }
@@ -2500,6 +2506,10 @@ public:
 private:
     void PlaceCellControl(QWidget* control, int displayCol, int row);
     void UpdateCellScrollBar();
+    // The resize step of SynchWithGrid; newWidth is the grid's outer width.
+    void SynchColumnsWithWidth(int newWidth);
+    std::vector<int> FOrigColSizes;
+    int FOldSize = 0;
     int FNumCellControls = 0;
     QScrollBar* FScrollBar = nullptr;  // Qt child of the viewport
 
