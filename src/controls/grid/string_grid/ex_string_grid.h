@@ -413,6 +413,13 @@ public:
     // The window border of the flat looks over a window of width x height.
     void PaintFlatFrame(platform::TCanvas& ACanvas, int width, int height);
     bool DrawsFlatFrame() const;
+    // Gives the frame the room the flat border takes (two pixels with
+    // FitCellsInGrid, else one) or the plain sunken frame; changes nothing
+    // when the frame is already so. Run by the look, colour and Flat setters.
+    void UpdateFrameStyle();
+    // FitCellsInGrid is a plain field: the flat frame takes its width when
+    // the grid is shown or next painted. False when the width is right.
+    bool FlatFrameWidthStale() const;
     // The glow around the edited cell (with FocusHelper.Enabled, the editing
     // opens it): shown around a cell rectangle (client coordinates), it
     // follows moves of the grid's window and hides, its grid forgotten, when
@@ -2688,7 +2695,6 @@ private:
     // ----- painting pipeline
     void SetUpDrawServices();
     void InstallFlatFramePainter();
-    void UpdateFrameStyle();
     bool FixedFaceLit(int ACol, int ARow) const;
     bool CanShowFixedDropDown(int ACol);
     bool CellHasOwnColor(int ACol, int ARow) const;
