@@ -413,6 +413,13 @@ public:
     // The window border of the flat looks over a window of width x height.
     void PaintFlatFrame(platform::TCanvas& ACanvas, int width, int height);
     bool DrawsFlatFrame() const;
+    // Gives the frame the room the flat border takes (two pixels with
+    // FitCellsInGrid, else one) or the plain sunken frame; changes nothing
+    // when the frame is already so. Run by the look, colour and Flat setters.
+    void UpdateFrameStyle();
+    // FitCellsInGrid is a plain field: the flat frame takes its width when
+    // the grid is shown or next painted. False when the width is right.
+    bool FlatFrameWidthStale() const;
     // The glow around the edited cell (with FocusHelper.Enabled, the editing
     // opens it): shown around a cell rectangle (client coordinates), it
     // follows moves of the grid's window and hides, its grid forgotten, when
@@ -2491,6 +2498,12 @@ public:
     // rebuildlist the list is first made anew from the cells.
     void CellControlsUpdate(bool rebuildlist);
     int NumCellControls() const { return FNumCellControls; }
+    // Remembers the widths of all display columns and the grid's own width:
+    // with ColumnSize.SynchWithGrid every later resize gives each remembered
+    // column its width scaled by new grid width / remembered grid width.
+    void InitOrigColSizes();
+    const std::vector<int>& OrigColSizes() const { return FOrigColSizes; }
+    int OldSize() const { return FOldSize; }
     // The scroll bar shown over the current cell when it holds an
     // auto-range scroll bar (not made before the first such cell).
     QScrollBar* CellScrollBar() const { return FScrollBar; }
@@ -2500,6 +2513,10 @@ public:
 private:
     void PlaceCellControl(QWidget* control, int displayCol, int row);
     void UpdateCellScrollBar();
+    // The resize step of SynchWithGrid; newWidth is the grid's outer width.
+    void SynchColumnsWithWidth(int newWidth);
+    std::vector<int> FOrigColSizes;
+    int FOldSize = 0;
     int FNumCellControls = 0;
     QScrollBar* FScrollBar = nullptr;  // Qt child of the viewport
 
@@ -2678,7 +2695,6 @@ private:
     // ----- painting pipeline
     void SetUpDrawServices();
     void InstallFlatFramePainter();
-    void UpdateFrameStyle();
     bool FixedFaceLit(int ACol, int ARow) const;
     bool CanShowFixedDropDown(int ACol);
     bool CellHasOwnColor(int ACol, int ARow) const;

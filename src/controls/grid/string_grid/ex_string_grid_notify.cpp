@@ -32,8 +32,34 @@ void TExStringGrid::SizeChanged(int OldColCount, int OldRowCount)
     if (FColumnSize.Stretch()) FitStretchColumn();
 }
 
+void TExStringGrid::InitOrigColSizes()
+{
+    FOrigColSizes.clear();
+    FOrigColSizes.reserve(size_t(std::max(ColCount(), 0)));
+    for (int i = 0; i < ColCount(); ++i) FOrigColSizes.push_back(ColWidths(i));
+    FOldSize = width();
+}
+
+void TExStringGrid::SynchColumnsWithWidth(int newWidth)
+{
+    if (!FColumnSize.SynchWithGrid || FOldSize <= 0) return;
+    HideInplaceEdit();
+    // Both widths are the grid's outer width, so a grid back at its
+    // remembered width gets its remembered column widths exactly. Integer
+    // arithmetic truncates the exact product (no rounding drift).
+    const bool normalOnly = FColumnSize.SynchNormalCellsOnly;
+    const int first = normalOnly ? FixedCols() : 0;
+    const int last = normalOnly ? ColCount() - FixedRightCols() - 1 : ColCount() - 1;
+    const int remembered = int(FOrigColSizes.size());
+    for (int i = std::max(first, 0); i <= last && i < remembered; ++i) {
+        const int64_t scaled = int64_t(FOrigColSizes[size_t(i)]) * newWidth / FOldSize;
+        SetColWidths(i, int(scaled));
+    }
+}
+
 void TExStringGrid::Resize()
 {
+    SynchColumnsWithWidth(width());
     TBaseGrid::Resize();  // OnResize
     if (FBackGround.IsGradient() && FBackGround.ColorTo() != clNone) RepaintGrid();
     UpdateScrollBarVisibility(false);

@@ -67,6 +67,8 @@ void TExStringGrid::PushLookColors()
     FSortSettings.SetHeaderMirrorColorTo(c.SortHeaderMirrorColorTo);
     // A look or style may switch the thin scroll bars on or off.
     if (FDragDrop) SetScrollType(c.ScrollType);
+    // ... and the flat border, with or without a new border colour.
+    UpdateFrameStyle();
 }
 
 const paint::TGridLookColors& TExStringGrid::LookColors()

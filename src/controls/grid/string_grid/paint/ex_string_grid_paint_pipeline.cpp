@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QTimer>
 
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/html/html_colors.h"
@@ -719,7 +720,18 @@ protected:
             }
             return true;
         }
-        if (watched != FGrid || event->type() != QEvent::Paint || !FGrid->DrawsFlatFrame()) return false;
+        if (watched != FGrid) return false;
+        if (event->type() == QEvent::Show) {
+            if (FGrid->FlatFrameWidthStale()) FGrid->UpdateFrameStyle();
+            return false;
+        }
+        if (event->type() != QEvent::Paint) return false;
+        // FitCellsInGrid changed while shown: the frame is set right after
+        // this paint (not during it) and the grid repaints.
+        if (FGrid->FlatFrameWidthStale()) {
+            QTimer::singleShot(0, FGrid, [grid = FGrid] { grid->UpdateFrameStyle(); });
+        }
+        if (!FGrid->DrawsFlatFrame()) return false;
         try {
             QPainter painter(FGrid);
             TCanvas canvas(painter);
@@ -742,17 +754,35 @@ void TExStringGrid::InstallFlatFramePainter()
     UpdateFrameStyle();
 }
 
+namespace {
+
+struct FrameSetting {
+    int Style;
+    int LineWidth;
+};
+
+// The flat border takes two pixels round the cells with FitCellsInGrid (the
+// border and the parent's colour outside it), else one.
+FrameSetting WantedFrame(bool flatBorder, bool fitCellsInGrid)
+{
+    if (flatBorder) return {QFrame::Box | QFrame::Plain, fitCellsInGrid ? 2 : 1};
+    return {QFrame::StyledPanel | QFrame::Sunken, 1};
+}
+
+}  // namespace
+
+bool TExStringGrid::FlatFrameWidthStale() const
+{
+    // Only a frame the flat border set: a frame the program set itself stays.
+    return DrawsFlatFrame() && frameStyle() == (QFrame::Box | QFrame::Plain) &&
+           lineWidth() != WantedFrame(true, FitCellsInGrid).LineWidth;
+}
+
 void TExStringGrid::UpdateFrameStyle()
 {
-    // The flat border takes two pixels round the cells with FitCellsInGrid
-    // (the border and the parent's colour outside it), else one.
-    if (DrawsFlatFrame()) {
-        setFrameStyle(QFrame::Box | QFrame::Plain);
-        setLineWidth(FitCellsInGrid ? 2 : 1);
-    } else {
-        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        setLineWidth(1);
-    }
+    const FrameSetting wanted = WantedFrame(DrawsFlatFrame(), FitCellsInGrid);
+    if (frameStyle() != wanted.Style) setFrameStyle(wanted.Style);
+    if (lineWidth() != wanted.LineWidth) setLineWidth(wanted.LineWidth);
 }
 
 bool TExStringGrid::DrawsFlatFrame() const

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPushButton>
@@ -112,4 +114,66 @@ TEST(GridServiceProperties, IntegralHeightFitsTheHeightWhenSwitchedOn)
     other.SetIntegralHeight(true);
     other.SetBounds(0, 0, 300, 157);
     EXPECT_EQ(g.height(), other.height());
+}
+
+TEST(GridServiceProperties, FlatBorderShowsInAGrabOfTheGrid)
+{
+    // A 200 x 120 grid at (10, 10) on a form. With FitCellsInGrid the border
+    // runs one pixel in (x = 1, x = 198, y = 1, y = 118) and the outermost
+    // pixel takes the form's colour; without it the border is the outermost
+    // pixel. Each case reaches its look by another route.
+    struct Case {
+        const char* name;
+        std::function<void(TExStringGrid&)> set;
+        bool fit;
+        TColor expect;  // clNone: no flat border
+        std::function<void(TExStringGrid&)> afterShown = nullptr;
+    };
+    const Case cases[] = {
+        {"default look and colour", [](TExStringGrid&) {}, true, 0x00B99D7F},
+        {"XP look, red", [](TExStringGrid& g) { g.SetLook(glXP); g.SetBorderColor(clRed); }, true, clRed},
+        {"red, then an Office style", [](TExStringGrid& g) { g.SetBorderColor(clRed); g.SetComponentStyle(paint::tsOffice2007Luna); }, true, 0x00B99D7F},
+        {"classic look, red", [](TExStringGrid& g) { g.SetLook(glClassic); g.SetBorderColor(clRed); }, true, clNone},
+        // a look sets the border colour back to its own
+        {"classic and red, then XP look", [](TExStringGrid& g) { g.SetLook(glClassic); g.SetBorderColor(clRed); g.SetLook(glXP); }, true, 0x00B99D7F},
+        {"XP look, then a style of the standard look", [](TExStringGrid& g) { g.SetLook(glXP); g.SetStyle(paint::gsTerminal); }, true, clNone},
+        {"colour tones (flat)", [](TExStringGrid& g) { g.SetColorTones(paint::TColorTones{}); }, true, clNone},
+        {"not fitting cells, blue", [](TExStringGrid& g) { g.FitCellsInGrid = false; g.SetBorderColor(clBlue); }, false, clBlue},
+        {"fitting switched off after the look", [](TExStringGrid& g) { g.SetBorderColor(clBlue); g.FitCellsInGrid = false; }, false, clBlue},
+        {"fitting switched on while shown", [](TExStringGrid& g) { g.FitCellsInGrid = false; g.SetBorderColor(clBlue); }, true, clBlue,
+         [](TExStringGrid& g) { g.FitCellsInGrid = true; }},
+        {"fitting switched off while shown", [](TExStringGrid& g) { g.SetBorderColor(clBlue); }, false, clBlue,
+         [](TExStringGrid& g) { g.FitCellsInGrid = false; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QWidget form;
+        form.resize(300, 200);
+        QPalette pal = form.palette();
+        pal.setColor(QPalette::Window, QColor(0, 200, 0));
+        form.setPalette(pal);
+        auto* g = new TExStringGrid(&form);
+        g->setGeometry(10, 10, 200, 120);
+        c.set(*g);
+        form.show();
+        QApplication::processEvents();
+        if (c.afterShown) {
+            c.afterShown(*g);
+            g->repaint();
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(g->DrawsFlatFrame(), c.expect != clNone);
+        EXPECT_EQ(g->frameShape() == QFrame::Box, c.expect != clNone);
+        const QImage image = g->grab().toImage();
+        const int in = c.fit ? 1 : 0;
+        for (QPoint pt : {QPoint(in, 60), QPoint(199 - in, 60), QPoint(100, in), QPoint(100, 119 - in)}) {
+            SCOPED_TRACE(testing::Message() << "at " << pt.x() << "," << pt.y());
+            const TColor at = ColorFromQColor(image.pixelColor(pt));
+            if (c.expect != clNone) EXPECT_EQ(at, c.expect);
+            else EXPECT_NE(at, clRed);
+            if (c.expect != clNone && c.fit) EXPECT_EQ(image.pixelColor(pt - QPoint(pt.x() == 1 ? 1 : pt.x() == 198 ? -1 : 0, pt.y() == 1 ? 1 : pt.y() == 118 ? -1 : 0)), QColor(0, 200, 0)) << "the parent's colour outside";
+        }
+        // The first cell starts right inside the border.
+        if (c.expect != clNone) EXPECT_EQ(g->viewport()->geometry().topLeft(), QPoint(in + 1, in + 1));
+    }
 }
