@@ -23,7 +23,7 @@ class TExColGrid : public TExColGridBase {
 public:
     explicit TExColGrid(QWidget* parent = nullptr);
 
-    // Kept from the drop-down; the grid paints with its own look.
+    // Kept from the drop-down; the string grid paints its own lines and look.
     int ListGridLineWidth() const { return FGridLineWidth; }
     void SetListGridLineWidth(int value);
 
