@@ -2,13 +2,16 @@
 
 #include "controls/dropdown/base/dropdown_form.h"
 #include "controls/dropdown/grid_dropdown/ex_custom_grid_dropdown.h"
-#include "controls/dropdown/multi_column/list_measure.h"
+
+namespace dropdown {
+template class TListGrid<grid::TExStringGrid, TCustomExGridDropDown>;
+}
 
 namespace dropdown::griddropdown {
 
 using namespace platform;
 
-TExColGrid::TExColGrid(QWidget* parent) : grid::TExStringGrid(parent)
+TExColGrid::TExColGrid(QWidget* parent) : TExColGridBase(parent)
 {
     SetFixedRowAlways(true);
     SetFixedRows(1);
@@ -22,8 +25,6 @@ void TExColGrid::SetListGridLineWidth(int value)
     FGridLineWidth = value;
     GridBase::SetGridLineWidth(0);
 }
-
-bool TExColGrid::OnPopup() const { return qobject_cast<const TDropDownForm*>(parentWidget()) != nullptr; }
 
 int TExColGrid::RowItem(int ARow) const { return int(intptr_t(GetObjectEx(0, ARow))); }
 
@@ -51,19 +52,10 @@ void TExColGrid::LoadFromDropDown(TCustomExGridDropDown* dropDown)
     FColumns.Assign(dropDown->Columns());
     if (ColCount() < FColumns.Count()) SetColCount(FColumns.Count());
     if (dropDown->UseItems()) SetRowCount(dropDown->Items().Count() + 1);
-    for (int i = 0; i < FColumns.Count(); ++i) SetColWidths(i, FColumns[i].Width);
-    LineColor = dropDown->LineColor();
-    FixedLineColor = dropDown->FixedLineColor();
-    HeaderColor = dropDown->HeaderColor();
-    HeaderColorTo = dropDown->HeaderColorTo();
-    HeaderHeight = dropDown->HeaderHeight();
-    HeaderFont = dropDown->HeaderFont();
     SetHoverRow(dropDown->HoverRow());
     SetHoverRowColor(dropDown->HoverRowColor());
     SetHoverRowColorTo(dropDown->HoverRowColorTo());
-    FImages = dropDown->Images();
-    SetDefaultRowHeight(dropDown->DropDownRowHeight());
-    SetRowHeights(0, HeaderHeight);
+    TakeLook(*dropDown);
     TGridOptions o = Options() & ~(goColSizing | goColMoving | goRowSizing | goRowMoving);
     if (dropDown->ColumnSizing()) o |= goColSizing;
     if (dropDown->ColumnMoving()) o |= goColMoving;
@@ -79,47 +71,11 @@ void TExColGrid::LoadFromDropDown(TCustomExGridDropDown* dropDown)
     SizeWrappedRows();
 }
 
-void TExColGrid::AutoSizeColumns()
-{
-    for (int i = 0; i < FColumns.Count(); ++i)
-        if (FColumns[i].AutoSize) AutoSizeColumn(i);
-}
-
-void TExColGrid::AutoSizeColumn(int index)
-{
-    if (FDropDown && OnPopup()) listmeasure::AutoSizeListColumn(*this, FColumns, FDropDown->Items(), index, FImages);
-}
-
-void TExColGrid::SizeWrappedRows()
-{
-    if (FDropDown && OnPopup()) listmeasure::SizeWrappedListRows(*this, FColumns, FDropDown->Items(), FImages);
-}
-
-int TExColGrid::RequiredWidth() const { return RequiredListWidth(*this, frameWidth()); }
-
-void TExColGrid::DoSelect()
-{
-    if (OnSelect) OnSelect(this);
-}
-
 // ----- keys and mouse
-
-void TExColGrid::HandleKeyDownMessage(TWMKey& Msg)
-{
-    if (Msg.CharCode == VK_TAB) {
-        Msg.CharCode = 0;
-        return;
-    }
-    grid::TExStringGrid::HandleKeyDownMessage(Msg);
-}
 
 void TExColGrid::HandleKeyDown(Word& Key, TShiftState Shift)
 {
-    ConfirmSelection = true;
-    if ((Shift & ssAlt) && (Key == VK_UP || Key == VK_DOWN)) {
-        if (FDropDown) FDropDown->KeyDownMessage(Key);
-        return;
-    }
+    if (KeyToDropDown(Key, Shift)) return;
     if (Key == VK_RETURN) {
         Word none = 0;
         grid::TExStringGrid::HandleKeyDown(none, Shift);
@@ -140,12 +96,6 @@ void TExColGrid::HandleKeyPress(QChar& Key)
     grid::TExStringGrid::HandleKeyPress(Key);
 }
 
-void TExColGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    ConfirmSelection = true;
-    grid::TExStringGrid::HandleMouseDown(Button, Shift, X, Y);
-}
-
 void TExColGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     grid::TExStringGrid::HandleMouseUp(Button, Shift, X, Y);
@@ -156,31 +106,10 @@ void TExColGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, in
     if (row >= FixedRows() && row < RowCount()) DoSelect();
 }
 
-bool TExColGrid::HandleWheelDown(TShiftState Shift, QPoint MousePos)
-{
-    FWheel = true;
-    ConfirmSelection = false;
-    const bool handled = grid::TExStringGrid::HandleWheelDown(Shift, MousePos);
-    FWheel = false;
-    return handled;
-}
-
-bool TExColGrid::HandleWheelUp(TShiftState Shift, QPoint MousePos)
-{
-    FWheel = true;
-    ConfirmSelection = false;
-    const bool handled = grid::TExStringGrid::HandleWheelUp(Shift, MousePos);
-    FWheel = false;
-    return handled;
-}
-
 void TExColGrid::wheelEvent(QWheelEvent* event)
 {
     // The string grid turns its notches itself: the flags frame the whole turn.
-    FWheel = true;
-    ConfirmSelection = false;
-    grid::TExStringGrid::wheelEvent(event);
-    FWheel = false;
+    WheelStep([&] { grid::TExStringGrid::wheelEvent(event); });
 }
 
 }  // namespace dropdown::griddropdown

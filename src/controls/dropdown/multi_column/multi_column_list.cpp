@@ -5,15 +5,18 @@
 
 #include "controls/dropdown/base/dropdown_form.h"
 #include "controls/dropdown/multi_column/ex_multi_column_dropdown.h"
-#include "controls/dropdown/multi_column/list_measure.h"
 #include "controls/grid/cells/grid_image_list.h"
 #include "platform/text_engine.h"
+
+namespace dropdown {
+template class TListGrid<platform::GridBase, TExMultiColumnDropDown>;
+}
 
 namespace dropdown::multicolumn {
 
 using namespace platform;
 
-TExColGrid::TExColGrid(QWidget* parent) : GridBase(parent)
+TExColGrid::TExColGrid(QWidget* parent) : TExColGridBase(parent)
 {
     SetFixedCols(0);
     SetFixedRows(1);
@@ -30,8 +33,6 @@ void TExColGrid::SetGridLineWidth(int value)
     Invalidate();
 }
 
-bool TExColGrid::OnPopup() const { return qobject_cast<const TDropDownForm*>(parentWidget()) != nullptr; }
-
 void TExColGrid::LoadFromDropDown(TExMultiColumnDropDown& dropDown)
 {
     FDropDown = &dropDown;
@@ -44,70 +45,19 @@ void TExColGrid::LoadFromDropDown(TExMultiColumnDropDown& dropDown)
         SetRow(1);
         SetRowCount(items + 1);
     }
-    for (int i = 0; i < FColumns.Count(); ++i) SetColWidths(i, FColumns[i].Width);
-    LineColor = dropDown.LineColor();
-    FixedLineColor = dropDown.FixedLineColor();
-    HeaderColor = dropDown.HeaderColor();
-    HeaderColorTo = dropDown.HeaderColorTo();
-    HeaderHeight = dropDown.HeaderHeight();
-    HeaderFont = dropDown.HeaderFont();
-    FImages = dropDown.Images();
-    SetDefaultRowHeight(dropDown.DropDownRowHeight());
-    SetRowHeights(0, HeaderHeight);
+    TakeLook(dropDown);
     SetOptions(dropDown.ColumnSizing() ? Options() | goColSizing : Options() & ~goColSizing);
     AutoSizeColumns();
     SizeWrappedRows();
 }
 
-void TExColGrid::AutoSizeColumns()
-{
-    for (int i = 0; i < FColumns.Count(); ++i)
-        if (FColumns[i].AutoSize) AutoSizeColumn(i);
-}
-
-void TExColGrid::AutoSizeColumn(int index)
-{
-    if (FDropDown && OnPopup()) listmeasure::AutoSizeListColumn(*this, FColumns, FDropDown->Items(), index, FImages);
-}
-
-void TExColGrid::SizeWrappedRows()
-{
-    if (FDropDown && OnPopup()) listmeasure::SizeWrappedListRows(*this, FColumns, FDropDown->Items(), FImages);
-}
-
-int TExColGrid::RequiredWidth() const { return RequiredListWidth(*this, frameWidth()); }
-
-void TExColGrid::DoSelect()
-{
-    if (OnSelect) OnSelect(this);
-}
-
 // ----- keys and mouse
-
-void TExColGrid::HandleKeyDownMessage(TWMKey& Msg)
-{
-    if (Msg.CharCode == VK_TAB) {
-        Msg.CharCode = 0;
-        return;
-    }
-    GridBase::HandleKeyDownMessage(Msg);
-}
 
 void TExColGrid::HandleKeyDown(Word& Key, TShiftState Shift)
 {
-    ConfirmSelection = true;
-    if ((Shift & ssAlt) && (Key == VK_UP || Key == VK_DOWN)) {
-        if (FDropDown) FDropDown->KeyDownMessage(Key);
-        return;
-    }
+    if (KeyToDropDown(Key, Shift)) return;
     GridBase::HandleKeyDown(Key, Shift);
     if (Key == VK_RETURN) DoSelect();
-}
-
-void TExColGrid::HandleMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    ConfirmSelection = true;
-    GridBase::HandleMouseDown(Button, Shift, X, Y);
 }
 
 void TExColGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
@@ -116,24 +66,6 @@ void TExColGrid::HandleMouseUp(TMouseButton Button, TShiftState Shift, int X, in
     int col = -1, row = -1;
     MouseToCell(X, Y, col, row);
     if (row >= FixedRows() && row < RowCount()) DoSelect();
-}
-
-bool TExColGrid::HandleWheelDown(TShiftState Shift, QPoint MousePos)
-{
-    FWheel = true;
-    ConfirmSelection = false;
-    const bool handled = GridBase::HandleWheelDown(Shift, MousePos);
-    FWheel = false;
-    return handled;
-}
-
-bool TExColGrid::HandleWheelUp(TShiftState Shift, QPoint MousePos)
-{
-    FWheel = true;
-    ConfirmSelection = false;
-    const bool handled = GridBase::HandleWheelUp(Shift, MousePos);
-    FWheel = false;
-    return handled;
 }
 
 // ----- painting

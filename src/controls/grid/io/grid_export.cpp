@@ -29,7 +29,14 @@ void TProgressReporter::Report(qint64 part, qint64 whole)
     FGrid.DoFileProgress(progress);
 }
 
-TExportRun::TExportRun(TExStringGrid& grid, int firstRow) : FGrid(grid), FProgress(grid)
+bool TGridFileRun::MarkDone()
+{
+    if (FDone) return false;
+    FDone = true;
+    return true;
+}
+
+TExportRun::TExportRun(TExStringGrid& grid, int firstRow) : TGridFileRun(grid)
 {
     FGrid.ExportNotification(TExStringGrid::esExportStart, firstRow);
 }
@@ -41,12 +48,10 @@ TExportRun::~TExportRun()
 
 void TExportRun::Finish()
 {
-    if (FDone) return;
-    FDone = true;
-    FGrid.ExportNotification(TExStringGrid::esExportDone, -1);
+    if (MarkDone()) FGrid.ExportNotification(TExStringGrid::esExportDone, -1);
 }
 
-TImportRun::TImportRun(TExStringGrid& grid, int firstRow) : FGrid(grid), FProgress(grid)
+TImportRun::TImportRun(TExStringGrid& grid, int firstRow) : TGridFileRun(grid)
 {
     FGrid.ImportNotification(TExStringGrid::isImportStart, firstRow);
 }
@@ -55,9 +60,7 @@ TImportRun::~TImportRun() { Finish(); }
 
 void TImportRun::Finish()
 {
-    if (FDone) return;
-    FDone = true;
-    FGrid.ImportNotification(TExStringGrid::isImportDone, -1);
+    if (MarkDone()) FGrid.ImportNotification(TExStringGrid::isImportDone, -1);
 }
 
 void ReportCellsLoaded(TExStringGrid& grid)

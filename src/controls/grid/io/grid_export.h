@@ -47,40 +47,43 @@ private:
     int FLast = -1;
 };
 
-// One export run: start on creation, next-row per row, done at Finish.
-// When an exception leaves the run unfinished, the grid hears esExportFail.
-class TExportRun {
+// What an export or an import run holds: its grid, the progress reporter
+// and whether the run is done.
+class TGridFileRun {
 public:
-    TExportRun(TExStringGrid& grid, int firstRow);
-    ~TExportRun();
-    TExportRun(const TExportRun&) = delete;
-    TExportRun& operator=(const TExportRun&) = delete;
-    void NextRow(int row) { FGrid.ExportNotification(TExStringGrid::esExportNextRow, row); }
-    void Finish();
+    TGridFileRun(const TGridFileRun&) = delete;
+    TGridFileRun& operator=(const TGridFileRun&) = delete;
     TProgressReporter& Progress() { return FProgress; }
 
-private:
+protected:
+    explicit TGridFileRun(TExStringGrid& grid) : FGrid(grid), FProgress(grid) {}
+    ~TGridFileRun() = default;
+    // True on the first call only: the run is done from then on.
+    bool MarkDone();
+
     TExStringGrid& FGrid;
     TProgressReporter FProgress;
     bool FDone = false;
 };
 
+// One export run: start on creation, next-row per row, done at Finish.
+// When an exception leaves the run unfinished, the grid hears esExportFail.
+class TExportRun : public TGridFileRun {
+public:
+    TExportRun(TExStringGrid& grid, int firstRow);
+    ~TExportRun();
+    void NextRow(int row) { FGrid.ExportNotification(TExStringGrid::esExportNextRow, row); }
+    void Finish();
+};
+
 // One import run: start on creation, new-row per row, done at Finish (also
 // when an exception ends the run).
-class TImportRun {
+class TImportRun : public TGridFileRun {
 public:
     TImportRun(TExStringGrid& grid, int firstRow);
     ~TImportRun();
-    TImportRun(const TImportRun&) = delete;
-    TImportRun& operator=(const TImportRun&) = delete;
     void NewRow(int row) { FGrid.ImportNotification(TExStringGrid::isImportNewRow, row); }
     void Finish();
-    TProgressReporter& Progress() { return FProgress; }
-
-private:
-    TExStringGrid& FGrid;
-    TProgressReporter FProgress;
-    bool FDone = false;
 };
 
 // After a bulk load: cells-changed over the whole grid, then cells-loaded.
