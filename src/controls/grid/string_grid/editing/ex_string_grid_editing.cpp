@@ -57,24 +57,11 @@ void TExStringGrid::DestroyEditorControls()
     // loss must not reach a grid half taken down.
     FDestroying = true;
     EditCtrl = nullptr;
-    delete FEditSpin;
-    FEditSpin = nullptr;
-    delete FEditCombo;
-    FEditCombo = nullptr;
-    delete FEditCheck;
-    FEditCheck = nullptr;
-    for (QWidget* editor : std::initializer_list<QWidget*>{FEditBtn, FUnitEditBtn, FGridButton, FEditDate, FEditDateTime,
-                                                          FInplaceRichEdit, FRichEdit, FEditTrans, FComboTrans})
-        delete editor;
-    FEditBtn = nullptr;
-    FUnitEditBtn = nullptr;
-    FGridButton = nullptr;
-    FEditDate = nullptr;
-    FEditDateTime = nullptr;
-    FInplaceRichEdit = nullptr;
-    FRichEdit = nullptr;
-    FEditTrans = nullptr;
-    FComboTrans = nullptr;
+    // Each pointer is cleared as soon as its editor is gone, so nothing run
+    // while a later editor goes can reach a deleted one.
+    const auto destroy = [](auto*&... editors) { ((delete editors, editors = nullptr), ...); };
+    destroy(FEditSpin, FEditCombo, FEditCheck, FEditBtn, FUnitEditBtn, FGridButton, FEditDate, FEditDateTime,
+            FInplaceRichEdit, FRichEdit, FEditTrans, FComboTrans);
     // The inline editor stays the platform grid's until the window goes.
     if (TExInplaceEdit* edit = InplaceEdit()) edit->Detach();
 }

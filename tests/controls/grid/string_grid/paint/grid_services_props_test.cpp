@@ -169,11 +169,18 @@ TEST(GridServiceProperties, FlatBorderShowsInAGrabOfTheGrid)
         for (QPoint pt : {QPoint(in, 60), QPoint(199 - in, 60), QPoint(100, in), QPoint(100, 119 - in)}) {
             SCOPED_TRACE(testing::Message() << "at " << pt.x() << "," << pt.y());
             const TColor at = ColorFromQColor(image.pixelColor(pt));
-            if (c.expect != clNone) EXPECT_EQ(at, c.expect);
-            else EXPECT_NE(at, clRed);
-            if (c.expect != clNone && c.fit) EXPECT_EQ(image.pixelColor(pt - QPoint(pt.x() == 1 ? 1 : pt.x() == 198 ? -1 : 0, pt.y() == 1 ? 1 : pt.y() == 118 ? -1 : 0)), QColor(0, 200, 0)) << "the parent's colour outside";
+            if (c.expect != clNone) {
+                EXPECT_EQ(at, c.expect);
+            } else {
+                EXPECT_NE(at, clRed);
+            }
+            if (c.expect != clNone && c.fit) {
+                EXPECT_EQ(image.pixelColor(pt - QPoint(pt.x() == 1 ? 1 : pt.x() == 198 ? -1 : 0, pt.y() == 1 ? 1 : pt.y() == 118 ? -1 : 0)), QColor(0, 200, 0)) << "the parent's colour outside";
+            }
         }
         // The first cell starts right inside the border.
-        if (c.expect != clNone) EXPECT_EQ(g->viewport()->geometry().topLeft(), QPoint(in + 1, in + 1));
+        if (c.expect != clNone) {
+            EXPECT_EQ(g->viewport()->geometry().topLeft(), QPoint(in + 1, in + 1));
+        }
     }
 }
