@@ -9,6 +9,11 @@ packages=(
   libpugixml-dev libcurl4-openssl-dev libjpeg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libxml2-utils fonts-dejavu-core
+  # spreadsheets, word-processor documents and databases of the grid's
+  # import and export
+  libxlsxwriter-dev libzip-dev libfreexl-dev libqt6sql6-sqlite libqt6sql6-odbc
+  # pdftoppm renders printed pages in the printing tests
+  poppler-utils
   # the SMI parser (smilint, smidump) the tests of the MIB module writer use
   smitools
 )
