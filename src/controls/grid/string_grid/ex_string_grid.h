@@ -701,6 +701,28 @@ public:
     std::function<void(Sender, int ACol, int& AWidth)> OnUpdateColumnSize;
 
     // ============================================================
+    // Column layout and look kept in files      ex_string_grid_persistence.cpp
+    // ============================================================
+    // The column layout as one text (count, widths, order, visibility) and
+    // back. A text with a "#" that does not suit the grid raises EExGridError
+    // and leaves the grid as it was; a text without "#" changes nothing.
+    QString ColumnStatesToString() const;
+    void StringToColumnStates(const QString& Value);
+    // Widths ("Col<c>") and column order ("Pos<i>") in ColumnSize.Section of
+    // the INI file or registry key ColumnSize.Key; nothing without a key or
+    // section. A storage that cannot be read or written raises EExGridError.
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The grid's look as a file of Key=Value lines. Saving raises
+    // EExGridError "Cannot Create <file>", loading "Cannot open file <file>",
+    // and loading a value that is no number or colour raises EExGridError
+    // (the values before it are applied).
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+
+    // ============================================================
     // Cell access by index space, column order, per-cell properties
     //                                           ex_string_grid_cells.cpp
     // ============================================================
@@ -729,6 +751,10 @@ public:
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
     void ResetColumnOrder();
+    // The recorded column order: entry i is the design-time index of the
+    // column at position i; empty while no column was moved.
+    const TIntList& ColumnOrder() const { return FColumnOrder; }
+    void SetColumnOrderList(const std::vector<int>& order);
     QString OriginalCells(int c, int r) const;
     void SetOriginalCells(int c, int r, const QString& value);
     int ColumnByHeader(const QString& AValue) const;
@@ -2657,6 +2683,9 @@ protected:
     void ColumnMovedNotice(int FromIndex, int ToIndex) override;
     void RowMovedNotice(int FromIndex, int ToIndex) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The first showing stands for the window's creation: with
+    // ColumnSize.Save the stored widths are loaded.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // ----- construction
@@ -2715,6 +2744,7 @@ private:
     // Window life.
     bool FLoading = false;
     bool FLoadedOnce = false;
+    bool FShownOnce = false;
     bool FCellChangedByEditor = false;
     TColor FBorderColor = 0x00B99D7F;
     TScrollBarAlways FScrollBarAlways = saNone;
