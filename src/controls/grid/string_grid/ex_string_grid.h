@@ -53,6 +53,8 @@ class QIODevice;
 #include "controls/grid/cells/int_lists.h"
 #include "controls/grid/search/find_params.h"
 #include "controls/grid/search/find_state.h"
+#include "controls/grid/print/print_layout.h"
+#include "controls/grid/print/print_settings.h"
 
 
 namespace grid {
@@ -2510,6 +2512,25 @@ public:
     void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
     void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
     QString SaveToHTMLString(const QString& dir);
+
+public:
+    // ============================================================
+    // Printing and print preview   print/ex_string_grid_print.cpp
+    // ============================================================
+    // The settings every print or preview pass reads; setting copies them.
+    TPrintSettings& PrintSettings() { return FPrintSettings; }
+    const TPrintSettings& PrintSettings() const { return FPrintSettings; }
+    void SetPrintSettings(const TPrintSettings& value) { FPrintSettings.Assign(value); }
+    // Printed width and left x (0.1 mm) of a display column as the last pass
+    // left them (0 before the first); EExGridError outside the columns laid out.
+    int GetPrintColWidth(int ACol) const { return FPrintLayout.ColWidth(ACol); }
+    int GetPrintColOffset(int ACol) const { return FPrintLayout.ColOffset(ACol); }
+    print::TPrintLayout& PrintLayout() { return FPrintLayout; }
+    const print::TPrintLayout& PrintLayout() const { return FPrintLayout; }
+
+private:
+    TPrintSettings FPrintSettings{this};
+    print::TPrintLayout FPrintLayout;
 
 public:
     // ============================================================
