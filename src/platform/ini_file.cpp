@@ -203,6 +203,24 @@ QByteArray WriteIniSection(const QByteArray& file, const QString& section, const
     return out;
 }
 
+namespace ini_file_detail {
+
+bool enclosedInQuotes(const QString& text) { return text.size() >= 2 && text.front() == u'"' && text.back() == u'"'; }
+
+}  // namespace ini_file_detail
+
+QString QuotedIniText(const QString& text)
+{
+    if (trimBlanks(text) == text && !ini_file_detail::enclosedInQuotes(text))
+        return text;
+    return u'"' + text + u'"';
+}
+
+QString UnquotedIniText(const QString& value)
+{
+    return ini_file_detail::enclosedInQuotes(value) ? value.mid(1, value.size() - 2) : value;
+}
+
 bool IsNumberedKey(const QString& key, const QString& prefix)
 {
     if (key.size() <= prefix.size() || !key.startsWith(prefix, Qt::CaseInsensitive))

@@ -61,6 +61,12 @@ IniSection ReadIniSection(const QByteArray& file, const QString& section);
 QByteArray WriteIniSection(const QByteArray& file, const QString& section, const std::vector<IniValue>& values,
                            const std::function<bool(const QString& key)>& replaces);
 
+// A text value as written: in double quotes when blanks at its ends would
+// otherwise be lost (or when it is itself enclosed in double quotes).
+QString QuotedIniText(const QString& text);
+// A value as read: one pair of enclosing double quotes removed.
+QString UnquotedIniText(const QString& value);
+
 // True for `prefix` (without regard to case) followed by one or more
 // decimal digits: "Col3" for "Col".
 bool IsNumberedKey(const QString& key, const QString& prefix);

@@ -723,6 +723,11 @@ public:
     // (the values before it are applied).
     void SaveVisualProps(const QString& FileName);
     void LoadVisualProps(const QString& FileName);
+    // PrintSettings in section Section of the INI file Key (the file's other
+    // sections and keys stay); loading takes defaults for missing values.
+    // EExGridError when the file cannot be read or written.
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
 
     // ============================================================
     // Cell access by index space, column order, per-cell properties

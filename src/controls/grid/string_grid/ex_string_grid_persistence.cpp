@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "controls/grid/grid_error.h"
+#include "controls/grid/print/print_settings_file.h"
 #include "controls/grid/settings/column_size_store.h"
 #include "controls/grid/settings/column_states.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
@@ -92,6 +93,20 @@ void TExStringGrid::LoadColPositions()
     ApplyColumnOrder(*this, *order);
     for (auto c = hidden.rbegin(); c != hidden.rend(); ++c) HideColumn(*c);
 }
+
+// ------------------------------------------------------------ print settings file
+
+void TExStringGrid::SavePrintSettings(const QString& Key, const QString& Section)
+{
+    SavePrintSettingsFile(FPrintSettings, Key, Section);
+}
+
+void TExStringGrid::LoadPrintSettings(const QString& Key, const QString& Section)
+{
+    LoadPrintSettingsFile(FPrintSettings, Key, Section);
+}
+
+// ------------------------------------------------------------ window creation
 
 void TExStringGrid::showEvent(QShowEvent* event)
 {
