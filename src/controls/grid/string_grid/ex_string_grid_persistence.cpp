@@ -2,13 +2,16 @@
 // the widths and order in an INI file or the registry, the visual
 // properties file.
 
+#include <QFile>
 #include <QShowEvent>
 
 #include "controls/grid/grid_error.h"
 #include "controls/grid/print/print_settings_file.h"
 #include "controls/grid/settings/column_size_store.h"
 #include "controls/grid/settings/column_states.h"
+#include "controls/grid/settings/visual_props_file.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "platform/atomic_file.h"
 
 namespace grid {
 
@@ -92,6 +95,22 @@ void TExStringGrid::LoadColPositions()
     TGridUpdateLock lock(*this);
     ApplyColumnOrder(*this, *order);
     for (auto c = hidden.rbegin(); c != hidden.rend(); ++c) HideColumn(*c);
+}
+
+// ------------------------------------------------------------ visual properties file
+
+void TExStringGrid::SaveVisualProps(const QString& FileName)
+{
+    if (!platform::writeFileAtomically(FileName, VisualPropsFile(*this)))
+        throw EExGridError(QStringLiteral("Cannot Create %1").arg(FileName).toStdString());
+}
+
+void TExStringGrid::LoadVisualProps(const QString& FileName)
+{
+    QFile file(FileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EExGridError(QStringLiteral("Cannot open file %1").arg(FileName).toStdString());
+    ApplyVisualPropsFile(*this, file.readAll());
 }
 
 // ------------------------------------------------------------ print settings file
