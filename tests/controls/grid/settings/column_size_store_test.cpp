@@ -6,37 +6,19 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "support/grid_column_layout.h"
 #include "support/temp_folder.h"
 
 using namespace grid;
 using testing_support::TempFolder;
 
+using column_layout::makeColumns;
+
 namespace {
 
-void makeColumns(TExStringGrid& g, const std::vector<int>& widths)
-{
-    g.SetFixedCols(0);
-    g.SetColCount(int(widths.size()));
-    for (int c = 0; c < int(widths.size()); ++c) {
-        g.SetColWidths(c, widths[size_t(c)]);
-        g.SetCellEx(c, 0, QStringLiteral("c%1").arg(c));
-    }
-}
+QString headers(const TExStringGrid& g) { return column_layout::columnNames(g); }
+std::vector<int> widths(const TExStringGrid& g) { return column_layout::displayWidths(g); }
 
-QString headers(const TExStringGrid& g)
-{
-    QStringList names;
-    for (int c = 0; c < g.AllColCount(); ++c)
-        names << (g.IsHiddenColumn(c) ? "[" + g.GetCellEx(c, 0) + "]" : g.GetCellEx(c, 0));
-    return names.join(' ');
-}
-
-std::vector<int> widths(const TExStringGrid& g)
-{
-    std::vector<int> w;
-    for (int c = 0; c < g.ColCount(); ++c) w.push_back(g.ColWidths(c));
-    return w;
-}
 
 void useIni(TExStringGrid& g, const QString& path, const QString& section = "Grid")
 {

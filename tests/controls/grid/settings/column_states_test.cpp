@@ -5,36 +5,20 @@
 #include "controls/grid/grid_error.h"
 #include "controls/grid/settings/column_states.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "support/grid_column_layout.h"
 
 using namespace grid;
 
+using column_layout::makeColumns;
+
 namespace {
 
-// A grid of `widths.size()` columns whose header cells name each column by
-// its design-time index ("c0", "c1", ...).
-void makeColumns(TExStringGrid& g, const std::vector<int>& widths)
-{
-    g.SetFixedCols(0);
-    g.SetColCount(int(widths.size()));
-    for (int c = 0; c < int(widths.size()); ++c) {
-        g.SetColWidths(c, widths[size_t(c)]);
-        g.SetCellEx(c, 0, QStringLiteral("c%1").arg(c));
-    }
-}
-
-// The header names of the storage columns, hidden ones in brackets, and
-// the display widths: all a column state can change.
+// The names and the display widths: all a column state can change.
 QString layout(const TExStringGrid& g)
 {
-    QStringList parts;
-    for (int c = 0; c < g.AllColCount(); ++c) {
-        const QString name = g.GetCellEx(c, 0);
-        parts << (g.IsHiddenColumn(c) ? u'[' + name + u']' : name);
-    }
     QStringList widths;
-    for (int d = 0; d < g.ColCount(); ++d)
-        widths << QString::number(g.ColWidths(d));
-    return parts.join(u' ') + QStringLiteral(" / ") + widths.join(u' ');
+    for (int w : column_layout::displayWidths(g)) widths << QString::number(w);
+    return column_layout::columnNames(g) + QStringLiteral(" / ") + widths.join(u' ');
 }
 
 }  // namespace

@@ -177,6 +177,17 @@ QByteArray withLine(const char* key, const char* line)
     return file;
 }
 
+// The message of the EExGridError the call raises; empty when none.
+template <typename Call> QString errorOf(Call call)
+{
+    try {
+        call();
+    } catch (const EExGridError& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return QString();
+}
+
 }  // namespace
 
 TEST(VisualPropsFile, WritesSixtyNineLinesInKeyOrder)
@@ -300,30 +311,16 @@ TEST(VisualPropsFile, BadValuesAndFilesRaiseAndChangeNothing)
         TExStringGrid g;
         g.SetLook(glWin7);
         const QByteArray before = VisualPropsFile(g);
-        try {
-            g.LoadVisualProps(folder.write("bad.txt", withLine(c.key, c.line)));
-            ADD_FAILURE() << "no error";
-        } catch (const EExGridError& e) {
-            EXPECT_EQ(QString::fromUtf8(e.what()), QString::fromLatin1(c.message));
-        }
+        const QString path = folder.write("bad.txt", withLine(c.key, c.line));
+        EXPECT_EQ(errorOf([&] { g.LoadVisualProps(path); }), QString::fromLatin1(c.message));
         EXPECT_EQ(VisualPropsFile(g), before);
     }
 
     TExStringGrid g;
     const QString missing = folder.file("none.txt");
-    try {
-        g.LoadVisualProps(missing);
-        ADD_FAILURE() << "no error";
-    } catch (const EExGridError& e) {
-        EXPECT_EQ(QString::fromUtf8(e.what()), "Cannot open file " + missing);
-    }
+    EXPECT_EQ(errorOf([&] { g.LoadVisualProps(missing); }), "Cannot open file " + missing);
     const QString noFolder = folder.file("no/such/folder/look.txt");
-    try {
-        g.SaveVisualProps(noFolder);
-        ADD_FAILURE() << "no error";
-    } catch (const EExGridError& e) {
-        EXPECT_EQ(QString::fromUtf8(e.what()), "Cannot Create " + noFolder);
-    }
+    EXPECT_EQ(errorOf([&] { g.SaveVisualProps(noFolder); }), "Cannot Create " + noFolder);
 }
 
 TEST(VisualPropsFile, FontNamesBeyondWindows1252MakeTheFileUtf8)
