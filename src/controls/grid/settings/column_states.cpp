@@ -70,9 +70,8 @@ private:
         if (parts.size() != FColumns)
             return Reject(QStringLiteral("it holds %1 widths for %2 columns").arg(parts.size()).arg(FColumns));
         for (const QString& part : parts) {
-            // Widths of hidden columns are kept in 16 bits.
             const std::optional<int32_t> width = platform::parseInt(part);
-            if (!width || *width < -1 || *width > std::numeric_limits<int16_t>::max())
+            if (!width || !IsColumnWidth(*width))
                 return Reject(QStringLiteral("the width \"%1\" is not a column width").arg(part));
             widths.push_back(*width);
         }
@@ -156,6 +155,8 @@ std::optional<TColumnStates> ParseColumnStates(const QString& text, int columns,
 {
     return column_states_detail::Parser(columns, error).Parse(text);
 }
+
+bool IsColumnWidth(int width) { return width >= -1 && width <= std::numeric_limits<int16_t>::max(); }
 
 std::optional<std::vector<int>> ColumnOrderOf(const std::vector<int>& entries, int columns)
 {

@@ -39,6 +39,10 @@ QString FormatColumnStates(const TColumnStates& states);
 // included); nothing, with the reason in `error`, when the text is not one.
 std::optional<TColumnStates> ParseColumnStates(const QString& text, int columns, QString* error = nullptr);
 
+// A width a stored layout may give a column: -1 .. 32767 (hidden columns
+// keep theirs in 16 bits).
+bool IsColumnWidth(int width);
+
 // The entries of a column order for `columns` columns: entries -1 stand for
 // no column and are dropped, the others must name every column once (or
 // none at all); nothing when they do not.

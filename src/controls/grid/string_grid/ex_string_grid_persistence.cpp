@@ -61,7 +61,8 @@ void TExStringGrid::LoadColSizes()
     if (!store) return;
     for (int c = 0; c < ColCount(); ++c) {
         const int width = store->ReadInteger(persistence_detail::kWidthPrefix + QString::number(c), ColWidths(c));
-        if (width != ColWidths(c)) SetColWidths(c, width);
+        // A stored value that is no column width is passed over.
+        if (width != ColWidths(c) && IsColumnWidth(width)) SetColWidths(c, width);
     }
     store->Update();
 }

@@ -55,6 +55,11 @@ TEST(ColumnSizeStore, WidthsInAnIniSectionKeepTheRestOfTheFile)
     useIni(other, ini, "grid");
     other.LoadColSizes();
     EXPECT_EQ(widths(other), (std::vector<int>{64, 80, 100, 4}));  // a missing value keeps the width
+
+    // Values that are no widths keep the width too.
+    other.ColumnSize().Key = folder.write("odd.ini", "[Grid]\r\nCol0=x\r\nCol1=-20\r\nCol2=40000\r\nCol3=$10\r\n");
+    other.LoadColSizes();
+    EXPECT_EQ(widths(other), (std::vector<int>{64, 80, 100, 16}));
 }
 
 TEST(ColumnSizeStore, NoKeyOrSectionTouchesNoStorage)
