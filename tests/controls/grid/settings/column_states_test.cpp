@@ -165,3 +165,21 @@ TEST(ColumnStates, ParseTellsWhyATextIsRefused)
     EXPECT_EQ(*states, (TColumnStates{{5, 6}, {1, 0}, {false, true}}));
     EXPECT_EQ(FormatColumnStates(*states), "2#5,6#1,0#0,1");
 }
+
+TEST(ColumnStates, StretchedGridTakesTheWidthsThenStretchesAgain)
+{
+    QWidget form;
+    form.resize(600, 300);
+    auto* g = new TExStringGrid(&form);
+    makeColumns(*g, {40, 40, 40});
+    form.show();
+    g->ColumnSize().SetStretch(true);
+    const int stretched = g->ColWidths(2);
+    g->StringToColumnStates("3#50,60,70#0,1,2#1,1,1");
+    EXPECT_EQ(column_layout::displayWidths(*g)[0], 50);
+    EXPECT_EQ(column_layout::displayWidths(*g)[1], 60);
+    EXPECT_TRUE(g->ColumnSize().Stretch());
+    // The last column fills the client width again: what the first two
+    // gave up over the stretched layout, it gains.
+    EXPECT_EQ(g->ColWidths(2), stretched + 40 + 40 - 50 - 60);
+}
