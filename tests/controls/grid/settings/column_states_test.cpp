@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "controls/grid/column_grid/ex_column_grid.h"
 #include "controls/grid/grid_error.h"
 #include "controls/grid/settings/column_states.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
@@ -182,4 +183,19 @@ TEST(ColumnStates, StretchedGridTakesTheWidthsThenStretchesAgain)
     // The last column fills the client width again: what the first two
     // gave up over the stretched layout, it gains.
     EXPECT_EQ(g->ColWidths(2), stretched + 40 + 40 - 50 - 60);
+}
+
+TEST(ColumnStates, ColumnGridDescriptionsFollowTheColumns)
+{
+    TExColumnGrid g;
+    for (int c = 0; c < g.Columns().Count(); ++c) g.Columns()[c]->Name = QStringLiteral("col%1").arg(c);
+    g.Columns().SetOrganization();
+    g.MoveColumn(0, 4);
+    const int n = g.AllColCount();
+    ASSERT_EQ(n, 5);
+    g.StringToColumnStates(QStringLiteral("5#10,20,30,40,50#4,3,2,1,0#1,1,1,1,1"));
+    QStringList names;
+    for (int c = 0; c < g.Columns().Count(); ++c) names << g.Columns()[c]->Name;
+    EXPECT_EQ(names, (QStringList{"col4", "col3", "col2", "col1", "col0"}));
+    EXPECT_EQ(column_layout::displayWidths(g), (std::vector<int>{10, 20, 30, 40, 50}));
 }
