@@ -16,6 +16,7 @@
 #include "controls/grid/text/grid_number_text.h"
 #include "controls/grid/text/grid_text_utils.h"
 #include "platform/atomic_file.h"
+#include "platform/ini_file.h"
 
 namespace grid {
 
@@ -207,17 +208,11 @@ bool TExColumnGrid::SaveColumnPositions(const QString& Key, const QString& Secti
 {
     // The file is rewritten whole: one that exists but cannot be read is
     // left alone rather than replaced by the positions alone.
-    QByteArray file;
-    if (QFile current(Key); current.exists()) {
-        if (!current.open(QIODevice::ReadOnly)) {
-            if (error != nullptr) *error = current.errorString();
-            return false;
-        }
-        file = current.readAll();
-    }
+    const std::optional<QByteArray> file = platform::ReadIniFileForUpdate(Key, error);
+    if (!file) return false;
     std::vector<int> positions;
     for (int i = 0; i < FColumnCollection->Count(); ++i) positions.push_back(FColumnCollection->Items(i)->DefIdx);
-    return platform::writeFileAtomically(Key, WriteColumnPositions(file, Section, positions), error);
+    return platform::writeFileAtomically(Key, WriteColumnPositions(*file, Section, positions), error);
 }
 
 bool TExColumnGrid::LoadColumnPositions(const QString& Key, const QString& Section)
@@ -232,6 +227,30 @@ bool TExColumnGrid::LoadColumnPositions(const QString& Key, const QString& Secti
     FColumnCollection->ResetOrganization();
     for (int k = 0; k < n; ++k) FColumnCollection->Items(k)->DefIdx = (*positions)[size_t(k)];
     return true;
+}
+
+void TExColumnGrid::SaveColPositions()
+{
+    const TColumnSize& sizing = ColumnSize();
+    if (sizing.Location != clIniFile) {
+        TExStringGrid::SaveColPositions();
+        return;
+    }
+    if (IsDesigning() || sizing.Key.isEmpty() || sizing.Section.isEmpty()) return;
+    QString error;
+    if (!SaveColumnPositions(sizing.Key, sizing.Section, &error))
+        throw EExGridError(QStringLiteral("Cannot write file %1: %2").arg(sizing.Key, error).toStdString());
+}
+
+void TExColumnGrid::LoadColPositions()
+{
+    const TColumnSize& sizing = ColumnSize();
+    if (sizing.Location != clIniFile) {
+        TExStringGrid::LoadColPositions();
+        return;
+    }
+    if (IsDesigning() || sizing.Key.isEmpty() || sizing.Section.isEmpty()) return;
+    LoadColumnPositions(sizing.Key, sizing.Section);
 }
 
 // ------------------------------------------------------------ per-cell answers

@@ -67,6 +67,11 @@ public:
     // Restores them; a file that does not name every column exactly once
     // (a key missing, a value out of range or repeated) changes nothing.
     bool LoadColumnPositions(const QString& Key, const QString& Section);
+    // With ColumnSize.Location clIniFile the two above on ColumnSize.Key and
+    // Section (saving raises EExGridError when the file cannot be written);
+    // otherwise the string grid's "Pos<i>" values.
+    void SaveColPositions() override;
+    void LoadColPositions() override;
 
     // The popup a click of the given button on a cell (display column)
     // opens, after OnColumnPopup; nullptr when none.

@@ -15,6 +15,7 @@
 #include <QStyle>
 
 #include "controls/grid/search/search_footer.h"
+#include "controls/grid/settings/column_size_store.h"
 #include "controls/grid/string_grid/html/grid_html.h"
 #include "platform/format_settings.h"
 
@@ -94,6 +95,7 @@ TExStringGrid::~TExStringGrid()
     FDropDownEditors.reset();
     StopDragScroll();
     if (FOwnerForm != nullptr) FOwnerForm->removeEventFilter(this);
+    if (FColumnSize.Save) KeepColSizes(*this, &TExStringGrid::SaveColSizes);
     UnHideColumnsAll();
     FGridItems.clear();
 }
@@ -136,6 +138,7 @@ void TExStringGrid::Loaded()
     UpdateScrollBarVisibility(false);
     ApplyStyleColors();
     SearchFooterChanged();
+    if (FColumnSize.Save) KeepColSizes(*this, &TExStringGrid::LoadColSizes);
 }
 
 // ------------------------------------------------------------ copying

@@ -53,6 +53,8 @@ class QIODevice;
 #include "controls/grid/cells/int_lists.h"
 #include "controls/grid/search/find_params.h"
 #include "controls/grid/search/find_state.h"
+#include "controls/grid/print/print_layout.h"
+#include "controls/grid/print/print_settings.h"
 
 
 namespace grid {
@@ -701,6 +703,33 @@ public:
     std::function<void(Sender, int ACol, int& AWidth)> OnUpdateColumnSize;
 
     // ============================================================
+    // Column layout and look kept in files      ex_string_grid_persistence.cpp
+    // ============================================================
+    // The column layout as one text (count, widths, order, visibility) and
+    // back. A text with a "#" that does not suit the grid raises EExGridError
+    // and leaves the grid as it was; a text without "#" changes nothing.
+    QString ColumnStatesToString() const;
+    void StringToColumnStates(const QString& Value);
+    // Widths ("Col<c>") and column order ("Pos<i>") in ColumnSize.Section of
+    // the INI file or registry key ColumnSize.Key; nothing without a key or
+    // section. A storage that cannot be read or written raises EExGridError.
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The grid's look as a file of Key=Value lines. Saving raises
+    // EExGridError "Cannot Create <file>", loading "Cannot open file <file>",
+    // and loading a value that is no number or colour raises EExGridError
+    // (the values before it are applied).
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+    // PrintSettings in section Section of the INI file Key (the file's other
+    // sections and keys stay); loading takes defaults for missing values.
+    // EExGridError when the file cannot be read or written.
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+
+    // ============================================================
     // Cell access by index space, column order, per-cell properties
     //                                           ex_string_grid_cells.cpp
     // ============================================================
@@ -729,6 +758,10 @@ public:
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int APos);
     void ResetColumnOrder();
+    // The recorded column order: entry i is the design-time index of the
+    // column at position i; empty while no column was moved.
+    const TIntList& ColumnOrder() const { return FColumnOrder; }
+    void SetColumnOrderList(const std::vector<int>& order);
     QString OriginalCells(int c, int r) const;
     void SetOriginalCells(int c, int r, const QString& value);
     int ColumnByHeader(const QString& AValue) const;
@@ -2487,6 +2520,25 @@ public:
 
 public:
     // ============================================================
+    // Printing and print preview   print/ex_string_grid_print.cpp
+    // ============================================================
+    // The settings every print or preview pass reads; setting copies them.
+    TPrintSettings& PrintSettings() { return FPrintSettings; }
+    const TPrintSettings& PrintSettings() const { return FPrintSettings; }
+    void SetPrintSettings(const TPrintSettings& value) { FPrintSettings.Assign(value); }
+    // Printed width and left x (0.1 mm) of a display column as the last pass
+    // left them (0 before the first); EExGridError outside the columns laid out.
+    int GetPrintColWidth(int ACol) const { return FPrintLayout.ColWidth(ACol); }
+    int GetPrintColOffset(int ACol) const { return FPrintLayout.ColOffset(ACol); }
+    print::TPrintLayout& PrintLayout() { return FPrintLayout; }
+    const print::TPrintLayout& PrintLayout() const { return FPrintLayout; }
+
+private:
+    TPrintSettings FPrintSettings{this};
+    print::TPrintLayout FPrintLayout;
+
+public:
+    // ============================================================
     // Controls in cells                    ex_string_grid_cell_controls.cpp
     // ============================================================
     // A control placed over a cell (storage column, display row) follows it
@@ -2657,6 +2709,9 @@ protected:
     void ColumnMovedNotice(int FromIndex, int ToIndex) override;
     void RowMovedNotice(int FromIndex, int ToIndex) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The first showing stands for the window's creation: with
+    // ColumnSize.Save the stored widths are loaded.
+    void showEvent(QShowEvent* event) override;
 
 private:
     // ----- construction
@@ -2715,6 +2770,7 @@ private:
     // Window life.
     bool FLoading = false;
     bool FLoadedOnce = false;
+    bool FShownOnce = false;
     bool FCellChangedByEditor = false;
     TColor FBorderColor = 0x00B99D7F;
     TScrollBarAlways FScrollBarAlways = saNone;
