@@ -92,6 +92,7 @@ TEST(SpreadsheetServer, WorkbookWrittenAndReadBackGivesTheSameCells)
         ObjectRef other = book->GetObject("WorkSheets")->CallObject("Add");
         other->Put("Name", "Other");
         other->GetObject("Cells", {Argument(1), Argument(1)})->Put("Value", "x \"quoted\" & <tagged>");
+        other->GetObject("Cells", {Argument(1), Argument(2)})->Put("Value", QString("tab\tbell\x07 _x0041_ kept"));
         book->Call("SaveAs", {Argument(path)});
         EXPECT_TRUE(book->Get("Saved").toBool());
         excel->Call("Quit");
@@ -115,7 +116,9 @@ TEST(SpreadsheetServer, WorkbookWrittenAndReadBackGivesTheSameCells)
               "date 2024-03-05T00:00:00");
     ObjectRef other = book->GetObject("Sheets", {Argument(2)});
     EXPECT_EQ(other->Get("Name").toText(), "Other");
-    EXPECT_EQ(other->GetObject("UsedRange")->Get("Address").toText(), "$A$1");
+    EXPECT_EQ(other->GetObject("UsedRange")->Get("Address").toText(), "$A$1:$B$1");
+    EXPECT_EQ(other->GetObject("Range", {Argument("B1")})->Get("Value").toText(), QString("tab\tbell\x07 _x0041_ kept"))
+        << "control characters and texts that look escaped survive";
     EXPECT_EQ(other->GetObject("Range", {Argument("A1")})->Get("Value").toText(), "x \"quoted\" & <tagged>");
 
     // The package is one a spreadsheet program reads: named sheets, the
