@@ -296,6 +296,23 @@ TEST(XlsxReader, DamagedPackagesAreRefused)
     EXPECT_THROW(ReadXlsx(office_test::ZipParts(noSheets)), WorkbookFileError);
 }
 
+TEST(SpreadsheetServer, LegacyWorkbookIsReadOnly)
+{
+    office_test::RealServers servers;
+    // Made record by record by tests/data/office/make_two_sheets_xls.py.
+    const QString path = TEST_DATA_DIR "/office/two_sheets.xls";
+    ObjectRef excel = Objects().CreateObject("excel.application");
+    ObjectRef book = excel->GetObject("WorkBooks")->CallObject("Open", {Argument(path)});
+    EXPECT_EQ(book->GetObject("Sheets")->Get("Count").toInteger(), 2);
+    ObjectRef ports = book->GetObject("Sheets", {Argument("Ports")});
+    EXPECT_EQ(ports->GetObject("UsedRange")->Get("Address").toText(), "$A$1:$C$2");
+    EXPECT_EQ(ShownBlock(ports->GetObject("Range", {Argument("A1:C2")})->Get("Value")),
+              QStringList({"text name", "number 42", "empty",  //
+                           "text speed", "date 2024-03-05T00:00:00", "date 2024-03-05T12:00:00"}));
+    EXPECT_EQ(Shown(book->GetObject("Sheets", {Argument(2)})->GetObject("Range", {Argument("A1")})->Get("Value")), "number 1.5");
+    EXPECT_THROW(book->Call("Save"), AutomationError);
+}
+
 TEST(SpreadsheetServer, LegacyWorkbookThatIsNoneIsRefused)
 {
     office_test::RealServers servers;
