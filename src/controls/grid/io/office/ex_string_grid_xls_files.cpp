@@ -35,15 +35,4 @@ void TExStringGrid::ExportXLS(const QString& Filename, const QString& SheetName,
     io::ExportSheet(*this, Filename, SheetName, CreateNewSheet);
 }
 
-bool TExStringGrid::LoadDroppedXLS(const QString& FileName)
-{
-    // A workbook that cannot be read is refused; the grid keeps its cells.
-    try {
-        LoadFromXLS(FileName);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
 }  // namespace grid
