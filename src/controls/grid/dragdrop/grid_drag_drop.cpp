@@ -1,5 +1,7 @@
 #include "controls/grid/dragdrop/grid_drag_drop.h"
 
+#include <functional>
+
 #include <QApplication>
 #include <QDrag>
 #include <QListWidget>
@@ -316,15 +318,30 @@ TNoActiveForm* TExStringGrid::SelectionToForm(const TGridRect& ARect)
     return new TNoActiveForm(this, SelectionToImage(ARect));
 }
 
-bool TExStringGrid::LoadDroppedCSV(const QString& FileName)
+namespace {
+
+// Runs the load of a dropped file: a file that cannot be read is refused
+// (false) and the grid keeps its cells.
+bool LoadDroppedFile(const std::function<void()>& load)
 {
-    // A file that cannot be read is refused; the grid keeps its cells.
     try {
-        LoadFromCSV(FileName);
+        load();
         return true;
     } catch (const std::exception&) {
         return false;
     }
+}
+
+}  // namespace
+
+bool TExStringGrid::LoadDroppedCSV(const QString& FileName)
+{
+    return LoadDroppedFile([&] { LoadFromCSV(FileName); });
+}
+
+bool TExStringGrid::LoadDroppedXLS(const QString& FileName)
+{
+    return LoadDroppedFile([&] { LoadFromXLS(FileName); });
 }
 
 void TExStringGrid::DragScrollPoll()
