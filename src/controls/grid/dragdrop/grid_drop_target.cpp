@@ -257,6 +257,10 @@ bool TGridDropTarget::DropFiles(QPoint pt, const QStringList& files)
         if (G.OnOleDrop) G.OnOleDrop(&G, -1, -1, name, allow);
         if (allow) taken = G.LoadDroppedCSV(name) || taken;
     }
+    if (name.toUpper().contains(QLatin1String(".XLS"))) {
+        if (G.OnOleDrop) G.OnOleDrop(&G, -1, -1, name, allow);
+        if (allow) taken = G.LoadDroppedXLS(name) || taken;
+    }
     return taken;
 }
 

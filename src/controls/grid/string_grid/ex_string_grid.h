@@ -2099,6 +2099,8 @@ public:
     // Loads a single dropped CSV file with all its rows; false (nothing
     // loaded) when it cannot be read.
     virtual bool LoadDroppedCSV(const QString& FileName);
+    // The same for a dropped spreadsheet workbook.
+    virtual bool LoadDroppedXLS(const QString& FileName);
     std::function<void(Sender, int ACol, bool& Allow)> OnColumnMove;
     std::function<void(Sender, int ARow, bool& Allow)> OnRowMove;
     std::function<void(Sender, int ACol, bool& Allow)> OnColumnMoving;
@@ -2428,6 +2430,19 @@ public:
     void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
                    const QStringList* FieldDescr, bool ExportEmptyCells);
     void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // Spreadsheet workbooks through the spreadsheet server; failures raise
+    // EExGridError.                      io/office/ex_string_grid_xls_files.cpp
+    // The worksheet names of a workbook, in order.
+    QStringList GetXLSSheets(const QString& FileName);
+    // The used area of the active (or the named) sheet into the grid.
+    void LoadFromXLS(const QString& Filename);
+    void LoadFromXLSSheet(const QString& Filename, const QString& SheetName);
+    void ImportXLS(const QString& Filename, const QString& SheetName);
+    // The save range as one block from column A: into a new workbook, the
+    // running server's active sheet, or the named sheet of the file.
+    void SaveToXLS(const QString& Filename, bool CreateNewSheet);
+    void SaveToXLSSheet(const QString& Filename, const QString& SheetName);
+    void ExportXLS(const QString& Filename, const QString& SheetName, bool CreateNewSheet);
     // The number in a cell (storage column): 0 for an empty cell; raises
     // EExGridError for a text that is no number.
     double CellToReal(int ACol, int ARow);
