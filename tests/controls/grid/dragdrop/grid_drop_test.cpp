@@ -14,6 +14,7 @@
 #include "controls/grid/dragdrop/grid_cell_block.h"
 #include "controls/grid/dragdrop/grid_drag_drop.h"
 #include "controls/grid/string_grid/input/input_test_support.h"
+#include "support/automation_recorder.h"
 
 using namespace grid;
 using input_test::GridUnderTest;
@@ -258,6 +259,29 @@ TEST(GridDrop, ADroppedCsvFileIsLoadedUnlessRefused)
     EXPECT_EQ(kept.drop(*missing, kept.at(2, 3)), Qt::IgnoreAction);
     EXPECT_EQ(kept.g->RowCount(), 12);
     EXPECT_EQ(kept.g->GetCellEx(2, 3), "2,3");
+}
+
+TEST(GridDrop, ADroppedWorkbookIsLoadedThroughTheSpreadsheetServer)
+{
+    auto file = urlData({QUrl::fromLocalFile("/data/Ports.xlsx")});
+    {
+        testing_support::AutomationRecorder recorder;
+        recorder.object("excel.application.WorkBooks.Open(*)", "book");
+        recorder.object("book.ActiveSheet", "sheet");
+        recorder.answer("sheet.UsedRange.Address", "$A$1");
+        recorder.answer("sheet.Rows.Cells(1, 1).Value", "speed");
+        DropGrid t;
+        EXPECT_NE(t.drop(*file, t.at(2, 3)), Qt::IgnoreAction);
+        EXPECT_EQ(recorder.calls().value(2), "excel.application.WorkBooks.Open(\"/data/Ports.xlsx\")");
+        EXPECT_EQ(t.g->RowCount(), 1);
+        EXPECT_EQ(t.g->GetCellEx(0, 0), "speed");
+    }
+    // A workbook the server cannot open is refused with the cells kept.
+    testing_support::AutomationRecorder recorder;
+    recorder.fail("*.Open(*)", "no workbook");
+    DropGrid t;
+    EXPECT_EQ(t.drop(*file, t.at(2, 3)), Qt::IgnoreAction);
+    EXPECT_EQ(t.g->RowCount(), 12);
 }
 
 TEST(GridDrop, CellsFromAnotherGridAndRefusedBlocks)
