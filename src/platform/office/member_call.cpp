@@ -8,10 +8,25 @@ using automation::Variant;
 
 void Fail(const QString& reason) { throw AutomationError(reason); }
 
+namespace {
+automation::Arguments withoutNewValue(InvokeKind kind, const automation::Arguments& arguments)
+{
+    if (kind != InvokeKind::PropertyPut || arguments.empty()) return arguments;
+    return automation::Arguments(arguments.begin(), arguments.end() - 1);
+}
+}  // namespace
+
 MemberCall::MemberCall(const QString& objectName, InvokeKind kind, const QString& member,
                        const automation::Arguments& arguments)
-    : objectName_(objectName), kind_(kind), member_(member), arguments_(arguments)
+    : objectName_(objectName),
+      kind_(kind),
+      member_(member),
+      arguments_(objectName + u'.' + member, withoutNewValue(kind, arguments))
 {
+    if (kind == InvokeKind::PropertyPut && !arguments.empty()) {
+        newValue_ = arguments.back().value;
+        hasNewValue_ = true;
+    }
 }
 
 bool MemberCall::reads(const char* member) const
@@ -26,38 +41,23 @@ bool MemberCall::writes(const char* member) const
 
 const Variant* MemberCall::find(int position, const char* name) const
 {
-    const size_t count = kind_ == InvokeKind::PropertyPut && !arguments_.empty() ? arguments_.size() - 1
-                                                                                  : arguments_.size();
-    int positional = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const automation::Argument& argument = arguments_[i];
-        if (argument.name.isEmpty()) {
-            if (positional++ == position) return &argument.value;
-        } else if (argument.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0) {
-            return &argument.value;
-        }
-    }
-    return nullptr;
+    return arguments_.Find(static_cast<size_t>(position), QLatin1String(name));
 }
 
 const Variant& MemberCall::required(int position, const char* name) const
 {
-    if (const Variant* value = find(position, name)) return *value;
-    throw AutomationError(QStringLiteral("%1.%2: the argument \"%3\" is missing")
-                              .arg(objectName_, member_, QLatin1String(name)));
+    return arguments_.Required(static_cast<size_t>(position), QLatin1String(name));
 }
 
 Variant MemberCall::optional(int position, const char* name, const Variant& fallback) const
 {
-    const Variant* value = find(position, name);
-    return value && !value->isEmpty() ? *value : fallback;
+    return arguments_.Optional(static_cast<size_t>(position), QLatin1String(name), fallback);
 }
 
 const Variant& MemberCall::newValue() const
 {
-    if (kind_ != InvokeKind::PropertyPut || arguments_.empty())
-        throw AutomationError(QStringLiteral("%1.%2: no value to assign").arg(objectName_, member_));
-    return arguments_.back().value;
+    if (!hasNewValue_) throw AutomationError(QStringLiteral("%1.%2: no value to assign").arg(objectName_, member_));
+    return newValue_;
 }
 
 void MemberCall::unknown() const

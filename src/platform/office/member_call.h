@@ -1,9 +1,12 @@
 #pragma once
 
-// What every office server object needs to answer a late-bound call: which
-// member is asked for and how, and its arguments by position or by name.
+// What an office server object needs to answer a late-bound call in one
+// Invoke: which member is asked for and how, and its arguments by position or
+// by name (for objects whose members depend on their state more than a
+// MemberObject's fixed table shows).
 
 #include "platform/automation/automation.h"
+#include "platform/office/member_object.h"
 
 namespace platform::office {
 
@@ -39,7 +42,9 @@ private:
     QString objectName_;
     automation::InvokeKind kind_;
     QString member_;
-    const automation::Arguments& arguments_;
+    CallArguments arguments_;  // without the value of a property write
+    automation::Variant newValue_;
+    bool hasNewValue_ = false;
 };
 
 }  // namespace platform::office

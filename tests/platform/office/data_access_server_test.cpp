@@ -34,14 +34,14 @@ QString accessString(const QString& file)
 
 ObjectRef openConnection(const QString& connectionString)
 {
-    ObjectRef connection = data_access::CreateConnection();
+    ObjectRef connection = data_access::NewConnection();
     connection->Call("Open", {Arg(connectionString)});
     return connection;
 }
 
 ObjectRef openRecords(const ObjectRef& connection, const QString& sql)
 {
-    ObjectRef records = data_access::CreateRecordSet();
+    ObjectRef records = data_access::NewRecordSet();
     records->Put("ActiveConnection", connection);
     records->Call("Open", {Arg(sql)});
     return records;
@@ -132,10 +132,10 @@ TEST(DataAccessServer, FilesAndStatementsItCannotServeAreServerErrors)
     EXPECT_THROW(openRecords(connection, "DROP TABLE t"), AutomationError);
     EXPECT_THROW(openRecords(openConnection(accessString(broken)), "SELECT * FROM t"), AutomationError);
     // A record set needs an open connection object.
-    ObjectRef records = data_access::CreateRecordSet();
+    ObjectRef records = data_access::NewRecordSet();
     EXPECT_THROW(records->Put("ActiveConnection", "DSN=x"), AutomationError);
     EXPECT_THROW(records->Call("Open", {Arg("SELECT 1")}), AutomationError);
-    ObjectRef closed = data_access::CreateConnection();
+    ObjectRef closed = data_access::NewConnection();
     records->Put("ActiveConnection", closed);
     EXPECT_THROW(records->Call("Open", {Arg("SELECT 1")}), AutomationError);
 }

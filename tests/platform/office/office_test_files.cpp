@@ -3,7 +3,7 @@
 #include <QFile>
 #include <pugixml.hpp>
 
-#include "platform/office/package/zip_package.h"
+#include "platform/office/office_test_support.h"
 
 namespace office_testing {
 
@@ -22,8 +22,8 @@ QByteArray DocxWithBody(const QByteArray& body)
 
 QByteArray DocxWithMainPart(const QByteArray& xml)
 {
-    platform::office::ZipPackage package;
-    package.SetPart("[Content_Types].xml",
+    return office_test::ZipParts({
+        {"[Content_Types].xml",
                     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
                     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
                     "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
@@ -31,25 +31,23 @@ QByteArray DocxWithMainPart(const QByteArray& xml)
                     "<Override PartName=\"/word/main.xml\" ContentType=\"application/"
                     "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
                     "<Override PartName=\"/word/styles.xml\" ContentType=\"application/"
-                    "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/></Types>");
+                    "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/></Types>"},
     // The main part under another name than usual: found through the
     // relationships.
-    package.SetPart("_rels/.rels",
+        {"_rels/.rels",
                     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
                     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                     "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-                    "relationships/officeDocument\" Target=\"/word/main.xml\"/></Relationships>");
-    package.SetPart("word/main.xml", xml);
-    package.SetPart("word/styles.xml", StylesPart);
-    return package.Write();
+                    "relationships/officeDocument\" Target=\"/word/main.xml\"/></Relationships>"},
+        {"word/main.xml", xml},
+        {"word/styles.xml", StylesPart},
+    });
 }
 
 QByteArray DocumentXml(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const auto package = platform::office::ZipPackage::Read(file.readAll());
-    return package.Contains("word/main.xml") ? package.Part("word/main.xml") : package.Part("word/document.xml");
+    const QByteArray main = office_test::ReadPart(path, "word/main.xml");
+    return main.isEmpty() ? office_test::ReadPart(path, "word/document.xml") : main;
 }
 
 namespace {

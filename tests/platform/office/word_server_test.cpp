@@ -13,7 +13,7 @@ namespace {
 
 // A word processor started for one test and quit at its end.
 struct WordServer {
-    ObjectRef app = word::CreateApplication();
+    ObjectRef app = word::NewWordApplication();
     ~WordServer() { app->Call("Quit"); }
     ObjectRef documents() { return app->GetObject("Documents"); }
     ObjectRef selection() { return app->GetObject("Selection"); }
@@ -185,19 +185,19 @@ TEST(WordServer, SaveThatCannotWriteFailsAndLeavesNoFile)
 
 TEST(WordServer, RunningApplicationIsAttachedToUntilItQuits)
 {
-    EXPECT_EQ(word::ActiveApplication(), nullptr);
-    ObjectRef first = word::CreateApplication();
-    ObjectRef second = word::CreateApplication();
+    EXPECT_EQ(word::WordSession().Active(), nullptr);
+    ObjectRef first = word::NewWordApplication();
+    ObjectRef second = word::NewWordApplication();
     second->GetObject("Documents")->Call("Add");
-    EXPECT_EQ(word::ActiveApplication(), second);
+    EXPECT_EQ(word::WordSession().Active(), second);
     // The attached instance shows the documents it has open.
-    EXPECT_EQ(word::ActiveApplication()->GetObject("Documents")->Get("Count").toInteger(), 1);
-    EXPECT_EQ(word::ActiveApplication()->GetObject("ActiveDocument")->Get("Name").toText(), "Document1");
+    EXPECT_EQ(word::WordSession().Active()->GetObject("Documents")->Get("Count").toInteger(), 1);
+    EXPECT_EQ(word::WordSession().Active()->GetObject("ActiveDocument")->Get("Name").toText(), "Document1");
     second->Call("Quit");
-    EXPECT_EQ(word::ActiveApplication(), first);
+    EXPECT_EQ(word::WordSession().Active(), first);
     EXPECT_THROW(second->Get("Documents"), AutomationError);
     first->Call("Quit");
-    EXPECT_EQ(word::ActiveApplication(), nullptr);
+    EXPECT_EQ(word::WordSession().Active(), nullptr);
 }
 
 TEST(WordServer, UnknownMembersAndBadArgumentsAreServerErrors)

@@ -144,7 +144,7 @@ class ConnectionObject final : public AutomationObject {
 public:
     Variant Invoke(InvokeKind kind, const QString& member, const Arguments& arguments) override
     {
-        MemberCall call(QStringLiteral("ADODB.Connection"), kind, member, arguments);
+        MemberCall call(QString::fromLatin1(ConnectionProgram), kind, member, arguments);
         if (call.reads("ConnectionString")) return connectionString_;
         if (call.writes("ConnectionString")) {
             if (isOpen()) Fail(QStringLiteral("The connection is open"));
@@ -287,7 +287,7 @@ class RecordSetObject final : public AutomationObject {
 public:
     Variant Invoke(InvokeKind kind, const QString& member, const Arguments& arguments) override
     {
-        MemberCall call(QStringLiteral("ADODB.RecordSet"), kind, member, arguments);
+        MemberCall call(QString::fromLatin1(RecordSetProgram), kind, member, arguments);
         if (call.writes("ActiveConnection")) {
             setConnection(call.newValue());
             return {};
@@ -365,7 +365,13 @@ private:
 
 }  // namespace
 
-ObjectRef CreateConnection() { return std::make_shared<ConnectionObject>(); }
-ObjectRef CreateRecordSet() { return std::make_shared<RecordSetObject>(); }
+ObjectRef NewConnection() { return std::make_shared<ConnectionObject>(); }
+ObjectRef NewRecordSet() { return std::make_shared<RecordSetObject>(); }
+
+void AddDataAccessServers(ServerRegistry& registry)
+{
+    registry.Add(QString::fromLatin1(ConnectionProgram), {&NewConnection, {}});
+    registry.Add(QString::fromLatin1(RecordSetProgram), {&NewRecordSet, {}});
+}
 
 }  // namespace platform::office::data_access

@@ -18,11 +18,16 @@
 // of that name is installed. A record set reads forward only: RecordCount is
 // -1 when the driver does not tell the count beforehand.
 
-#include "platform/automation/automation.h"
+#include "platform/office/office_servers.h"
 
 namespace platform::office::data_access {
 
-automation::ObjectRef CreateConnection();
-automation::ObjectRef CreateRecordSet();
+inline constexpr const char* ConnectionProgram = "ADODB.Connection";
+inline constexpr const char* RecordSetProgram = "ADODB.RecordSet";
+
+automation::ObjectRef NewConnection();
+automation::ObjectRef NewRecordSet();
+// Both objects; neither has a running instance.
+void AddDataAccessServers(ServerRegistry& registry);
 
 }  // namespace platform::office::data_access

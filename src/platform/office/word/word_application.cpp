@@ -419,28 +419,19 @@ private:
     Application application_;
 };
 
-// Every application made and not yet quit.
-std::vector<ObjectRef>& running()
-{
-    static std::vector<ObjectRef> applications;
-    return applications;
-}
-
 class ApplicationObject final : public AutomationObject {
 public:
     ApplicationObject() : state_(std::make_shared<ApplicationState>()) {}
     Variant Invoke(InvokeKind kind, const QString& member, const Arguments& arguments) override
     {
-        MemberCall call(QStringLiteral("word.application"), kind, member, arguments);
+        MemberCall call(QString::fromLatin1(ProgramName), kind, member, arguments);
         if (call.reads("Quit")) {
             if (!state_->quit) {
                 for (const Document& document : state_->documents) document->closed = true;
                 state_->documents.clear();
                 state_->active = nullptr;
                 state_->quit = true;
-                auto& list = running();
-                list.erase(std::remove_if(list.begin(), list.end(), [&](const ObjectRef& o) { return o.get() == this; }),
-                           list.end());
+                WordSession().Quit(this);
             }
             return {};
         }
@@ -458,13 +449,22 @@ private:
 
 }  // namespace
 
-ObjectRef CreateApplication()
+ObjectRef NewWordApplication()
 {
     auto application = std::make_shared<ApplicationObject>();
-    running().push_back(application);
+    WordSession().Started(application);
     return application;
 }
 
-ObjectRef ActiveApplication() { return running().empty() ? nullptr : running().back(); }
+RunningInstances& WordSession()
+{
+    static RunningInstances session;
+    return session;
+}
+
+void AddWordServer(ServerRegistry& registry)
+{
+    registry.Add(QString::fromLatin1(ProgramName), {&NewWordApplication, [] { return WordSession().Active(); }});
+}
 
 }  // namespace platform::office::word

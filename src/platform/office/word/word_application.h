@@ -20,17 +20,21 @@
 // Goto knows the bookmark (What -1, by Name) and the line (What 3, Which 1
 // the first, -1 the last; a paragraph is one line here).
 //
-// The running application: a server made by CreateApplication runs until it
-// is told "Quit"; ActiveApplication gives the one made last of those still
-// running, with the documents it has open, the way a user's running word
+// The running application: a server made by NewWordApplication runs until it
+// is told "Quit"; the session's Active() gives the one made last of those
+// still running, with the documents it has open, the way a user's running word
 // processor is attached to.
 
-#include "platform/automation/automation.h"
+#include "platform/office/office_servers.h"
+#include "platform/office/running_instances.h"
 
 namespace platform::office::word {
 
-automation::ObjectRef CreateApplication();
-// nullptr when none runs.
-automation::ObjectRef ActiveApplication();
+inline constexpr const char* ProgramName = "word.application";
+
+// A new application instance (running until told "Quit").
+automation::ObjectRef NewWordApplication();
+RunningInstances& WordSession();
+void AddWordServer(ServerRegistry& registry);
 
 }  // namespace platform::office::word
