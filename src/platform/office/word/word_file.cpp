@@ -69,16 +69,20 @@ WordFile WordFile::Open(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         throw AutomationError(QStringLiteral("The file %1 cannot be opened: %2").arg(path, file.errorString()));
     if (file.size() > MaxFileSize) throw AutomationError(QStringLiteral("The file %1 is too large").arg(path));
-    const QByteArray bytes = file.readAll();
     try {
-        WordFile result;
-        result.package_ = ZipPackage::Read(bytes);
-        result.mainPart_ = mainPartOf(result.package_);
-        result.body_ = DocumentBody::Parse(result.package_.Part(result.mainPart_));
-        return result;
+        return FromBytes(file.readAll());
     } catch (const AutomationError& error) {
         throw AutomationError(QStringLiteral("%1 is not a valid document: %2").arg(path, error.message()));
     }
+}
+
+WordFile WordFile::FromBytes(const QByteArray& bytes)
+{
+    WordFile result;
+    result.package_ = ZipPackage::Read(bytes);
+    result.mainPart_ = mainPartOf(result.package_);
+    result.body_ = DocumentBody::Parse(result.package_.Part(result.mainPart_));
+    return result;
 }
 
 void WordFile::SaveAs(const QString& path) const

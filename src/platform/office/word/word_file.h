@@ -18,6 +18,9 @@ public:
     // Throws AutomationError when the file is missing, unreadable or no
     // word-processor document.
     static WordFile Open(const QString& path);
+    // The document in a package's bytes; throws AutomationError with the
+    // reason when they hold none.
+    static WordFile FromBytes(const QByteArray& bytes);
     // Writes the document whole (through the atomic writer); throws
     // AutomationError when it cannot.
     void SaveAs(const QString& path) const;
