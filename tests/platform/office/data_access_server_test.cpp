@@ -14,19 +14,6 @@ namespace data_access = platform::office::data_access;
 
 namespace {
 
-// Runs the statements on a new SQLite database at `path`.
-void makeDatabase(const QString& path, const QStringList& statements)
-{
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "test_setup");
-        database.setDatabaseName(path);
-        ASSERT_TRUE(database.open());
-        QSqlQuery query(database);
-        for (const QString& statement : statements) ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
-    }
-    QSqlDatabase::removeDatabase("test_setup");
-}
-
 QString accessString(const QString& file)
 {
     return "Driver={Microsoft Access Driver (*.mdb)};DBQ=" + file;
@@ -72,7 +59,7 @@ TEST(DataAccessServer, ReadsTheRecordsOfAnSQLiteFileNamedInAnAccessConnectionStr
 {
     testing_support::TempFolder folder;
     const QString file = folder.file("plant.mdb");
-    makeDatabase(file, {"CREATE TABLE Orders (Id INTEGER, Item TEXT, Price REAL, Note TEXT)",
+    MakeSQLiteDatabase(file, {"CREATE TABLE Orders (Id INTEGER, Item TEXT, Price REAL, Note TEXT)",
                         "INSERT INTO Orders VALUES (1, 'Pump', 12.5, NULL)",
                         "INSERT INTO Orders VALUES (2, 'Valve', 3, '')",
                         "INSERT INTO Orders VALUES (3, 'Gräte; \"x\"', -0.25, 'spare')"});
@@ -99,7 +86,7 @@ TEST(DataAccessServer, EmptyResultIsAtItsEndAtOnce)
 {
     testing_support::TempFolder folder;
     const QString file = folder.file("empty.db");
-    makeDatabase(file, {"CREATE TABLE t (a TEXT, b TEXT)"});
+    MakeSQLiteDatabase(file, {"CREATE TABLE t (a TEXT, b TEXT)"});
     ObjectRef records = openRecords(openConnection(accessString(file)), "SELECT a, b FROM t");
     EXPECT_TRUE(records->Get("EOF").toBool());
     EXPECT_EQ(records->GetObject("Fields")->Get("Count").toInteger(), 2);
@@ -110,7 +97,7 @@ TEST(DataAccessServer, FilesAndStatementsItCannotServeAreServerErrors)
 {
     testing_support::TempFolder folder;
     const QString good = folder.file("good.db");
-    makeDatabase(good, {"CREATE TABLE t (a TEXT)", "INSERT INTO t VALUES ('x')"});
+    MakeSQLiteDatabase(good, {"CREATE TABLE t (a TEXT)", "INSERT INTO t VALUES ('x')"});
     const QString text = folder.write("text.mdb", "no database at all");
     QByteArray damaged = folder.read("good.db");
     damaged.replace(100, 400, QByteArray(400, '\xff'));
@@ -144,7 +131,7 @@ TEST(DataAccessServer, BracedValuesMayHoldSeparators)
 {
     testing_support::TempFolder folder;
     const QString file = folder.file("a;b}c.db");
-    makeDatabase(file, {"CREATE TABLE t (a INTEGER)", "INSERT INTO t VALUES (7)"});
+    MakeSQLiteDatabase(file, {"CREATE TABLE t (a INTEGER)", "INSERT INTO t VALUES (7)"});
     QString braced = file;
     braced.replace("}", "}}");
     ObjectRef records = openRecords(openConnection("Driver={Microsoft Access Driver (*.mdb)}; DBQ={" + braced + "} ;"),

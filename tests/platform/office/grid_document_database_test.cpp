@@ -5,19 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include "controls/grid/grid_error.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "office_test_support.h"
 #include "platform/office/office_test_files.h"
 #include "platform/office/word/word_application.h"
+#include "support/grid_rows.h"
 #include "support/temp_folder.h"
 
 using namespace grid;
 using namespace office_testing;
 using platform::automation::ObjectRef;
+using testing_support::GridRows;
 
 namespace grid_document_database_test {
 
@@ -132,35 +132,12 @@ TEST(GridDocumentExport, DamagedDocumentsAndUnwritableFilesRaiseTheGridError)
 
 // ------------------------------------------------------------ databases
 
-void MakeDatabase(const QString& path, const QStringList& statements)
-{
-    {
-        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "grid_test_setup");
-        database.setDatabaseName(path);
-        ASSERT_TRUE(database.open());
-        QSqlQuery query(database);
-        for (const QString& statement : statements) ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
-    }
-    QSqlDatabase::removeDatabase("grid_test_setup");
-}
-
-QStringList Rows(TExStringGrid& g)
-{
-    QStringList rows;
-    for (int r = 0; r < g.RowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < g.ColCount(); ++c) row << g.GetCellEx(c, r);
-        rows << row.join(u'|');
-    }
-    return rows;
-}
-
 TEST(GridDatabaseImport, TableFillsHeaderFromFieldNamesAndRowsFromRecords)
 {
     Servers servers;
     testing_support::TempFolder folder;
     const QString file = folder.file("plant.mdb");
-    MakeDatabase(file, {"CREATE TABLE \"Pump \"\"A\"\"\" (Id INTEGER, Name TEXT, Flow REAL)",
+    MakeSQLiteDatabase(file, {"CREATE TABLE \"Pump \"\"A\"\"\" (Id INTEGER, Name TEXT, Flow REAL)",
                         "INSERT INTO \"Pump \"\"A\"\"\" VALUES (1, 'P1', 12.5)",
                         "INSERT INTO \"Pump \"\"A\"\"\" VALUES (2, NULL, 0.25)"});
     TExStringGrid g;
@@ -168,10 +145,10 @@ TEST(GridDatabaseImport, TableFillsHeaderFromFieldNamesAndRowsFromRecords)
     g.SetFixedRows(1);
     g.SetRowCount(2);
     g.LoadFromMDBTable(file, "Pump \"A\"");
-    EXPECT_EQ(Rows(g), (QStringList{"|Id|Name|Flow", "|1|P1|12.5", "|2||0.25"}));
+    EXPECT_EQ(GridRows(g), (QStringList{"|Id|Name|Flow", "|1|P1|12.5", "|2||0.25"}));
 
     g.LoadFromMDBSQL(file, "SELECT Name FROM \"Pump \"\"A\"\"\" WHERE Id = 1");
-    EXPECT_EQ(Rows(g), (QStringList{"|Name", "|P1"}));
+    EXPECT_EQ(GridRows(g), (QStringList{"|Name", "|P1"}));
 }
 
 TEST(GridDatabaseImport, DamagedOrMissingDatabasesLeaveTheGridAsItWas)
@@ -179,7 +156,7 @@ TEST(GridDatabaseImport, DamagedOrMissingDatabasesLeaveTheGridAsItWas)
     Servers servers;
     testing_support::TempFolder folder;
     const QString good = folder.file("good.db");
-    MakeDatabase(good, {"CREATE TABLE t (a TEXT)", "INSERT INTO t VALUES ('x')"});
+    MakeSQLiteDatabase(good, {"CREATE TABLE t (a TEXT)", "INSERT INTO t VALUES ('x')"});
     QByteArray bytes = folder.read("good.db");
     bytes.replace(16, 200, QByteArray(200, '\x7f'));
     const QString damaged = folder.write("damaged.db", bytes);
@@ -188,10 +165,10 @@ TEST(GridDatabaseImport, DamagedOrMissingDatabasesLeaveTheGridAsItWas)
     Fill(g, {{"keep", "me"}, {"as", "is"}});
     for (const QString& file : {damaged, text, folder.file("missing.mdb")}) {
         EXPECT_NE(GridError([&] { g.LoadFromMDBTable(file, "t"); }), "no error") << file.toStdString();
-        EXPECT_EQ(Rows(g), (QStringList{"keep|me", "as|is"}));
+        EXPECT_EQ(GridRows(g), (QStringList{"keep|me", "as|is"}));
     }
     EXPECT_NE(GridError([&] { g.LoadFromMDBTable(good, "missing"); }), "no error");
-    EXPECT_EQ(Rows(g), (QStringList{"keep|me", "as|is"}));
+    EXPECT_EQ(GridRows(g), (QStringList{"keep|me", "as|is"}));
 }
 
 }  // namespace grid_document_database_test

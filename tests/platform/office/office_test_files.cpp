@@ -1,6 +1,10 @@
 #include "platform/office/office_test_files.h"
 
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
 #include <pugixml.hpp>
 
 #include "platform/office/office_test_support.h"
@@ -24,24 +28,37 @@ QByteArray DocxWithMainPart(const QByteArray& xml)
 {
     return office_test::ZipParts({
         {"[Content_Types].xml",
-                    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-                    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-                    "<Override PartName=\"/word/main.xml\" ContentType=\"application/"
-                    "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-                    "<Override PartName=\"/word/styles.xml\" ContentType=\"application/"
-                    "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/></Types>"},
-    // The main part under another name than usual: found through the
-    // relationships.
+         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+         "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+         "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+         "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+         "<Override PartName=\"/word/main.xml\" ContentType=\"application/"
+         "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+         "<Override PartName=\"/word/styles.xml\" ContentType=\"application/"
+         "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/></Types>"},
+        // The main part under another name than usual: found through the
+        // relationships.
         {"_rels/.rels",
-                    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
-                    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
-                    "relationships/officeDocument\" Target=\"/word/main.xml\"/></Relationships>"},
+         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+         "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+         "relationships/officeDocument\" Target=\"/word/main.xml\"/></Relationships>"},
         {"word/main.xml", xml},
         {"word/styles.xml", StylesPart},
     });
+}
+
+void MakeSQLiteDatabase(const QString& path, const QStringList& statements)
+{
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "test_setup");
+        database.setDatabaseName(path);
+        ASSERT_TRUE(database.open()) << database.lastError().text().toStdString();
+        QSqlQuery query(database);
+        for (const QString& statement : statements)
+            ASSERT_TRUE(query.exec(statement)) << statement.toStdString() << ": " << query.lastError().text().toStdString();
+    }
+    QSqlDatabase::removeDatabase("test_setup");
 }
 
 QByteArray DocumentXml(const QString& path)

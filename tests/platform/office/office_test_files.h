@@ -30,6 +30,10 @@ QByteArray DocxWithBody(const QByteArray& body);
 QByteArray DocxWithMainPart(const QByteArray& xml);
 extern const QByteArray StylesPart;
 
+// A new SQLite database at `path` made by the statements (the test fails
+// when one fails).
+void MakeSQLiteDatabase(const QString& path, const QStringList& statements);
+
 // The main part of a .docx file on disk.
 QByteArray DocumentXml(const QString& path);
 

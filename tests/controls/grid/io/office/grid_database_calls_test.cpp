@@ -6,10 +6,12 @@
 #include "controls/grid/grid_error.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "support/automation_recorder.h"
+#include "support/grid_rows.h"
 
 using namespace grid;
 using platform::automation::Variant;
 using testing_support::AutomationRecorder;
+using testing_support::GridRows;
 
 namespace grid_database_calls_test {
 
@@ -30,17 +32,6 @@ void Script(AutomationRecorder& recorder)
     recorder.answer("id.ActualSize", 4);
     recorder.answer("item.Value", "Pump");
     recorder.answers("item.ActualSize", {Variant(8), Variant(0)});
-}
-
-QStringList Rows(TExStringGrid& g)
-{
-    QStringList rows;
-    for (int r = 0; r < g.RowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < g.ColCount(); ++c) row << g.GetCellEx(c, r);
-        rows << row.join(u'|');
-    }
-    return rows;
 }
 
 TEST(GridDatabaseCalls, TableImportFillsHeaderFromFieldNamesAndRowsFromRecords)
@@ -84,7 +75,7 @@ TEST(GridDatabaseCalls, TableImportFillsHeaderFromFieldNamesAndRowsFromRecords)
               "connection.Close()");
     // As many rows as records below the header; the fixed column keeps its
     // texts.
-    EXPECT_EQ(Rows(g), (QStringList{"|Id|Item", "|1|Pump", "kept|2|"}));
+    EXPECT_EQ(GridRows(g), (QStringList{"|Id|Item", "|1|Pump", "kept|2|"}));
 }
 
 TEST(GridDatabaseCalls, WithoutFixedRowsNoNamesAndAnEmptyResultLeavesOneEmptyRow)
@@ -102,7 +93,7 @@ TEST(GridDatabaseCalls, WithoutFixedRowsNoNamesAndAnEmptyResultLeavesOneEmptyRow
     g.LoadFromMDBSQL("plant.mdb", "SELECT Id, Item FROM Orders WHERE Id > 9");
     EXPECT_TRUE(recorder.callsMatching("*.Name").isEmpty());
     EXPECT_EQ(recorder.callsMatching("records.Open(*)"), QStringList{"records.Open(\"SELECT Id, Item FROM Orders WHERE Id > 9\")"});
-    EXPECT_EQ(Rows(g), QStringList{"|"});
+    EXPECT_EQ(GridRows(g), QStringList{"|"});
 }
 
 TEST(GridDatabaseCalls, NamesAreQuotedAndFileNamesThatBreakTheConnectionStringAreRefused)
