@@ -99,7 +99,10 @@ public:
     {
         MemberCall call(QStringLiteral("Range"), kind, member, arguments);
         DocumentBody& body = document_->body();
-        if (cell_) std::tie(start_, end_) = body.CellRange(cell_);
+        // A cell's positions move as text comes in before it: asked for
+        // only when read (finding them walks the document).
+        if (cell_ && (call.reads("Start") || call.reads("End") || call.reads("Text")))
+            std::tie(start_, end_) = body.CellRange(cell_);
         if (call.reads("Start")) return start_;
         if (call.reads("End")) return end_;
         if (call.reads("Text")) return body.Text(start_, end_);
