@@ -92,6 +92,7 @@ TEST(SpreadsheetServer, WorkbookWrittenAndReadBackGivesTheSameCells)
         ObjectRef other = book->GetObject("WorkSheets")->CallObject("Add");
         other->Put("Name", "Other");
         other->GetObject("Cells", {Argument(1), Argument(1)})->Put("Value", "x \"quoted\" & <tagged>");
+        other->GetObject("Cells", {Argument(1), Argument(2)})->Put("Value", QString("tab\tbell\x07 _x0041_ kept"));
         book->Call("SaveAs", {Argument(path)});
         EXPECT_TRUE(book->Get("Saved").toBool());
         excel->Call("Quit");
@@ -115,7 +116,9 @@ TEST(SpreadsheetServer, WorkbookWrittenAndReadBackGivesTheSameCells)
               "date 2024-03-05T00:00:00");
     ObjectRef other = book->GetObject("Sheets", {Argument(2)});
     EXPECT_EQ(other->Get("Name").toText(), "Other");
-    EXPECT_EQ(other->GetObject("UsedRange")->Get("Address").toText(), "$A$1");
+    EXPECT_EQ(other->GetObject("UsedRange")->Get("Address").toText(), "$A$1:$B$1");
+    EXPECT_EQ(other->GetObject("Range", {Argument("B1")})->Get("Value").toText(), QString("tab\tbell\x07 _x0041_ kept"))
+        << "control characters and texts that look escaped survive";
     EXPECT_EQ(other->GetObject("Range", {Argument("A1")})->Get("Value").toText(), "x \"quoted\" & <tagged>");
 
     // The package is one a spreadsheet program reads: named sheets, the
@@ -291,6 +294,23 @@ TEST(XlsxReader, DamagedPackagesAreRefused)
     Parts noSheets = HandMadeWorkbook(FirstSheet);
     noSheets[2].second = "<workbook><sheets/></workbook>";
     EXPECT_THROW(ReadXlsx(office_test::ZipParts(noSheets)), WorkbookFileError);
+}
+
+TEST(SpreadsheetServer, LegacyWorkbookIsReadOnly)
+{
+    office_test::RealServers servers;
+    // Made record by record by tests/data/office/make_two_sheets_xls.py.
+    const QString path = TEST_DATA_DIR "/office/two_sheets.xls";
+    ObjectRef excel = Objects().CreateObject("excel.application");
+    ObjectRef book = excel->GetObject("WorkBooks")->CallObject("Open", {Argument(path)});
+    EXPECT_EQ(book->GetObject("Sheets")->Get("Count").toInteger(), 2);
+    ObjectRef ports = book->GetObject("Sheets", {Argument("Ports")});
+    EXPECT_EQ(ports->GetObject("UsedRange")->Get("Address").toText(), "$A$1:$C$2");
+    EXPECT_EQ(ShownBlock(ports->GetObject("Range", {Argument("A1:C2")})->Get("Value")),
+              QStringList({"text name", "number 42", "empty",  //
+                           "text speed", "date 2024-03-05T00:00:00", "date 2024-03-05T12:00:00"}));
+    EXPECT_EQ(Shown(book->GetObject("Sheets", {Argument(2)})->GetObject("Range", {Argument("A1")})->Get("Value")), "number 1.5");
+    EXPECT_THROW(book->Call("Save"), AutomationError);
 }
 
 TEST(SpreadsheetServer, LegacyWorkbookThatIsNoneIsRefused)

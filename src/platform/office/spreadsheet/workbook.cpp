@@ -22,7 +22,7 @@ Variant Sheet::At(CellKey key) const
 
 void Sheet::Set(CellKey key, const Variant& value)
 {
-    if (value.isEmpty())
+    if (value.isEmpty() || (value.kind() == Variant::Kind::Text && value.toText().isEmpty()))
         cells.erase(key);
     else
         cells[key] = value;

@@ -22,7 +22,7 @@ using automation::Variant;
 inline constexpr int MaxSheetRows = 1048576;
 inline constexpr int MaxSheetColumns = 16384;
 // The most cells a workbook file may bring (beyond it the file is refused).
-inline constexpr qint64 MaxWorkbookCells = 16 * 1024 * 1024;
+inline constexpr qint64 MaxWorkbookCells = 2 * 1024 * 1024;
 
 // A workbook file that cannot be read or written.
 class WorkbookFileError : public std::runtime_error {
@@ -50,7 +50,7 @@ struct Sheet {
     std::map<CellKey, Variant> cells;
 
     Variant At(CellKey key) const;
-    // An empty value removes the cell.
+    // An empty value or an empty text removes the cell.
     void Set(CellKey key, const Variant& value);
     // The smallest area around the cells; nullopt for an empty sheet.
     std::optional<CellArea> Used() const;

@@ -1,6 +1,8 @@
 #include "platform/office/spreadsheet/xlsx_reader.h"
 
+#include <charconv>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include <pugixml.hpp>
@@ -11,7 +13,7 @@ namespace platform::office::spreadsheet {
 namespace {
 
 // No part of a workbook file is read beyond this many bytes.
-constexpr zip_uint64_t MaxPartBytes = 256u * 1024u * 1024u;
+constexpr zip_uint64_t MaxPartBytes = 64u * 1024u * 1024u;
 
 [[noreturn]] void Malformed(const QString& reason)
 {
@@ -111,14 +113,48 @@ pugi::xml_attribute Attribute(const pugi::xml_node& node, const char* name)
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
+int HexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') return u - u'0';
+    if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+    return -1;
+}
+
+// Characters XML cannot carry are written as _xHHHH_ (and "_x" itself as
+// _x005F_x...).
+QString Unescaped(const QString& text)
+{
+    if (!text.contains(QStringLiteral("_x"))) return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'_' && i + 6 < text.size() && text[i + 1] == u'x' && text[i + 6] == u'_') {
+            int code = 0;
+            for (int k = 2; k < 6 && code >= 0; ++k) {
+                const int digit = HexDigit(text[i + k]);
+                code = digit < 0 ? -1 : code * 16 + digit;
+            }
+            if (code >= 0) {
+                out += QChar(char16_t(code));
+                i += 6;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
 // The text of a string item: its <t>, or the <t> of each run (phonetic
 // runs left out).
 QString ItemText(const pugi::xml_node& item)
 {
-    if (pugi::xml_node t = Child(item, "t")) return Utf8(t.text().get());
+    if (pugi::xml_node t = Child(item, "t")) return Unescaped(Utf8(t.text().get()));
     QString text;
     EachChild(item, "r", [&](const pugi::xml_node& run) { text += Utf8(Child(run, "t").text().get()); });
-    return text;
+    return Unescaped(text);
 }
 
 // A part name from a relationship target, relative to the folder of `from`.
@@ -216,11 +252,23 @@ std::vector<QString> SharedStrings(const Package& package, const QString& part)
     return strings;
 }
 
+// A number in the file's form; one beyond the range of numbers is taken as
+// the largest (writers round the largest up when they shorten it).
 double NumberOf(const QString& text, const QString& where)
 {
-    bool ok = false;
-    const double n = text.trimmed().toDouble(&ok);
-    if (!ok) Malformed(QStringLiteral("%1 holds no number").arg(where));
+    const QByteArray latin = text.trimmed().toLatin1();
+    double n = 0;
+    const auto [end, error] = std::from_chars(latin.constData(), latin.constData() + latin.size(), n);
+    if (latin.isEmpty() || end != latin.constData() + latin.size() || latin.contains('n') || latin.contains('N') ||
+        latin.contains('i') || latin.contains('I'))
+        Malformed(QStringLiteral("%1 holds no number").arg(where));
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = latin.startsWith('-');
+        const qsizetype e = std::max(latin.indexOf('e'), latin.indexOf('E'));
+        const bool tiny = e >= 0 && latin.mid(e + 1).startsWith('-');
+        return tiny ? 0.0 : negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
+    }
+    if (error != std::errc()) Malformed(QStringLiteral("%1 holds no number").arg(where));
     return n;
 }
 

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <xlsxwriter.h>
 
@@ -32,7 +33,10 @@ void WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const Vari
 {
     switch (value.kind()) {
     case Variant::Kind::Text: {
-        const QByteArray text = value.toText().toUtf8();
+        // A text that holds _xHHHH_ itself keeps it: its "_" is escaped so
+        // that readers do not take it for an escaped character.
+        static const QRegularExpression escapeLike(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+        const QByteArray text = value.toText().replace(escapeLike, QStringLiteral("_x005F_\\1")).toUtf8();
         Check(worksheet_write_string(sheet, row, column, text.constData(), nullptr), path);
         break;
     }
