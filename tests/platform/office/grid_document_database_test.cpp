@@ -64,7 +64,12 @@ TEST(GridDocumentExport, NewDocumentHoldsTheGridAsATableBeforeItsCaption)
         HAlign = ARow == 0 && ACol == 0 ? taCenter : ARow == 1 && ACol == 1 ? taRightJustify : taLeftJustify;
     };
     g.SaveToDOC(folder.file("pumps.docx"), true);
-    EXPECT_EQ(DocumentXml(folder.file("pumps.docx")).toStdString(), Golden("grid_table_document.xml").toStdString());
+    const QString path = folder.file("pumps.docx");
+    EXPECT_EQ(DocumentXml(path).toStdString(), Golden("grid_table_document.xml").toStdString());
+    // The package around it.
+    EXPECT_EQ(office_test::ReadPart(path, "[Content_Types].xml").toStdString(),
+              Golden("document_content_types.xml").toStdString());
+    EXPECT_EQ(office_test::ReadPart(path, "_rels/.rels").toStdString(), Golden("document_relationships.xml").toStdString());
     // The server the export started has quit.
     EXPECT_EQ(platform::office::word::WordSession().Active(), nullptr);
 }
