@@ -4,9 +4,14 @@
 // that it writes reads back to the same sheets and cells, and writing that
 // again reads back the same once more.
 //
-// Input: the bytes of a file.
+// Input: a mode byte, then with an even mode the bytes of a file; with an odd
+// mode the workbook part, the first sheet part, the shared strings and the
+// styles, separated by NUL bytes, which the target packs into a file itself
+// (so that the XML is fuzzed past the package's checksums).
 
 #include <cmath>
+
+#include <zip.h>
 
 #include "fuzz_support.h"
 #include "fuzz_target.h"
@@ -54,12 +59,66 @@ std::optional<Workbook> Rewritten(const Workbook& book)
     return ReadXlsx(fuzz::fileBytes(path));
 }
 
+// A package of the given parts, stored uncompressed.
+QByteArray Packed(const std::vector<std::pair<const char*, QByteArray>>& parts)
+{
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    QByteArray packed;
+    if (!buffer) return packed;
+    zip_source_keep(buffer);
+    if (zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error)) {
+        for (const auto& [name, bytes] : parts) {
+            zip_source_t* part = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+            const zip_int64_t index = part ? zip_file_add(archive, name, part, ZIP_FL_OVERWRITE) : -1;
+            if (index < 0) zip_source_free(part);
+            else zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        }
+        if (zip_close(archive) != 0) zip_discard(archive);
+    }
+    if (zip_source_open(buffer) == 0) {
+        zip_source_seek(buffer, 0, SEEK_END);
+        const zip_int64_t length = zip_source_tell(buffer);
+        zip_source_seek(buffer, 0, SEEK_SET);
+        if (length > 0) {
+            packed.resize(qsizetype(length));
+            if (zip_source_read(buffer, packed.data(), zip_uint64_t(length)) != length) packed.clear();
+        }
+        zip_source_close(buffer);
+    }
+    zip_source_free(buffer);
+    zip_error_fini(&error);
+    return packed;
+}
+
+QByteArray PackageFromParts(fuzz::FuzzedData& input)
+{
+    const QByteArray workbook = input.takeBytesUntil('\0');
+    const QByteArray sheet = input.takeBytesUntil('\0');
+    const QByteArray strings = input.takeBytesUntil('\0');
+    const QByteArray styles = input.takeRest();
+    const QByteArray rels =
+        "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+        "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" "
+        "Target=\"worksheets/sheet1.xml\"/>"
+        "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings\" "
+        "Target=\"sharedStrings.xml\"/>"
+        "<Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+        "Target=\"styles.xml\"/></Relationships>";
+    return Packed({{"xl/workbook.xml", workbook},
+                   {"xl/_rels/workbook.xml.rels", rels},
+                   {"xl/worksheets/sheet1.xml", sheet},
+                   {"xl/sharedStrings.xml", strings},
+                   {"xl/styles.xml", styles}});
+}
+
 }  // namespace
 
 FUZZ_TARGET(xlsx_file)
 {
     fuzz::FuzzedData input(data, size);
-    const QByteArray bytes = input.takeRest();
+    const QByteArray bytes = (input.takeByte() & 1) != 0 ? PackageFromParts(input) : input.takeRest();
     Workbook book;
     try {
         book = ReadXlsx(bytes);
