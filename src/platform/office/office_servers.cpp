@@ -1,6 +1,8 @@
 #include "platform/office/office_servers.h"
 
+#include "platform/office/data_access/data_access.h"
 #include "platform/office/spreadsheet/spreadsheet_server.h"
+#include "platform/office/word/word_application.h"
 
 namespace platform::office {
 
@@ -27,6 +29,8 @@ std::shared_ptr<ServerRegistry> OfficeServers()
 {
     auto registry = std::make_shared<ServerRegistry>();
     spreadsheet::AddSpreadsheetServer(*registry);
+    word::AddWordServer(*registry);
+    data_access::AddDataAccessServers(*registry);
     return registry;
 }
 

@@ -2479,6 +2479,20 @@ public:
     // The number in a cell (storage column): 0 for an empty cell; raises
     // EExGridError for a text that is no number.
     double CellToReal(int ACol, int ARow);
+    // Word-processor documents and database queries through their servers;
+    // failures raise EExGridError.          io/office/ex_string_grid_doc_files.cpp
+    // The grid (every row and display column) as a table with the cells'
+    // alignment, after a paragraph with the grid's caption: at the start of a
+    // new document or the running word processor's active one, or appended to
+    // the file's document at the bookmark (at its end without one).
+    void SaveToDOC(const QString& Filename, bool CreateNewDocument);
+    void AppendToDoc(const QString& Filename, const QString& Bookmark);
+    void ExportDOC(const QString& Filename, const QString& Bookmark, bool Append, bool CreateNewDocument);
+    // A table (its name quoted as an identifier) or a query's records: the
+    // field names into the last fixed row, the records below, from column
+    // FixedCols on.
+    void LoadFromMDBTable(const QString& Filename, const QString& Table);
+    void LoadFromMDBSQL(const QString& Filename, const QString& SQL);
 
     bool SaveVirtCells = true;
     bool SaveWithHTML = true;
