@@ -12,6 +12,7 @@ TPrintCanvas::TPrintCanvas(QPainter* painter, QPaintDevice* device, double dpiX,
     : FPainter(painter), FDevice(painter ? painter->device() : device), FDpiX(dpiX > 0 ? dpiX : 96), FDpiY(dpiY > 0 ? dpiY : 96), FOrigin(origin),
       FMetrics(QFont())
 {
+    FAdvance.fill(-1.0f);
 }
 
 QPointF TPrintCanvas::ToDevice(double x, double y) const
@@ -26,18 +27,32 @@ QRectF TPrintCanvas::ToDevice(const TPageRect& r) const
 
 void TPrintCanvas::SetFont(const platform::TFont& font, int height)
 {
+    // Most cells share a font: keep the metrics of the last one.
+    if (height == FFontHeight && font.Color == FFont.Color && font == static_cast<const QFont&>(FFont)) return;
     FFont = font;
     FFontHeight = height;
     FDeviceFont = font;
     // The character height; a positive (cell) height holds some leading too.
     const double units = height < 0 ? -height : height * 0.87;
     FDeviceFont.setPixelSize(std::max(1, int(std::lround(units * FDpiY / 254.0))));
+    // Without kerning a text is as wide as its characters' advances, so that
+    // measuring needs no shaping and what is drawn matches what was measured.
+    FDeviceFont.setKerning(false);
     FMetrics = FDevice ? QFontMetricsF(FDeviceFont, FDevice) : QFontMetricsF(FDeviceFont);
+    FAdvance.fill(-1.0f);
 }
 
 int TPrintCanvas::TextWidth(const QString& text) const
 {
-    return int(std::lround(ToUnitsX(FMetrics.horizontalAdvance(text))));
+    double width = 0;
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u >= 256 || u < 32) return int(std::lround(ToUnitsX(FMetrics.horizontalAdvance(text))));
+        float& advance = FAdvance[u];
+        if (advance < 0) advance = float(FMetrics.horizontalAdvance(ch));
+        width += advance;
+    }
+    return int(std::lround(ToUnitsX(width)));
 }
 
 int TPrintCanvas::TextHeight() const
@@ -63,11 +78,17 @@ void TPrintCanvas::TextOut(int x, int y, const QString& text)
 
 void TPrintCanvas::TextIn(const TPageRect& box, const QString& text, int flags)
 {
-    if (!FPainter) return;
-    FPainter->save();
+    if (!FPainter || text.isEmpty()) return;
     FPainter->setFont(FDeviceFont);
     FPainter->setPen(toQColor(FFont.Color));
     const QRectF r = ToDevice(box);
+    // A single line that fits needs no clipping (which would make every
+    // cell a state block of its own in the printer's output).
+    if ((flags & Qt::TextSingleLine) && TextWidth(text) <= box.Width() && FMetrics.height() <= r.height()) {
+        FPainter->drawText(r, flags, text);
+        return;
+    }
+    FPainter->save();
     FPainter->setClipRect(r, Qt::IntersectClip);
     FPainter->drawText(r, flags, text);
     FPainter->restore();
@@ -76,7 +97,10 @@ void TPrintCanvas::TextIn(const TPageRect& box, const QString& text, int flags)
 void TPrintCanvas::FillRect(const TPageRect& r, TColor color)
 {
     if (!FPainter || color == clNone) return;
-    FPainter->fillRect(ToDevice(r), toQColor(color));
+    const QColor c = toQColor(color);
+    // White on white paper: nothing to draw.
+    if (c == QColor(Qt::white) && FPaperWhite) return;
+    FPainter->fillRect(ToDevice(r), c);
 }
 
 void TPrintCanvas::SetPen(TColor color, int width, Qt::PenStyle style)
@@ -93,7 +117,7 @@ void TPrintCanvas::Line(int x0, int y0, int x1, int y1)
     pen.setWidthF(std::max(1.0, FPenWidth * FDpiX / 254.0));
     pen.setStyle(FPenStyle);
     pen.setCapStyle(Qt::SquareCap);
-    FPainter->setPen(pen);
+    if (FPainter->pen() != pen) FPainter->setPen(pen);
     FPainter->drawLine(ToDevice(x0, y0), ToDevice(x1, y1));
 }
 

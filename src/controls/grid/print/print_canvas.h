@@ -5,6 +5,9 @@
 // QPainter in device pixels. Logical (0, 0) sits at the device point Origin.
 // Without a painter the canvas only measures.
 
+#include <array>
+#include <limits>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPointF>
@@ -61,6 +64,8 @@ public:
     // Text in a box with Qt alignment and wrap flags, clipped to the box.
     void TextIn(const TPageRect& box, const QString& text, int flags);
     void FillRect(const TPageRect& r, TColor color);
+    // The target starts white (paper, a cleared preview): white fills are left out.
+    void SetPaperWhite(bool value) { FPaperWhite = value; }
     // A line in the pen's colour, width (page units) and style.
     void SetPen(TColor color, int width, Qt::PenStyle style);
     void Line(int x0, int y0, int x1, int y1);
@@ -75,12 +80,16 @@ private:
     double FDpiX, FDpiY;
     QPointF FOrigin;
     platform::TFont FFont;
-    int FFontHeight = 0;
+    int FFontHeight = std::numeric_limits<int>::min();  // no font set yet
     QFont FDeviceFont;
     QFontMetricsF FMetrics;
+    // Advances (device pixels) of the Latin-1 characters in the current
+    // font, filled as they are asked for (negative: not yet known).
+    mutable std::array<float, 256> FAdvance;
     TColor FPenColor = clBlack;
     int FPenWidth = 1;
     Qt::PenStyle FPenStyle = Qt::SolidLine;
+    bool FPaperWhite = false;
 };
 
 }  // namespace grid::print

@@ -91,8 +91,6 @@ QSize TPrintPass::MeasureCellUncached(int col, int ARow)
     // 1.-3.
     QString text = PrintText(G, s, ARow);
     const TCellLook look = CellLook(G, col, ARow);
-    const platform::TFont saved = C.Font();
-    const int savedHeight = C.FontHeight();
     SetCellFont(look.Font);
     // 4.-5.
     int angle = 0;
@@ -132,7 +130,6 @@ QSize TPrintPass::MeasureCellUncached(int col, int ARow)
     // 10.
     height = std::max(height, graphic.y());
     width = std::max(width, graphic.x());
-    C.SetFont(saved, savedHeight);
     QPoint result(width, height);
     if (G.OnCustomCellSize) G.OnCustomCellSize(&G, C, s, ARow, result, true);
     return QSize(result.x(), result.y());

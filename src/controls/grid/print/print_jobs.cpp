@@ -82,6 +82,7 @@ void PrintGridRect(TExStringGrid& grid, QPrinter& printer, const platform::TGrid
         ~TEnd() { p.end(); }
     } endPainter{painter};
     TPrintCanvas canvas(&painter, &printer, dpiX, dpiY);
+    canvas.SetPaperWhite(true);
     setup.Mode = pmPrinterDraw;
     setup.TotalPages = pages;
     setup.PageBox = QSize(pw, ph);
