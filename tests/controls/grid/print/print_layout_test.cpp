@@ -19,7 +19,7 @@ struct Layout {
     QImage image = UnitImage();
     Layout(int cols, int rows)
     {
-        print_test::SetUp(g, cols, rows);
+        FixedSizeGrid(g, cols, rows);
         FooterBand100(g);
         EXPECT_LT(LineHeight(g, g.PrintSettings().Font, image), 8) << "the text gap must be 0";
     }

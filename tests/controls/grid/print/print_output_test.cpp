@@ -49,7 +49,7 @@ bool LineNear(const QImage& image, int x, int y)
 // from y -200 (header band 200).
 void RedCellGrid(TRecordingGrid& g)
 {
-    print_test::SetUp(g, 4, 10);
+    FixedSizeGrid(g, 4, 10);
     g.PrintSettings().HeaderSize = 200;
     g.OnGetCellPrintColor = [](QObject*, int row, int col, platform::TGridDrawState, platform::TBrush& brush,
                                platform::TFont&) {
@@ -97,7 +97,7 @@ TEST(PrintOutput, PrintStartChoosesThePagesAndEveryJobEndsItsNotifications)
 {
     TempFolder dir;
     TRecordingGrid g;
-    print_test::SetUp(g, 4, 300);
+    FixedSizeGrid(g, 4, 300);
     FooterBand100(g);
     int offered = 0;
     g.OnPrintStart = [&](QObject*, int pages, int& from, int& to) { offered = pages, from = 3, to = 4; };

@@ -45,7 +45,7 @@ public:
 
 // cols x rows cells "c,r"; every column 300 wide and every row 50 high in
 // print; fonts so small that the text gap is 0; footer band 100 high.
-inline void SetUp(TRecordingGrid& g, int cols, int rows)
+inline void FixedSizeGrid(TRecordingGrid& g, int cols, int rows)
 {
     g.SetColCount(cols);
     g.SetRowCount(rows);

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "controls/grid/print/print_test_support.h"
+
+using namespace grid;
+using namespace print_test;
+
+// Cells measured with the print font itself on the unit image (0.1 mm a
+// pixel): widths through GetPrintColWidth, heights through OnPrintSetRowHeight
+// (which sees h + h div 8 of the tallest cell).
+
+namespace {
+
+class TCountingGrid : public TRecordingGrid {
+public:
+    int Reads = 0;
+    std::map<int, grid::TCellBorders> Lines;  // by column, of row 1
+    QString GetFormattedCell(int ACol, int ARow) override
+    {
+        ++Reads;
+        return TRecordingGrid::GetFormattedCell(ACol, ARow);
+    }
+    void GetCellPrintBorder(int ACol, int ARow, grid::TGridPen& APen, grid::TCellBorders& Borders) override
+    {
+        TRecordingGrid::GetCellPrintBorder(ACol, ARow, APen, Borders);
+        if (ARow == 1) Lines[ACol] = Borders;
+    }
+};
+
+struct Cells {
+    TCountingGrid g;
+    QImage image = UnitImage();
+    std::map<int, int> heights;
+    Cells(int cols, int rows)
+    {
+        g.SetColCount(cols);
+        g.SetRowCount(rows);
+        g.SetFixedRows(0);
+        g.SetFixedCols(0);
+        g.PrintSettings().UseDisplayFont = false;
+        g.PrintSettings().Font.setPointSize(20);
+        g.OnPrintSetRowHeight = [this](QObject*, int row, int& h) { heights[row] = h; };
+    }
+    int Text(const QString& text)
+    {
+        grid::print::TPrintCanvas c(nullptr, &image, 254, 254);
+        c.SetFont(g.PrintSettings().Font, g.MapFontHeight(g.PrintSettings().Font.pointSize()));
+        return c.TextWidth(text);
+    }
+    int Line()
+    {
+        return LineHeight(g, g.PrintSettings().Font, image);
+    }
+    void Preview() { PreviewPage(g, 1, image); }
+};
+
+int Grown(int h) { return h + h / 8; }
+
+}  // namespace
+
+TEST(PrintedCells, TextCellsMeasureTheirLinesAndEmptyCellsOneLine)
+{
+    Cells t(3, 2);
+    t.g.MultilineCells = true;
+    t.g.SetCellsEx(0, 0, "short\nthe longer line");
+    t.g.SetCellsEx(1, 0, "one line");
+    t.Preview();
+    EXPECT_EQ(t.g.GetPrintColWidth(0), t.Text("the longer line"));
+    EXPECT_EQ(t.g.GetPrintColWidth(1), t.Text("one line"));
+    EXPECT_EQ(t.g.GetPrintColWidth(2), t.Text("gh"));  // empty: as "gh"
+    EXPECT_EQ(t.heights[0], Grown(2 * t.Line()));
+    EXPECT_EQ(t.heights[1], Grown(t.Line()));
+}
+
+TEST(PrintedCells, GraphicsCountOnlyWhenPrinted)
+{
+    Cells t(2, 2);
+    t.g.PrintSettings().Font.setPointSize(8);
+    t.g.AddCheckBox(0, 0, true, true);  // shows the cell's state: no text
+    t.g.SetCellsEx(0, 0, "true");
+    t.Preview();
+    const int textOnly = t.heights[0];
+    t.g.PrintSettings().PrintGraphics = true;
+    t.heights.clear();
+    t.Preview();
+    const QPoint graphic = t.g.GetCellGraphicSize(0, 0);
+    ASSERT_GT(graphic.y(), 0);
+    const int graphicHeight = int(std::lrint(graphic.y() * 254.0 / t.g.logicalDpiX()));
+    EXPECT_EQ(t.heights[0], Grown(std::max(graphicHeight, t.Line())));
+    EXPECT_GT(t.heights[0], textOnly);
+    EXPECT_EQ(t.g.GetPrintColWidth(0), t.Text("gh") + int(std::lrint(graphic.x() * 254.0 / t.g.logicalDpiX())));
+}
+
+TEST(PrintedCells, CellLinesFollowTheBorderSettingAndMergedCellsShowTheirOutline)
+{
+    struct Case {
+        TPrintBorders borders;
+        grid::TCellBorders lines;
+    };
+    const grid::TCellBorders all = cbTop | cbLeft | cbRight | cbBottom;
+    for (const Case& c : {Case{pbSingle, all}, Case{pbDouble, all}, Case{pbVertical, cbLeft | cbRight},
+                          Case{pbHorizontal, cbTop | cbBottom}, Case{pbAroundVertical, cbLeft | cbRight},
+                          Case{pbNoborder, 0}, Case{pbAround, 0}, Case{pbCustom, 0}}) {
+        Cells t(4, 3);
+        t.g.PrintSettings().Borders = c.borders;
+        t.Preview();
+        EXPECT_EQ(t.g.Lines[2], c.lines) << int(c.borders);
+    }
+    // Merged over three columns: one outline, no lines between its columns.
+    // Columns 200 wide (no spacing with fixed widths) from x 600, rows 100 + 2 gaps high: on the unit
+    // image row 1 runs from y 100 + 2 gaps down.
+    Cells m(4, 3);
+    m.g.PrintSettings().UseFixedWidth = true;
+    m.g.PrintSettings().FixedWidth = 200;
+    m.g.PrintSettings().UseFixedHeight = true;
+    m.g.PrintSettings().FixedHeight = 100;
+    m.g.MergeCells(0, 1, 3, 1);
+    m.Preview();
+    const int gap = m.Line() / 8;
+    const int y = (100 + 2 * gap) * 3 / 2;
+    auto line = [&](int x) {
+        for (int d = -2; d <= 2; ++d)
+            if (qGray(m.image.pixel(x + d, y)) < 100) return true;
+        return false;
+    };
+    EXPECT_EQ(m.g.GetPrintColOffset(1), 800);
+    EXPECT_TRUE(line(600));
+    EXPECT_FALSE(line(800));
+    EXPECT_FALSE(line(1000));
+    EXPECT_TRUE(line(1200));
+    EXPECT_TRUE(line(1400));
+}
+
+TEST(PrintedCells, EveryCellIsMeasuredOnceForTheWholeJob)
+{
+    Cells t(5, 200);
+    for (int r = 0; r < 200; ++r)
+        for (int c = 0; c < 5; ++c) t.g.SetCellsEx(c, r, QString::number(r * c));
+    t.g.Reads = 0;
+    t.g.SetPreviewPage(1);
+    QPainter painter(&t.image);
+    t.g.PrintPreview(painter, QRect(0, 0, 2000, 2800));
+    // Counting and drawing pass, widths and heights: one measuring read per
+    // cell, and one drawing read per cell of the drawn page.
+    const int drawn = int(t.g.Rows[1].size()) * 5;
+    EXPECT_EQ(t.g.Reads, 1000 + drawn);
+}
+
+TEST(PrintedCells, TitleLinesWidenTheHeaderBand)
+{
+    // Rows 50 high, no gap: after the rows of page 1 the pass stands at
+    // -(header band) - TitleSpacing - 50 x rows.
+    TRecordingGrid g;
+    FixedSizeGrid(g, 2, 5);
+    QImage image = UnitImage();
+    TPrintSettings& s = g.PrintSettings();
+    s.HeaderSize = 30, s.TitleSpacing = 40;
+    s.Title = ppTopCenter;
+    s.TitleLines = {"one", "two", "three"};
+    int y = 0;
+    g.OnPrintPageDone = [&](QObject*, print::TPrintCanvas&, int, int offset, int, int, int) { y = offset; };
+    PreviewPage(g, 1, image);
+    const int header = LineHeight(g, s.HeaderFont, image);
+    EXPECT_EQ(y, -(0 + header + 30 + 2 * header) - 40 - 5 * 50);
+    s.Title = ppNone;
+    PreviewPage(g, 1, image);
+    EXPECT_EQ(y, -30 - 40 - 5 * 50);
+}
