@@ -189,7 +189,19 @@ TEST(PrintOutput, ScreenshotOfPreviewAndPdfPage)
         g.SetCellsEx(3, r, r % 2 ? "Tx" : "Rx");
         g.SetCellsEx(4, r, r % 7 ? "" : "checked at start-up");
     }
+    g.SetColCount(6);
+    g.SetCellsEx(5, 0, "Enabled");
+    for (int r = 1; r < 60; ++r) g.AddCheckBox(5, r, r % 4 != 0, false);
+    g.SetCellsEx(1, 10, "merged over two columns");
+    g.MergeCells(1, 10, 2, 1);
+    g.OnGetCellPrintColor = [](QObject*, int row, int, platform::TGridDrawState, platform::TBrush& brush,
+                               platform::TFont& font) {
+        if (row == 0) brush.Color = TColor(0xE0C8A0), font.setBold(true);
+        else if (row % 5 == 0) brush.Color = TColor(0xF0F0F0);
+    };
     TPrintSettings& s = g.PrintSettings();
+    s.PrintGraphics = true;
+    s.LeftSize = 150, s.RightSize = 150;
     s.TitleText = "EtherCAT process data";
     s.Title = ppTopCenter;
     s.PageNr = ppBottomRight;
