@@ -38,6 +38,34 @@ private:
     TExStringGrid& FGrid;
 };
 
+// A canvas on a painter's device with logical (0, 0) at origin.
+TPrintCanvas PainterCanvas(QPainter& painter, QPoint origin)
+{
+    QPaintDevice* device = painter.device();
+    const double dpiX = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
+    const double dpiY = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
+    return TPrintCanvas(&painter, device, dpiX, dpiY, origin);
+}
+
+TPassSetup JobSetup(const TExStringGrid& grid, TCellSizeCache& cache, bool selectedOnly)
+{
+    TPassSetup setup;
+    setup.ScreenDpi = ScreenDpi(grid);
+    setup.Cache = &cache;
+    setup.SelectedOnly = selectedOnly;
+    return setup;
+}
+
+// The whole grid on a preview's printer (a Qt signal: nothing may escape;
+// a printer that cannot be opened leaves the preview empty).
+void PrintWholeGrid(TExStringGrid& grid, QPrinter* printer)
+{
+    try {
+        PrintGridRect(grid, *printer, {0, 0, grid.ColCount() - 1, grid.RowCount() - 1}, false);
+    } catch (const std::exception&) {
+    }
+}
+
 }  // namespace
 
 void PrintGridRect(TExStringGrid& grid, QPrinter& printer, const platform::TGridRect& range, bool selectedOnly)
@@ -57,10 +85,7 @@ void PrintGridRect(TExStringGrid& grid, QPrinter& printer, const platform::TGrid
     printer.setDocName(s.JobName);
 
     TCellSizeCache cache;
-    TPassSetup setup;
-    setup.ScreenDpi = ScreenDpi(grid);
-    setup.Cache = &cache;
-    setup.SelectedOnly = selectedOnly;
+    TPassSetup setup = JobSetup(grid, cache, selectedOnly);
     int pages = 2147483647;
     if (!L.FastPrint) {
         TPrintCanvas counting(nullptr, &printer, dpiX, dpiY);
@@ -97,15 +122,9 @@ void PreviewGridRect(TExStringGrid& grid, QPainter& painter, const QRect& displa
     TPrintLayout& L = grid.PrintLayout();
     L.PrintRect = range;
     L.PrevRect = displayRect;
-    QPaintDevice* device = painter.device();
-    const double dpiX = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
-    const double dpiY = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
-    TPrintCanvas canvas(&painter, device, dpiX, dpiY, displayRect.topLeft());
+    TPrintCanvas canvas = PainterCanvas(painter, displayRect.topLeft());
     TCellSizeCache cache;
-    TPassSetup setup;
-    setup.ScreenDpi = ScreenDpi(grid);
-    setup.Cache = &cache;
-    setup.SelectedOnly = selectedOnly;
+    TPassSetup setup = JobSetup(grid, cache, selectedOnly);
     int pages = 1;
     if (!L.FastPrint) {
         setup.Mode = pmPreviewCount;
@@ -132,14 +151,11 @@ void DrawGridRect(TExStringGrid& grid, QPainter& painter, const QRect& drawRect,
     L.PrintRect = range;
     L.PrevRect = drawRect;
     L.PageFrom = L.PageTo = L.PageNum = 1;
-    QPaintDevice* device = painter.device();
-    const double dpiX = device && device->logicalDpiX() > 0 ? device->logicalDpiX() : 96.0;
-    const double dpiY = device && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96.0;
-    TPrintCanvas canvas(&painter, device, dpiX, dpiY, drawRect.topLeft());
-    TPassSetup setup;
+    TPrintCanvas canvas = PainterCanvas(painter, drawRect.topLeft());
+    TCellSizeCache cache;
+    TPassSetup setup = JobSetup(grid, cache, false);
     setup.Mode = pmPrinterDraw;
     setup.TotalPages = 1;
-    setup.ScreenDpi = ScreenDpi(grid);
     setup.PageBox = QSize(int(std::lrint(canvas.ToUnitsX(drawRect.width()))),
                           int(std::lrint(canvas.ToUnitsY(drawRect.height()))));
     painter.save();
@@ -151,25 +167,16 @@ void DrawGridRect(TExStringGrid& grid, QPainter& painter, const QRect& drawRect,
 QPrintPreviewWidget* CreatePrintPreviewWidget(TExStringGrid& grid, QWidget* parent)
 {
     auto* widget = new QPrintPreviewWidget(parent);
-    QObject::connect(widget, &QPrintPreviewWidget::paintRequested, widget, [&grid](QPrinter* printer) {
-        try {
-            PrintGridRect(grid, *printer, {0, 0, grid.ColCount() - 1, grid.RowCount() - 1}, false);
-        } catch (const std::exception&) {
-            // The preview stays empty; the printer job reports its own failures.
-        }
-    });
+    QObject::connect(widget, &QPrintPreviewWidget::paintRequested, widget,
+                     [&grid](QPrinter* printer) { PrintWholeGrid(grid, printer); });
     return widget;
 }
 
 int ShowPrintPreviewDialog(TExStringGrid& grid, QWidget* parent)
 {
     QPrintPreviewDialog dialog(&grid.Printer(), parent);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&grid](QPrinter* printer) {
-        try {
-            PrintGridRect(grid, *printer, {0, 0, grid.ColCount() - 1, grid.RowCount() - 1}, false);
-        } catch (const std::exception&) {
-        }
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&grid](QPrinter* printer) { PrintWholeGrid(grid, printer); });
     return dialog.exec();
 }
 

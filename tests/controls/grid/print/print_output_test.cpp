@@ -93,6 +93,22 @@ TEST(PrintOutput, PdfPageShowsCellColoursCellLinesAndPageFrame)
     EXPECT_FALSE(LineNear(around, 1000, 760));
 }
 
+TEST(PrintOutput, PrintDrawLaysPageOneIntoTheRectangle)
+{
+    TRecordingGrid g;
+    RedCellGrid(g);
+    g.SetRowCount(200);
+    QImage image = UnitImage(2400, 3000);
+    QPainter painter(&image);
+    g.PrintDraw(painter, QRect(200, 100, 2000, 2800));
+    painter.end();
+    EXPECT_EQ(QColor(image.pixel(200 + 850, 100 + 325)), QColor(Qt::red));
+    EXPECT_EQ(QColor(image.pixel(100, 100 + 325)), QColor(Qt::white));
+    EXPECT_EQ(g.Rows.size(), 1u);  // page 1 only
+    EXPECT_TRUE(g.Rows.begin()->second.count(2));
+    EXPECT_FALSE(g.Rows.begin()->second.count(199));
+}
+
 TEST(PrintOutput, PrintStartChoosesThePagesAndEveryJobEndsItsNotifications)
 {
     TempFolder dir;
