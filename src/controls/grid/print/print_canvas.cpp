@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPen>
 
@@ -101,6 +102,31 @@ void TPrintCanvas::FillRect(const TPageRect& r, TColor color)
     // White on white paper: nothing to draw.
     if (c == QColor(Qt::white) && FPaperWhite) return;
     FPainter->fillRect(ToDevice(r), c);
+}
+
+void TPrintCanvas::GradientFill(const TPageRect& r, TColor from, TColor to)
+{
+    if (!FPainter) return;
+    const QRectF box = ToDevice(r);
+    QLinearGradient gradient(box.topLeft(), box.bottomLeft());
+    gradient.setColorAt(0, toQColor(from));
+    gradient.setColorAt(1, toQColor(to));
+    FPainter->fillRect(box, gradient);
+}
+
+void TPrintCanvas::TextRotated(const TPageRect& box, const QString& text, int angle)
+{
+    if (!FPainter || text.isEmpty()) return;
+    const QRectF r = ToDevice(box);
+    FPainter->save();
+    FPainter->setClipRect(r, Qt::IntersectClip);
+    FPainter->setFont(FDeviceFont);
+    FPainter->setPen(toQColor(FFont.Color));
+    FPainter->translate(r.center());
+    FPainter->rotate(-angle);
+    const double w = FMetrics.horizontalAdvance(text);
+    FPainter->drawText(QPointF(-w / 2, FMetrics.ascent() - FMetrics.height() / 2), text);
+    FPainter->restore();
 }
 
 void TPrintCanvas::SetPen(TColor color, int width, Qt::PenStyle style)

@@ -64,6 +64,11 @@ public:
     // Text in a box with Qt alignment and wrap flags, clipped to the box.
     void TextIn(const TPageRect& box, const QString& text, int flags);
     void FillRect(const TPageRect& r, TColor color);
+    // A vertical two-colour fill from top (from) to bottom (to).
+    void GradientFill(const TPageRect& r, TColor from, TColor to);
+    // Text turned by angle degrees (anticlockwise), centred in the box and
+    // clipped to it.
+    void TextRotated(const TPageRect& box, const QString& text, int angle);
     // The target starts white (paper, a cleared preview): white fills are left out.
     void SetPaperWhite(bool value) { FPaperWhite = value; }
     // A line in the pen's colour, width (page units) and style.

@@ -181,8 +181,13 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
     const int savedHeight = C.FontHeight();
     SetCellFont(look.Font);
     QString text = PrintText(G, s, ARow);
-    // 8. Background (inside the lines).
-    if (look.Brush.Style != Qt::NoBrush) C.FillRect(box, look.Brush.Color);
+    // 8. Background (inside the lines): a vertical gradient when the cell has one.
+    if (look.Brush.Style != Qt::NoBrush) {
+        if (look.ColorTo != clNone && look.Brush.Color != clNone) C.GradientFill(box, look.ColorTo, look.Brush.Color);
+        else C.FillRect(box, look.Brush.Color);
+    }
+    int angle = 0;
+    const bool rotated = G.IsRotated(s, ARow, angle);
     // 10. Graphic room.
     TPageRect textBox = box;
     TCellGraphic* graphic = S.PrintGraphics ? G.GetCellGraphic(s, ARow) : nullptr;
@@ -221,7 +226,13 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
         if (look.HA != taLeftJustify) r.Right -= InnerMargin;
     };
     const QStringList lines = TextLines(G, text);
-    if (look.WordWrap && S.NoAutoSize) {
+    if (rotated) {
+        // Printer drivers that turn fonts the other way get the opposite angle.
+        const bool reverse = FMode == pmPrinterDraw && L.PrinterDriverFix;
+        TPageRect r = textBox;
+        if (G.CellExt(s, ARow).y() > 0) r.Bottom = box.Bottom;
+        C.TextRotated(r, StripScheme(G, lines.value(0)), reverse ? -angle : angle);
+    } else if (look.WordWrap && S.NoAutoSize) {
         TPageRect r = textBox;
         r.Left += int(std::lrint(2 * ScreenToPrint));
         r.Top -= Gap;

@@ -7,6 +7,7 @@
 
 using namespace grid;
 using namespace print_test;
+using TempFolder_ = testing_support::TempFolder;
 
 // Page 2000 x 2800, no header items: header band 0, footer band 100, rows 50
 // high with no gap: a row at y fits while y - 50 > -2700, so 53 rows a page.
@@ -169,6 +170,19 @@ TEST(PrintLayout, ForcedPageBreakAndSelectedRows)
         EXPECT_EQ(s.g.GetPrintColWidth(0), 0) << "a column outside the selection takes no room";
         EXPECT_EQ(s.g.GetPrintColWidth(1), 300);
     }
+}
+
+TEST(PrintLayout, CancelEndsThePassAfterTheCurrentPage)
+{
+    Layout l(4, 300);
+    std::vector<int> done;
+    l.g.OnPrintCancel = [&](QObject*, int page, bool& cancel) { done.push_back(page), cancel = page == 2; };
+    TempFolder_ dir;
+    PdfPage(l.g.Printer(), dir.file("cancel.pdf"));
+    l.g.Print();
+    EXPECT_EQ(done, (std::vector<int>{1, 2}));
+    EXPECT_EQ(l.g.Rows.count(3), 0u);
+    EXPECT_EQ(l.g.Notifications, (std::vector<int>{0, 2}));
 }
 
 TEST(PrintLayout, RowTallerThanThePageIsPrintedAloneAndThePassEnds)

@@ -41,15 +41,17 @@ struct Cells {
         g.PrintSettings().Font.setPointSize(20);
         g.OnPrintSetRowHeight = [this](QObject*, int row, int& h) { heights[row] = h; };
     }
-    int Text(const QString& text)
+    // Extents in the print font, or in another one.
+    int Text(const QString& text, const platform::TFont* font = nullptr)
     {
+        const platform::TFont& f = font ? *font : g.PrintSettings().Font;
         grid::print::TPrintCanvas c(nullptr, &image, 254, 254);
-        c.SetFont(g.PrintSettings().Font, g.MapFontHeight(g.PrintSettings().Font.pointSize()));
+        c.SetFont(f, g.MapFontHeight(f.pointSize()));
         return c.TextWidth(text);
     }
-    int Line()
+    int Line(const platform::TFont* font = nullptr)
     {
-        return LineHeight(g, g.PrintSettings().Font, image);
+        return LineHeight(g, font ? *font : g.PrintSettings().Font, image);
     }
     void Preview() { PreviewPage(g, 1, image); }
 };
@@ -70,6 +72,23 @@ TEST(PrintedCells, TextCellsMeasureTheirLinesAndEmptyCellsOneLine)
     EXPECT_EQ(t.g.GetPrintColWidth(2), t.Text("gh"));  // empty: as "gh"
     EXPECT_EQ(t.heights[0], Grown(2 * t.Line()));
     EXPECT_EQ(t.heights[1], Grown(t.Line()));
+}
+
+TEST(PrintedCells, RotatedTextSwapsItsExtentsAndScreenWidthsServeWithoutAutoSize)
+{
+    Cells t(2, 1);
+    t.g.AddRotated(0, 0, 90, "turned");
+    t.g.SetCellsEx(1, 0, "x");
+    t.Preview();
+    // A cell with properties of its own carries the grid's font.
+    const platform::TFont cellFont = ToCanvasFont(t.g.Font());
+    EXPECT_EQ(t.g.GetPrintColWidth(0), t.Line(&cellFont));
+    EXPECT_EQ(t.heights[0], Grown(t.Text("turned", &cellFont)));
+
+    t.g.PrintSettings().NoAutoSize = true;
+    t.g.SetColWidths(1, 96);
+    t.Preview();
+    EXPECT_EQ(t.g.GetPrintColWidth(1), int(std::lrint(96 * 254.0 / t.g.logicalDpiX())));
 }
 
 TEST(PrintedCells, GraphicsCountOnlyWhenPrinted)
