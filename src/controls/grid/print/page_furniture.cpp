@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "controls/grid/editors/date_time_value.h"
 #include "controls/grid/html/html_text_utils.h"
@@ -60,7 +61,10 @@ QString PageNumberText(const TPrintSettings& s, bool moreBands, int pageInBand, 
 {
     if (moreBands) return QString::number(pageInBand + 1) + QLatin1Char('-') + QString::number(band);
     QString text = QString::number(page + 1 + s.PageNumberOffset);
-    if (!s.PageNumSep.isEmpty() && totalPages > 1) text += s.PageNumSep + QString::number(totalPages + s.MaxPagesOffset);
+    // A fast printout does not count its pages: no total then.
+    const bool known = totalPages < std::numeric_limits<int>::max();
+    if (!s.PageNumSep.isEmpty() && totalPages > 1 && known)
+        text += s.PageNumSep + QString::number(totalPages + s.MaxPagesOffset);
     return text;
 }
 

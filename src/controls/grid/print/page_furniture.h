@@ -29,7 +29,8 @@ TPageSlots FillPageSlots(const TPrintSettings& s, const QString& time, const QSt
 // The page number text before the grid's handler sees it. With several
 // column bands: page-in-band "-" band; else the page number plus
 // PageNumberOffset, then PageNumSep and the total plus MaxPagesOffset when
-// there is a separator and more than one page.
+// there is a separator and more than one page (a total of INT_MAX, a
+// printout that was not counted, shows no total).
 QString PageNumberText(const TPrintSettings& s, bool moreBands, int pageInBand, int band, int page, int totalPages);
 
 // The two texts joined by a blank; either alone when the other is empty.

@@ -1,5 +1,6 @@
 #include "controls/grid/print/print_jobs.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QPainter>
@@ -38,6 +39,17 @@ private:
     TExStringGrid& FGrid;
 };
 
+// The range within the grid's cells (a range reaching past them prints
+// what there is).
+platform::TGridRect InGrid(const TExStringGrid& grid, platform::TGridRect r)
+{
+    r.Left = std::max(r.Left, 0);
+    r.Top = std::max(r.Top, 0);
+    r.Right = std::min(r.Right, grid.ColCount() - 1);
+    r.Bottom = std::min(r.Bottom, grid.RowCount() - 1);
+    return r;
+}
+
 // A canvas on a painter's device with logical (0, 0) at origin.
 TPrintCanvas PainterCanvas(QPainter& painter, QPoint origin)
 {
@@ -73,7 +85,7 @@ void PrintGridRect(TExStringGrid& grid, QPrinter& printer, const platform::TGrid
     TJobEnd end(grid);
     TPrintLayout& L = grid.PrintLayout();
     const TPrintSettings& s = grid.PrintSettings();
-    L.PrintRect = range;
+    L.PrintRect = InGrid(grid, range);
     if (!s.UseDefaultOrientation)
         printer.setPageOrientation(s.Orientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     const QRect paint = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -120,7 +132,7 @@ void PreviewGridRect(TExStringGrid& grid, QPainter& painter, const QRect& displa
 {
     TJobEnd end(grid);
     TPrintLayout& L = grid.PrintLayout();
-    L.PrintRect = range;
+    L.PrintRect = InGrid(grid, range);
     L.PrevRect = displayRect;
     TPrintCanvas canvas = PainterCanvas(painter, displayRect.topLeft());
     TCellSizeCache cache;
@@ -148,7 +160,7 @@ void PreviewGridRect(TExStringGrid& grid, QPainter& painter, const QRect& displa
 void DrawGridRect(TExStringGrid& grid, QPainter& painter, const QRect& drawRect, const platform::TGridRect& range)
 {
     TPrintLayout& L = grid.PrintLayout();
-    L.PrintRect = range;
+    L.PrintRect = InGrid(grid, range);
     L.PrevRect = drawRect;
     L.PageFrom = L.PageTo = L.PageNum = 1;
     TPrintCanvas canvas = PainterCanvas(painter, drawRect.topLeft());

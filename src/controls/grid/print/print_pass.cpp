@@ -334,7 +334,10 @@ void TPrintPass::PrintRows()
             FLineCount = 0;
             FLastRow = FRow;
             StartNextPrintPage();
-            if (L.FastPrint && L.PageFrom < FPageCounter) FRow = r.Bottom + 1;
+            // A fast preview stops a band two pages past the previewed one;
+            // a fast printout goes on, or pages would be lost.
+            if (L.FastPrint && L.PageFrom < FPageCounter && (FMode == pmPreviewDraw || FMode == pmPreviewCount))
+                FRow = r.Bottom + 1;
             ++FPageCounter;
             ++FPageInBand;
             BandHeights(false);

@@ -139,6 +139,34 @@ TEST(PrintOutput, PrintStartChoosesThePagesAndEveryJobEndsItsNotifications)
     EXPECT_EQ(g.Notifications, (std::vector<int>{0, 2}));
 }
 
+TEST(PrintOutput, FastPrintoutPrintsEveryPageWithoutATotalAndRangesKeepToTheGrid)
+{
+    TempFolder dir;
+    TRecordingGrid g;
+    FixedSizeGrid(g, 4, 300);
+    FooterBand100(g);
+    g.PrintSettings().PageNr = ppBottomRight;
+    PdfPage(g.Printer(), dir.file("counted.pdf"));
+    g.Print();
+    const int pages = PdfPages(dir.file("counted.pdf"));
+    EXPECT_EQ(g.PageTexts[1], QString("1/%1").arg(pages));
+
+    g.ClearRecords();
+    g.SetFastPrint(true);
+    PdfPage(g.Printer(), dir.file("fast.pdf"));
+    g.Print();
+    EXPECT_EQ(PdfPages(dir.file("fast.pdf")), pages);
+    EXPECT_EQ(g.PageTexts[1], "1");
+    EXPECT_TRUE(g.Rows[pages].count(299));
+
+    // A range reaching past the cells prints the cells there are.
+    g.ClearRecords();
+    g.SetFastPrint(false);
+    PdfPage(g.Printer(), dir.file("range.pdf"));
+    g.PrintRect({2, 295, 40, 900});
+    EXPECT_EQ(g.Rows[1], std::set<int>({295, 296, 297, 298, 299}));
+}
+
 TEST(PrintOutput, HeaderAndFooterSlots)
 {
     TPrintSettings s;
