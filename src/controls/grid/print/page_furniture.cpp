@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "controls/grid/editors/date_time_value.h"
-#include "controls/grid/html/html_text_utils.h"
+#include "controls/grid/print/print_html.h"
 #include "controls/grid/print/print_layout.h"
 #include "controls/grid/print/print_pass.h"
 #include "controls/grid/print/print_settings.h"
@@ -25,8 +25,6 @@ void JoinSlot(std::array<QString, 7>& pageSlots, TPrintPosition p, const QString
     QString& target = pageSlots[p];
     target = IsLeftSlot(p) ? text + QLatin1Char(' ') + target : target + QLatin1Char(' ') + text;
 }
-
-bool LooksLikeHTML(const QString& text) { return text.contains(QLatin1Char('<')) && text.contains(QLatin1Char('>')); }
 
 }  // namespace
 
@@ -95,7 +93,7 @@ int TPrintPass::PrintPageHeaderFooter()
     L.Fontscalefactor = ScaleFactor;
     const TDateTime now = NowDateTime();
     const QString joined = S.TitleLines.join(QString());
-    const bool html = S.TitleText.isEmpty() && G.EnableHTML && LooksLikeHTML(joined);
+    const bool html = S.TitleText.isEmpty() && IsPrintHTML(G, joined);
     const TPageSlots pageSlots = FillPageSlots(S, FormatDateTimeText(QStringLiteral("hh:nn"), now),
                                            FormatDateTimeText(S.DateFormat, now), GetPrintPageNumText(), html);
     const platform::TFont savedFont = C.Font();
@@ -110,11 +108,14 @@ int TPrintPass::PrintPageHeaderFooter()
     if (IsTopPosition(S.Title) && moreLines)
         for (int i = 1; i < S.TitleLines.size(); ++i)
             C.TextOut(SlotX(S.Title, C.TextWidth(S.TitleLines[i])), -S.HeaderSize - i * headerLine, S.TitleLines[i]);
-    // 5. A mini-HTML title at the top, as its plain lines.
-    const QStringList htmlLines = html ? StripHTMLTags(pageSlots.HTMLTitle).split(QStringLiteral("\r\n")) : QStringList();
+    // 5. A mini-HTML title at the top, measured, then drawn below the header texts.
     if (html && IsTopPosition(S.Title)) {
-        for (int i = 0; i < htmlLines.size(); ++i) C.TextOut(S.LeftSize, -S.HeaderSize - i * headerLine, htmlLines[i]);
-        block = headerLine * int(htmlLines.size());
+        const QRectF area = C.ToDevice(TPageRect{S.LeftSize, -S.HeaderSize, W, H});
+        const QSize px = PrintHTML(G, C, pageSlots.HTMLTitle, S.HeaderFont, QRectF(0, 0, area.width(), 65535), false,
+                                   DeviceRatio);
+        block = int(std::lrint(C.ToUnitsY(px.height())));
+        PrintHTML(G, C, pageSlots.HTMLTitle, S.HeaderFont, QRectF(area.left(), area.top(), area.width(), px.height()),
+                  true, DeviceRatio);
     }
     // 6. Footer.
     C.SetFont(S.FooterFont, G.MapFontHeight(S.FooterFont.pointSize()));
@@ -127,8 +128,8 @@ int TPrintPass::PrintPageHeaderFooter()
             C.TextOut(SlotX(S.Title, C.TextWidth(S.TitleLines[i])), footerY - i * footerLine, S.TitleLines[i]);
     // 7. A mini-HTML title anywhere else goes to the bottom.
     if (html && !IsTopPosition(S.Title))
-        for (int i = 0; i < htmlLines.size(); ++i)
-            C.TextOut(S.LeftSize, H + S.FooterSize + (int(htmlLines.size()) - i) * footerLine, htmlLines[i]);
+        PrintHTML(G, C, pageSlots.HTMLTitle, S.HeaderFont, C.ToDevice(TPageRect{S.LeftSize, H + S.FooterSize, W, H}),
+                  true, DeviceRatio);
     // 8.
     C.SetFont(savedFont, savedHeight);
     L.Fontscalefactor = savedScale;

@@ -5,7 +5,7 @@
 
 #include <QPixmap>
 
-#include "controls/grid/html/html_text_utils.h"
+#include "controls/grid/print/print_html.h"
 #include "controls/grid/print/print_layout.h"
 #include "controls/grid/print/print_pass.h"
 #include "controls/grid/print/print_settings.h"
@@ -15,14 +15,19 @@ namespace grid::print {
 
 namespace {
 
-// The text a cell prints: nothing where its graphic shows its state, mini-HTML
-// as its plain text.
+// The text a cell prints: nothing where its graphic shows its state.
 QString PrintText(TExStringGrid& g, int s, int row)
 {
     if (g.HasDataGraphic(s, row)) return {};
-    QString text = g.GetFormattedCell(s, row);
-    if (g.EnableHTML && text.contains(QLatin1Char('<')) && text.contains(QLatin1Char('>'))) text = StripHTMLTags(text);
-    return text;
+    return g.GetFormattedCell(s, row);
+}
+
+// A font at a point size (scaled), as the mini-HTML renderer takes it.
+platform::TFont SizedFont(const platform::TFont& font, double points)
+{
+    platform::TFont f = font;
+    f.setPointSizeF(std::max(1.0, points));
+    return f;
 }
 
 QStringList TextLines(const TExStringGrid& g, const QString& text)
@@ -91,6 +96,14 @@ QSize TPrintPass::MeasureCellUncached(int col, int ARow)
     // 1.-3.
     QString text = PrintText(G, s, ARow);
     const TCellLook look = CellLook(G, col, ARow);
+    if (IsPrintHTML(G, text)) {
+        // 2. Laid out by the renderer on the device.
+        const double width = S.NoAutoSize ? G.ColWidths(col) + 12 : 65535;
+        const QSize px = PrintHTML(G, C, text, SizedFont(look.Font, S.Font.pointSize() * L.Fontscalefactor),
+                                   QRectF(0, 0, width, 65535), false, DeviceRatio);
+        const int h = int(std::lrint(C.ToUnitsY(px.height()))) - int(std::lrint(Gap * ScreenToPrint));
+        return QSize(int(std::lrint(C.ToUnitsX(px.width()))), std::max(h, 0));
+    }
     SetCellFont(look.Font);
     // 4.-5.
     int angle = 0;
@@ -226,7 +239,13 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
         if (look.HA != taLeftJustify) r.Right -= InnerMargin;
     };
     const QStringList lines = TextLines(G, text);
-    if (rotated) {
+    if (IsPrintHTML(G, text)) {
+        QRectF device = C.ToDevice(textBox);
+        device.setRight(device.right() - (InnerMargin + 2 * ScreenToPrint) * C.DpiX() / 254.0);
+        device.setBottom(device.bottom() + Gap * ScreenToPrint * C.DpiY() / 254.0);
+        PrintHTML(G, C, text, SizedFont(look.Font, std::trunc(look.Font.pointSizeF() * ScaleFactor)), device, true,
+                  DeviceRatio);
+    } else if (rotated) {
         // Printer drivers that turn fonts the other way get the opposite angle.
         const bool reverse = FMode == pmPrinterDraw && L.PrinterDriverFix;
         TPageRect r = textBox;

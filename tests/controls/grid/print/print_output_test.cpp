@@ -231,7 +231,7 @@ TEST(PrintOutput, ScreenshotOfPreviewAndPdfPage)
         g.SetCellsEx(1, r, r % 3 ? "UINT16" : "BOOL");
         g.SetCellsEx(2, r, QString::number(r * 2));
         g.SetCellsEx(3, r, r % 2 ? "Tx" : "Rx");
-        g.SetCellsEx(4, r, r % 7 ? "" : "checked at start-up");
+        g.SetCellsEx(4, r, r % 7 ? "" : "<B>checked</B> at <I>start-up</I>");
     }
     g.SetColCount(6);
     g.SetCellsEx(5, 0, "Enabled");

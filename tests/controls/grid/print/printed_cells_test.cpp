@@ -165,6 +165,37 @@ TEST(PrintedCells, EveryCellIsMeasuredOnceForTheWholeJob)
     EXPECT_EQ(t.g.Reads, 1000 + drawn);
 }
 
+TEST(PrintedCells, MiniHTMLCellsAndTitlesAreRenderedOnTheDevice)
+{
+    Cells t(2, 1);
+    t.g.SetCellsEx(0, 0, "<B>Bold</B> text");
+    t.Preview();
+    const int width = t.g.GetPrintColWidth(0);
+    EXPECT_GT(width, t.Text("Bold"));
+    EXPECT_LT(width, 2 * t.Text("Bold text"));
+    // Its text is drawn inside the column.
+    const int left = t.g.GetPrintColOffset(0);
+    int dark = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = left + 5; x < left + width; ++x) dark += qGray(t.image.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 50);
+
+    // A mini-HTML title at the top widens the header band by its height.
+    TRecordingGrid g;
+    FixedSizeGrid(g, 2, 5);
+    QImage image = UnitImage();
+    int y = 0;
+    g.OnPrintPageDone = [&](QObject*, print::TPrintCanvas&, int, int offset, int, int, int) { y = offset; };
+    g.PrintSettings().Title = ppTopLeft;
+    g.PrintSettings().TitleLines = {"plain"};
+    PreviewPage(g, 1, image);
+    const int plain = y;
+    g.PrintSettings().HeaderFont.setPointSize(12);
+    g.PrintSettings().TitleLines = {"<B>Process</B>", "<BR>data"};
+    PreviewPage(g, 1, image);
+    EXPECT_LT(y, plain - 2 * 40);  // two lines of a 12 point font: more than 8 mm
+}
+
 TEST(PrintedCells, TitleLinesWidenTheHeaderBand)
 {
     // Rows 50 high, no gap: after the rows of page 1 the pass stands at
