@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QIcon>
 #include <QPixmap>
 
 #include "controls/grid/print/print_html.h"
@@ -318,9 +319,42 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
             C.Line(bar.Right, bar.Top, bar.Right, bar.Bottom);
             C.Line(bar.Right, bar.Bottom, bar.Left, bar.Bottom);
             C.Line(bar.Left, bar.Bottom, bar.Left, bar.Top);
-        } else if (kind == ctBitmap || kind == ctPicture) {
-            if (const QImage* image = graphic->CellBitmapAs<QImage>()) C.DrawImage(gbox, *image);
-            else if (const QPixmap* pixmap = graphic->CellBitmapAs<QPixmap>()) C.DrawImage(gbox, pixmap->toImage());
+        } else if (kind == ctBitmap || kind == ctPicture || kind == ctFilePicture) {
+            if (const QImage* image = graphic->CellBitmapAs<QImage>()) {
+                C.DrawImage(gbox, *image);
+            } else if (const QPixmap* pixmap = graphic->CellBitmapAs<QPixmap>()) {
+                C.DrawImage(gbox, pixmap->toImage());
+            } else if (const TFilePicture* picture = graphic->CellBitmapAs<TFilePicture>();
+                       picture && C.Painter()) {
+                // A file that cannot be read raises its error out of the pass.
+                picture->DrawPicture(*C.Painter(), C.ToDevice(gbox).toRect());
+            }
+        } else if (kind == ctIcon) {
+            if (const QIcon* icon = graphic->CellIconObject()) {
+                const QRectF r = C.ToDevice(gbox);
+                C.DrawImage(gbox, icon->pixmap(QSize(std::max(1, int(r.width())), std::max(1, int(r.height()))))
+                                      .toImage());
+            }
+        } else if (kind == ctImageList || kind == ctDataImage) {
+            // Nothing without the grid's image list.
+            if (const TGridImageList* list = G.GetCellImageList()) {
+                const int index = kind == ctDataImage ? G.Ints(s, ARow) : graphic->CellIndex();
+                if (index >= 0 && index < list->Count()) C.DrawImage(gbox, list->Image(index));
+            }
+        } else if (kind == ctImages) {
+            const TGridImageList* list = G.GetCellImageList();
+            const TIntList* indexes = G.GetCellImages(s, ARow);
+            if (list && indexes) {
+                const int w = int(std::lrint(list->Width() * ScreenToPrint));
+                const int h = int(std::lrint(list->Height() * ScreenToPrint));
+                int x = gbox.Left, y = gbox.Top;
+                for (int i = 0; i < indexes->Count(); ++i) {
+                    const int index = (*indexes)[i];
+                    if (index >= 0 && index < list->Count()) C.DrawImage({x, y, x + w, y - h}, list->Image(index));
+                    if (graphic->CellBoolean()) x += w;
+                    else y -= h;
+                }
+            }
         }
     }
     C.SetFont(saved, savedHeight);

@@ -110,6 +110,32 @@ TEST(PrintedCells, GraphicsCountOnlyWhenPrinted)
     EXPECT_EQ(t.g.GetPrintColWidth(0), t.Text("gh") + int(std::lrint(graphic.x() * 254.0 / t.g.logicalDpiX())));
 }
 
+TEST(PrintedCells, ImageListPicturesPrintOnlyWithGraphics)
+{
+    Cells t(2, 1);
+    TGridImageList images(16, 16);
+    QImage red(16, 16, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    images.Add(red);
+    t.g.SetGridImages(&images);
+    t.g.AddImageIdx(0, 0, 0, haLeft, vaTop);
+    auto redPixels = [&] {
+        int n = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 2000; ++x) n += t.image.pixel(x, y) == qRgb(255, 0, 0);
+        return n;
+    };
+    t.Preview();
+    EXPECT_EQ(redPixels(), 0);
+    t.g.PrintSettings().PrintGraphics = true;
+    t.image.fill(Qt::white);
+    t.Preview();
+    // 16 screen pixels square in 0.1 mm, give or take the edges.
+    const int side = int(std::lrint(16 * 254.0 / t.g.logicalDpiX()));
+    EXPECT_NEAR(redPixels(), side * side, 4 * side);
+    t.g.SetGridImages(nullptr);
+}
+
 TEST(PrintedCells, CellLinesFollowTheBorderSettingAndMergedCellsShowTheirOutline)
 {
     struct Case {
