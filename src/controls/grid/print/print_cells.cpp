@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/print/print_html.h"
 #include "controls/grid/print/print_layout.h"
 #include "controls/grid/print/print_pass.h"
@@ -328,6 +329,13 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
                        picture && C.Painter()) {
                 // A file that cannot be read raises its error out of the pass.
                 picture->DrawPicture(*C.Painter(), C.ToDevice(gbox).toRect());
+            }
+        } else if (kind == ctProgressPie) {
+            if (C.Painter()) {
+                const QRect r = C.ToDevice(gbox).toRect();
+                platform::TCanvas canvas(*C.Painter());
+                DrawProgressPie(canvas, platform::TRect(r.left(), r.top(), r.right() + 1, r.bottom() + 1),
+                                       graphic->CellBitmapColor(), false, graphic->CellAngle());
             }
         } else if (kind == ctIcon) {
             if (const QIcon* icon = graphic->CellIconObject()) {

@@ -134,6 +134,16 @@ TEST(PrintedCells, ImageListPicturesPrintOnlyWithGraphics)
     const int side = int(std::lrint(16 * 254.0 / t.g.logicalDpiX()));
     EXPECT_NEAR(redPixels(), side * side, 4 * side);
     t.g.SetGridImages(nullptr);
+
+    // A progress pie in its colour.
+    Cells p(1, 1);
+    p.g.PrintSettings().PrintGraphics = true;
+    p.g.AddProgressPie(0, 0, clBlue, 50);
+    p.Preview();
+    int blue = 0;
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 2000; ++x) blue += p.image.pixel(x, y) == qRgb(0, 0, 255);
+    EXPECT_GT(blue, 100);
 }
 
 TEST(PrintedCells, CellLinesFollowTheBorderSettingAndMergedCellsShowTheirOutline)
