@@ -147,10 +147,7 @@ void TPrintPass::DrawPageFrame(int first, int last, int Y)
     C.SetPen(clBlack, FFrameWidth, ToQtPenStyle(S.BorderStyle));
     const TPrintBorders b = S.Borders;
     if (b == pbAround || b == pbAroundVertical || b == pbAroundHorizontal) {
-        C.Line(x0, top, x1, top);
-        C.Line(x1, top, x1, bottom);
-        C.Line(x1, bottom, x0, bottom);
-        C.Line(x0, bottom, x0, top);
+        C.Frame(TPageRect{x0, top, x1, bottom});
     }
     if (b == pbDouble || b == pbHorizontal || b == pbAroundHorizontal) C.Line(x0, bottom, x1, bottom);
     if ((b == pbDouble || b == pbVertical || b == pbAroundVertical) && FRepeatCols)

@@ -147,6 +147,14 @@ void TPrintCanvas::Line(int x0, int y0, int x1, int y1)
     FPainter->drawLine(ToDevice(x0, y0), ToDevice(x1, y1));
 }
 
+void TPrintCanvas::Frame(const TPageRect& r)
+{
+    Line(r.Left, r.Top, r.Right, r.Top);
+    Line(r.Right, r.Top, r.Right, r.Bottom);
+    Line(r.Right, r.Bottom, r.Left, r.Bottom);
+    Line(r.Left, r.Bottom, r.Left, r.Top);
+}
+
 void TPrintCanvas::DrawImage(const TPageRect& box, const QImage& image)
 {
     if (!FPainter || image.isNull()) return;

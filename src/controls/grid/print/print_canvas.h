@@ -74,6 +74,8 @@ public:
     // A line in the pen's colour, width (page units) and style.
     void SetPen(TColor color, int width, Qt::PenStyle style);
     void Line(int x0, int y0, int x1, int y1);
+    // The four sides of a box with the pen.
+    void Frame(const TPageRect& r);
     // Draws an image stretched into a box.
     void DrawImage(const TPageRect& box, const QImage& image);
     // Keeps drawing inside a box until the next call (an empty box: no clip).

@@ -294,10 +294,7 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
             const int side = std::min(gbox.Width(), gbox.Top - gbox.Bottom);
             const TPageRect sq{gbox.Left, gbox.Top, gbox.Left + side, gbox.Top - side};
             C.SetPen(clBlack, 2, Qt::SolidLine);
-            C.Line(sq.Left, sq.Top, sq.Right, sq.Top);
-            C.Line(sq.Right, sq.Top, sq.Right, sq.Bottom);
-            C.Line(sq.Right, sq.Bottom, sq.Left, sq.Bottom);
-            C.Line(sq.Left, sq.Bottom, sq.Left, sq.Top);
+            C.Frame(sq);
             if (state) {
                 C.SetPen(clBlack, 4, Qt::SolidLine);
                 C.Line(sq.Left + side / 5, sq.Top - side / 2, sq.Left + side * 2 / 5, sq.Bottom + side / 5);
@@ -316,10 +313,7 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
                           box.Bottom + int(2 * ScreenToPrint)};
             C.FillRect({bar.Left, bar.Top, bar.Left + int(bar.Width() * v), bar.Bottom}, clNavy);
             C.SetPen(clBlack, 2, Qt::SolidLine);
-            C.Line(bar.Left, bar.Top, bar.Right, bar.Top);
-            C.Line(bar.Right, bar.Top, bar.Right, bar.Bottom);
-            C.Line(bar.Right, bar.Bottom, bar.Left, bar.Bottom);
-            C.Line(bar.Left, bar.Bottom, bar.Left, bar.Top);
+            C.Frame(bar);
         } else if (kind == ctBitmap || kind == ctPicture || kind == ctFilePicture) {
             if (const QImage* image = graphic->CellBitmapAs<QImage>()) {
                 C.DrawImage(gbox, *image);
