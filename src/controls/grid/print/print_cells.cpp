@@ -12,16 +12,24 @@
 #include "controls/grid/print/print_pass.h"
 #include "controls/grid/print/print_settings.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
+#include "controls/grid/text/grid_text_utils.h"
+#include "platform/rtf.h"
 
 namespace grid::print {
 
 namespace {
 
-// The text a cell prints: nothing where its graphic shows its state.
+// The text a cell prints: nothing where its graphic shows its state; rich
+// text as its plain text.
 QString PrintText(TExStringGrid& g, int s, int row)
 {
     if (g.HasDataGraphic(s, row)) return {};
-    return g.GetFormattedCell(s, row);
+    QString text = g.GetFormattedCell(s, row);
+    if (TextType(text, g.EnableHTML) == TextKindRichText) {
+        text = platform::ReadRtf(text.toLatin1()).PlainText();
+        text.replace(QChar(platform::RtfLineBreak), QLatin1Char('\n'));
+    }
+    return text;
 }
 
 // A font at a point size (scaled), as the mini-HTML renderer takes it.

@@ -74,6 +74,14 @@ TEST(PrintedCells, TextCellsMeasureTheirLinesAndEmptyCellsOneLine)
     EXPECT_EQ(t.heights[1], Grown(t.Line()));
 }
 
+TEST(PrintedCells, RichTextPrintsItsPlainText)
+{
+    Cells t(1, 1);
+    t.g.SetCellsEx(0, 0, R"({\rtf1\ansi {\b Valve} open\par})");
+    t.Preview();
+    EXPECT_EQ(t.g.GetPrintColWidth(0), t.Text("Valve open"));
+}
+
 TEST(PrintedCells, RotatedTextSwapsItsExtentsAndScreenWidthsServeWithoutAutoSize)
 {
     Cells t(2, 1);
