@@ -155,6 +155,19 @@ void TPrintCanvas::Frame(const TPageRect& r)
     Line(r.Left, r.Bottom, r.Left, r.Top);
 }
 
+void TPrintCanvas::Ellipse(const TPageRect& r, TColor fill)
+{
+    if (!FPainter) return;
+    QPen pen(toQColor(FPenColor));
+    pen.setWidthF(std::max(1.0, FPenWidth * FDpiX / 254.0));
+    pen.setStyle(FPenStyle);
+    FPainter->save();
+    FPainter->setPen(pen);
+    FPainter->setBrush(fill == clNone ? QBrush(Qt::NoBrush) : QBrush(toQColor(fill)));
+    FPainter->drawEllipse(ToDevice(r));
+    FPainter->restore();
+}
+
 void TPrintCanvas::DrawImage(const TPageRect& box, const QImage& image)
 {
     if (!FPainter || image.isNull()) return;

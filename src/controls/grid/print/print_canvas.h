@@ -76,6 +76,8 @@ public:
     void Line(int x0, int y0, int x1, int y1);
     // The four sides of a box with the pen.
     void Frame(const TPageRect& r);
+    // An ellipse in the box with the pen, filled unless fill is clNone.
+    void Ellipse(const TPageRect& r, TColor fill);
     // Draws an image stretched into a box.
     void DrawImage(const TPageRect& box, const QImage& image);
     // Keeps drawing inside a box until the next call (an empty box: no clip).

@@ -296,7 +296,16 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
     // 12. Graphics.
     if (graphic) {
         const TCellType kind = graphic->CellType();
-        if (IsCheckKind(kind)) {
+        if (kind == ctRadioButton) {
+            const int side = std::min(gbox.Width(), gbox.Top - gbox.Bottom);
+            const TPageRect circle{gbox.Left, gbox.Top, gbox.Left + side, gbox.Top - side};
+            C.SetPen(clBlack, 2, Qt::SolidLine);
+            C.Ellipse(circle, clNone);
+            if (G.IsRadioButtonChecked(s, ARow))
+                C.Ellipse({circle.Left + side / 4, circle.Top - side / 4, circle.Right - side / 4,
+                           circle.Bottom + side / 4},
+                          clBlack);
+        } else if (IsCheckKind(kind)) {
             bool state = false;
             G.GetCheckBoxState(s, ARow, state);
             const int side = std::min(gbox.Width(), gbox.Top - gbox.Bottom);

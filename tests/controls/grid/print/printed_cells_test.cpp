@@ -143,6 +143,22 @@ TEST(PrintedCells, ImageListPicturesPrintOnlyWithGraphics)
     EXPECT_NEAR(redPixels(), side * side, 4 * side);
     t.g.SetGridImages(nullptr);
 
+    // A radio button: a ring, with a dot when checked.
+    auto darkWith = [](bool checked) {
+        Cells r(1, 1);
+        r.g.PrintSettings().PrintGraphics = true;
+        r.g.PrintSettings().Borders = pbNoborder;
+        r.g.AddRadioButton(0, 0, checked);
+        r.Preview();
+        int dark = 0;
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 2000; ++x) dark += qGray(r.image.pixel(x, y)) < 100;
+        return dark;
+    };
+    const int ring = darkWith(false);
+    EXPECT_GT(ring, 20);
+    EXPECT_GT(darkWith(true), ring + 20);
+
     // A progress pie in its colour.
     Cells p(1, 1);
     p.g.PrintSettings().PrintGraphics = true;
