@@ -8,6 +8,7 @@
 #include "controls/grid/string_grid/input/grid_mouse_tracker.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <QDialog>
 #include <QEvent>
 #include <QMainWindow>

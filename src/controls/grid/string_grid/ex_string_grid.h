@@ -30,6 +30,8 @@
 
 class QListWidget;
 class QLabel;
+class QPainter;
+class QPrinter;
 class QIODevice;
 
 #include "controls/grid/floating/balloon_timing.h"
@@ -59,6 +61,7 @@ class QIODevice;
 
 namespace grid {
 
+namespace print { class TPrintCanvas; }
 class TExInplaceEdit;
 class TGridHTML;
 class TGridDragDrop;
@@ -2561,10 +2564,59 @@ public:
     int GetPrintColOffset(int ACol) const { return FPrintLayout.ColOffset(ACol); }
     print::TPrintLayout& PrintLayout() { return FPrintLayout; }
     const print::TPrintLayout& PrintLayout() const { return FPrintLayout; }
+    // Printer jobs (cell ranges in display columns and rows). The selected
+    // rows and the selected columns variants print the same.
+    void Print();
+    void PrintRect(const platform::TGridRect& Gridrect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // The printer the jobs go to: the system's default until changed.
+    QPrinter& Printer();
+    // Previews onto a painter: pages PreviewPage..PreviewPage laid out in
+    // Displayrect (device pixels).
+    void PrintPreview(QPainter& Canvas, const QRect& Displayrect);
+    void PrintPreviewRect(QPainter& Canvas, const QRect& Displayrect, const platform::TGridRect& Gridrect);
+    void PrintPreviewSelection(QPainter& Canvas, const QRect& Displayrect);
+    void PrintPreviewSelectedRows(QPainter& Canvas, const QRect& Displayrect);
+    void PrintPreviewSelectedCols(QPainter& Canvas, const QRect& Displayrect);
+    // Page 1 of the range laid out in DrawRect of a painter.
+    void PrintDraw(QPainter& Canvas, const QRect& DrawRect);
+    void PrintDrawRect(QPainter& Canvas, const QRect& DrawRect, const platform::TGridRect& Gridrect);
+    int PreviewPage() const { return FPrintLayout.PageFrom; }
+    void SetPreviewPage(int value) { FPrintLayout.PageFrom = FPrintLayout.PageTo = value; }
+    int PrintNrOfPages() const { return FPrintLayout.PageNum; }
+    int PrintPageWidth() const { return FPrintLayout.PageWidth; }
+    QRect PrintPageRect() const { return FPrintLayout.PageRect; }
+    int PrintColStart() const { return FPrintLayout.ColStart; }
+    int PrintColEnd() const { return FPrintLayout.ColEnd; }
+    bool IsPrintPreview() const { return FPrintLayout.IsPrintPreview; }
+    bool FastPrint() const { return FPrintLayout.FastPrint; }
+    void SetFastPrint(bool value) { FPrintLayout.FastPrint = value; }
+    bool PrinterDriverFix() const { return FPrintLayout.PrinterDriverFix; }
+    void SetPrinterDriverFix(bool value) { FPrintLayout.PrinterDriverFix = value; }
+    // Font height in 0.1 mm of a point size, scaled by Fontscalefactor, and back.
+    int MapFontHeight(int PointSize) const;
+    static int MapFontSize(int Height);
+    double Fontscalefactor() const { return FPrintLayout.Fontscalefactor; }
+    std::function<void(Sender, int NrOfPages, int& FromPage, int& ToPage)> OnPrintStart;
+    std::function<void(Sender, double& ScaleFactor, bool& Allow)> OnFitToPage;
+    std::function<void(Sender, int ACol, int& Width)> OnPrintSetColumnWidth;
+    std::function<void(Sender, int ARow, int& Height)> OnPrintSetRowHeight;
+    std::function<void(Sender, print::TPrintCanvas& Canvas, int PageNr, int PageXSize, int PageYSize)> OnPrintPage;
+    std::function<void(Sender, int ARow, bool& NewPage)> OnPrintNewPage;
+    std::function<void(Sender, print::TPrintCanvas& Canvas, int LastRow, int LastRowOffset, int LastPage,
+                       int PageXSize, int PageYSize)>
+        OnPrintPageDone;
+    std::function<void(Sender, int PageNr, bool& Cancel)> OnPrintCancel;
+    // A cell's measured size (0.1 mm when Printing) before it is used.
+    std::function<void(Sender, print::TPrintCanvas& Canvas, int ACol, int ARow, QPoint& ASize, bool Printing)>
+        OnCustomCellSize;
 
 private:
     TPrintSettings FPrintSettings{this};
     print::TPrintLayout FPrintLayout;
+    std::unique_ptr<QPrinter> FPrinter;
 
 public:
     // ============================================================

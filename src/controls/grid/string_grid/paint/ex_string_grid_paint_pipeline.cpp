@@ -78,6 +78,9 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
     // (A fixed cell without a colour of its own takes the fixed font, step 7;
     // its own font settings still apply over it.)
     TCellFont font = normalCell && !fixedCell ? Font() : FFixedFont;
+    // Printing starts from the print fonts unless it uses the display fonts.
+    if (Print && !FPrintSettings.UseDisplayFont)
+        font = FromCanvasFont(normalCell && !fixedCell ? FPrintSettings.Font : FPrintSettings.FixedFont);
     // 3.
     ABrush.Style = Qt::SolidPattern;
     ABrush.Color = clNone;
