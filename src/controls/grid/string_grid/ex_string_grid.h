@@ -43,7 +43,7 @@ class QIODevice;
 #include "controls/grid/paint/grid_focus_glow.h"
 #include "controls/grid/cells/control_list.h"
 #include "controls/grid/cells/grid_image_list.h"
-#include "controls/grid/cells/grid_item.h"
+#include "controls/grid/cells/hidden_rows.h"
 #include "controls/grid/settings/grid_sort_settings.h"
 #include "controls/grid/settings/grid_service_settings.h"
 #include "controls/grid/paint/cell_objects.h"
@@ -473,9 +473,10 @@ public:
     int RealRow() const { return RealRowIndex(Row()); }
     int FilterLevel() const { return FFilterLevel; }
     void SetFilterLevel(int value) { FFilterLevel = value; }
-    // The hidden row with all-rows index r, or nullptr.
-    TGridItem* HiddenRowItem(int r) const;
-    const std::vector<std::unique_ptr<TGridItem>>& HiddenRowItems() const { return FGridItems; }
+    // The hidden row with all-rows index r, or none.
+    THiddenRow HiddenRowItem(int r);
+    TConstHiddenRow HiddenRowItem(int r) const;
+    const THiddenRows& HiddenRowItems() const { return FGridItems; }
 
     // ============================================================
     // Dimensions, fixed cells and current cell  ex_string_grid_dimensions.cpp
@@ -2767,7 +2768,7 @@ private:
     int FNumHidden = 0;
 
     // Hidden rows.
-    std::vector<std::unique_ptr<TGridItem>> FGridItems;
+    THiddenRows FGridItems;
     int FFilterLevel = 0;
     // Row heights while rows are hidden or shown in bulk, kept for reuse.
     std::vector<int> FRowHeightScratch;

@@ -384,7 +384,7 @@ void TExStringGrid::ForEachFilterValue(int ACol, const std::function<bool(const 
     // The values of the rows hidden by filtering (levels from 1).
     if (FilterIncremental) return;
     for (const auto& item : FGridItems)
-        if (item->Level > 0 && !take(item->Items().Text(ACol))) return;
+        if (item->Level() > 0 && !take(item->Items().Text(ACol))) return;
 }
 
 bool TExStringGrid::FilterGlyphOf(int ACol, int ARow, QImage& glyph)

@@ -15,23 +15,13 @@ int TExStringGrid::HiddenBelow(int r) const
     return n;
 }
 
-std::vector<int> TExStringGrid::HiddenIndexes() const
-{
-    std::vector<int> list;
-    list.reserve(FGridItems.size());
-    for (const auto& item : FGridItems) list.push_back(item->Idx());
-    std::sort(list.begin(), list.end());
-    return list;
-}
+std::vector<int> TExStringGrid::HiddenIndexes() const { return FGridItems.SortedIndexes(); }
 
-TGridItem* TExStringGrid::HiddenRowItem(int r) const
-{
-    for (const auto& item : FGridItems)
-        if (item->Idx() == r) return item.get();
-    return nullptr;
-}
+THiddenRow TExStringGrid::HiddenRowItem(int r) { return FGridItems.Find(r); }
 
-bool TExStringGrid::IsHiddenRow(int Rowindex) const { return HiddenRowItem(Rowindex) != nullptr; }
+TConstHiddenRow TExStringGrid::HiddenRowItem(int r) const { return FGridItems.Find(r); }
+
+bool TExStringGrid::IsHiddenRow(int Rowindex) const { return bool(HiddenRowItem(Rowindex)); }
 
 int TExStringGrid::RealRowIndex(int ARow) const
 {
@@ -122,12 +112,12 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     for (int a = FromRow; a <= ToRow; ++a) {
         if (IsHiddenRow(a)) continue;
         if (D >= Cells().RowCount()) break;
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(a);
-        item->SetHeight(RowHeights(D + k));
+        TGridItem item;
+        item.SetIdx(a);
+        item.SetHeight(RowHeights(D + k));
         heights.push_back(RowHeights(D + k));
-        item->Items() = Cells().TakeRow(D);
-        FGridItems.insert(FGridItems.begin() + p, std::move(item));
+        item.Items() = Cells().TakeRow(D);
+        FGridItems.Insert(size_t(p), std::move(item));
         ++p;
         ++k;
     }
@@ -176,21 +166,18 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
     // The buffer is borrowed (a hook run meanwhile may hide rows itself).
     std::vector<int> heights = std::move(FRowHeightScratch);
     heights.assign(AllRowHeights().begin(), AllRowHeights().end());
-    FGridItems.reserve(FGridItems.size() + rows.size());
+    // The rows go aside together, as one block.
+    THiddenRowBlock block;
+    block.Idx = std::move(real);
+    block.Height.resize(rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        block.Height[i] = rows[i] < int(heights.size()) ? heights[size_t(rows[i])] : DefaultRowHeight();
+    block.Level.assign(rows.size(), level);
     // With no properties in the store, none of the rows carries any.
-    const bool withoutProperties = Cells().PropertiesCount() == 0;
-    Cells().TakeRowsEach(rows, [&](size_t i, TCellRow&& cells) {
-        const int r = rows[i];
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(real[i]);
-        item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
-        item->Level = level;
-        if (withoutProperties)
-            item->SetItemsWithoutProperties(std::move(cells));
-        else
-            item->SetItems(std::move(cells));
-        FGridItems.push_back(std::move(item));
-    });
+    block.WithoutProperties.assign(rows.size(), Cells().PropertiesCount() == 0 ? 1 : 0);
+    block.Cells.reserve(rows.size());
+    Cells().TakeRowsEach(rows, [&block](size_t, TCellRow&& cells) { block.Cells.push_back(std::move(cells)); });
+    FGridItems.Append(std::move(block));
     size_t kept = 0;
     size_t next = 0;
     for (int r = 0; r < std::min(stored, int(heights.size())); ++r) {
@@ -216,26 +203,23 @@ void TExStringGrid::UnHideRowList()
         return std::any_of(contracted.begin(), contracted.end(),
                            [idx](const std::pair<int, int>& run) { return idx >= run.first && idx <= run.second; });
     };
-    std::vector<std::unique_ptr<TGridItem>> level;
-    for (auto& item : FGridItems) {
-        if (item->Level != L || L <= 0) continue;
-        if (behindNode(item->Idx()))
-            item->Level = TGridItem::BehindNode;
-        else
-            level.push_back(std::move(item));
-    }
-    std::erase(FGridItems, nullptr);
+    if (L <= 0) return;
+    if (!contracted.empty())
+        for (auto item : FGridItems)
+            if (item->Level() == L && behindNode(item->Idx())) item->SetLevel(TGridItem::BehindNode);
+    THiddenRowBlock level;
+    FGridItems.TakeIf([L](const TConstHiddenRow& item) { return item->Level() == L; }, level);
     if (level.empty()) return;
-    const auto byIndex = [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); };
-    if (!std::is_sorted(level.begin(), level.end(), byIndex)) std::sort(level.begin(), level.end(), byIndex);
+    level.sortByIdx();
     // A row's display place is its all-rows index less the rows still
     // hidden above it; the rows on display fill the other places in order.
     const std::vector<int> still = HiddenIndexes();
     std::vector<int> places;
+    places.reserve(level.size());
     size_t below = 0;
-    for (const auto& item : level) {
-        while (below < still.size() && still[below] < item->Idx()) ++below;
-        places.push_back(item->Idx() - int(below));
+    for (const int idx : level.Idx) {
+        while (below < still.size() && still[below] < idx) ++below;
+        places.push_back(idx - int(below));
     }
     // The buffers are borrowed (a hook run meanwhile may hide rows itself).
     std::vector<int> heights = std::move(FRowHeightScratch);
@@ -262,17 +246,17 @@ void TExStringGrid::UnHideRowList()
         else
             takeItem = places[j] <= pos;
         if (takeItem) {
-            const TGridItem& item = *level[j++];
+            const int height = level.Height[j++];
             at.push_back(pos);
-            merged.push_back(item.Height() > 0 ? item.Height() : DefaultRowHeight());
+            merged.push_back(height > 0 ? height : DefaultRowHeight());
         } else {
             merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
             ++ci;
         }
     }
     Cells().InsertRowsAtEach(
-        at, [&level](size_t i) { return std::move(level[i]->Items()); },
-        [&level](size_t i) { return level[i]->KnownWithoutProperties(); });
+        at, [&level](size_t i) { return std::move(level.Cells[i]); },
+        [&level](size_t i) { return level.WithoutProperties[i] != 0; });
     level.clear();
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);
@@ -289,10 +273,10 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
     for (int a = FromRow; a <= ToRow; ++a) {
         if (IsHiddenRow(a)) continue;
         if (D >= Cells().RowCount()) break;
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(a);
-        item->Items() = Cells().TakeRow(D);
-        FGridItems.push_back(std::move(item));
+        TGridItem item;
+        item.SetIdx(a);
+        item.Items() = Cells().TakeRow(D);
+        FGridItems.PushBack(std::move(item));
         ++k;
     }
     const int remaining = Cells().RowCount();
@@ -305,13 +289,11 @@ void TExStringGrid::UnHideRow(int Rowindex)
 {
     const bool modified = FShowModified.Enabled;
     FShowModified.Enabled = false;
-    auto it = std::find_if(FGridItems.begin(), FGridItems.end(),
-                           [Rowindex](const std::unique_ptr<TGridItem>& item) { return item->Idx() == Rowindex; });
-    if (it != FGridItems.end()) {
+    const size_t at = FGridItems.IndexOf(Rowindex);
+    if (at < FGridItems.size()) {
         const int D = Rowindex - HiddenBelow(Rowindex);
-        std::unique_ptr<TGridItem> item = std::move(*it);
-        FGridItems.erase(it);
-        RestoreItemRow(D, *item);
+        TGridItem item = FGridItems.Take(at);
+        RestoreItemRow(D, item);
     }
     FShowModified.Enabled = modified;
 }
@@ -327,11 +309,8 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow)
         if (item->Idx() >= FromRow && item->Idx() <= ToRow) indexes.push_back(item->Idx());
     std::sort(indexes.begin(), indexes.end());
     for (int idx : indexes) {
-        auto it = std::find_if(FGridItems.begin(), FGridItems.end(),
-                               [idx](const std::unique_ptr<TGridItem>& item) { return item->Idx() == idx; });
-        std::unique_ptr<TGridItem> item = std::move(*it);
-        FGridItems.erase(it);
-        RestoreItemRow(std::min(D + (idx - FromRow), Cells().RowCount()), *item);
+        TGridItem item = FGridItems.Take(FGridItems.IndexOf(idx));
+        RestoreItemRow(std::min(D + (idx - FromRow), Cells().RowCount()), item);
     }
     FShowModified.Enabled = modified;
 }
@@ -339,7 +318,7 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow)
 void TExStringGrid::UnHideRowsAll()
 {
     while (!FGridItems.empty()) {
-        const int first = FGridItems.front()->Idx();
+        const int first = FGridItems[0]->Idx();
         int last = first;
         while (IsHiddenRow(last + 1)) ++last;
         UnHideRows(first, last);
