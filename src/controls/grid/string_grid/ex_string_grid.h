@@ -2061,6 +2061,23 @@ private:
     const TReadCondition& ReadCondition(int index, const TFilterData& f);
     std::vector<TReadCondition> FReadConditions;
     bool FFilterPass = false;
+    // The outcome of the conditions alone (before OnCustomFilter) for a
+    // display row, and of one condition for the text it tests (its read
+    // form given, or read when null).
+    bool ConditionsPass(int ARow);
+    bool ConditionOutcome(int index, const TFilterData& f, const QString* text, QString& buffer,
+                          const TReadCondition* read);
+    // The tested text as the conditions see it: blanks at the ends trimmed,
+    // packed wide text unpacked (in `buffer` when it has to change).
+    const QString& TidyFilterText(const QString& text, QString& buffer);
+    // The conditions' outcomes for the display rows first..last of a pass,
+    // worked out condition by condition down the column before the rows
+    // are asked; DoCustomFilter reads them while FFilterOutcomesSet.
+    void ComputeFilterOutcomes(int first, int last);
+    std::vector<char> FFilterOutcomes;
+    std::vector<char> FFilterRowsDone;
+    int FFilterOutcomesFirst = 0;
+    bool FFilterOutcomesSet = false;
     TDropList* FDropList = nullptr;            // Qt child of the viewport
     TDropCheckList* FDropCheckList = nullptr;  // Qt child of the viewport
     TFilterWiring FFilterWiring{*this};

@@ -199,14 +199,36 @@ public:
     {
         if (!value.IsNumber() || value.IsDate())
             return std::nullopt;
-        const int order = threeWay(value.Number(), FNumber);
-        return (order > 0 && FWanted > 0) || (order < 0 && FWanted < 0) || (order == 0 && FOrEqual);
+        return Outcome(value.Number());
+    }
+    // The same for the common value, a short plain number (ReadShortDecimalTo
+    // reads it with the separators as they stood when the term was read),
+    // from its text alone; none for any other value. Such a text holds the
+    // date separator twice, as a date must, only when that is the thousand
+    // separator: then it goes the way above.
+    std::optional<bool> DecideText(QStringView text) const
+    {
+        double number = 0;
+        if (!ReadShortDecimalTo(text, FDecimal, FThousand, number))
+            return std::nullopt;
+        if (FThousandIsDateSeparator && text.count(FThousand) >= 2)
+            return std::nullopt;
+        return Outcome(number);
     }
 
 private:
+    bool Outcome(double number) const
+    {
+        const int order = threeWay(number, FNumber);
+        return (order > 0 && FWanted > 0) || (order < 0 && FWanted < 0) || (order == 0 && FOrEqual);
+    }
+
     int FWanted = 0;  // +1 for ">", -1 for "<"
     bool FOrEqual = false;
     double FNumber = 0;
+    QChar FDecimal;
+    QChar FThousand;
+    bool FThousandIsDateSeparator = false;
 };
 
 // A separator that can stand in a number and that neither upper-casing nor
@@ -226,6 +248,9 @@ std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
         !IsPlainSeparator(settings.DateSeparator))
         return std::nullopt;
     QuickNumberComparison quick;
+    quick.FDecimal = settings.DecimalSeparator;
+    quick.FThousand = settings.ThousandSeparator;
+    quick.FThousandIsDateSeparator = settings.ThousandSeparator == settings.DateSeparator;
     quick.FWanted = term[0] == u'>' ? 1 : -1;
     quick.FOrEqual = term[1] == u'=';
     // The rest is the whole operand: a number (its characters, separators
@@ -486,6 +511,12 @@ class ConditionProgram {
 public:
     ConditionProgram(const QString& condition, bool caseSensitive, TConditionPaths paths);
     bool Match(const QString& value) const;
+    std::optional<bool> DecideNumber(QStringView value) const
+    {
+        if (FTerms.size() != 1 || !FQuickPaths || !FTerms.front().Quick())
+            return std::nullopt;
+        return FTerms.front().Quick()->DecideText(value);
+    }
 
 private:
     // One condition being read: the whole or a group's inside, read from
@@ -563,6 +594,9 @@ bool ConditionProgram::MatchTerm(const TermPattern& term, const QString& value, 
 
 bool ConditionProgram::Match(const QString& value) const
 {
+    // A single number comparison decides most numbers from their text.
+    if (const std::optional<bool> decided = DecideNumber(value))
+        return *decided;
     // The value is upper-cased, and read as a number, once for all terms
     // and only when a term asks.
     std::optional<QString> upper;
@@ -690,6 +724,8 @@ TFilterCondition::TFilterCondition(TFilterCondition&&) noexcept = default;
 TFilterCondition& TFilterCondition::operator=(TFilterCondition&&) noexcept = default;
 
 bool TFilterCondition::Match(const QString& value) const { return FProgram->Match(value); }
+
+std::optional<bool> TFilterCondition::DecideNumber(QStringView value) const { return FProgram->DecideNumber(value); }
 
 bool MatchFilter(const QString& condition, const QString& value, bool caseSensitive)
 {

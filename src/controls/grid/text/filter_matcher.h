@@ -17,6 +17,7 @@
 // runs to the end of the condition.
 
 #include <memory>
+#include <optional>
 
 #include <QChar>
 #include <QDateTime>
@@ -48,6 +49,10 @@ public:
     TFilterCondition& operator=(TFilterCondition&&) noexcept;
 
     bool Match(const QString& value) const;
+    // For a condition that is a single number comparison (">=10"): what
+    // Match gives for a value that is a short plain number, decided from
+    // its text alone; none for any other value or condition.
+    std::optional<bool> DecideNumber(QStringView value) const;
 
 private:
     std::unique_ptr<matcher::ConditionProgram> FProgram;
