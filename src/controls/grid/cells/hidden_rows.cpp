@@ -53,6 +53,7 @@ void THiddenRows::clear()
 {
     FBlocks.clear();
     FCount = 0;
+    FSpare = THiddenRowBlock();
 }
 
 std::pair<size_t, size_t> THiddenRows::Locate(size_t k) const
@@ -160,6 +161,20 @@ TGridItem THiddenRows::Take(size_t k)
     --FCount;
     DropEmptyBlocks();
     return item;
+}
+
+void THiddenRows::KeepSpare(THiddenRowBlock block)
+{
+    block.clear();
+    if (block.Cells.capacity() >= FSpare.Cells.capacity()) FSpare = std::move(block);
+}
+
+THiddenRowBlock THiddenRows::TakeSpare()
+{
+    THiddenRowBlock block = std::move(FSpare);
+    FSpare = THiddenRowBlock();
+    block.clear();
+    return block;
 }
 
 void THiddenRows::DropEmptyBlocks()

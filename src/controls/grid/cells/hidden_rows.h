@@ -145,6 +145,10 @@ public:
     // One row joins at position k (at most size()), its level the record's.
     void Insert(size_t k, TGridItem&& item);
     void PushBack(TGridItem&& item) { Insert(FCount, std::move(item)); }
+    // A block emptied of rows that came back keeps its room for the next
+    // rows to go aside: TakeSpare hands it out empty.
+    void KeepSpare(THiddenRowBlock block);
+    THiddenRowBlock TakeSpare();
     // Row k leaves, its record given back.
     TGridItem Take(size_t k);
     // The rows for which take(row) says so leave, in their order, for the
@@ -159,6 +163,7 @@ private:
 
     std::vector<THiddenRowBlock> FBlocks;
     size_t FCount = 0;
+    THiddenRowBlock FSpare;
 };
 
 template <typename Pred>

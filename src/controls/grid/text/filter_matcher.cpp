@@ -208,6 +208,25 @@ public:
     // separator: then it goes the way above.
     std::optional<bool> DecideText(QStringView text) const
     {
+        // Most often a sign at most and a few digits: read as
+        // ReadShortDecimalTo reads them, and no date, while no separator is
+        // a digit (nor a sign, for the number separators).
+        const qsizetype n = text.size();
+        if (FDigitsPlain && n > 0 && n <= 15) {
+            const char16_t* chars = text.utf16();
+            const bool negative = chars[0] == u'-';
+            qsizetype i = negative || chars[0] == u'+' ? 1 : 0;
+            int64_t mantissa = 0;
+            const qsizetype digitsFrom = i;
+            for (; i < n; ++i) {
+                const unsigned digit = unsigned(chars[i]) - u'0';
+                if (digit > 9)
+                    break;
+                mantissa = mantissa * 10 + digit;
+            }
+            if (i == n && i > digitsFrom)
+                return Outcome(negative ? -double(mantissa) : double(mantissa));
+        }
         double number = 0;
         if (!ReadShortDecimalTo(text, FDecimal, FThousand, number))
             return std::nullopt;
@@ -229,6 +248,7 @@ private:
     QChar FDecimal;
     QChar FThousand;
     bool FThousandIsDateSeparator = false;
+    bool FDigitsPlain = false;  // neither separator is a digit or a sign
 };
 
 // A separator that can stand in a number and that neither upper-casing nor
@@ -251,6 +271,10 @@ std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
     quick.FDecimal = settings.DecimalSeparator;
     quick.FThousand = settings.ThousandSeparator;
     quick.FThousandIsDateSeparator = settings.ThousandSeparator == settings.DateSeparator;
+    const auto plain = [](QChar c) { return !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-'; };
+    const QChar dateSeparator = settings.DateSeparator;
+    quick.FDigitsPlain = plain(settings.DecimalSeparator) && plain(settings.ThousandSeparator) &&
+                         !(dateSeparator >= u'0' && dateSeparator <= u'9');
     quick.FWanted = term[0] == u'>' ? 1 : -1;
     quick.FOrEqual = term[1] == u'=';
     // The rest is the whole operand: a number (its characters, separators

@@ -137,15 +137,29 @@ void TExStringGrid::HideRowList(const std::vector<int>& RowList)
 
 void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
 {
-    std::vector<int> rows = RowList;
-    if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    std::erase_if(rows, [this](int k) { return k < 0 || k >= Cells().RowCount(); });
+    // The display rows ascending, each once, inside the store: most lists
+    // come so and are taken as they are.
+    const int stored = Cells().RowCount();
+    bool tidy = true;
+    for (size_t i = 0; i < RowList.size() && tidy; ++i)
+        tidy = RowList[i] >= 0 && RowList[i] < stored && (i == 0 || RowList[i - 1] < RowList[i]);
+    std::vector<int> tidied;
+    if (!tidy) {
+        tidied = RowList;
+        std::sort(tidied.begin(), tidied.end());
+        tidied.erase(std::unique(tidied.begin(), tidied.end()), tidied.end());
+        std::erase_if(tidied, [stored](int k) { return k < 0 || k >= stored; });
+    }
+    const std::vector<int>& rows = tidy ? RowList : tidied;
+    // The rows go aside together, as one block.
+    THiddenRowBlock block = FGridItems.TakeSpare();
     // The rows keep their all-rows indexes, so that the rows hidden before
     // (other levels, contracted nodes) and these stay apart; one walk maps
     // the display rows, hidden rows skipped.
-    std::vector<int> real(rows.size());
-    {
+    if (FGridItems.empty()) {
+        block.Idx.assign(rows.begin(), rows.end());
+    } else {
+        block.Idx.resize(rows.size());
         const std::vector<int> hidden = HiddenIndexes();
         size_t h = 0;
         int all = 0;
@@ -157,36 +171,34 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
                 if (display == rows[i]) break;
                 ++display;
             }
-            real[i] = all;
+            block.Idx[i] = all;
         }
     }
-    // The rows leave the store in one pass; the others close up, and so do
-    // their heights.
-    const int stored = Cells().RowCount();
-    // The buffer is borrowed (a hook run meanwhile may hide rows itself).
+    // The heights part in one pass: the rows' own go along, the others
+    // close up. The buffer is borrowed (a hook run meanwhile may hide rows
+    // itself).
     std::vector<int> heights = std::move(FRowHeightScratch);
-    heights.assign(AllRowHeights().begin(), AllRowHeights().end());
-    // The rows go aside together, as one block.
-    THiddenRowBlock block;
-    block.Idx = std::move(real);
+    heights.clear();
     block.Height.resize(rows.size());
-    for (size_t i = 0; i < rows.size(); ++i)
-        block.Height[i] = rows[i] < int(heights.size()) ? heights[size_t(rows[i])] : DefaultRowHeight();
+    {
+        const std::vector<int>& all = AllRowHeights();
+        const int known = std::min(stored, int(all.size()));
+        heights.reserve(size_t(known));
+        size_t next = 0;
+        for (int r = 0; r < known; ++r) {
+            if (next < rows.size() && rows[next] == r)
+                block.Height[next++] = all[size_t(r)];
+            else
+                heights.push_back(all[size_t(r)]);
+        }
+        for (; next < rows.size(); ++next) block.Height[next] = DefaultRowHeight();
+    }
     block.Level.assign(rows.size(), level);
     // With no properties in the store, none of the rows carries any.
     block.WithoutProperties.assign(rows.size(), Cells().PropertiesCount() == 0 ? 1 : 0);
     block.Cells.reserve(rows.size());
     Cells().TakeRowsEach(rows, [&block](size_t, TCellRow&& cells) { block.Cells.push_back(std::move(cells)); });
     FGridItems.Append(std::move(block));
-    size_t kept = 0;
-    size_t next = 0;
-    for (int r = 0; r < std::min(stored, int(heights.size())); ++r) {
-        if (next < rows.size() && rows[next] == r)
-            ++next;
-        else
-            heights[kept++] = heights[size_t(r)];
-    }
-    heights.resize(kept);
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
     ShrinkToShownRows(Cells().RowCount());
     AssignRowHeights(heights);
@@ -257,7 +269,7 @@ void TExStringGrid::UnHideRowList()
     Cells().InsertRowsAtEach(
         at, [&level](size_t i) { return std::move(level.Cells[i]); },
         [&level](size_t i) { return level.WithoutProperties[i] != 0; });
-    level.clear();
+    FGridItems.KeepSpare(std::move(level));
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);
     FRowHeightScratch = std::move(heights);
