@@ -151,8 +151,9 @@ public:
     THiddenRowBlock TakeSpare();
     // Row k leaves, its record given back.
     TGridItem Take(size_t k);
-    // The rows for which take(row) says so leave, in their order, for the
-    // end of `into`; the others close up in theirs.
+    // The rows for which take(row) says so (asked once or twice a row)
+    // leave, in their order, for the end of `into`; the others close up in
+    // theirs.
     template <typename Pred>
     void TakeIf(Pred&& take, THiddenRowBlock& into);
 
@@ -169,16 +170,10 @@ private:
 template <typename Pred>
 void THiddenRows::TakeIf(Pred&& take, THiddenRowBlock& into)
 {
-    std::vector<char> taken;
     for (THiddenRowBlock& block : FBlocks) {
         const size_t n = block.size();
-        taken.assign(n, 0);
         size_t count = 0;
-        for (size_t i = 0; i < n; ++i)
-            if (take(TConstHiddenRow(&block, i))) {
-                taken[i] = 1;
-                ++count;
-            }
+        for (size_t i = 0; i < n; ++i) count += take(TConstHiddenRow(&block, i)) ? 1 : 0;
         if (count == 0) continue;
         FCount -= count;
         if (count == n && into.empty()) {
@@ -188,7 +183,7 @@ void THiddenRows::TakeIf(Pred&& take, THiddenRowBlock& into)
         }
         size_t kept = 0;
         for (size_t i = 0; i < n; ++i) {
-            if (taken[i]) {
+            if (take(TConstHiddenRow(&block, i))) {
                 into.take(block, i);
                 continue;
             }

@@ -2076,6 +2076,7 @@ private:
     void ComputeFilterOutcomes(int first, int last);
     std::vector<char> FFilterOutcomes;
     std::vector<char> FFilterRowsDone;
+    std::vector<int> FFilterFailing;  // the failing rows' list, kept for reuse
     int FFilterOutcomesFirst = 0;
     bool FFilterOutcomesSet = false;
     TDropList* FDropList = nullptr;            // Qt child of the viewport
@@ -2787,7 +2788,8 @@ private:
     // Hidden rows.
     THiddenRows FGridItems;
     int FFilterLevel = 0;
-    // Row heights while rows are hidden or shown in bulk, kept for reuse.
+    // Row heights and places while rows are hidden or shown in bulk, kept
+    // for reuse.
     std::vector<int> FRowHeightScratch;
     std::vector<int> FRowHeightMerge;
 

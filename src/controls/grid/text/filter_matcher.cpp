@@ -183,73 +183,14 @@ bool globMatch(QStringView plain, QStringView value)
     return p == plain.size();
 }
 
-// A term that is a single comparison with a number for operand (">=10",
-// "<-2.5"). A value that reads as a number and is no date is decided by the
-// two numbers alone, as the full match decides it; any other value goes the
-// full way. The value is read as it is, before upper-casing: the separators
-// the reading depends on are checked to stay the same under upper-casing,
-// so that the two readings agree.
-class QuickNumberComparison {
-public:
-    // The comparison the term is, or none.
-    static std::optional<QuickNumberComparison> Of(QStringView term);
-    // The outcome for a value read as a number, or none when the value is
-    // no number or is a date.
-    std::optional<bool> Decide(ValueRead& value) const
-    {
-        if (!value.IsNumber() || value.IsDate())
-            return std::nullopt;
-        return Outcome(value.Number());
-    }
-    // The same for the common value, a short plain number (ReadShortDecimalTo
-    // reads it with the separators as they stood when the term was read),
-    // from its text alone; none for any other value. Such a text holds the
-    // date separator twice, as a date must, only when that is the thousand
-    // separator: then it goes the way above.
-    std::optional<bool> DecideText(QStringView text) const
-    {
-        // Most often a sign at most and a few digits: read as
-        // ReadShortDecimalTo reads them, and no date, while no separator is
-        // a digit (nor a sign, for the number separators).
-        const qsizetype n = text.size();
-        if (FDigitsPlain && n > 0 && n <= 15) {
-            const char16_t* chars = text.utf16();
-            const bool negative = chars[0] == u'-';
-            qsizetype i = negative || chars[0] == u'+' ? 1 : 0;
-            int64_t mantissa = 0;
-            const qsizetype digitsFrom = i;
-            for (; i < n; ++i) {
-                const unsigned digit = unsigned(chars[i]) - u'0';
-                if (digit > 9)
-                    break;
-                mantissa = mantissa * 10 + digit;
-            }
-            if (i == n && i > digitsFrom)
-                return Outcome(negative ? -double(mantissa) : double(mantissa));
-        }
-        double number = 0;
-        if (!ReadShortDecimalTo(text, FDecimal, FThousand, number))
-            return std::nullopt;
-        if (FThousandIsDateSeparator && text.count(FThousand) >= 2)
-            return std::nullopt;
-        return Outcome(number);
-    }
-
-private:
-    bool Outcome(double number) const
-    {
-        const int order = threeWay(number, FNumber);
-        return (order > 0 && FWanted > 0) || (order < 0 && FWanted < 0) || (order == 0 && FOrEqual);
-    }
-
-    int FWanted = 0;  // +1 for ">", -1 for "<"
-    bool FOrEqual = false;
-    double FNumber = 0;
-    QChar FDecimal;
-    QChar FThousand;
-    bool FThousandIsDateSeparator = false;
-    bool FDigitsPlain = false;  // neither separator is a digit or a sign
-};
+// A value read as a number and no date is decided by the quick comparison
+// alone; any other value goes the full way.
+std::optional<bool> decideRead(const TNumberComparison& quick, ValueRead& value)
+{
+    if (!value.IsNumber() || value.IsDate())
+        return std::nullopt;
+    return quick.Outcome(value.Number());
+}
 
 // A separator that can stand in a number and that neither upper-casing nor
 // the term's syntax reads as anything but itself.
@@ -259,15 +200,17 @@ bool IsPlainSeparator(QChar c)
     return !c.isLetter() && !c.isMark() && c.toUpper() == c && !syntax.contains(c);
 }
 
-std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
+}  // namespace matcher
+
+std::optional<TNumberComparison> TNumberComparison::Of(QStringView term)
 {
     if (term.size() < 2 || (term[0] != u'>' && term[0] != u'<'))
         return std::nullopt;
     const auto& settings = platform::formatSettings();
-    if (!IsPlainSeparator(settings.DecimalSeparator) || !IsPlainSeparator(settings.ThousandSeparator) ||
-        !IsPlainSeparator(settings.DateSeparator))
+    if (!matcher::IsPlainSeparator(settings.DecimalSeparator) || !matcher::IsPlainSeparator(settings.ThousandSeparator) ||
+        !matcher::IsPlainSeparator(settings.DateSeparator))
         return std::nullopt;
-    QuickNumberComparison quick;
+    TNumberComparison quick;
     quick.FDecimal = settings.DecimalSeparator;
     quick.FThousand = settings.ThousandSeparator;
     quick.FThousandIsDateSeparator = settings.ThousandSeparator == settings.DateSeparator;
@@ -285,6 +228,8 @@ std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
         return std::nullopt;
     return quick;
 }
+
+namespace matcher {
 
 // One term read once: what TermMatcher needs of it for any value. Its
 // operands and the quote-free rests behind its "*" are read the first time
@@ -307,11 +252,11 @@ public:
     // The term from the "*" at `star` on, without its double quotes.
     QStringView PlainFrom(qsizetype star) const;
     // The term as a single number comparison, when it is one.
-    const std::optional<QuickNumberComparison>& Quick() const { return FQuick; }
+    const std::optional<TNumberComparison>& Quick() const { return FQuick; }
 
 private:
     QString FTerm;
-    std::optional<QuickNumberComparison> FQuick;
+    std::optional<TNumberComparison> FQuick;
     std::vector<qsizetype> FFirstGreater;  // per term position: first ">" from there on, or -1
     std::vector<qsizetype> FFirstLess;
     std::vector<qsizetype> FNextStar;      // per term position: next "*" from there on, or the term's end
@@ -321,7 +266,7 @@ private:
     mutable std::unordered_map<qsizetype, QString> FPlain;
 };
 
-TermPattern::TermPattern(QString term) : FTerm(std::move(term)), FQuick(QuickNumberComparison::Of(FTerm))
+TermPattern::TermPattern(QString term) : FTerm(std::move(term)), FQuick(TNumberComparison::Of(FTerm))
 {
     const qsizetype n = FTerm.size();
     FFirstGreater.assign(size_t(n + 1), -1);
@@ -535,11 +480,11 @@ class ConditionProgram {
 public:
     ConditionProgram(const QString& condition, bool caseSensitive, TConditionPaths paths);
     bool Match(const QString& value) const;
-    std::optional<bool> DecideNumber(QStringView value) const
+    const TNumberComparison* NumberComparison() const
     {
         if (FTerms.size() != 1 || !FQuickPaths || !FTerms.front().Quick())
-            return std::nullopt;
-        return FTerms.front().Quick()->DecideText(value);
+            return nullptr;
+        return &*FTerms.front().Quick();
     }
 
 private:
@@ -607,7 +552,7 @@ bool ConditionProgram::MatchTerm(const TermPattern& term, const QString& value, 
                                  std::optional<QString>& upper) const
 {
     if (FQuickPaths && term.Quick())
-        if (const std::optional<bool> decided = term.Quick()->Decide(read))
+        if (const std::optional<bool> decided = decideRead(*term.Quick(), read))
             return *decided;
     if (FCaseSensitive)
         return TermMatcher(term, value).Match();
@@ -619,8 +564,9 @@ bool ConditionProgram::MatchTerm(const TermPattern& term, const QString& value, 
 bool ConditionProgram::Match(const QString& value) const
 {
     // A single number comparison decides most numbers from their text.
-    if (const std::optional<bool> decided = DecideNumber(value))
-        return *decided;
+    if (const TNumberComparison* quick = NumberComparison())
+        if (const std::optional<bool> decided = quick->DecideText(value))
+            return *decided;
     // The value is upper-cased, and read as a number, once for all terms
     // and only when a term asks.
     std::optional<QString> upper;
@@ -749,7 +695,7 @@ TFilterCondition& TFilterCondition::operator=(TFilterCondition&&) noexcept = def
 
 bool TFilterCondition::Match(const QString& value) const { return FProgram->Match(value); }
 
-std::optional<bool> TFilterCondition::DecideNumber(QStringView value) const { return FProgram->DecideNumber(value); }
+const TNumberComparison* TFilterCondition::NumberComparison() const { return FProgram->NumberComparison(); }
 
 bool MatchFilter(const QString& condition, const QString& value, bool caseSensitive)
 {

@@ -27,19 +27,22 @@ struct TStoredColumn {
         return cell.Text;
     }
 
-    // The rows ahead start loading: the cell's slot of one further on, the
-    // characters of one nearer (whose slot is loaded by then), so that the
-    // reads of many rows overlap instead of waiting one after another.
-    void Prefetch(int slotRow, int textRow) const
+    // The stored text of the cell itself.
+    const QString& PlainText(int r) const
     {
-        if (slotRow < Store.RowCount()) {
-            const TCellRow& row = Store.RowCells(slotRow);
-            if (Col < int(row.Cells.size())) __builtin_prefetch(&row.Cells[size_t(Col)]);
-        }
-        if (textRow < Store.RowCount()) {
-            const TCellRow& row = Store.RowCells(textRow);
-            if (Col < int(row.Cells.size())) __builtin_prefetch(row.Cells[size_t(Col)].Text.constData());
-        }
+        static const QString none;
+        const TCellRow& row = Store.RowCells(r);
+        return Col < int(row.Cells.size()) ? row.Cells[size_t(Col)].Text : none;
+    }
+
+    // A row ahead starts loading its text, so that the reads of many rows
+    // overlap instead of waiting on memory one after another.
+    void Prefetch(int r) const
+    {
+        constexpr int ahead = 24;
+        if (r + ahead >= Store.RowCount()) return;
+        const TCellRow& row = Store.RowCells(r + ahead);
+        if (Col < int(row.Cells.size())) __builtin_prefetch(row.Cells[size_t(Col)].Text.constData());
     }
 };
 
@@ -75,31 +78,46 @@ void TExStringGrid::ComputeFilterOutcomes(int first, int last)
         // A number comparison decides a stored plain number as it stands:
         // such a text has no "|", and blanks at its ends can only be
         // thousand separators, which the number skips anyway.
-        const TFilterCondition* numbers = stored && read != nullptr && f.Data != fcRow && f.Prefix.isEmpty() &&
+        const TNumberComparison* numbers = stored && read != nullptr && f.Data != fcRow && f.Prefix.isEmpty() &&
                                                    f.Suffix.isEmpty() &&
                                                    platform::formatSettings().DecimalSeparator.unicode() > 0x20
-                                               ? read->Matcher.get()
+                                               ? read->Matcher->NumberComparison()
                                                : nullptr;
-        constexpr int slotAhead = 64;
-        constexpr int textAhead = 24;
+        const auto join = [this, &f](size_t k, bool outcome) {
+            char& result = FFilterOutcomes[k];
+            result = JoinFilterOutcome(result != 0, outcome, f.Operation);
+            if (f.Operation == foSHORT && !outcome) FFilterRowsDone[k] = 1;
+        };
+        if (numbers != nullptr) {
+            // The common case in a tight loop: a number comparison on plain
+            // cells; the texts it leaves open go the full way.
+            const bool merged = column.Merged && Cells().PropertiesCount() > 0;
+            for (size_t k = 0; k < n; ++k) {
+                if (FFilterRowsDone[k]) continue;
+                const int r = first + int(k);
+                column.Prefetch(r);
+                const QString& raw = merged ? column.Text(r) : column.PlainText(r);
+                std::optional<bool> decided = numbers->DecideText(raw);
+                if (!decided) {
+                    QString buffer;
+                    decided = ConditionOutcome(i, f, &TidyFilterText(raw, buffer), buffer, read);
+                }
+                join(k, *decided);
+            }
+            continue;
+        }
         for (size_t k = 0; k < n; ++k) {
             if (FFilterRowsDone[k]) continue;
             const int r = first + int(k);
             QString buffer;
             const QString* text;
-            std::optional<bool> decided;
             if (stored) {
-                column.Prefetch(r + slotAhead, r + textAhead);
-                const QString& raw = column.Text(r);
-                if (numbers != nullptr) decided = numbers->DecideNumber(raw);
-                text = decided ? &raw : &TidyFilterText(raw, buffer);
+                column.Prefetch(r);
+                text = &TidyFilterText(column.Text(r), buffer);
             } else {
                 text = &FilterTestTextRef(f, r, buffer);
             }
-            const bool outcome = decided ? *decided : ConditionOutcome(i, f, text, buffer, read);
-            char& result = FFilterOutcomes[k];
-            result = JoinFilterOutcome(result != 0, outcome, f.Operation);
-            if (f.Operation == foSHORT && !outcome) FFilterRowsDone[k] = 1;
+            join(k, ConditionOutcome(i, f, text, buffer, read));
         }
     }
 }

@@ -227,7 +227,9 @@ void TExStringGrid::ApplyFilter()
     // Fixed footers and a fixed-last-row floating footer are no records.
     const int last = LastSortRow();
     const int total = last - first + 1;
-    std::vector<int> failing;
+    // The list is borrowed (a hook run meanwhile may filter itself).
+    std::vector<int> failing = std::move(FFilterFailing);
+    failing.clear();
     int progress = 0;
     // The conditions are read once for the pass, and forgotten after it.
     FReadConditions.clear();
@@ -252,6 +254,7 @@ void TExStringGrid::ApplyFilter()
         }
     }
     HideRowList(failing);
+    FFilterFailing = std::move(failing);
     if (OnFilterProgress && total > 0) OnFilterProgress(this, progress);
 }
 

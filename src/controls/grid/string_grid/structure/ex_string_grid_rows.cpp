@@ -226,26 +226,30 @@ void TExStringGrid::UnHideRowList()
     // A row's display place is its all-rows index less the rows still
     // hidden above it; the rows on display fill the other places in order.
     const std::vector<int> still = HiddenIndexes();
-    std::vector<int> places;
-    places.reserve(level.size());
     size_t below = 0;
-    for (const int idx : level.Idx) {
+    int place = 0;  // that of level row j
+    const auto placeOf = [&](size_t j) {
+        if (j >= level.size()) return;
+        const int idx = level.Idx[j];
         while (below < still.size() && still[below] < idx) ++below;
-        places.push_back(idx - int(below));
-    }
-    // The buffers are borrowed (a hook run meanwhile may hide rows itself).
-    std::vector<int> heights = std::move(FRowHeightScratch);
-    heights.assign(AllRowHeights().begin(), AllRowHeights().end());
-    // The empty row the window made while a filter hid every row goes again.
-    if (DropFilterPlaceholderRow()) heights.clear();
+        place = idx - int(below);
+    };
+    placeOf(0);
+    // The empty row the window made while a filter hid every row goes
+    // again, and its height with it.
+    const bool placeholderDropped = DropFilterPlaceholderRow();
+    const std::vector<int>& heights = AllRowHeights();
+    const size_t knownHeights = placeholderDropped ? 0 : heights.size();
     // Where each row ends up (worked out on indexes), then the rows go in
-    // at their places in one pass.
+    // at their places in one pass. The buffers are borrowed (a hook run
+    // meanwhile may hide rows itself).
     const size_t current = size_t(Cells().RowCount());
     const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
     std::vector<int> merged = std::move(FRowHeightMerge);
     merged.clear();
     merged.reserve(current + level.size());
-    std::vector<int> at;
+    std::vector<int> at = std::move(FRowHeightScratch);
+    at.clear();
     at.reserve(level.size());
     size_t ci = 0, j = 0;
     while (ci < current || j < level.size()) {
@@ -256,13 +260,14 @@ void TExStringGrid::UnHideRowList()
         else if (ci >= current || (footer && ci + 1 == current))
             takeItem = true;  // the fixed footer row stays last
         else
-            takeItem = places[j] <= pos;
+            takeItem = place <= pos;
         if (takeItem) {
             const int height = level.Height[j++];
+            placeOf(j);
             at.push_back(pos);
             merged.push_back(height > 0 ? height : DefaultRowHeight());
         } else {
-            merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
+            merged.push_back(ci < knownHeights ? heights[ci] : DefaultRowHeight());
             ++ci;
         }
     }
@@ -272,8 +277,8 @@ void TExStringGrid::UnHideRowList()
     FGridItems.KeepSpare(std::move(level));
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);
-    FRowHeightScratch = std::move(heights);
     FRowHeightMerge = std::move(merged);
+    FRowHeightScratch = std::move(at);
     RestoreHiddenFixedRows();
 }
 
