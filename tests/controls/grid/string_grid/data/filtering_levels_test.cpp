@@ -550,6 +550,21 @@ TEST(FilteringLevels, PropertiesGivenToFilteredRowsAreCountedWhenTheyComeBack)
     EXPECT_EQ(g.Cells().PropertiesCount(), 2);
 }
 
+namespace {
+
+// Column 1 holds the values, column 2 each value's index, below a header row.
+void fillIndexedValues(TExStringGrid& g, const QStringList& values)
+{
+    g.SetColCount(3);
+    g.SetRowCount(int(values.size()) + 1);
+    for (int i = 0; i < values.size(); ++i) {
+        g.SetCellEx(1, i + 1, values[i]);
+        g.SetCellEx(2, i + 1, QString::number(i));
+    }
+}
+
+}  // namespace
+
 TEST(FilteringLevels, AMixedColumnKeepsTheRowsTheFullMatchKeeps)
 {
     // Numbers, blanks, texts, dates, "#N/A" and numbers in the locale
@@ -565,12 +580,7 @@ TEST(FilteringLevels, AMixedColumnKeepsTheRowsTheFullMatchKeeps)
         for (const QString& condition : conditions) {
             SCOPED_TRACE(condition.toStdString() + (caseSensitive ? "" : " ignoring case"));
             TExStringGrid g;
-            g.SetColCount(3);
-            g.SetRowCount(int(values.size()) + 1);
-            for (int i = 0; i < values.size(); ++i) {
-                g.SetCellEx(1, i + 1, values[i]);
-                g.SetCellEx(2, i + 1, QString::number(i));
-            }
+            fillIndexedValues(g, values);
             TFilterData& f = g.Filter().Add();
             f.Column = 1;
             f.Condition = condition;
@@ -623,12 +633,7 @@ TEST(FilteringLevels, RowsTestedDownTheColumnAgreeWithRowsTestedOneByOne)
             std::vector<QStringList> kept;
             for (const bool oneByOne : {false, true}) {
                 TExStringGrid g;
-                g.SetColCount(3);
-                g.SetRowCount(int(values.size()) + 1);
-                for (int i = 0; i < values.size(); ++i) {
-                    g.SetCellEx(1, i + 1, values[i]);
-                    g.SetCellEx(2, i + 1, QString::number(i));
-                }
+                fillIndexedValues(g, values);
                 g.MergeCells(1, 23, 1, 2);  // the last row shows the merged block's "7"
                 TFilterData& f = g.Filter().Add();
                 f.Column = 1;
