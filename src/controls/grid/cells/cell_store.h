@@ -57,6 +57,10 @@ public:
     void PrefetchText(int col, int row) const;
 
     TCellProperties* Properties(int col, int row) const;
+    // The cells of a row inside the store, unchecked, for passes that read
+    // a column over many rows (a row may be shorter than the column count:
+    // its missing cells are empty).
+    const TCellRow& RowCells(int row) const { return FRows[static_cast<size_t>(row)]; }
     // Stores value in the slot, freeing what the slot held; a position outside
     // the store frees value instead. The owner position of value is set to the cell.
     void SetProperties(int col, int row, std::unique_ptr<TCellProperties> value);

@@ -1,9 +1,8 @@
 #pragma once
 
-// The record of one hidden row, kept outside the cell store while the row is
-// hidden: its place among all rows, its height and its cells.
+// The record of one hidden row as it joins or leaves the hidden rows
+// (THiddenRows): its place among all rows, its height and its cells.
 
-#include <cstddef>
 #include <utility>
 
 #include "controls/grid/cells/cell_store.h"
@@ -16,11 +15,8 @@ public:
     TGridItem(const TGridItem&) = delete;
     TGridItem& operator=(const TGridItem&) = delete;
 
-    // A filter level hides and brings back tens of thousands of rows at a
-    // time: the records come from blocks kept for reuse instead of one heap
-    // allocation each. Grids and their records live in the GUI thread.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* address, std::size_t size) noexcept;
+    TGridItem(TGridItem&&) = default;
+    TGridItem& operator=(TGridItem&&) = default;
 
     int Idx() const { return FIdx; }  // index among all rows, hidden ones included
     void SetIdx(int value) { FIdx = value; }

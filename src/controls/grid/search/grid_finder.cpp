@@ -29,12 +29,12 @@ public:
         FFirstCol = area.X0;
         for (int x = area.X0; x <= area.X1; ++x) FStorageCol.push_back(storageCols ? x : grid.RealColIndex(x));
         if (!FAllRows) return;
-        FHidden.assign(size_t(grid.AllRowCount()), nullptr);
+        FHidden.assign(size_t(grid.AllRowCount()), TConstHiddenRow());
         for (const auto& item : grid.HiddenRowItems())
-            if (item->Idx() >= 0 && item->Idx() < grid.AllRowCount()) FHidden[size_t(item->Idx())] = item.get();
+            if (item->Idx() >= 0 && item->Idx() < grid.AllRowCount()) FHidden[size_t(item->Idx())] = item;
         FDisplay.assign(size_t(grid.AllRowCount()), -1);
         for (int all = 0, shown = 0; all < grid.AllRowCount(); ++all)
-            if (FHidden[size_t(all)] == nullptr) FDisplay[size_t(all)] = shown++;
+            if (!FHidden[size_t(all)]) FDisplay[size_t(all)] = shown++;
     }
 
     int StorageCol(int x) const { return FStorageCol[size_t(x - FFirstCol)]; }
@@ -44,7 +44,7 @@ public:
         const int c = StorageCol(x);
         if (FAllRows) {
             if (y < 0 || y >= int(FHidden.size())) return QString();
-            if (const TGridItem* item = FHidden[size_t(y)]) {
+            if (const TConstHiddenRow& item = FHidden[size_t(y)]) {
                 QString value = item->Items().Text(c);
                 G.GetDisplText(c, y, value);
                 return FWide ? UnpackWideText(value) : value;
@@ -60,7 +60,7 @@ private:
     bool FAllRows;
     int FFirstCol = 0;
     std::vector<int> FStorageCol;
-    std::vector<const TGridItem*> FHidden;
+    std::vector<TConstHiddenRow> FHidden;
     std::vector<int> FDisplay;
 };
 

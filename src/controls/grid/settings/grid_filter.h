@@ -25,6 +25,18 @@ namespace grid {
 enum TFilterCells : uint8_t { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
 // How a condition's outcome joins the outcome of the conditions before it.
 enum TFilterOperation : uint8_t { foSHORT, foNONE, foAND, foXOR, foOR };
+// The outcome so far joined with a condition's outcome.
+inline bool JoinFilterOutcome(bool result, bool outcome, TFilterOperation operation)
+{
+    switch (operation) {
+    case foSHORT:
+    case foNONE: return outcome;
+    case foAND: return result && outcome;
+    case foXOR: return result != outcome;
+    case foOR: return result || outcome;
+    }
+    return outcome;
+}
 // Matcher or exact comparison.
 enum TFilterMethod : uint8_t { fmExpression, fmLiteral };
 

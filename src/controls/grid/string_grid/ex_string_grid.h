@@ -45,7 +45,7 @@ class QIODevice;
 #include "controls/grid/paint/grid_focus_glow.h"
 #include "controls/grid/cells/control_list.h"
 #include "controls/grid/cells/grid_image_list.h"
-#include "controls/grid/cells/grid_item.h"
+#include "controls/grid/cells/hidden_rows.h"
 #include "controls/grid/settings/grid_sort_settings.h"
 #include "controls/grid/settings/grid_service_settings.h"
 #include "controls/grid/paint/cell_objects.h"
@@ -478,9 +478,10 @@ public:
     int RealRow() const { return RealRowIndex(Row()); }
     int FilterLevel() const { return FFilterLevel; }
     void SetFilterLevel(int value) { FFilterLevel = value; }
-    // The hidden row with all-rows index r, or nullptr.
-    TGridItem* HiddenRowItem(int r) const;
-    const std::vector<std::unique_ptr<TGridItem>>& HiddenRowItems() const { return FGridItems; }
+    // The hidden row with all-rows index r, or none.
+    THiddenRow HiddenRowItem(int r);
+    TConstHiddenRow HiddenRowItem(int r) const;
+    const THiddenRows& HiddenRowItems() const { return FGridItems; }
 
     // ============================================================
     // Dimensions, fixed cells and current cell  ex_string_grid_dimensions.cpp
@@ -2096,6 +2097,24 @@ private:
     const TReadCondition& ReadCondition(int index, const TFilterData& f);
     std::vector<TReadCondition> FReadConditions;
     bool FFilterPass = false;
+    // The outcome of the conditions alone (before OnCustomFilter) for a
+    // display row, and of one condition for the text it tests (its read
+    // form given, or read when null).
+    bool ConditionsPass(int ARow);
+    bool ConditionOutcome(int index, const TFilterData& f, const QString* text, QString& buffer,
+                          const TReadCondition* read);
+    // The tested text as the conditions see it: blanks at the ends trimmed,
+    // packed wide text unpacked (in `buffer` when it has to change).
+    const QString& TidyFilterText(const QString& text, QString& buffer);
+    // The conditions' outcomes for the display rows first..last of a pass,
+    // worked out condition by condition down the column before the rows
+    // are asked; DoCustomFilter reads them while FFilterOutcomesSet.
+    void ComputeFilterOutcomes(int first, int last);
+    std::vector<char> FFilterOutcomes;
+    std::vector<char> FFilterRowsDone;
+    std::vector<int> FFilterFailing;  // the failing rows' list, kept for reuse
+    int FFilterOutcomesFirst = 0;
+    bool FFilterOutcomesSet = false;
     TDropList* FDropList = nullptr;            // Qt child of the viewport
     TDropCheckList* FDropCheckList = nullptr;  // Qt child of the viewport
     TFilterWiring FFilterWiring{*this};
@@ -2904,9 +2923,10 @@ private:
     int FNumHidden = 0;
 
     // Hidden rows.
-    std::vector<std::unique_ptr<TGridItem>> FGridItems;
+    THiddenRows FGridItems;
     int FFilterLevel = 0;
-    // Row heights while rows are hidden or shown in bulk, kept for reuse.
+    // Row heights and places while rows are hidden or shown in bulk, kept
+    // for reuse.
     std::vector<int> FRowHeightScratch;
     std::vector<int> FRowHeightMerge;
 

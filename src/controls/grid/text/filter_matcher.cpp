@@ -183,31 +183,14 @@ bool globMatch(QStringView plain, QStringView value)
     return p == plain.size();
 }
 
-// A term that is a single comparison with a number for operand (">=10",
-// "<-2.5"). A value that reads as a number and is no date is decided by the
-// two numbers alone, as the full match decides it; any other value goes the
-// full way. The value is read as it is, before upper-casing: the separators
-// the reading depends on are checked to stay the same under upper-casing,
-// so that the two readings agree.
-class QuickNumberComparison {
-public:
-    // The comparison the term is, or none.
-    static std::optional<QuickNumberComparison> Of(QStringView term);
-    // The outcome for a value read as a number, or none when the value is
-    // no number or is a date.
-    std::optional<bool> Decide(ValueRead& value) const
-    {
-        if (!value.IsNumber() || value.IsDate())
-            return std::nullopt;
-        const int order = threeWay(value.Number(), FNumber);
-        return (order > 0 && FWanted > 0) || (order < 0 && FWanted < 0) || (order == 0 && FOrEqual);
-    }
-
-private:
-    int FWanted = 0;  // +1 for ">", -1 for "<"
-    bool FOrEqual = false;
-    double FNumber = 0;
-};
+// A value read as a number and no date is decided by the quick comparison
+// alone; any other value goes the full way.
+std::optional<bool> decideRead(const TNumberComparison& quick, ValueRead& value)
+{
+    if (!value.IsNumber() || value.IsDate())
+        return std::nullopt;
+    return quick.Outcome(value.Number());
+}
 
 // A separator that can stand in a number and that neither upper-casing nor
 // the term's syntax reads as anything but itself.
@@ -217,15 +200,24 @@ bool IsPlainSeparator(QChar c)
     return !c.isLetter() && !c.isMark() && c.toUpper() == c && !syntax.contains(c);
 }
 
-std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
+}  // namespace matcher
+
+std::optional<TNumberComparison> TNumberComparison::Of(QStringView term)
 {
     if (term.size() < 2 || (term[0] != u'>' && term[0] != u'<'))
         return std::nullopt;
     const auto& settings = platform::formatSettings();
-    if (!IsPlainSeparator(settings.DecimalSeparator) || !IsPlainSeparator(settings.ThousandSeparator) ||
-        !IsPlainSeparator(settings.DateSeparator))
+    if (!matcher::IsPlainSeparator(settings.DecimalSeparator) || !matcher::IsPlainSeparator(settings.ThousandSeparator) ||
+        !matcher::IsPlainSeparator(settings.DateSeparator))
         return std::nullopt;
-    QuickNumberComparison quick;
+    TNumberComparison quick;
+    quick.FDecimal = settings.DecimalSeparator;
+    quick.FThousand = settings.ThousandSeparator;
+    quick.FThousandIsDateSeparator = settings.ThousandSeparator == settings.DateSeparator;
+    const auto plain = [](QChar c) { return !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-'; };
+    const QChar dateSeparator = settings.DateSeparator;
+    quick.FDigitsPlain = plain(settings.DecimalSeparator) && plain(settings.ThousandSeparator) &&
+                         !(dateSeparator >= u'0' && dateSeparator <= u'9');
     quick.FWanted = term[0] == u'>' ? 1 : -1;
     quick.FOrEqual = term[1] == u'=';
     // The rest is the whole operand: a number (its characters, separators
@@ -236,6 +228,8 @@ std::optional<QuickNumberComparison> QuickNumberComparison::Of(QStringView term)
         return std::nullopt;
     return quick;
 }
+
+namespace matcher {
 
 // One term read once: what TermMatcher needs of it for any value. Its
 // operands and the quote-free rests behind its "*" are read the first time
@@ -258,11 +252,11 @@ public:
     // The term from the "*" at `star` on, without its double quotes.
     QStringView PlainFrom(qsizetype star) const;
     // The term as a single number comparison, when it is one.
-    const std::optional<QuickNumberComparison>& Quick() const { return FQuick; }
+    const std::optional<TNumberComparison>& Quick() const { return FQuick; }
 
 private:
     QString FTerm;
-    std::optional<QuickNumberComparison> FQuick;
+    std::optional<TNumberComparison> FQuick;
     std::vector<qsizetype> FFirstGreater;  // per term position: first ">" from there on, or -1
     std::vector<qsizetype> FFirstLess;
     std::vector<qsizetype> FNextStar;      // per term position: next "*" from there on, or the term's end
@@ -272,7 +266,7 @@ private:
     mutable std::unordered_map<qsizetype, QString> FPlain;
 };
 
-TermPattern::TermPattern(QString term) : FTerm(std::move(term)), FQuick(QuickNumberComparison::Of(FTerm))
+TermPattern::TermPattern(QString term) : FTerm(std::move(term)), FQuick(TNumberComparison::Of(FTerm))
 {
     const qsizetype n = FTerm.size();
     FFirstGreater.assign(size_t(n + 1), -1);
@@ -486,6 +480,12 @@ class ConditionProgram {
 public:
     ConditionProgram(const QString& condition, bool caseSensitive, TConditionPaths paths);
     bool Match(const QString& value) const;
+    const TNumberComparison* NumberComparison() const
+    {
+        if (FTerms.size() != 1 || !FQuickPaths || !FTerms.front().Quick())
+            return nullptr;
+        return &*FTerms.front().Quick();
+    }
 
 private:
     // One condition being read: the whole or a group's inside, read from
@@ -552,7 +552,7 @@ bool ConditionProgram::MatchTerm(const TermPattern& term, const QString& value, 
                                  std::optional<QString>& upper) const
 {
     if (FQuickPaths && term.Quick())
-        if (const std::optional<bool> decided = term.Quick()->Decide(read))
+        if (const std::optional<bool> decided = decideRead(*term.Quick(), read))
             return *decided;
     if (FCaseSensitive)
         return TermMatcher(term, value).Match();
@@ -563,6 +563,10 @@ bool ConditionProgram::MatchTerm(const TermPattern& term, const QString& value, 
 
 bool ConditionProgram::Match(const QString& value) const
 {
+    // A single number comparison decides most numbers from their text.
+    if (const TNumberComparison* quick = NumberComparison())
+        if (const std::optional<bool> decided = quick->DecideText(value))
+            return *decided;
     // The value is upper-cased, and read as a number, once for all terms
     // and only when a term asks.
     std::optional<QString> upper;
@@ -690,6 +694,8 @@ TFilterCondition::TFilterCondition(TFilterCondition&&) noexcept = default;
 TFilterCondition& TFilterCondition::operator=(TFilterCondition&&) noexcept = default;
 
 bool TFilterCondition::Match(const QString& value) const { return FProgram->Match(value); }
+
+const TNumberComparison* TFilterCondition::NumberComparison() const { return FProgram->NumberComparison(); }
 
 bool MatchFilter(const QString& condition, const QString& value, bool caseSensitive)
 {

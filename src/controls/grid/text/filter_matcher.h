@@ -16,12 +16,16 @@
 // else texts by character codes. A "(" without its ")" opens a group that
 // runs to the end of the condition.
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include <QChar>
 #include <QDateTime>
 #include <QString>
 #include <QStringView>
+
+#include "controls/grid/text/grid_number_text.h"
 
 namespace grid {
 
@@ -34,6 +38,66 @@ class ConditionProgram;
 // decide a value that is a number without the full match's work. Both give
 // the same outcome; FullOnly is there to compare them.
 enum class TConditionPaths { Quick, FullOnly };
+
+// A term that is a single comparison with a number for operand (">=10",
+// "<-2.5"), read once with the separators as they stand. A value that
+// reads as a number and is no date is decided by the two numbers alone, as
+// the full match decides it; any other value goes the full way. The value
+// is read as it is, before upper-casing: the separators the reading depends
+// on are checked to stay the same under upper-casing, so that the two
+// readings agree. Inline, for loops over many values.
+class TNumberComparison {
+public:
+    // The comparison the term is, or none.
+    static std::optional<TNumberComparison> Of(QStringView term);
+    // The outcome for the common value, a short plain number
+    // (ReadShortDecimalTo reads it with the separators of the term), from
+    // its text alone; none for any other value. Such a text holds the date
+    // separator twice, as a date must, only when that is the thousand
+    // separator: then the value goes the full way.
+    std::optional<bool> DecideText(QStringView text) const
+    {
+        // Most often a sign at most and a few digits: read as
+        // ReadShortDecimalTo reads them, and no date, while no separator is
+        // a digit (nor a sign, for the number separators).
+        const qsizetype n = text.size();
+        if (FDigitsPlain && n > 0 && n <= 15) {
+            const char16_t* chars = text.utf16();
+            const bool negative = chars[0] == u'-';
+            qsizetype i = negative || chars[0] == u'+' ? 1 : 0;
+            int64_t mantissa = 0;
+            const qsizetype digitsFrom = i;
+            for (; i < n; ++i) {
+                const unsigned digit = unsigned(chars[i]) - u'0';
+                if (digit > 9)
+                    break;
+                mantissa = mantissa * 10 + digit;
+            }
+            if (i == n && i > digitsFrom)
+                return Outcome(negative ? -double(mantissa) : double(mantissa));
+        }
+        double number = 0;
+        if (!ReadShortDecimalTo(text, FDecimal, FThousand, number))
+            return std::nullopt;
+        if (FThousandIsDateSeparator && text.count(FThousand) >= 2)
+            return std::nullopt;
+        return Outcome(number);
+    }
+    // The outcome for a value read as the number given.
+    bool Outcome(double number) const
+    {
+        return number > FNumber ? FWanted > 0 : number < FNumber ? FWanted < 0 : FOrEqual;
+    }
+
+private:
+    int FWanted = 0;  // +1 for ">", -1 for "<"
+    bool FOrEqual = false;
+    double FNumber = 0;
+    QChar FDecimal;
+    QChar FThousand;
+    bool FThousandIsDateSeparator = false;
+    bool FDigitsPlain = false;  // no separator is a digit, no number separator a sign
+};
 
 // A condition read once and matched against many values: Match gives what
 // MatchFilter gives for the condition and each value. It keeps what it has
@@ -48,6 +112,10 @@ public:
     TFilterCondition& operator=(TFilterCondition&&) noexcept;
 
     bool Match(const QString& value) const;
+    // The condition as a single number comparison (">=10"), when it is one
+    // and the quick ways are taken: its DecideText gives what Match gives
+    // for the values it decides.
+    const TNumberComparison* NumberComparison() const;
 
 private:
     std::unique_ptr<matcher::ConditionProgram> FProgram;

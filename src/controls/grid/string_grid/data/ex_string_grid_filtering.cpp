@@ -41,18 +41,6 @@ QString quotedWhenBlank(const QString& text)
     return text.contains(u' ') ? u'"' + text + u'"' : text;
 }
 
-bool joinFilterOutcome(bool result, bool outcome, TFilterOperation operation)
-{
-    switch (operation) {
-    case foSHORT:
-    case foNONE: return outcome;
-    case foAND: return result && outcome;
-    case foXOR: return result != outcome;
-    case foOR: return result || outcome;
-    }
-    return outcome;
-}
-
 // Percentage of done out of total, halves to even.
 int filterProgress(int done, int total) { return int(std::nearbyint(double(done) * 100.0 / double(total))); }
 
@@ -116,13 +104,20 @@ const QString& TExStringGrid::FilterTestTextRef(const TFilterData& data, int ARo
             break;
         }
     }
+    return TidyFilterText(*text, buffer);
+}
+
+const QString& TExStringGrid::TidyFilterText(const QString& stored, QString& buffer)
+{
     // Most texts have no blank at either end and no "|": they are tested
     // where they are stored.
+    const QString* text = &stored;
     if (!text->isEmpty() && (text->front().unicode() <= 0x20 || text->back().unicode() <= 0x20)) {
         buffer = platform::trimBlanks(*text);
         text = &buffer;
     }
-    if (text->contains(PackedWidePrefix.front()) && text->contains(PackedWidePrefix)) {
+    const bool bar = std::any_of(text->begin(), text->end(), [](QChar c) { return c == PackedWidePrefix.front(); });
+    if (bar && text->contains(PackedWidePrefix)) {
         buffer = UnpackWideText(*text);
         text = &buffer;
     }
@@ -164,7 +159,32 @@ const TExStringGrid::TReadCondition& TExStringGrid::ReadCondition(int index, con
     return read;
 }
 
-bool TExStringGrid::DoCustomFilter(int ARow)
+bool TExStringGrid::ConditionOutcome(int i, const TFilterData& f, const QString* text, QString& buffer,
+                                     const TReadCondition* read)
+{
+    if (f.Data == fcRow) return text->toUpper().contains((read != nullptr ? *read : ReadCondition(i, f)).Upper);
+    if (!f.Prefix.isEmpty() && text->startsWith(f.Prefix)) {
+        buffer = text->mid(f.Prefix.size());
+        text = &buffer;
+    }
+    if (!f.Suffix.isEmpty()) {
+        const qsizetype at = text->indexOf(f.Suffix);
+        if (at >= 0 && at + f.Suffix.size() == text->size()) {
+            buffer = text->left(at);
+            text = &buffer;
+        }
+    }
+    if (f.Condition.isEmpty()) return true;
+    try {
+        // The condition is read once, not for every row.
+        if (f.Method == fmLiteral) return f.Condition == *text;
+        return (read != nullptr ? *read : ReadCondition(i, f)).Matcher->Match(*text);
+    } catch (...) {
+        return false;  // a condition that cannot be matched fails
+    }
+}
+
+bool TExStringGrid::ConditionsPass(int ARow)
 {
     bool result = true;
     for (int i = 0; i < FFilter.Count(); ++i) {
@@ -172,33 +192,18 @@ bool TExStringGrid::DoCustomFilter(int ARow)
         // The text is read where it is stored unless it has to change.
         QString buffer;
         const QString* text = &FilterTestTextRef(f, ARow, buffer);
-        bool outcome = true;
-        if (f.Data == fcRow) {
-            outcome = text->toUpper().contains(ReadCondition(i, f).Upper);
-        } else {
-            if (!f.Prefix.isEmpty() && text->startsWith(f.Prefix)) {
-                buffer = text->mid(f.Prefix.size());
-                text = &buffer;
-            }
-            if (!f.Suffix.isEmpty()) {
-                const qsizetype at = text->indexOf(f.Suffix);
-                if (at >= 0 && at + f.Suffix.size() == text->size()) {
-                    buffer = text->left(at);
-                    text = &buffer;
-                }
-            }
-            if (!f.Condition.isEmpty()) {
-                try {
-                    // The condition is read once, not for every row.
-                    outcome = f.Method == fmLiteral ? f.Condition == *text : ReadCondition(i, f).Matcher->Match(*text);
-                } catch (...) {
-                    outcome = false;  // a condition that cannot be matched fails
-                }
-            }
-        }
-        result = fd::joinFilterOutcome(result, outcome, f.Operation);
+        const bool outcome = ConditionOutcome(i, f, text, buffer, nullptr);
+        result = JoinFilterOutcome(result, outcome, f.Operation);
         if (f.Operation == foSHORT && !outcome) break;
     }
+    return result;
+}
+
+bool TExStringGrid::DoCustomFilter(int ARow)
+{
+    const int k = ARow - FFilterOutcomesFirst;
+    const bool known = FFilterOutcomesSet && k >= 0 && k < int(FFilterOutcomes.size());
+    bool result = known ? FFilterOutcomes[size_t(k)] != 0 : ConditionsPass(ARow);
     if (OnCustomFilter) OnCustomFilter(this, ARow, result);
     return result;
 }
@@ -222,7 +227,9 @@ void TExStringGrid::ApplyFilter()
     // Fixed footers and a fixed-last-row floating footer are no records.
     const int last = LastSortRow();
     const int total = last - first + 1;
-    std::vector<int> failing;
+    // The list is borrowed (a hook run meanwhile may filter itself).
+    std::vector<int> failing = std::move(FFilterFailing);
+    failing.clear();
     int progress = 0;
     // The conditions are read once for the pass, and forgotten after it.
     FReadConditions.clear();
@@ -231,15 +238,23 @@ void TExStringGrid::ApplyFilter()
     // Node and summary rows carry a graphic: with no cell properties at all
     // no row is one.
     const bool exemptRows = FilterNormalCellsOnly && Cells().PropertiesCount() > 0;
-    for (int r = first; r <= last && !FFilterPlaceholderRow; ++r) {
-        const bool exempt = exemptRows && (IsNode(r) || IsSummary(r));
-        if (!exempt && !DoCustomFilter(r)) failing.push_back(r);
-        if (OnFilterProgress && total > 0) {
-            progress = fd::filterProgress(r - first + 1, total);
-            OnFilterProgress(this, progress);
+    // With no hook to see the rows one by one the conditions go down the
+    // column first; the rows then read their outcomes.
+    const bool inBulk = !OnCustomFilter && !OnFilterProgress && !FFilterPlaceholderRow && first <= last;
+    if (inBulk) ComputeFilterOutcomes(first, last);
+    {
+        TScopedValue<bool> outcomes(FFilterOutcomesSet, inBulk, false);
+        for (int r = first; r <= last && !FFilterPlaceholderRow; ++r) {
+            const bool exempt = exemptRows && (IsNode(r) || IsSummary(r));
+            if (!exempt && !DoCustomFilter(r)) failing.push_back(r);
+            if (OnFilterProgress && total > 0) {
+                progress = fd::filterProgress(r - first + 1, total);
+                OnFilterProgress(this, progress);
+            }
         }
     }
     HideRowList(failing);
+    FFilterFailing = std::move(failing);
     if (OnFilterProgress && total > 0) OnFilterProgress(this, progress);
 }
 
@@ -384,7 +399,7 @@ void TExStringGrid::ForEachFilterValue(int ACol, const std::function<bool(const 
     // The values of the rows hidden by filtering (levels from 1).
     if (FilterIncremental) return;
     for (const auto& item : FGridItems)
-        if (item->Level > 0 && !take(item->Items().Text(ACol))) return;
+        if (item->Level() > 0 && !take(item->Items().Text(ACol))) return;
 }
 
 bool TExStringGrid::FilterGlyphOf(int ACol, int ARow, QImage& glyph)

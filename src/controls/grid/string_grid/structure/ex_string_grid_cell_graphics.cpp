@@ -234,7 +234,7 @@ TCellGraphic* TExStringGrid::CheckGraphicAt(int ACol, int ARow, QString& text) c
     text = CellsEx(ACol, ARow);
     if (const TCellProperties* props = GetRealRowObject(ACol, ARow); props != nullptr && PropertiesGraphic(props))
         return PropertiesGraphic(props);
-    if (HiddenRowItem(ARow) == nullptr) return GetCellGraphic(ACol, DisplRowIndex(ARow));
+    if (!IsHiddenRow(ARow)) return GetCellGraphic(ACol, DisplRowIndex(ARow));
     // A hidden row without an object of its own: only the shared boxes can
     // answer, and they answer alike for every normal row.
     if (RowCount() <= GridBase::FixedRows()) return nullptr;
@@ -290,7 +290,7 @@ bool TExStringGrid::SetCheckBoxState(int ACol, int ARow, bool State)
     switch (g->CellType()) {
     case ctCheckBox:
         g->SetCellBoolean(State);
-        if (NumHiddenRows() == 0 || HiddenRowItem(ARow) == nullptr)
+        if (NumHiddenRows() == 0 || !IsHiddenRow(ARow))
             RepaintCell(ACol, NumHiddenRows() == 0 ? ARow : DisplRowIndex(ARow));
         return true;
     case ctDataCheckBox:

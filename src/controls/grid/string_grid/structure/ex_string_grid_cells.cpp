@@ -13,7 +13,7 @@ namespace grid {
 QString TExStringGrid::CellsEx(int c, int r) const
 {
     if (c < 0 || r < 0) return QString();
-    if (const TGridItem* item = HiddenRowItem(r)) {
+    if (const auto item = HiddenRowItem(r)) {
         QString value = item->Items().Text(c);
         GetDisplText(c, r, value);
         return value;
@@ -24,7 +24,7 @@ QString TExStringGrid::CellsEx(int c, int r) const
 void TExStringGrid::SetCellsEx(int c, int r, const QString& value)
 {
     if (c < 0 || r < 0) return;
-    if (TGridItem* item = HiddenRowItem(r)) {
+    if (const auto item = HiddenRowItem(r)) {
         auto& cells = item->Items().Cells;
         if (int(cells.size()) <= c) cells.resize(size_t(c + 1));
         cells[size_t(c)].Text = value;
@@ -36,14 +36,14 @@ void TExStringGrid::SetCellsEx(int c, int r, const QString& value)
 QString TExStringGrid::GridCellsEx(int c, int r) const
 {
     if (c < 0 || r < 0) return QString();
-    if (const TGridItem* item = HiddenRowItem(r)) return item->Items().Text(c);
+    if (const auto item = HiddenRowItem(r)) return item->Items().Text(c);
     return GetGridCell(c, DisplRowIndex(r));
 }
 
 void TExStringGrid::SetGridCellsEx(int c, int r, const QString& value)
 {
     if (c < 0 || r < 0) return;
-    if (TGridItem* item = HiddenRowItem(r)) {
+    if (const auto item = HiddenRowItem(r)) {
         auto& cells = item->Items().Cells;
         if (int(cells.size()) <= c) cells.resize(size_t(c + 1));
         cells[size_t(c)].Text = value;
@@ -54,7 +54,7 @@ void TExStringGrid::SetGridCellsEx(int c, int r, const QString& value)
 
 uintptr_t TExStringGrid::ObjectsEx(int c, int r) const
 {
-    if (const TGridItem* item = HiddenRowItem(r)) {
+    if (const auto item = HiddenRowItem(r)) {
         const TCellProperties* props = item->Items().Properties(c);
         return props != nullptr ? props->CellObject() : 0;
     }
@@ -63,7 +63,7 @@ uintptr_t TExStringGrid::ObjectsEx(int c, int r) const
 
 void TExStringGrid::SetObjectsEx(int c, int r, uintptr_t value)
 {
-    if (TGridItem* item = HiddenRowItem(r)) {
+    if (const auto item = HiddenRowItem(r)) {
         auto& cells = item->Items().Cells;
         if (c < 0) return;
         if (int(cells.size()) <= c) cells.resize(size_t(c + 1));
@@ -76,14 +76,14 @@ void TExStringGrid::SetObjectsEx(int c, int r, uintptr_t value)
 
 TCellProperties* TExStringGrid::GetRealRowObject(int c, int r) const
 {
-    if (const TGridItem* item = HiddenRowItem(r)) return item->Items().Properties(c);
+    if (const auto item = HiddenRowItem(r)) return item->Items().Properties(c);
     return CellPropertiesOrNull(c, DisplRowIndex(r));
 }
 
 const TCellRow* TExStringGrid::HiddenRowTexts(int r) const
 {
-    const TGridItem* item = HiddenRowItem(r);
-    return item != nullptr ? &item->Items() : nullptr;
+    const auto item = HiddenRowItem(r);
+    return item ? &item->Items() : nullptr;
 }
 
 int TExStringGrid::AllColWidths(int c) const

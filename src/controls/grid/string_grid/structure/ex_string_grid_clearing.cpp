@@ -92,7 +92,7 @@ void TExStringGrid::Clear()
 void TExStringGrid::ClearAll()
 {
     Clear();
-    for (auto& item : FGridItems)
+    for (auto item : FGridItems)
         for (auto& cell : item->Items().Cells) cell.Text.clear();
 }
 

@@ -97,7 +97,7 @@ void TExStringGrid::ColumnMovedNotice(int FromIndex, int ToIndex)
     const bool hidden = FNumHidden > 0;
     if (from != to) {
         Cells().MoveCol(from, to);
-        for (auto& item : FGridItems) {
+        for (auto item : FGridItems) {
             TCellRow& cells = item->Items();
             if (from < int(cells.Cells.size()) && to < int(cells.Cells.size())) {
                 TStoredCell moved = std::move(cells.Cells[size_t(from)]);

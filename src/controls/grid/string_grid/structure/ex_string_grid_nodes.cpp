@@ -50,8 +50,8 @@ void TExStringGrid::SetRowNodeLevel(int ARow, int Level)
 void TExStringGrid::ShiftRowLevels(int FromRow, int ToRow, int Delta)
 {
     for (int a = std::max(0, FromRow); a <= ToRow && a < TotalRowCount(); ++a) {
-        TGridItem* hidden = HiddenRowItem(a);
-        if (hidden == nullptr) {
+        const auto hidden = HiddenRowItem(a);
+        if (!hidden) {
             const int r = DisplRowIndex(a);
             SetRowNodeLevel(r, std::max(0, RowNodeLevel(r) + Delta));
             continue;
@@ -266,7 +266,7 @@ void TExStringGrid::RemoveAllNodes()
         // No node left to hold rows.
         std::vector<int> stray;
         for (const auto& item : FGridItems)
-            if (item->Level == TGridItem::BehindNode) stray.push_back(item->Idx());
+            if (item->Level() == TGridItem::BehindNode) stray.push_back(item->Idx());
         ShowRowsBehindNode(std::move(stray));
     }
     RepaintGrid();
@@ -314,7 +314,7 @@ void TExStringGrid::ExpandNode(int ARow)
         TGridUpdateLock lock(*this, FControlList.Count() == 0);
         std::vector<int> rows;
         for (const auto& item : FGridItems)
-            if (item->Level == TGridItem::BehindNode && item->Idx() > ARow && item->Idx() < end)
+            if (item->Level() == TGridItem::BehindNode && item->Idx() > ARow && item->Idx() < end)
                 rows.push_back(item->Idx());
         ShowRowsBehindNode(std::move(rows));
     }
@@ -360,8 +360,8 @@ void TExStringGrid::ContractNode(int ARow)
 
 void TExStringGrid::MarkBehindNode(int FromRow, int ToRow)
 {
-    for (auto& item : FGridItems)
-        if (item->Level == 0 && item->Idx() >= FromRow && item->Idx() <= ToRow) item->Level = TGridItem::BehindNode;
+    for (auto item : FGridItems)
+        if (item->Level() == 0 && item->Idx() >= FromRow && item->Idx() <= ToRow) item->SetLevel(TGridItem::BehindNode);
 }
 
 void TExStringGrid::ShowRowsBehindNode(std::vector<int> rows)
@@ -394,7 +394,7 @@ void TExStringGrid::ExpandAll()
         // overlapped, nodes moved by a sort) have no node left: shown too.
         std::vector<int> stray;
         for (const auto& item : FGridItems)
-            if (item->Level == TGridItem::BehindNode) stray.push_back(item->Idx());
+            if (item->Level() == TGridItem::BehindNode) stray.push_back(item->Idx());
         ShowRowsBehindNode(std::move(stray));
     }
     CalcFooter(-1);

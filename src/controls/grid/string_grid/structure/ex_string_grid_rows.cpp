@@ -15,23 +15,13 @@ int TExStringGrid::HiddenBelow(int r) const
     return n;
 }
 
-std::vector<int> TExStringGrid::HiddenIndexes() const
-{
-    std::vector<int> list;
-    list.reserve(FGridItems.size());
-    for (const auto& item : FGridItems) list.push_back(item->Idx());
-    std::sort(list.begin(), list.end());
-    return list;
-}
+std::vector<int> TExStringGrid::HiddenIndexes() const { return FGridItems.SortedIndexes(); }
 
-TGridItem* TExStringGrid::HiddenRowItem(int r) const
-{
-    for (const auto& item : FGridItems)
-        if (item->Idx() == r) return item.get();
-    return nullptr;
-}
+THiddenRow TExStringGrid::HiddenRowItem(int r) { return FGridItems.Find(r); }
 
-bool TExStringGrid::IsHiddenRow(int Rowindex) const { return HiddenRowItem(Rowindex) != nullptr; }
+TConstHiddenRow TExStringGrid::HiddenRowItem(int r) const { return FGridItems.Find(r); }
+
+bool TExStringGrid::IsHiddenRow(int Rowindex) const { return bool(HiddenRowItem(Rowindex)); }
 
 int TExStringGrid::RealRowIndex(int ARow) const
 {
@@ -122,12 +112,12 @@ void TExStringGrid::HideRows(int FromRow, int ToRow)
     for (int a = FromRow; a <= ToRow; ++a) {
         if (IsHiddenRow(a)) continue;
         if (D >= Cells().RowCount()) break;
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(a);
-        item->SetHeight(RowHeights(D + k));
+        TGridItem item;
+        item.SetIdx(a);
+        item.SetHeight(RowHeights(D + k));
         heights.push_back(RowHeights(D + k));
-        item->Items() = Cells().TakeRow(D);
-        FGridItems.insert(FGridItems.begin() + p, std::move(item));
+        item.Items() = Cells().TakeRow(D);
+        FGridItems.Insert(size_t(p), std::move(item));
         ++p;
         ++k;
     }
@@ -147,15 +137,29 @@ void TExStringGrid::HideRowList(const std::vector<int>& RowList)
 
 void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
 {
-    std::vector<int> rows = RowList;
-    if (!std::is_sorted(rows.begin(), rows.end())) std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    std::erase_if(rows, [this](int k) { return k < 0 || k >= Cells().RowCount(); });
+    // The display rows ascending, each once, inside the store: most lists
+    // come so and are taken as they are.
+    const int stored = Cells().RowCount();
+    bool tidy = true;
+    for (size_t i = 0; i < RowList.size() && tidy; ++i)
+        tidy = RowList[i] >= 0 && RowList[i] < stored && (i == 0 || RowList[i - 1] < RowList[i]);
+    std::vector<int> tidied;
+    if (!tidy) {
+        tidied = RowList;
+        std::sort(tidied.begin(), tidied.end());
+        tidied.erase(std::unique(tidied.begin(), tidied.end()), tidied.end());
+        std::erase_if(tidied, [stored](int k) { return k < 0 || k >= stored; });
+    }
+    const std::vector<int>& rows = tidy ? RowList : tidied;
+    // The rows go aside together, as one block.
+    THiddenRowBlock block = FGridItems.TakeSpare();
     // The rows keep their all-rows indexes, so that the rows hidden before
     // (other levels, contracted nodes) and these stay apart; one walk maps
     // the display rows, hidden rows skipped.
-    std::vector<int> real(rows.size());
-    {
+    if (FGridItems.empty()) {
+        block.Idx.assign(rows.begin(), rows.end());
+    } else {
+        block.Idx.resize(rows.size());
         const std::vector<int> hidden = HiddenIndexes();
         size_t h = 0;
         int all = 0;
@@ -167,39 +171,34 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
                 if (display == rows[i]) break;
                 ++display;
             }
-            real[i] = all;
+            block.Idx[i] = all;
         }
     }
-    // The rows leave the store in one pass; the others close up, and so do
-    // their heights.
-    const int stored = Cells().RowCount();
-    // The buffer is borrowed (a hook run meanwhile may hide rows itself).
+    // The heights part in one pass: the rows' own go along, the others
+    // close up. The buffer is borrowed (a hook run meanwhile may hide rows
+    // itself).
     std::vector<int> heights = std::move(FRowHeightScratch);
-    heights.assign(AllRowHeights().begin(), AllRowHeights().end());
-    FGridItems.reserve(FGridItems.size() + rows.size());
-    // With no properties in the store, none of the rows carries any.
-    const bool withoutProperties = Cells().PropertiesCount() == 0;
-    Cells().TakeRowsEach(rows, [&](size_t i, TCellRow&& cells) {
-        const int r = rows[i];
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(real[i]);
-        item->SetHeight(r < int(heights.size()) ? heights[size_t(r)] : DefaultRowHeight());
-        item->Level = level;
-        if (withoutProperties)
-            item->SetItemsWithoutProperties(std::move(cells));
-        else
-            item->SetItems(std::move(cells));
-        FGridItems.push_back(std::move(item));
-    });
-    size_t kept = 0;
-    size_t next = 0;
-    for (int r = 0; r < std::min(stored, int(heights.size())); ++r) {
-        if (next < rows.size() && rows[next] == r)
-            ++next;
-        else
-            heights[kept++] = heights[size_t(r)];
+    heights.clear();
+    block.Height.resize(rows.size());
+    {
+        const std::vector<int>& all = AllRowHeights();
+        const int known = std::min(stored, int(all.size()));
+        heights.reserve(size_t(known));
+        size_t next = 0;
+        for (int r = 0; r < known; ++r) {
+            if (next < rows.size() && rows[next] == r)
+                block.Height[next++] = all[size_t(r)];
+            else
+                heights.push_back(all[size_t(r)]);
+        }
+        for (; next < rows.size(); ++next) block.Height[next] = DefaultRowHeight();
     }
-    heights.resize(kept);
+    block.Level.assign(rows.size(), level);
+    // With no properties in the store, none of the rows carries any.
+    block.WithoutProperties.assign(rows.size(), Cells().PropertiesCount() == 0 ? 1 : 0);
+    block.Cells.reserve(rows.size());
+    Cells().TakeRowsEach(rows, [&block](size_t, TCellRow&& cells) { block.Cells.push_back(std::move(cells)); });
+    FGridItems.Append(std::move(block));
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
     ShrinkToShownRows(Cells().RowCount());
     AssignRowHeights(heights);
@@ -216,40 +215,41 @@ void TExStringGrid::UnHideRowList()
         return std::any_of(contracted.begin(), contracted.end(),
                            [idx](const std::pair<int, int>& run) { return idx >= run.first && idx <= run.second; });
     };
-    std::vector<std::unique_ptr<TGridItem>> level;
-    for (auto& item : FGridItems) {
-        if (item->Level != L || L <= 0) continue;
-        if (behindNode(item->Idx()))
-            item->Level = TGridItem::BehindNode;
-        else
-            level.push_back(std::move(item));
-    }
-    std::erase(FGridItems, nullptr);
+    if (L <= 0) return;
+    if (!contracted.empty())
+        for (auto item : FGridItems)
+            if (item->Level() == L && behindNode(item->Idx())) item->SetLevel(TGridItem::BehindNode);
+    THiddenRowBlock level;
+    FGridItems.TakeIf([L](const TConstHiddenRow& item) { return item->Level() == L; }, level);
     if (level.empty()) return;
-    const auto byIndex = [](const auto& a, const auto& b) { return a->Idx() < b->Idx(); };
-    if (!std::is_sorted(level.begin(), level.end(), byIndex)) std::sort(level.begin(), level.end(), byIndex);
+    level.sortByIdx();
     // A row's display place is its all-rows index less the rows still
     // hidden above it; the rows on display fill the other places in order.
     const std::vector<int> still = HiddenIndexes();
-    std::vector<int> places;
     size_t below = 0;
-    for (const auto& item : level) {
-        while (below < still.size() && still[below] < item->Idx()) ++below;
-        places.push_back(item->Idx() - int(below));
-    }
-    // The buffers are borrowed (a hook run meanwhile may hide rows itself).
-    std::vector<int> heights = std::move(FRowHeightScratch);
-    heights.assign(AllRowHeights().begin(), AllRowHeights().end());
-    // The empty row the window made while a filter hid every row goes again.
-    if (DropFilterPlaceholderRow()) heights.clear();
+    int place = 0;  // that of level row j
+    const auto placeOf = [&](size_t j) {
+        if (j >= level.size()) return;
+        const int idx = level.Idx[j];
+        while (below < still.size() && still[below] < idx) ++below;
+        place = idx - int(below);
+    };
+    placeOf(0);
+    // The empty row the window made while a filter hid every row goes
+    // again, and its height with it.
+    const bool placeholderDropped = DropFilterPlaceholderRow();
+    const std::vector<int>& heights = AllRowHeights();
+    const size_t knownHeights = placeholderDropped ? 0 : heights.size();
     // Where each row ends up (worked out on indexes), then the rows go in
-    // at their places in one pass.
+    // at their places in one pass. The buffers are borrowed (a hook run
+    // meanwhile may hide rows itself).
     const size_t current = size_t(Cells().RowCount());
     const bool footer = FFloatingFooter.Visible && FFloatingFooter.FooterStyle == fsFixedLastRow;
     std::vector<int> merged = std::move(FRowHeightMerge);
     merged.clear();
     merged.reserve(current + level.size());
-    std::vector<int> at;
+    std::vector<int> at = std::move(FRowHeightScratch);
+    at.clear();
     at.reserve(level.size());
     size_t ci = 0, j = 0;
     while (ci < current || j < level.size()) {
@@ -260,24 +260,25 @@ void TExStringGrid::UnHideRowList()
         else if (ci >= current || (footer && ci + 1 == current))
             takeItem = true;  // the fixed footer row stays last
         else
-            takeItem = places[j] <= pos;
+            takeItem = place <= pos;
         if (takeItem) {
-            const TGridItem& item = *level[j++];
+            const int height = level.Height[j++];
+            placeOf(j);
             at.push_back(pos);
-            merged.push_back(item.Height() > 0 ? item.Height() : DefaultRowHeight());
+            merged.push_back(height > 0 ? height : DefaultRowHeight());
         } else {
-            merged.push_back(ci < heights.size() ? heights[ci] : DefaultRowHeight());
+            merged.push_back(ci < knownHeights ? heights[ci] : DefaultRowHeight());
             ++ci;
         }
     }
     Cells().InsertRowsAtEach(
-        at, [&level](size_t i) { return std::move(level[i]->Items()); },
-        [&level](size_t i) { return level[i]->KnownWithoutProperties(); });
-    level.clear();
+        at, [&level](size_t i) { return std::move(level.Cells[i]); },
+        [&level](size_t i) { return level.WithoutProperties[i] != 0; });
+    FGridItems.KeepSpare(std::move(level));
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);
-    FRowHeightScratch = std::move(heights);
     FRowHeightMerge = std::move(merged);
+    FRowHeightScratch = std::move(at);
     RestoreHiddenFixedRows();
 }
 
@@ -289,10 +290,10 @@ void TExStringGrid::HideRowsEx(int FromRow, int ToRow)
     for (int a = FromRow; a <= ToRow; ++a) {
         if (IsHiddenRow(a)) continue;
         if (D >= Cells().RowCount()) break;
-        auto item = std::make_unique<TGridItem>();
-        item->SetIdx(a);
-        item->Items() = Cells().TakeRow(D);
-        FGridItems.push_back(std::move(item));
+        TGridItem item;
+        item.SetIdx(a);
+        item.Items() = Cells().TakeRow(D);
+        FGridItems.PushBack(std::move(item));
         ++k;
     }
     const int remaining = Cells().RowCount();
@@ -305,13 +306,11 @@ void TExStringGrid::UnHideRow(int Rowindex)
 {
     const bool modified = FShowModified.Enabled;
     FShowModified.Enabled = false;
-    auto it = std::find_if(FGridItems.begin(), FGridItems.end(),
-                           [Rowindex](const std::unique_ptr<TGridItem>& item) { return item->Idx() == Rowindex; });
-    if (it != FGridItems.end()) {
+    const size_t at = FGridItems.IndexOf(Rowindex);
+    if (at < FGridItems.size()) {
         const int D = Rowindex - HiddenBelow(Rowindex);
-        std::unique_ptr<TGridItem> item = std::move(*it);
-        FGridItems.erase(it);
-        RestoreItemRow(D, *item);
+        TGridItem item = FGridItems.Take(at);
+        RestoreItemRow(D, item);
     }
     FShowModified.Enabled = modified;
 }
@@ -327,11 +326,8 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow)
         if (item->Idx() >= FromRow && item->Idx() <= ToRow) indexes.push_back(item->Idx());
     std::sort(indexes.begin(), indexes.end());
     for (int idx : indexes) {
-        auto it = std::find_if(FGridItems.begin(), FGridItems.end(),
-                               [idx](const std::unique_ptr<TGridItem>& item) { return item->Idx() == idx; });
-        std::unique_ptr<TGridItem> item = std::move(*it);
-        FGridItems.erase(it);
-        RestoreItemRow(std::min(D + (idx - FromRow), Cells().RowCount()), *item);
+        TGridItem item = FGridItems.Take(FGridItems.IndexOf(idx));
+        RestoreItemRow(std::min(D + (idx - FromRow), Cells().RowCount()), item);
     }
     FShowModified.Enabled = modified;
 }
@@ -339,7 +335,7 @@ void TExStringGrid::UnHideRows(int FromRow, int ToRow)
 void TExStringGrid::UnHideRowsAll()
 {
     while (!FGridItems.empty()) {
-        const int first = FGridItems.front()->Idx();
+        const int first = FGridItems[0]->Idx();
         int last = first;
         while (IsHiddenRow(last + 1)) ++last;
         UnHideRows(first, last);

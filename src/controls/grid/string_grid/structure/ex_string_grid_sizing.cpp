@@ -292,7 +292,7 @@ void TExStringGrid::SwapColumns(int ACol1, int ACol2)
     SwapCellControls(false, ACol1, ACol2);
     if (FSortSettings.Column == ACol1) FSortSettings.Column = ACol2;
     else if (FSortSettings.Column == ACol2) FSortSettings.Column = ACol1;
-    for (auto& item : FGridItems) {
+    for (auto item : FGridItems) {
         auto& cells = item->Items().Cells;
         const int need = std::max(ACol1, ACol2) + 1;
         if (int(cells.size()) < need) cells.resize(size_t(need));

@@ -43,7 +43,7 @@ void TExStringGrid::InsertRowFlags(int RowIndex, int RCount)
 
 void TExStringGrid::ShiftHiddenRowIndexes(int fromAllRows, int delta)
 {
-    for (auto& item : FGridItems)
+    for (auto item : FGridItems)
         if (item->Idx() >= fromAllRows) item->SetIdx(item->Idx() + delta);
 }
 
@@ -82,7 +82,7 @@ void TExStringGrid::RemoveRowRange(int RowIndex, int RCount, bool AdjustHidden, 
     if (AdjustHidden) DropCellControlRows(removed);
     if (AdjustHidden && !FGridItems.empty()) {
         // A hidden row moves up by the removed rows that stood before it.
-        for (auto& item : FGridItems) {
+        for (auto item : FGridItems) {
             const auto before = std::lower_bound(removed.begin(), removed.end(), item->Idx()) - removed.begin();
             item->SetIdx(item->Idx() - int(before));
         }
@@ -411,7 +411,7 @@ void TExStringGrid::RemoveCols(int ColIndex, int CCount)
     columnSlots.erase(columnSlots.begin() + ColIndex, columnSlots.begin() + ColIndex + CCount);
     BeginUpdate();
     Cells().RemoveCols(ColIndex, CCount);
-    for (auto& item : FGridItems) {
+    for (auto item : FGridItems) {
         auto& cells = item->Items().Cells;
         if (ColIndex < int(cells.size()))
             cells.erase(cells.begin() + ColIndex, cells.begin() + std::min(int(cells.size()), ColIndex + CCount));
@@ -430,7 +430,7 @@ void TExStringGrid::InsertCols(int ColIndex, int CCount)
     columnSlots.insert(columnSlots.begin() + ColIndex, size_t(CCount), TStorageColumnSlot{true, DefaultColWidth()});
     BeginUpdate();
     Cells().InsertCols(ColIndex, CCount);
-    for (auto& item : FGridItems) {
+    for (auto item : FGridItems) {
         auto& cells = item->Items().Cells;
         if (ColIndex < int(cells.size())) {
             std::vector<TStoredCell> empty(static_cast<size_t>(CCount));

@@ -550,6 +550,21 @@ TEST(FilteringLevels, PropertiesGivenToFilteredRowsAreCountedWhenTheyComeBack)
     EXPECT_EQ(g.Cells().PropertiesCount(), 2);
 }
 
+namespace {
+
+// Column 1 holds the values, column 2 each value's index, below a header row.
+void fillIndexedValues(TExStringGrid& g, const QStringList& values)
+{
+    g.SetColCount(3);
+    g.SetRowCount(int(values.size()) + 1);
+    for (int i = 0; i < values.size(); ++i) {
+        g.SetCellEx(1, i + 1, values[i]);
+        g.SetCellEx(2, i + 1, QString::number(i));
+    }
+}
+
+}  // namespace
+
 TEST(FilteringLevels, AMixedColumnKeepsTheRowsTheFullMatchKeeps)
 {
     // Numbers, blanks, texts, dates, "#N/A" and numbers in the locale
@@ -565,12 +580,7 @@ TEST(FilteringLevels, AMixedColumnKeepsTheRowsTheFullMatchKeeps)
         for (const QString& condition : conditions) {
             SCOPED_TRACE(condition.toStdString() + (caseSensitive ? "" : " ignoring case"));
             TExStringGrid g;
-            g.SetColCount(3);
-            g.SetRowCount(int(values.size()) + 1);
-            for (int i = 0; i < values.size(); ++i) {
-                g.SetCellEx(1, i + 1, values[i]);
-                g.SetCellEx(2, i + 1, QString::number(i));
-            }
+            fillIndexedValues(g, values);
             TFilterData& f = g.Filter().Add();
             f.Column = 1;
             f.Condition = condition;
@@ -587,6 +597,69 @@ TEST(FilteringLevels, AMixedColumnKeepsTheRowsTheFullMatchKeeps)
             g.SetFilterActive(false);
             ASSERT_EQ(g.RowCount(), int(values.size()) + 1);
             for (int i = 0; i < values.size(); ++i) EXPECT_EQ(g.GetCellEx(2, i + 1), QString::number(i));
+        }
+    }
+}
+
+TEST(FilteringLevels, RowsTestedDownTheColumnAgreeWithRowsTestedOneByOne)
+{
+    // Without a per-row hook the conditions go down the column first; with
+    // one (that accepts what it is given) each row is tested on its own.
+    // Both keep the same rows, whatever the separators (a blank or the date
+    // separator for thousands), the spelling of the cells (padded, packed
+    // wide text, merged cells) and the conditions (joined, prefixed, literal).
+    struct Locale {
+        QChar decimal, thousand, date;
+    };
+    const Locale locales[] = {{u'.', u',', u'/'}, {u',', u'.', u'.'}, {u',', u' ', u'/'}};
+    const QStringList values = {"10",   " 12 ",      "1.2.2020", "1 000", "1.000", "2,5",  "abc", "#N/A",
+                                "",     "01/02/2020", "1,000.5", "|\\x",  "-3",    "+7 ",  "x10", "1.000.000",
+                                "9,99", "100",       "1e3",      "10 ",   "AbC",   "0",    "7",   "3"};
+    struct Conditions {
+        QString first;
+        TFilterOperation join;
+        QString second;
+        QString prefix;
+    };
+    const Conditions cases[] = {{">=10", foSHORT, "", ""},         {"<2,5", foSHORT, "", ""},
+                                {">1.000", foSHORT, "", ""},       {">=1 000", foSHORT, "", ""},
+                                {">01/01/2020", foSHORT, "", ""},  {">=10", foOR, "*a*", ""},
+                                {">5", foAND, "<100", ""},         {"<0", foXOR, "!*1*", ""},
+                                {">=7", foSHORT, ">=7", "1"},      {"abc", foNONE, "#N/A", ""}};
+    for (const Locale& locale : locales) {
+        grid_text_testing::FormatSettingsScope settings(locale.decimal, locale.thousand, locale.date);
+        for (const Conditions& c : cases) {
+            SCOPED_TRACE((c.first + u' ' + c.second + u' ' + locale.thousand).toStdString());
+            std::vector<QStringList> kept;
+            for (const bool oneByOne : {false, true}) {
+                TExStringGrid g;
+                fillIndexedValues(g, values);
+                g.MergeCells(1, 23, 1, 2);  // the last row shows the merged block's "7"
+                TFilterData& f = g.Filter().Add();
+                f.Column = 1;
+                f.Condition = c.first;
+                f.Prefix = c.prefix;
+                if (!c.second.isEmpty()) {
+                    TFilterData& s = g.Filter().Add();
+                    s.Column = 1;
+                    s.Condition = c.second;
+                    s.Operation = c.join;
+                    s.Data = fcNormal;
+                    s.Method = c.join == foNONE ? fmLiteral : fmExpression;
+                }
+                int asked = 0;
+                if (oneByOne) g.OnCustomFilter = [&asked](TExStringGrid::Sender, int, bool&) { ++asked; };
+                g.SetFilterActive(true);
+                if (oneByOne) {
+                    EXPECT_GT(asked, 0);
+                }
+                QStringList rows;
+                for (int r = 1; r < g.RowCount(); ++r) rows << g.GetCellEx(2, r);
+                kept.push_back(rows);
+                g.SetFilterActive(false);
+                ASSERT_EQ(g.RowCount(), int(values.size()) + 1);
+            }
+            EXPECT_EQ(kept[0], kept[1]);
         }
     }
 }
