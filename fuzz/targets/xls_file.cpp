@@ -5,6 +5,7 @@
 #include "fuzz_support.h"
 #include "fuzz_target.h"
 #include "platform/office/spreadsheet/xls_reader.h"
+#include "workbook_checks.h"
 
 FUZZ_TARGET(xls_file)
 {
@@ -17,13 +18,5 @@ FUZZ_TARGET(xls_file)
     } catch (const WorkbookFileError&) {
         return;
     }
-    FUZZ_CHECK(!book.sheets.empty());
-    FUZZ_CHECK(book.activeSheet >= 0 && book.activeSheet < int(book.sheets.size()));
-    for (const auto& sheet : book.sheets) {
-        FUZZ_CHECK(!sheet->name.isEmpty());
-        for (const auto& [key, value] : sheet->cells) {
-            FUZZ_CHECK(key.row >= 1 && key.row <= MaxSheetRows && key.column >= 1 && key.column <= MaxSheetColumns);
-            FUZZ_CHECK(!value.isObject() && value.kind() != Variant::Kind::Array);
-        }
-    }
+    fuzz::checkWorkbook(book);
 }

@@ -16,6 +16,7 @@
 #include "platform/office/package/zip_package.h"
 #include "platform/office/spreadsheet/xlsx_reader.h"
 #include "platform/office/spreadsheet/xlsx_writer.h"
+#include "workbook_checks.h"
 
 namespace {
 
@@ -99,18 +100,7 @@ FUZZ_TARGET(xlsx_file)
     } catch (const WorkbookFileError&) {
         return;
     }
-    FUZZ_CHECK(!book.sheets.empty());
-    FUZZ_CHECK(book.activeSheet >= 0 && book.activeSheet < int(book.sheets.size()));
-    qint64 cells = 0;
-    for (const auto& sheet : book.sheets) {
-        FUZZ_CHECK(!sheet->name.isEmpty());
-        for (const auto& [key, value] : sheet->cells) {
-            FUZZ_CHECK(key.row >= 1 && key.row <= MaxSheetRows && key.column >= 1 && key.column <= MaxSheetColumns);
-            FUZZ_CHECK(!value.isEmpty() && !value.isObject() && value.kind() != Variant::Kind::Array);
-            ++cells;
-        }
-    }
-    FUZZ_CHECK(cells <= MaxWorkbookCells);
+    fuzz::checkWorkbook(book);
 
     const std::optional<Workbook> once = Rewritten(book);
     if (!once) return;
