@@ -11,12 +11,12 @@
 
 #include <cmath>
 
-#include <zip.h>
-
 #include "fuzz_support.h"
 #include "fuzz_target.h"
+#include "platform/office/package/zip_package.h"
 #include "platform/office/spreadsheet/xlsx_reader.h"
 #include "platform/office/spreadsheet/xlsx_writer.h"
+#include "workbook_checks.h"
 
 namespace {
 
@@ -59,37 +59,12 @@ std::optional<Workbook> Rewritten(const Workbook& book)
     return ReadXlsx(fuzz::fileBytes(path));
 }
 
-// A package of the given parts, stored uncompressed.
+// A package of the given parts.
 QByteArray Packed(const std::vector<std::pair<const char*, QByteArray>>& parts)
 {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
-    QByteArray packed;
-    if (!buffer) return packed;
-    zip_source_keep(buffer);
-    if (zip_t* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, &error)) {
-        for (const auto& [name, bytes] : parts) {
-            zip_source_t* part = zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-            const zip_int64_t index = part ? zip_file_add(archive, name, part, ZIP_FL_OVERWRITE) : -1;
-            if (index < 0) zip_source_free(part);
-            else zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
-        }
-        if (zip_close(archive) != 0) zip_discard(archive);
-    }
-    if (zip_source_open(buffer) == 0) {
-        zip_source_seek(buffer, 0, SEEK_END);
-        const zip_int64_t length = zip_source_tell(buffer);
-        zip_source_seek(buffer, 0, SEEK_SET);
-        if (length > 0) {
-            packed.resize(qsizetype(length));
-            if (zip_source_read(buffer, packed.data(), zip_uint64_t(length)) != length) packed.clear();
-        }
-        zip_source_close(buffer);
-    }
-    zip_source_free(buffer);
-    zip_error_fini(&error);
-    return packed;
+    platform::office::ZipPackage package;
+    for (const auto& [name, bytes] : parts) package.SetPart(QString::fromUtf8(name), bytes);
+    return package.Write();
 }
 
 QByteArray PackageFromParts(fuzz::FuzzedData& input)
@@ -125,18 +100,7 @@ FUZZ_TARGET(xlsx_file)
     } catch (const WorkbookFileError&) {
         return;
     }
-    FUZZ_CHECK(!book.sheets.empty());
-    FUZZ_CHECK(book.activeSheet >= 0 && book.activeSheet < int(book.sheets.size()));
-    qint64 cells = 0;
-    for (const auto& sheet : book.sheets) {
-        FUZZ_CHECK(!sheet->name.isEmpty());
-        for (const auto& [key, value] : sheet->cells) {
-            FUZZ_CHECK(key.row >= 1 && key.row <= MaxSheetRows && key.column >= 1 && key.column <= MaxSheetColumns);
-            FUZZ_CHECK(!value.isEmpty() && !value.isObject() && value.kind() != Variant::Kind::Array);
-            ++cells;
-        }
-    }
-    FUZZ_CHECK(cells <= MaxWorkbookCells);
+    fuzz::checkWorkbook(book);
 
     const std::optional<Workbook> once = Rewritten(book);
     if (!once) return;

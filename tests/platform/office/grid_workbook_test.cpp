@@ -8,23 +8,14 @@
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "office_test_support.h"
 #include "platform/office/spreadsheet/spreadsheet_server.h"
+#include "support/grid_rows.h"
 #include "support/temp_folder.h"
 
 using namespace grid;
 using namespace platform::automation;
+using testing_support::GridRows;
 
 namespace grid_workbook_test {
-
-QStringList Cells(TExStringGrid& g)
-{
-    QStringList rows;
-    for (int r = 0; r < g.RowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < g.ColCount(); ++c) row << g.GetCellEx(c, r);
-        rows << row.join(u'|');
-    }
-    return rows;
-}
 
 void Fill(TExStringGrid& g, const QStringList& rows)
 {
@@ -52,7 +43,7 @@ TEST(GridWorkbook, GridWrittenAndReadBackKeepsItsTexts)
     TExStringGrid in;
     Fill(in, {"old"});
     in.LoadFromXLS(path);
-    EXPECT_EQ(Cells(in), QStringList({"name|value|note", "speed|42|" + number, "007||two\nlines", "-3|x & <y>|end"}));
+    EXPECT_EQ(GridRows(in), QStringList({"name|value|note", "speed|42|" + number, "007||two\nlines", "-3|x & <y>|end"}));
     EXPECT_EQ(in.GetXLSSheets(path), QStringList({"Sheet1"}));
 }
 
@@ -79,11 +70,11 @@ TEST(GridWorkbook, DatesNumbersAndNamedSheets)
     TExStringGrid g;
     EXPECT_EQ(g.GetXLSSheets(path), QStringList({"Sheet1", "Log"}));
     g.LoadFromXLSSheet(path, "Log");
-    EXPECT_EQ(Cells(g), QStringList({Variant(day).toText() + u'|' + Variant(1234.5).toText() + "|False"}));
+    EXPECT_EQ(GridRows(g), QStringList({Variant(day).toText() + u'|' + Variant(1234.5).toText() + "|False"}));
     g.LoadFromXLSSheet(path, "Sheet1");
-    EXPECT_EQ(Cells(g), QStringList({"first sheet"}));
+    EXPECT_EQ(GridRows(g), QStringList({"first sheet"}));
     g.LoadFromXLS(path);
-    EXPECT_EQ(Cells(g), QStringList({Variant(day).toText() + u'|' + Variant(1234.5).toText() + "|False"}))
+    EXPECT_EQ(GridRows(g), QStringList({Variant(day).toText() + u'|' + Variant(1234.5).toText() + "|False"}))
         << "the active sheet is the one added last";
     EXPECT_THROW(g.LoadFromXLSSheet(path, "Missing"), EExGridError);
 }
@@ -102,9 +93,9 @@ TEST(GridWorkbook, NamedSheetIsAddedToAnExistingWorkbook)
     g.SaveToXLSSheet(path, "Ports");  // the sheet is there: written over from A1
     EXPECT_EQ(g.GetXLSSheets(path), QStringList({"Sheet1", "Ports", "Topics"}));
     g.LoadFromXLSSheet(path, "Ports");
-    EXPECT_EQ(Cells(g), QStringList({"e|b"}));
+    EXPECT_EQ(GridRows(g), QStringList({"e|b"}));
     g.LoadFromXLSSheet(path, "Topics");
-    EXPECT_EQ(Cells(g), QStringList({"c", "d"}));
+    EXPECT_EQ(GridRows(g), QStringList({"c", "d"}));
 }
 
 TEST(GridWorkbook, RunningApplicationGetsTheBlockAtItsActiveCellAndKeepsRunning)
@@ -129,7 +120,7 @@ TEST(GridWorkbook, RunningApplicationGetsTheBlockAtItsActiveCellAndKeepsRunning)
 
     TExStringGrid back;
     back.LoadFromXLS(folder.file("running.xlsx"));
-    EXPECT_EQ(Cells(back), QStringList({"kept|", "|", "x|y", "z|w"}));
+    EXPECT_EQ(GridRows(back), QStringList({"kept|", "|", "x|y", "z|w"}));
 }
 
 TEST(GridWorkbook, DamagedOrUnwritableFilesRaiseTheGridError)
@@ -145,7 +136,7 @@ TEST(GridWorkbook, DamagedOrUnwritableFilesRaiseTheGridError)
         const QString path = folder.write(name, bytes);
         EXPECT_THROW(g.LoadFromXLS(path), EExGridError);
         EXPECT_THROW(g.GetXLSSheets(path), EExGridError);
-        EXPECT_EQ(Cells(g), QStringList({"a|b", "c|d"}));
+        EXPECT_EQ(GridRows(g), QStringList({"a|b", "c|d"}));
         EXPECT_EQ(Objects().GetActiveObject("excel.application"), nullptr);
         // Exporting into it opens it first: it is neither read nor replaced.
         EXPECT_THROW(g.SaveToXLSSheet(path, "Data"), EExGridError);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "office_test_support.h"
+#include "platform/office/package/zip_package.h"
 #include "platform/office/spreadsheet/spreadsheet_server.h"
 #include "platform/office/spreadsheet/workbook.h"
 #include "platform/office/spreadsheet/xlsx_reader.h"
@@ -148,6 +149,14 @@ TEST(SpreadsheetServer, RefusalsCarryTheirReason)
     };
     EXPECT_EQ(refused([&] { books->CallObject("Open", {Argument(folder.file("none.xlsx"))}); }),
               QStringLiteral("The workbook %1 cannot be found").arg(folder.file("none.xlsx")));
+    {
+        // Refused by its size alone: the (sparse) file is never read.
+        QFile huge(folder.file("huge.xlsx"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(platform::office::ZipPackage::MaxFileSize + 1));
+        huge.close();
+        EXPECT_EQ(refused([&] { books->CallObject("Open", {Argument(folder.file("huge.xlsx"))}); }),
+                  QStringLiteral("The workbook %1 is too large").arg(folder.file("huge.xlsx")));
+    }
     EXPECT_TRUE(refused([&] { book->Call("Save"); }).contains("has no file yet"));
     EXPECT_TRUE(refused([&] { book->Call("SaveAs", {Argument(folder.file("old.xls"))}); }).contains("read only"));
     EXPECT_TRUE(refused([&] { book->Call("SaveAs", {Argument(folder.file("no/such/folder.xlsx"))}); }).contains("cannot be written"));

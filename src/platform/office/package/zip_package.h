@@ -18,6 +18,9 @@ public:
     static constexpr int MaxEntries = 4096;
     static constexpr qint64 MaxEntrySize = 64 * 1024 * 1024;
     static constexpr qint64 MaxTotalSize = 256 * 1024 * 1024;
+    // A package file is no larger than its parts: a larger file is refused
+    // before it is read.
+    static constexpr qint64 MaxFileSize = MaxTotalSize;
 
     // Throws AutomationError with the reason when `bytes` is no zip archive,
     // a member is damaged or a limit is passed.

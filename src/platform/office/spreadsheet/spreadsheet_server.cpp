@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "platform/office/member_object.h"
+#include "platform/office/package/zip_package.h"
 #include "platform/office/spreadsheet/workbook.h"
 #include "platform/office/spreadsheet/xls_reader.h"
 #include "platform/office/spreadsheet/xlsx_reader.h"
@@ -311,6 +312,7 @@ Workbook ReadWorkbookFile(const QString& path)
     try {
         if (IsLegacyFile(path)) return ReadXls(path);
         if (!file.open(QIODevice::ReadOnly)) Refuse(QStringLiteral("The workbook %1 cannot be opened: %2").arg(path, file.errorString()));
+        if (file.size() > ZipPackage::MaxFileSize) Refuse(QStringLiteral("The workbook %1 is too large").arg(path));
         return ReadXlsx(file.readAll());
     } catch (const WorkbookFileError& e) {
         Refuse(QStringLiteral("%1: %2").arg(path, QString::fromUtf8(e.what())));

@@ -67,6 +67,7 @@ Workbook ReadXls(const QString& path)
         if (freexl_get_worksheet_name(xls.get(), index, &name) != FREEXL_OK || !name) Damaged(QStringLiteral("a sheet name"));
         auto sheet = std::make_shared<Sheet>();
         sheet->name = QString::fromUtf8(name);
+        if (sheet->name.isEmpty()) Damaged(QStringLiteral("a sheet has no name"));
         unsigned int rows = 0;
         unsigned short columns = 0;
         if (freexl_select_active_worksheet(xls.get(), index) != FREEXL_OK ||

@@ -6,67 +6,38 @@
 #include <memory>
 
 #include <pugixml.hpp>
-#include <zip.h>
+
+#include "platform/automation/automation.h"
+#include "platform/office/package/zip_package.h"
 
 namespace platform::office::spreadsheet {
 
 namespace {
-
-// No part of a workbook file is read beyond this many bytes.
-constexpr zip_uint64_t MaxPartBytes = 64u * 1024u * 1024u;
 
 [[noreturn]] void Malformed(const QString& reason)
 {
     throw WorkbookFileError(QStringLiteral("The workbook is damaged: %1").arg(reason));
 }
 
+// The workbook's zip package, read within the shared package limits (no
+// part beyond ZipPackage::MaxEntrySize); its failures are workbook errors.
 class Package {
 public:
     explicit Package(const QByteArray& bytes)
     {
-        zip_error_t error;
-        zip_error_init(&error);
-        zip_source_t* source = zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
-        if (!source) Malformed(QStringLiteral("no package"));
-        archive_ = zip_open_from_source(source, ZIP_RDONLY, &error);
-        if (!archive_) {
-            zip_source_free(source);
-            zip_error_fini(&error);
-            throw WorkbookFileError(QStringLiteral("The file is no workbook"));
+        try {
+            zip_ = ZipPackage::Read(bytes);
+        } catch (const automation::AutomationError& e) {
+            throw WorkbookFileError(QStringLiteral("The file is no workbook: %1").arg(e.message()));
         }
-        zip_error_fini(&error);
     }
-    ~Package()
-    {
-        if (archive_) zip_discard(archive_);
-    }
-    Package(const Package&) = delete;
-    Package& operator=(const Package&) = delete;
 
-    bool Has(const QString& name) const { return zip_name_locate(archive_, name.toUtf8().constData(), 0) >= 0; }
-
-    QByteArray Read(const QString& name) const
-    {
-        const QByteArray path = name.toUtf8();
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_stat(archive_, path.constData(), 0, &stat) != 0) Malformed(QStringLiteral("%1 is missing").arg(name));
-        if (!(stat.valid & ZIP_STAT_SIZE) || stat.size > MaxPartBytes) Malformed(QStringLiteral("%1 is too large").arg(name));
-        std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(zip_fopen(archive_, path.constData(), 0), zip_fclose);
-        if (!file) Malformed(QStringLiteral("%1 cannot be opened").arg(name));
-        QByteArray data(qsizetype(stat.size), Qt::Uninitialized);
-        zip_int64_t got = 0;
-        while (got < qint64(stat.size)) {
-            const zip_int64_t n = zip_fread(file.get(), data.data() + got, stat.size - zip_uint64_t(got));
-            if (n <= 0) Malformed(QStringLiteral("%1 cannot be read").arg(name));
-            got += n;
-        }
-        return data;
-    }
+    bool Has(const QString& name) const { return zip_.Contains(name); }
 
     pugi::xml_document Xml(const QString& name) const
     {
-        const QByteArray data = Read(name);
+        if (!Has(name)) Malformed(QStringLiteral("%1 is missing").arg(name));
+        const QByteArray data = zip_.Part(name);
         pugi::xml_document doc;
         if (!doc.load_buffer(data.constData(), size_t(data.size()), pugi::parse_default, pugi::encoding_utf8))
             Malformed(QStringLiteral("%1 is no XML").arg(name));
@@ -74,7 +45,7 @@ public:
     }
 
 private:
-    zip_t* archive_ = nullptr;
+    ZipPackage zip_;
 };
 
 // Element names without their namespace prefix.

@@ -31,9 +31,6 @@ constexpr const char* PackageRelationships =
     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
     "Target=\"word/document.xml\"/></Relationships>";
 
-// The file is larger than any document this server opens.
-constexpr qint64 MaxFileSize = 256 * 1024 * 1024;
-
 // The main part's name, as the package relationships give it.
 QString mainPartOf(const ZipPackage& package)
 {
@@ -68,7 +65,7 @@ WordFile WordFile::Open(const QString& path)
     if (!QFileInfo(path).isFile()) throw AutomationError(QStringLiteral("The file %1 does not exist").arg(path));
     if (!file.open(QIODevice::ReadOnly))
         throw AutomationError(QStringLiteral("The file %1 cannot be opened: %2").arg(path, file.errorString()));
-    if (file.size() > MaxFileSize) throw AutomationError(QStringLiteral("The file %1 is too large").arg(path));
+    if (file.size() > ZipPackage::MaxFileSize) throw AutomationError(QStringLiteral("The file %1 is too large").arg(path));
     try {
         return FromBytes(file.readAll());
     } catch (const AutomationError& error) {

@@ -255,6 +255,28 @@ TEST(SheetImport, FailuresEndTheConnectionAndLeaveTheGrid)
     }
 }
 
+// An address the grid cannot read keeps the grid's size; the range it makes
+// of it is still asked for, and the server's refusal is the error.
+TEST(SheetImport, UnreadableUsedAreaStillAsksTheRangeAndPassesTheRefusalOn)
+{
+    AutomationRecorder recorder;
+    ScriptWorkbook(recorder, "$B$x:$D$4");
+    recorder.fail("sheet.Range(*)", "B0:D4 is no cell address");
+    TExStringGrid g;
+    Fill(g, 2, 2);
+    try {
+        g.LoadFromXLS("book.xlsx");
+        ADD_FAILURE() << "no failure";
+    } catch (const EExGridError& e) {
+        EXPECT_STREQ(e.what(), "B0:D4 is no cell address");
+    }
+    EXPECT_EQ(recorder.callsMatching("sheet.Range(*)"), QStringList{"sheet.Range(\"B0:D4\")"});
+    EXPECT_EQ(recorder.calls().back(), "excel.application.Quit()");
+    EXPECT_EQ(g.ColCount(), 2);
+    EXPECT_EQ(g.RowCount(), 2);
+    EXPECT_EQ(g.GetCellEx(1, 1), "1,1");
+}
+
 TEST(SheetNames, ListedInOrderAndTheWorkbookLeftUnchanged)
 {
     AutomationRecorder recorder;

@@ -1,0 +1,22 @@
+// The legacy .xls reader of the spreadsheet server: a file is either refused
+// with the workbook file error or reads to at least one named sheet whose
+// cells lie inside the sheet bounds and hold plain values.
+
+#include "fuzz_support.h"
+#include "fuzz_target.h"
+#include "platform/office/spreadsheet/xls_reader.h"
+#include "workbook_checks.h"
+
+FUZZ_TARGET(xls_file)
+{
+    using namespace platform::office::spreadsheet;
+    fuzz::FuzzedData input(data, size);
+    const QString path = fuzz::scratchFile(QStringLiteral("book.xls"), input.takeRest());
+    Workbook book;
+    try {
+        book = ReadXls(path);
+    } catch (const WorkbookFileError&) {
+        return;
+    }
+    fuzz::checkWorkbook(book);
+}
