@@ -302,6 +302,19 @@ void DrawRadioGroup(TCanvas& canvas, const TRect& rect, const TRadioGroup& group
 
 // ------------------------------------------------------------- progress
 
+grid::TProgressBarLook ProgressBarLookOf(const TCellGraphic& g, const TControlLook& cl)
+{
+    grid::TProgressBarLook look;
+    look.DoneColor = g.CellBitmapColor();
+    look.RemainingColor = g.CellIconColor();
+    look.BorderColor = cl.ProgressBorderColor;
+    look.MarginX = cl.ProgressMarginX();
+    look.MarginY = cl.ProgressMarginY();
+    look.DoneTextColor = g.CellBoolean() ? TColor(g.CellIndex()) : (ColorToRGB(look.DoneColor) ^ 0xFFFFFFu);
+    look.RemainingTextColor = g.CellBoolean() ? TColor(g.CellAngle()) : (ColorToRGB(look.RemainingColor) ^ 0xFFFFFFu);
+    return look;
+}
+
 int XPProgressPercent(int value, int minimum, int maximum)
 {
     if (maximum == minimum) return value <= minimum ? 0 : 100;
@@ -729,14 +742,7 @@ TRect DrawCellGraphic(TCanvas& canvas, const TRect& cell, TCellGraphic& g, const
         if (cl.ProgressXP() && env.ThemesAvailable && (cl.ControlStyle() == csWinXP || cl.ControlStyle() == csTheme)) {
             ThemePainter::Draw(canvas.Painter(), TThemePart::Progress, bar, tsNormal, ThemedProgressPerMille(ctx.FloatValue));
         } else {
-            TProgressBarLook look;
-            look.DoneColor = g.CellBitmapColor();
-            look.RemainingColor = g.CellIconColor();
-            look.BorderColor = cl.ProgressBorderColor;
-            look.MarginX = cl.ProgressMarginX();
-            look.MarginY = cl.ProgressMarginY();
-            look.DoneTextColor = g.CellBoolean() ? TColor(g.CellIndex()) : (ColorToRGB(look.DoneColor) ^ 0xFFFFFFu);
-            look.RemainingTextColor = g.CellBoolean() ? TColor(g.CellAngle()) : (ColorToRGB(look.RemainingColor) ^ 0xFFFFFFu);
+            const TProgressBarLook look = ProgressBarLookOf(g, cl);
             grid::DrawProgressBar(canvas, cell.Inflated(-2, -2), look, g.CellText(), g.CellErrLen(), g.CellErrFrom(),
                                   ctx.FloatValue);
         }

@@ -13,6 +13,7 @@
 #include "controls/grid/settings/grid_settings.h"
 #include "controls/grid/grid_types.h"
 #include "controls/grid/paint/control_look.h"
+#include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/paint/look_types.h"
 #include "platform/canvas.h"
 #include "platform/grid_base.h"
@@ -89,6 +90,11 @@ struct TRadioGroup {
 void DrawRadioGroup(TCanvas& canvas, const TRect& rect, const TRadioGroup& group, const TCellObjectEnv& env);
 
 // ------------------------------------------------------------- progress
+
+// The classic bar of a progress cell: the graphic's colours (its own text
+// colours when its flag is set, else the inverse of the bar colours), the
+// control look's border colour and margins.
+grid::TProgressBarLook ProgressBarLookOf(const TCellGraphic& graphic, const TControlLook& look);
 
 // The percentage an XP progress cell shows for its value between minimum and
 // maximum; 0 at or below the minimum and 100 above it when they are equal.

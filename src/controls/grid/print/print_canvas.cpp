@@ -114,18 +114,36 @@ void TPrintCanvas::GradientFill(const TPageRect& r, TColor from, TColor to)
     FPainter->fillRect(box, gradient);
 }
 
-void TPrintCanvas::TextRotated(const TPageRect& box, const QString& text, int angle)
+void TPrintCanvas::TextRotated(const TPageRect& box, int x, int y, const QString& text, int angle)
 {
     if (!FPainter || text.isEmpty()) return;
-    const QRectF r = ToDevice(box);
     FPainter->save();
-    FPainter->setClipRect(r, Qt::IntersectClip);
+    FPainter->setClipRect(ToDevice(box), Qt::IntersectClip);
     FPainter->setFont(FDeviceFont);
     FPainter->setPen(toQColor(FFont.Color));
-    FPainter->translate(r.center());
+    FPainter->translate(ToDevice(x, y));
     FPainter->rotate(-angle);
-    const double w = FMetrics.horizontalAdvance(text);
-    FPainter->drawText(QPointF(-w / 2, FMetrics.ascent() - FMetrics.height() / 2), text);
+    FPainter->drawText(QPointF(0, FMetrics.ascent()), text);
+    FPainter->restore();
+}
+
+void TPrintCanvas::DrawScreenPixels(const TPageRect& box, double screenToPrint,
+                                    const std::function<void(platform::TCanvas&, const platform::TRect&)>& draw)
+{
+    if (!FPainter || screenToPrint <= 0 || box.Width() <= 0 || box.Height() <= 0) return;
+    const QRectF r = ToDevice(box);
+    const double kx = screenToPrint * FDpiX / 254.0, ky = screenToPrint * FDpiY / 254.0;
+    FPainter->save();
+    FPainter->translate(r.topLeft());
+    FPainter->scale(kx, ky);
+    platform::TCanvas canvas(*FPainter);
+    canvas.Font = FFont;
+    if (FFontHeight != std::numeric_limits<int>::min()) {
+        const double units = FFontHeight < 0 ? -double(FFontHeight) : FFontHeight * 0.87;
+        canvas.Font.setPixelSize(std::max(1, int(std::lround(units / screenToPrint))));
+    }
+    canvas.Brush.Color = clWhite;
+    draw(canvas, platform::TRect(0, 0, int(std::lround(r.width() / kx)), int(std::lround(r.height() / ky))));
     FPainter->restore();
 }
 

@@ -6,6 +6,7 @@
 // Without a painter the canvas only measures.
 
 #include <array>
+#include <functional>
 #include <limits>
 
 #include <QFont>
@@ -66,9 +67,14 @@ public:
     void FillRect(const TPageRect& r, TColor color);
     // A vertical two-colour fill from top (from) to bottom (to).
     void GradientFill(const TPageRect& r, TColor from, TColor to);
-    // Text turned by angle degrees (anticlockwise), centred in the box and
-    // clipped to it.
-    void TextRotated(const TPageRect& box, const QString& text, int angle);
+    // Text turned by angle degrees (anticlockwise) about (x, y), the top-left
+    // corner of the unturned text, clipped to the box.
+    void TextRotated(const TPageRect& box, int x, int y, const QString& text, int angle);
+    // Runs draw on a canvas in screen pixels laid over the box (its top-left
+    // at (0, 0), screenToPrint page units a pixel) and gives it the box in
+    // those pixels. The canvas font is the current font at screen size.
+    void DrawScreenPixels(const TPageRect& box, double screenToPrint,
+                          const std::function<void(platform::TCanvas&, const platform::TRect&)>& draw);
     // The target starts white (paper, a cleared preview): white fills are left out.
     void SetPaperWhite(bool value) { FPaperWhite = value; }
     // A line in the pen's colour, width (page units) and style.

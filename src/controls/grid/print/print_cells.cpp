@@ -4,8 +4,10 @@
 #include <cmath>
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 
+#include "controls/grid/paint/cell_objects.h"
 #include "controls/grid/paint/grid_draw_utils.h"
 #include "controls/grid/print/print_html.h"
 #include "controls/grid/print/print_layout.h"
@@ -13,6 +15,7 @@
 #include "controls/grid/print/print_settings.h"
 #include "controls/grid/string_grid/ex_string_grid.h"
 #include "controls/grid/text/grid_text_utils.h"
+#include "controls/grid/text/text_geometry.h"
 #include "platform/rtf.h"
 
 namespace grid::print {
@@ -21,11 +24,13 @@ namespace {
 
 // The text a cell prints: nothing where its graphic shows its state; rich
 // text as its plain text.
-QString PrintText(TExStringGrid& g, int s, int row)
+QString PrintText(TExStringGrid& g, int s, int row, bool* rich = nullptr)
 {
+    if (rich) *rich = false;
     if (g.HasDataGraphic(s, row)) return {};
     QString text = g.GetFormattedCell(s, row);
     if (TextType(text, g.EnableHTML) == TextKindRichText) {
+        if (rich) *rich = true;
         text = platform::ReadRtf(text.toLatin1()).PlainText();
         text.replace(QChar(platform::RtfLineBreak), QLatin1Char('\n'));
     }
@@ -55,6 +60,28 @@ QString StripScheme(const TExStringGrid& g, const QString& line)
     if (p > 0 && p < 10) return line.mid(p + 3);
     if (line.startsWith(QStringLiteral("mailto:"), Qt::CaseInsensitive)) return line.mid(7);
     return line;
+}
+
+// What the grid's cell objects read of it, on paper: no visual themes.
+paint::TCellObjectEnv PrintEnv(TExStringGrid& g, TColor background)
+{
+    paint::TCellObjectEnv env;
+    env.ControlLook = &g.ControlLook();
+    env.XYOffset = g.XYOffset;
+    env.ThemesAvailable = false;
+    env.Color = background;
+    env.ShowSelection = false;
+    return env;
+}
+
+// The cell's value as a whole number; 0 for a text that is none.
+int CellInt(const TExStringGrid& g, int col, int row)
+{
+    try {
+        return g.Ints(col, row);
+    } catch (const std::exception&) {
+        return 0;
+    }
 }
 
 bool IsCheckKind(TCellType t)
@@ -203,7 +230,8 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
     const platform::TFont saved = C.Font();
     const int savedHeight = C.FontHeight();
     SetCellFont(look.Font);
-    QString text = PrintText(G, s, ARow);
+    bool rich = false;
+    QString text = PrintText(G, s, ARow, &rich);
     // 8. Background (inside the lines): a vertical gradient when the cell has one.
     if (look.Brush.Style != Qt::NoBrush) {
         if (look.ColorTo != clNone && look.Brush.Color != clNone) C.GradientFill(box, look.ColorTo, look.Brush.Color);
@@ -218,7 +246,9 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
     if (graphic) {
         QPoint gs = G.GetCellGraphicSize(s, ARow);
         G.CalcPrintGraphicSize(s, ARow, gs, 1.0, int(box.Width() / ScreenToPrint), int(box.Height() / ScreenToPrint));
-        const int gw = int(std::lrint(gs.x() * ScreenToPrint)), gh = int(std::lrint(gs.y() * ScreenToPrint));
+        // A negative size (an interfaced object may report one) counts as positive.
+        const int gw = int(std::lrint(std::abs(gs.x()) * ScreenToPrint));
+        const int gh = int(std::lrint(std::abs(gs.y()) * ScreenToPrint));
         const int pad = int(std::lrint(ScreenToPrint));
         TCellHAlign ha = graphic->CellHAlign();
         if (IsCheckKind(graphic->CellType()) && text.isEmpty())
@@ -255,12 +285,33 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
         device.setBottom(device.bottom() + Gap * ScreenToPrint * C.DpiY() / 254.0);
         PrintHTML(G, C, text, SizedFont(look.Font, std::trunc(look.Font.pointSizeF() * ScaleFactor)), device, true,
                   DeviceRatio);
+    } else if (rich) {
+        if (C.Painter()) {
+            const QRectF device = C.ToDevice(textBox);
+            platform::TCanvas canvas(*C.Painter());
+            canvas.Font = look.Font;
+            canvas.Font.setPointSizeF(std::max(1.0, look.Font.pointSizeF() * ScaleFactor));
+            G.DrawRichTextCell(s, ARow, canvas,
+                               platform::TRect(int(device.left()), int(device.top()), int(device.right()),
+                                               int(device.bottom())));
+        }
     } else if (rotated) {
+        // The one-line text box, shrunk by the inner margin top and bottom.
+        TPageRect r = textBox;
+        r.Bottom = G.CellExt(s, ARow).y() > 0 ? box.Bottom : Y - rowHeight - S.RowSpacing;
+        r.Top -= InnerMargin;
+        r.Bottom += InnerMargin;
+        const QString line = StripScheme(G, lines.value(0));
+        const int lineStep = C.TextHeight() + S.RowSpacing + (C.TextHeight() + S.RowSpacing) / 8;
+        // y grows upwards here: the vertical parts of the extent count down.
+        TRotatedTextParts parts = RotatedTextParts(angle, C.TextWidth(line), lineStep);
+        parts.Sw = -parts.Sw;
+        parts.Ch = -parts.Ch;
+        platform::TRect at(r.Left, r.Top, r.Right, r.Bottom);
+        PlaceRotatedText(at, int(look.HA), int(look.VA), angle, parts);
         // Printer drivers that turn fonts the other way get the opposite angle.
         const bool reverse = FMode == pmPrinterDraw && L.PrinterDriverFix;
-        TPageRect r = textBox;
-        if (G.CellExt(s, ARow).y() > 0) r.Bottom = box.Bottom;
-        C.TextRotated(r, StripScheme(G, lines.value(0)), reverse ? -angle : angle);
+        C.TextRotated(r, at.Left, at.Top, line, reverse ? -angle : angle);
     } else if (look.WordWrap && S.NoAutoSize) {
         TPageRect r = textBox;
         r.Left += int(std::lrint(2 * ScreenToPrint));
@@ -308,14 +359,44 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
         } else if (IsCheckKind(kind)) {
             bool state = false;
             G.GetCheckBoxState(s, ARow, state);
-            const int side = std::min(gbox.Width(), gbox.Top - gbox.Bottom);
-            const TPageRect sq{gbox.Left, gbox.Top, gbox.Left + side, gbox.Top - side};
-            C.SetPen(clBlack, 2, Qt::SolidLine);
-            C.Frame(sq);
-            if (state) {
-                C.SetPen(clBlack, 4, Qt::SolidLine);
-                C.Line(sq.Left + side / 5, sq.Top - side / 2, sq.Left + side * 2 / 5, sq.Bottom + side / 5);
-                C.Line(sq.Left + side * 2 / 5, sq.Bottom + side / 5, sq.Right - side / 5, sq.Top - side / 5);
+            const unsigned flags = platform::DFCS_BUTTONCHECK | (state ? platform::DFCS_CHECKED : 0u) |
+                                   (G.ControlLook().ControlStyle() == csFlat ? platform::DFCS_FLAT : 0u);
+            C.DrawScreenPixels(gbox, ScreenToPrint, [&](platform::TCanvas& canvas, const platform::TRect& r) {
+                canvas.DrawFrameControl(r, platform::DFC_BUTTON, flags);
+            });
+        } else if (kind == ctRadio) {
+            const paint::TCellObjectEnv env = PrintEnv(G, look.Brush.Color);
+            C.DrawScreenPixels(gbox, ScreenToPrint, [&](platform::TCanvas& canvas, const platform::TRect& r) {
+                paint::TRadioGroup group;
+                group.Style = G.ControlLook().ControlStyle();
+                group.Items = graphic->CellBitmapAs<QStringList>();
+                group.Count = group.Items != nullptr ? int(group.Items->size()) : 0;
+                group.Horizontal = graphic->CellBoolean();
+                group.Index = graphic->CellIndex();
+                group.CellText = G.GetCellEx(s, ARow);
+                paint::DrawRadioGroup(canvas, r, group, env);
+            });
+        } else if (kind == ctInterface) {
+            if (paint::TCellInterface* object = paint::CellInterfaceOf(*graphic)) {
+                // Drawn at its preferred size (the box's when it has none), then stretched.
+                int w = object->Width(), h = std::abs(object->Height());
+                if (w == 0) w = int(std::lrint(gbox.Width() / ScreenToPrint));
+                if (h == 0) h = int(std::lrint(gbox.Height() / ScreenToPrint));
+                if (w > 0 && h > 0) {
+                    QImage image(w, h, QImage::Format_RGB32);
+                    image.fill(look.Brush.Color == clNone ? QColor(Qt::white) : toQColor(look.Brush.Color));
+                    {
+                        QPainter painter(&image);
+                        platform::TCanvas canvas(painter);
+                        canvas.Font = look.Font;
+                        object->Draw(canvas, platform::TRect(0, 0, w - 1, h - 1), s, ARow, false);
+                    }
+                    // Without a size of its own it fills the cell that way.
+                    TPageRect target = gbox;
+                    if (object->Width() == 0) target.Left = box.Left, target.Right = box.Right;
+                    if (object->Height() == 0) target.Top = box.Top, target.Bottom = box.Bottom;
+                    C.DrawImage(target, image);
+                }
             }
         } else if (kind == ctNode) {
             const int cx = (box.Left + box.Right) / 2, cy = (box.Top + box.Bottom) / 2;
@@ -325,12 +406,13 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
             C.Line(sq.Left + 4, cy, sq.Right - 4, cy);
             if (graphic->CellBoolean()) C.Line(cx, sq.Top - 4, cx, sq.Bottom + 4);
         } else if (kind == ctProgress) {
-            const double v = std::clamp(G.Ints(s, ARow), 0, 100) / 100.0;
-            TPageRect bar{gbox.Left, box.Top - int(2 * ScreenToPrint), box.Right - int(2 * ScreenToPrint),
-                          box.Bottom + int(2 * ScreenToPrint)};
-            C.FillRect({bar.Left, bar.Top, bar.Left + int(bar.Width() * v), bar.Bottom}, clNavy);
-            C.SetPen(clBlack, 2, Qt::SolidLine);
-            C.Frame(bar);
+            const int px = int(std::lrint(2 * ScreenToPrint));
+            const TPageRect bar{gbox.Left, box.Top - px, box.Right, box.Bottom + px};
+            C.DrawScreenPixels(bar, ScreenToPrint, [&](platform::TCanvas& canvas, const platform::TRect& r) {
+                canvas.Brush.Color = look.Brush.Color == clNone ? clWhite : look.Brush.Color;
+                DrawProgressBar(canvas, r, paint::ProgressBarLookOf(*graphic, G.ControlLook()), graphic->CellText(),
+                                graphic->CellErrLen(), graphic->CellErrFrom(), CellInt(G, s, ARow));
+            });
         } else if (kind == ctBitmap || kind == ctPicture || kind == ctFilePicture) {
             if (const QImage* image = graphic->CellBitmapAs<QImage>()) {
                 C.DrawImage(gbox, *image);

@@ -2541,6 +2541,10 @@ public:
     int GetMaxLinesInRow(int ARow) const;
     // The longest line of the saved texts of a storage column, in characters.
     int GetMaxColTextLength(int ACol);
+    // Draws the cell's rich text into Rect of the canvas (kept XYOffset from
+    // its edges, at the canvas device's resolution); unformatted runs take
+    // the canvas font.
+    void DrawRichTextCell(int ACol, int ARow, platform::TCanvas& Canvas, const platform::TRect& Rect);
     // Moves R's top-left to where Text rotated by Angle starts (R shrunk by 2 first).
     void GetRotatedTextPos(platform::TRect& R, int Angle, const QString& Text, int HAlign, int VAlign);
 

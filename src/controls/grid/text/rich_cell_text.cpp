@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QTextDocument>
 
 #include "platform/rtf_text_document.h"
@@ -42,6 +44,22 @@ QSize RichCellTextSize(const QString& text, const QFont& defaultFont, int wrapWi
     document.setTextWidth(wrapWidth > 0 ? wrapWidth : -1);
     const int width = int(std::ceil(wrapWidth > 0 ? document.idealWidth() : document.size().width()));
     return QSize(width, int(std::ceil(document.size().height())));
+}
+
+void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defaultFont, const QRectF& rect)
+{
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    QTextDocument document;
+    // Fonts measured on the device drawn on: a printer's page and the screen
+    // lay the text out alike.
+    if (painter.device() != nullptr) document.documentLayout()->setPaintDevice(painter.device());
+    document.setDefaultFont(defaultFont);
+    loadInto(text, document);
+    document.setTextWidth(rect.width());
+    painter.save();
+    painter.translate(rect.topLeft());
+    document.drawContents(&painter, QRectF(0, 0, rect.width(), rect.height()));
+    painter.restore();
 }
 
 }  // namespace grid

@@ -9,6 +9,9 @@
 #include <QSize>
 #include <QString>
 
+class QPainter;
+class QRectF;
+
 namespace grid {
 
 // True when the text holds the rich-text start "{\".
@@ -22,5 +25,9 @@ QString RichCellPlainText(const QString& text);
 // wrapWidth above 0 its lines are wrapped at that width, else they run
 // unbroken.
 QSize RichCellTextSize(const QString& text, const QFont& defaultFont, int wrapWidth);
+
+// Draws the formatted text into rect (painter coordinates, laid out for
+// the painter's device), wrapped at its width and clipped to it.
+void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defaultFont, const QRectF& rect);
 
 }  // namespace grid

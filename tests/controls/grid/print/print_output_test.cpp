@@ -236,7 +236,13 @@ TEST(PrintOutput, ScreenshotOfPreviewAndPdfPage)
     g.SetColCount(6);
     g.SetCellsEx(5, 0, "Enabled");
     for (int r = 1; r < 60; ++r) g.AddCheckBox(5, r, r % 4 != 0, false);
-    g.SetCellsEx(1, 10, "merged over two columns");
+    // One cell of each drawn kind.
+    g.SetCellsEx(4, 2, R"({\rtf1\ansi{\colortbl ;\red200\green0\blue0;}{\b Rich} \cf1 red text\par})");
+    g.AddProgress(4, 3, clGreen, clWhite);
+    g.SetCellsEx(4, 3, "65");
+    *g.CreateRadio(4, 4, 1, 1) << "Auto" << "Manual" << "Off";
+    g.AddRotated(3, 5, 90, "Turned");
+        g.SetCellsEx(1, 10, "merged over two columns");
     g.MergeCells(1, 10, 2, 1);
     g.OnGetCellPrintColor = [](QObject*, int row, int, platform::TGridDrawState, platform::TBrush& brush,
                                platform::TFont& font) {

@@ -253,6 +253,12 @@ void TExStringGrid::SetUpDrawServices()
     FDrawServices.DrawProgressPie = [](platform::TCanvas& c, const platform::TRect& r, TColor color, int percent) {
         DrawProgressPie(c, r, color, false, percent);
     };
+    FDrawServices.RotatedTextPos = [this](const platform::TRect& r, int angle, TVAlignment va, TAlignment ha,
+                                          const QString& text) {
+        platform::TRect at = r;
+        GetRotatedTextPos(at, angle, text, int(ha), int(va));
+        return QPoint(at.Left, at.Top);
+    };
     FDrawServices.DrawCellShape = [](platform::TCanvas& c, int x, int y, TColor line, TColor fill,
                                      paint::TCellShape shape, int w, int h) {
         DrawCellShape(c, x, y, line, fill, uint8_t(shape), w, h);

@@ -541,6 +541,7 @@ void TExStringGrid::DrawCellContents(TCanvas& canvas, int ACol, int ARow, const 
         p.DrawErrorUnderline = [](TCanvas& c, const QString& text, int length, int start, int lineHeight,
                                   const TRect& rect) { DrawErrorUnderline(c, text, length, start, lineHeight, rect); };
         p.Html = FHTML->CellRenderParams(sc, ACol, ARow);
+        p.DrawRichTextCell = [this, sc, ARow](TCanvas& c, const TRect& r) { DrawRichTextCell(sc, ARow, c, r); };
         SetHTMLHighlightColors(HighlightColor, HighlightTextColor);
         measured = paint::DrawCellText(canvas, cell, p, env);
         // Drawn on the grid itself (not a print or drag image): hit tests find it there.

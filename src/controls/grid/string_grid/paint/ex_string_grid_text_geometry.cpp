@@ -31,7 +31,8 @@ int TExStringGrid::GetMaxColTextLength(int ACol)
 
 void TExStringGrid::GetRotatedTextPos(platform::TRect& R, int Angle, const QString& Text, int HAlign, int VAlign)
 {
-    const QFontMetrics metrics(ToCanvasFont(Font()));
+    // The font of the cell being painted; the grid's own outside painting.
+    const QFontMetrics metrics(Canvas() != nullptr ? QFont(Canvas()->Font) : QFont(ToCanvasFont(Font())));
     R = R.Inflated(-2, -2);
     PlaceRotatedText(R, HAlign, VAlign, Angle,
                      RotatedTextParts(Angle, metrics.horizontalAdvance(Text), metrics.height()));
