@@ -184,14 +184,19 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
         const std::vector<int>& all = AllRowHeights();
         const int known = std::min(stored, int(all.size()));
         heights.reserve(size_t(known));
-        size_t next = 0;
-        for (int r = 0; r < known; ++r) {
-            if (next < rows.size() && rows[next] == r)
-                block.Height[next++] = all[size_t(r)];
-            else
-                heights.push_back(all[size_t(r)]);
+        // The heights between two hidden rows stay, as one run.
+        int from = 0;
+        for (size_t next = 0; next < rows.size(); ++next) {
+            const int r = rows[next];
+            if (r >= known) {
+                block.Height[next] = DefaultRowHeight();
+                continue;
+            }
+            heights.insert(heights.end(), all.begin() + from, all.begin() + r);
+            block.Height[next] = all[size_t(r)];
+            from = r + 1;
         }
-        for (; next < rows.size(); ++next) block.Height[next] = DefaultRowHeight();
+        if (from < known) heights.insert(heights.end(), all.begin() + from, all.begin() + known);
     }
     block.Level.assign(rows.size(), level);
     // With no properties in the store, none of the rows carries any.
@@ -251,26 +256,25 @@ void TExStringGrid::UnHideRowList()
     std::vector<int> at = std::move(FRowHeightScratch);
     at.clear();
     at.reserve(level.size());
-    size_t ci = 0, j = 0;
-    while (ci < current || j < level.size()) {
-        const int pos = int(merged.size());
-        bool takeItem = false;
-        if (j >= level.size())
-            takeItem = false;
-        else if (ci >= current || (footer && ci + 1 == current))
-            takeItem = true;  // the fixed footer row stays last
-        else
-            takeItem = place <= pos;
-        if (takeItem) {
-            const int height = level.Height[j++];
-            placeOf(j);
-            at.push_back(pos);
-            merged.push_back(height > 0 ? height : DefaultRowHeight());
-        } else {
-            merged.push_back(ci < knownHeights ? heights[ci] : DefaultRowHeight());
-            ++ci;
-        }
+    // The rows on display before level row j run up to its place (the
+    // fixed footer row stays last); their heights go in as one run.
+    const size_t beforeFooter = footer && current > 0 ? current - 1 : current;
+    size_t ci = 0;
+    const auto keepCurrent = [&](size_t until) {
+        if (until <= ci) return;
+        const size_t known = std::clamp(knownHeights, ci, until);
+        merged.insert(merged.end(), heights.begin() + std::ptrdiff_t(ci), heights.begin() + std::ptrdiff_t(known));
+        merged.insert(merged.end(), until - known, DefaultRowHeight());
+        ci = until;
+    };
+    for (size_t j = 0; j < level.size();) {
+        keepCurrent(std::min(beforeFooter, size_t(std::max(place, int(j))) - j));
+        const int height = level.Height[j++];
+        placeOf(j);
+        at.push_back(int(merged.size()));
+        merged.push_back(height > 0 ? height : DefaultRowHeight());
     }
+    keepCurrent(current);
     Cells().InsertRowsAtEach(
         at, [&level](size_t i) { return std::move(level.Cells[i]); },
         [&level](size_t i) { return level.WithoutProperties[i] != 0; });
