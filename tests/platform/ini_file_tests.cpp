@@ -21,7 +21,7 @@ TEST(IniFile, ReadsOneSectionsKeysAndValues)
     EXPECT_FALSE(ReadIniSection(file, "None").Exists());
     EXPECT_TRUE(ReadIniSection("[E]", "e").Exists());
     // UTF-16 with its mark.
-    const QByteArray utf16("\xFF\xFE[\0S\0]\0\n\0N\0=\0""4\0""2\0", 20);
+    const QByteArray utf16("\xFF\xFE[\0S\0]\0\n\0N\0=\0""4\0""2\0", 18);
     EXPECT_EQ(ReadIniSection(utf16, "S").ReadInteger("N", 0), 42);
 }
 
