@@ -331,4 +331,17 @@ TEST(SpreadsheetServer, LegacyWorkbookThatIsNoneIsRefused)
     EXPECT_THROW(excel->GetObject("WorkBooks")->CallObject("Open", {Argument(path)}), AutomationError);
 }
 
+TEST(SpreadsheetServer, LegacyWorkbookThatUpsetsTheLibraryIsRefusedAndTheProgramGoesOn)
+{
+    // A damaged file on which the legacy workbook library overruns a buffer
+    // (found by fuzzing); its reading is kept in a child process.
+    office_test::RealServers servers;
+    ObjectRef excel = Objects().CreateObject("excel.application");
+    EXPECT_THROW(excel->GetObject("WorkBooks")->CallObject("Open", {Argument(TEST_DATA_DIR "/office/library_overrun.xls")}),
+                 AutomationError);
+    // The server still reads a sound file afterwards.
+    ObjectRef book = excel->GetObject("WorkBooks")->CallObject("Open", {Argument(TEST_DATA_DIR "/office/two_sheets.xls")});
+    EXPECT_EQ(book->GetObject("Sheets")->Get("Count").toInteger(), 2);
+}
+
 }  // namespace spreadsheet_server_test
