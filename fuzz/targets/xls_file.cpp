@@ -1,6 +1,10 @@
 // The legacy .xls reader of the spreadsheet server: a file is either refused
 // with the workbook file error or reads to at least one named sheet whose
 // cells lie inside the sheet bounds and hold plain values.
+// The library itself reads in a child process, and overruns its buffers on
+// many damaged files there. The child inherits libFuzzer's crash handler, so
+// those overruns are filed under findings too; they are the library's and stay
+// in the child. A finding of ours is one that stops the fuzzing process.
 
 #include "fuzz_support.h"
 #include "fuzz_target.h"
