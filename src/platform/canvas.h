@@ -87,6 +87,9 @@ public:
     TFont Font;
     TBrush Brush;
     TPen Pen;
+    // Set on a canvas that draws a printed page: marks that only belong on
+    // the screen (such as the selection) are left out.
+    bool Printing = false;
 
     // Shapes.
     void FillRect(const TRect& r);

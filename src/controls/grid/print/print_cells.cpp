@@ -289,6 +289,7 @@ void TPrintPass::PrintCell(int c, int ARow, int Y, int printedHeight, int rowHei
         if (C.Painter()) {
             const QRectF device = C.ToDevice(textBox);
             platform::TCanvas canvas(*C.Painter());
+            canvas.Printing = true;
             canvas.Font = look.Font;
             canvas.Font.setPointSizeF(std::max(1.0, look.Font.pointSizeF() * ScaleFactor));
             G.DrawRichTextCell(s, ARow, canvas,

@@ -385,6 +385,8 @@ public:
     TColor SelectionMirrorColorTo = clNone;
     int SelectionColorMixerFactor = 50;
     TColor SelectionTextColor = clHighlightText;
+    // Selected rich-text cells keep their own text colours.
+    bool SelectionRTFKeep = false;
     TColor HintColor = clInfoBk;
     TColor HighlightColor = clHighlight;
     TColor HighlightTextColor = clHighlightText;
@@ -2545,6 +2547,8 @@ public:
     // its edges, at the canvas device's resolution); unformatted runs take
     // the canvas font.
     void DrawRichTextCell(int ACol, int ARow, platform::TCanvas& Canvas, const platform::TRect& Rect);
+    // Whether DrawRichTextCell draws the cell's text as selected on the screen.
+    bool RichTextCellSelected(int ACol, int ARow);
     // Moves R's top-left to where Text rotated by Angle starts (R shrunk by 2 first).
     void GetRotatedTextPos(platform::TRect& R, int Angle, const QString& Text, int HAlign, int VAlign);
 

@@ -4,6 +4,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QPainter>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "platform/rtf_text_document.h"
@@ -46,7 +48,8 @@ QSize RichCellTextSize(const QString& text, const QFont& defaultFont, int wrapWi
     return QSize(width, int(std::ceil(document.size().height())));
 }
 
-void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defaultFont, const QRectF& rect)
+void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defaultFont, const QRectF& rect,
+                      const QColor& textColor)
 {
     if (rect.width() <= 0 || rect.height() <= 0) return;
     QTextDocument document;
@@ -55,6 +58,13 @@ void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defau
     if (painter.device() != nullptr) document.documentLayout()->setPaintDevice(painter.device());
     document.setDefaultFont(defaultFont);
     loadInto(text, document);
+    if (textColor.isValid()) {
+        QTextCursor all(&document);
+        all.select(QTextCursor::Document);
+        QTextCharFormat colour;
+        colour.setForeground(textColor);
+        all.mergeCharFormat(colour);
+    }
     document.setTextWidth(rect.width());
     painter.save();
     painter.translate(rect.topLeft());

@@ -5,6 +5,7 @@
 // and the size the formatted text asks for.
 
 #include <QByteArray>
+#include <QColor>
 #include <QFont>
 #include <QSize>
 #include <QString>
@@ -27,7 +28,9 @@ QString RichCellPlainText(const QString& text);
 QSize RichCellTextSize(const QString& text, const QFont& defaultFont, int wrapWidth);
 
 // Draws the formatted text into rect (painter coordinates, laid out for
-// the painter's device), wrapped at its width and clipped to it.
-void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defaultFont, const QRectF& rect);
+// the painter's device), wrapped at its width and clipped to it. A valid
+// textColor recolours all of the text (a selected cell).
+void DrawRichCellText(QPainter& painter, const QString& text, const QFont& defaultFont, const QRectF& rect,
+                      const QColor& textColor = QColor());
 
 }  // namespace grid

@@ -2,6 +2,9 @@
 
 #include <functional>
 
+#include <QApplication>
+#include <QTest>
+
 #include "controls/grid/paint/cell_objects.h"
 #include "controls/grid/print/print_test_support.h"
 
@@ -135,21 +138,99 @@ TEST(PrintedCellGraphics, RichTextCellsPrintAndPaintTheirFormatting)
     // The grid's own painting draws it the same way.
     TExStringGrid g;
     g.SetColCount(2);
-    g.SetRowCount(2);
+    g.SetRowCount(3);
     g.SetColWidths(1, 200);
     g.resize(400, 200);
-    g.SetCellsEx(1, 1, text);
+    g.SetCellsEx(1, 2, text);  // outside the selection (the current cell 1, 1)
     QImage screen(g.viewport()->size(), QImage::Format_RGB32);
     screen.fill(Qt::white);
     {
         QPainter painter(&screen);
         g.PaintTo(painter, platform::TRect(0, 0, screen.width(), screen.height()));
     }
-    const QRect cell = g.CellRect(1, 1).toQRect();
+    const QRect cell = g.CellRect(1, 2).toQRect();
     int red = 0;
     for (int y = cell.top(); y <= cell.bottom(); ++y)
         for (int x = cell.left(); x <= cell.right(); ++x) red += Red(screen.pixel(x, y));
     EXPECT_GT(red, 10);
+}
+
+// Selected rich-text cells on the screen take the selection text colour over
+// their own; printing, SelectionRTFKeep and unselected cells keep it.
+TEST(PrintedCellGraphics, SelectedRichTextCellsTakeTheSelectionTextColourOnScreen)
+{
+    const QString text = R"({\rtf1\ansi{\colortbl ;\red255\green0\blue0;}\cf1 Alarm active\par})";
+    TExStringGrid g;
+    g.SetColCount(4);
+    g.SetRowCount(4);
+    for (int c = 1; c < 4; ++c) g.SetColWidths(c, 120);
+    g.resize(420, 140);
+    for (int c = 1; c < 4; ++c)
+        for (int r = 1; r < 4; ++r) g.SetCellsEx(c, r, text);
+    g.SelectionTextColor = clBlue;
+    g.SetSelection({1, 1, 2, 2});  // current cell (1, 1)
+
+    QImage screen;
+    const auto paint = [&] {
+        screen = QImage(g.viewport()->size(), QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        g.PaintTo(painter, platform::TRect(0, 0, screen.width(), screen.height()));
+    };
+    const auto count = [&](int c, int r, bool (*match)(QRgb)) {
+        const QRect cell = g.CellRect(c, r).toQRect();
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) n += match(screen.pixel(x, y));
+        return n;
+    };
+    // Each cell's text is wholly red or wholly blue.
+    const auto colours = [&](std::initializer_list<std::pair<int, int>> blue,
+                             std::initializer_list<std::pair<int, int>> red, const char* when) {
+        SCOPED_TRACE(when);
+        paint();
+        for (auto [c, r] : blue) {
+            EXPECT_GT(count(c, r, Blue), 10) << c << "," << r;
+            EXPECT_EQ(count(c, r, Red), 0) << c << "," << r;
+        }
+        for (auto [c, r] : red) {
+            EXPECT_GT(count(c, r, Red), 10) << c << "," << r;
+            EXPECT_EQ(count(c, r, Blue), 0) << c << "," << r;
+        }
+    };
+
+    colours({{1, 1}, {2, 1}, {2, 2}}, {{3, 1}, {3, 2}}, "selection without focus");
+    g.SelectionRTFKeep = true;
+    colours({}, {{1, 1}, {2, 1}, {3, 1}}, "SelectionRTFKeep");
+    g.SelectionRTFKeep = false;
+    g.SelectionTextColor = clNone;
+    colours({}, {{1, 1}, {2, 1}}, "no selection text colour");
+    g.SelectionTextColor = clBlue;
+
+    // Rows picked one by one are selected as a whole; the current cell stays in.
+    g.MouseActions().SetDisjunctRowSelect(true);
+    g.SetRowSelect(3, true);
+    colours({{1, 1}, {1, 3}, {3, 3}}, {{3, 1}}, "disjunct rows");
+    g.MouseActions().SetDisjunctRowSelect(false);
+
+    // The focused current cell keeps its colours unless focus draws selected.
+    g.show();
+    g.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&g));
+    g.setFocus(Qt::OtherFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(g.IsActiveControl());
+    colours({{2, 1}, {2, 2}}, {{1, 1}}, "focused current cell");
+    g.SetOptions(g.Options() | platform::goDrawFocusSelected);
+    colours({{1, 1}, {2, 1}}, {}, "goDrawFocusSelected");
+
+    // A printed page is never selected: the one cell is the current, selected one.
+    Page t;
+    t.g.SelectionTextColor = clBlue;
+    t.g.SetCellsEx(0, 0, text);
+    t.Preview();
+    EXPECT_GT(t.Count(Red), 30);
+    EXPECT_EQ(t.Count(Blue), 0);
 }
 
 TEST(PrintedCellGraphics, RotatedTextIsPlacedByTheCellsAlignment)
