@@ -1,6 +1,7 @@
 #include "controls/grid/cells/cell_store.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <utility>
 
@@ -27,13 +28,25 @@ void insertEmpty(std::vector<T>& items, int index, int count)
 const QString& TCellRow::Text(int col) const
 {
     if (col < 0 || col >= static_cast<int>(Cells.size())) return cell_store_detail::emptyText();
-    return Cells[static_cast<size_t>(col)].Text;
+    return Cells[static_cast<size_t>(col)].Text();
 }
 
 TCellProperties* TCellRow::Properties(int col) const
 {
     if (col < 0 || col >= static_cast<int>(Cells.size())) return nullptr;
     return Cells[static_cast<size_t>(col)].Properties.get();
+}
+
+uint64_t TCellStore::NextGeneration()
+{
+    // Shared by all stores, so that no two states of any stores share one.
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
+
+void TCellStore::Changed()
+{
+    FGeneration = NextGeneration();
 }
 
 TCellStore::TCellStore(int colCount, int rowCount)
@@ -44,12 +57,14 @@ TCellStore::TCellStore(int colCount, int rowCount)
 
 void TCellStore::SetColCount(int value)
 {
+    if (std::max(0, value) != FColCount) Changed();
     FColCount = std::max(0, value);
 }
 
 void TCellStore::SetRowCount(int value)
 {
     value = std::max(0, value);
+    if (value != RowCount()) Changed();
     if (value < RowCount()) {
         for (int r = value; r < RowCount(); ++r) FPropertiesCount -= CountProperties(FRows[static_cast<size_t>(r)]);
     }
@@ -65,6 +80,13 @@ const QString& TCellStore::Text(int col, int row) const
 {
     if (!Contains(col, row)) return cell_store_detail::emptyText();
     return FRows[static_cast<size_t>(row)].Text(col);
+}
+
+const TStoredCell* TCellStore::Cell(int col, int row) const
+{
+    if (!Contains(col, row)) return nullptr;
+    const auto& cells = FRows[static_cast<size_t>(row)].Cells;
+    return col < static_cast<int>(cells.size()) ? &cells[static_cast<size_t>(col)] : nullptr;
 }
 
 TStoredCell* TCellStore::CellForWrite(int col, int row)
@@ -99,18 +121,19 @@ void TCellStore::PrefetchText(int col, int row) const
 {
     if (row < 0 || row >= RowCount() || col < 0) return;
     const auto& cells = FRows[static_cast<size_t>(row)].Cells;
-    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(cells[static_cast<size_t>(col)].Text.constData());
+    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(cells[static_cast<size_t>(col)].Text().constData());
 }
 
 void TCellStore::SetText(int col, int row, const QString& value)
 {
+    Changed();
     if (!Contains(col, row)) return;
     auto& cells = FRows[static_cast<size_t>(row)].Cells;
     if (col >= static_cast<int>(cells.size())) {
         if (value.isEmpty()) return;  // an empty cell stays unallocated
         cells.resize(static_cast<size_t>(std::max(col + 1, FColCount)));
     }
-    cells[static_cast<size_t>(col)].Text = value;
+    cells[static_cast<size_t>(col)].SetText(value);
 }
 
 TCellProperties* TCellStore::Properties(int col, int row) const
@@ -121,6 +144,7 @@ TCellProperties* TCellStore::Properties(int col, int row) const
 
 void TCellStore::SetProperties(int col, int row, std::unique_ptr<TCellProperties> value)
 {
+    Changed();
     TStoredCell* cell = CellForWrite(col, row);
     if (cell == nullptr) return;  // value is freed on leaving
     if (cell->Properties) --FPropertiesCount;
@@ -134,6 +158,7 @@ void TCellStore::SetProperties(int col, int row, std::unique_ptr<TCellProperties
 
 std::unique_ptr<TCellProperties> TCellStore::TakeProperties(int col, int row)
 {
+    Changed();
     if (Properties(col, row) == nullptr) return nullptr;
     --FPropertiesCount;
     return std::move(FRows[static_cast<size_t>(row)].Cells[static_cast<size_t>(col)].Properties);
@@ -168,6 +193,7 @@ void TCellStore::RenumberCols(int row, int fromCol)
 
 void TCellStore::InsertRows(int row, int count)
 {
+    Changed();
     if (count <= 0) return;
     row = std::clamp(row, 0, RowCount());
     cell_store_detail::insertEmpty(FRows, row, count);
@@ -176,6 +202,7 @@ void TCellStore::InsertRows(int row, int count)
 
 void TCellStore::RemoveRows(int row, int count)
 {
+    Changed();
     if (row < 0 || row >= RowCount() || count <= 0) return;
     count = std::min(count, RowCount() - row);
     if (FPropertiesCount > 0)
@@ -186,6 +213,7 @@ void TCellStore::RemoveRows(int row, int count)
 
 TCellRow TCellStore::TakeRow(int row)
 {
+    Changed();
     if (row < 0 || row >= RowCount()) return {};
     TCellRow taken = std::move(FRows[static_cast<size_t>(row)]);
     FPropertiesCount -= CountProperties(taken);
@@ -196,6 +224,7 @@ TCellRow TCellStore::TakeRow(int row)
 
 void TCellStore::InsertRow(int row, TCellRow cells)
 {
+    Changed();
     row = std::clamp(row, 0, RowCount());
     FPropertiesCount += CountProperties(cells);
     FRows.insert(FRows.begin() + row, std::move(cells));
@@ -218,6 +247,7 @@ void TCellStore::InsertRowsAt(const std::vector<int>& places, std::vector<TCellR
 
 void TCellStore::MoveRow(int from, int to)
 {
+    Changed();
     if (from < 0 || from >= RowCount() || to < 0 || to >= RowCount() || from == to) return;
     auto first = FRows.begin();
     if (from < to)
@@ -229,6 +259,7 @@ void TCellStore::MoveRow(int from, int to)
 
 void TCellStore::SwapRows(int row1, int row2)
 {
+    Changed();
     if (row1 < 0 || row1 >= RowCount() || row2 < 0 || row2 >= RowCount() || row1 == row2) return;
     std::swap(FRows[static_cast<size_t>(row1)], FRows[static_cast<size_t>(row2)]);
     RenumberRows(row1, row1);
@@ -237,6 +268,7 @@ void TCellStore::SwapRows(int row1, int row2)
 
 void TCellStore::ClearRow(int row)
 {
+    Changed();
     if (row < 0 || row >= RowCount()) return;
     FPropertiesCount -= CountProperties(FRows[static_cast<size_t>(row)]);
     FRows[static_cast<size_t>(row)].Cells.clear();
@@ -244,6 +276,7 @@ void TCellStore::ClearRow(int row)
 
 void TCellStore::InsertCols(int col, int count)
 {
+    Changed();
     if (count <= 0) return;
     col = std::clamp(col, 0, FColCount);
     FColCount += count;
@@ -257,6 +290,7 @@ void TCellStore::InsertCols(int col, int count)
 
 void TCellStore::RemoveCols(int col, int count)
 {
+    Changed();
     if (col < 0 || col >= FColCount || count <= 0) return;
     count = std::min(count, FColCount - col);
     FColCount -= count;
@@ -273,6 +307,7 @@ void TCellStore::RemoveCols(int col, int count)
 
 void TCellStore::MoveCol(int from, int to)
 {
+    Changed();
     if (from < 0 || from >= FColCount || to < 0 || to >= FColCount || from == to) return;
     const int needed = std::max(from, to) + 1;
     for (int r = 0; r < RowCount(); ++r) {
@@ -290,6 +325,7 @@ void TCellStore::MoveCol(int from, int to)
 
 void TCellStore::ClearCells()
 {
+    Changed();
     for (auto& row : FRows) row.Cells.clear();
     FPropertiesCount = 0;
 }

@@ -1,19 +1,50 @@
 #pragma once
 
+#include <climits>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include <QString>
 
 #include "controls/grid/cells/cell_properties.h"
+#include "controls/grid/text/grid_number_text.h"
 
 namespace grid {
 
-// One cell of the store: its raw text and its properties slot.
-struct TStoredCell {
-    QString Text;
+// One cell of the store: its raw text and its properties slot. The cell
+// keeps what ReadPlainInteger reads in its text, set with the text, so that
+// passes comparing many cells as numbers (filters, sorts) find the common
+// whole number without going to the text.
+class TStoredCell {
+public:
+    const QString& Text() const { return FText; }
+    void SetText(const QString& value)
+    {
+        FText = value;
+        FPlainInteger = ReadPlainInteger(FText).value_or(NoPlainInteger);
+    }
+    void ClearText()
+    {
+        FText.clear();
+        FPlainInteger = NoPlainInteger;
+    }
+    // The text read by ReadPlainInteger, or none.
+    std::optional<int64_t> PlainInteger() const
+    {
+        if (FPlainInteger == NoPlainInteger) return std::nullopt;
+        return FPlainInteger;
+    }
+
     std::unique_ptr<TCellProperties> Properties;
+
+private:
+    // No plain whole number reaches it: they have 15 digits at most.
+    static constexpr int64_t NoPlainInteger = INT64_MIN;
+    QString FText;
+    int64_t FPlainInteger = NoPlainInteger;
 };
 
 // A whole row of cells by storage column, as it moves between the store and
@@ -47,6 +78,9 @@ public:
     bool Contains(int col, int row) const;
 
     const QString& Text(int col, int row) const;
+    // The cell at a place inside the store, or none where no cell is kept
+    // (its text is empty, it has no properties).
+    const TStoredCell* Cell(int col, int row) const;
     void SetText(int col, int row, const QString& value);
     // Hints for a pass that reads a column over many rows: the processor
     // starts loading a cell's slot (text and properties), or, once the slot
@@ -69,6 +103,11 @@ public:
     // Number of properties objects held by the store (cells beyond the column
     // count included).
     int PropertiesCount() const { return FPropertiesCount; }
+    // A number that changes with every change of the store's cells, rows
+    // or columns, and that no other state of any store has had: a pass that
+    // keeps what it read of the cells knows whether it still holds. Every
+    // member that changes the store takes a new one.
+    uint64_t Generation() const { return FGeneration; }
 
     // Row operations. Counts and positions are cut to the store; rows given
     // back keep every storage column (also those beyond the column count).
@@ -113,15 +152,19 @@ private:
     void RenumberRows(int fromRow, int toRow);
     void RenumberCols(int row, int fromCol);
     static int CountProperties(const TCellRow& cells, int fromCol = 0);
+    static uint64_t NextGeneration();
+    void Changed();
 
     int FColCount = 0;
     std::vector<TCellRow> FRows;
     int FPropertiesCount = 0;
+    uint64_t FGeneration = NextGeneration();
 };
 
 template <typename Take> void TCellStore::TakeRowsEach(const std::vector<int>& rows, Take&& take)
 {
     if (rows.empty()) return;
+    Changed();
     size_t next = 0;
     size_t kept = static_cast<size_t>(rows.front());
     for (size_t r = kept; r < FRows.size(); ++r) {
@@ -141,6 +184,7 @@ template <typename RowAt, typename WithoutProperties>
 void TCellStore::InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt, WithoutProperties&& withoutProperties)
 {
     if (places.empty()) return;
+    Changed();
     size_t present = FRows.size();
     FRows.resize(present + places.size());
     // From the end, so that every row moves once.

@@ -21,6 +21,7 @@ void THiddenRowBlock::clear()
     Level.clear();
     Cells.clear();
     WithoutProperties.clear();
+    Touched = false;
 }
 
 void THiddenRowBlock::push_back(int idx, int height, int level, TCellRow cells, bool withoutProperties)
@@ -35,6 +36,7 @@ void THiddenRowBlock::push_back(int idx, int height, int level, TCellRow cells, 
 void THiddenRowBlock::take(THiddenRowBlock& from, size_t i)
 {
     push_back(from.Idx[i], from.Height[i], from.Level[i], std::move(from.Cells[i]), from.WithoutProperties[i] != 0);
+    Touched = Touched || from.Touched;
 }
 
 void THiddenRowBlock::sortByIdx()
@@ -136,6 +138,7 @@ void THiddenRows::Insert(size_t k, TGridItem&& item)
     block.Level.insert(block.Level.begin() + at, item.Level);
     block.Cells.insert(block.Cells.begin() + at, std::move(item.Items()));
     block.WithoutProperties.insert(block.WithoutProperties.begin() + at, without ? 1 : 0);
+    block.Touched = true;
     ++FCount;
 }
 

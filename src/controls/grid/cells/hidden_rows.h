@@ -32,6 +32,9 @@ struct THiddenRowBlock {
     std::vector<int> Level;
     std::vector<TCellRow> Cells;
     std::vector<char> WithoutProperties;
+    // A row's cells or index were changed while aside, or a row joined
+    // from elsewhere: what was read of the rows before may no longer hold.
+    bool Touched = false;
 
     size_t size() const { return Idx.size(); }
     bool empty() const { return Idx.empty(); }
@@ -59,7 +62,11 @@ public:
     const THiddenRowHandle* operator->() const { return this; }
 
     int Idx() const { return B->Idx[I]; }  // index among all rows, hidden ones included
-    void SetIdx(int value) const { B->Idx[I] = value; }
+    void SetIdx(int value) const
+    {
+        B->Idx[I] = value;
+        B->Touched = true;
+    }
     int Height() const { return B->Height[I]; }
     // The filter level that hid the row (1 for the first), 0 for a row-range
     // hide, TGridItem::BehindNode for a contracted node.
@@ -69,7 +76,10 @@ public:
     // properties.
     auto& Items() const
     {
-        if constexpr (!std::is_const_v<Block>) B->WithoutProperties[I] = 0;
+        if constexpr (!std::is_const_v<Block>) {
+            B->WithoutProperties[I] = 0;
+            B->Touched = true;
+        }
         return B->Cells[I];
     }
     bool KnownWithoutProperties() const { return B->WithoutProperties[I] != 0; }

@@ -34,6 +34,7 @@ class QPainter;
 class QPrinter;
 class QIODevice;
 
+#include "controls/grid/string_grid/data/filter_integer_cache.h"
 #include "controls/grid/floating/balloon_timing.h"
 #include "controls/grid/base/base_grid.h"
 #include "controls/grid/io/html_settings.h"
@@ -2115,6 +2116,8 @@ private:
     std::vector<char> FFilterOutcomes;
     std::vector<char> FFilterRowsDone;
     std::vector<int> FFilterFailing;  // the failing rows' list, kept for reuse
+    // What the passes read of the columns compared as numbers.
+    TFilterIntegerCache FFilterIntegers;
     int FFilterOutcomesFirst = 0;
     bool FFilterOutcomesSet = false;
     TDropList* FDropList = nullptr;            // Qt child of the viewport

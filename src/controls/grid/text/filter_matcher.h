@@ -60,28 +60,24 @@ public:
         // Most often a sign at most and a few digits: read as
         // ReadShortDecimalTo reads them, and no date, while no separator is
         // a digit (nor a sign, for the number separators).
-        const qsizetype n = text.size();
-        if (FDigitsPlain && n > 0 && n <= 15) {
-            const char16_t* chars = text.utf16();
-            const bool negative = chars[0] == u'-';
-            qsizetype i = negative || chars[0] == u'+' ? 1 : 0;
-            int64_t mantissa = 0;
-            const qsizetype digitsFrom = i;
-            for (; i < n; ++i) {
-                const unsigned digit = unsigned(chars[i]) - u'0';
-                if (digit > 9)
-                    break;
-                mantissa = mantissa * 10 + digit;
-            }
-            if (i == n && i > digitsFrom)
-                return Outcome(negative ? -double(mantissa) : double(mantissa));
-        }
+        if (FDigitsPlain)
+            if (const std::optional<int64_t> whole = ReadPlainInteger(text))
+                return Outcome(double(*whole));
         double number = 0;
         if (!ReadShortDecimalTo(text, FDecimal, FThousand, number))
             return std::nullopt;
         if (FThousandIsDateSeparator && text.count(FThousand) >= 2)
             return std::nullopt;
         return Outcome(number);
+    }
+    // The outcome for a value whose text ReadPlainInteger reads as `whole`
+    // (a cell keeps that reading); none where the separators make such a
+    // text go the full way.
+    std::optional<bool> DecidePlainInteger(int64_t whole) const
+    {
+        if (!FDigitsPlain)
+            return std::nullopt;
+        return Outcome(double(whole));
     }
     // The outcome for a value read as the number given.
     bool Outcome(double number) const

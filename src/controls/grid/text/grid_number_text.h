@@ -90,6 +90,29 @@ inline bool ReadShortDecimalTo(QStringView text, QChar decimal, std::optional<QC
     return true;
 }
 
+// The common whole number: an optional sign and at least one ASCII digit,
+// 15 characters at most in all; nothing for any other text. It names no
+// separator, so it reads the same under every format setting.
+inline std::optional<int64_t> ReadPlainInteger(QStringView text)
+{
+    const qsizetype n = text.size();
+    if (n == 0 || n > 15)
+        return std::nullopt;
+    const char16_t* chars = text.utf16();
+    const bool negative = chars[0] == u'-';
+    qsizetype i = negative || chars[0] == u'+' ? 1 : 0;
+    if (i == n)
+        return std::nullopt;
+    int64_t value = 0;
+    for (; i < n; ++i) {
+        const unsigned digit = unsigned(chars[i]) - u'0';
+        if (digit > 9)
+            return std::nullopt;
+        value = value * 10 + digit;
+    }
+    return negative ? -value : value;
+}
+
 // A displayed number as text that a "."-decimal parser reads: currency
 // symbols, blanks and signs in front dropped, thousand separators dropped,
 // the decimal separator turned into ".", a trailing unit dropped; "(...)"

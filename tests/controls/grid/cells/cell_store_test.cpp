@@ -1,4 +1,5 @@
 #include <climits>
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -243,4 +244,61 @@ TEST(CellStoreTest, EmptyRowsTakeNoCellMemoryUntilWritten)
     EXPECT_TRUE(row.Cells.empty());
     store.SetText(3, 50, "x");
     EXPECT_EQ(store.Text(3, 50), "x");
+}
+
+TEST(CellStoreTest, ACellKeepsTheWholeNumberOfItsTextAndEveryChangeIsANewGeneration)
+{
+    TCellStore store(2, 2);
+    uint64_t generation = store.Generation();
+    const auto changed = [&store, &generation] {
+        const bool newOne = store.Generation() != generation;
+        generation = store.Generation();
+        return newOne;
+    };
+    store.SetText(1, 1, "-42");
+    EXPECT_TRUE(changed());
+    ASSERT_NE(store.Cell(1, 1), nullptr);
+    EXPECT_EQ(store.Cell(1, 1)->PlainInteger(), -42);
+    store.SetText(1, 1, "4.2");
+    EXPECT_TRUE(changed());
+    EXPECT_EQ(store.Cell(1, 1)->PlainInteger(), std::nullopt);
+    EXPECT_EQ(store.Cell(0, 0), nullptr) << "no cell is kept for an empty text";
+
+    TCellRow row;
+    row.Cells.resize(1);
+    row.Cells[0].SetText("17");
+    EXPECT_EQ(row.Cells[0].PlainInteger(), 17);
+    row.Cells[0].ClearText();
+    EXPECT_EQ(row.Cells[0].PlainInteger(), std::nullopt);
+    EXPECT_TRUE(row.Cells[0].Text().isEmpty());
+
+    // Every kind of change; the same counts leave the generation alone.
+    store.SetRowCount(2);
+    store.SetColCount(2);
+    EXPECT_FALSE(changed());
+    const std::function<void()> changes[] = {
+        [&] { store.SetRowCount(3); },
+        [&] { store.SetColCount(3); },
+        [&] { store.SwapRows(0, 1); },
+        [&] { store.MoveRow(0, 2); },
+        [&] { store.InsertRows(1, 1); },
+        [&] { store.RemoveRows(1, 1); },
+        [&] { store.InsertRow(0, TCellRow()); },
+        [&] { store.TakeRow(0); },
+        [&] { store.TakeRows({0}); },
+        [&] { store.InsertRowsAt({0}, std::vector<TCellRow>(1)); },
+        [&] { store.ClearRow(0); },
+        [&] { store.InsertCols(0, 1); },
+        [&] { store.RemoveCols(0, 1); },
+        [&] { store.MoveCol(0, 1); },
+        [&] { store.SetProperties(0, 0, cellStoreProps()); },
+        [&] { store.TakeProperties(0, 0); },
+        [&] { store.ClearCells(); },
+    };
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        changes[i]();
+        EXPECT_TRUE(changed()) << "change " << i;
+    }
+    // Another store never shares a generation.
+    EXPECT_NE(TCellStore(2, 2).Generation(), TCellStore(2, 2).Generation());
 }

@@ -16,8 +16,8 @@ TEST(GridItem, HoldsAHiddenRowAndReplacesItsCellsWhole)
     item.Level = 2;
     TCellRow row;
     row.Cells.resize(3);
-    row.Cells[0].Text = "a";
-    row.Cells[2].Text = "c";
+    row.Cells[0].SetText("a");
+    row.Cells[2].SetText("c");
     item.SetItems(std::move(row));
     EXPECT_EQ(item.Idx(), 12);
     EXPECT_EQ(item.Height(), 24);
@@ -26,7 +26,7 @@ TEST(GridItem, HoldsAHiddenRowAndReplacesItsCellsWhole)
 
     TCellRow other;
     other.Cells.resize(1);
-    other.Cells[0].Text = "x";
+    other.Cells[0].SetText("x");
     item.SetItems(std::move(other));
     EXPECT_EQ(item.Items().Cells.size(), 1u);
     EXPECT_EQ(item.Items().Text(0), QStringLiteral("x"));

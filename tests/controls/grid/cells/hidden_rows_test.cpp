@@ -12,7 +12,7 @@ TCellRow rowOf(const QString& text)
 {
     TCellRow row;
     row.Cells.resize(1);
-    row.Cells[0].Text = text;
+    row.Cells[0].SetText(text);
     return row;
 }
 
@@ -76,7 +76,7 @@ TEST(HiddenRows, TakesSingleRowsAndForgetsPropertyFreedomOnChange)
     THiddenRows rows;
     rows.Append(blockOf({4, 8}, 3));
     EXPECT_TRUE(rows[0]->KnownWithoutProperties());
-    rows[0]->Items().Cells[0].Text = QStringLiteral("changed");
+    rows[0]->Items().Cells[0].SetText(QStringLiteral("changed"));
     EXPECT_FALSE(rows[0]->KnownWithoutProperties());
     EXPECT_TRUE(rows[1]->KnownWithoutProperties());
 

@@ -1,3 +1,4 @@
+#include <optional>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -174,5 +175,40 @@ TEST(GridNumberText, PlainTextsGetTheKindTheFullScanGives)
                 << "[" << text.toStdString() << "] decimal " << QString(f.decimal).toStdString() << " thousand "
                 << QString(f.thousand).toStdString();
         }
+    }
+}
+
+TEST(GridNumberText, ReadPlainIntegerReadsASignAndUpTo15CharactersOfDigits)
+{
+    struct Case {
+        const char16_t* text;
+        std::optional<int64_t> value;
+    };
+    const Case cases[] = {
+        {u"0", 0},
+        {u"-12", -12},
+        {u"+7", 7},
+        {u"007", 7},
+        {u"-0", 0},
+        {u"123456789012345", 123456789012345},
+        {u"-12345678901234", -12345678901234},
+        {u"1234567890123456", std::nullopt},  // 16 characters
+        {u"+123456789012345", std::nullopt},
+        {u"", std::nullopt},
+        {u"+", std::nullopt},
+        {u"-", std::nullopt},
+        {u"1.5", std::nullopt},
+        {u"1,000", std::nullopt},
+        {u" 1", std::nullopt},
+        {u"1 ", std::nullopt},
+        {u"--1", std::nullopt},
+        {u"1e3", std::nullopt},
+        {u"\uff11", std::nullopt},  // a full-width digit
+        {u"\u0661", std::nullopt},  // an Arabic-Indic digit
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(ReadPlainInteger(text), c.value);
     }
 }

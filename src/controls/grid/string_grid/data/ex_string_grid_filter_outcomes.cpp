@@ -9,41 +9,63 @@ namespace grid {
 
 namespace {
 
-// Where a condition's column is read straight from the store: the stored
-// text of the cell, or of its merged block's base when `merged` counts.
+// Where a condition's column is read straight from the store: the cell
+// itself, or its merged block's base when `merged` counts; none where no
+// cell is kept (an empty text).
 struct TStoredColumn {
     const TCellStore& Store;
     int Col;
     bool Merged;
 
-    const QString& Text(int r) const
+    const TStoredCell* Cell(int r) const
     {
-        static const QString none;
-        const TCellRow& row = Store.RowCells(r);
-        if (Col >= int(row.Cells.size())) return none;
-        const TStoredCell& cell = row.Cells[size_t(Col)];
-        if (Merged && cell.Properties && !cell.Properties->IsBaseCell())
-            return Store.Text(Col - cell.Properties->CellSpanX(), r - cell.Properties->CellSpanY());
-        return cell.Text;
+        const TStoredCell* cell = OwnCell(r);
+        if (Merged && cell != nullptr && cell->Properties && !cell->Properties->IsBaseCell())
+            return Store.Cell(Col - cell->Properties->CellSpanX(), r - cell->Properties->CellSpanY());
+        return cell;
     }
 
-    // The stored text of the cell itself.
-    const QString& PlainText(int r) const
+    const TStoredCell* OwnCell(int r) const
     {
-        static const QString none;
         const TCellRow& row = Store.RowCells(r);
-        return Col < int(row.Cells.size()) ? row.Cells[size_t(Col)].Text : none;
+        return Col < int(row.Cells.size()) ? &row.Cells[size_t(Col)] : nullptr;
     }
 
-    // A row ahead starts loading its text, so that the reads of many rows
-    // overlap instead of waiting on memory one after another.
-    void Prefetch(int r) const
+    static const QString& Text(const TStoredCell* cell)
     {
-        constexpr int ahead = 24;
-        if (r + ahead >= Store.RowCount()) return;
-        const TCellRow& row = Store.RowCells(r + ahead);
-        if (Col < int(row.Cells.size())) __builtin_prefetch(row.Cells[size_t(Col)].Text.constData());
+        static const QString none;
+        return cell != nullptr ? cell->Text() : none;
     }
+};
+
+// The all-rows index of display rows one after another, from a first one:
+// the rows aside (their all-rows indexes ascending) are stepped over.
+class TAllRowsWalk {
+public:
+    TAllRowsWalk(std::vector<int> aside, int displayRow) : FAside(std::move(aside))
+    {
+        FIndex = displayRow;
+        Settle();
+    }
+    int Index() const { return FIndex; }
+    void Next()
+    {
+        ++FIndex;
+        Settle();
+    }
+
+private:
+    // Past the rows aside below and at the index.
+    void Settle()
+    {
+        while (FNext < FAside.size() && FAside[FNext] <= FIndex) {
+            ++FNext;
+            ++FIndex;
+        }
+    }
+    std::vector<int> FAside;
+    size_t FNext = 0;
+    int FIndex = 0;
 };
 
 }  // namespace
@@ -92,17 +114,45 @@ void TExStringGrid::ComputeFilterOutcomes(int first, int last)
             // The common case in a tight loop: a number comparison on plain
             // cells; the texts it leaves open go the full way.
             const bool merged = column.Merged && Cells().PropertiesCount() > 0;
-            for (size_t k = 0; k < n; ++k) {
+            const auto decideByText = [&](const TStoredCell* cell) {
+                const QString& raw = TStoredColumn::Text(cell);
+                std::optional<bool> decided = numbers->DecideText(raw);
+                if (decided) return *decided;
+                QString buffer;
+                return ConditionOutcome(i, f, &TidyFilterText(raw, buffer), buffer, read);
+            };
+            if (merged) {
+                for (size_t k = 0; k < n; ++k) {
+                    if (FFilterRowsDone[k]) continue;
+                    const TStoredCell* cell = column.Cell(first + int(k));
+                    const std::optional<int64_t> whole = cell != nullptr ? cell->PlainInteger() : std::nullopt;
+                    const std::optional<bool> decided = whole ? numbers->DecidePlainInteger(*whole) : std::nullopt;
+                    join(k, decided ? *decided : decideByText(cell));
+                }
+                continue;
+            }
+            // The whole numbers read of the column before save going to
+            // the cells: they are kept by all-rows index, which the display
+            // rows reach past the rows aside.
+            std::vector<int64_t>& kept = FFilterIntegers.Column(Cells(), FGridItems.size(), f.Column);
+            TAllRowsWalk all(FGridItems.empty() ? std::vector<int>() : HiddenIndexes(), first);
+            for (size_t k = 0; k < n; ++k, all.Next()) {
                 if (FFilterRowsDone[k]) continue;
                 const int r = first + int(k);
-                column.Prefetch(r);
-                const QString& raw = merged ? column.Text(r) : column.PlainText(r);
-                std::optional<bool> decided = numbers->DecideText(raw);
-                if (!decided) {
-                    QString buffer;
-                    decided = ConditionOutcome(i, f, &TidyFilterText(raw, buffer), buffer, read);
+                int64_t& whole = kept[size_t(all.Index())];
+                const TStoredCell* cell = nullptr;
+                if (whole == TFilterIntegerCache::NotRead) {
+                    cell = column.OwnCell(r);
+                    whole = cell != nullptr ? cell->PlainInteger().value_or(TFilterIntegerCache::NoInteger)
+                                            : TFilterIntegerCache::NoInteger;
                 }
-                join(k, *decided);
+                const std::optional<bool> decided =
+                    whole != TFilterIntegerCache::NoInteger ? numbers->DecidePlainInteger(whole) : std::nullopt;
+                if (decided) {
+                    join(k, *decided);
+                    continue;
+                }
+                join(k, decideByText(cell != nullptr ? cell : column.OwnCell(r)));
             }
             continue;
         }
@@ -112,8 +162,7 @@ void TExStringGrid::ComputeFilterOutcomes(int first, int last)
             QString buffer;
             const QString* text;
             if (stored) {
-                column.Prefetch(r);
-                text = &TidyFilterText(column.Text(r), buffer);
+                text = &TidyFilterText(TStoredColumn::Text(column.Cell(r)), buffer);
             } else {
                 text = &FilterTestTextRef(f, r, buffer);
             }

@@ -27,7 +27,7 @@ void TExStringGrid::SetCellsEx(int c, int r, const QString& value)
     if (const auto item = HiddenRowItem(r)) {
         auto& cells = item->Items().Cells;
         if (int(cells.size()) <= c) cells.resize(size_t(c + 1));
-        cells[size_t(c)].Text = value;
+        cells[size_t(c)].SetText(value);
         return;
     }
     SetCellEx(c, DisplRowIndex(r), value);
@@ -46,7 +46,7 @@ void TExStringGrid::SetGridCellsEx(int c, int r, const QString& value)
     if (const auto item = HiddenRowItem(r)) {
         auto& cells = item->Items().Cells;
         if (int(cells.size()) <= c) cells.resize(size_t(c + 1));
-        cells[size_t(c)].Text = value;
+        cells[size_t(c)].SetText(value);
         return;
     }
     SetGridCell(c, DisplRowIndex(r), value);

@@ -93,7 +93,7 @@ void TExStringGrid::ClearAll()
 {
     Clear();
     for (auto item : FGridItems)
-        for (auto& cell : item->Items().Cells) cell.Text.clear();
+        for (auto& cell : item->Items().Cells) cell.ClearText();
 }
 
 void TExStringGrid::ClearSelection()

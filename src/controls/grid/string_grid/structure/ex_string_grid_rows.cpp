@@ -62,7 +62,7 @@ bool TExStringGrid::DropFilterPlaceholderRow()
     if (!std::exchange(FFilterPlaceholderRow, false) || Cells().RowCount() != 1) return false;
     TCellRow row = Cells().TakeRow(0);
     const bool empty = std::all_of(row.Cells.begin(), row.Cells.end(), [](const TStoredCell& cell) {
-        return cell.Text.isEmpty() && !cell.Properties;
+        return cell.Text().isEmpty() && !cell.Properties;
     });
     if (!empty) Cells().InsertRow(0, std::move(row));  // written to meanwhile: a record now
     return empty;
@@ -151,6 +151,8 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
         std::erase_if(tidied, [stored](int k) { return k < 0 || k >= stored; });
     }
     const std::vector<int>& rows = tidy ? RowList : tidied;
+    // The rows keep their all-rows indexes and texts aside.
+    const bool numbersHold = FFilterIntegers.Holds(Cells(), FGridItems.size());
     // The rows go aside together, as one block.
     THiddenRowBlock block = FGridItems.TakeSpare();
     // The rows keep their all-rows indexes, so that the rows hidden before
@@ -204,6 +206,7 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
     block.Cells.reserve(rows.size());
     Cells().TakeRowsEach(rows, [&block](size_t, TCellRow&& cells) { block.Cells.push_back(std::move(cells)); });
     FGridItems.Append(std::move(block));
+    if (numbersHold) FFilterIntegers.Renew(Cells());
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
     ShrinkToShownRows(Cells().RowCount());
     AssignRowHeights(heights);
@@ -221,6 +224,9 @@ void TExStringGrid::UnHideRowList()
                            [idx](const std::pair<int, int>& run) { return idx >= run.first && idx <= run.second; });
     };
     if (L <= 0) return;
+    // The rows come back with their all-rows indexes and, unless changed
+    // aside, their texts.
+    const bool numbersHeld = FFilterIntegers.Holds(Cells(), FGridItems.size());
     if (!contracted.empty())
         for (auto item : FGridItems)
             if (item->Level() == L && behindNode(item->Idx())) item->SetLevel(TGridItem::BehindNode);
@@ -278,6 +284,7 @@ void TExStringGrid::UnHideRowList()
     Cells().InsertRowsAtEach(
         at, [&level](size_t i) { return std::move(level.Cells[i]); },
         [&level](size_t i) { return level.WithoutProperties[i] != 0; });
+    if (numbersHeld && !level.Touched && !placeholderDropped) FFilterIntegers.Renew(Cells());
     FGridItems.KeepSpare(std::move(level));
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);
