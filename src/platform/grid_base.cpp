@@ -346,13 +346,9 @@ void GridBase::SetRowHeights(int row, int value)
 void GridBase::AssignRowHeights(const std::vector<int>& values)
 {
     const size_t count = std::min(values.size(), size_t(std::max(0, FRows.Count)));
-    bool changed = false;
-    for (size_t i = 0; i < count; ++i) {
-        if (FRows.Sizes[i] == values[i]) continue;
-        FRows.Sizes[i] = values[i];
-        changed = true;
-    }
-    if (!changed) return;
+    const auto given = values.begin() + std::ptrdiff_t(count);
+    if (std::equal(values.begin(), given, FRows.Sizes.begin())) return;
+    std::copy(values.begin(), given, FRows.Sizes.begin());
     RowHeightsChanged();
     UpdateScrollBars();
     InvalidateEditor();

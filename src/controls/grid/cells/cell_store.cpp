@@ -25,6 +25,8 @@ void insertEmpty(std::vector<T>& items, int index, int count)
 
 }  // namespace cell_store_detail
 
+TStoredCell::~TStoredCell() = default;
+
 const QString& TCellRow::Text(int col) const
 {
     if (col < 0 || col >= static_cast<int>(Cells.size())) return cell_store_detail::emptyText();

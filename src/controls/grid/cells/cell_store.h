@@ -20,6 +20,13 @@ namespace grid {
 // whole number without going to the text.
 class TStoredCell {
 public:
+    TStoredCell() = default;
+    TStoredCell(TStoredCell&&) noexcept = default;
+    TStoredCell& operator=(TStoredCell&&) noexcept = default;
+    // Out of line: the passes that move rows by the thousand free rows
+    // that are empty, and that stays a check in place.
+    ~TStoredCell();
+
     const QString& Text() const { return FText; }
     void SetText(const QString& value)
     {

@@ -168,15 +168,18 @@ TGridItem THiddenRows::Take(size_t k)
 
 void THiddenRows::KeepSpare(THiddenRowBlock block)
 {
+    if (block.Cells.capacity() < FSpare.Cells.capacity()) return;
+    // Its cell rows, all gone back and empty, stay to be assigned over.
+    std::vector<TCellRow> emptyRows = std::move(block.Cells);
     block.clear();
-    if (block.Cells.capacity() >= FSpare.Cells.capacity()) FSpare = std::move(block);
+    block.Cells = std::move(emptyRows);
+    FSpare = std::move(block);
 }
 
 THiddenRowBlock THiddenRows::TakeSpare()
 {
     THiddenRowBlock block = std::move(FSpare);
     FSpare = THiddenRowBlock();
-    block.clear();
     return block;
 }
 

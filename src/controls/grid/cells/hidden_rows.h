@@ -156,7 +156,10 @@ public:
     void Insert(size_t k, TGridItem&& item);
     void PushBack(TGridItem&& item) { Insert(FCount, std::move(item)); }
     // A block emptied of rows that came back keeps its room for the next
-    // rows to go aside: TakeSpare hands it out empty.
+    // rows to go aside: TakeSpare hands it out with no rows. Its Cells may
+    // still hold empty cell rows of the rows that came back (room that
+    // needs no making or freeing): the taker sizes Cells to its rows and
+    // assigns them.
     void KeepSpare(THiddenRowBlock block);
     THiddenRowBlock TakeSpare();
     // Row k leaves, its record given back.

@@ -203,8 +203,8 @@ void TExStringGrid::HideRowListAt(const std::vector<int>& RowList, int level)
     block.Level.assign(rows.size(), level);
     // With no properties in the store, none of the rows carries any.
     block.WithoutProperties.assign(rows.size(), Cells().PropertiesCount() == 0 ? 1 : 0);
-    block.Cells.reserve(rows.size());
-    Cells().TakeRowsEach(rows, [&block](size_t, TCellRow&& cells) { block.Cells.push_back(std::move(cells)); });
+    block.Cells.resize(rows.size());
+    Cells().TakeRowsEach(rows, [&block](size_t i, TCellRow&& cells) { block.Cells[i] = std::move(cells); });
     FGridItems.Append(std::move(block));
     if (numbersHold) FFilterIntegers.Renew(Cells());
     FFilterPlaceholderRow = FFilterPlaceholderRow || Cells().RowCount() == 0;
