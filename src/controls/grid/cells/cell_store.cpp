@@ -41,14 +41,43 @@ TCellProperties* TCellRow::Properties(int col) const
 
 uint64_t TCellStore::NextGeneration()
 {
-    // Shared by all stores, so that no two states of any stores share one.
-    static std::atomic<uint64_t> last{0};
-    return ++last;
+    // Unique across all stores and threads, so that no two states of any
+    // stores share one. A thread takes numbers in runs from the shared
+    // counter: a sort changes its store at every swap.
+    constexpr uint64_t run = uint64_t(1) << 20;
+    static std::atomic<uint64_t> taken{0};
+    thread_local uint64_t next = 0;
+    thread_local uint64_t end = 0;
+    if (next == end) {
+        next = taken.fetch_add(run) + 1;
+        end = next + run - 1;
+    }
+    return next++;
 }
 
 void TCellStore::Changed()
 {
     FGeneration = NextGeneration();
+}
+
+TCellStore::TCellStore(TCellStore&& other) noexcept
+    : FColCount(std::exchange(other.FColCount, 0)), FRows(std::move(other.FRows)),
+      FPropertiesCount(std::exchange(other.FPropertiesCount, 0)), FGeneration(other.FGeneration)
+{
+    other.FRows.clear();
+    other.Changed();
+}
+
+TCellStore& TCellStore::operator=(TCellStore&& other) noexcept
+{
+    if (this == &other) return *this;
+    FColCount = std::exchange(other.FColCount, 0);
+    FRows = std::move(other.FRows);
+    other.FRows.clear();
+    FPropertiesCount = std::exchange(other.FPropertiesCount, 0);
+    FGeneration = other.FGeneration;
+    other.Changed();
+    return *this;
 }
 
 TCellStore::TCellStore(int colCount, int rowCount)

@@ -21,8 +21,19 @@ namespace grid {
 class TStoredCell {
 public:
     TStoredCell() = default;
-    TStoredCell(TStoredCell&&) noexcept = default;
-    TStoredCell& operator=(TStoredCell&&) noexcept = default;
+    // A cell moved from keeps a text and its whole number that agree.
+    TStoredCell(TStoredCell&& other) noexcept
+        : Properties(std::move(other.Properties)), FText(std::exchange(other.FText, QString())),
+          FPlainInteger(std::exchange(other.FPlainInteger, NoPlainInteger))
+    {
+    }
+    TStoredCell& operator=(TStoredCell&& other) noexcept
+    {
+        Properties = std::move(other.Properties);
+        FText.swap(other.FText);
+        std::swap(FPlainInteger, other.FPlainInteger);
+        return *this;
+    }
     // Out of line: the passes that move rows by the thousand free rows
     // that are empty, and that stays a check in place.
     ~TStoredCell();
@@ -77,6 +88,9 @@ class TCellStore {
 public:
     TCellStore() = default;
     TCellStore(int colCount, int rowCount);
+    // A store moved from is a new state: it takes a new generation.
+    TCellStore(TCellStore&& other) noexcept;
+    TCellStore& operator=(TCellStore&& other) noexcept;
 
     int ColCount() const { return FColCount; }
     int RowCount() const { return static_cast<int>(FRows.size()); }

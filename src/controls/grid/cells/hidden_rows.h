@@ -64,6 +64,7 @@ public:
     int Idx() const { return B->Idx[I]; }  // index among all rows, hidden ones included
     void SetIdx(int value) const
     {
+        if (B->Idx[I] == value) return;
         B->Idx[I] = value;
         B->Touched = true;
     }

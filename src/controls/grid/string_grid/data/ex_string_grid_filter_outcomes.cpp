@@ -42,7 +42,7 @@ struct TStoredColumn {
 // the rows aside (their all-rows indexes ascending) are stepped over.
 class TAllRowsWalk {
 public:
-    TAllRowsWalk(std::vector<int> aside, int displayRow) : FAside(std::move(aside))
+    TAllRowsWalk(const std::vector<int>& aside, int displayRow) : FAside(aside)
     {
         FIndex = displayRow;
         Settle();
@@ -63,7 +63,7 @@ private:
             ++FIndex;
         }
     }
-    std::vector<int> FAside;
+    const std::vector<int>& FAside;
     size_t FNext = 0;
     int FIndex = 0;
 };
@@ -77,6 +77,8 @@ void TExStringGrid::ComputeFilterOutcomes(int first, int last)
     FFilterOutcomes.assign(n, 1);
     // A failed condition joined by foSHORT ends a row's test.
     FFilterRowsDone.assign(n, 0);
+    // The all-rows indexes of the rows aside, once asked.
+    std::optional<std::vector<int>> aside;
     const bool displayHooks = OnGetDisplText || OnGetDisplWideText || URLShowInText || FGrouping.ShowGroupCount;
     for (int i = 0; i < FFilter.Count(); ++i) {
         const TFilterData& f = FFilter.Items(i);
@@ -135,7 +137,8 @@ void TExStringGrid::ComputeFilterOutcomes(int first, int last)
             // the cells: they are kept by all-rows index, which the display
             // rows reach past the rows aside.
             std::vector<int64_t>& kept = FFilterIntegers.Column(Cells(), FGridItems.size(), f.Column);
-            TAllRowsWalk all(FGridItems.empty() ? std::vector<int>() : HiddenIndexes(), first);
+            if (!aside) aside = FGridItems.empty() ? std::vector<int>() : HiddenIndexes();
+            TAllRowsWalk all(*aside, first);
             for (size_t k = 0; k < n; ++k, all.Next()) {
                 if (FFilterRowsDone[k]) continue;
                 const int r = first + int(k);

@@ -2,8 +2,9 @@
 // undo, remove), the incremental filter, and the header's filter drop-down
 // (opening on the filter button, the choices of the list and the check list).
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
+#include <utility>
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -398,7 +399,7 @@ void TExStringGrid::ForEachFilterValue(int ACol, const std::function<bool(const 
         if (!take(GetCellEx(ACol, r))) return;
     // The values of the rows hidden by filtering (levels from 1).
     if (FilterIncremental) return;
-    for (const auto& item : FGridItems)
+    for (const auto& item : std::as_const(FGridItems))
         if (item->Level() > 0 && !take(item->Items().Text(ACol))) return;
 }
 

@@ -258,7 +258,7 @@ void TExStringGrid::RemoveAllNodes()
         if (IsNode(r)) RemoveNode(RealRowIndex(r));
     // Node rows hidden otherwise (a hidden row, a filter) are still nodes.
     FNumNodes = 0;
-    for (const auto& item : FGridItems) {
+    for (const auto& item : std::as_const(FGridItems)) {
         const TCellGraphic* g = PropertiesGraphic(item->Items().Properties(0));
         if (g != nullptr && g->CellType() == ctNode) ++FNumNodes;
     }

@@ -273,8 +273,12 @@ void TExStringGrid::UnHideRowList()
         merged.insert(merged.end(), until - known, DefaultRowHeight());
         ci = until;
     };
+    // Whether every row went back to the place its all-rows index gives
+    // (the fixed footer row, kept last, can put a row before it).
+    bool placedByIndex = true;
     for (size_t j = 0; j < level.size();) {
         keepCurrent(std::min(beforeFooter, size_t(std::max(place, int(j))) - j));
+        placedByIndex = placedByIndex && int(merged.size()) == place;
         const int height = level.Height[j++];
         placeOf(j);
         at.push_back(int(merged.size()));
@@ -284,7 +288,7 @@ void TExStringGrid::UnHideRowList()
     Cells().InsertRowsAtEach(
         at, [&level](size_t i) { return std::move(level.Cells[i]); },
         [&level](size_t i) { return level.WithoutProperties[i] != 0; });
-    if (numbersHeld && !level.Touched && !placeholderDropped) FFilterIntegers.Renew(Cells());
+    if (numbersHeld && !level.Touched && !placeholderDropped && placedByIndex) FFilterIntegers.Renew(Cells());
     FGridItems.KeepSpare(std::move(level));
     TBaseGrid::SetRowCount(Cells().RowCount());
     AssignRowHeights(merged);

@@ -231,3 +231,37 @@ TEST(FilterNumbersKept, ASeparatorThatIsADigitSendsEveryValueTheFullWay)
     g.SetFilterActive(true);
     EXPECT_EQ(kept(), expected);
 }
+
+TEST(FilterNumbersKept, RowsTheFixedFooterPutsOutOfTheirPlaceAreReadAgain)
+{
+    // With the fixed last-row footer switched on while rows are aside, the
+    // rows coming back past the footer go before it: they no longer stand
+    // at their all-rows index, and what was read there belongs to others.
+    grid_text_testing::FormatSettingsScope settings(u'.', u',');
+    TExStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(11);
+    g.SetFixedRows(1);
+    for (int r = 1; r <= 10; ++r) g.SetCellEx(1, r, QString::number(r * 10));
+    const auto filter = [&g](const char* condition) {
+        g.Filter().Clear();
+        TFilterData& f = g.Filter().Add();
+        f.Column = 1;
+        f.Condition = condition;
+        g.ApplyFilter();
+    };
+    const auto shown = [&g] {
+        QStringList list;
+        for (int r = g.FixedRows(); r < g.RowCount(); ++r) list << g.GetCellEx(1, r);
+        return list.join(u' ').toStdString();
+    };
+    filter("<=80");
+    ASSERT_EQ(shown(), "10 20 30 40 50 60 70 80");
+    g.FloatingFooter().SetFooterStyle(fsFixedLastRow);
+    g.FloatingFooter().SetVisible(true);
+    g.RemoveLastFilter();
+    ASSERT_EQ(shown(), "10 20 30 40 50 60 70 90 100 80");
+    // The footer row is no record: "80" stays out of the test.
+    filter("<85");
+    EXPECT_EQ(shown(), "10 20 30 40 50 60 70 80");
+}
