@@ -133,7 +133,7 @@ void TExStringGrid::ComputeFilterOutcomes(int first, int last)
                 }
                 continue;
             }
-            // The whole numbers read of the column before save going to
+            // The whole numbers read of the column before spare going to
             // the cells: they are kept by all-rows index, which the display
             // rows reach past the rows aside.
             std::vector<int64_t>& kept = FFilterIntegers.Column(Cells(), FGridItems.size(), f.Column);
