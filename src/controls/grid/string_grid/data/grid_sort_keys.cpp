@@ -97,11 +97,23 @@ bool TGridSortKeys::CanCompare()
     for (const TStep& step : FSteps) {
         if (step.Ignored) continue;  // compares as equal, unread
         if (step.Col == 0 && G.MouseActions().HotmailRowSelect()) return false;
+        if (HasMergedCells(step.Col)) return false;
         const TSortStyle style = Setup(step.Col).Style;
         if (style == ssRaw) return false;
         FSelfEqual = FSelfEqual && style != ssCustom;
     }
     return true;
+}
+
+bool TGridSortKeys::HasMergedCells(int col) const
+{
+    const TCellStore& cells = G.Cells();
+    if (cells.PropertiesCount() == 0) return false;
+    for (int r = FFirst; r < FFirst + FCount; ++r) {
+        const TCellProperties* props = cells.Properties(col, r);
+        if (props != nullptr && (props->CellSpanX() >= 0 || props->CellSpanY() >= 0)) return true;
+    }
+    return false;
 }
 
 std::unique_ptr<TSortColumnKeys> TGridSortKeys::ReadColumn(int col)

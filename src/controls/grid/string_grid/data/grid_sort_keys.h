@@ -37,7 +37,7 @@ public:
     // Whether the sort can compare keys read once. Not when a cell's value
     // belongs to its place rather than its record: a raw comparison (given
     // row numbers), a sort that moves only the sort column, the row check
-    // boxes of column 0.
+    // boxes of column 0, merged cells (a cell shows its block's text).
     bool CanCompare();
 
     // The entries of every record, by record, for the sort to reorder in
@@ -70,6 +70,8 @@ private:
     // The steps from fromStep on, on the records' keys.
     int CompareRecords(size_t fromStep, int record1, int record2);
     const TSortColumnSetup& Setup(int col);
+    // Whether a cell of the sorted rows in the column belongs to a merged block.
+    bool HasMergedCells(int col) const;
     std::unique_ptr<TSortColumnKeys> ReadColumn(int col);
     TSortColumnKeys& Keys(int col);
 

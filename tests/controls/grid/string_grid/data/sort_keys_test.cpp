@@ -29,6 +29,7 @@ const QStringList kPool = {
     "15/12/2019", "1/2/20",  "01/02/2020 10:30",         "31/12/2019 23:59",        "9:30",       "10:05:30",
     "23:00",      "1,234.5", "1.234,5",    "$5 net",     "$1,200 net", "<b>z</b>",  "<i>a</i>",   "1/2",
     " 42 ",       "+5",      "²",          "x:y",        "1:2:3:4",   "12/13/2020", "1.2.2020",   "zz",
+    "-0",         "+0",      "-12",        "123456789012345",          "1234567890123456",        "0012",
 };
 
 // A grid of `rows` records below a header: column 0 names the record, the
@@ -50,6 +51,9 @@ std::unique_ptr<TExStringGrid> mixedGrid(int rows, uint32_t seed)
 struct Setting {
     const char* name;
     std::function<void(TExStringGrid&)> apply;
+    // A column whose cells belong to their place: its rows are compared
+    // where they are, not from keys.
+    int inPlaceColumn = -1;
 };
 
 std::function<void(TExStringGrid&)> style(TSortStyle s, QString prefix = {}, QString suffix = {})
@@ -110,6 +114,11 @@ std::vector<Setting> settings()
          [](TExStringGrid& g) {
              for (int r = 1; r < g.RowCount(); r += 3) g.AddCheckBox(2, r, r % 2 == 0, false);
          }},
+        {"merged cells show their base's text",
+         [](TExStringGrid& g) {
+             for (int r = 1; r + 1 < g.RowCount(); r += 5) g.MergeCells(2, r, 1, 2);
+         },
+         2},
         {"stored texts, displayed ones differ",
          [](TExStringGrid& g) {
              g.SortSettings().SortOnVirtualCells = false;
@@ -138,6 +147,9 @@ struct Format {
 const Format kFormats[] = {
     {"dot decimal", u'.', u',', u'/', "dd/mm/yyyy"},
     {"comma decimal, dot dates", u',', u'.', u'.', "dd.mm.yyyy"},
+    // A digit for a separator: "-" and digits are no longer numbers by
+    // their characters alone.
+    {"digit for thousands", u'.', u'0', u'/', "dd/mm/yyyy"},
 };
 
 TEST(SortKeys, CompareAsTheCellComparisonOnEveryPair)
@@ -152,7 +164,8 @@ TEST(SortKeys, CompareAsTheCellComparisonOnEveryPair)
                 setting.apply(*g);
                 for (int col = 1; col < 5; ++col) {
                     TGridSortKeys keys(*g, 1, rows, col);
-                    ASSERT_TRUE(keys.CanCompare());
+                    // The tie-break columns to the right count too.
+                    ASSERT_EQ(keys.CanCompare(), setting.inPlaceColumn < col);
                     for (const TSortDirection dir : {sdAscending, sdDescending})
                         for (int a = 0; a < rows; ++a)
                             for (int b = 0; b < rows; ++b)
