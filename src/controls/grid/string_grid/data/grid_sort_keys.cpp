@@ -107,12 +107,9 @@ bool TGridSortKeys::CanCompare()
 
 bool TGridSortKeys::HasMergedCells(int col) const
 {
-    const TCellStore& cells = G.Cells();
-    if (cells.PropertiesCount() == 0) return false;
-    for (int r = FFirst; r < FFirst + FCount; ++r) {
-        const TCellProperties* props = cells.Properties(col, r);
-        if (props != nullptr && (props->CellSpanX() >= 0 || props->CellSpanY() >= 0)) return true;
-    }
+    if (G.Cells().PropertiesCount() == 0) return false;  // no cell can be merged
+    for (int r = FFirst; r < FFirst + FCount; ++r)
+        if (G.IsMergedCell(col, r)) return true;
     return false;
 }
 
