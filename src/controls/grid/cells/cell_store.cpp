@@ -297,6 +297,15 @@ void TCellStore::SwapRows(int row1, int row2)
     RenumberRows(row2, row2);
 }
 
+void TCellStore::MoveRowsToPlaces(int first, const TPlaceCycles& cycles)
+{
+    Changed();
+    const int last = first + cycles.LastMoved();
+    if (cycles.Empty() || first < 0 || last >= RowCount()) return;
+    cycles.Move(FRows, first);
+    RenumberRows(first, last);
+}
+
 void TCellStore::ClearRow(int row)
 {
     Changed();

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "controls/grid/cells/cell_properties.h"
+#include "controls/grid/cells/row_places.h"
 #include "controls/grid/text/grid_number_text.h"
 
 namespace grid {
@@ -156,6 +157,9 @@ public:
     void InsertRowsAtEach(const std::vector<int>& places, RowAt&& rowAt, WithoutProperties&& withoutProperties);
     void MoveRow(int from, int to);
     void SwapRows(int row1, int row2);
+    // Every row first + k goes to first + place[k], along the cycles of the
+    // place list; nothing when a moved row is not in the store.
+    void MoveRowsToPlaces(int first, const TPlaceCycles& cycles);
     // Empties a row (texts and properties freed), keeping it in place.
     void ClearRow(int row);
 

@@ -5,6 +5,7 @@
 #include "controls/grid/column_grid/ex_column_grid.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 #include <QFile>
 #include <QMenu>
@@ -526,6 +527,10 @@ int TExColumnGrid::EditLengthLimit()
         if (const TGridColumnItem* item = ColumnOf(RealColIndex(d))) return item->EditLength;
     return TExStringGrid::EditLengthLimit();
 }
+
+// The column descriptions follow storage columns, not rows: a sort may move
+// this class's rows at once as the string grid's.
+bool TExColumnGrid::SortMovesRowsAtOnce() const { return typeid(*this) == typeid(TExColumnGrid); }
 
 QString TExColumnGrid::GetEditMask(int ACol, int ARow)
 {

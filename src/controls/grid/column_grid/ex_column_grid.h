@@ -118,6 +118,7 @@ protected:
     void ColWidthsChanged() override;
     void HandleMouseDown(platform::TMouseButton Button, platform::TShiftState Shift, int X, int Y) override;
     int EditLengthLimit() override;
+    bool SortMovesRowsAtOnce() const override;
 
 private:
     bool IsNormalCell(int ACol, int ARow) const;

@@ -477,6 +477,8 @@ public:
     int NumHiddenRows() const { return int(FGridItems.size()); }
     int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
     int RealRowIndex(int ARow) const;
+    // RealRowIndex of the display rows first .. first + count - 1 (first >= 0).
+    std::vector<int> RealRowIndexes(int first, int count) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
     int FilterLevel() const { return FFilterLevel; }
@@ -1156,6 +1158,12 @@ public:
     void SwapColumns(int ACol1, int ACol2);
     void SwapRows(int ARow1, int ARow2);
     virtual void SortSwapRows(int ARow1, int ARow2);
+    // Moves the rows of a sort to their places: place[k] is where the row at
+    // first + k belongs, counted from first. Rows, marks, heights, the
+    // cross-reference, SortRow and Swaps end as the exchanges of
+    // MoveRowsToPlaces through SortSwapRows leave them; the rows go in one
+    // pass where SortMovesRowsAtOnce allows it.
+    void SortMoveRows(std::vector<int>& place, int first);
     // Progress of a run over the rows (row sizing, exports): start with the
     // first row, next-row with each row, done with -1. Empty here.
     enum TGridExportState : uint8_t {
@@ -1181,6 +1189,12 @@ public:
     // The current row while a sort runs, kept on the same record through
     // every swap; -1 when no row is tracked.
     int SortRow = -1;
+
+protected:
+    // Whether a sort may move its rows in one pass rather than exchange by
+    // exchange through SortSwapRows. Each class answers for itself only, so
+    // a descendant that overrides SortSwapRows still sees every exchange.
+    virtual bool SortMovesRowsAtOnce() const;
 
 private:
     void AutoSizeColEx(int ACol, bool GrowOnly);

@@ -133,7 +133,7 @@ void TExStringGrid::QuickSortRange(int Col, int Left, int Right)
         QuickSortRows(Left, Right, want, indexed, compare, swap);
         std::vector<int> place(entries.size());
         for (int k = 0; k < int(entries.size()); ++k) place[size_t(entries[size_t(k)].Record())] = k;
-        MoveRowsToPlaces(place, Left, [this](int a, int b) { SortSwapRows(a, b); });
+        SortMoveRows(place, Left);
     } else {
         // Each comparison reads the rows where they are, with their own
         // texts and cell objects.
@@ -320,7 +320,7 @@ void TExStringGrid::QUnSort()
     }
     {
         TSortRunScope scope(*this);
-        MoveRowsToPlaces(FUnSortRowXRef, 0, [this](int a, int b) { SortSwapRows(a, b); });
+        SortMoveRows(FUnSortRowXRef, 0);
     }
     InitSortXRef();
 }

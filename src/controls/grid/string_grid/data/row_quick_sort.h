@@ -1,11 +1,8 @@
 #pragma once
 
-// The quicksort of a range of rows and the move of rows to their places,
-// on whatever compares and swaps two rows: the grid's rows themselves, or
-// the record numbers of rows whose keys were read once.
-
-#include <utility>
-#include <vector>
+// The quicksort of a range of rows, on whatever compares and swaps two
+// rows: the grid's rows themselves, or the records of rows whose keys were
+// read once.
 
 namespace grid {
 
@@ -43,22 +40,6 @@ void QuickSortRows(int left, int right, int want, bool swapEqual, Compare& compa
         } else {
             if (i < right) QuickSortRows(i, right, want, swapEqual, compare, swap);
             right = j;
-        }
-    }
-}
-
-// Moves every row to its place: place[k] (a permutation of 0..n-1) is where
-// the row now at first + k belongs, counted from first. Each swap(a, b) of
-// two positions puts one row at its place, so there are at most n - 1;
-// place ends as the identity.
-template <typename Swap>
-void MoveRowsToPlaces(std::vector<int>& place, int first, Swap&& swap)
-{
-    for (int i = 0; i < int(place.size()); ++i) {
-        while (place[size_t(i)] != i) {
-            const int j = place[size_t(i)];
-            swap(first + i, first + j);
-            std::swap(place[size_t(i)], place[size_t(j)]);
         }
     }
 }

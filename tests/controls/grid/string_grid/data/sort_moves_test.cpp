@@ -1,0 +1,159 @@
+// A sort moves its rows in one pass where the grid's class allows it; a
+// descendant that has not said so (it may override SortSwapRows) gets every
+// exchange. Both ways must leave everything that follows a row alike: cells
+// and objects, heights, modified marks, disabled rows, the disjunct
+// selection (by all-rows index, a row being hidden), cell controls, the
+// current row, the sort cross-reference and the exchange count.
+
+#include <memory>
+#include <random>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QWidget>
+
+#include "controls/grid/column_grid/ex_column_grid.h"
+#include "controls/grid/string_grid/ex_string_grid.h"
+
+using namespace grid;
+
+namespace sort_moves_test {
+
+// Counts the exchanges that reach SortSwapRows; atOnce answers whether the
+// sort may move the rows in one pass instead.
+template <typename Grid, bool atOnce>
+class WatchedGrid : public Grid {
+public:
+    void SortSwapRows(int a, int b) override
+    {
+        ++Exchanges;
+        Grid::SortSwapRows(a, b);
+    }
+    int Exchanges = 0;
+
+protected:
+    bool SortMovesRowsAtOnce() const override { return atOnce; }
+};
+
+constexpr int kRows = 80;
+
+// Records with few distinct values (many ties, broken by the next columns)
+// and, on scattered rows, everything that moves with a row.
+void fill(TExStringGrid& g, std::vector<std::unique_ptr<QWidget>>& controls)
+{
+    std::mt19937 rng(11);
+    g.SetColCount(4);
+    g.SetRowCount(kRows + 1);
+    g.SetFixedRows(1);
+    g.ShowModified().Enabled = true;
+    g.MouseActions().SetDisjunctRowSelectDirect(true);
+    g.Navigation().MoveRowOnSort = true;
+    for (int r = 1; r <= kRows; ++r) {
+        g.SetCellEx(0, r, QString("R%1").arg(r));
+        g.SetCellEx(1, r, QString::number(rng() % 7));
+        g.SetCellEx(2, r, QString::number(double(rng() % 5) * 1.5));
+        g.SetCellEx(3, r, rng() % 4 == 0 ? QString() : QString("t%1").arg(rng() % 9));
+        g.SetObjectEx(2, r, uintptr_t(1000 + r));
+        if (r % 3 == 0) g.SetRowHeights(r, 20 + r % 7);
+        if (r % 4 == 1) g.SetRowModified(r, true);
+        if (r % 6 == 2) g.SetRowEnabled(r, false);
+        if (r % 5 == 0) g.SetRowSelect(r, true);
+    }
+    for (int r : {3, 17, 40, 77}) {
+        controls.push_back(std::make_unique<QWidget>());
+        g.CellControlList().AddControl(2, r, controls.back().get());
+    }
+    g.SetRow(10);
+    g.HideRow(6);  // display rows from 6 on are all-rows rows one further
+}
+
+// Everything that follows a row, as text.
+QStringList rowState(TExStringGrid& g)
+{
+    QStringList out;
+    for (int r = 0; r < g.RowCount(); ++r)
+        out << QString("%1|%2|%3|%4|%5|h%6|m%7|e%8")
+                   .arg(g.GetCellEx(0, r), g.GetCellEx(1, r), g.GetCellEx(2, r), g.GetCellEx(3, r))
+                   .arg(g.GetObjectEx(2, r))
+                   .arg(g.RowHeights(r))
+                   .arg(g.RowModified(r))
+                   .arg(g.RowEnabled(r));
+    QString selected = "selected";
+    for (int r = 0; r < g.TotalRowCount(); ++r)
+        if (g.RowSelect(r)) selected += QString(" %1").arg(r);
+    out << selected;
+    for (int i = 0; i < g.CellControlList().Count(); ++i)
+        out << QString("control %1 at %2,%3").arg(i).arg(g.CellControlList().GetControl(i)->X).arg(g.CellControlList().GetControl(i)->Y);
+    QString xref = "xref";
+    for (int r = 0; r < g.SortRowXRef().Count(); ++r) xref += QString(" %1").arg(g.SortRowXRef()[r]);
+    out << xref << QString("row %1, swaps %2").arg(g.Row()).arg(g.Swaps());
+    return out;
+}
+
+// The steps run one after another on both grids.
+const std::vector<std::pair<const char*, std::function<void(TExStringGrid&)>>> kSteps = {
+    {"sort on column 1", [](TExStringGrid& g) { g.Sort(1, sdAscending); }},
+    {"sort on column 2, descending", [](TExStringGrid& g) { g.Sort(2, sdDescending); }},
+    {"indexed sort", [](TExStringGrid& g) {
+         g.SortIndexes().LoadFromString("d3;u1");
+         g.QSortIndexed();
+     }},
+    {"unsort", [](TExStringGrid& g) { g.QUnSort(); }},
+    {"sort on column 3", [](TExStringGrid& g) { g.Sort(3, sdAscending); }},
+};
+
+template <typename Grid>
+void expectOnePassMovesAsExchanges()
+{
+    WatchedGrid<Grid, true> atOnce;
+    WatchedGrid<Grid, false> exchanging;
+    std::vector<std::unique_ptr<QWidget>> controls;
+    fill(atOnce, controls);
+    fill(exchanging, controls);
+    for (const auto& [name, step] : kSteps) {
+        SCOPED_TRACE(name);
+        step(atOnce);
+        step(exchanging);
+        EXPECT_EQ(rowState(atOnce), rowState(exchanging));
+        EXPECT_EQ(atOnce.Exchanges, 0);
+        EXPECT_EQ(exchanging.Exchanges, exchanging.Swaps());
+    }
+    EXPECT_GT(atOnce.Swaps(), 0);
+}
+
+}  // namespace sort_moves_test
+using namespace sort_moves_test;
+
+TEST(SortMoves, OnePassMovesEndAsTheExchangesDo)
+{
+    {
+        SCOPED_TRACE("string grid");
+        expectOnePassMovesAsExchanges<TExStringGrid>();
+    }
+    {
+        SCOPED_TRACE("column grid");
+        expectOnePassMovesAsExchanges<TExColumnGrid>();
+    }
+}
+
+TEST(SortMoves, OnlyTheGridsOwnClassesMoveAtOnce)
+{
+    // A descendant that overrides SortSwapRows sees every exchange; the
+    // grids themselves see none.
+    class Overriding : public TExStringGrid {
+    public:
+        void SortSwapRows(int a, int b) override
+        {
+            ++Exchanges;
+            TExStringGrid::SortSwapRows(a, b);
+        }
+        int Exchanges = 0;
+    };
+    Overriding g;
+    std::vector<std::unique_ptr<QWidget>> controls;
+    fill(g, controls);
+    g.Sort(1, sdAscending);
+    EXPECT_GT(g.Exchanges, 0);
+    EXPECT_EQ(g.Exchanges, g.Swaps());
+}
