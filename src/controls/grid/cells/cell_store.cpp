@@ -148,11 +148,13 @@ void TCellStore::PrefetchCell(int col, int row) const
     if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(&cells[static_cast<size_t>(col)]);
 }
 
-void TCellStore::PrefetchText(int col, int row) const
+void TCellStore::PrefetchText(int col, int row, bool wholeNumbers) const
 {
     if (row < 0 || row >= RowCount() || col < 0) return;
     const auto& cells = FRows[static_cast<size_t>(row)].Cells;
-    if (col < static_cast<int>(cells.size())) cell_store_detail::prefetch(cells[static_cast<size_t>(col)].Text().constData());
+    if (col >= static_cast<int>(cells.size())) return;
+    const TStoredCell& cell = cells[static_cast<size_t>(col)];
+    if (wholeNumbers || !cell.DigitsInteger()) cell_store_detail::prefetch(cell.Text().constData());
 }
 
 void TCellStore::SetText(int col, int row, const QString& value)

@@ -43,7 +43,8 @@ public:
     void SetText(const QString& value)
     {
         FText = value;
-        FPlainInteger = ReadPlainInteger(FText).value_or(NoPlainInteger);
+        const std::optional<int64_t> whole = ReadPlainInteger(FText);
+        FPlainInteger = !whole ? NoPlainInteger : (FText.front() == u'+' ? *whole + PlusMark : *whole);
     }
     void ClearText()
     {
@@ -54,6 +55,14 @@ public:
     std::optional<int64_t> PlainInteger() const
     {
         if (FPlainInteger == NoPlainInteger) return std::nullopt;
+        return FPlainInteger >= PlusMark ? FPlainInteger - PlusMark : FPlainInteger;
+    }
+    // The same for a text of digits with at most a "-" in front, which the
+    // number classifier takes for a whole number as it stands; none for a
+    // text with a "+" in front.
+    std::optional<int64_t> DigitsInteger() const
+    {
+        if (FPlainInteger == NoPlainInteger || FPlainInteger >= PlusMark) return std::nullopt;
         return FPlainInteger;
     }
 
@@ -62,6 +71,9 @@ public:
 private:
     // No plain whole number reaches it: they have 15 digits at most.
     static constexpr int64_t NoPlainInteger = INT64_MIN;
+    // Added to the number of a text with a "+" in front; far above every
+    // plain number (below 10^15).
+    static constexpr int64_t PlusMark = int64_t(1) << 56;
     QString FText;
     int64_t FPlainInteger = NoPlainInteger;
 };
@@ -108,9 +120,11 @@ public:
     // starts loading a cell's slot (text and properties), or, once the slot
     // is loaded, its text's characters, so that the reads of many rows
     // overlap instead of waiting on memory one after another. They read
-    // nothing else and change nothing.
+    // nothing else and change nothing. Without wholeNumbers the text of a
+    // cell that keeps it as a whole number (DigitsInteger) is left alone,
+    // for a pass that takes the number instead.
     void PrefetchCell(int col, int row) const;
-    void PrefetchText(int col, int row) const;
+    void PrefetchText(int col, int row, bool wholeNumbers = true) const;
 
     TCellProperties* Properties(int col, int row) const;
     // The cells of a row inside the store, unchecked, for passes that read

@@ -259,9 +259,18 @@ TEST(CellStoreTest, ACellKeepsTheWholeNumberOfItsTextAndEveryChangeIsANewGenerat
     EXPECT_TRUE(changed());
     ASSERT_NE(store.Cell(1, 1), nullptr);
     EXPECT_EQ(store.Cell(1, 1)->PlainInteger(), -42);
+    EXPECT_EQ(store.Cell(1, 1)->DigitsInteger(), -42);
+    // A "+" in front: a plain whole number, but no text of digits alone.
+    store.SetText(1, 1, "+42");
+    EXPECT_EQ(store.Cell(1, 1)->PlainInteger(), 42);
+    EXPECT_EQ(store.Cell(1, 1)->DigitsInteger(), std::nullopt);
+    store.SetText(1, 1, "+0");
+    EXPECT_EQ(store.Cell(1, 1)->PlainInteger(), 0);
+    EXPECT_EQ(store.Cell(1, 1)->DigitsInteger(), std::nullopt);
     store.SetText(1, 1, "4.2");
     EXPECT_TRUE(changed());
     EXPECT_EQ(store.Cell(1, 1)->PlainInteger(), std::nullopt);
+    EXPECT_EQ(store.Cell(1, 1)->DigitsInteger(), std::nullopt);
     EXPECT_EQ(store.Cell(0, 0), nullptr) << "no cell is kept for an empty text";
 
     TCellRow row;

@@ -29,11 +29,20 @@ public:
     bool Checked(int index) const override { return G.IsChecked(FCol, FFirst + index); }
     QString Stripped(int index) const override { return G.GetStrippedCell(FCol, FFirst + index); }
     intptr_t ImageKey(int index) const override { return G.GetImageSortKey(FCol, FFirst + index); }
-    void Prefetch(int index) const override
+    std::optional<int64_t> KeptWholeNumber(int index) const override
+    {
+        const int row = FFirst + index;
+        const TStoredCell* cell = G.Cells().Cell(FCol, row);
+        if (cell == nullptr) return std::nullopt;
+        // The text compared must be this cell's own, as stored.
+        if (FVirtual && G.ShownStoredText(FCol, row) != &cell->Text()) return std::nullopt;
+        return cell->DigitsInteger();
+    }
+    void Prefetch(int index, bool wholeNumberTexts) const override
     {
         // The slot first; its text half-way, when the slot has come.
         G.Cells().PrefetchCell(FCol, FFirst + index);
-        G.Cells().PrefetchText(FCol, FFirst + index - 8);
+        G.Cells().PrefetchText(FCol, FFirst + index - 8, wholeNumberTexts);
     }
 
 private:

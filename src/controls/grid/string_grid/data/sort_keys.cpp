@@ -208,30 +208,39 @@ void TSortColumnKeys::Read(const TSortCellReader& reader)
     bool everyCellHasSide = true;  // FSideCells is then left empty
     FKeys.resize(size_t(FCount));
     constexpr int ahead = 16;  // cells asked for ahead of the read
+    // A cell that keeps its text as a whole number of digits (at most a "-"
+    // in front) gives its key without its text being read: the automatic
+    // style classifies such a text as a whole number, and it reads exactly.
+    const bool wholeNumbers = automatic && plainNumbers && !IsNumberChar(platform::formatSettings().ThousandSeparator);
     for (int i = 0; i < FCount; ++i) {
-        if (i + ahead < FCount) reader.Prefetch(i + ahead);
+        if (i + ahead < FCount) reader.Prefetch(i + ahead, !wholeNumbers);
         TKey& key = FKeys[size_t(i)];
         key.Cell = i;
-        QString text = reader.Text(i);
-        if (text.isEmpty()) key.Flags |= kEmpty | kNumberEmpty;
-        if (facts) {
-            key.Facts = sv::styleFacts(text, automatic && reader.CheckBox(i));
-            anyCheckBox = anyCheckBox || (key.Facts & sv::sfCheckBox);
-        }
-        if (numbers) {
-            std::optional<double> value;
-            if (plainNumbers) {
-                value = sv::readSortNumber(text);
-            } else {
-                const QString number = sv::numberTextForSort(text, FSetup.Prefix, FSetup.Suffix, financial);
-                value = sv::readSortNumber(number);
-                key.Flags = number.isEmpty() ? (key.Flags | kNumberEmpty) : (key.Flags & ~kNumberEmpty);
+        const std::optional<int64_t> whole = wholeNumbers ? reader.KeptWholeNumber(i) : std::nullopt;
+        QString text;
+        if (whole) {
+            key.Facts = sv::sfNumberText | (reader.CheckBox(i) ? sv::sfCheckBox : 0);
+            key.Number = double(*whole);
+        } else {
+            text = reader.Text(i);
+            if (text.isEmpty()) key.Flags |= kEmpty | kNumberEmpty;
+            if (facts) key.Facts = sv::styleFacts(text, automatic && reader.CheckBox(i));
+            if (numbers) {
+                std::optional<double> value;
+                if (plainNumbers) {
+                    value = sv::readSortNumber(text);
+                } else {
+                    const QString number = sv::numberTextForSort(text, FSetup.Prefix, FSetup.Suffix, financial);
+                    value = sv::readSortNumber(number);
+                    key.Flags = number.isEmpty() ? (key.Flags | kNumberEmpty) : (key.Flags & ~kNumberEmpty);
+                }
+                // An empty cell counts as 0.
+                if (!value && reader.DisplayedEmpty(i, text)) value = 0.0;
+                key.Number = value.value_or(std::numeric_limits<double>::infinity());
             }
-            // An empty cell counts as 0.
-            if (!value && reader.DisplayedEmpty(i, text)) value = 0.0;
-            key.Number = value.value_or(std::numeric_limits<double>::infinity());
-            if (InNumberLane(key)) key.Flags |= kNumberLane;
         }
+        anyCheckBox = anyCheckBox || (key.Facts & sv::sfCheckBox);
+        if (numbers && InNumberLane(key)) key.Flags |= kNumberLane;
         if (!NeedsText(key)) {
             // The first cell without a place: the cells before it are listed.
             if (everyCellHasSide) {

@@ -154,8 +154,12 @@ public:
     // The text without mark-up tags.
     virtual QString Stripped(int index) const = 0;
     virtual intptr_t ImageKey(int index) const = 0;
-    // A hint that the cell will be read soon (the cells are read in order).
-    virtual void Prefetch(int /*index*/) const {}
+    // The whole number of a text of digits with at most a "-" in front,
+    // when the cell keeps it beside the text (the text need not be read).
+    virtual std::optional<int64_t> KeptWholeNumber(int /*index*/) const { return std::nullopt; }
+    // A hint that the cell will be read soon (the cells are read in order);
+    // without wholeNumberTexts the text of a kept whole number is not.
+    virtual void Prefetch(int /*index*/, bool /*wholeNumberTexts*/) const {}
 };
 
 // The cells of one column, read once; compared by their index (the order
