@@ -138,15 +138,14 @@ TSortColumnKeys& TGridSortKeys::Keys(int col)
 std::vector<TSortEntry>& TGridSortKeys::Entries()
 {
     FEntries.assign(size_t(FCount), TSortEntry());
-    if (FSteps.empty() || FSteps.front().Ignored) {
+    if (FSteps.empty() || FSteps.front().Ignored || FEntries.empty()) {
         // Nothing to read ahead: the records are compared by their keys.
         for (int r = 0; r < FCount; ++r) FEntries[size_t(r)].First.Cell = r;
         return FEntries;
     }
-    FFirstColumn = ReadColumn(FSteps.front().Col);
-    const std::vector<TSortColumnKeys::TKey>& keys = FFirstColumn->Keys();
-    for (int r = 0; r < FCount; ++r) FEntries[size_t(r)].First = keys[size_t(r)];
-    FFirstColumn->DropKeys();
+    const int col = FSteps.front().Col;
+    FFirstColumn = std::make_unique<TSortColumnKeys>(Setup(col), FCount, TGridColumnReader(G, col, FFirst),
+                                                     TSortColumnKeys::TKeyPlaces{&FEntries.front().First, sizeof(TSortEntry)});
     return FEntries;
 }
 
@@ -158,10 +157,11 @@ int TGridSortKeys::CompareTie(const TSortEntry& a, const TSortEntry& b)
     if (!FSecondColumn) {
         // The first tie: the second column's keys join the entries, wherever
         // the sort has put them by now.
-        FSecondColumn = ReadColumn(step.Col);
-        const std::vector<TSortColumnKeys::TKey>& keys = FSecondColumn->Keys();
-        for (TSortEntry& entry : FEntries) entry.Second = keys[size_t(entry.Record())];
-        FSecondColumn->DropKeys();
+        std::vector<int> slotOf(FEntries.size());
+        for (size_t k = 0; k < FEntries.size(); ++k) slotOf[size_t(FEntries[k].Record())] = int(k);
+        FSecondColumn = std::make_unique<TSortColumnKeys>(
+            Setup(step.Col), FCount, TGridColumnReader(G, step.Col, FFirst),
+            TSortColumnKeys::TKeyPlaces{&FEntries.front().Second, sizeof(TSortEntry), slotOf.data()});
     }
     ++*FCompareCount;
     const int res = FSecondColumn->CompareKeys(a.Second, b.Second, step.Direction);

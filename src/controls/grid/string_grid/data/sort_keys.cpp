@@ -161,7 +161,15 @@ bool mayBeNoCase(const TSortColumnSetup& setup)
 TSortColumnKeys::TSortColumnKeys(TSortColumnSetup setup, int count, const TSortCellReader& reader)
     : FSetup(std::move(setup)), FCount(std::max(0, count))
 {
-    Read(reader);
+    FKeys.resize(size_t(FCount));
+    Read(reader, TKeyPlaces{FKeys.data()});
+}
+
+TSortColumnKeys::TSortColumnKeys(TSortColumnSetup setup, int count, const TSortCellReader& reader,
+                                 TKeyPlaces places)
+    : FSetup(std::move(setup)), FCount(std::max(0, count))
+{
+    Read(reader, places);
 }
 
 bool TSortColumnKeys::NeedsText(const TKey& key) const
@@ -193,7 +201,7 @@ bool TSortColumnKeys::InNumberLane(const TKey& key) const
     }
 }
 
-void TSortColumnKeys::Read(const TSortCellReader& reader)
+void TSortColumnKeys::Read(const TSortCellReader& reader, TKeyPlaces places)
 {
     const TSortStyle style = FSetup.Style;
     const bool automatic = style == ssAutomatic;
@@ -206,7 +214,6 @@ void TSortColumnKeys::Read(const TSortCellReader& reader)
     const bool compared = mayBeNoCase(FSetup) || style == ssAnsiAlphaNoCase || style == ssHTML;
     bool anyCheckBox = style == ssCheckBox;
     bool everyCellHasSide = true;  // FSideCells is then left empty
-    FKeys.resize(size_t(FCount));
     constexpr int ahead = 16;  // cells asked for ahead of the read
     // A cell that keeps its text as a whole number of digits (at most a "-"
     // in front) gives its key without its text being read: the automatic
@@ -214,7 +221,8 @@ void TSortColumnKeys::Read(const TSortCellReader& reader)
     const bool wholeNumbers = automatic && plainNumbers && !IsNumberChar(platform::formatSettings().ThousandSeparator);
     for (int i = 0; i < FCount; ++i) {
         if (i + ahead < FCount) reader.Prefetch(i + ahead, !wholeNumbers);
-        TKey& key = FKeys[size_t(i)];
+        TKey& key = places[i];
+        key = TKey{};
         key.Cell = i;
         const std::optional<int64_t> whole = wholeNumbers ? reader.KeptWholeNumber(i) : std::nullopt;
         QString text;
@@ -258,7 +266,7 @@ void TSortColumnKeys::Read(const TSortCellReader& reader)
     }
     if (anyCheckBox)
         for (int i = 0; i < FCount; ++i)
-            if (reader.Checked(i)) FKeys[size_t(i)].Flags |= kChecked;
+            if (reader.Checked(i)) places[i].Flags |= kChecked;
     if (style == ssImages) {
         FImageKeys.resize(size_t(FCount));
         for (int i = 0; i < FCount; ++i) FImageKeys[size_t(i)] = reader.ImageKey(i);

@@ -11,8 +11,10 @@
 // gives what SortCompare gives for the same two cells; the helpers of
 // sort_values serve both.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <new>
 #include <optional>
 #include <vector>
 
@@ -175,18 +177,32 @@ public:
         int32_t Cell = 0;    // the cell's index
     };
 
+    // Where the keys are read to instead of the column's own list: slot k lies k * Stride
+    // bytes after First, and the key of cell i goes to slot Slots[i] (slot i
+    // without Slots). A sort keeps each record's keys of two columns side
+    // by side this way, wherever it has put the record by then.
+    struct TKeyPlaces {
+        TKey* First = nullptr;
+        size_t Stride = sizeof(TKey);
+        const int* Slots = nullptr;
+        TKey& operator[](int i) const
+        {
+            const size_t slot = size_t(Slots != nullptr ? Slots[i] : i);
+            return *std::launder(reinterpret_cast<TKey*>(reinterpret_cast<std::byte*>(First) + slot * Stride));
+        }
+    };
+
+    // The keys kept in the column's own list, compared by cell index.
     TSortColumnKeys(TSortColumnSetup setup, int count, const TSortCellReader& reader);
+    // The keys read to the caller's places, compared by CompareKeys only.
+    TSortColumnKeys(TSortColumnSetup setup, int count, const TSortCellReader& reader, TKeyPlaces places);
 
     int Count() const { return FCount; }
     const TSortColumnSetup& Setup() const { return FSetup; }
-    // The keys by cell index. Once they are copied elsewhere they can be
-    // dropped: the column then compares only keys given to it.
-    const std::vector<TKey>& Keys() const { return FKeys; }
-    void DropKeys() { std::vector<TKey>().swap(FKeys); }
 
     // -1, 0, 1: cell a sorts before, with, after cell b in ascending order
     // (the direction only places blanks). Dates and times are worked out on
-    // first use.
+    // first use. Compare needs the column's own list.
     int Compare(int a, int b, TSortDirection direction) { return CompareKeys(FKeys[size_t(a)], FKeys[size_t(b)], direction); }
     int CompareKeys(const TKey& k1, const TKey& k2, TSortDirection direction)
     {
@@ -210,7 +226,7 @@ private:
     // kNumberLane: with every other cell of the lane the style compares the
     // two as numbers and places no blank.
     enum TKeyFlag : uint16_t { kEmpty = 1, kNumberEmpty = 2, kChecked = 4, kNumberLane = 8 };
-    void Read(const TSortCellReader& reader);
+    void Read(const TSortCellReader& reader, TKeyPlaces places);
     // Whether some comparison of the column's style may read this cell's text.
     bool NeedsText(const TKey& key) const;
     bool InNumberLane(const TKey& key) const;
