@@ -127,10 +127,12 @@ void TExStringGrid::QuickSortRange(int Col, int Left, int Right)
     if (keys.CanCompare()) {
         // The records are sorted by their keys; the rows then move once.
         std::vector<TSortEntry>& entries = keys.Entries();
-        auto at = [&entries, Left](int row) -> TSortEntry& { return entries[size_t(row - Left)]; };
-        auto compare = [&keys, &at](int a, int b) { return keys.CompareEntries(at(a), at(b)); };
-        auto swap = [&at](int a, int b) { std::swap(at(a), at(b)); };
-        QuickSortRows(Left, Right, want, indexed, compare, swap);
+        // The entries by position from Left: the quicksort picks the same
+        // pivots counted from 0 as from Left.
+        TSortEntry* const at = entries.data();
+        auto compare = [&keys, at](int a, int b) { return keys.CompareEntries(at[a], at[b]); };
+        auto swap = [at](int a, int b) { std::swap(at[a], at[b]); };
+        QuickSortRows(0, Right - Left, want, indexed, compare, swap);
         std::vector<int> place(entries.size());
         for (int k = 0; k < int(entries.size()); ++k) place[size_t(entries[size_t(k)].Record())] = k;
         SortMoveRows(place, Left);
