@@ -20,10 +20,9 @@ using namespace grid;
 
 namespace sort_moves_test {
 
-// Counts the exchanges that reach SortSwapRows; atOnce answers whether the
-// sort may move the rows in one pass instead.
-template <typename Grid, bool atOnce>
-class WatchedGrid : public Grid {
+// A descendant that counts the exchanges reaching SortSwapRows.
+template <typename Grid>
+class CountingGrid : public Grid {
 public:
     void SortSwapRows(int a, int b) override
     {
@@ -31,7 +30,11 @@ public:
         Grid::SortSwapRows(a, b);
     }
     int Exchanges = 0;
+};
 
+// One that also answers whether the sort may move the rows in one pass.
+template <typename Grid, bool atOnce>
+class WatchedGrid : public CountingGrid<Grid> {
 protected:
     bool SortMovesRowsAtOnce() const override { return atOnce; }
 };
@@ -141,16 +144,7 @@ TEST(SortMoves, OnlyTheGridsOwnClassesMoveAtOnce)
 {
     // A descendant that overrides SortSwapRows sees every exchange; the
     // grids themselves see none.
-    class Overriding : public TExStringGrid {
-    public:
-        void SortSwapRows(int a, int b) override
-        {
-            ++Exchanges;
-            TExStringGrid::SortSwapRows(a, b);
-        }
-        int Exchanges = 0;
-    };
-    Overriding g;
+    CountingGrid<TExStringGrid> g;
     std::vector<std::unique_ptr<QWidget>> controls;
     fill(g, controls);
     g.Sort(1, sdAscending);
