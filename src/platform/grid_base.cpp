@@ -343,12 +343,14 @@ void GridBase::SetRowHeights(int row, int value)
     Invalidate();
 }
 
-void GridBase::AssignRowHeights(const std::vector<int>& values)
+void GridBase::AssignRowHeights(const std::vector<int>& values, int first)
 {
-    const size_t count = std::min(values.size(), size_t(std::max(0, FRows.Count)));
+    if (first < 0 || first >= FRows.Count) return;
+    const size_t count = std::min(values.size(), size_t(FRows.Count - first));
     const auto given = values.begin() + std::ptrdiff_t(count);
-    if (std::equal(values.begin(), given, FRows.Sizes.begin())) return;
-    std::copy(values.begin(), given, FRows.Sizes.begin());
+    const auto rows = FRows.Sizes.begin() + first;
+    if (std::equal(values.begin(), given, rows)) return;
+    std::copy(values.begin(), given, rows);
     RowHeightsChanged();
     UpdateScrollBars();
     InvalidateEditor();

@@ -148,9 +148,10 @@ public:
     void SetRowHeights(int row, int value);
     // All row heights at once, by row, for passes that move many rows.
     const std::vector<int>& AllRowHeights() const { return FRows.Sizes; }
-    // Sets the heights of the first rows from values (as far as both go) as
-    // SetRowHeights would one by one, with the change hooks run once.
-    void AssignRowHeights(const std::vector<int>& values);
+    // Sets the heights of the rows from first on from values (as far as
+    // both go) as SetRowHeights would one by one, with the change hooks run
+    // once.
+    void AssignRowHeights(const std::vector<int>& values, int first = 0);
     int GridLineWidth() const { return FGridLineWidth; }
     void SetGridLineWidth(int value);
     TGridOptions Options() const { return FOptions; }

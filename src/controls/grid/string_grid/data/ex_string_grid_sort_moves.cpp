@@ -48,10 +48,6 @@ void TExStringGrid::SortMoveRows(std::vector<int>& place, int first)
         if (FSortRowXRef[first + k] != xref[size_t(k)]) FSortRowXRef.SetInteger(first + k, xref[size_t(k)]);
 
     Cells().MoveRowsToPlaces(first, cycles);
-    std::vector<int> heights = AllRowHeights();
-    cycles.Move(heights, first);
-    AssignRowHeights(heights);  // one notification, and none when no height differs
-
     if (ShowModified().Enabled) moveRowList(FModifiedRows, cycles, first);
     moveRowList(FEnabledRows, cycles, first);
 
@@ -72,6 +68,13 @@ void TExStringGrid::SortMoveRows(std::vector<int>& place, int first)
             if (at != real.end() && *at == item->Y) item->Y = real[size_t(place[size_t(at - real.begin())])];
         }
     }
+
+    // The heights last: their change places the cell controls, which by
+    // now stand at their new rows.
+    const auto& allHeights = AllRowHeights();
+    std::vector<int> heights(allHeights.begin() + first, allHeights.begin() + first + moved);
+    cycles.Move(heights, 0);
+    AssignRowHeights(heights, first);  // one notification, and none when no height differs
 
     // The tracked current row stays on its record.
     if (SortRow >= first && SortRow < first + moved) SortRow = first + place[size_t(SortRow - first)];

@@ -41,9 +41,28 @@ protected:
 
 constexpr int kRows = 80;
 
+// Which row marks a sort moves, and whether the rows are in groups.
+struct Scenario {
+    const char* name;
+    bool showModified;
+    bool disjunctSelect;
+    bool moveRowOnSort;
+    // Groups of display rows 1-25, 26-50 (collapsed: its rows are hidden)
+    // and 51-80, sorted each on its own; else one hidden row, row 6.
+    bool groups;
+};
+
+const Scenario kScenarios[] = {
+    {"every mark moves", true, true, true, false},
+    {"modified marks not shown", false, true, true, false},
+    {"no disjunct selection", true, false, true, false},
+    {"selection stays without move-row-on-sort", true, true, false, false},
+    {"groups, one collapsed", true, true, true, true},
+};
+
 // Records with few distinct values (many ties, broken by the next columns)
 // and, on scattered rows, everything that moves with a row.
-void fill(TExStringGrid& g, std::vector<std::unique_ptr<QWidget>>& controls)
+void fill(TExStringGrid& g, std::vector<std::unique_ptr<QWidget>>& controls, const Scenario& scenario)
 {
     std::mt19937 rng(11);
     g.SetColCount(4);
@@ -51,7 +70,6 @@ void fill(TExStringGrid& g, std::vector<std::unique_ptr<QWidget>>& controls)
     g.SetFixedRows(1);
     g.ShowModified().Enabled = true;
     g.MouseActions().SetDisjunctRowSelectDirect(true);
-    g.Navigation().MoveRowOnSort = true;
     for (int r = 1; r <= kRows; ++r) {
         g.SetCellEx(0, r, QString("R%1").arg(r));
         g.SetCellEx(1, r, QString::number(rng() % 7));
@@ -63,12 +81,23 @@ void fill(TExStringGrid& g, std::vector<std::unique_ptr<QWidget>>& controls)
         if (r % 6 == 2) g.SetRowEnabled(r, false);
         if (r % 5 == 0) g.SetRowSelect(r, true);
     }
+    g.ShowModified().Enabled = scenario.showModified;
+    g.Navigation().MoveRowOnSort = scenario.moveRowOnSort;
     for (int r : {3, 17, 40, 77}) {
         controls.push_back(std::make_unique<QWidget>());
         g.CellControlList().AddControl(2, r, controls.back().get());
     }
     g.SetRow(10);
-    g.HideRow(6);  // display rows from 6 on are all-rows rows one further
+    if (scenario.groups) {
+        g.AddNode(1, 25);
+        g.AddNode(26, 25);
+        g.AddNode(51, 30);
+        g.ContractNode(26);  // display rows from 27 on are all-rows rows 24 further
+    } else {
+        g.HideRow(6);  // display rows from 6 on are all-rows rows one further
+    }
+    // Set last: the selection flags are read back through it.
+    g.MouseActions().SetDisjunctRowSelectDirect(scenario.disjunctSelect);
 }
 
 // Everything that follows a row, as text.
@@ -82,10 +111,13 @@ QStringList rowState(TExStringGrid& g)
                    .arg(g.RowHeights(r))
                    .arg(g.RowModified(r))
                    .arg(g.RowEnabled(r));
+    const bool disjunct = g.MouseActions().DisjunctRowSelect();
+    g.MouseActions().SetDisjunctRowSelectDirect(true);
     QString selected = "selected";
     for (int r = 0; r < g.TotalRowCount(); ++r)
         if (g.RowSelect(r)) selected += QString(" %1").arg(r);
     out << selected;
+    g.MouseActions().SetDisjunctRowSelectDirect(disjunct);
     for (int i = 0; i < g.CellControlList().Count(); ++i)
         out << QString("control %1 at %2,%3").arg(i).arg(g.CellControlList().GetControl(i)->X).arg(g.CellControlList().GetControl(i)->Y);
     QString xref = "xref";
@@ -94,8 +126,10 @@ QStringList rowState(TExStringGrid& g)
     return out;
 }
 
+using TSteps = std::vector<std::pair<const char*, std::function<void(TExStringGrid&)>>>;
+
 // The steps run one after another on both grids.
-const std::vector<std::pair<const char*, std::function<void(TExStringGrid&)>>> kSteps = {
+const TSteps kSteps = {
     {"sort on column 1", [](TExStringGrid& g) { g.Sort(1, sdAscending); }},
     {"sort on column 2, descending", [](TExStringGrid& g) { g.Sort(2, sdDescending); }},
     {"indexed sort", [](TExStringGrid& g) {
@@ -105,16 +139,27 @@ const std::vector<std::pair<const char*, std::function<void(TExStringGrid&)>>> k
     {"unsort", [](TExStringGrid& g) { g.QUnSort(); }},
     {"sort on column 3", [](TExStringGrid& g) { g.Sort(3, sdAscending); }},
 };
+const TSteps kGroupSteps = {
+    {"group sort on column 1", [](TExStringGrid& g) {
+         g.SortSettings().Column = 1;
+         g.QSortGroup();
+     }},
+    {"group sort on column 2, descending", [](TExStringGrid& g) {
+         g.SortSettings().Column = 2;
+         g.SortSettings().Direction = sdDescending;
+         g.QSortGroup();
+     }},
+};
 
 template <typename Grid>
-void expectOnePassMovesAsExchanges()
+void expectOnePassMovesAsExchanges(const Scenario& scenario)
 {
     WatchedGrid<Grid, true> atOnce;
     WatchedGrid<Grid, false> exchanging;
     std::vector<std::unique_ptr<QWidget>> controls;
-    fill(atOnce, controls);
-    fill(exchanging, controls);
-    for (const auto& [name, step] : kSteps) {
+    fill(atOnce, controls, scenario);
+    fill(exchanging, controls, scenario);
+    for (const auto& [name, step] : scenario.groups ? kGroupSteps : kSteps) {
         SCOPED_TRACE(name);
         step(atOnce);
         step(exchanging);
@@ -130,13 +175,16 @@ using namespace sort_moves_test;
 
 TEST(SortMoves, OnePassMovesEndAsTheExchangesDo)
 {
-    {
-        SCOPED_TRACE("string grid");
-        expectOnePassMovesAsExchanges<TExStringGrid>();
-    }
-    {
-        SCOPED_TRACE("column grid");
-        expectOnePassMovesAsExchanges<TExColumnGrid>();
+    for (const Scenario& scenario : kScenarios) {
+        SCOPED_TRACE(scenario.name);
+        {
+            SCOPED_TRACE("string grid");
+            expectOnePassMovesAsExchanges<TExStringGrid>(scenario);
+        }
+        {
+            SCOPED_TRACE("column grid");
+            expectOnePassMovesAsExchanges<TExColumnGrid>(scenario);
+        }
     }
 }
 
@@ -146,7 +194,7 @@ TEST(SortMoves, OnlyTheGridsOwnClassesMoveAtOnce)
     // grids themselves see none.
     CountingGrid<TExStringGrid> g;
     std::vector<std::unique_ptr<QWidget>> controls;
-    fill(g, controls);
+    fill(g, controls, kScenarios[0]);
     g.Sort(1, sdAscending);
     EXPECT_GT(g.Exchanges, 0);
     EXPECT_EQ(g.Exchanges, g.Swaps());
