@@ -477,8 +477,6 @@ public:
     int NumHiddenRows() const { return int(FGridItems.size()); }
     int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
     int RealRowIndex(int ARow) const;
-    // RealRowIndex of the display rows first .. first + count - 1 (first >= 0).
-    std::vector<int> RealRowIndexes(int first, int count) const;
     int DisplRowIndex(int ARow) const;
     int RealRow() const { return RealRowIndex(Row()); }
     int FilterLevel() const { return FFilterLevel; }

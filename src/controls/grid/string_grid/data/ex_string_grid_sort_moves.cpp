@@ -54,7 +54,7 @@ void TExStringGrid::SortMoveRows(std::vector<int>& place, int first)
     // The selection flags and the cell controls are kept by all-rows index.
     const bool moveSelection = MouseActions().DisjunctRowSelect() && Navigation().MoveRowOnSort && !FRowSelect.empty();
     if (moveSelection || CellControlList().Count() > 0) {
-        const std::vector<int> real = RealRowIndexes(first, moved);
+        const std::vector<int> real = AllRowsOf(first, moved);
         if (moveSelection) {
             if (FRowSelect.size() <= size_t(real.back())) FRowSelect.resize(size_t(real.back()) + 1, false);
             std::vector<bool> selected(static_cast<size_t>(moved));

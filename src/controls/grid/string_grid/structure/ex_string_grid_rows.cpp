@@ -36,24 +36,6 @@ int TExStringGrid::RealRowIndex(int ARow) const
     return r;
 }
 
-std::vector<int> TExStringGrid::RealRowIndexes(int first, int count) const
-{
-    // As RealRowIndex row by row: the hidden rows passed so far stay passed.
-    const std::vector<int> hidden = HiddenIndexes();
-    std::vector<int> real;
-    real.reserve(size_t(std::max(0, count)));
-    size_t passed = 0;
-    for (int row = first; row < first + count; ++row) {
-        int r = row + int(passed);
-        while (passed < hidden.size() && hidden[passed] <= r) {
-            ++passed;
-            ++r;
-        }
-        real.push_back(r);
-    }
-    return real;
-}
-
 int TExStringGrid::DisplRowIndex(int ARow) const { return ARow - HiddenBelow(ARow); }
 
 std::vector<int> TExStringGrid::AllRowsOf(int FromRow, int Count) const
