@@ -129,10 +129,16 @@ void TExStringGrid::QuickSortRange(int Col, int Left, int Right)
         std::vector<TSortEntry>& entries = keys.Entries();
         // The entries by position from Left: the quicksort picks the same
         // pivots counted from 0 as from Left.
-        TSortEntry* const at = entries.data();
-        auto compare = [&keys, at](int a, int b) { return keys.CompareEntries(at[a], at[b]); };
-        auto swap = [at](int a, int b) { std::swap(at[a], at[b]); };
-        QuickSortRows(0, Right - Left, want, indexed, compare, swap);
+        TSortEntryRows rows(keys, entries.data());
+        if (keys.SettlesByNumbers()) {
+            // Most comparisons are settled by the numbers of the first
+            // column: the rows are classified against the pivot in blocks.
+            QuickSortRowsInBlocks(0, Right - Left, want, indexed, rows);
+        } else {
+            auto compare = [&rows](int a, int b) { return rows.Compare(a, b); };
+            auto swap = [&rows](int a, int b) { rows.Swap(a, b); };
+            QuickSortRows(0, Right - Left, want, indexed, compare, swap);
+        }
         std::vector<int> place(entries.size());
         for (int k = 0; k < int(entries.size()); ++k) place[size_t(entries[size_t(k)].Record())] = k;
         SortMoveRows(place, Left);

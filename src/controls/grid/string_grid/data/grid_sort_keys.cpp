@@ -144,6 +144,7 @@ std::vector<TSortEntry>& TGridSortKeys::Entries()
         return FEntries;
     }
     const int col = FSteps.front().Col;
+    FNegateFirst = FSteps.front().Negate;
     FFirstColumn = std::make_unique<TSortColumnKeys>(Setup(col), FCount, TGridColumnReader(G, col, FFirst),
                                                      TSortColumnKeys::TKeyPlaces{&FEntries.front().First, sizeof(TSortEntry)});
     return FEntries;

@@ -8,8 +8,10 @@
 // SortCompareIndexed give on those rows, and count in the grid's Compares.
 
 #include <memory>
+#include <utility>
 #include <vector>
 
+#include "controls/grid/string_grid/data/row_quick_sort.h"
 #include "controls/grid/string_grid/data/sort_keys.h"
 
 namespace grid {
@@ -52,6 +54,22 @@ public:
         if (res != 0 || !FFull) return FSteps.front().Negate ? -res : res;
         return CompareTie(a, b);
     }
+    // Whether comparisons of entries may be settled by SettledCompare.
+    bool SettlesByNumbers() const { return FFirstColumn != nullptr; }
+    // CompareEntries without its count, when the first column's numbers
+    // alone decide it (both cells in the column's number lane, and the
+    // numbers differ or no tie-break follows); kUnsettled otherwise. No
+    // branch: the sort classifies whole blocks of entries by it.
+    int SettledCompare(const TSortEntry& a, const TSortEntry& b) const
+    {
+        const bool lane = TSortColumnKeys::BothInNumberLane(a.First, b.First);
+        const int sign = int(a.First.Number > b.First.Number) - int(a.First.Number < b.First.Number);
+        const bool settled = lane && (sign != 0 || !FFull);
+        const int res = FNegateFirst ? -sign : sign;
+        return settled ? res : kUnsettled;
+    }
+    // n comparisons were settled by SettledCompare.
+    void CountCompares(int n) { *FCompareCount += n; }
     // As SortCompare on the two records' rows.
     int Compare(int col, int record1, int record2, TSortDirection direction);
 
@@ -80,6 +98,8 @@ private:
     int FFirst;
     int FCount;
     bool FFull;
+    // The first step's result is negated (a descending index entry).
+    bool FNegateFirst = false;
     // No compared column calls the custom comparison: a record compares
     // equal to itself without reading.
     bool FSelfEqual = false;
@@ -92,6 +112,21 @@ private:
     // records are compared by.
     std::vector<std::unique_ptr<TSortColumnSetup>> FSetups;
     std::vector<std::unique_ptr<TSortColumnKeys>> FKeys;
+};
+
+// The entries in the sort's order, as QuickSortRowsInBlocks reads them.
+class TSortEntryRows {
+public:
+    TSortEntryRows(TGridSortKeys& keys, TSortEntry* entries) : FKeys(keys), FAt(entries) {}
+    const TSortEntry& At(int pos) const { return FAt[pos]; }
+    int Settled(const TSortEntry& a, const TSortEntry& b) const { return FKeys.SettledCompare(a, b); }
+    int Compare(int a, int b) { return FKeys.CompareEntries(FAt[a], FAt[b]); }
+    void Swap(int a, int b) { std::swap(FAt[a], FAt[b]); }
+    void CountSettled(int n) { FKeys.CountCompares(n); }
+
+private:
+    TGridSortKeys& FKeys;
+    TSortEntry* FAt;
 };
 
 }  // namespace grid

@@ -204,10 +204,12 @@ public:
     // (the direction only places blanks). Dates and times are worked out on
     // first use. Compare needs the column's own list.
     int Compare(int a, int b, TSortDirection direction) { return CompareKeys(FKeys[size_t(a)], FKeys[size_t(b)], direction); }
+    // Whether two cells compare as their numbers alone, whatever the style.
+    static bool BothInNumberLane(const TKey& k1, const TKey& k2) { return (k1.Flags & k2.Flags & kNumberLane) != 0; }
     int CompareKeys(const TKey& k1, const TKey& k2, TSortDirection direction)
     {
         // Two cells of the number lane compare as numbers, no blank among them.
-        if (k1.Flags & k2.Flags & kNumberLane) return sort_values::signOf(k1.Number, k2.Number);
+        if (BothInNumberLane(k1, k2)) return sort_values::signOf(k1.Number, k2.Number);
         const TSortStyle style = sort_values::resolveStyle(FSetup.Style, k1.Facts, k2.Facts, FSetup.IgnoreCase);
         const bool numeric = sort_values::isNumberStyle(style);
         // A cell without a number holds +infinity: after every number
